@@ -1,0 +1,56 @@
+#pragma once
+
+// The working state of the main window: the two host references, the working list and the
+// name tables of a numbering pass. One object, owned by the window for the life of the
+// process. Tables grow as needed; the end of a table is its size.
+
+#include "host/powerlogic.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace sequate::engine {
+
+struct SortedRow {
+    std::string name;
+    std::string first;  // first coordinate, as text
+    std::string second; // second coordinate, as text
+
+    bool operator==(const SortedRow&) const = default;
+};
+
+struct FormState {
+    std::shared_ptr<host::LogicApplication> powerLogicApp;
+    std::shared_ptr<host::LogicDocument> powerlogicdoc;
+
+    std::shared_ptr<host::LogicObjects> workList;
+    std::shared_ptr<host::LogicComponent> currentComponent;
+    std::shared_ptr<host::LogicComponent> duplicateComponent;
+    std::string currentName;
+
+    std::vector<std::string> allNames;
+    std::vector<std::string> selectedNames;
+    std::vector<SortedRow> sortedNames; // not emptied by tyhjenna
+    std::vector<std::string> oldNames;
+    std::vector<std::string> newNames;
+    std::vector<std::string> ecoNames;
+    std::vector<std::string> unnamedNames;
+
+    std::int64_t listPosition = 0; // 1-based, in the list being walked
+    std::int64_t codeOffset = 0;
+    std::int64_t selectedDone = 0;
+    bool numberMissing = false; // set by changeToNumber, cleared by AssignNext only
+
+    // Names of every item of workList, in list order.
+    void tallennakaikki();
+    // Names of the selected components of workList, in list order.
+    void TalletaSelected();
+    void TallennaMuuttamaton(const std::string& component);
+    void TallennaMuutettu(const std::string& component);
+    // Resets the counters and empties every table but sortedNames; numberMissing stays.
+    void tyhjenna();
+};
+
+} // namespace sequate::engine

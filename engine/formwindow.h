@@ -1,0 +1,51 @@
+#pragma once
+
+// The main window as the engine sees it: the controls it reads and sets, the progress bar,
+// the report window, the ECO step and message boxes. The Qt window implements it; tests and
+// the headless runner implement it without a display.
+
+#include "progressbar.h"
+
+#include <string>
+
+namespace sequate::engine {
+
+struct FormState;
+
+// Message box styles: icon plus a single OK button.
+enum class MessageStyle : int { Critical = 16, Exclamation = 48 };
+
+class FormWindow {
+public:
+    virtual ~FormWindow() = default;
+
+    // Start-up and the open-document handler.
+    virtual void AlwaysOnTop(bool onTop) = 0;
+    virtual void setCaption(const std::string& caption) = 0;
+    virtual void setStartText(const std::string& text) = 0;
+    virtual void deselectOptStart() = 0; // without the option's click effects
+
+    // The controls a pass reads, each time it needs them.
+    virtual bool optStart() const = 0;
+    virtual bool optSelected() const = 0;
+    virtual bool optAssign() const = 0;
+    virtual bool optDuplicate() const = 0;
+    virtual bool chkSend() const = 0;
+    virtual bool optECO() const = 0;
+    virtual bool optDirect() const = 0;
+    virtual std::string startText() const = 0;
+    virtual ProgressBar& prgbarEdistys() = 0;
+
+    // The report window of unnamed components: append to its text box, then show it.
+    virtual void appendNotChanged(const std::string& text) = 0;
+    virtual void showNotChanged() = 0;
+
+    // The ECO step at the end of a completed pass; the rename records are in state.
+    virtual void ShowFileDialog(const FormState& state) = 0;
+    virtual void AlsoInPCB(const FormState& state) = 0;
+
+    virtual void showMessage(MessageStyle style, const std::string& title,
+                             const std::string& text) = 0;
+};
+
+} // namespace sequate::engine

@@ -1,0 +1,43 @@
+#pragma once
+
+// An in-memory PowerPCB: a layout with part names that reads PADS ECO files as PowerPCB does.
+// A *RENPART* list is checked as a whole and applied at once, as one renaming; a list with any
+// error renames nothing and its error goes to the log.
+
+#include "host/hostfailure.h"
+#include "host/powerpcb.h"
+#include "simstate.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace sequate::host::sim {
+
+class SimPowerPcb {
+public:
+    explicit SimPowerPcb(std::optional<LayoutData> layout); // nullopt: no layout open
+    ~SimPowerPcb();
+    SimPowerPcb(const SimPowerPcb&) = delete;
+    SimPowerPcb& operator=(const SimPowerPcb&) = delete;
+
+    std::shared_ptr<PcbApplication> application();
+
+    std::optional<LayoutData> layout() const;
+    void setLayout(std::optional<LayoutData> layout);
+    // One line per problem found while reading ECO files, such as "amp.eco:7: ...".
+    const std::vector<std::string>& log() const;
+
+    std::uint64_t callCount() const;
+    void failCall(std::uint64_t k, HostCode code);
+    void setCallObserver(std::function<void(const std::string& call)> observer);
+
+private:
+    struct Impl;
+    std::shared_ptr<Impl> mImpl;
+};
+
+} // namespace sequate::host::sim
