@@ -1,0 +1,53 @@
+#pragma once
+
+// The ECO step at the end of a pass: the PADS ECO text of the rename records, writing it where
+// the user chose ("Write only"), and the hand-off to the running PowerPCB ("Write and force
+// read in PCB"). The window's dialogs and message boxes are reached through EcoUi.
+
+#include "host/powerlogic.h"
+#include "host/runningobjects.h"
+
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace sequate::eco {
+
+class EcoUi {
+public:
+    virtual ~EcoUi() = default;
+    // The save form of the file dialog with the given filter; empty on Cancel.
+    virtual std::optional<std::string> chooseSaveFile(const std::string& filter) = 0;
+    // A message box, critical icon, title "Sequate".
+    virtual void showCritical(const std::string& text) = 0;
+};
+
+// A name the ECO format cannot carry, or a file that cannot be written; what() says which.
+class EcoError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The whole file, byte for byte. Throws EcoError for a name the format cannot carry.
+std::string ecoText(const std::vector<std::string>& oldNames,
+                    const std::vector<std::string>& newNames);
+
+// Writes the file whole or not at all. Throws EcoError naming the path and the reason.
+void WriteEco(const std::string& path, const std::vector<std::string>& oldNames,
+              const std::vector<std::string>& newNames);
+
+// The name up to and including its first "."; a name without "." gets one appended.
+std::string ChangeFileName(const std::string& name);
+
+// "Write only": asks for the file and writes it; reports a failure, says nothing on Cancel.
+void ShowFileDialog(const std::vector<std::string>& oldNames,
+                    const std::vector<std::string>& newNames, EcoUi& ui);
+
+// "Write and force read in PCB". Returns true when PowerPCB read the file. Reports every
+// failure through ui; the schematic's renames stay either way.
+bool AlsoInPCB(host::LogicApplication& powerLogicApp, host::RunningObjects& objects,
+               const std::vector<std::string>& oldNames, const std::vector<std::string>& newNames,
+               EcoUi& ui);
+
+} // namespace sequate::eco
