@@ -1,0 +1,113 @@
+#include "engine/partname.h"
+
+#include <gtest/gtest.h>
+
+namespace sequate::engine {
+namespace {
+
+struct NameCase {
+    std::string name;
+    std::string code;
+    std::string numberPart;
+    bool setsNumberMissing;
+    std::int16_t number;
+    bool endsInLetter;
+};
+
+class PartNameTest : public ::testing::TestWithParam<NameCase> {};
+
+TEST_P(PartNameTest, SplitsReadsAndClassifiesTheName) {
+    const NameCase& c = GetParam();
+    EXPECT_EQ(GetCode(c.name), c.code);
+
+    bool missing = false;
+    EXPECT_EQ(changeToNumber(c.name, missing), c.numberPart);
+    EXPECT_EQ(missing, c.setsNumberMissing);
+
+    bool missingAfterChInt = false;
+    EXPECT_EQ(chInt(c.name, missingAfterChInt), c.number);
+    EXPECT_EQ(missingAfterChInt, c.setsNumberMissing);
+
+    EXPECT_EQ(OnkoPelkkiaKirjaimia(c.name), c.endsInLetter);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, PartNameTest,
+    ::testing::Values(
+        NameCase{"R12", "R", "12", false, 12, false}, NameCase{"U1A", "U", "1A", false, 0, true},
+        NameCase{"IC5", "IC", "5", false, 5, false}, NameCase{"R", "R", "0", true, 0, true},
+        NameCase{"", "", "0", true, 0, false}, NameCase{"r12", "", "r12", false, 0, false},
+        NameCase{"R 5", "R", " 5", false, 5, false},
+        NameCase{"C40000", "C", "40000", false, 0, false},
+        NameCase{"R007", "R", "007", false, 7, false},
+        NameCase{"FB-3", "FB", "-3", false, -3, false}, NameCase{"12", "", "12", false, 12, false},
+        // Accented letters end the letter code like any other character.
+        NameCase{"R\xC3\x84"
+                 "5",
+                 "R",
+                 "\xC3\x84"
+                 "5",
+                 false, 0, false}));
+
+TEST(PartNameTest, ChangeToNumberNeverClearsTheFlag) {
+    bool missing = true;
+    changeToNumber("R12", missing);
+    EXPECT_TRUE(missing);
+}
+
+struct RenameCase {
+    std::string name;
+    std::int32_t number;
+    std::string expected;
+    bool setsNumberMissing;
+};
+
+class RenPrtTest : public ::testing::TestWithParam<RenameCase> {};
+
+TEST_P(RenPrtTest, KeepsTheLetterCodeAndNothingOfTheOldNumber) {
+    const RenameCase& c = GetParam();
+    bool missing = false;
+    EXPECT_EQ(renPrt(c.name, c.number, missing), c.expected);
+    EXPECT_EQ(missing, c.setsNumberMissing);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Renames, RenPrtTest,
+    ::testing::Values(RenameCase{"R12", 7, "R7", false}, RenameCase{"IC5", 100, "IC100", false},
+                      RenameCase{"r12", 7, "7", false}, RenameCase{"U1A", 4, "U4", false},
+                      RenameCase{"LED", 3, "LED3", true}, RenameCase{"R1", -2, "R-2", false},
+                      RenameCase{"C1", 32767, "C32767", false}));
+
+struct NumberTextCase {
+    std::string text;
+    std::optional<std::int16_t> expected;
+};
+
+class ToInt16Test : public ::testing::TestWithParam<NumberTextCase> {};
+
+TEST_P(ToInt16Test, ReadsWholeNumbersRoundingHalfToEven) {
+    EXPECT_EQ(toInt16(GetParam().text), GetParam().expected) << "text: '" << GetParam().text << "'";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ToInt16Test,
+    ::testing::Values(
+        NumberTextCase{"1", 1}, NumberTextCase{"  42  ", 42}, NumberTextCase{"\t7", 7},
+        NumberTextCase{"-5", -5}, NumberTextCase{"+5", 5}, NumberTextCase{"007", 7},
+        NumberTextCase{"0", 0}, NumberTextCase{"32767", 32767}, NumberTextCase{"-32768", -32768},
+        NumberTextCase{"32768", std::nullopt}, NumberTextCase{"-32769", std::nullopt},
+        NumberTextCase{"100000", std::nullopt}, NumberTextCase{"0000000000012", 12},
+        NumberTextCase{"99999999999999999999", std::nullopt}, NumberTextCase{"2.5", 2},
+        NumberTextCase{"3.5", 4}, NumberTextCase{"100.5", 100}, NumberTextCase{"101.5", 102},
+        NumberTextCase{"2.50001", 3}, NumberTextCase{"2.4999", 2}, NumberTextCase{"-2.5", -2},
+        NumberTextCase{"-3.5", -4}, NumberTextCase{".5", 0}, NumberTextCase{"5.", 5},
+        NumberTextCase{"32767.4", 32767}, NumberTextCase{"32767.5", std::nullopt},
+        NumberTextCase{"-32768.5", -32768}, NumberTextCase{"", std::nullopt},
+        NumberTextCase{"   ", std::nullopt}, NumberTextCase{"abc", std::nullopt},
+        NumberTextCase{"1A", std::nullopt}, NumberTextCase{"1 2", std::nullopt},
+        NumberTextCase{"-", std::nullopt}, NumberTextCase{".", std::nullopt},
+        NumberTextCase{"1e3", std::nullopt}, NumberTextCase{"1,000", std::nullopt},
+        NumberTextCase{"--1", std::nullopt}, NumberTextCase{"1.2.3", std::nullopt}));
+
+} // namespace
+} // namespace sequate::engine
