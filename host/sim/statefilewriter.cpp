@@ -1,0 +1,135 @@
+// Writing the state file: one component per line, so that a saved state reads well in a diff.
+
+#include "statefile.h"
+
+#include <QSaveFile>
+#include <QString>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+namespace sequate::host::sim {
+
+namespace {
+
+std::string quoted(const std::string& text) {
+    std::string out = "\"";
+    for (const char c : text) {
+        switch (c) {
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        default:
+            if (static_cast<unsigned char>(c) < 0x20) {
+                char escape[8];
+                std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(c));
+                out += escape;
+            } else {
+                out += c;
+            }
+        }
+    }
+    return out + "\"";
+}
+
+// The shortest text that reads back as the same double.
+std::string number(double value, const std::string& place) {
+    if (!std::isfinite(value))
+        throw StateFileError(place + ": a coordinate must be a finite number");
+    char buffer[32];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+
+std::string placements(const ComponentData& component, const std::string& place) {
+    std::string out = "[";
+    for (std::size_t i = 0; i < component.placements.size(); ++i) {
+        const auto& placement = component.placements[i];
+        const std::string where = place + ".placements[" + std::to_string(i) + "]";
+        out += (i == 0 ? "[" : ", [") + number(placement.x, where) + ", " +
+               number(placement.y, where) + "]";
+    }
+    return out + "]";
+}
+
+std::string component(const ComponentData& component, const std::string& place) {
+    std::string out = "{\"name\": " + quoted(component.name);
+    if (component.selected)
+        out += ", \"selected\": true";
+    if (!component.placements.empty())
+        out += ", \"placements\": " + placements(component, place);
+    return out + "}";
+}
+
+std::string document(const DocumentData& document, const std::string& place) {
+    std::string out = "    {\n      \"name\": " + quoted(document.name) + ",\n";
+    if (document.components.empty())
+        return out + "      \"components\": []\n    }";
+    out += "      \"components\": [\n";
+    for (std::size_t i = 0; i < document.components.size(); ++i) {
+        const std::string where = place + ".components[" + std::to_string(i) + "]";
+        out += "        " + component(document.components[i], where) +
+               (i + 1 < document.components.size() ? ",\n" : "\n");
+    }
+    return out + "      ]\n    }";
+}
+
+std::string layout(const LayoutData& layout) {
+    std::string out = "  \"layout\": {\n    \"name\": " + quoted(layout.name) + ",\n";
+    if (layout.parts.empty())
+        return out + "    \"parts\": []\n  }\n";
+    out += "    \"parts\": [\n";
+    for (std::size_t i = 0; i < layout.parts.size(); ++i)
+        out += "      " + quoted(layout.parts[i]) + (i + 1 < layout.parts.size() ? ",\n" : "\n");
+    return out + "    ]\n  }\n";
+}
+
+} // namespace
+
+std::string serializeState(const SimState& state) {
+    std::string out = "{\n  \"documents\": [";
+    for (std::size_t i = 0; i < state.documents.size(); ++i)
+        out += (i == 0 ? "\n" : ",\n") +
+               document(state.documents[i], "documents[" + std::to_string(i) + "]");
+    out += state.documents.empty() ? "]" : "\n  ]";
+    out += state.layout ? ",\n" + layout(*state.layout) : "\n";
+    return out + "}\n";
+}
+
+static std::string serializedFor(const std::string& path, const SimState& state) {
+    try {
+        return serializeState(state);
+    } catch (const StateFileError& error) {
+        throw StateFileError(path + ": " + error.what());
+    }
+}
+
+void saveStateFile(const std::string& path, const SimState& state) {
+    const std::string text = serializedFor(path, state);
+    // QSaveFile writes beside the target and renames over it only once everything is written.
+    QSaveFile file(QString::fromStdString(path));
+    const auto failed = [&] {
+        return StateFileError(path + ": cannot write: " + file.errorString().toStdString());
+    };
+    if (!file.open(QIODevice::WriteOnly))
+        throw failed();
+    if (file.write(text.data(), static_cast<qint64>(text.size())) !=
+        static_cast<qint64>(text.size()))
+        throw failed();
+    if (!file.commit())
+        throw failed();
+}
+
+} // namespace sequate::host::sim
