@@ -4,13 +4,21 @@
 
 #include "formstate.h"
 #include "formwindow.h"
+#include "numberingpass.h"
 
+#include <optional>
 #include <string>
 
 namespace sequate::engine {
 
-// True when the start box's text is NOT an acceptable start number.
+// True when the start box's text is NOT an acceptable start number: empty, 0, or no whole
+// number in -32768..32767.
 bool CheckTextBox(const std::string& text);
+
+// The button's handler and the firewall of a pass: no exception leaves it.
 void cmdRun_Click(FormState& state, FormWindow& window);
+
+// The same, telling what happened: the pass that ran, or nothing when none was started.
+std::optional<PassResult> pressRun(FormState& state, FormWindow& window);
 
 } // namespace sequate::engine

@@ -1,0 +1,44 @@
+#pragma once
+
+// The renames a pass has made in the schematic, kept with the components they were made on,
+// so that a pass that cannot finish can put every name back.
+
+#include "host/powerlogic.h"
+
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace sequate::engine {
+
+using RenameRecord = std::pair<std::string, std::string>; // old name, new name
+
+struct UndoReport {
+    bool complete = true;
+    std::string failure;                     // what went wrong while undoing, when not complete
+    std::vector<RenameRecord> stillInEffect; // oldest first
+};
+
+class PassJournal {
+public:
+    void add(std::shared_ptr<host::LogicComponent> component, std::string before,
+             std::string after);
+    // The name the host reports after the newest rename.
+    void confirmLast(std::string after);
+    std::size_t size() const { return mEntries.size(); }
+
+    // Newest first. Tells the first rename the host would not undo and every one left.
+    UndoReport undo();
+
+private:
+    struct Entry {
+        std::shared_ptr<host::LogicComponent> component;
+        std::string before;
+        std::string after;
+    };
+    std::vector<Entry> mEntries;
+};
+
+} // namespace sequate::engine

@@ -1,0 +1,51 @@
+#include "siirratielta.h"
+
+#include "partname.h"
+#include "partnumber.h"
+#include "passstop.h"
+#include "renaming.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace sequate::engine {
+
+namespace {
+
+std::int64_t highestNumber(FormState& state) {
+    std::int64_t highest = 0;
+    for (const std::string& name : state.allNames)
+        highest = std::max<std::int64_t>(highest, chInt(name, state.numberMissing));
+    return highest;
+}
+
+void moveOutOfTheWay(FormState& state, PassJournal& journal, const std::string& name,
+                     std::int64_t temporary) {
+    auto component = state.workList->Item(name);
+    if (!component)
+        throw PassStop("The component " + name +
+                       " could not be found in the schematic while names were being moved "
+                       "out of the way.");
+    state.TallennaMuuttamaton(name);
+    const std::string present = component->Name();
+    const std::int16_t number = checkedPartNumber(temporary, "The temporary name for " + present);
+    setAndRecord(state, journal, component, present, renPrt(present, number, state.numberMissing));
+}
+
+} // namespace
+
+void SiirraTielta(FormState& state, const FormWindow& window, PassJournal& journal) {
+    const std::int64_t highest = highestNumber(state);
+    std::int64_t moved = 0;
+    for (const std::string& name : state.allNames) {
+        const std::int64_t number = chInt(name, state.numberMissing);
+        const std::int64_t start = startNumber(window);
+        const std::int64_t count = state.workList->Count();
+        if (number >= start && number <= start + count && !OnkoPelkkiaKirjaimia(name)) {
+            moveOutOfTheWay(state, journal, name, start + highest + 1 + moved);
+            ++moved;
+        }
+    }
+}
+
+} // namespace sequate::engine

@@ -1,0 +1,15 @@
+#pragma once
+
+// Before a pass over all components: every component whose number lies in the range the pass
+// may hand out (start number to start number + list length) gets a temporary number above
+// every number in use, so that no new name meets an old one.
+
+#include "formstate.h"
+#include "formwindow.h"
+#include "passjournal.h"
+
+namespace sequate::engine {
+
+void SiirraTielta(FormState& state, const FormWindow& window, PassJournal& journal);
+
+} // namespace sequate::engine

@@ -1,0 +1,22 @@
+#pragma once
+
+// The rule by which a working list is chosen: the selected objects when two or more are
+// selected, otherwise every component of the document. Start-up asks the component set for
+// its query, everyone else for its objects; both give all components.
+
+#include "host/powerlogic.h"
+
+#include <memory>
+
+namespace sequate::engine {
+
+enum class AllComponents { Objects, Query };
+
+struct WorkList {
+    std::shared_ptr<host::LogicObjects> list;
+    bool selection = false; // the list is the multi-selection, not all components
+};
+
+WorkList chooseWorkList(host::LogicDocument& doc, AllComponents how = AllComponents::Objects);
+
+} // namespace sequate::engine
