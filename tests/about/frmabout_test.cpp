@@ -120,14 +120,23 @@ TEST_P(AboutLinkTest, ClickOpensTheAddressAndNeverComplains) {
     EXPECT_TRUE(box.isVisible());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    About, AboutLinkTest,
-    ::testing::Values(RecordingOpener::Answer::Opens, RecordingOpener::Answer::Refuses,
-                      RecordingOpener::Answer::Throws),
-    [](const auto& info) {
-        const char* names[] = {"BrowserOpens", "BrowserRefuses", "BrowserThrows"};
-        return std::string(names[static_cast<int>(info.param)]);
-    });
+std::string browserName(const ::testing::TestParamInfo<RecordingOpener::Answer>& info) {
+    switch (info.param) {
+    case RecordingOpener::Answer::Opens:
+        return "BrowserOpens";
+    case RecordingOpener::Answer::Refuses:
+        return "BrowserRefuses";
+    case RecordingOpener::Answer::Throws:
+        return "BrowserThrows";
+    }
+    return "Unknown";
+}
+
+INSTANTIATE_TEST_SUITE_P(About, AboutLinkTest,
+                         ::testing::Values(RecordingOpener::Answer::Opens,
+                                           RecordingOpener::Answer::Refuses,
+                                           RecordingOpener::Answer::Throws),
+                         browserName);
 
 } // namespace
 } // namespace sequate::testing
