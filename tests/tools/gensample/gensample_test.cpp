@@ -1,0 +1,74 @@
+// The committed sample design is what the generator makes now, and it looks like a board.
+
+#include "host/sim/statefile.h"
+#include "tools/gensample/samplegenerator.h"
+
+#include <cctype>
+#include <cmath>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <set>
+#include <sstream>
+
+namespace sequate::tools {
+namespace {
+
+using host::sim::ComponentData;
+
+const std::string samplePath = std::string(SEQUATE_SAMPLES_DIR) + "/sample.json";
+
+TEST(SampleGenerator, TheCommittedSampleIsWhatTheGeneratorMakes) {
+    std::ifstream in(samplePath, std::ios::binary);
+    std::ostringstream committed;
+    committed << in.rdbuf();
+    EXPECT_EQ(host::sim::serializeState(makeSampleState()), committed.str())
+        << "run sequate-gensample " << samplePath << " and commit the result";
+}
+
+TEST(SampleGenerator, MakesTheSameDesignEveryTime) {
+    EXPECT_EQ(makeSampleState(), makeSampleState());
+}
+
+bool endsInLetter(const std::string& name) {
+    return std::isupper(static_cast<unsigned char>(name.back())) &&
+           std::isdigit(static_cast<unsigned char>(name[name.size() - 2]));
+}
+
+TEST(SampleGenerator, TheDesignHasWhatANumberingPassMeets) {
+    const auto state = makeSampleState();
+    ASSERT_EQ(state.documents.size(), 1u);
+    const auto& components = state.documents[0].components;
+    std::set<std::string> names;
+    std::set<double> xs;
+    int selected = 0, gated = 0, lettered = 0, bare = 0;
+    for (const ComponentData& component : components) {
+        names.insert(component.name);
+        selected += component.selected;
+        gated += component.placements.size() > 1;
+        lettered += endsInLetter(component.name);
+        bare += std::isdigit(static_cast<unsigned char>(component.name[0])) != 0;
+        ASSERT_FALSE(component.placements.empty()) << component.name;
+        for (const auto& placement : component.placements) {
+            EXPECT_TRUE(placement.x >= 0 && placement.x <= 12000 && placement.y >= 0 &&
+                        placement.y <= 8000)
+                << component.name;
+            EXPECT_EQ(std::fmod(placement.x, 50), 0) << component.name;
+            EXPECT_EQ(std::fmod(placement.y, 50), 0) << component.name;
+        }
+        xs.insert(component.placements[0].x);
+    }
+    EXPECT_EQ(components.size(), 320u);
+    EXPECT_EQ(names.size(), components.size()) << "part names must be unique";
+    EXPECT_GT(selected, 1);
+    EXPECT_GT(gated, 0);
+    EXPECT_GT(lettered, 0);
+    EXPECT_GT(bare, 0);
+    EXPECT_LT(xs.size(), components.size()) << "some parts should share an x";
+    ASSERT_TRUE(state.layout);
+    EXPECT_EQ(state.layout->parts.size(), components.size());
+    for (std::size_t i = 0; i < components.size(); ++i)
+        EXPECT_EQ(state.layout->parts[i], components[i].name);
+}
+
+} // namespace
+} // namespace sequate::tools
