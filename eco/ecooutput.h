@@ -29,7 +29,9 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// The whole file, byte for byte. Throws EcoError for a name the format cannot carry.
+// The whole file, byte for byte: ISO 8859-1, CR LF line ends, a new section before each row
+// that renames a part twice, gives a name twice or takes away a name just given. Throws
+// EcoError for a name the format cannot carry.
 std::string ecoText(const std::vector<std::string>& oldNames,
                     const std::vector<std::string>& newNames);
 
@@ -44,8 +46,10 @@ std::string ChangeFileName(const std::string& name);
 void ShowFileDialog(const std::vector<std::string>& oldNames,
                     const std::vector<std::string>& newNames, EcoUi& ui);
 
-// "Write and force read in PCB". Returns true when PowerPCB read the file. Reports every
-// failure through ui; the schematic's renames stay either way.
+// "Write and force read in PCB": the file goes to a private folder in the temporary folder,
+// PowerPCB reads it, and it is deleted with its folder. Returns true when every step
+// succeeded. Reports every failure through ui and never throws; the schematic's renames stay
+// either way.
 bool AlsoInPCB(host::LogicApplication& powerLogicApp, host::RunningObjects& objects,
                const std::vector<std::string>& oldNames, const std::vector<std::string>& newNames,
                EcoUi& ui);

@@ -1,0 +1,100 @@
+#include "atomicfile.h"
+
+#include "eco/ecooutput.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <filesystem>
+#include <random>
+#include <sys/stat.h>
+#include <system_error>
+#include <unistd.h>
+
+namespace sequate::eco {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+[[noreturn]] void fail(const std::string& path, int error) {
+    throw EcoError("Cannot write the ECO file \"" + path +
+                   "\": " + std::system_category().message(error) + ".");
+}
+
+// Closes and removes the new file unless it has been renamed over the target.
+class TempFile {
+public:
+    TempFile(const fs::path& target, const std::string& shownPath) : mShownPath(shownPath) {
+        std::random_device random;
+        const std::string stem = target.filename().string().substr(0, 200);
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            mPath = target.parent_path() / ("." + stem + ".tmp" + std::to_string(getpid()) + "-" +
+                                            std::to_string(random()));
+            mFd = ::open(mPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+            if (mFd >= 0 || errno != EEXIST)
+                break;
+        }
+        if (mFd < 0)
+            fail(mShownPath, errno);
+    }
+    ~TempFile() {
+        if (mFd >= 0)
+            ::close(mFd);
+        if (!mRenamed)
+            ::unlink(mPath.c_str());
+    }
+    TempFile(const TempFile&) = delete;
+    TempFile& operator=(const TempFile&) = delete;
+
+    void write(const std::string& bytes) {
+        std::size_t done = 0;
+        while (done < bytes.size()) {
+            const ssize_t n = ::write(mFd, bytes.data() + done, bytes.size() - done);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0)
+                fail(mShownPath, errno);
+            done += static_cast<std::size_t>(n);
+        }
+    }
+
+    void commit(const fs::path& target) {
+        if (::fsync(mFd) != 0)
+            fail(mShownPath, errno);
+        const int fd = mFd;
+        mFd = -1;
+        if (::close(fd) != 0)
+            fail(mShownPath, errno);
+        if (::rename(mPath.c_str(), target.c_str()) != 0)
+            fail(mShownPath, errno);
+        mRenamed = true;
+    }
+
+private:
+    std::string mShownPath;
+    fs::path mPath;
+    int mFd = -1;
+    bool mRenamed = false;
+};
+
+fs::path targetOf(const std::string& path) {
+    if (path.empty())
+        throw EcoError("Cannot write the ECO file: no file name was given.");
+    fs::path target(path);
+    if (!target.has_filename())
+        throw EcoError("Cannot write the ECO file \"" + path + "\": it names a folder.");
+    if (!target.has_parent_path())
+        target = fs::path(".") / target;
+    return target;
+}
+
+} // namespace
+
+void writeFileAtomically(const std::string& path, const std::string& bytes) {
+    const fs::path target = targetOf(path);
+    TempFile temp(target, path);
+    temp.write(bytes);
+    temp.commit(target);
+}
+
+} // namespace sequate::eco

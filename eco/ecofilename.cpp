@@ -1,0 +1,23 @@
+#include "ecofilename.h"
+
+#include "eco/ecooutput.h"
+
+namespace sequate::eco {
+
+std::string ChangeFileName(const std::string& name) {
+    const auto dot = name.find('.');
+    if (dot == std::string::npos)
+        return name + ".";
+    return name.substr(0, dot + 1);
+}
+
+std::string ecoFileNameFor(const std::string& schematicName) {
+    const auto separator = schematicName.find_last_of("/\\");
+    std::string name =
+        separator == std::string::npos ? schematicName : schematicName.substr(separator + 1);
+    if (name.empty())
+        name = "untitled.sch";
+    return ChangeFileName(name) + "eco";
+}
+
+} // namespace sequate::eco

@@ -1,0 +1,14 @@
+#pragma once
+
+// The name of the ECO file handed to PowerPCB, taken from the schematic's file name.
+
+#include <string>
+
+namespace sequate::eco {
+
+// The file-name part of the schematic's name (anything up to the last "/" or "\" dropped, so
+// the ECO file stays in its folder), "untitled.sch" when that is empty, cut after its first "."
+// and followed by "eco": amp.rev2.sch gives amp.eco.
+std::string ecoFileNameFor(const std::string& schematicName);
+
+} // namespace sequate::eco

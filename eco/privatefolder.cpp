@@ -1,0 +1,52 @@
+#include "privatefolder.h"
+
+#include "eco/ecooutput.h"
+
+#include <cerrno>
+#include <stdexcept>
+#include <stdlib.h>
+#include <system_error>
+
+namespace sequate::eco {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path systemTemporaryFolder() {
+    std::error_code error;
+    fs::path folder = fs::temp_directory_path(error);
+    if (error)
+        throw EcoError("Cannot find the temporary folder for the ECO file: " + error.message() +
+                       ".");
+    return folder;
+}
+
+} // namespace
+
+PrivateFolder::PrivateFolder() {
+    const fs::path parent = systemTemporaryFolder();
+    // mkdtemp makes the folder with mode 0700 under a name nobody else can have taken.
+    std::string pattern = (parent / "sequate-eco-XXXXXX").string();
+    if (!::mkdtemp(pattern.data()))
+        throw EcoError("Cannot create a private folder for the ECO file in \"" + parent.string() +
+                       "\": " + std::system_category().message(errno) + ".");
+    mPath = pattern;
+}
+
+PrivateFolder::~PrivateFolder() {
+    if (mRemoved)
+        return;
+    std::error_code ignored;
+    fs::remove_all(mPath, ignored);
+}
+
+void PrivateFolder::remove() {
+    std::error_code error;
+    fs::remove_all(mPath, error);
+    if (error)
+        throw std::runtime_error(error.message());
+    mRemoved = true;
+}
+
+} // namespace sequate::eco

@@ -1,0 +1,20 @@
+#pragma once
+
+// Just enough UTF-8 to turn part names into single-byte characters and to name the character
+// that stops it.
+
+#include <cstddef>
+#include <optional>
+#include <string_view>
+
+namespace sequate::eco {
+
+// The code point that starts at text[pos] and its length in bytes; nullopt for a sequence
+// that is not well-formed UTF-8 (overlong forms and surrogates included).
+struct CodePoint {
+    char32_t value;
+    std::size_t length;
+};
+std::optional<CodePoint> decodeUtf8(std::string_view text, std::size_t pos);
+
+} // namespace sequate::eco

@@ -1,0 +1,260 @@
+#include "eco/ecooutput.h"
+#include "fakeecoui.h"
+#include "filesizelimit.h"
+#include "golden.h"
+#include "host/sim/simpowerlogic.h"
+#include "host/sim/simpowerpcb.h"
+#include "host/sim/simrunningobjects.h"
+#include "scratchfolder.h"
+#include "undeletable.h"
+
+#include <cstdlib>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+namespace sequate::eco {
+namespace {
+
+namespace fs = std::filesystem;
+using host::HostCode;
+using host::sim::DocumentData;
+using host::sim::LayoutData;
+using host::sim::SimPowerLogic;
+using host::sim::SimPowerPcb;
+using host::sim::SimRunningObjects;
+using test::FakeEcoUi;
+using test::ScratchFolder;
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+using ::testing::MatchesRegex;
+
+// R1 and R2 swap through T1: the file has two sections.
+const std::vector<std::string> oldNames = {"R1", "R2", "T1"};
+const std::vector<std::string> newNames = {"T1", "R1", "R2"};
+const std::vector<std::string> layoutBefore = {"R1", "C5", "R2"};
+const std::vector<std::string> layoutAfter = {"R2", "C5", "R1"};
+
+DocumentData schematic(const std::string& name) {
+    return DocumentData{name, {{"R2", false, {}}, {"C5", false, {}}, {"R1", false, {}}}};
+}
+
+// What the temporary folder holds while PowerPCB reads the file.
+struct Snapshot {
+    std::vector<std::string> entries; // relative to the temporary folder, folders with "/"
+    fs::perms folderPerms = fs::perms::none;
+    std::string bytes;
+};
+
+class AlsoInPcbTest : public ::testing::Test {
+protected:
+    AlsoInPcbTest() : logic({schematic("amp.sch")}), pcb(LayoutData{"amp.pcb", layoutBefore}) {
+        if (const char* old = std::getenv("TMPDIR"))
+            savedTmpdir = old;
+        ::setenv("TMPDIR", tmp.path().c_str(), 1);
+        pcb.setCallObserver([this](const std::string& call) {
+            calls.push_back(call);
+            if (call == "PcbDocument.ReadEcoFile")
+                duringRead = snapshot();
+        });
+        logic.setCallObserver([this](const std::string& call) { calls.push_back(call); });
+    }
+    ~AlsoInPcbTest() override {
+        if (savedTmpdir)
+            ::setenv("TMPDIR", savedTmpdir->c_str(), 1);
+        else
+            ::unsetenv("TMPDIR");
+    }
+
+    bool run(SimPowerLogic* logicRunning, SimPowerPcb* pcbRunning) {
+        SimRunningObjects objects(logicRunning, pcbRunning);
+        return AlsoInPCB(*logic.application(), objects, oldNames, newNames, ui);
+    }
+    bool run() { return run(&logic, &pcb); }
+
+    Snapshot snapshot() const {
+        Snapshot s;
+        for (const auto& entry : fs::recursive_directory_iterator(tmp.path())) {
+            const std::string relative = fs::relative(entry.path(), tmp.path()).string();
+            if (entry.is_directory()) {
+                s.entries.push_back(relative + "/");
+                s.folderPerms = entry.status().permissions();
+            } else {
+                s.entries.push_back(relative);
+                s.bytes = test::fileBytes(entry.path());
+            }
+        }
+        return s;
+    }
+
+    std::optional<std::string> savedTmpdir;
+    ScratchFolder tmp;
+    SimPowerLogic logic;
+    SimPowerPcb pcb;
+    FakeEcoUi ui;
+    std::vector<std::string> calls;
+    std::optional<Snapshot> duringRead;
+};
+
+TEST_F(AlsoInPcbTest, PowerPcbReadsTheFileFromAPrivateFolderThatIsThenRemoved) {
+    EXPECT_TRUE(run());
+    EXPECT_THAT(ui.messages, IsEmpty());
+    EXPECT_EQ(pcb.layout()->parts, layoutAfter);
+    EXPECT_THAT(pcb.log(), IsEmpty());
+
+    ASSERT_TRUE(duringRead);
+    ASSERT_EQ(duringRead->entries.size(), 2u);
+    EXPECT_THAT(duringRead->entries[0], MatchesRegex("sequate-eco-....../"));
+    EXPECT_EQ(duringRead->entries[1], duringRead->entries[0] + "amp.eco");
+    EXPECT_EQ(duringRead->folderPerms, fs::perms::owner_all);
+    EXPECT_EQ(duringRead->bytes, test::golden("twosections.eco"));
+    EXPECT_THAT(tmp.entries(), IsEmpty());
+}
+
+TEST_F(AlsoInPcbTest, ReachesPowerPcbAndItsLayoutBeforeWritingAnything) {
+    std::vector<std::string> writtenWhenAttached;
+    pcb.setCallObserver([&](const std::string& call) {
+        calls.push_back(call);
+        if (call == "PcbApplication.CurrentDocument")
+            writtenWhenAttached = tmp.entries();
+    });
+    EXPECT_TRUE(run());
+    EXPECT_THAT(calls, ElementsAre("LogicApplication.CurrentDocument", "LogicDocument.Name",
+                                   "PcbApplication.CurrentDocument", "PcbDocument.ReadEcoFile"));
+    EXPECT_THAT(writtenWhenAttached, IsEmpty());
+}
+
+struct NameCase {
+    const char* schematic;
+    const char* ecoFile;
+};
+
+class AlsoInPcbNames : public AlsoInPcbTest, public ::testing::WithParamInterface<NameCase> {};
+
+TEST_P(AlsoInPcbNames, TheFileIsNamedAfterTheSchematic) {
+    SimPowerLogic named({schematic(GetParam().schematic)});
+    SimRunningObjects objects(&named, &pcb);
+    EXPECT_TRUE(AlsoInPCB(*named.application(), objects, oldNames, newNames, ui));
+    ASSERT_TRUE(duringRead);
+    ASSERT_EQ(duringRead->entries.size(), 2u);
+    EXPECT_EQ(duringRead->entries[1], duringRead->entries[0] + GetParam().ecoFile);
+    EXPECT_THAT(tmp.entries(), IsEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, AlsoInPcbNames,
+                         ::testing::Values(NameCase{"amp.rev2.sch", "amp.eco"},
+                                           NameCase{"", "untitled.eco"}, NameCase{".sch", ".eco"},
+                                           NameCase{"amp", "amp.eco"},
+                                           NameCase{"../../../amp.sch", "amp.eco"}));
+
+TEST_F(AlsoInPcbTest, PowerPcbNotRunningWritesNothing) {
+    EXPECT_FALSE(run(&logic, nullptr));
+    EXPECT_THAT(ui.messages,
+                ElementsAre("Sequate could not reach PowerPCB: PowerPCB is not running (error "
+                            "429).\n\nThe layout in PowerPCB was not updated; the renames in the "
+                            "schematic stay as they are."));
+    EXPECT_THAT(tmp.entries(), IsEmpty());
+}
+
+TEST_F(AlsoInPcbTest, NoLayoutOpenWritesNothing) {
+    pcb.setLayout(std::nullopt);
+    EXPECT_FALSE(run());
+    EXPECT_THAT(ui.messages,
+                ElementsAre("Sequate could not take the layout open in PowerPCB: "
+                            "PcbApplication.CurrentDocument: no layout is open (error "
+                            "0x80040202).\n\nThe layout in PowerPCB was not updated; the renames "
+                            "in the schematic stay as they are."));
+    EXPECT_THAT(tmp.entries(), IsEmpty());
+}
+
+TEST_F(AlsoInPcbTest, ASchematicNameThatCannotBeReadStopsBeforePowerPcb) {
+    logic.failCall(2, HostCode::ServerUnavailable);
+    EXPECT_FALSE(run());
+    EXPECT_THAT(ui.messages,
+                ElementsAre("Sequate could not read the schematic's name from PowerLogic: "
+                            "LogicDocument.Name failed with 0x800706BA (failure injected by the "
+                            "test) (error 0x800706BA).\n\nThe layout in PowerPCB was not "
+                            "updated; the renames in the schematic stay as they are."));
+    EXPECT_EQ(pcb.callCount(), 0u);
+}
+
+TEST_F(AlsoInPcbTest, AMissingTemporaryFolderIsReported) {
+    ::setenv("TMPDIR", (tmp / "gone").c_str(), 1);
+    EXPECT_FALSE(run());
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_THAT(ui.messages[0], MatchesRegex("Cannot find the temporary folder for the ECO file: "
+                                             ".+\\.\n\nThe layout in PowerPCB was not updated; "
+                                             "the renames in the schematic stay as they are\\."));
+    EXPECT_EQ(pcb.layout()->parts, layoutBefore);
+}
+
+TEST_F(AlsoInPcbTest, AFileThatCannotBeWrittenIsReportedAndLeavesNothing) {
+    bool result = true;
+    {
+        test::FileSizeLimit limit(40);
+        result = run();
+    }
+
+    EXPECT_FALSE(result);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_THAT(ui.messages[0],
+                MatchesRegex("Cannot write the ECO file \".*/sequate-eco-....../amp\\.eco\": File "
+                             "too large\\.\n\nThe layout in PowerPCB was not updated; the renames "
+                             "in the schematic stay as they are\\."));
+    EXPECT_FALSE(duringRead);
+    EXPECT_THAT(tmp.entries(), IsEmpty());
+}
+
+TEST_F(AlsoInPcbTest, AFailedReadIsReportedAndTheFileRemoved) {
+    pcb.failCall(2, HostCode::FileNotFound);
+    EXPECT_FALSE(run());
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_THAT(ui.messages[0],
+                MatchesRegex("PowerPCB could not read the ECO file \".*/sequate-eco-....../"
+                             "amp\\.eco\": PcbDocument\\.ReadEcoFile failed with 0x80070002 "
+                             "\\(failure injected by the test\\) \\(error 0x80070002\\)\\.\n\n"
+                             "Check the layout in PowerPCB: it may lack the renames\\. The "
+                             "renames in the schematic stay as they are\\."));
+    EXPECT_EQ(pcb.layout()->parts, layoutBefore);
+    EXPECT_THAT(tmp.entries(), IsEmpty());
+}
+
+TEST_F(AlsoInPcbTest, AFileThatCannotBeDeletedIsReported) {
+    std::unique_ptr<test::Undeletable> pinned;
+    pcb.setCallObserver([&](const std::string& call) {
+        if (call == "PcbDocument.ReadEcoFile") {
+            const Snapshot s = snapshot();
+            pinned = std::make_unique<test::Undeletable>(tmp.path() / s.entries.at(1));
+        }
+    });
+    const bool result = run();
+    if (!pinned->ok())
+        GTEST_SKIP() << "no way to make a file undeletable here";
+    EXPECT_FALSE(result);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_THAT(ui.messages[0],
+                MatchesRegex("Sequate could not delete the ECO file \".*/sequate-eco-....../"
+                             "amp\\.eco\": .+\\.\n\nThe layout in PowerPCB has the renames\\."));
+    EXPECT_EQ(pcb.layout()->parts, layoutAfter);
+}
+
+TEST_F(AlsoInPcbTest, ARefusedNameReachesNeitherHost) {
+    SimRunningObjects objects(&logic, &pcb);
+    EXPECT_FALSE(AlsoInPCB(*logic.application(), objects, {"R1"}, {"R 1"}, ui));
+    EXPECT_THAT(ui.messages, ElementsAre("The ECO file was not written: the new name \"R 1\" of "
+                                         "rename 1 contains a blank.\n\nThe layout in PowerPCB "
+                                         "was not updated; the renames in the schematic stay as "
+                                         "they are."));
+    EXPECT_THAT(calls, IsEmpty());
+}
+
+TEST_F(AlsoInPcbTest, APassWithoutRenamesStillHandsOverOneEmptySection) {
+    SimRunningObjects objects(&logic, &pcb);
+    EXPECT_TRUE(AlsoInPCB(*logic.application(), objects, {}, {}, ui));
+    ASSERT_TRUE(duringRead);
+    EXPECT_EQ(duringRead->bytes, test::golden("norows.eco"));
+    EXPECT_EQ(pcb.layout()->parts, layoutBefore);
+    EXPECT_THAT(tmp.entries(), IsEmpty());
+}
+
+} // namespace
+} // namespace sequate::eco

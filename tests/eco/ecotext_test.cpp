@@ -1,0 +1,175 @@
+#include "eco/ecooutput.h"
+#include "golden.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace sequate::eco {
+namespace {
+
+using test::golden;
+
+struct GoldenCase {
+    const char* file;
+    std::vector<std::string> oldNames;
+    std::vector<std::string> newNames;
+};
+
+class EcoTextGolden : public ::testing::TestWithParam<GoldenCase> {};
+
+TEST_P(EcoTextGolden, MatchesTheFileByteForByte) {
+    const GoldenCase& c = GetParam();
+    const std::string expected = golden(c.file);
+    ASSERT_FALSE(expected.empty()) << c.file;
+    EXPECT_EQ(ecoText(c.oldNames, c.newNames), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Examples, EcoTextGolden,
+    ::testing::Values(GoldenCase{"norows.eco", {}, {}},
+                      GoldenCase{"norepeats.eco", {"R3", "R4", "C7"}, {"R1", "R2", "C1"}},
+                      // T1 was given by row 0, so the row that takes it away starts a section.
+                      GoldenCase{"twosections.eco", {"R1", "R2", "T1"}, {"T1", "R1", "R2"}},
+                      // Row 2 renames A again and takes away the A given by row 1: two changes.
+                      GoldenCase{"emptymiddle.eco", {"A", "B", "A"}, {"T", "A", "C"}},
+                      GoldenCase{"onerowsections.eco", {"R5", "R1", "R2"}, {"R1", "R2", "R3"}},
+                      // R10 given, taken away again, then given again.
+                      GoldenCase{"repeatednew.eco", {"R1", "R10", "R2"}, {"R10", "R20", "R10"}}),
+    [](const auto& info) {
+        std::string name = info.param.file;
+        return name.substr(0, name.find('.'));
+    });
+
+TEST(EcoText, EndsWithTheLastEndLineAndNothingAfterIt) {
+    const std::string text = ecoText({"R1"}, {"R2"});
+    EXPECT_TRUE(text.ends_with("R1 R2\r\n*END*\r\n"));
+    EXPECT_EQ(text.find("\n\n"), std::string::npos) << "every line ends with CR LF";
+}
+
+TEST(EcoText, ANameFreedEarlierInTheSectionMayBeGivenAgain) {
+    // R1 is renamed away by row 0 and given by row 1: one list, PowerPCB applies it at once.
+    const std::string text = ecoText({"R1", "R2"}, {"T1", "R1"});
+    EXPECT_EQ(text.find("*END*"), text.size() - 7);
+}
+
+TEST(EcoText, WritesNamesInIso88591) {
+    EXPECT_NE(ecoText({"R\xC3\x84"
+                       "1"},
+                      {"\xC2\xB5"
+                       "C1"})
+                  .find("R\xC4"
+                        "1 \xB5"
+                        "C1\r\n"),
+              std::string::npos);
+}
+
+struct RefusedCase {
+    const char* label;
+    std::vector<std::string> oldNames;
+    std::vector<std::string> newNames;
+    const char* message;
+};
+
+class EcoTextRefuses : public ::testing::TestWithParam<RefusedCase> {};
+
+TEST_P(EcoTextRefuses, ANameTheFileCannotCarry) {
+    const RefusedCase& c = GetParam();
+    try {
+        ecoText(c.oldNames, c.newNames);
+        FAIL() << "accepted";
+    } catch (const EcoError& e) {
+        EXPECT_EQ(std::string(e.what()), c.message);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, EcoTextRefuses,
+    ::testing::Values(
+        RefusedCase{"EmptyNew",
+                    {"R1"},
+                    {""},
+                    "The ECO file was not written: the new name \"\" of rename 1 is empty."},
+        RefusedCase{"EmptyOld",
+                    {"R1", ""},
+                    {"R2", "R3"},
+                    "The ECO file was not written: the old name \"\" of rename 2 is empty."},
+        RefusedCase{"Blank",
+                    {"R1"},
+                    {"R 2"},
+                    "The ECO file was not written: the new name \"R 2\" of rename 1 contains a "
+                    "blank."},
+        RefusedCase{"NoBreakSpace",
+                    {"R\xC2\xA0"
+                     "1"},
+                    {"R2"},
+                    "The ECO file was not written: the old name \"R\xC2\xA0"
+                    "1\" of rename 1 contains a blank."},
+        RefusedCase{"Tab",
+                    {"R\t1"},
+                    {"R2"},
+                    "The ECO file was not written: the old name \"R\t1\" of rename 1 contains a "
+                    "control character (U+0009)."},
+        RefusedCase{"CarriageReturn",
+                    {"R1"},
+                    {"R2\r"},
+                    "The ECO file was not written: the new name \"R2\r\" of rename 1 contains a "
+                    "control character (U+000D)."},
+        RefusedCase{"Delete",
+                    {"R1"},
+                    {"R\x7F"},
+                    "The ECO file was not written: the new name \"R\x7F\" of rename 1 contains a "
+                    "control character (U+007F)."},
+        RefusedCase{"C1Control",
+                    {"R\xC2\x85"},
+                    {"R2"},
+                    "The ECO file was not written: the old name \"R\xC2\x85\" of rename 1 "
+                    "contains a control character (U+0085)."},
+        RefusedCase{"BeyondLatin1",
+                    {"R1"},
+                    {"\xCE\xA9"
+                     "1"},
+                    "The ECO file was not written: the new name \"\xCE\xA9"
+                    "1\" of rename 1 contains the character U+03A9, which the ECO file's "
+                    "encoding, ISO 8859-1, cannot carry."},
+        RefusedCase{"Emoji",
+                    {"R\xF0\x9F\x98\x80"},
+                    {"R2"},
+                    "The ECO file was not written: the old name \"R\xF0\x9F\x98\x80\" of rename "
+                    "1 contains the character U+1F600, which the ECO file's encoding, ISO "
+                    "8859-1, cannot carry."},
+        RefusedCase{"NotUtf8",
+                    {"R\xC4"
+                     "1"},
+                    {"R2"},
+                    "The ECO file was not written: the old name \"R\xC4"
+                    "1\" of rename 1 is not valid UTF-8."},
+        RefusedCase{"Overlong",
+                    {"R\xC0\xAF"},
+                    {"R2"},
+                    "The ECO file was not written: the old name \"R\xC0\xAF\" of rename 1 is not "
+                    "valid UTF-8."},
+        RefusedCase{"Surrogate",
+                    {"R\xED\xA0\x80"},
+                    {"R2"},
+                    "The ECO file was not written: the old name \"R\xED\xA0\x80\" of rename 1 is "
+                    "not valid UTF-8."},
+        RefusedCase{"CutOff",
+                    {"R1"},
+                    {"R\xC3"},
+                    "The ECO file was not written: the new name \"R\xC3\" of rename 1 is not "
+                    "valid UTF-8."},
+        RefusedCase{"Keyword",
+                    {"*END*"},
+                    {"R2"},
+                    "The ECO file was not written: the old name \"*END*\" of rename 1 begins "
+                    "with \"*\", which PowerPCB would read as a section keyword."},
+        RefusedCase{"Uneven",
+                    {"R1", "R2"},
+                    {"R3"},
+                    "The ECO file was not written: the rename records are uneven (old names: 2, "
+                    "new names: 1)."}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+} // namespace
+} // namespace sequate::eco

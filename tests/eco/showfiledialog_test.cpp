@@ -1,0 +1,72 @@
+#include "eco/ecooutput.h"
+#include "fakeecoui.h"
+#include "golden.h"
+#include "scratchfolder.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+namespace sequate::eco {
+namespace {
+
+using test::FakeEcoUi;
+using test::fileBytes;
+using test::ScratchFolder;
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+const std::vector<std::string> oldNames = {"R1", "R2", "T1"};
+const std::vector<std::string> newNames = {"T1", "R1", "R2"};
+
+TEST(ShowFileDialog, AsksWithTheEcoFilterAndWritesTheChosenPathAsTyped) {
+    ScratchFolder folder;
+    FakeEcoUi ui;
+    ui.choice = folder / "board";
+    ShowFileDialog(oldNames, newNames, ui);
+    EXPECT_THAT(ui.filters, ElementsAre("ECO files (*.eco) |*.eco|"));
+    EXPECT_EQ(fileBytes(folder / "board"), test::golden("twosections.eco"));
+    EXPECT_THAT(folder.entries(), ElementsAre("board"));
+    EXPECT_THAT(ui.messages, IsEmpty());
+}
+
+TEST(ShowFileDialog, APassWithoutRenamesStillWritesOneEmptySection) {
+    ScratchFolder folder;
+    FakeEcoUi ui;
+    ui.choice = folder / "none.eco";
+    ShowFileDialog({}, {}, ui);
+    EXPECT_EQ(fileBytes(folder / "none.eco"), test::golden("norows.eco"));
+}
+
+TEST(ShowFileDialog, CancelWritesNothingAndSaysNothing) {
+    for (const std::optional<std::string>& cancel :
+         {std::optional<std::string>(), std::optional<std::string>("")}) {
+        ScratchFolder folder;
+        FakeEcoUi ui;
+        ui.choice = cancel;
+        ShowFileDialog(oldNames, newNames, ui);
+        EXPECT_EQ(ui.filters.size(), 1u);
+        EXPECT_THAT(ui.messages, IsEmpty());
+        EXPECT_THAT(folder.entries(), IsEmpty());
+    }
+}
+
+TEST(ShowFileDialog, AFileThatCannotBeWrittenIsReportedWithPathAndReason) {
+    ScratchFolder folder;
+    FakeEcoUi ui;
+    ui.choice = folder / "gone/board.eco";
+    ShowFileDialog(oldNames, newNames, ui);
+    EXPECT_THAT(ui.messages, ElementsAre("Cannot write the ECO file \"" + *ui.choice +
+                                         "\": No such file or directory."));
+}
+
+TEST(ShowFileDialog, ARefusedNameIsReportedBeforeTheUserChoosesAFile) {
+    FakeEcoUi ui;
+    ui.choice = "/nonexistent/never.eco";
+    ShowFileDialog({"R1"}, {"R\t2"}, ui);
+    EXPECT_THAT(ui.filters, IsEmpty());
+    EXPECT_THAT(ui.messages, ElementsAre("The ECO file was not written: the new name \"R\t2\" of "
+                                         "rename 1 contains a control character (U+0009)."));
+}
+
+} // namespace
+} // namespace sequate::eco
