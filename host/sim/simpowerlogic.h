@@ -7,6 +7,10 @@
 // a test inspecting the result). User actions wait while a pass is open and take effect,
 // in order, when it ends. Notifications are queued and delivered by processEvents(), which
 // plays the part of the event loop: never from inside an automation call.
+//
+// The document object acts on whatever document is open when it is called. A component set or
+// selection it gives stays with the document it came from (the selection's count is live), as
+// do the lists: they hold the components they were fetched with, under their current names.
 
 #include "host/hostfailure.h"
 #include "host/powerlogic.h"

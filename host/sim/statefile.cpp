@@ -10,6 +10,7 @@
 #include <QStringList>
 #include <cmath>
 #include <initializer_list>
+#include <vector>
 
 namespace sequate::host::sim {
 
@@ -32,6 +33,11 @@ private:
                        std::initializer_list<const char*> keys) const;
     QJsonValue required(const QJsonObject& object, const std::string& place, const char* key) const;
     QJsonArray array(const QJsonValue& value, const std::string& place) const;
+    // Reads every item of an array with the given member, each at its own place.
+    template <typename Item>
+    std::vector<Item> list(const QJsonValue& value, const std::string& place,
+                           Item (StateReader::*read)(const QJsonValue&, const std::string&)
+                               const) const;
     std::string text(const QJsonValue& value, const std::string& place) const;
     std::string partName(const QJsonValue& value, const std::string& place) const;
     DocumentData document(const QJsonValue& value, const std::string& place) const;
@@ -76,6 +82,17 @@ QJsonArray StateReader::array(const QJsonValue& value, const std::string& place)
     return value.toArray();
 }
 
+template <typename Item>
+std::vector<Item> StateReader::list(const QJsonValue& value, const std::string& place,
+                                    Item (StateReader::*read)(const QJsonValue&, const std::string&)
+                                        const) const {
+    const QJsonArray items = array(value, place);
+    std::vector<Item> result;
+    for (qsizetype i = 0; i < items.size(); ++i)
+        result.push_back((this->*read)(items[i], item(place, i)));
+    return result;
+}
+
 std::string StateReader::text(const QJsonValue& value, const std::string& place) const {
     if (!value.isString())
         fail(place, "expected a string");
@@ -95,9 +112,7 @@ SimState StateReader::state(const QJsonDocument& json) const {
         fail(top, "expected an object");
     const QJsonObject root = object(json.object(), top, {"documents", "layout"});
     SimState state;
-    const QJsonArray documents = array(required(root, top, "documents"), "documents");
-    for (qsizetype i = 0; i < documents.size(); ++i)
-        state.documents.push_back(document(documents[i], item("documents", i)));
+    state.documents = list(required(root, top, "documents"), "documents", &StateReader::document);
     if (root.contains(QLatin1String("layout")))
         state.layout = layout(root.value(QLatin1String("layout")), "layout");
     return state;
@@ -107,10 +122,8 @@ DocumentData StateReader::document(const QJsonValue& value, const std::string& p
     const QJsonObject fields = object(value, place, {"name", "components"});
     DocumentData document;
     document.name = text(required(fields, place, "name"), place + ".name");
-    const std::string listPlace = place + ".components";
-    const QJsonArray components = array(required(fields, place, "components"), listPlace);
-    for (qsizetype i = 0; i < components.size(); ++i)
-        document.components.push_back(component(components[i], item(listPlace, i)));
+    document.components =
+        list(required(fields, place, "components"), place + ".components", &StateReader::component);
     return document;
 }
 
@@ -124,12 +137,9 @@ ComponentData StateReader::component(const QJsonValue& value, const std::string&
             fail(place + ".selected", "expected true or false");
         component.selected = selected.toBool();
     }
-    if (fields.contains(QLatin1String("placements"))) {
-        const std::string listPlace = place + ".placements";
-        const QJsonArray placements = array(fields.value(QLatin1String("placements")), listPlace);
-        for (qsizetype i = 0; i < placements.size(); ++i)
-            component.placements.push_back(placement(placements[i], item(listPlace, i)));
-    }
+    if (fields.contains(QLatin1String("placements")))
+        component.placements = list(fields.value(QLatin1String("placements")),
+                                    place + ".placements", &StateReader::placement);
     return component;
 }
 
@@ -147,10 +157,7 @@ LayoutData StateReader::layout(const QJsonValue& value, const std::string& place
     const QJsonObject fields = object(value, place, {"name", "parts"});
     LayoutData layout;
     layout.name = text(required(fields, place, "name"), place + ".name");
-    const std::string listPlace = place + ".parts";
-    const QJsonArray parts = array(required(fields, place, "parts"), listPlace);
-    for (qsizetype i = 0; i < parts.size(); ++i)
-        layout.parts.push_back(partName(parts[i], item(listPlace, i)));
+    layout.parts = list(required(fields, place, "parts"), place + ".parts", &StateReader::partName);
     return layout;
 }
 
