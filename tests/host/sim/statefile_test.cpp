@@ -95,6 +95,9 @@ INSTANTIATE_TEST_SUITE_P(
         Malformed{
             R"({"documents": [{"name": "a", "components": [{"name": "R1", "placements": {}}]}]})",
             "amp.json: documents[0].components[0].placements: expected an array"},
+        Malformed{
+            R"({"documents": [{"name": "a", "components": [{"name": "R1", "placements": [[1e400, 0]]}]}]})",
+            "amp.json: line 1, column 81: invalid JSON: illegal number"},
         Malformed{R"({"documents": [], "layout": []})", "amp.json: layout: expected an object"},
         Malformed{R"({"documents": [], "layout": {"name": "a.pcb"}})",
                   "amp.json: layout: missing key \"parts\""},
