@@ -1,0 +1,26 @@
+#pragma once
+
+// Everything modal the program shows: message boxes, the file dialog and the browser. The
+// window reaches them through this interface so that tests can answer them.
+
+#include "about/urlopener.h"
+#include "engine/formwindow.h"
+
+#include <QString>
+#include <optional>
+
+class QWidget;
+
+namespace sequate::app {
+
+class Dialogs : public about::UrlOpener {
+public:
+    // One OK button; returns when the user has closed the box.
+    virtual void showMessage(QWidget* parent, engine::MessageStyle style, const QString& title,
+                             const QString& text) = 0;
+    // The save form of the file dialog, with a filter such as "ECO files (*.eco)"; no file
+    // name extension is added to what the user types. Empty on Cancel.
+    virtual std::optional<QString> chooseSaveFile(QWidget* parent, const QString& filter) = 0;
+};
+
+} // namespace sequate::app

@@ -1,0 +1,99 @@
+#pragma once
+
+// The main window: the options of a pass, Run and End, the progress bar, the Help menu. It
+// only shows, reads and forwards; start-up, the open-document handling and the pass itself
+// are the engine's.
+
+#include "engine/formstate.h"
+#include "engine/formwindow.h"
+#include "engine/startup.h"
+#include "host/powerlogic.h"
+#include "host/runningobjects.h"
+#include "progressbaradapter.h"
+#include "renpartcontrols.h"
+#include "windowecoui.h"
+
+#include <QMainWindow>
+#include <memory>
+
+namespace sequate::about {
+class frmAbout;
+}
+
+namespace sequate::app {
+
+class Dialogs;
+class frmNotChanged;
+
+class frmRenPart : public QMainWindow,
+                   public engine::FormWindow,
+                   public host::LogicApplicationEvents {
+    Q_OBJECT
+
+public:
+    frmRenPart(std::unique_ptr<host::RunningObjects> objects, Dialogs& dialogs);
+    ~frmRenPart() override;
+
+    // Start-up, while the window is still hidden. Once running, the window follows the
+    // documents PowerLogic opens.
+    engine::StartupOutcome Form_Load();
+    const engine::FormState& state() const { return mState; }
+
+    // engine::FormWindow
+    void AlwaysOnTop(bool onTop) override;
+    void setCaption(const std::string& caption) override;
+    void setStartText(const std::string& text) override;
+    void deselectOptStart() override;
+    bool optStart() const override;
+    bool optSelected() const override;
+    bool optAssign() const override;
+    bool optDuplicate() const override;
+    bool chkSend() const override;
+    bool optECO() const override;
+    bool optDirect() const override;
+    std::string startText() const override;
+    engine::ProgressBar& prgbarEdistys() override;
+    void appendNotChanged(const std::string& text) override;
+    void showNotChanged() override;
+    void ShowFileDialog(const engine::FormState& state) override;
+    void AlsoInPCB(const engine::FormState& state) override;
+    void showMessage(engine::MessageStyle style, const std::string& title,
+                     const std::string& text) override;
+
+    // host::LogicApplicationEvents
+    void OpenDocument(std::shared_ptr<host::LogicDocument> doc) override;
+
+signals:
+    // The program is to end with this exit status; the windows are already hidden.
+    void programEnd(int exitStatus);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void connectHandlers();
+    void optStart_Click();
+    void optSelected_Click();
+    void chkSend_Click();
+    void cmdRun_Click();
+    void cmdEnd_Click();
+    void mnuAbout_Click();
+    void powerLogicApp_OpenDocument();
+    void endProgram(int exitStatus);
+    void enableStartBox(bool selected);
+
+    std::unique_ptr<host::RunningObjects> mObjects;
+    Dialogs& mDialogs;
+    engine::FormState mState;
+    RenPartControls mControls;
+    ProgressBarAdapter mProgress;
+    WindowEcoUi mEcoUi;
+    frmNotChanged* mNotChanged = nullptr;
+    about::frmAbout* mAbout = nullptr;
+    std::shared_ptr<host::LogicApplication> mAdvised;
+    bool mPassRunning = false;
+    bool mOpenDocumentWaiting = false;
+    bool mEnded = false;
+};
+
+} // namespace sequate::app

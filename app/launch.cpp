@@ -1,0 +1,19 @@
+#include "launch.h"
+
+namespace sequate::app {
+
+namespace {
+// Start-up told the user why it cannot go on.
+constexpr int startupRefused = 1;
+} // namespace
+
+Launch launch(std::unique_ptr<host::RunningObjects> objects, Dialogs& dialogs) {
+    auto window = std::make_unique<frmRenPart>(std::move(objects), dialogs);
+    if (window->Form_Load() == engine::StartupOutcome::EndProgram) {
+        return {nullptr, startupRefused};
+    }
+    window->show();
+    return {std::move(window), 0};
+}
+
+} // namespace sequate::app

@@ -1,0 +1,31 @@
+// Sequate: gives new part names to the components of the schematic open in PowerLogic.
+
+#include "app/launch.h"
+#include "app/qtdialogs.h"
+#include "app/screenshottour.h"
+#include "host/dbus/dbusrunningobjects.h"
+
+#include <QApplication>
+#include <clocale>
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    application.setApplicationName("Sequate");
+    // Coordinates are written with "." whatever the user's language; Qt set the locale above.
+    std::setlocale(LC_NUMERIC, "C");
+    application.setQuitOnLastWindowClosed(false);
+
+    sequate::app::QtDialogs dialogs;
+    sequate::app::Launch launched =
+        sequate::app::launch(std::make_unique<sequate::host::dbus::DbusRunningObjects>(), dialogs);
+    if (!launched.window) {
+        return launched.exitStatus;
+    }
+    QObject::connect(launched.window.get(), &sequate::app::frmRenPart::programEnd, &application,
+                     [](int exitStatus) { QCoreApplication::exit(exitStatus); });
+    const QString screenshots = qEnvironmentVariable("SEQUATE_SCREENSHOT_DIR");
+    if (!screenshots.isEmpty()) {
+        sequate::app::startScreenshotTour(*launched.window, screenshots);
+    }
+    return application.exec();
+}

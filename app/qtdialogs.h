@@ -1,0 +1,16 @@
+#pragma once
+
+#include "dialogs.h"
+
+namespace sequate::app {
+
+// The desktop's own message boxes, file dialog and web browser.
+class QtDialogs : public Dialogs {
+public:
+    void showMessage(QWidget* parent, engine::MessageStyle style, const QString& title,
+                     const QString& text) override;
+    std::optional<QString> chooseSaveFile(QWidget* parent, const QString& filter) override;
+    bool openUrl(const QUrl& url) override;
+};
+
+} // namespace sequate::app

@@ -1,0 +1,62 @@
+#include "screenshottour.h"
+
+#include "frmrenpart.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QDir>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QTimer>
+
+namespace sequate::app {
+
+namespace {
+
+// Long enough for a window manager to place a newly shown window.
+constexpr int settleMs = 400;
+
+void click(frmRenPart& window, const char* name) {
+    window.findChild<QAbstractButton*>(name)->click();
+}
+
+void save(QWidget* widget, const QString& folder, const QString& name) {
+    if (widget && !widget->grab().save(QDir(folder).filePath(name))) {
+        qWarning("Could not save %s in %s", qPrintable(name), qPrintable(folder));
+    }
+}
+
+void showOptions(frmRenPart& window) {
+    click(window, "optSelected");
+    click(window, "chkSend");
+    window.findChild<QLineEdit*>("txtStart")->setText("10");
+}
+
+// Numbers every component without the ECO step, so that the report window has something to
+// show and nothing is written.
+void runPassOverAll(frmRenPart& window) {
+    click(window, "chkSend");
+    click(window, "optStart");
+    window.findChild<QLineEdit*>("txtStart")->setText("1");
+    click(window, "cmdRun");
+}
+
+} // namespace
+
+void startScreenshotTour(frmRenPart& window, const QString& folder) {
+    showOptions(window);
+    QTimer::singleShot(settleMs, &window, [&window, folder] {
+        save(&window, folder, "main-window.png");
+        runPassOverAll(window);
+        QTimer::singleShot(settleMs, &window, [&window, folder] {
+            save(window.findChild<QWidget*>("frmNotChanged"), folder, "report-window.png");
+            window.findChild<QAction*>("mnuAbout")->trigger();
+            QTimer::singleShot(settleMs, &window, [&window, folder] {
+                save(window.findChild<QWidget*>("frmAbout"), folder, "about-box.png");
+                window.close();
+            });
+        });
+    });
+}
+
+} // namespace sequate::app

@@ -1,0 +1,14 @@
+#pragma once
+
+// For the documentation: drives the window through a pass and saves pictures of the main
+// window, the report window and the about box as PNG files, then ends the program.
+
+#include <QString>
+
+namespace sequate::app {
+
+class frmRenPart;
+
+void startScreenshotTour(frmRenPart& window, const QString& folder);
+
+} // namespace sequate::app

@@ -1,0 +1,23 @@
+#include "windowecoui.h"
+
+#include "dialogs.h"
+#include "filefilter.h"
+
+namespace sequate::app {
+
+WindowEcoUi::WindowEcoUi(Dialogs& dialogs, QWidget& window) : mDialogs(dialogs), mWindow(window) {}
+
+std::optional<std::string> WindowEcoUi::chooseSaveFile(const std::string& filter) {
+    const std::optional<QString> path = mDialogs.chooseSaveFile(&mWindow, toQtFilter(filter));
+    if (!path || path->isEmpty()) {
+        return std::nullopt;
+    }
+    return path->toStdString();
+}
+
+void WindowEcoUi::showCritical(const std::string& text) {
+    mDialogs.showMessage(&mWindow, engine::MessageStyle::Critical, QStringLiteral("Sequate"),
+                         QString::fromStdString(text));
+}
+
+} // namespace sequate::app

@@ -1,0 +1,62 @@
+#pragma once
+
+// Answers the program's dialogs in tests and remembers what was shown.
+
+#include "app/dialogs.h"
+
+#include <QUrl>
+#include <deque>
+#include <functional>
+#include <stdexcept>
+#include <vector>
+
+namespace sequate::testing {
+
+struct ShownMessage {
+    engine::MessageStyle style;
+    QString title;
+    QString text;
+
+    bool operator==(const ShownMessage&) const = default;
+};
+
+class FakeDialogs : public app::Dialogs {
+public:
+    enum class Browser { Opens, Refuses, Throws };
+
+    std::vector<ShownMessage> messages;
+    std::vector<QString> filters;                   // one per file dialog shown
+    std::deque<std::optional<QString>> saveAnswers; // nullopt: Cancel; none left: Cancel
+    std::vector<QUrl> urls;                         // every address asked to open
+    Browser browser = Browser::Opens;
+
+    void showMessage(QWidget*, engine::MessageStyle style, const QString& title,
+                     const QString& text) override {
+        messages.push_back({style, title, text});
+    }
+
+    std::optional<QString> chooseSaveFile(QWidget*, const QString& filter) override {
+        filters.push_back(filter);
+        if (saveAnswers.empty()) {
+            return std::nullopt;
+        }
+        std::optional<QString> answer = saveAnswers.front();
+        saveAnswers.pop_front();
+        return answer;
+    }
+
+    bool openUrl(const QUrl& url) override {
+        urls.push_back(url);
+        if (browser == Browser::Throws) {
+            throw std::runtime_error("no browser");
+        }
+        return browser == Browser::Opens;
+    }
+};
+
+inline void PrintTo(const ShownMessage& message, std::ostream* out) {
+    *out << "{" << static_cast<int>(message.style) << ", \"" << message.title.toStdString()
+         << "\", \"" << message.text.toStdString() << "\"}";
+}
+
+} // namespace sequate::testing

@@ -1,0 +1,246 @@
+// The Run button: the start number check, a pass as the user sees it, the progress bar, the
+// report window and the two ways of writing the ECO file.
+
+#include "eco/ecooutput.h"
+#include "windowfixture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <utility>
+
+namespace sequate::testing {
+namespace {
+
+using engine::MessageStyle;
+
+struct BadStart {
+    const char* option;
+    const char* text;
+    const char* message;
+};
+
+class BadStartTest : public WindowTest, public ::testing::WithParamInterface<BadStart> {};
+
+TEST_P(BadStartTest, SaysSoAndStartsNoPass) {
+    start({document("amp.sch", {"R5", "R7"})});
+    click(GetParam().option);
+    typeStart(GetParam().text);
+    const std::uint64_t callsBefore = hosts->logic.callCount();
+    run();
+    const ShownMessage expected{MessageStyle::Exclamation, "Error Message", GetParam().message};
+    EXPECT_EQ(dialogs.messages, std::vector<ShownMessage>{expected});
+    EXPECT_EQ(hosts->logic.callCount(), callsBefore);
+    EXPECT_EQ(hosts->logic.openNames(), (std::vector<std::string>{"R5", "R7"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Run, BadStartTest,
+    ::testing::Values(BadStart{"optStart", "", "Illegal Value"},
+                      BadStart{"optStart", "0", "Illegal Value"},
+                      BadStart{"optStart", "abc", "Illegal Value"},
+                      BadStart{"optStart", "32768", "Illegal Value"},
+                      BadStart{"optSelected", "0", "Illegal value in Start textbox"},
+                      BadStart{"optSelected", "", "Illegal value in Start textbox"},
+                      BadStart{"optSelected", "1x", "Illegal value in Start textbox"},
+                      BadStart{"optSelected", "-32769", "Illegal value in Start textbox"}));
+
+TEST_F(WindowTest, RunWithoutAStartOptionDoesNothing) {
+    start({document("amp.sch", {"R5", "R7"})});
+    const std::uint64_t callsBefore = hosts->logic.callCount();
+    run();
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(hosts->logic.callCount(), callsBefore);
+}
+
+TEST_F(WindowTest, PassOverAllComponentsRenamesThemFromTheStartNumber) {
+    start({document("amp.sch", {"R5", "C9", "R7"})});
+    click("optStart");
+    typeStart("-3");
+    run();
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(hosts->logic.openNames(), (std::vector<std::string>{"R-3", "C-3", "R-2"}));
+    EXPECT_FALSE(hosts->logic.passOpen());
+}
+
+TEST_F(WindowTest, PassOverSelectedComponentsRenamesOnlyThem) {
+    start({document("amp.sch", {"R5", "R7", "R9"}, {0, 2})});
+    click("optSelected");
+    typeStart("20");
+    run();
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(hosts->logic.openNames(), (std::vector<std::string>{"R20", "R7", "R21"}));
+}
+
+// Every value the progress bar takes during a pass, read whenever the host is called.
+class ProgressTest : public WindowTest {
+protected:
+    std::vector<std::pair<long long, long long>> runAndWatch() {
+        std::vector<std::pair<long long, long long>> seen; // (maximum, value)
+        engine::ProgressBar& bar = window().prgbarEdistys();
+        hosts->logic.setCallObserver([&](const std::string&) {
+            const std::pair<long long, long long> now{bar.maximum(), bar.value()};
+            if (seen.empty() || seen.back() != now) {
+                seen.push_back(now);
+            }
+        });
+        run();
+        hosts->logic.setCallObserver({});
+        return seen;
+    }
+    QProgressBar* shown() { return child<QProgressBar>("prgbarEdistys"); }
+};
+
+std::vector<std::string> parts(int count, const char* code) {
+    std::vector<std::string> names;
+    for (int i = 1; i <= count; ++i) {
+        names.push_back(code + std::to_string(i));
+    }
+    return names;
+}
+
+TEST_F(ProgressTest, AllComponentsFillsToListLengthMinusOneThenEmpties) {
+    start({document("amp.sch", parts(20, "R"))});
+    click("optStart");
+    const auto seen = runAndWatch();
+    std::vector<long long> values;
+    for (const auto& [maximum, value] : seen) {
+        if (maximum == 19) {
+            values.push_back(value);
+        }
+    }
+    ASSERT_FALSE(values.empty());
+    EXPECT_EQ(values.front(), 0);
+    for (std::size_t i = 1; i < values.size(); ++i) {
+        EXPECT_EQ(values[i], values[i - 1] + 1);
+    }
+    EXPECT_EQ(values.back(), 19);
+    EXPECT_EQ(window().prgbarEdistys().value(), 0);
+    EXPECT_EQ(shown()->value(), 0);
+    EXPECT_EQ(shown()->maximum(), 19);
+}
+
+struct SelectedRange {
+    std::vector<std::size_t> selected;
+    long long maximum;
+};
+
+class SelectedRangeTest : public ProgressTest,
+                          public ::testing::WithParamInterface<SelectedRange> {};
+
+TEST_P(SelectedRangeTest, MaximumIsSelectedCountMinusOneButAtLeastOne) {
+    start({document("amp.sch", parts(6, "C"), GetParam().selected)});
+    click("optSelected");
+    runAndWatch();
+    EXPECT_EQ(window().prgbarEdistys().maximum(), GetParam().maximum);
+    EXPECT_EQ(window().prgbarEdistys().value(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Progress, SelectedRangeTest,
+                         ::testing::Values(SelectedRange{{3}, 1}, SelectedRange{{0, 5}, 1},
+                                           SelectedRange{{0, 1, 2, 4, 5}, 4}));
+
+// One component: the maximum equals the minimum, which the bar draws empty.
+TEST_F(ProgressTest, SingleComponentGivesAnEmptyRangeThatIsDrawnEmpty) {
+    start({document("amp.sch", {"R4"})});
+    click("optStart");
+    runAndWatch();
+    EXPECT_EQ(window().prgbarEdistys().maximum(), 0);
+    EXPECT_EQ(shown()->value(), shown()->minimum());
+    EXPECT_LT(shown()->minimum(), shown()->maximum()); // not the "busy" drawing of 0..0
+    EXPECT_EQ(hosts->logic.openNames(), std::vector<std::string>{"R1"});
+}
+
+TEST_F(WindowTest, ReportWindowListsUnnamedComponentsOfEveryPass) {
+    auto reportText = [this] {
+        return child<QPlainTextEdit>("frmNotChanged/txtNotChanged")->toPlainText();
+    };
+    start({document("amp.sch", {"R5", "U1A", "C2", "R"})});
+    EXPECT_FALSE(child("frmNotChanged")->isVisible());
+    click("optStart");
+    run();
+    EXPECT_TRUE(child("frmNotChanged")->isVisible());
+    EXPECT_EQ(reportText(), "U1A\nR\n");
+
+    QTest::mouseClick(child<QPushButton>("frmNotChanged/cmdClose"), Qt::LeftButton);
+    EXPECT_FALSE(child("frmNotChanged")->isVisible());
+    run();
+    EXPECT_TRUE(child("frmNotChanged")->isVisible());
+    EXPECT_EQ(reportText(), "U1A\nR\nU1A\nR\n");
+    EXPECT_TRUE(child<QPlainTextEdit>("txtNotChanged")->isReadOnly());
+}
+
+TEST_F(WindowTest, PassWithEveryComponentNamedOpensNoReport) {
+    start({document("amp.sch", {"R5", "C2"})});
+    click("optStart");
+    run();
+    EXPECT_FALSE(child("frmNotChanged")->isVisible());
+}
+
+class WriteOnlyTest : public WindowTest {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder.isValid());
+        start({document("amp.sch", {"R5", "R7"})});
+        click("optStart");
+        click("chkSend");
+        click("optECO");
+    }
+    QStringList written() const { return QDir(folder.path()).entryList(QDir::Files); }
+
+    QTemporaryDir folder;
+};
+
+TEST_F(WriteOnlyTest, CancelWritesNothing) {
+    dialogs.saveAnswers = {std::nullopt};
+    run();
+    EXPECT_EQ(dialogs.filters, std::vector<QString>{"ECO files (*.eco)"});
+    EXPECT_TRUE(written().isEmpty());
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(hosts->logic.openNames(), (std::vector<std::string>{"R1", "R2"}));
+}
+
+TEST_F(WriteOnlyTest, ChosenPathGetsTheFileAsTyped) {
+    const QString path = folder.filePath("renames");
+    dialogs.saveAnswers = {path};
+    run();
+    EXPECT_EQ(written(), QStringList{"renames"}); // no extension added
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray text = file.readAll();
+    EXPECT_EQ(text.toStdString(), eco::ecoText({"R5", "R7"}, {"R1", "R2"}));
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(WindowTest, WriteAndForceReadInPcbRenamesTheLayoutToo) {
+    start({document("amp.sch", {"R5", "C9", "R7"})});
+    click("optStart");
+    click("chkSend");
+    run();
+    EXPECT_TRUE(dialogs.filters.empty());
+    EXPECT_TRUE(dialogs.messages.empty()) << dialogs.messages.front().text.toStdString();
+    EXPECT_EQ(hosts->logic.openNames(), (std::vector<std::string>{"R1", "C1", "R2"}));
+    ASSERT_TRUE(hosts->pcb.layout().has_value());
+    EXPECT_EQ(hosts->pcb.layout()->parts, hosts->logic.openNames());
+    EXPECT_TRUE(hosts->pcb.log().empty());
+}
+
+// A pass that stops is reported; the window stays usable for the next one.
+TEST_F(WindowTest, WindowStaysUsableAfterAPassThatStopped) {
+    start({document("amp.sch", {"R5", "R7"})});
+    click("optStart");
+    hosts->logic.failCall(6, host::HostCode::ServerUnavailable);
+    run();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages.front().style, MessageStyle::Critical);
+    EXPECT_EQ(hosts->logic.openNames(), (std::vector<std::string>{"R5", "R7"}));
+    EXPECT_TRUE(window().isVisible());
+    run();
+    EXPECT_EQ(hosts->logic.openNames(), (std::vector<std::string>{"R1", "R2"}));
+}
+
+} // namespace
+} // namespace sequate::testing
