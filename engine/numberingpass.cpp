@@ -25,11 +25,13 @@ using ComponentPtr = std::shared_ptr<host::LogicComponent>;
 constexpr int allComponentsMode = 0;
 
 std::string undoText(const UndoReport& undo, std::size_t made) {
+    if (undo.complete && made == 0)
+        return "No name had been changed yet.";
+    if (undo.complete && made == 1)
+        return "The rename this pass had made was undone: every name is as it was before.";
     if (undo.complete)
-        return made == 0 ? "No name had been changed yet."
-                         : "The " + std::to_string(made) +
-                               " renames this pass had made were undone: every name is as it "
-                               "was before.";
+        return "The " + std::to_string(made) +
+               " renames this pass had made were undone: every name is as it was before.";
     std::string text = "Undoing the renames of this pass failed too: " + undo.failure +
                        ". These renames are still in effect:";
     for (const auto& [before, after] : undo.stillInEffect)
@@ -270,10 +272,17 @@ private:
             if (mWindow.optDirect())
                 mWindow.AlsoInPCB(mState);
         } catch (const std::exception& problem) {
-            mWindow.showMessage(MessageStyle::Critical, "Sequate",
-                                std::string("The ECO file could not be written: ") +
-                                    problem.what() + "\n\nThe renames in the schematic stay.");
+            ecoFailed(problem.what());
+        } catch (...) {
+            ecoFailed("an unexpected problem");
         }
+    }
+
+    // The schematic's renames are done by now: the pass still closes as usual.
+    void ecoFailed(const std::string& reason) {
+        mWindow.showMessage(MessageStyle::Critical, "Sequate",
+                            "The ECO file could not be written: " + reason +
+                                ".\n\nThe renames in the schematic stay.");
     }
 
     PassResult stop(const std::string& problem) {

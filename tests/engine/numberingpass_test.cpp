@@ -1,0 +1,151 @@
+// One pass end to end on the in-memory PowerLogic: what the user sees besides the names (the
+// report window, the ECO step, the progress bar) and how a pass that cannot finish ends.
+
+#include "session.h"
+
+#include <gtest/gtest.h>
+
+namespace sequate::engine::testing {
+namespace {
+
+using Names = std::vector<std::string>;
+using host::HostCode;
+
+bool contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+// The position, from the start of the pass, of the n-th call of the given kind.
+std::uint64_t nthCall(const host::sim::DocumentData& doc, const tools::Controls& controls,
+                      const std::string& kind, int n) {
+    Session probe(doc);
+    std::vector<std::string> calls;
+    probe.logic.setCallObserver([&](const std::string& call) { calls.push_back(call); });
+    probe.run(controls);
+    for (std::size_t i = 0; i < calls.size(); ++i)
+        if (calls[i] == kind && --n == 0)
+            return i + 1;
+    ADD_FAILURE() << "no such call";
+    return 0;
+}
+
+TEST(NumberingPass, ReportListsTheUnnamedAfterWhatTheBoxHeld) {
+    Session session(document({part("U1A"), part("R"), part("C"), part("R7")}));
+    session.window.notChangedText = "earlier\r\n";
+    const PassResult result = session.runAll();
+    EXPECT_EQ(result.unnamed, (Names{"U1A", "R", "C"}));
+    EXPECT_EQ(session.window.notChangedText, "earlier\r\nU1A\r\nR\r\nC\r\n");
+    EXPECT_EQ(session.window.notChangedShown, 1);
+
+    Session none(document({part("R7")}));
+    none.runAll();
+    EXPECT_EQ(none.window.notChangedShown, 0);
+}
+
+TEST(NumberingPass, EcoStepFollowsTheChosenOption) {
+    for (bool writeOnly : {true, false}) {
+        Session session(document({part("R7")}));
+        auto controls = tools::Controls::allComponents("1");
+        controls.chkSend = true;
+        controls.optECO = writeOnly;
+        controls.optDirect = !writeOnly;
+        session.run(controls);
+        EXPECT_EQ(session.window.fileDialogs, writeOnly ? 1 : 0);
+        EXPECT_EQ(session.window.pcbHandOffs, writeOnly ? 0 : 1);
+    }
+}
+
+TEST(NumberingPass, NothingSelectedNamesNothingButStillClosesThePass) {
+    Session session(document({part("R7"), part("R9")}));
+    auto controls = tools::Controls::selectedComponents("1", false);
+    controls.chkSend = true;
+    const PassResult result = *session.run(controls);
+    EXPECT_TRUE(result.completed);
+    EXPECT_TRUE(result.renames.empty());
+    EXPECT_EQ(session.names(), (Names{"R7", "R9"}));
+    EXPECT_EQ(session.window.pcbHandOffs, 1);
+    EXPECT_EQ(session.window.notChangedShown, 0);
+    EXPECT_FALSE(session.logic.passOpen());
+    EXPECT_TRUE(session.state.oldNames.empty());
+    EXPECT_EQ(session.state.listPosition, 1);
+}
+
+TEST(NumberingPass, OneSelectedIsTheOnlyOneRenamed) {
+    Session session(document({part("R7"), part("R9", true, 5, 5), part("R8")}));
+    const PassResult result = session.runSelected("1");
+    EXPECT_EQ(result.renames, (std::vector<RenameRecord>{{"R9", "R1"}}));
+}
+
+TEST(NumberingPass, SelectedRunsAreSortedEachInItsPlace) {
+    // List order R1, R2, C1, R3: runs R(2), C(1), R(1); the R runs do not mix.
+    Session session(document({part("R1", true, 300, 0), part("R2", true, 200, 0),
+                              part("C1", true, 0, 0), part("R3", true, 100, 0)}));
+    session.state.sortedNames.assign(6, SortedRow{"old", "1", "2"});
+    session.runSelected("10");
+    EXPECT_EQ(session.names(), (Names{"R11", "R10", "C10", "R12"}));
+    const std::vector<SortedRow> expected = {{"R2", "200", "0"}, {"R1", "300", "0"},
+                                             {"C1", "0", "0"},   {"R3", "100", "0"},
+                                             {"old", "1", "2"},  {"old", "1", "2"}};
+    EXPECT_EQ(session.state.sortedNames, expected);
+}
+
+TEST(NumberingPass, StoppedPassPutsEveryNameBack) {
+    const auto doc = document({part("R7"), part("R8"), part("C3"), part("R9")});
+    const auto controls = tools::Controls::allComponents("1");
+    for (int n = 1; n <= 4; ++n) {
+        Session session(doc);
+        session.logic.failCall(nthCall(doc, controls, "LogicComponent.SetName", n),
+                               HostCode::Failed);
+        session.window.controls.chkSend = true;
+        const PassResult result = *session.run(controls);
+        EXPECT_FALSE(result.completed);
+        EXPECT_TRUE(result.renames.empty());
+        EXPECT_EQ(session.names(), (Names{"R7", "R8", "C3", "R9"})) << n;
+        ASSERT_EQ(session.window.messages.size(), 1u);
+        const auto& message = session.window.messages[0];
+        EXPECT_EQ(message.style, MessageStyle::Critical);
+        EXPECT_EQ(message.title, "Sequate");
+        EXPECT_TRUE(contains(message.text, "did not rename")) << message.text;
+        EXPECT_EQ(message.text, result.stopMessage);
+        EXPECT_EQ(session.window.pcbHandOffs, 0);
+        EXPECT_EQ(session.window.notChangedShown, 0);
+        EXPECT_FALSE(session.logic.passOpen());
+        EXPECT_EQ(session.window.prgbarEdistys().value(), 0);
+        EXPECT_TRUE(session.state.oldNames.empty());
+    }
+}
+
+TEST(NumberingPass, FailedUndoListsWhatStays) {
+    // Two components share R50; once both are renamed, the first cannot have R50 back.
+    Session session(document({part("R50"), part("R50"), part("R51")}));
+    const PassResult result = session.runAll("32766");
+    EXPECT_FALSE(result.completed);
+    EXPECT_TRUE(contains(result.stopMessage, "32768")) << result.stopMessage;
+    EXPECT_TRUE(contains(result.stopMessage, "failed too")) << result.stopMessage;
+    EXPECT_TRUE(contains(result.stopMessage, "\nR50 to R32766")) << result.stopMessage;
+    EXPECT_EQ(result.renames, (std::vector<RenameRecord>{{"R50", "R32766"}}));
+    EXPECT_EQ(session.names(), (Names{"R32766", "R50", "R51"}));
+}
+
+TEST(NumberingPass, AllModeOnAMultiSelectionSaysHowToNumberEverything) {
+    Session session(document({part("R1"), part("R5", true), part("R6", true)}));
+    const PassResult result = session.runAll("1");
+    EXPECT_FALSE(result.completed);
+    EXPECT_TRUE(contains(result.stopMessage, "R5 to R1")) << result.stopMessage;
+    EXPECT_TRUE(contains(result.stopMessage, "select one component or none"));
+    EXPECT_EQ(session.names(), (Names{"R1", "R5", "R6"}));
+}
+
+TEST(NumberingPass, HostFailureOutsideARenameNamesTheComponent) {
+    const auto doc = document({part("R7", true, 1, 1), part("R8", true, 0, 0)});
+    const auto controls = tools::Controls::selectedComponents("1", false);
+    Session session(doc);
+    session.logic.failCall(nthCall(doc, controls, "LogicPlacement.SecondCoordinate", 2),
+                           HostCode::Timeout);
+    const PassResult result = *session.run(controls);
+    EXPECT_FALSE(result.completed);
+    EXPECT_TRUE(contains(result.stopMessage, "position of R8")) << result.stopMessage;
+}
+
+} // namespace
+} // namespace sequate::engine::testing

@@ -1,0 +1,240 @@
+// Properties of whole passes over generated schematics. Every case prints its seed; rerun one
+// with --gtest_filter and the seed loop narrowed to it.
+//
+// Generated numbers stay below 25000 and start numbers at or below 200, with at most a few
+// thousand components: the temporary numbers of a pass over all components (start + highest
+// + 1 + moved) then stay within 16 bits, so a pass that should complete is never stopped by
+// the limit.
+
+#include "engine/partname.h"
+#include "session.h"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <map>
+#include <random>
+#include <set>
+
+namespace sequate::engine::testing {
+namespace {
+
+using Names = std::vector<std::string>;
+
+struct Shape {
+    int maxSize = 120;
+    bool duplicates = false;
+    bool unplacedSelected = false;
+};
+
+class Generator {
+public:
+    explicit Generator(unsigned seed) : mRandom(seed) {}
+
+    int between(int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(mRandom);
+    }
+    bool chance(double p) { return std::bernoulli_distribution(p)(mRandom); }
+
+    host::sim::DocumentData schematic(const Shape& shape) {
+        const int size = between(1, shape.maxSize);
+        std::set<std::string> used;
+        std::vector<host::sim::ComponentData> parts;
+        const int selection = between(0, 3); // none, exactly one, or a share
+        const double selectShare = selection < 2 ? 0 : between(1, 9) / 10.0;
+        while (static_cast<int>(parts.size()) < size) {
+            std::string name = (shape.duplicates && !parts.empty() && chance(0.1))
+                                   ? parts[between(0, static_cast<int>(parts.size()) - 1)].name
+                                   : partName();
+            if (!shape.duplicates && !used.insert(name).second)
+                continue;
+            host::sim::ComponentData part{name, chance(selectShare), {}};
+            const bool placed =
+                !(part.selected ? shape.unplacedSelected && chance(0.05) : chance(0.2));
+            for (int gate = placed ? between(1, 3) : 0; gate > 0; --gate)
+                part.placements.push_back({coordinate(), coordinate()});
+            parts.push_back(std::move(part));
+        }
+        if (selection == 1) {
+            auto& chosen = parts[between(0, size - 1)];
+            chosen.selected = true;
+            if (chosen.placements.empty())
+                chosen.placements.push_back({coordinate(), coordinate()});
+        }
+        return document(std::move(parts));
+    }
+
+private:
+    std::string partName() {
+        static const char* codes[] = {"R", "C", "U", "IC", "", "r", "RN"};
+        const std::string code = codes[between(0, 6)];
+        switch (between(0, 9)) {
+        case 0:
+            return code.empty() ? "Q" : code; // letters only
+        case 1:
+            return code + std::to_string(between(0, 99)) + "A"; // a gate letter
+        case 2:
+            return code + "00" + std::to_string(between(0, 99)); // leading zeros
+        case 3:
+            return code + std::to_string(between(1, 24999));
+        default:
+            return code + std::to_string(between(0, 60));
+        }
+    }
+
+    double coordinate() {
+        static const double fractions[] = {0, 0, 0.5, 0.25, 0.2, 0.4, 0.75};
+        return between(-300, 300) / (chance(0.5) ? 1 : 10) + fractions[between(0, 6)];
+    }
+
+    std::mt19937 mRandom;
+};
+
+std::multiset<std::string> replay(const Names& before, const std::vector<RenameRecord>& records) {
+    std::multiset<std::string> names(before.begin(), before.end());
+    for (const auto& [from, to] : records) {
+        const auto found = names.find(from);
+        EXPECT_NE(found, names.end()) << "record " << from << " to " << to;
+        if (found == names.end())
+            continue;
+        names.erase(found);
+        names.insert(to);
+    }
+    return names;
+}
+
+// Two components share a name afterwards only if they shared it before and kept it.
+void expectNoNewDuplicate(const Names& before, const Names& after) {
+    std::map<std::string, std::vector<std::size_t>> carriers;
+    for (std::size_t i = 0; i < after.size(); ++i)
+        carriers[after[i]].push_back(i);
+    for (const auto& [name, who] : carriers) {
+        if (who.size() < 2)
+            continue;
+        for (std::size_t i : who)
+            EXPECT_EQ(before[i], name) << "new duplicate " << name;
+    }
+}
+
+void expectConsistent(const Names& before, const Names& after, const PassResult& result) {
+    const auto replayed = replay(before, result.renames);
+    EXPECT_EQ(replayed, std::multiset<std::string>(after.begin(), after.end()));
+    if (result.completed) {
+        expectNoNewDuplicate(before, after);
+    } else if (result.stopMessage.find("failed too") == std::string::npos) {
+        EXPECT_EQ(after, before) << result.stopMessage;
+    }
+}
+
+// Each letter code's components in walk order carry start, start + 1, ...; the numbers of
+// names ending in a letter are skipped and those names stay.
+void expectNumberedInWalkOrder(const Names& before, const Names& after,
+                               const std::vector<std::size_t>& walk, int start) {
+    std::map<std::string, int> used;
+    for (std::size_t i : walk) {
+        const std::string code = GetCode(before[i]);
+        const int number = start + used[code]++;
+        if (OnkoPelkkiaKirjaimia(before[i])) {
+            EXPECT_EQ(after[i], before[i]);
+        } else {
+            EXPECT_EQ(after[i], code + std::to_string(number)) << "was " << before[i];
+        }
+    }
+}
+
+int selectedCount(const host::sim::DocumentData& doc) {
+    return static_cast<int>(std::count_if(doc.components.begin(), doc.components.end(),
+                                          [](const auto& part) { return part.selected; }));
+}
+
+TEST(PassProperties, AllComponents) {
+    for (unsigned seed = 1; seed <= 150; ++seed) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        Generator random(seed);
+        Shape shape;
+        shape.duplicates = seed % 4 == 0;
+        shape.maxSize = seed % 25 == 0 ? 2500 : 120;
+        const auto doc = random.schematic(shape);
+        const int start = seed % 7 == 0 ? random.between(-40, -1) : random.between(1, 200);
+        Session session(doc);
+        const Names before = session.names();
+        const PassResult result = session.runAll(std::to_string(start));
+        const Names after = session.names();
+        expectConsistent(before, after, result);
+
+        if (shape.duplicates || start < 1 || selectedCount(doc) > 1)
+            continue;
+        ASSERT_TRUE(result.completed) << result.stopMessage;
+        std::vector<std::size_t> walk(before.size());
+        for (std::size_t i = 0; i < walk.size(); ++i)
+            walk[i] = i;
+        expectNumberedInWalkOrder(before, after, walk, start);
+    }
+}
+
+TEST(PassProperties, SelectedComponents) {
+    for (unsigned seed = 1; seed <= 200; ++seed) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        Generator random(seed);
+        Shape shape;
+        shape.duplicates = seed % 5 == 0;
+        shape.unplacedSelected = seed % 9 == 0;
+        shape.maxSize = seed % 40 == 0 ? 800 : 120;
+        const auto doc = random.schematic(shape);
+        const bool duplicatesOption = seed % 2 == 0;
+        const int start = seed % 11 == 0 ? random.between(-40, -1) : random.between(1, 200);
+        Session session(doc);
+        const Names before = session.names();
+        const PassResult result = session.runSelected(std::to_string(start), duplicatesOption);
+        const Names after = session.names();
+        expectConsistent(before, after, result);
+
+        if (shape.duplicates || shape.unplacedSelected || start < 1)
+            continue;
+        ASSERT_TRUE(result.completed) << result.stopMessage;
+        if (!duplicatesOption) {
+            for (std::size_t i = 0; i < before.size(); ++i) {
+                if (!doc.components[i].selected) {
+                    EXPECT_EQ(after[i], before[i]) << "not selected";
+                }
+            }
+            continue;
+        }
+        std::map<std::string, std::size_t> indexOf;
+        for (std::size_t i = 0; i < before.size(); ++i)
+            indexOf[before[i]] = i;
+        std::vector<std::size_t> walk;
+        const int rows = selectedCount(doc);
+        for (int row = 0; row < rows; ++row)
+            walk.push_back(indexOf.at(session.state.sortedNames[row].name));
+        expectNumberedInWalkOrder(before, after, walk, start);
+    }
+}
+
+TEST(PassProperties, AFailureAnywhereChangesNothing) {
+    for (unsigned seed = 1; seed <= 60; ++seed) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        Generator random(seed);
+        const auto doc = random.schematic(Shape{});
+        const bool selectedMode = seed % 2 == 0;
+        const auto controls = selectedMode ? tools::Controls::selectedComponents("1", seed % 4 == 0)
+                                           : tools::Controls::allComponents("1");
+        Session probe(doc);
+        const auto callsBefore = probe.logic.callCount();
+        probe.run(controls);
+        const auto passCalls = probe.logic.callCount() - callsBefore;
+
+        Session session(doc);
+        const Names before = session.names();
+        session.logic.failCall(random.between(1, static_cast<int>(passCalls)),
+                               host::HostCode::Failed);
+        const PassResult result = *session.run(controls);
+        const Names after = session.names();
+        expectConsistent(before, after, result);
+        if (!result.completed) {
+            EXPECT_EQ(after, before);
+        }
+    }
+}
+
+} // namespace
+} // namespace sequate::engine::testing

@@ -1,0 +1,54 @@
+#pragma once
+
+// A running PowerLogic (in memory) with Sequate started up against it, driven headless.
+
+#include "engine/formstate.h"
+#include "engine/numberingpass.h"
+#include "engine/runcommand.h"
+#include "engine/startup.h"
+#include "host/sim/simpowerlogic.h"
+#include "host/sim/simrunningobjects.h"
+#include "tools/pass/headlesswindow.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace sequate::engine::testing {
+
+inline host::sim::ComponentData part(const std::string& name, bool selected = false, double x = 0,
+                                     double y = 0) {
+    return {name, selected, {{x, y}}};
+}
+
+inline host::sim::DocumentData document(std::vector<host::sim::ComponentData> components,
+                                        const std::string& name = "amp.sch") {
+    return {name, std::move(components)};
+}
+
+struct Session {
+    host::sim::SimPowerLogic logic;
+    host::sim::SimRunningObjects objects{&logic, nullptr};
+    FormState state;
+    tools::HeadlessWindow window;
+    StartupOutcome startup;
+
+    explicit Session(std::vector<host::sim::DocumentData> documents)
+        : logic(std::move(documents)), startup(Form_Load(state, window, objects)) {}
+    explicit Session(host::sim::DocumentData doc)
+        : Session(std::vector<host::sim::DocumentData>{std::move(doc)}) {}
+
+    std::optional<PassResult> run(const tools::Controls& controls) {
+        window.controls = controls;
+        return pressRun(state, window);
+    }
+    PassResult runAll(const std::string& start = "1") {
+        return *run(tools::Controls::allComponents(start));
+    }
+    PassResult runSelected(const std::string& start = "1", bool duplicates = false) {
+        return *run(tools::Controls::selectedComponents(start, duplicates));
+    }
+    std::vector<std::string> names() const { return logic.openNames(); }
+};
+
+} // namespace sequate::engine::testing

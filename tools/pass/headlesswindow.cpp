@@ -1,0 +1,39 @@
+#include "headlesswindow.h"
+
+namespace sequate::tools {
+
+void HeadlessProgressBar::setValue(long long value) {
+    mValue = value;
+    mHistory.push_back(value);
+}
+
+Controls Controls::allComponents(const std::string& start) {
+    Controls controls;
+    controls.optStart = true;
+    controls.startText = start;
+    return controls;
+}
+
+Controls Controls::selectedComponents(const std::string& start, bool renameDuplicates) {
+    Controls controls;
+    controls.optSelected = true;
+    controls.optAssign = !renameDuplicates;
+    controls.optDuplicate = renameDuplicates;
+    controls.startText = start;
+    return controls;
+}
+
+void HeadlessWindow::ShowFileDialog(const engine::FormState&) {
+    ++fileDialogs;
+}
+
+void HeadlessWindow::AlsoInPCB(const engine::FormState&) {
+    ++pcbHandOffs;
+}
+
+void HeadlessWindow::showMessage(engine::MessageStyle style, const std::string& title,
+                                 const std::string& text) {
+    messages.push_back({style, title, text});
+}
+
+} // namespace sequate::tools

@@ -1,0 +1,42 @@
+#pragma once
+
+// sequate-pass: one numbering pass over a schematic from a state file, without a display.
+// Loads the state into the in-memory PowerLogic and PowerPCB, starts up as the program does,
+// presses Run with the given options and tells in JSON what came of it.
+
+#include "host/sim/simstate.h"
+
+#include <QJsonObject>
+#include <ostream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace sequate::tools {
+
+struct RunnerOptions {
+    std::string statePath;
+    bool selected = false;   // --mode selected; else all components
+    bool duplicates = false; // "Rename duplicates" instead of "Assign next free names"
+    std::string startText = "1";
+};
+
+class UsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The arguments after the program name. Throws UsageError saying what is wrong.
+RunnerOptions parseArguments(const std::vector<std::string>& arguments);
+
+struct RunnerOutcome {
+    int exitStatus = 0; // 0 a pass ran (completed or stopped), 1 start-up or Run refused
+    QJsonObject report;
+};
+
+RunnerOutcome runPass(const host::sim::SimState& state, const RunnerOptions& options);
+
+// The whole program; exit status 2 for bad arguments or a bad state file.
+int runnerMain(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
+
+} // namespace sequate::tools
