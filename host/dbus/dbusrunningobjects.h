@@ -5,17 +5,27 @@
 
 #include "host/runningobjects.h"
 
+#include <QDBusConnection>
+#include <QString>
+
 namespace sequate::host::dbus {
+
+class HostConnection;
 
 class DbusRunningObjects : public RunningObjects {
 public:
     // Every call over the bus gives up after timeoutMs and fails with HostCode::Timeout.
     explicit DbusRunningObjects(int timeoutMs = 5000);
+    // On a given bus, such as a private one in tests.
+    explicit DbusRunningObjects(QDBusConnection bus, int timeoutMs = 5000);
 
     std::shared_ptr<LogicApplication> attachPowerLogic() override;
     std::shared_ptr<PcbApplication> attachPowerPcb() override;
 
 private:
+    std::shared_ptr<HostConnection> attach(const QString& service, const QString& title);
+
+    QDBusConnection mBus;
     int mTimeoutMs;
 };
 

@@ -1,0 +1,85 @@
+#include "hostconnection.h"
+
+#include "host/hostfailure.h"
+#include "protocol.h"
+
+#include <QDBusError>
+#include <QDBusMessage>
+#include <utility>
+
+namespace sequate::host::dbus {
+
+namespace {
+
+const QString busService = QStringLiteral("org.freedesktop.DBus");
+const QString busPath = QStringLiteral("/org/freedesktop/DBus");
+
+bool isGone(const QDBusError& error) {
+    return error.type() == QDBusError::ServiceUnknown || error.type() == QDBusError::Disconnected ||
+           error.name() == QLatin1String("org.freedesktop.DBus.Error.NameHasNoOwner");
+}
+
+bool isTimeout(QDBusError::ErrorType type) {
+    return type == QDBusError::Timeout || type == QDBusError::TimedOut;
+}
+
+} // namespace
+
+HostConnection::HostConnection(QDBusConnection bus, QString owner, QString title, int timeoutMs)
+    : mBus(std::move(bus)), mOwner(std::move(owner)), mTitle(std::move(title)),
+      mTimeoutMs(timeoutMs) {}
+
+QVariantList HostConnection::call(const QString& path, const QString& kind, const QString& method,
+                                  const QVariantList& args) {
+    QDBusMessage message =
+        QDBusMessage::createMethodCall(mOwner, path, interfaceName(kind), method);
+    message.setArguments(args);
+    message.setAutoStartService(false);
+    const QDBusMessage reply = mBus.call(message, QDBus::Block, mTimeoutMs);
+    if (reply.type() != QDBusMessage::ReplyMessage)
+        fail(reply, kind + QLatin1Char('.') + method);
+    return reply.arguments();
+}
+
+void HostConnection::release(const QString& path) {
+    QDBusMessage message =
+        QDBusMessage::createMethodCall(mOwner, path, automationInterface, releaseMethod);
+    message.setAutoStartService(false);
+    mBus.send(message);
+}
+
+void HostConnection::fail(const QDBusMessage& reply, const QString& callName) {
+    const std::string call = callName.toStdString();
+    const std::string title = mTitle.toStdString();
+    if (reply.errorName() == errorName) {
+        if (const auto carried = parseErrorMessage(reply.errorMessage()))
+            throw HostFailure(carried->code, carried->text);
+    }
+    const QDBusError error(reply);
+    if (error.type() == QDBusError::NoReply) {
+        if (ownerStillOnBus())
+            throw HostFailure(HostCode::Timeout, title + " did not answer " + call + " within " +
+                                                     std::to_string(mTimeoutMs) + " ms");
+        throw HostFailure(HostCode::ServerUnavailable,
+                          title + " went away during " + call + " (its process ended)");
+    }
+    if (isTimeout(error.type()))
+        throw HostFailure(HostCode::Timeout, title + " did not answer " + call + " in time");
+    if (isGone(error))
+        throw HostFailure(HostCode::ServerUnavailable,
+                          title + " is no longer running (" + call +
+                              "): " + reply.errorMessage().toStdString());
+    throw HostFailure(HostCode::Failed, title + " could not run " + call + ": " +
+                                            reply.errorName().toStdString() + ": " +
+                                            reply.errorMessage().toStdString());
+}
+
+bool HostConnection::ownerStillOnBus() {
+    QDBusMessage question = QDBusMessage::createMethodCall(busService, busPath, busService,
+                                                           QStringLiteral("NameHasOwner"));
+    question.setArguments({mOwner});
+    const QDBusMessage answer = mBus.call(question, QDBus::Block, mTimeoutMs);
+    return answer.type() == QDBusMessage::ReplyMessage && answer.arguments().value(0).toBool();
+}
+
+} // namespace sequate::host::dbus

@@ -1,0 +1,41 @@
+#pragma once
+
+// One attached application on the bus: the process that owned the well-known name when
+// Sequate attached (its unique name, so that a restarted host is not mistaken for the old
+// one), and the calls into it. Every call blocks without running the event loop, so a
+// notification waits until the caller returns to it.
+
+#include <QDBusConnection>
+#include <QString>
+#include <QVariantList>
+
+namespace sequate::host::dbus {
+
+class HostConnection {
+public:
+    // title names the application in messages, such as "PowerLogic".
+    HostConnection(QDBusConnection bus, QString owner, QString title, int timeoutMs);
+
+    // One automation call: method of interface kind (such as "LogicObjects") on the object at
+    // path. Returns the reply's arguments; throws HostFailure with the host's own code, or
+    // with HostCode::Timeout, HostCode::ServerUnavailable or HostCode::Failed.
+    QVariantList call(const QString& path, const QString& kind, const QString& method,
+                      const QVariantList& args = {});
+    // Drops the reference to the object at path, without waiting for an answer.
+    void release(const QString& path);
+
+    const QDBusConnection& bus() const { return mBus; }
+    const QString& owner() const { return mOwner; }
+    const QString& title() const { return mTitle; }
+
+private:
+    [[noreturn]] void fail(const QDBusMessage& reply, const QString& callName);
+    bool ownerStillOnBus();
+
+    QDBusConnection mBus;
+    QString mOwner;
+    QString mTitle;
+    int mTimeoutMs;
+};
+
+} // namespace sequate::host::dbus

@@ -1,0 +1,36 @@
+#pragma once
+
+// Receives the OpenDocument signal of one attached PowerLogic on the Qt event loop and hands
+// it to the advised sinks, so a notification is only ever delivered between user actions.
+
+#include "host/powerlogic.h"
+#include "hostconnection.h"
+
+#include <QDBusMessage>
+#include <QObject>
+#include <memory>
+#include <vector>
+
+namespace sequate::host::dbus {
+
+class OpenDocumentListener : public QObject {
+    Q_OBJECT
+
+public:
+    explicit OpenDocumentListener(std::shared_ptr<HostConnection> host);
+    ~OpenDocumentListener() override;
+
+    void advise(LogicApplicationEvents* sink);
+    void unadvise(LogicApplicationEvents* sink);
+
+private slots:
+    void onOpenDocument(const QDBusMessage& message);
+
+private:
+    void subscribe(bool on);
+
+    std::shared_ptr<HostConnection> mHost;
+    std::vector<LogicApplicationEvents*> mSinks;
+};
+
+} // namespace sequate::host::dbus

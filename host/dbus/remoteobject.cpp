@@ -1,0 +1,55 @@
+#include "remoteobject.h"
+
+#include "host/hostfailure.h"
+
+#include <QCoreApplication>
+#include <QDBusObjectPath>
+#include <utility>
+
+namespace sequate::host::dbus {
+
+RemoteObject::RemoteObject(std::shared_ptr<HostConnection> host, QString path, QString kind,
+                           bool owned)
+    : mHost(std::move(host)), mPath(std::move(path)), mKind(std::move(kind)), mOwned(owned) {}
+
+RemoteObject::~RemoteObject() {
+    // Without the application object the bus machinery is gone; the host drops what a client
+    // held when the client leaves the bus.
+    if (mOwned && QCoreApplication::instance())
+        mHost->release(mPath);
+}
+
+void RemoteObject::callVoid(const QString& method, const QVariantList& args) {
+    mHost->call(mPath, mKind, method, args);
+}
+
+std::string RemoteObject::callString(const QString& method, const QVariantList& args) {
+    return callOne(method, args, QMetaType::QString).toString().toStdString();
+}
+
+std::int32_t RemoteObject::callInt(const QString& method, const QVariantList& args) {
+    return callOne(method, args, QMetaType::Int).toInt();
+}
+
+double RemoteObject::callDouble(const QString& method, const QVariantList& args) {
+    return callOne(method, args, QMetaType::Double).toDouble();
+}
+
+bool RemoteObject::callBool(const QString& method, const QVariantList& args) {
+    return callOne(method, args, QMetaType::Bool).toBool();
+}
+
+QString RemoteObject::callObject(const QString& method, const QVariantList& args) {
+    return callOne(method, args, qMetaTypeId<QDBusObjectPath>()).value<QDBusObjectPath>().path();
+}
+
+QVariant RemoteObject::callOne(const QString& method, const QVariantList& args, int expectedType) {
+    const QVariantList reply = mHost->call(mPath, mKind, method, args);
+    if (reply.size() != 1 || reply.front().metaType().id() != expectedType)
+        throw HostFailure(HostCode::Failed, mHost->title().toStdString() + " answered " +
+                                                mKind.toStdString() + '.' + method.toStdString() +
+                                                " with a reply of the wrong type");
+    return reply.front();
+}
+
+} // namespace sequate::host::dbus

@@ -1,0 +1,124 @@
+#include "hostsimoptions.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
+#include <cstring>
+
+namespace sequate::hostsim {
+
+namespace {
+
+const QString sampleFile = QStringLiteral("samples/sample.json");
+
+QList<QCommandLineOption> optionList() {
+    return {
+        {QStringLiteral("no-window"), QStringLiteral("Serve the hosts without a window.")},
+        {QStringLiteral("no-powerlogic"),
+         QStringLiteral("Leave PowerLogic out: PowerLogic.Application is not running.")},
+        {QStringLiteral("no-powerpcb"),
+         QStringLiteral("Leave PowerPCB out: PowerPCB.Application is not running.")},
+        {QStringLiteral("test-control"),
+         QStringLiteral("Also serve org.sequate.HostSim, through which tests act as the user.")},
+        {QStringLiteral("exit-at-call"),
+         QStringLiteral("Test only: end the program, as a crash would, when automation call K "
+                        "comes in."),
+         QStringLiteral("K")},
+        {QStringLiteral("hang-at-call"),
+         QStringLiteral("Test only: stop answering when automation call K comes in."),
+         QStringLiteral("K")},
+        {QStringLiteral("hang-ms"),
+         QStringLiteral("Test only: how long the hang lasts (default 10000)."),
+         QStringLiteral("MS")},
+        {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help.")},
+    };
+}
+
+QCommandLineParser& configured(QCommandLineParser& parser) {
+    parser.setApplicationDescription(
+        QStringLiteral("The simulated PowerLogic and PowerPCB on the D-Bus session bus."));
+    parser.addOptions(optionList());
+    parser.addPositionalArgument(QStringLiteral("state"),
+                                 QStringLiteral("State file to load (default: the sample)."),
+                                 QStringLiteral("[STATE.json]"));
+    return parser;
+}
+
+std::uint64_t callNumber(const QCommandLineParser& parser, const QString& name) {
+    bool ok = false;
+    const qulonglong value = parser.value(name).toULongLong(&ok);
+    if (!ok || value == 0)
+        throw OptionError(QStringLiteral("--%1: expected a call number from 1, not \"%2\"")
+                              .arg(name, parser.value(name))
+                              .toStdString());
+    return value;
+}
+
+int milliseconds(const QCommandLineParser& parser, const QString& name) {
+    bool ok = false;
+    const int value = parser.value(name).toInt(&ok);
+    if (!ok || value < 0)
+        throw OptionError(QStringLiteral("--%1: expected milliseconds, not \"%2\"")
+                              .arg(name, parser.value(name))
+                              .toStdString());
+    return value;
+}
+
+QString findSample(const QString& executableDir) {
+    QDir dir(executableDir);
+    for (int level = 0; level < 5; ++level) {
+        if (dir.exists(sampleFile))
+            return dir.filePath(sampleFile);
+        if (!dir.cdUp())
+            break;
+    }
+    throw OptionError("no state file given, and " + sampleFile.toStdString() +
+                      " was not found above " + executableDir.toStdString());
+}
+
+FaultPlan faultPlan(const QCommandLineParser& parser) {
+    FaultPlan plan;
+    if (parser.isSet(QStringLiteral("exit-at-call")))
+        plan.exitAtCall = callNumber(parser, QStringLiteral("exit-at-call"));
+    if (parser.isSet(QStringLiteral("hang-at-call")))
+        plan.hangAtCall = callNumber(parser, QStringLiteral("hang-at-call"));
+    if (parser.isSet(QStringLiteral("hang-ms")))
+        plan.hangMs = milliseconds(parser, QStringLiteral("hang-ms"));
+    return plan;
+}
+
+} // namespace
+
+HostSimOptions parseOptions(const QStringList& arguments, const QString& executableDir) {
+    QCommandLineParser parser;
+    if (!configured(parser).parse(arguments))
+        throw OptionError(parser.errorText().toStdString());
+    HostSimOptions options;
+    options.help = parser.isSet(QStringLiteral("help"));
+    options.window = !parser.isSet(QStringLiteral("no-window"));
+    options.service.powerLogic = !parser.isSet(QStringLiteral("no-powerlogic"));
+    options.service.powerPcb = !parser.isSet(QStringLiteral("no-powerpcb"));
+    options.service.testControl = parser.isSet(QStringLiteral("test-control"));
+    options.faults = faultPlan(parser);
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1)
+        throw OptionError("one state file at most, not " + std::to_string(files.size()));
+    if (!options.help)
+        options.stateFile = files.isEmpty() ? findSample(executableDir) : files.front();
+    return options;
+}
+
+QString usageText() {
+    QCommandLineParser parser;
+    return configured(parser).helpText();
+}
+
+bool wantsNoWindow(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--no-window") == 0)
+            return true;
+    }
+    return false;
+}
+
+} // namespace sequate::hostsim

@@ -1,0 +1,35 @@
+#pragma once
+
+// The simulator program's command line.
+
+#include "callfaults.h"
+#include "hostsimservice.h"
+
+#include <QString>
+#include <QStringList>
+#include <stdexcept>
+
+namespace sequate::hostsim {
+
+struct HostSimOptions {
+    QString stateFile;
+    bool window = true;
+    bool help = false;
+    ServiceOptions service;
+    FaultPlan faults;
+};
+
+// A command line that cannot be used; what() says which option and why.
+class OptionError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// arguments include the program name. Without a state file the bundled sample is used, found
+// from executableDir upwards.
+HostSimOptions parseOptions(const QStringList& arguments, const QString& executableDir);
+QString usageText();
+// True when the arguments ask for no window, read before the application object exists.
+bool wantsNoWindow(int argc, char** argv);
+
+} // namespace sequate::hostsim

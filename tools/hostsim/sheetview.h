@@ -1,0 +1,53 @@
+#pragma once
+
+// The open schematic as a sheet: every placement of every component at its position, with
+// the component's name; selected components highlighted. A click selects one component,
+// Ctrl+click toggles one, dragging a band selects what lies inside it (Ctrl adds). The
+// selection goes through the simulated editor's user methods, so it waits while a pass is
+// open, as it would in PowerLogic.
+
+#include "host/sim/simpowerlogic.h"
+
+#include <QPoint>
+#include <QRect>
+#include <QTransform>
+#include <QWidget>
+#include <cstddef>
+#include <optional>
+#include <vector>
+
+namespace sequate::hostsim {
+
+class SheetView : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit SheetView(host::sim::SimPowerLogic& logic, QWidget* parent = nullptr);
+
+    QSize sizeHint() const override { return {720, 480}; }
+
+signals:
+    void userChanged();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    const host::sim::DocumentData* openDocument() const;
+    QTransform sheetToView() const;
+    std::optional<std::size_t> componentAt(QPoint point) const;
+    std::vector<std::size_t> componentsIn(const QRect& band) const;
+    std::vector<std::size_t> selectedNow() const;
+    void click(QPoint point, bool toggle);
+    void selectBand(const QRect& band, bool add);
+
+    host::sim::SimPowerLogic& mLogic;
+    QPoint mPressAt;
+    QRect mBand;
+    bool mDragging = false;
+};
+
+} // namespace sequate::hostsim

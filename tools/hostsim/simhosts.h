@@ -1,0 +1,34 @@
+#pragma once
+
+// The simulated PowerLogic and PowerPCB of one simulator program, started from a state file.
+
+#include "host/sim/simpowerlogic.h"
+#include "host/sim/simpowerpcb.h"
+#include "host/sim/simstate.h"
+
+#include <optional>
+
+namespace sequate::hostsim {
+
+class SimHosts {
+public:
+    explicit SimHosts(const host::sim::SimState& state);
+
+    host::sim::SimPowerLogic& logic() { return mLogic; }
+    host::sim::SimPowerPcb& pcb() { return mPcb; }
+    const host::sim::SimPowerLogic& logic() const { return mLogic; }
+    const host::sim::SimPowerPcb& pcb() const { return mPcb; }
+
+    // What a state file saved now holds: the open document first, so that it opens again.
+    host::sim::SimState currentState() const;
+
+private:
+    host::sim::SimPowerLogic mLogic;
+    host::sim::SimPowerPcb mPcb;
+};
+
+// The layout the simulated PowerPCB starts with: the file's, or else one with the open
+// document's names ("amp.sch" gives "amp.pcb"); none when no document is open.
+std::optional<host::sim::LayoutData> startingLayout(const host::sim::SimState& state);
+
+} // namespace sequate::hostsim
