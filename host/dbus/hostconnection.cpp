@@ -67,8 +67,7 @@ void HostConnection::fail(const QDBusMessage& reply, const QString& callName) {
         throw HostFailure(HostCode::Timeout, title + " did not answer " + call + " in time");
     if (isGone(error))
         throw HostFailure(HostCode::ServerUnavailable,
-                          title + " is no longer running (" + call +
-                              "): " + reply.errorMessage().toStdString());
+                          title + " is no longer running (" + call + ')');
     throw HostFailure(HostCode::Failed, title + " could not run " + call + ": " +
                                             reply.errorName().toStdString() + ": " +
                                             reply.errorMessage().toStdString());

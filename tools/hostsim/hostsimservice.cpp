@@ -115,6 +115,11 @@ std::size_t HostSimService::objectsHeld() const {
            (mPcbServer ? mPcbServer->registry().size() : 0);
 }
 
+void HostSimService::recordCall(const char* app, const std::string& call) {
+    if (mOptions.testControl)
+        mCallLog.append(QLatin1String(app) + QLatin1Char(' ') + QString::fromStdString(call));
+}
+
 void HostSimService::afterLogicCall(const QDBusMessage& call, bool ok) {
     if (ok && call.member() == QLatin1String("BeginPass"))
         mPassClient = call.service();

@@ -12,9 +12,11 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 
 namespace sequate::hostsim {
 
@@ -44,6 +46,10 @@ public:
 
     // Registered objects per application, for the curious (and the tests).
     std::size_t objectsHeld() const;
+    // Every automation call so far, such as "PowerLogic LogicObjects.Item"; kept only with
+    // the test control, where tests read it.
+    void recordCall(const char* app, const std::string& call);
+    const QStringList& callLog() const { return mCallLog; }
 
 private:
     void startPowerLogic();
@@ -59,6 +65,7 @@ private:
     std::unique_ptr<AutomationServer> mPcbServer;
     std::unique_ptr<NotificationRelay> mRelay;
     QString mPassClient;
+    QStringList mCallLog;
     std::function<void()> mChanged;
     std::function<void(const QString&)> mNote;
 };

@@ -63,11 +63,13 @@ int main(int argc, char** argv) {
     std::unique_ptr<HostSimWindow> view;
     hosts.logic().setCallObserver([&](const std::string& call) {
         faults.beforeCall();
+        service.recordCall("PowerLogic", call);
         if (view)
             view->logCall("PowerLogic", call);
     });
     hosts.pcb().setCallObserver([&](const std::string& call) {
         faults.beforeCall();
+        service.recordCall("PowerPCB", call);
         if (view)
             view->logCall("PowerPCB", call);
     });

@@ -50,4 +50,8 @@ uint TestControl::ObjectsHeld() {
     return static_cast<uint>(mService.objectsHeld());
 }
 
+QStringList TestControl::CallLog() {
+    return mService.callLog();
+}
+
 } // namespace sequate::hostsim

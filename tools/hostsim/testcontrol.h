@@ -8,6 +8,7 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 namespace sequate::hostsim {
 
@@ -32,6 +33,7 @@ public slots:
     bool PassOpen();
     qulonglong CallCount();
     uint ObjectsHeld();
+    QStringList CallLog();
 
 private:
     SimHosts& mHosts;

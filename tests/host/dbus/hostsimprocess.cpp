@@ -123,6 +123,10 @@ unsigned HostSimProcess::objectsHeld() {
     return control(QStringLiteral("ObjectsHeld")).value(0).toUInt();
 }
 
+QStringList HostSimProcess::callLog() {
+    return control(QStringLiteral("CallLog")).value(0).toStringList();
+}
+
 QVariantList HostSimProcess::control(const QString& method, const QVariantList& args) {
     QDBusMessage message = QDBusMessage::createMethodCall(
         controlService, QStringLiteral("/HostSim"), controlService, method);

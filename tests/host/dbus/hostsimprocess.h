@@ -61,6 +61,8 @@ public:
     bool passOpen();
     std::uint64_t callCount();
     unsigned objectsHeld();
+    // Every automation call so far, in order, such as "PowerLogic LogicObjects.Item".
+    QStringList callLog();
 
 private:
     QVariantList control(const QString& method, const QVariantList& args = {});
