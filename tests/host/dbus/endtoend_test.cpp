@@ -1,0 +1,123 @@
+// Sequate's window and the simulator program in two processes, as on a desk: the user presses
+// Run with "Write and force read in PCB", and afterwards the schematic and the layout in the
+// other process agree and hold what the same pass gives headless.
+
+#include "app/launch.h"
+#include "host/dbus/dbusrunningobjects.h"
+#include "host/sim/statefile.h"
+#include "hostsimprocess.h"
+#include "tests/app/fakedialogs.h"
+#include "tests/app/getchild.h"
+#include "tools/pass/passrunner.h"
+
+#include <QAbstractButton>
+#include <QJsonArray>
+#include <QLineEdit>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+using namespace sequate;
+using namespace sequate::testing;
+
+namespace {
+
+host::sim::SimState sample() {
+    return host::sim::loadStateFile(SEQUATE_SAMPLES_DIR "/sample.json");
+}
+
+std::vector<std::string> strings(const QJsonValue& value) {
+    std::vector<std::string> list;
+    for (const QJsonValue& item : value.toArray())
+        list.push_back(item.toString().toStdString());
+    return list;
+}
+
+std::vector<std::string> namesOf(const host::sim::DocumentData& doc) {
+    std::vector<std::string> names;
+    for (const auto& component : doc.components)
+        names.push_back(component.name);
+    return names;
+}
+
+class EndToEnd : public ::testing::Test {
+protected:
+    void start(const host::sim::SimState& state) {
+        sim = std::make_unique<HostSimProcess>(bus, writeStateFile(state, "endtoend.json"));
+        launched =
+            app::launch(std::make_unique<host::dbus::DbusRunningObjects>(bus.connect()), dialogs);
+        ASSERT_TRUE(launched.window) << "start-up ended the program";
+    }
+
+    void click(const QString& path) {
+        auto* button = getChild<QAbstractButton>(*launched.window, path);
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+    }
+
+    // Run as the user does it: the start option, "1", and the ECO box with "Write and force
+    // read in PCB", which is the option selected when the box is ticked.
+    void runWithPcb(const QString& option) {
+        click(option);
+        auto* box = getChild<QLineEdit>(*launched.window, "frmStart/txtStart");
+        box->clear();
+        QTest::keyClicks(box, "1");
+        click("frmStart/frmSend/chkSend");
+        ASSERT_TRUE(
+            getChild<QAbstractButton>(*launched.window, "frmStart/frmSend/frmSendOptions/optDirect")
+                ->isChecked());
+        click("cmdRun");
+    }
+
+    void expectAsHeadless(const host::sim::SimState& state, bool selected) {
+        tools::RunnerOptions options;
+        options.selected = selected;
+        const auto expected = tools::runPass(state, options).report;
+        const auto now = sim->state();
+        EXPECT_TRUE(dialogs.messages.empty()) << dialogs.messages.front().text.toStdString();
+        EXPECT_EQ(namesOf(now.documents[0]), strings(expected["names"]));
+        ASSERT_TRUE(now.layout);
+        EXPECT_EQ(now.layout->parts, strings(expected["layout"]));
+        EXPECT_EQ(now.layout->parts, namesOf(now.documents[0]))
+            << "the layout read the ECO file and agrees with the schematic";
+        EXPECT_NE(now.layout->parts, namesOf(state.documents[0])) << "the pass renamed nothing";
+    }
+
+    PrivateBus bus;
+    std::unique_ptr<HostSimProcess> sim;
+    FakeDialogs dialogs;
+    app::Launch launched;
+};
+
+TEST_F(EndToEnd, APassOverAllComponentsReachesTheLayout) {
+    auto state = sample();
+    for (auto& component : state.documents[0].components)
+        component.selected = false;
+    start(state);
+    EXPECT_EQ(launched.window->windowTitle().toStdString(), "Sequate " + state.documents[0].name);
+    runWithPcb("frmStart/optStart");
+    expectAsHeadless(state, false);
+}
+
+TEST_F(EndToEnd, APassOverTheSelectedComponentsReachesTheLayout) {
+    auto state = sample();
+    auto& components = state.documents[0].components;
+    for (std::size_t i = 0; i < components.size(); ++i)
+        components[i].selected = i % 7 == 3 && !components[i].placements.empty();
+    start(state);
+    runWithPcb("frmStart/optSelected");
+    expectAsHeadless(state, true);
+}
+
+TEST_F(EndToEnd, AnOpenedDocumentChangesTheCaption) {
+    auto state = sample();
+    state.documents.push_back({"filter.sch", {{"R1", false, {{0, 0}}}, {"R2", false, {}}}});
+    start(state);
+    sim->openDocument(1);
+    EXPECT_TRUE(waitUntil(
+        [&] { return launched.window->windowTitle() == QStringLiteral("Quillaron filter.sch"); },
+        5000))
+        << launched.window->windowTitle().toStdString();
+}
+
+} // namespace
