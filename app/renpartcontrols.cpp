@@ -2,6 +2,7 @@
 
 #include "about/twips.h"
 #include "optiongroup.h"
+#include "widentofit.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -48,14 +49,14 @@ QFrame* makeFrame(QWidget& container, const char* name, QFrame::Shape shape, int
 
 void createStartOptions(RenPartControls& c) {
     c.optStart =
-        make<QRadioButton>(*c.frmStart, "optStart", "Sequate all components", 90, 60, 2850, 300);
+        make<QRadioButton>(*c.frmStart, "optStart", "Sequate all components", 60, 60, 2880, 300);
     c.optSelected = make<QRadioButton>(*c.frmStart, "optSelected", "Sequate selected components",
-                                       90, 360, 2850, 300);
-    c.frmMode = makeFrame(*c.frmStart, "frmMode", QFrame::StyledPanel, 210, 720, 2730, 690);
+                                       60, 360, 2880, 300);
+    c.frmMode = makeFrame(*c.frmStart, "frmMode", QFrame::StyledPanel, 180, 720, 2760, 690);
     c.optAssign =
-        make<QRadioButton>(*c.frmMode, "optAssign", "Assign next free names", 90, 60, 2550, 270);
+        make<QRadioButton>(*c.frmMode, "optAssign", "Assign next free names", 90, 60, 2610, 270);
     c.optDuplicate =
-        make<QRadioButton>(*c.frmMode, "optDuplicate", "Rename duplicates", 90, 345, 2550, 270);
+        make<QRadioButton>(*c.frmMode, "optDuplicate", "Rename duplicates", 90, 345, 2610, 270);
     c.optAssign->setEnabled(false);
     c.optDuplicate->setEnabled(false);
 }
@@ -70,14 +71,14 @@ void createStartNumber(RenPartControls& c) {
 }
 
 void createSendOptions(RenPartControls& c) {
-    c.frmSend = makeFrame(*c.frmStart, "frmSend", QFrame::StyledPanel, 3000, 30, 2640, 1440);
+    c.frmSend = makeFrame(*c.frmStart, "frmSend", QFrame::StyledPanel, 2970, 30, 2700, 1440);
     c.chkSend =
-        make<QCheckBox>(*c.frmSend, "chkSend", "Write ECO file for PowerPCB", 90, 60, 2460, 300);
-    c.frmSendOptions = make<QGroupBox>(*c.frmSend, "frmSendOptions", 60, 390, 2520, 990);
+        make<QCheckBox>(*c.frmSend, "chkSend", "Write ECO file for PowerPCB", 60, 60, 2610, 300);
+    c.frmSendOptions = make<QGroupBox>(*c.frmSend, "frmSendOptions", 45, 390, 2610, 990);
     c.frmSendOptions->setTitle("Options");
-    c.optECO = make<QRadioButton>(*c.frmSendOptions, "optECO", "Write only", 90, 300, 2370, 270);
+    c.optECO = make<QRadioButton>(*c.frmSendOptions, "optECO", "Write only", 60, 300, 2505, 270);
     c.optDirect = make<QRadioButton>(*c.frmSendOptions, "optDirect", "Write and force read in PCB",
-                                     90, 600, 2370, 270);
+                                     60, 600, 2505, 270);
     c.optECO->setEnabled(false);
     c.optDirect->setEnabled(false);
 }
@@ -116,6 +117,7 @@ RenPartControls createRenPartControls(QMainWindow& window) {
     c.prgbarEdistys = make<QProgressBar>(*client, "prgbarEdistys", 0, 2115, clientWidth, 210);
     c.prgbarEdistys->setTextVisible(false);
     createMenu(window, c);
+    widenToFitCaptions(*client);
 
     c.startGroup = makeOptionGroup(window, {c.optStart, c.optSelected});
     c.modeGroup = makeOptionGroup(window, {c.optAssign, c.optDuplicate});

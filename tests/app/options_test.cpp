@@ -1,6 +1,7 @@
 // The controls of the main window as created, and what choosing an option does to the others.
 
 #include "about/twips.h"
+#include "app/widentofit.h"
 #include "windowfixture.h"
 
 #include <QAction>
@@ -111,11 +112,34 @@ TEST_F(WindowTest, ButtonsAndProgressBarLieOutsideTheOptionsFrame) {
     }
 }
 
-TEST_F(WindowTest, ClientAreaIs5700By2325Twips) {
+// 5700 x 2325 twips, wider only as far as the desktop's font needs for every caption.
+TEST_F(WindowTest, ClientAreaIs5700By2325TwipsAndShowsEveryCaptionWhole) {
     start({document("amp.sch", {"R1"})});
     const QSize client = window().centralWidget()->size();
-    EXPECT_EQ(client.width(), about::twipsToPixels(5700, window().logicalDpiX()));
+    EXPECT_GE(client.width(), about::twipsToPixels(5700, window().logicalDpiX()));
     EXPECT_EQ(client.height(), about::twipsToPixels(2325, window().logicalDpiY()));
+    for (QWidget* control : window().centralWidget()->findChildren<QWidget*>()) {
+        if (qobject_cast<QAbstractButton*>(control) || qobject_cast<QLabel*>(control)) {
+            EXPECT_GE(control->width(), control->sizeHint().width())
+                << control->objectName().toStdString();
+        }
+    }
+}
+
+TEST(WidenToFit, StretchesPlacesAndWidthsByOneFactor) {
+    QWidget client;
+    client.setFixedSize(100, 40);
+    auto* caption = new QLabel("a caption far too long for its place", &client);
+    caption->setGeometry(10, 5, 40, 20);
+    auto* other = new QWidget(&client);
+    other->setGeometry(50, 5, 50, 20);
+    const double factor = static_cast<double>(caption->sizeHint().width()) / 40.0;
+    app::widenToFitCaptions(client);
+    EXPECT_EQ(caption->width(), std::lround(50 * factor) - std::lround(10 * factor));
+    EXPECT_GE(caption->width(), caption->sizeHint().width());
+    EXPECT_EQ(other->x(), caption->x() + caption->width()); // still side by side
+    EXPECT_EQ(client.width(), std::lround(100 * factor));
+    EXPECT_EQ(other->height(), 20);
 }
 
 // The arrangement: start options top left, ECO options top right, Run / start box / End along
