@@ -36,6 +36,7 @@ public:
         }
         if (mFd < 0)
             fail(mShownPath, errno);
+        keepModeOf(target);
     }
     ~TempFile() {
         if (mFd >= 0)
@@ -71,11 +72,32 @@ public:
     }
 
 private:
+    // Replacing a file does not loosen or widen who may read it.
+    void keepModeOf(const fs::path& target) {
+        struct stat existing {};
+        if (::stat(target.c_str(), &existing) != 0 || !S_ISREG(existing.st_mode))
+            return;
+        if (::fchmod(mFd, existing.st_mode & 07777) != 0)
+            fail(mShownPath, errno);
+    }
+
     std::string mShownPath;
     fs::path mPath;
     int mFd = -1;
     bool mRenamed = false;
 };
+
+// A link at the path stays a link: the file it points to is the one replaced.
+fs::path followLinks(fs::path target) {
+    std::error_code error;
+    for (int hops = 0; hops < 40 && fs::is_symlink(target, error); ++hops) {
+        const fs::path link = fs::read_symlink(target, error);
+        if (error)
+            break;
+        target = link.is_absolute() ? link : target.parent_path() / link;
+    }
+    return target;
+}
 
 fs::path targetOf(const std::string& path) {
     if (path.empty())
@@ -85,7 +107,7 @@ fs::path targetOf(const std::string& path) {
         throw EcoError("Cannot write the ECO file \"" + path + "\": it names a folder.");
     if (!target.has_parent_path())
         target = fs::path(".") / target;
-    return target;
+    return followLinks(target);
 }
 
 } // namespace

@@ -28,9 +28,11 @@ public:
     const std::filesystem::path& path() const { return mPath; }
     std::string operator/(const std::string& name) const { return (mPath / name).string(); }
 
-    std::vector<std::string> entries() const {
+    std::vector<std::string> entries() const { return entriesOf(mPath); }
+
+    static std::vector<std::string> entriesOf(const std::filesystem::path& folder) {
         std::vector<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(mPath))
+        for (const auto& entry : std::filesystem::directory_iterator(folder))
             names.push_back(entry.path().filename().string());
         return names;
     }

@@ -42,6 +42,26 @@ TEST(WriteEco, ReplacesAnExistingFile) {
     EXPECT_EQ(fileBytes(folder / "amp.eco"), test::golden("norows.eco"));
 }
 
+TEST(WriteEco, AReplacedFileKeepsItsPermissions) {
+    ScratchFolder folder;
+    writeBytes(folder / "amp.eco", "old contents");
+    const auto ownerOnly = std::filesystem::perms::owner_read | std::filesystem::perms::owner_write;
+    std::filesystem::permissions(folder / "amp.eco", ownerOnly);
+    WriteEco(folder / "amp.eco", oldNames, newNames);
+    EXPECT_EQ(std::filesystem::status(folder / "amp.eco").permissions(), ownerOnly);
+}
+
+TEST(WriteEco, ALinkAtThePathStaysALinkToTheNewContents) {
+    ScratchFolder folder;
+    std::filesystem::create_directory(folder / "designs");
+    writeBytes(folder / "designs/amp.eco", "old contents");
+    std::filesystem::create_symlink("designs/amp.eco", folder / "latest.eco");
+    WriteEco(folder / "latest.eco", oldNames, newNames);
+    EXPECT_TRUE(std::filesystem::is_symlink(folder / "latest.eco"));
+    EXPECT_EQ(fileBytes(folder / "designs/amp.eco"), test::golden("twosections.eco"));
+    EXPECT_THAT(test::ScratchFolder::entriesOf(folder / "designs"), ElementsAre("amp.eco"));
+}
+
 TEST(WriteEco, AMissingFolderIsNamedInTheMessage) {
     ScratchFolder folder;
     const std::string path = folder / "missing/amp.eco";
