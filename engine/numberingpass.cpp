@@ -63,6 +63,10 @@ public:
 
 private:
     void runSteps() {
+        if (!mState.powerLogicApp || !mState.powerlogicdoc)
+            throw PassStop("Sequate is not attached to a PowerLogic document: start-up did not "
+                           "complete. Close Sequate and start it again once PowerLogic has a "
+                           "project open.");
         mActivity = "starting the pass";
         mState.powerLogicApp->BeginPass();
         mBegun = true;

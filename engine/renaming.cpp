@@ -4,6 +4,23 @@
 
 namespace sequate::engine {
 
+namespace {
+
+// A call that failed on its way back (a lost answer, a timeout) may still have renamed the
+// component: then the rename goes into the journal, so that it is undone with the others.
+void keepIfMadeAfterAll(PassJournal& journal,
+                        const std::shared_ptr<host::LogicComponent>& component,
+                        const std::string& presentName, const std::string& newName) {
+    try {
+        if (newName != presentName && component->Name() == newName)
+            journal.add(component, presentName, newName);
+    } catch (const host::HostFailure&) {
+        // The host cannot tell whether the rename was made; the pass can do no more.
+    }
+}
+
+} // namespace
+
 void renameComponent(FormState& state, PassJournal& journal,
                      const std::shared_ptr<host::LogicComponent>& component,
                      const std::string& presentName, const std::string& newName) {
@@ -17,6 +34,7 @@ void setAndRecord(FormState& state, PassJournal& journal,
     try {
         component->SetName(newName);
     } catch (const host::HostFailure& failure) {
+        keepIfMadeAfterAll(journal, component, presentName, newName);
         throw RenameRefused("PowerLogic did not rename " + presentName + " to " + newName + ": " +
                                 describeFailure(failure) + ".",
                             newName, failure.code());

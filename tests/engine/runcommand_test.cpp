@@ -62,6 +62,21 @@ TEST(CmdRun, NegativeStartNumbersNumberDownwards) {
     EXPECT_EQ(session.names(), (std::vector<std::string>{"R-3", "R-2"}));
 }
 
+TEST(CmdRun, AfterAnIncompleteStartUpThePassStopsWithAMessage) {
+    host::sim::SimPowerLogic logic({document({part("R1")})});
+    host::sim::SimRunningObjects objects(&logic, nullptr);
+    logic.failCall(1, host::HostCode::Failed); // the current document
+    FormState state;
+    tools::HeadlessWindow window;
+    ASSERT_EQ(Form_Load(state, window, objects), StartupOutcome::Running);
+    window.controls = tools::Controls::allComponents("1");
+    const auto result = pressRun(state, window);
+    ASSERT_TRUE(result);
+    EXPECT_FALSE(result->completed);
+    EXPECT_NE(result->stopMessage.find("start it again"), std::string::npos);
+    EXPECT_EQ(logic.openNames(), std::vector<std::string>{"R1"});
+}
+
 // A window whose controls fail, as a broken binding might.
 class FailingWindow : public tools::HeadlessWindow {
 public:
