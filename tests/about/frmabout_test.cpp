@@ -4,6 +4,7 @@
 #include "about/twips.h"
 #include "about/urlopener.h"
 #include "tests/app/getchild.h"
+#include "tests/app/qtprint.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -65,6 +66,10 @@ struct Place {
     const char* name;
     int left, top, width, height;
 };
+
+void PrintTo(const Place& p, std::ostream* out) {
+    *out << p.name;
+}
 
 class AboutPlaceTest : public AboutTest, public ::testing::WithParamInterface<Place> {};
 

@@ -24,6 +24,10 @@ struct CreatedControl {
     bool checked;
 };
 
+void PrintTo(const CreatedControl& c, std::ostream* out) {
+    *out << c.path;
+}
+
 QString captionOf(QObject* control) {
     if (auto* button = qobject_cast<QAbstractButton*>(control)) {
         return button->text();

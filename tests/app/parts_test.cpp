@@ -23,6 +23,10 @@ struct Range {
     int shownValue;
 };
 
+void PrintTo(const Range& r, std::ostream* out) {
+    *out << r.minimum << ".." << r.maximum << " at " << r.value;
+}
+
 class ProgressRangeTest : public ::testing::TestWithParam<Range> {};
 
 TEST_P(ProgressRangeTest, KeepsTheNumbersAndDrawsWhatFits) {
@@ -66,6 +70,10 @@ struct Filter {
     const char* given;
     const char* qt;
 };
+
+void PrintTo(const Filter& f, std::ostream* out) {
+    *out << '"' << f.given << '"';
+}
 
 class FileFilterTest : public ::testing::TestWithParam<Filter> {};
 

@@ -23,6 +23,10 @@ struct BadStart {
     const char* message;
 };
 
+void PrintTo(const BadStart& c, std::ostream* out) {
+    *out << c.option << " \"" << c.text << "\"";
+}
+
 class BadStartTest : public WindowTest, public ::testing::WithParamInterface<BadStart> {};
 
 TEST_P(BadStartTest, SaysSoAndStartsNoPass) {
@@ -127,6 +131,10 @@ struct SelectedRange {
     std::vector<std::size_t> selected;
     long long maximum;
 };
+
+void PrintTo(const SelectedRange& c, std::ostream* out) {
+    *out << c.selected.size() << " of 6 selected";
+}
 
 class SelectedRangeTest : public ProgressTest,
                           public ::testing::WithParamInterface<SelectedRange> {};

@@ -25,6 +25,10 @@ struct RefusedStart {
     const char* message;
 };
 
+void PrintTo(const RefusedStart& c, std::ostream* out) {
+    *out << c.what;
+}
+
 class RefusedStartTest : public WindowTest, public ::testing::WithParamInterface<RefusedStart> {};
 
 TEST_P(RefusedStartTest, SaysWhyAndEndsWithoutShowingTheWindow) {
@@ -71,6 +75,10 @@ struct SelectionAtStart {
     std::vector<std::size_t> selected;
     std::int32_t workListCount;
 };
+
+void PrintTo(const SelectionAtStart& c, std::ostream* out) {
+    *out << c.selected.size() << " selected";
+}
 
 class SelectionAtStartTest : public WindowTest,
                              public ::testing::WithParamInterface<SelectionAtStart> {};
@@ -136,6 +144,10 @@ struct Ending {
     const char* what;
     std::function<void(app::frmRenPart&)> end;
 };
+
+void PrintTo(const Ending& c, std::ostream* out) {
+    *out << c.what;
+}
 
 class EndingTest : public WindowTest, public ::testing::WithParamInterface<Ending> {};
 
