@@ -10,6 +10,7 @@
 #include "session.h"
 
 #include <algorithm>
+#include <functional>
 #include <gtest/gtest.h>
 #include <map>
 #include <random>
@@ -146,6 +147,28 @@ int selectedCount(const host::sim::DocumentData& doc) {
                                           [](const auto& part) { return part.selected; }));
 }
 
+struct Outcome {
+    Names before;
+    Names after;
+    PassResult result;
+    std::vector<SortedRow> sortedNames;
+};
+
+// One pass, checked for what every pass must hold.
+Outcome runChecked(const host::sim::DocumentData& doc, const tools::Controls& controls,
+                   const std::function<void(Session&)>& prepare = {}) {
+    Session session(doc);
+    if (prepare)
+        prepare(session);
+    Outcome outcome;
+    outcome.before = session.names();
+    outcome.result = *session.run(controls);
+    outcome.after = session.names();
+    outcome.sortedNames = session.state.sortedNames;
+    expectConsistent(outcome.before, outcome.after, outcome.result);
+    return outcome;
+}
+
 TEST(PassProperties, AllComponents) {
     for (unsigned seed = 1; seed <= 150; ++seed) {
         SCOPED_TRACE("seed " + std::to_string(seed));
@@ -155,11 +178,8 @@ TEST(PassProperties, AllComponents) {
         shape.maxSize = seed % 25 == 0 ? 2500 : 120;
         const auto doc = random.schematic(shape);
         const int start = seed % 7 == 0 ? random.between(-40, -1) : random.between(1, 200);
-        Session session(doc);
-        const Names before = session.names();
-        const PassResult result = session.runAll(std::to_string(start));
-        const Names after = session.names();
-        expectConsistent(before, after, result);
+        const auto [before, after, result, sorted] =
+            runChecked(doc, tools::Controls::allComponents(std::to_string(start)));
 
         if (shape.duplicates || start < 1 || selectedCount(doc) > 1)
             continue;
@@ -182,11 +202,8 @@ TEST(PassProperties, SelectedComponents) {
         const auto doc = random.schematic(shape);
         const bool duplicatesOption = seed % 2 == 0;
         const int start = seed % 11 == 0 ? random.between(-40, -1) : random.between(1, 200);
-        Session session(doc);
-        const Names before = session.names();
-        const PassResult result = session.runSelected(std::to_string(start), duplicatesOption);
-        const Names after = session.names();
-        expectConsistent(before, after, result);
+        const auto [before, after, result, sorted] = runChecked(
+            doc, tools::Controls::selectedComponents(std::to_string(start), duplicatesOption));
 
         if (shape.duplicates || shape.unplacedSelected || start < 1)
             continue;
@@ -205,7 +222,7 @@ TEST(PassProperties, SelectedComponents) {
         std::vector<std::size_t> walk;
         const int rows = selectedCount(doc);
         for (int row = 0; row < rows; ++row)
-            walk.push_back(indexOf.at(session.state.sortedNames[row].name));
+            walk.push_back(indexOf.at(sorted[row].name));
         expectNumberedInWalkOrder(before, after, walk, start);
     }
 }
@@ -223,13 +240,11 @@ TEST(PassProperties, AFailureAnywhereChangesNothing) {
         probe.run(controls);
         const auto passCalls = probe.logic.callCount() - callsBefore;
 
-        Session session(doc);
-        const Names before = session.names();
-        session.logic.failCall(random.between(1, static_cast<int>(passCalls)),
-                               host::HostCode::Failed);
-        const PassResult result = *session.run(controls);
-        const Names after = session.names();
-        expectConsistent(before, after, result);
+        const int failing = random.between(1, static_cast<int>(passCalls));
+        const auto [before, after, result, sorted] =
+            runChecked(doc, controls, [&](Session& session) {
+                session.logic.failCall(failing, host::HostCode::Failed);
+            });
         if (!result.completed) {
             EXPECT_EQ(after, before);
         }
