@@ -114,6 +114,15 @@ TEST(OpenDocument, EmptyDocumentSaysSoAndEnds) {
     EXPECT_EQ(session.window.caption, "Quillaronempty.sch");
 }
 
+TEST(OpenDocument, UnreachablePowerLogicSaysSoAndEnds) {
+    Session session({document({part("R1")}), document({part("C1")}, "psu.sch")});
+    session.logic.openDocument(1);
+    session.logic.failCall(1, HostCode::NotRunning);
+    EXPECT_EQ(powerLogicApp_OpenDocument(session.state, session.window),
+              StartupOutcome::EndProgram);
+    expectOnlyCritical(session.window, "Are you sure Powerlogic is running ? ");
+}
+
 TEST(OpenDocument, OtherFailureLeavesTheFirstCaption) {
     Session session({document({part("R1")}), document({part("C1")}, "psu.sch")});
     session.logic.openDocument(1);
