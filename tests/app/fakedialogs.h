@@ -29,6 +29,7 @@ public:
     std::deque<std::optional<QString>> saveAnswers; // nullopt: Cancel; none left: Cancel
     std::vector<QUrl> urls;                         // every address asked to open
     Browser browser = Browser::Opens;
+    std::function<void()> whileFileDialogOpen; // runs while the file dialog is "on screen"
 
     void showMessage(QWidget*, engine::MessageStyle style, const QString& title,
                      const QString& text) override {
@@ -37,6 +38,9 @@ public:
 
     std::optional<QString> chooseSaveFile(QWidget*, const QString& filter) override {
         filters.push_back(filter);
+        if (whileFileDialogOpen) {
+            whileFileDialogOpen();
+        }
         if (saveAnswers.empty()) {
             return std::nullopt;
         }

@@ -128,6 +128,53 @@ TEST_F(WindowTest, AnotherDocumentOpenedChangesCaptionAndClearsOnlyTheAllOption)
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
+TEST_F(WindowTest, CaptionIsTheProgramsNameUntilStartUpHasRun) {
+    hosts = std::make_unique<SimHosts>(std::vector<DocumentData>{document("amp.sch", {"R1"})});
+    app::frmRenPart created(
+        std::make_unique<host::sim::SimRunningObjects>(&hosts->logic, &hosts->pcb), dialogs);
+    EXPECT_EQ(created.windowTitle(), "Sequate 1.4");
+    EXPECT_FALSE(created.isVisible());
+    EXPECT_EQ(getChild<QLineEdit>(created, "txtStart")->text(), "");
+    created.Form_Load();
+    EXPECT_FALSE(created.isVisible()); // shown by the caller once start-up is through
+    EXPECT_EQ(created.windowTitle(), "Sequate amp.sch");
+}
+
+// The handler's first caption has no blank; the one at its end has.
+TEST_F(WindowTest, OpenedDocumentCaptionsInTheirOrder) {
+    start({document("amp.sch", {"R1"}), document("psu.sch", {"C1"})});
+    QStringList captions;
+    hosts->logic.setCallObserver([&](const std::string&) {
+        if (captions.isEmpty() || captions.back() != window().windowTitle()) {
+            captions << window().windowTitle();
+        }
+    });
+    hosts->logic.openDocument(1);
+    hosts->logic.processEvents();
+    hosts->logic.setCallObserver({});
+    captions << window().windowTitle();
+    captions.removeDuplicates();
+    EXPECT_EQ(captions, (QStringList{"Sequate amp.sch", "Quillaronpsu.sch", "Quillaron psu.sch"}));
+}
+
+// A notification that arrives while a pass holds the window (here: while its file dialog is
+// open) is handled once the pass is over, never in the middle of it.
+TEST_F(WindowTest, DocumentOpenedDuringAPassIsTakenUpAfterIt) {
+    start({document("amp.sch", {"R5", "R7"}), document("psu.sch", {"C1"})});
+    click("optStart");
+    click("chkSend");
+    click("optECO");
+    QString captionDuringPass;
+    dialogs.whileFileDialogOpen = [&] {
+        window().OpenDocument(nullptr);
+        captionDuringPass = window().windowTitle();
+    };
+    run();
+    EXPECT_EQ(captionDuringPass, "Sequate amp.sch");
+    EXPECT_EQ(window().windowTitle(), "Quillaron amp.sch");
+    EXPECT_FALSE(child<QRadioButton>("optStart")->isChecked());
+}
+
 TEST_F(WindowTest, AnotherDocumentWithoutComponentsEndsTheProgram) {
     start({document("amp.sch", {"R1"}), document("empty.sch", {})});
     QSignalSpy ended(&window(), &app::frmRenPart::programEnd);
