@@ -41,6 +41,8 @@ auto attempt(const std::string& step, const char* outcome, Step&& run) -> declty
         throw HandOffFailure{std::string(e.what()) + "\n\n" + outcome};
     } catch (const std::exception& e) {
         throw HandOffFailure{step + ": " + withoutFullStop(e.what()) + ".\n\n" + outcome};
+    } catch (...) {
+        throw HandOffFailure{step + ": an unexpected problem.\n\n" + outcome};
     }
 }
 
