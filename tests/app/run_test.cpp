@@ -79,6 +79,17 @@ TEST_F(WindowTest, PassOverSelectedComponentsRenamesOnlyThem) {
     EXPECT_EQ(hosts->logic.openNames(), (std::vector<std::string>{"R20", "R7", "R21"}));
 }
 
+class PaintCounter : public QObject {
+public:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            ++count;
+        }
+        return false;
+    }
+    int count = 0;
+};
+
 // Every value the progress bar takes during a pass, read whenever the host is called.
 class ProgressTest : public WindowTest {
 protected:
@@ -125,6 +136,27 @@ TEST_F(ProgressTest, AllComponentsFillsToListLengthMinusOneThenEmpties) {
     EXPECT_EQ(window().prgbarEdistys().value(), 0);
     EXPECT_EQ(shown()->value(), 0);
     EXPECT_EQ(shown()->maximum(), 19);
+}
+
+// A pass keeps the event loop until it ends, so the bar must paint itself as it steps.
+TEST_F(ProgressTest, BarPaintsItselfDuringThePass) {
+    start({document("amp.sch", parts(20, "R"))});
+    click("optStart");
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window()));
+    PaintCounter paints;
+    shown()->installEventFilter(&paints);
+    int atBegin = -1;
+    int atEnd = -1;
+    hosts->logic.setCallObserver([&](const std::string& call) {
+        if (call == "LogicApplication.BeginPass") {
+            atBegin = paints.count;
+        } else if (call == "LogicApplication.EndPass") {
+            atEnd = paints.count;
+        }
+    });
+    run();
+    hosts->logic.setCallObserver({});
+    EXPECT_GE(atEnd - atBegin, 10);
 }
 
 struct SelectedRange {
