@@ -4,6 +4,7 @@
 
 #include <QFontDatabase>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -40,7 +41,9 @@ frmNotChanged::frmNotChanged(QWidget* parent) : QWidget(parent, Qt::Window) {
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(mCmdClose);
+    auto* heading = new QLabel("Components that kept their names:", this);
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(heading);
     layout->addWidget(mTxtNotChanged);
     layout->addLayout(buttons);
     resize(about::twipsRect(*this, 0, 0, 4800, 4200).size());
