@@ -102,7 +102,9 @@ QJsonObject report(const std::optional<engine::PassResult>& result, const Runner
         {"renames", renames},
         {"unnamed", unnamed},
         {"names", textList(logic.openNames())},
-        {"eco", window.ecoWritten ? QJsonValue(text(*window.ecoWritten)) : QJsonValue::Null},
+        // The file is ISO 8859-1, as PowerPCB reads it.
+        {"eco", window.ecoWritten ? QJsonValue(QString::fromLatin1(*window.ecoWritten))
+                                  : QJsonValue::Null},
         {"layout", layout ? QJsonValue(textList(layout->parts)) : QJsonValue::Null},
         {"stopped", stopped},
         {"messages", messages},
