@@ -3,6 +3,7 @@
 #include "host/hostfailure.h"
 #include "protocol.h"
 
+#include <QCoreApplication>
 #include <QDBusError>
 #include <QDBusMessage>
 #include <utility>
@@ -11,6 +12,7 @@ namespace sequate::host::dbus {
 
 namespace {
 
+constexpr qsizetype releaseBatch = 64;
 const QString busService = QStringLiteral("org.freedesktop.DBus");
 const QString busPath = QStringLiteral("/org/freedesktop/DBus");
 
@@ -29,6 +31,13 @@ HostConnection::HostConnection(QDBusConnection bus, QString owner, QString title
     : mBus(std::move(bus)), mOwner(std::move(owner)), mTitle(std::move(title)),
       mTimeoutMs(timeoutMs) {}
 
+HostConnection::~HostConnection() {
+    // Without the application object the bus machinery is gone; the host drops what a client
+    // held when the client leaves the bus.
+    if (QCoreApplication::instance())
+        sendReleases();
+}
+
 QVariantList HostConnection::call(const QString& path, const QString& kind, const QString& method,
                                   const QVariantList& args) {
     QDBusMessage message =
@@ -42,10 +51,20 @@ QVariantList HostConnection::call(const QString& path, const QString& kind, cons
 }
 
 void HostConnection::release(const QString& path) {
+    mReleased.append(path);
+    if (mReleased.size() >= releaseBatch)
+        sendReleases();
+}
+
+void HostConnection::sendReleases() {
+    if (mReleased.isEmpty())
+        return;
     QDBusMessage message =
-        QDBusMessage::createMethodCall(mOwner, path, automationInterface, releaseMethod);
+        QDBusMessage::createMethodCall(mOwner, applicationPath, automationInterface, releaseMethod);
+    message.setArguments({mReleased});
     message.setAutoStartService(false);
     mBus.send(message);
+    mReleased.clear();
 }
 
 void HostConnection::fail(const QDBusMessage& reply, const QString& callName) {

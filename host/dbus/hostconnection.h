@@ -7,6 +7,7 @@
 
 #include <QDBusConnection>
 #include <QString>
+#include <QStringList>
 #include <QVariantList>
 
 namespace sequate::host::dbus {
@@ -15,13 +16,17 @@ class HostConnection {
 public:
     // title names the application in messages, such as "PowerLogic".
     HostConnection(QDBusConnection bus, QString owner, QString title, int timeoutMs);
+    ~HostConnection();
+    HostConnection(const HostConnection&) = delete;
+    HostConnection& operator=(const HostConnection&) = delete;
 
     // One automation call: method of interface kind (such as "LogicObjects") on the object at
     // path. Returns the reply's arguments; throws HostFailure with the host's own code, or
     // with HostCode::Timeout, HostCode::ServerUnavailable or HostCode::Failed.
     QVariantList call(const QString& path, const QString& kind, const QString& method,
                       const QVariantList& args = {});
-    // Drops the reference to the object at path, without waiting for an answer.
+    // Drops the reference to the object at path. Released objects are sent to the host in
+    // batches, without waiting for an answer.
     void release(const QString& path);
 
     const QDBusConnection& bus() const { return mBus; }
@@ -31,11 +36,13 @@ public:
 private:
     [[noreturn]] void fail(const QDBusMessage& reply, const QString& callName);
     bool ownerStillOnBus();
+    void sendReleases();
 
     QDBusConnection mBus;
     QString mOwner;
     QString mTitle;
     int mTimeoutMs;
+    QStringList mReleased;
 };
 
 } // namespace sequate::host::dbus

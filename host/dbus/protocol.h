@@ -27,7 +27,9 @@ inline const QString noObjectPath = QStringLiteral("/");
 
 inline const QString logicInterfacePrefix = QStringLiteral("org.sequate.PowerLogic.");
 inline const QString pcbInterfacePrefix = QStringLiteral("org.sequate.PowerPCB.");
-// Release(): the client drops its reference to the object at the call's path.
+// Release(as paths), on the application object: the client drops its references to these
+// objects. Clients gather them and release many at a time, so that releasing costs the host
+// far less than the calls that handed the objects out.
 inline const QString automationInterface = QStringLiteral("org.sequate.Automation");
 inline const QString releaseMethod = QStringLiteral("Release");
 inline const QString errorName = QStringLiteral("org.sequate.Automation.Error");

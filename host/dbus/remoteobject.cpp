@@ -2,7 +2,6 @@
 
 #include "host/hostfailure.h"
 
-#include <QCoreApplication>
 #include <QDBusObjectPath>
 #include <utility>
 
@@ -13,9 +12,7 @@ RemoteObject::RemoteObject(std::shared_ptr<HostConnection> host, QString path, Q
     : mHost(std::move(host)), mPath(std::move(path)), mKind(std::move(kind)), mOwned(owned) {}
 
 RemoteObject::~RemoteObject() {
-    // Without the application object the bus machinery is gone; the host drops what a client
-    // held when the client leaves the bus.
-    if (mOwned && QCoreApplication::instance())
+    if (mOwned)
         mHost->release(mPath);
 }
 

@@ -66,7 +66,8 @@ QString AutomationServer::introspect(const QString&) const {
 bool AutomationServer::handleMessage(const QDBusMessage& message, const QDBusConnection&) {
     if (message.interface() == protocol::automationInterface &&
         message.member() == protocol::releaseMethod) {
-        mRegistry.release(message.path(), message.service());
+        for (const QString& path : message.arguments().value(0).toStringList())
+            mRegistry.release(path, message.service());
         mBus.send(message.createReply());
         return true;
     }

@@ -2,19 +2,20 @@
 // Run with "Write and force read in PCB", and afterwards the schematic and the layout in the
 // other process agree and hold what the same pass gives headless.
 
+#include "app/dialogs.h"
 #include "app/launch.h"
 #include "host/dbus/dbusrunningobjects.h"
 #include "host/sim/statefile.h"
 #include "hostsimprocess.h"
-#include "tests/app/fakedialogs.h"
-#include "tests/app/getchild.h"
 #include "tools/pass/passrunner.h"
 
 #include <QAbstractButton>
 #include <QJsonArray>
 #include <QLineEdit>
 #include <QTest>
+#include <QUrl>
 #include <gtest/gtest.h>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -41,6 +42,17 @@ std::vector<std::string> namesOf(const host::sim::DocumentData& doc) {
     return names;
 }
 
+// Remembers the message boxes; the file dialog is cancelled and the browser never opens.
+struct RecordingDialogs : app::Dialogs {
+    void showMessage(QWidget*, engine::MessageStyle, const QString&, const QString& text) override {
+        messages.push_back(text.toStdString());
+    }
+    std::optional<QString> chooseSaveFile(QWidget*, const QString&) override { return {}; }
+    bool openUrl(const QUrl&) override { return false; }
+
+    std::vector<std::string> messages;
+};
+
 class EndToEnd : public ::testing::Test {
 protected:
     void start(const host::sim::SimState& state) {
@@ -50,8 +62,17 @@ protected:
         ASSERT_TRUE(launched.window) << "start-up ended the program";
     }
 
+    // Control names are unique in the window: the last part of the path finds it.
+    template <class Control>
+    Control* control(const QString& path) {
+        auto* found = launched.window->findChild<Control*>(path.section(QLatin1Char('/'), -1));
+        if (!found)
+            throw std::runtime_error("no control " + path.toStdString());
+        return found;
+    }
+
     void click(const QString& path) {
-        auto* button = getChild<QAbstractButton>(*launched.window, path);
+        auto* button = control<QAbstractButton>(path);
         QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
     }
 
@@ -59,13 +80,12 @@ protected:
     // read in PCB", which is the option selected when the box is ticked.
     void runWithPcb(const QString& option) {
         click(option);
-        auto* box = getChild<QLineEdit>(*launched.window, "frmStart/txtStart");
+        auto* box = control<QLineEdit>("frmStart/txtStart");
         box->clear();
         QTest::keyClicks(box, "1");
         click("frmStart/frmSend/chkSend");
         ASSERT_TRUE(
-            getChild<QAbstractButton>(*launched.window, "frmStart/frmSend/frmSendOptions/optDirect")
-                ->isChecked());
+            control<QAbstractButton>("frmStart/frmSend/frmSendOptions/optDirect")->isChecked());
         click("cmdRun");
     }
 
@@ -74,7 +94,7 @@ protected:
         options.selected = selected;
         const auto expected = tools::runPass(state, options).report;
         const auto now = sim->state();
-        EXPECT_TRUE(dialogs.messages.empty()) << dialogs.messages.front().text.toStdString();
+        EXPECT_EQ(dialogs.messages, std::vector<std::string>{});
         EXPECT_EQ(namesOf(now.documents[0]), strings(expected["names"]));
         ASSERT_TRUE(now.layout);
         EXPECT_EQ(now.layout->parts, strings(expected["layout"]));
@@ -85,7 +105,7 @@ protected:
 
     PrivateBus bus;
     std::unique_ptr<HostSimProcess> sim;
-    FakeDialogs dialogs;
+    RecordingDialogs dialogs;
     app::Launch launched;
 };
 
