@@ -4,6 +4,7 @@
 #include "sheetview.h"
 
 #include <QFileDialog>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
@@ -42,12 +43,18 @@ HostSimWindow::HostSimWindow(SimHosts& hosts, HostSimService& service, QString s
     splitter->setStretchFactor(0, 3);
     splitter->setStretchFactor(1, 1);
     setCentralWidget(splitter);
+    mStatus->setObjectName(QStringLiteral("passStatus"));
     statusBar()->addWidget(mStatus, 1);
     mRefresh.setSingleShot(true);
     mRefresh.setInterval(refreshDelayMs);
     connect(&mRefresh, &QTimer::timeout, this, &HostSimWindow::refresh);
     connect(mSheet, &SheetView::userChanged, this, [this] { mService.settle(); });
+    mService.setWatcher([this] { changed(); }, [this](const QString& line) { logNote(line); });
     refresh();
+}
+
+HostSimWindow::~HostSimWindow() {
+    mService.setWatcher({}, {});
 }
 
 void HostSimWindow::buildMenus() {
@@ -76,6 +83,7 @@ QWidget* HostSimWindow::buildSidePanel() {
     mLog->setObjectName(QStringLiteral("callLog"));
     mLog->setReadOnly(true);
     mLog->setMaximumBlockCount(logLines);
+    mLog->setLineWrapMode(QPlainTextEdit::NoWrap);
     mLog->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     return panel;
 }

@@ -2,7 +2,8 @@
 
 // The simulator program's window: the open schematic as a sheet, the layout's part names, and
 // a log of the automation calls and of PowerPCB's ECO reading. The File menu opens another
-// document (PowerLogic then raises OpenDocument) and saves the current state to a file.
+// document (PowerLogic then raises OpenDocument) and saves the current state to a file. The
+// window watches the service while it lives.
 
 #include "hostsimservice.h"
 #include "simhosts.h"
@@ -29,6 +30,7 @@ class HostSimWindow : public QMainWindow {
 public:
     HostSimWindow(SimHosts& hosts, HostSimService& service, QString stateFile,
                   QWidget* parent = nullptr);
+    ~HostSimWindow() override;
 
     // One automation call, such as "LogicObjects.Item", of app ("PowerLogic", "PowerPCB").
     void logCall(const char* app, const std::string& call);

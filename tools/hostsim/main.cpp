@@ -81,8 +81,6 @@ int main(int argc, char** argv) {
     }
     if (window) {
         view = std::make_unique<HostSimWindow>(hosts, service, options.stateFile);
-        service.setWatcher([&] { view->changed(); },
-                           [&](const QString& line) { view->logNote(line); });
         view->show();
     } else {
         service.setWatcher({}, [](const QString& line) { complain(line.toStdString()); });

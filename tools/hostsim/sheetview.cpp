@@ -53,6 +53,11 @@ QTransform SheetView::sheetToView() const {
     return transform;
 }
 
+QPoint SheetView::placementAt(std::size_t component, std::size_t gate) const {
+    const auto& at = openDocument()->components.at(component).placements.at(gate);
+    return sheetToView().map(QPointF(at.x, at.y)).toPoint();
+}
+
 void SheetView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), QColor(250, 250, 240));

@@ -25,6 +25,8 @@ public:
     explicit SheetView(host::sim::SimPowerLogic& logic, QWidget* parent = nullptr);
 
     QSize sizeHint() const override { return {720, 480}; }
+    // Where a gate of a component of the open document is drawn.
+    QPoint placementAt(std::size_t component, std::size_t gate = 0) const;
 
 signals:
     void userChanged();

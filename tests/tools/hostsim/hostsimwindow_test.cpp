@@ -1,0 +1,107 @@
+// The simulator program's window, offscreen, without a bus: the user's selection on the sheet
+// goes through the simulated editor (and waits while a pass is open), and the side panel
+// follows the layout and the calls.
+
+#include "host/sim/simstate.h"
+#include "tools/hostsim/hostsimservice.h"
+#include "tools/hostsim/hostsimwindow.h"
+#include "tools/hostsim/sheetview.h"
+#include "tools/hostsim/simhosts.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <vector>
+
+using namespace sequate;
+using namespace sequate::hostsim;
+
+namespace {
+
+host::sim::SimState state() {
+    const host::sim::DocumentData amp{"amp.sch",
+                                      {{"R1", false, {{0, 0}}},
+                                       {"R2", false, {{1000, 0}}},
+                                       {"C1", false, {{1000, 1000}}},
+                                       {"U1", true, {{0, 1000}, {500, 500}}}}};
+    return {{amp, {"other.sch", {{"Q1", false, {{0, 0}}}}}}, std::nullopt};
+}
+
+class HostSimWindowTest : public ::testing::Test {
+protected:
+    HostSimWindowTest() {
+        window.resize(900, 600);
+        window.show();
+    }
+
+    std::vector<bool> selection() const {
+        std::vector<bool> selected;
+        for (const auto& component : hosts.logic().documents()[0].components)
+            selected.push_back(component.selected);
+        return selected;
+    }
+
+    void click(std::size_t component, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::mouseClick(sheet(), Qt::LeftButton, modifiers, sheet()->placementAt(component));
+    }
+
+    SheetView* sheet() { return window.findChild<SheetView*>("sheet"); }
+    QString status() { return window.findChild<QLabel*>("passStatus")->text(); }
+    // The window catches up on a timer, not at every call.
+    void catchUp() { QTest::qWait(250); }
+
+    SimHosts hosts{state()};
+    HostSimService service{hosts, {}};
+    HostSimWindow window{hosts, service, "amp.json"};
+};
+
+TEST_F(HostSimWindowTest, AClickSelectsOneComponentAndCtrlClickTogglesAnother) {
+    click(1);
+    EXPECT_EQ(selection(), (std::vector<bool>{false, true, false, false}));
+    click(2, Qt::ControlModifier);
+    click(1, Qt::ControlModifier);
+    EXPECT_EQ(selection(), (std::vector<bool>{false, false, true, false}));
+    QTest::mouseClick(sheet(), Qt::LeftButton, {}, QPoint(2, 2));
+    EXPECT_EQ(selection(), (std::vector<bool>{false, false, false, false}));
+}
+
+TEST_F(HostSimWindowTest, ABandSelectsWhatLiesInside) {
+    const QPoint from = sheet()->placementAt(1) + QPoint(10, 10);
+    const QPoint to = sheet()->placementAt(2) - QPoint(10, 10);
+    QTest::mousePress(sheet(), Qt::LeftButton, {}, from);
+    QTest::mouseMove(sheet(), (from + to) / 2);
+    QTest::mouseMove(sheet(), to);
+    QTest::mouseRelease(sheet(), Qt::LeftButton, {}, to);
+    EXPECT_EQ(selection(), (std::vector<bool>{false, true, true, false}));
+}
+
+TEST_F(HostSimWindowTest, TheUsersSelectionWaitsWhileAPassIsOpen) {
+    const auto app = hosts.logic().application();
+    app->BeginPass();
+    window.changed();
+    catchUp();
+    EXPECT_EQ(status(), "A pass is running: your edits wait until it ends.");
+    click(0);
+    EXPECT_EQ(selection(), (std::vector<bool>{false, false, false, true}));
+    app->EndPass();
+    service.settle();
+    catchUp();
+    EXPECT_EQ(selection(), (std::vector<bool>{true, false, false, false}));
+    EXPECT_TRUE(status().startsWith("PowerLogic: amp.sch")) << status().toStdString();
+}
+
+TEST_F(HostSimWindowTest, TheSidePanelFollowsTheLayoutAndTheCalls) {
+    auto* parts = window.findChild<QListWidget*>("layoutParts");
+    ASSERT_EQ(parts->count(), 4);
+    EXPECT_EQ(parts->item(3)->text(), "U1");
+    window.logCall("PowerLogic", "LogicObjects.Item");
+    service.openDocument(1);
+    catchUp();
+    const QString log = window.findChild<QPlainTextEdit*>("callLog")->toPlainText();
+    EXPECT_TRUE(log.contains("PowerLogic LogicObjects.Item")) << log.toStdString();
+    EXPECT_TRUE(window.windowTitle().contains("other.sch")) << window.windowTitle().toStdString();
+}
+
+} // namespace
