@@ -113,10 +113,12 @@ QString usageText() {
     return configured(parser).helpText();
 }
 
-bool wantsNoWindow(int argc, char** argv) {
+bool needsNoDisplay(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--no-window") == 0)
-            return true;
+        for (const char* option : {"--no-window", "--help", "-h"}) {
+            if (std::strcmp(argv[i], option) == 0)
+                return true;
+        }
     }
     return false;
 }

@@ -29,7 +29,8 @@ public:
 // from executableDir upwards.
 HostSimOptions parseOptions(const QStringList& arguments, const QString& executableDir);
 QString usageText();
-// True when the arguments ask for no window, read before the application object exists.
-bool wantsNoWindow(int argc, char** argv);
+// True when the arguments ask for no window, or only for the help, so that no display is
+// needed; read before the application object exists.
+bool needsNoDisplay(int argc, char** argv);
 
 } // namespace sequate::hostsim

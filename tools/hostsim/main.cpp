@@ -37,7 +37,7 @@ std::unique_ptr<QCoreApplication> makeApplication(int& argc, char** argv, bool w
 } // namespace
 
 int main(int argc, char** argv) {
-    const bool window = !wantsNoWindow(argc, argv);
+    const bool window = !needsNoDisplay(argc, argv);
     if (window && !hasDisplay()) {
         complain("there is no display (DISPLAY is not set); use --no-window to run without one");
         return 2;

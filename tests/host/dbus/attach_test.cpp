@@ -6,6 +6,7 @@
 #include "testdocuments.h"
 
 #include <QElapsedTimer>
+#include <QProcess>
 #include <gtest/gtest.h>
 
 using namespace sequate;
@@ -32,6 +33,21 @@ TEST(Attach, AnApplicationLeftOutIsNotRunning) {
     const std::string message = messageOf([&] { objects.attachPowerLogic(); });
     EXPECT_NE(message.find("PowerLogic.Application"), std::string::npos) << message;
     EXPECT_NO_THROW(objects.attachPowerPcb()->CurrentDocument());
+}
+
+TEST(Attach, ASecondSimulatorOnTheSameBusRefusesToStartAndSaysWhy) {
+    PrivateBus bus;
+    HostSimProcess first(bus, stateFile());
+    QProcess second;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), bus.address());
+    second.setProcessEnvironment(environment);
+    second.start(QStringLiteral(SEQUATE_HOSTSIM_PATH),
+                 {QStringLiteral("--no-window"), stateFile()});
+    ASSERT_TRUE(second.waitForFinished(10000));
+    EXPECT_EQ(second.exitCode(), 1);
+    EXPECT_TRUE(second.readAllStandardError().contains("PowerLogic.Application is already taken"));
+    EXPECT_TRUE(first.running());
 }
 
 TEST(Attach, NoBusIsNotRunning) {
