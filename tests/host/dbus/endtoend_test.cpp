@@ -7,6 +7,7 @@
 #include "host/dbus/dbusrunningobjects.h"
 #include "host/sim/statefile.h"
 #include "hostsimprocess.h"
+#include "testdocuments.h"
 #include "tools/pass/passrunner.h"
 
 #include <QAbstractButton>
@@ -33,13 +34,6 @@ std::vector<std::string> strings(const QJsonValue& value) {
     for (const QJsonValue& item : value.toArray())
         list.push_back(item.toString().toStdString());
     return list;
-}
-
-std::vector<std::string> namesOf(const host::sim::DocumentData& doc) {
-    std::vector<std::string> names;
-    for (const auto& component : doc.components)
-        names.push_back(component.name);
-    return names;
 }
 
 // Remembers the message boxes; the file dialog is cancelled and the browser never opens.

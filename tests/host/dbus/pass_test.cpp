@@ -9,6 +9,7 @@
 #include "host/sim/simrunningobjects.h"
 #include "host/sim/statefile.h"
 #include "hostsimprocess.h"
+#include "testdocuments.h"
 #include "tools/pass/headlesswindow.h"
 
 #include <gtest/gtest.h>
@@ -42,13 +43,6 @@ PassOutcome runAllComponents(host::RunningObjects& objects) {
     window.controls = tools::Controls::allComponents("1");
     PassOutcome outcome{engine::StartFrom(state, window, 0), window.messages};
     return outcome;
-}
-
-std::vector<std::string> namesOf(const host::sim::DocumentData& doc) {
-    std::vector<std::string> names;
-    for (const auto& component : doc.components)
-        names.push_back(component.name);
-    return names;
 }
 
 class PassOverTheBus : public ::testing::Test {

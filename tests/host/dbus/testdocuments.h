@@ -1,11 +1,14 @@
 #pragma once
 
-// The documents the binding tests run against.
+// The documents the binding tests run against, and reading what comes of them.
 
 #include "host/hostfailure.h"
 #include "host/sim/simstate.h"
 
 #include <gtest/gtest.h>
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace sequate::testing {
 
@@ -24,28 +27,35 @@ inline host::sim::SimState bindingState() {
     return {{amp, blank, unsaved}, host::sim::LayoutData{"amp.pcb", {"R1", "C1", "U1", "R2"}}};
 }
 
-// The code of the HostFailure that call throws; fails the test when it throws none.
+// The HostFailure that call throws; fails the test when it throws none.
 template <class Call>
-host::HostCode failureOf(Call call) {
+std::optional<host::HostFailure> failureFrom(Call call) {
     try {
         call();
     } catch (const host::HostFailure& failure) {
-        return failure.code();
+        return failure;
     }
     ADD_FAILURE() << "the call did not fail";
-    return host::HostCode{};
+    return std::nullopt;
 }
 
-// The message of the HostFailure that call throws.
+template <class Call>
+host::HostCode failureOf(Call call) {
+    const auto failure = failureFrom(call);
+    return failure ? failure->code() : host::HostCode{};
+}
+
 template <class Call>
 std::string messageOf(Call call) {
-    try {
-        call();
-    } catch (const host::HostFailure& failure) {
-        return failure.what();
-    }
-    ADD_FAILURE() << "the call did not fail";
-    return {};
+    const auto failure = failureFrom(call);
+    return failure ? failure->what() : std::string();
+}
+
+inline std::vector<std::string> namesOf(const host::sim::DocumentData& doc) {
+    std::vector<std::string> names;
+    for (const auto& component : doc.components)
+        names.push_back(component.name);
+    return names;
 }
 
 } // namespace sequate::testing
