@@ -44,9 +44,13 @@ public:
         if (saveAnswers.empty()) {
             return std::nullopt;
         }
-        std::optional<QString> answer = saveAnswers.front();
+        const QString chosen = saveAnswers.front().value_or(QString());
+        const bool cancelled = !saveAnswers.front().has_value();
         saveAnswers.pop_front();
-        return answer;
+        if (cancelled) {
+            return std::nullopt;
+        }
+        return chosen;
     }
 
     bool openUrl(const QUrl& url) override {
