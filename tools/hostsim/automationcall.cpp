@@ -18,7 +18,7 @@ QString AutomationCall::stringArg(int index) const {
 }
 
 void AutomationCall::unknown() const {
-    throw BadCall(QStringLiteral("%1.%2 takes no arguments of types \"%3\"")
+    throw BadCall(QStringLiteral("%1 has no method %2 taking arguments of types \"%3\"")
                       .arg(mMessage.interface(), mMessage.member(), mMessage.signature())
                       .toStdString());
 }
