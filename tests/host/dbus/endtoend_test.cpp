@@ -13,6 +13,7 @@
 #include <QAbstractButton>
 #include <QJsonArray>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QTest>
 #include <QUrl>
 #include <gtest/gtest.h>
@@ -49,8 +50,9 @@ struct RecordingDialogs : app::Dialogs {
 
 class EndToEnd : public ::testing::Test {
 protected:
-    void start(const host::sim::SimState& state) {
-        sim = std::make_unique<HostSimProcess>(bus, writeStateFile(state, "endtoend.json"));
+    void start(const host::sim::SimState& state, const QStringList& simOptions = {}) {
+        sim = std::make_unique<HostSimProcess>(bus, writeStateFile(state, "endtoend.json"),
+                                               simOptions);
         launched =
             app::launch(std::make_unique<host::dbus::DbusRunningObjects>(bus.connect()), dialogs);
         ASSERT_TRUE(launched.window) << "start-up ended the program";
@@ -104,9 +106,7 @@ protected:
 };
 
 TEST_F(EndToEnd, APassOverAllComponentsReachesTheLayout) {
-    auto state = sample();
-    for (auto& component : state.documents[0].components)
-        component.selected = false;
+    const auto state = sampleWithoutSelection();
     start(state);
     EXPECT_EQ(launched.window->windowTitle().toStdString(), "Sequate " + state.documents[0].name);
     runWithPcb("frmStart/optStart");
@@ -132,6 +132,28 @@ TEST_F(EndToEnd, AnOpenedDocumentChangesTheCaption) {
         [&] { return launched.window->windowTitle() == QStringLiteral("Quillaron filter.sch"); },
         5000))
         << launched.window->windowTitle().toStdString();
+}
+
+TEST_F(EndToEnd, AHostThatDiesDuringAPassLeavesTheWindowUsable) {
+    const auto state = sampleWithoutSelection();
+    start(state);
+    const std::uint64_t startup = sim->callCount();
+    launched = {};
+    sim.reset();
+    start(state, {QStringLiteral("--exit-at-call"), QString::number(startup + 200)});
+    runWithPcb("frmStart/optStart");
+    ASSERT_FALSE(dialogs.messages.empty());
+    EXPECT_NE(dialogs.messages.front().find("PowerLogic went away"), std::string::npos)
+        << dialogs.messages.front();
+    EXPECT_EQ(sim->waitForExit(5000), 3);
+
+    dialogs.messages.clear();
+    click("cmdRun");
+    EXPECT_FALSE(dialogs.messages.empty()) << "a second Run says that PowerLogic is gone";
+    QSignalSpy ended(launched.window.get(), &app::frmRenPart::programEnd);
+    click("cmdEnd");
+    ASSERT_EQ(ended.count(), 1);
+    EXPECT_EQ(ended.front().front().toInt(), 0);
 }
 
 } // namespace

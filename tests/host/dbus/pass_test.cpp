@@ -21,16 +21,6 @@ using namespace sequate::testing;
 
 namespace {
 
-// The sample board with nothing selected, so a pass over all components walks all of them.
-host::sim::SimState sampleWithoutSelection() {
-    auto state = host::sim::loadStateFile(SEQUATE_SAMPLES_DIR "/sample.json");
-    for (auto& doc : state.documents) {
-        for (auto& component : doc.components)
-            component.selected = false;
-    }
-    return state;
-}
-
 struct PassOutcome {
     engine::PassResult result;
     std::vector<tools::ShownMessage> messages;

@@ -4,6 +4,7 @@
 
 #include "host/hostfailure.h"
 #include "host/sim/simstate.h"
+#include "host/sim/statefile.h"
 
 #include <gtest/gtest.h>
 #include <optional>
@@ -25,6 +26,17 @@ inline host::sim::SimState bindingState() {
     const DocumentData unsaved{
         "", {ComponentData{"Q1", false, {{1, 2}}}, ComponentData{"Q1", true, {{3, 4}}}}};
     return {{amp, blank, unsaved}, host::sim::LayoutData{"amp.pcb", {"R1", "C1", "U1", "R2"}}};
+}
+
+// The sample board with nothing selected, so that a pass over all components walks all of
+// them.
+inline host::sim::SimState sampleWithoutSelection() {
+    auto state = host::sim::loadStateFile(SEQUATE_SAMPLES_DIR "/sample.json");
+    for (auto& doc : state.documents) {
+        for (auto& component : doc.components)
+            component.selected = false;
+    }
+    return state;
 }
 
 // The HostFailure that call throws; fails the test when it throws none.
