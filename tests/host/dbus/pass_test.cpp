@@ -88,13 +88,14 @@ TEST_F(PassOverTheBus, AHostThatDiesStopsThePassWithAMessageNamingIt) {
     EXPECT_EQ(got.messages[0].title, "Sequate");
 }
 
+// The host comes back after the hung call gave up, and before the first call of the undo would.
 TEST_F(PassOverTheBus, AHostThatHangsAndResumesEndsWithEveryNameAsItWas) {
     const std::uint64_t k = callInTheMiddle(QStringLiteral("LogicObjects.Item"));
     PrivateBus bus;
     HostSimProcess sim(bus, stateFile,
                        {QStringLiteral("--hang-at-call"), QString::number(k),
-                        QStringLiteral("--hang-ms"), QStringLiteral("1500")});
-    host::dbus::DbusRunningObjects objects(bus.connect(), 1000);
+                        QStringLiteral("--hang-ms"), QStringLiteral("2200")});
+    host::dbus::DbusRunningObjects objects(bus.connect(), 1500);
     const PassOutcome got = runAllComponents(objects);
     EXPECT_FALSE(got.result.completed);
     EXPECT_NE(got.result.stopMessage.find("did not answer"), std::string::npos)
