@@ -7,6 +7,8 @@
 #include <QDBusMetaType>
 #include <QDir>
 #include <QTemporaryDir>
+#include <csignal>
+#include <sys/prctl.h>
 
 namespace sequate::testing {
 
@@ -14,6 +16,11 @@ namespace {
 
 constexpr int startMs = 10000;
 const QString controlService = QStringLiteral("org.sequate.HostSim");
+
+// A test that crashes must not leave a bus or a simulator behind.
+void endWithParent(QProcess& process) {
+    process.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGKILL); });
+}
 
 QString uniqueConnectionName() {
     static QAtomicInteger<int> counter;
@@ -32,6 +39,7 @@ bool nameOwned(QDBusConnection& bus, const QString& name) {
 } // namespace
 
 PrivateBus::PrivateBus() {
+    endWithParent(mDaemon);
     mDaemon.start(QStringLiteral("dbus-daemon"),
                   {QStringLiteral("--session"), QStringLiteral("--nofork"),
                    QStringLiteral("--print-address")});
@@ -68,6 +76,7 @@ HostSimProcess::HostSimProcess(PrivateBus& bus, const QString& stateFile,
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), bus.address());
     mProcess.setProcessEnvironment(environment);
+    endWithParent(mProcess);
     mProcess.start(QStringLiteral(SEQUATE_HOSTSIM_PATH),
                    QStringList{QStringLiteral("--no-window"), QStringLiteral("--test-control")} +
                        options + QStringList{stateFile});
