@@ -92,8 +92,6 @@ QDBusMessage AutomationServer::answer(const QDBusMessage& message, const Automat
         return failure(message, HostCode::NoInterface,
                        message.path().toStdString() + " is a " + kind.toStdString() + ", not " +
                            message.interface().toStdString());
-    // The object may be released while it answers; keep it until the reply is built.
-    const AutomationObject self = object;
     const QString client = message.service();
     const IssueObject issue = [&](AutomationObject returned) {
         const bool none = std::visit([](const auto& pointer) { return !pointer; }, returned);
@@ -101,7 +99,7 @@ QDBusMessage AutomationServer::answer(const QDBusMessage& message, const Automat
                                     : mRegistry.add(std::move(returned), client));
     };
     try {
-        return message.createReply(dispatchCall(self, AutomationCall(message), issue));
+        return message.createReply(dispatchCall(object, AutomationCall(message), issue));
     } catch (const HostFailure& failed) {
         return failure(message, failed.code(), failed.what());
     } catch (const BadCall& bad) {
