@@ -99,6 +99,13 @@ fs::path followLinks(fs::path target) {
     return target;
 }
 
+// The rename that replaces the file needs no permission on the file itself; a file the user
+// has made read-only is refused as writing into it would be.
+void requireWritable(const fs::path& target, const std::string& shownPath) {
+    if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0 && errno != ENOENT)
+        fail(shownPath, errno);
+}
+
 fs::path targetOf(const std::string& path) {
     if (path.empty())
         throw EcoError("Cannot write the ECO file: no file name was given.");
@@ -114,6 +121,7 @@ fs::path targetOf(const std::string& path) {
 
 void writeFileAtomically(const std::string& path, const std::string& bytes) {
     const fs::path target = targetOf(path);
+    requireWritable(target, path);
     TempFile temp(target, path);
     temp.write(bytes);
     temp.commit(target);

@@ -95,6 +95,20 @@ TEST(WriteEco, AnUnwritableFolderLeavesTheExistingFileAndNoTempFile) {
     EXPECT_EQ(fileBytes(folder / "amp.eco"), "old contents");
 }
 
+// Renaming over a file needs no permission on the file itself: the writer must still refuse a
+// file that the user has made read-only.
+TEST(WriteEco, AReadOnlyFileIsReportedAndLeftAsItWas) {
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "permissions do not bind the superuser";
+    ScratchFolder folder;
+    writeBytes(folder / "amp.eco", "old contents");
+    std::filesystem::permissions(folder / "amp.eco", std::filesystem::perms::owner_read);
+    EXPECT_EQ(writeFailure(folder / "amp.eco"),
+              "Cannot write the ECO file \"" + (folder / "amp.eco") + "\": Permission denied.");
+    EXPECT_THAT(folder.entries(), ElementsAre("amp.eco"));
+    EXPECT_EQ(fileBytes(folder / "amp.eco"), "old contents");
+}
+
 // The disk filling up in the middle of the file, played by a file-size limit that binds every
 // user: the write fails after the new file was made and partly written.
 TEST(WriteEco, AFailedWriteLeavesTheExistingFileAndNoTempFile) {
