@@ -36,7 +36,6 @@ public:
         }
         if (mFd < 0)
             fail(mShownPath, errno);
-        keepModeOf(target);
     }
     ~TempFile() {
         if (mFd >= 0)
@@ -46,6 +45,16 @@ public:
     }
     TempFile(const TempFile&) = delete;
     TempFile& operator=(const TempFile&) = delete;
+
+    // Replacing a file does not loosen or widen who may read it. Not in the constructor: a
+    // failure here must still close and remove the new file.
+    void keepModeOf(const fs::path& target) {
+        struct stat existing {};
+        if (::stat(target.c_str(), &existing) != 0 || !S_ISREG(existing.st_mode))
+            return;
+        if (::fchmod(mFd, existing.st_mode & 07777) != 0)
+            fail(mShownPath, errno);
+    }
 
     void write(const std::string& bytes) {
         std::size_t done = 0;
@@ -72,15 +81,6 @@ public:
     }
 
 private:
-    // Replacing a file does not loosen or widen who may read it.
-    void keepModeOf(const fs::path& target) {
-        struct stat existing {};
-        if (::stat(target.c_str(), &existing) != 0 || !S_ISREG(existing.st_mode))
-            return;
-        if (::fchmod(mFd, existing.st_mode & 07777) != 0)
-            fail(mShownPath, errno);
-    }
-
     std::string mShownPath;
     fs::path mPath;
     int mFd = -1;
@@ -123,6 +123,7 @@ void writeFileAtomically(const std::string& path, const std::string& bytes) {
     const fs::path target = targetOf(path);
     requireWritable(target, path);
     TempFile temp(target, path);
+    temp.keepModeOf(target);
     temp.write(bytes);
     temp.commit(target);
 }

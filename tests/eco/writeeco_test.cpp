@@ -1,4 +1,5 @@
 #include "eco/ecooutput.h"
+#include "failingfchmod.h"
 #include "filesizelimit.h"
 #include "golden.h"
 #include "scratchfolder.h"
@@ -122,6 +123,22 @@ TEST(WriteEco, AFailedWriteLeavesTheExistingFileAndNoTempFile) {
 
     EXPECT_EQ(message,
               "Cannot write the ECO file \"" + (folder / "amp.eco") + "\": File too large.");
+    EXPECT_THAT(folder.entries(), ElementsAre("amp.eco"));
+    EXPECT_EQ(fileBytes(folder / "amp.eco"), "old contents");
+}
+
+// Replacing a file copies its permissions to the new file before anything is written.
+TEST(WriteEco, PermissionsThatCannotBeKeptLeaveTheExistingFileAndNoTempFile) {
+    ScratchFolder folder;
+    writeBytes(folder / "amp.eco", "old contents");
+    std::string message;
+    {
+        test::FailingFchmod failing;
+        message = writeFailure(folder / "amp.eco");
+    }
+
+    EXPECT_EQ(message, "Cannot write the ECO file \"" + (folder / "amp.eco") +
+                           "\": Operation not permitted.");
     EXPECT_THAT(folder.entries(), ElementsAre("amp.eco"));
     EXPECT_EQ(fileBytes(folder / "amp.eco"), "old contents");
 }
