@@ -1,0 +1,46 @@
+// What the simulator program starts from and what it saves.
+
+#include "tools/hostsim/simhosts.h"
+
+#include <gtest/gtest.h>
+
+using namespace sequate;
+using namespace sequate::hostsim;
+using host::sim::DocumentData;
+using host::sim::LayoutData;
+using host::sim::SimState;
+
+namespace {
+
+const DocumentData amp{"amp.rev2.sch", {{"R1", false, {}}, {"C1", true, {}}}};
+const DocumentData unsaved{"", {{"Q1", false, {}}}};
+
+TEST(StartingLayout, IsTheFilesOrElseTheOpenDocumentsNames) {
+    const LayoutData own{"board.pcb", {"X1"}};
+    EXPECT_EQ(startingLayout(SimState{{amp}, own}), own);
+    EXPECT_EQ(startingLayout(SimState{{amp, unsaved}, std::nullopt}),
+              (LayoutData{"amp.pcb", {"R1", "C1"}}));
+    EXPECT_EQ(startingLayout(SimState{{unsaved}, std::nullopt}),
+              (LayoutData{"untitled.pcb", {"Q1"}}));
+    EXPECT_EQ(startingLayout(SimState{}), std::nullopt);
+}
+
+TEST(CurrentState, PutsTheOpenDocumentFirstSoThatItOpensAgain) {
+    SimHosts hosts(SimState{{amp, unsaved, {"third.sch", {}}}, std::nullopt});
+    hosts.logic().openDocument(2);
+    const SimState saved = hosts.currentState();
+    ASSERT_EQ(saved.documents.size(), 3u);
+    EXPECT_EQ(saved.documents[0].name, "third.sch");
+    EXPECT_EQ(saved.documents[1], amp);
+    EXPECT_EQ(saved.documents[2], unsaved);
+    EXPECT_EQ(saved.layout, (LayoutData{"amp.pcb", {"R1", "C1"}}));
+}
+
+TEST(CurrentState, KeepsTheRenamesMadeThroughAutomation) {
+    SimHosts hosts(SimState{{amp}, std::nullopt});
+    hosts.logic().application()->CurrentDocument()->ComponentSet()->Objects()->Item(1)->SetName(
+        "R7");
+    EXPECT_EQ(hosts.currentState().documents[0].components[0].name, "R7");
+}
+
+} // namespace
