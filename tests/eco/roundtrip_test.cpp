@@ -20,20 +20,27 @@ struct Pass {
     std::vector<std::string> renamed; // the layout after the renames, one at a time
 };
 
+// Appended rather than "R" + std::to_string(...), which GCC 12 at -O3 warns about (-Wrestrict).
+std::string partName(std::size_t number) {
+    std::string name = "R";
+    name += std::to_string(number);
+    return name;
+}
+
 Pass generatedPass(std::mt19937& random) {
     std::uniform_int_distribution<int> partCount(1, 12);
     std::uniform_int_distribution<int> rowCount(0, 40);
     std::uniform_int_distribution<int> number(1, 16);
     Pass pass;
     for (int i = partCount(random); i > 0; --i) {
-        const std::string name = "R" + std::to_string(pass.layout.size() + 1);
+        const std::string name = partName(pass.layout.size() + 1);
         pass.layout.push_back(name);
     }
     pass.renamed = pass.layout;
     std::uniform_int_distribution<std::size_t> part(0, pass.layout.size() - 1);
     for (int row = rowCount(random); row > 0; --row) {
         const std::size_t k = part(random);
-        const std::string wanted = "R" + std::to_string(number(random));
+        const std::string wanted = partName(number(random));
         const bool taken = std::count(pass.renamed.begin(), pass.renamed.end(), wanted) > 0;
         if (taken && pass.renamed[k] != wanted)
             continue;
