@@ -18,7 +18,9 @@ using host::sim::PlacementData;
 using host::sim::SimState;
 
 constexpr int componentCount = 320;
-constexpr int selectedCount = 8;
+// One part selected: a pass over all components then numbers the whole design, and a pass
+// over the selection renames that one part; more can be selected in the simulator's window.
+constexpr int selectedCount = 1;
 constexpr int grid = 50;      // mils
 constexpr int sheetX = 12000; // mils
 constexpr int sheetY = 8000;  // mils

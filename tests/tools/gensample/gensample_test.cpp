@@ -59,7 +59,8 @@ TEST(SampleGenerator, TheDesignHasWhatANumberingPassMeets) {
     }
     EXPECT_EQ(components.size(), 320u);
     EXPECT_EQ(names.size(), components.size()) << "part names must be unique";
-    EXPECT_GT(selected, 1);
+    // More than one would make a pass over all components number only the selection.
+    EXPECT_EQ(selected, 1);
     EXPECT_GT(gated, 0);
     EXPECT_GT(lettered, 0);
     EXPECT_GT(bare, 0);
