@@ -32,6 +32,14 @@ void moveOutOfTheWay(FormState& state, PassJournal& journal, const std::string& 
     setAndRecord(state, journal, component, present, renPrt(present, number, state.numberMissing));
 }
 
+// The first temporary number: start + highest + 1, raised where needed so that it lies above
+// every number in use and every number the walk hands out (start to start + count - 1).
+// Otherwise a design with few numbers and many components, or a start below 0, has the walk
+// give a component the temporary name of one it has not reached yet, and the pass stops.
+std::int64_t firstTemporary(std::int64_t start, std::int64_t highest, std::int64_t count) {
+    return std::max({start + highest + 1, highest + 1, start + count});
+}
+
 } // namespace
 
 void SiirraTielta(FormState& state, const FormWindow& window, PassJournal& journal) {
@@ -42,7 +50,7 @@ void SiirraTielta(FormState& state, const FormWindow& window, PassJournal& journ
         const std::int64_t start = startNumber(window);
         const std::int64_t count = state.workList->Count();
         if (number >= start && number <= start + count && !OnkoPelkkiaKirjaimia(name)) {
-            moveOutOfTheWay(state, journal, name, start + highest + 1 + moved);
+            moveOutOfTheWay(state, journal, name, firstTemporary(start, highest, count) + moved);
             ++moved;
         }
     }

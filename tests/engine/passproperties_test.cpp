@@ -2,9 +2,9 @@
 // with --gtest_filter and the seed loop narrowed to it.
 //
 // Generated numbers stay below 25000 and start numbers at or below 200, with at most a few
-// thousand components: the temporary numbers of a pass over all components (start + highest
-// + 1 + moved) then stay within 16 bits, so a pass that should complete is never stopped by
-// the limit.
+// thousand components: the temporary numbers of a pass over all components (above the
+// highest number and above start + count, plus the count moved) then stay within 16 bits, so
+// a pass that should complete is never stopped by the limit.
 
 #include "engine/partname.h"
 #include "session.h"
@@ -25,6 +25,9 @@ struct Shape {
     int maxSize = 120;
     bool duplicates = false;
     bool unplacedSelected = false;
+    // Numbers 0 to 4 only: many components share few numbers, so a pass over all components
+    // hands out numbers far above the highest one in use.
+    bool fewNumbers = false;
 };
 
 class Generator {
@@ -36,6 +39,13 @@ public:
     }
     bool chance(double p) { return std::bernoulli_distribution(p)(mRandom); }
 
+    // Mostly 1, as users start; sometimes higher, or below 1 when asked.
+    int startNumber(bool negative) {
+        if (negative)
+            return between(-40, -1);
+        return chance(0.5) ? 1 : between(1, 200);
+    }
+
     host::sim::DocumentData schematic(const Shape& shape) {
         const int size = between(1, shape.maxSize);
         std::set<std::string> used;
@@ -45,7 +55,7 @@ public:
         while (static_cast<int>(parts.size()) < size) {
             std::string name = (shape.duplicates && !parts.empty() && chance(0.1))
                                    ? parts[between(0, static_cast<int>(parts.size()) - 1)].name
-                                   : partName();
+                                   : partName(shape.fewNumbers ? 4 : 99);
             if (!shape.duplicates && !used.insert(name).second)
                 continue;
             host::sim::ComponentData part{name, chance(selectShare), {}};
@@ -65,20 +75,21 @@ public:
     }
 
 private:
-    std::string partName() {
+    std::string partName(int top) {
         static const char* codes[] = {"R", "C", "U", "IC", "", "r", "RN"};
-        const std::string code = codes[between(0, 6)];
+        // With few numbers, few codes too: long runs of one code among few numbers.
+        const std::string code = codes[top < 99 ? between(4, 6) : between(0, 6)];
         switch (between(0, 9)) {
         case 0:
             return code.empty() ? "Q" : code; // letters only
         case 1:
-            return code + std::to_string(between(0, 99)) + "A"; // a gate letter
+            return code + std::to_string(between(0, top)) + "A"; // a gate letter
         case 2:
-            return code + "00" + std::to_string(between(0, 99)); // leading zeros
+            return code + "00" + std::to_string(between(0, top)); // leading zeros
         case 3:
-            return code + std::to_string(between(1, 24999));
+            return code + std::to_string(between(1, top < 99 ? top : 24999));
         default:
-            return code + std::to_string(between(0, 60));
+            return code + std::to_string(between(0, std::min(top, 60)));
         }
     }
 
@@ -175,13 +186,14 @@ TEST(PassProperties, AllComponents) {
         Generator random(seed);
         Shape shape;
         shape.duplicates = seed % 4 == 0;
-        shape.maxSize = seed % 25 == 0 ? 2500 : 120;
+        shape.fewNumbers = seed % 3 == 1 && seed % 25 != 0;
+        shape.maxSize = seed % 25 == 0 ? 2500 : shape.fewNumbers ? 40 : 120;
         const auto doc = random.schematic(shape);
-        const int start = seed % 7 == 0 ? random.between(-40, -1) : random.between(1, 200);
+        const int start = random.startNumber(seed % 7 == 0);
         const auto [before, after, result, sorted] =
             runChecked(doc, tools::Controls::allComponents(std::to_string(start)));
 
-        if (shape.duplicates || start < 1 || selectedCount(doc) > 1)
+        if (shape.duplicates || selectedCount(doc) > 1)
             continue;
         ASSERT_TRUE(result.completed) << result.stopMessage;
         std::vector<std::size_t> walk(before.size());
@@ -198,10 +210,11 @@ TEST(PassProperties, SelectedComponents) {
         Shape shape;
         shape.duplicates = seed % 5 == 0;
         shape.unplacedSelected = seed % 9 == 0;
-        shape.maxSize = seed % 40 == 0 ? 800 : 120;
+        shape.fewNumbers = seed % 3 == 1 && seed % 40 != 0;
+        shape.maxSize = seed % 40 == 0 ? 800 : shape.fewNumbers ? 40 : 120;
         const auto doc = random.schematic(shape);
         const bool duplicatesOption = seed % 2 == 0;
-        const int start = seed % 11 == 0 ? random.between(-40, -1) : random.between(1, 200);
+        const int start = random.startNumber(seed % 11 == 0);
         const auto [before, after, result, sorted] = runChecked(
             doc, tools::Controls::selectedComponents(std::to_string(start), duplicatesOption));
 

@@ -46,6 +46,12 @@ TEST(SiirraTielta, MovesEveryNumberInRangeAboveTheHighest) {
         // a name ending in a letter is never moved
         {{"U1A", "R"}, "0", {}, {}},
         {{"R007", "C2"}, "1", {"C2"}, {"C9"}},
+        // Few numbers, many components: the temporary numbers start above every number the
+        // pass hands out (up to start + count - 1), or the walk would meet them.
+        {{"r1", "r2", "r3", "1"}, "1", {"1"}, {"5"}},
+        {{"U0", "U00", "U000", "U1"}, "1", {"U1"}, {"U5"}},
+        // Below a start of 0 they must still lie above the highest number in use.
+        {{"R0", "R1", "R2", "R4", "R5"}, "-3", {"R0", "R1", "R2"}, {"R6", "R7", "R8"}},
     };
     for (const auto& c : cases) {
         const Moved moved = moveOutOfTheWay(c.names, c.start);
