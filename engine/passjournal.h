@@ -38,6 +38,8 @@ private:
         std::string before;
         std::string after;
     };
+    void putBackPast(std::size_t undone, std::vector<std::string>& failures) const;
+
     std::vector<Entry> mEntries;
 };
 

@@ -254,13 +254,11 @@ TEST(PassProperties, AFailureAnywhereChangesNothing) {
         const auto passCalls = probe.logic.callCount() - callsBefore;
 
         const int failing = random.between(1, static_cast<int>(passCalls));
-        const auto [before, after, result, sorted] =
-            runChecked(doc, controls, [&](Session& session) {
-                session.logic.failCall(failing, host::HostCode::Failed);
-            });
-        if (!result.completed) {
-            EXPECT_EQ(after, before);
-        }
+        // runChecked holds a stopped pass to every name as it was, unless the failing call
+        // was one of the undo itself: the probe's pass may have stopped on its own.
+        runChecked(doc, controls, [&](Session& session) {
+            session.logic.failCall(failing, host::HostCode::Failed);
+        });
     }
 }
 

@@ -1,0 +1,92 @@
+// Putting names back after a pass that cannot finish, and telling what stays when PowerLogic
+// will not take a name back.
+
+#include "engine/passjournal.h"
+#include "session.h"
+
+#include <gtest/gtest.h>
+
+namespace sequate::engine::testing {
+namespace {
+
+using Names = std::vector<std::string>;
+using Records = std::vector<RenameRecord>;
+
+struct JournalSession : Session {
+    PassJournal journal;
+
+    explicit JournalSession(const Names& names) : Session(document(parts(names))) {}
+
+    static std::vector<host::sim::ComponentData> parts(const Names& names) {
+        std::vector<host::sim::ComponentData> result;
+        for (const std::string& name : names)
+            result.push_back(part(name));
+        return result;
+    }
+
+    // Renames the i-th component (from 1) as a pass does, and journals it.
+    void rename(std::int32_t i, const std::string& newName) {
+        auto component = state.powerlogicdoc->ComponentSet()->Objects()->Item(i);
+        const std::string before = component->Name();
+        component->SetName(newName);
+        journal.add(component, before, newName);
+    }
+};
+
+TEST(PassJournal, UndoPutsEveryNameBackNewestFirst) {
+    JournalSession session({"R7", "R8"});
+    session.rename(1, "R9");
+    session.rename(2, "R7");
+    session.rename(1, "R8");
+    const UndoReport undo = session.journal.undo();
+    EXPECT_TRUE(undo.complete);
+    EXPECT_TRUE(undo.stillInEffect.empty());
+    EXPECT_EQ(session.names(), (Names{"R7", "R8"}));
+}
+
+TEST(PassJournal, WhatStaysAreTheRenamesStillInEffect) {
+    const struct {
+        const char* about;
+        Names names;
+        std::vector<std::pair<std::int32_t, std::string>> renames;
+        Records stillInEffect;
+        Names after;
+    } cases[] = {
+        {"a later rename cannot be undone, but an older one of the same component puts it back",
+         // The holder X moves to C4, then on to C5; D (a name two components carry) takes C4
+         // and cannot have D back, so C5 cannot have C4 back, but X can be put back from C5.
+         {"X", "D", "D"},
+         {{1, "C4"}, {1, "C5"}, {2, "C4"}},
+         {{"D", "C4"}},
+         {"X", "C4", "D"}},
+        {"no rename of a component can be undone: all of them stay, in the order made",
+         {"D", "D", "E", "E"},
+         {{1, "C4"}, {1, "C5"}, {3, "C4"}},
+         {{"D", "C4"}, {"C4", "C5"}, {"E", "C4"}},
+         {"C5", "D", "C4", "E"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.about);
+        JournalSession session(c.names);
+        for (const auto& [index, name] : c.renames)
+            session.rename(index, name);
+        const UndoReport undo = session.journal.undo();
+        EXPECT_FALSE(undo.complete);
+        EXPECT_EQ(undo.stillInEffect, c.stillInEffect);
+        EXPECT_EQ(session.names(), c.after);
+    }
+}
+
+TEST(PassJournal, ARefusalThatAnOlderUndoMadeGoodIsNoFailure) {
+    JournalSession session({"X"});
+    session.rename(1, "C4");
+    session.rename(1, "C5");
+    session.logic.failCall(1, host::HostCode::Failed); // C5 back to C4
+    const UndoReport undo = session.journal.undo();
+    EXPECT_TRUE(undo.complete) << undo.failure;
+    EXPECT_TRUE(undo.stillInEffect.empty());
+    EXPECT_EQ(session.names(), Names{"X"});
+}
+
+} // namespace
+} // namespace sequate::engine::testing
