@@ -20,8 +20,14 @@ void click(frmRenPart& window, const char* name) {
     window.findChild<QAbstractButton*>(name)->click();
 }
 
+// A window that never opened would still be drawn by grab(), as if the user had seen it; its
+// picture is left out instead, so that the missing file tells that the tour went wrong.
 void save(QWidget* widget, const QString& folder, const QString& name) {
-    if (widget && !widget->grab().save(QDir(folder).filePath(name))) {
+    if (!widget || !widget->isVisible()) {
+        qWarning("No picture %s: the window did not open", qPrintable(name));
+        return;
+    }
+    if (!widget->grab().save(QDir(folder).filePath(name))) {
         qWarning("Could not save %s in %s", qPrintable(name), qPrintable(folder));
     }
 }
