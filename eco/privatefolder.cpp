@@ -16,6 +16,9 @@ namespace {
 fs::path systemTemporaryFolder() {
     std::error_code error;
     fs::path folder = fs::temp_directory_path(error);
+    // PowerPCB runs in its own process with its own working folder: hand it a full path.
+    if (!error)
+        folder = fs::absolute(folder, error);
     if (error)
         throw EcoError("Cannot find the temporary folder for the ECO file: " + error.message() +
                        ".");

@@ -256,5 +256,37 @@ TEST_F(AlsoInPcbTest, APassWithoutRenamesStillHandsOverOneEmptySection) {
     EXPECT_THAT(tmp.entries(), IsEmpty());
 }
 
+// PowerPCB is another process with its own working folder: a relative path means nothing there.
+TEST_F(AlsoInPcbTest, HandsPowerPcbAFullPathEvenWhenTheTemporaryFolderIsGivenRelative) {
+    struct RecordingDocument : host::PcbDocument {
+        void ReadEcoFile(const std::string& path) override { readPath = path; }
+        std::string readPath;
+    };
+    struct RecordingPcb : host::PcbApplication {
+        std::shared_ptr<host::PcbDocument> CurrentDocument() override { return document; }
+        std::shared_ptr<RecordingDocument> document = std::make_shared<RecordingDocument>();
+    };
+    struct Objects : host::RunningObjects {
+        explicit Objects(SimPowerLogic& logic) : mLogic(logic) {}
+        std::shared_ptr<host::LogicApplication> attachPowerLogic() override {
+            return mLogic.application();
+        }
+        std::shared_ptr<host::PcbApplication> attachPowerPcb() override { return pcb; }
+        SimPowerLogic& mLogic;
+        std::shared_ptr<RecordingPcb> pcb = std::make_shared<RecordingPcb>();
+    };
+
+    const fs::path workingFolder = fs::current_path();
+    fs::current_path(tmp.path());
+    ::setenv("TMPDIR", ".", 1);
+    Objects objects(logic);
+    const bool handedOver = AlsoInPCB(*logic.application(), objects, oldNames, newNames, ui);
+    fs::current_path(workingFolder);
+
+    EXPECT_TRUE(handedOver);
+    EXPECT_TRUE(fs::path(objects.pcb->document->readPath).is_absolute())
+        << objects.pcb->document->readPath;
+}
+
 } // namespace
 } // namespace sequate::eco
