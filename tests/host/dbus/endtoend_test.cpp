@@ -50,11 +50,12 @@ struct RecordingDialogs : app::Dialogs {
 
 class EndToEnd : public ::testing::Test {
 protected:
-    void start(const host::sim::SimState& state, const QStringList& simOptions = {}) {
+    void start(const host::sim::SimState& state, const QStringList& simOptions = {},
+               int timeoutMs = 5000) {
         sim = std::make_unique<HostSimProcess>(bus, writeStateFile(state, "endtoend.json"),
                                                simOptions);
-        launched =
-            app::launch(std::make_unique<host::dbus::DbusRunningObjects>(bus.connect()), dialogs);
+        launched = app::launch(
+            std::make_unique<host::dbus::DbusRunningObjects>(bus.connect(), timeoutMs), dialogs);
         ASSERT_TRUE(launched.window) << "start-up ended the program";
     }
 
@@ -154,6 +155,29 @@ TEST_F(EndToEnd, AHostThatDiesDuringAPassLeavesTheWindowUsable) {
     click("cmdEnd");
     ASSERT_EQ(ended.count(), 1);
     EXPECT_EQ(ended.front().front().toInt(), 0);
+}
+
+// The host comes back after the hung call gave up, and before the undo's first call would.
+TEST_F(EndToEnd, AHostThatHangsDuringAPassLeavesEveryNameAndAWindowThatRunsAgain) {
+    const auto state = sampleWithoutSelection();
+    start(state);
+    const std::uint64_t startup = sim->callCount();
+    launched = {};
+    sim.reset();
+    start(state,
+          {QStringLiteral("--hang-at-call"), QString::number(startup + 200),
+           QStringLiteral("--hang-ms"), QStringLiteral("2200")},
+          1500);
+    runWithPcb("frmStart/optStart");
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_NE(dialogs.messages.front().find("did not answer"), std::string::npos)
+        << dialogs.messages.front();
+    EXPECT_EQ(namesOf(sim->state().documents[0]), namesOf(state.documents[0]));
+    EXPECT_FALSE(sim->passOpen());
+
+    dialogs.messages.clear();
+    click("cmdRun");
+    expectAsHeadless(state, false);
 }
 
 } // namespace
