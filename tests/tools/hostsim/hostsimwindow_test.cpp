@@ -10,6 +10,8 @@
 
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -102,6 +104,29 @@ TEST_F(HostSimWindowTest, TheSidePanelFollowsTheLayoutAndTheCalls) {
     const QString log = window.findChild<QPlainTextEdit*>("callLog")->toPlainText();
     EXPECT_TRUE(log.contains("PowerLogic LogicObjects.Item")) << log.toStdString();
     EXPECT_TRUE(window.windowTitle().contains("other.sch")) << window.windowTitle().toStdString();
+}
+
+struct OpenedNames : host::LogicApplicationEvents {
+    void OpenDocument(std::shared_ptr<host::LogicDocument> doc) override {
+        names.push_back(doc->Name());
+    }
+    std::vector<std::string> names;
+};
+
+TEST_F(HostSimWindowTest, TheOpenMenuOpensADocumentAndPowerLogicRaisesOpenDocument) {
+    const auto app = hosts.logic().application();
+    OpenedNames sink;
+    app->advise(&sink);
+    QMenu* file = window.menuBar()->actions().front()->menu();
+    QMenu* open = file->actions().front()->menu();
+    ASSERT_NE(open, nullptr);
+    emit open->aboutToShow();
+    ASSERT_EQ(open->actions().size(), 2);
+    EXPECT_EQ(open->actions()[1]->text(), "other.sch (1 components)");
+    open->actions()[1]->trigger();
+    EXPECT_EQ(hosts.logic().openIndex(), 1u);
+    EXPECT_EQ(sink.names, std::vector<std::string>{"other.sch"});
+    app->unadvise(&sink);
 }
 
 } // namespace
