@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <limits>
+#include <stdexcept>
 
 namespace sequate::hostsim {
 
@@ -154,12 +155,21 @@ void SheetView::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton)
         return;
     const bool ctrl = event->modifiers() & Qt::ControlModifier;
-    if (mDragging)
-        selectBand(mBand.normalized(), ctrl);
-    else
-        click(event->position().toPoint(), ctrl);
+    const bool dragged = mDragging;
     mDragging = false;
     update();
+    if (!openDocument())
+        return;
+    try {
+        if (dragged)
+            selectBand(mBand.normalized(), ctrl);
+        else
+            click(event->position().toPoint(), ctrl);
+    } catch (const std::exception&) {
+        // A close or open the user asked for during a pass is waiting, so the sheet shown is
+        // going away and its components are not there for the selection to reach.
+        return;
+    }
     emit userChanged();
 }
 

@@ -106,6 +106,39 @@ TEST_F(HostSimWindowTest, TheSidePanelFollowsTheLayoutAndTheCalls) {
     EXPECT_TRUE(window.windowTitle().contains("other.sch")) << window.windowTitle().toStdString();
 }
 
+void drag(SheetView* sheet, QPoint from, QPoint to) {
+    QTest::mousePress(sheet, Qt::LeftButton, {}, from);
+    QTest::mouseMove(sheet, (from + to) / 2);
+    QTest::mouseMove(sheet, to);
+    QTest::mouseRelease(sheet, Qt::LeftButton, {}, to);
+}
+
+TEST_F(HostSimWindowTest, ClicksOnASheetWithoutADocumentDoNothing) {
+    hosts.logic().closeDocument();
+    service.settle();
+    QTest::mouseClick(sheet(), Qt::LeftButton, {}, QPoint(50, 50));
+    QTest::mouseClick(sheet(), Qt::LeftButton, Qt::ControlModifier, QPoint(50, 50));
+    drag(sheet(), QPoint(10, 10), QPoint(200, 200));
+    EXPECT_EQ(hosts.logic().openIndex(), std::nullopt);
+}
+
+// The sheet still shows the document that a waiting close or open is about to replace; a
+// click on it cannot reach a component there any more and is dropped.
+TEST_F(HostSimWindowTest, ClicksOnADocumentAboutToBeReplacedAreDropped) {
+    const auto app = hosts.logic().application();
+    app->BeginPass();
+    hosts.logic().openDocument(1);
+    click(3);
+    click(2, Qt::ControlModifier);
+    drag(sheet(), sheet()->placementAt(0) - QPoint(10, 10),
+         sheet()->placementAt(2) + QPoint(10, 10));
+    hosts.logic().closeDocument();
+    click(0);
+    app->EndPass();
+    EXPECT_EQ(hosts.logic().openIndex(), std::nullopt);
+    EXPECT_EQ(selection(), (std::vector<bool>{false, false, false, true}));
+}
+
 struct OpenedNames : host::LogicApplicationEvents {
     void OpenDocument(std::shared_ptr<host::LogicDocument> doc) override {
         names.push_back(doc->Name());
