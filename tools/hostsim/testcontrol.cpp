@@ -22,7 +22,12 @@ void TestControl::OpenDocument(uint index) {
 }
 
 void TestControl::SelectOnly(const QList<int>& components) {
-    mHosts.logic().selectOnly(std::vector<std::size_t>(components.begin(), components.end()));
+    try {
+        mHosts.logic().selectOnly(std::vector<std::size_t>(components.begin(), components.end()));
+    } catch (const std::exception& error) {
+        sendErrorReply(QDBusError::InvalidArgs, QString::fromStdString(error.what()));
+        return;
+    }
     mService.settle();
 }
 

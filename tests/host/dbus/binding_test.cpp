@@ -117,6 +117,12 @@ TEST_F(BindingTest, SetNameRefusalsKeepTheirCodeAndChangeNothing) {
     EXPECT_EQ(sim.state().documents[0].components[1].name, "Cé2");
 }
 
+TEST_F(BindingTest, ATestThatSelectsAComponentThatIsNotThereGetsAnErrorNotACrash) {
+    EXPECT_THROW(sim.selectOnly({0, 99}), LaunchError);
+    EXPECT_TRUE(sim.running());
+    EXPECT_EQ(app->CurrentDocument()->Selection()->Count(), 2);
+}
+
 TEST_F(BindingTest, PassesOpenAndCloseOnce) {
     app->BeginPass();
     EXPECT_TRUE(sim.passOpen());
