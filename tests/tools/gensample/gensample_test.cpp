@@ -2,7 +2,9 @@
 
 #include "host/sim/statefile.h"
 #include "tools/gensample/samplegenerator.h"
+#include "tools/pass/passrunner.h"
 
+#include <QJsonArray>
 #include <cctype>
 #include <cmath>
 #include <fstream>
@@ -69,6 +71,38 @@ TEST(SampleGenerator, TheDesignHasWhatANumberingPassMeets) {
     EXPECT_EQ(state.layout->parts.size(), components.size());
     for (std::size_t i = 0; i < components.size(); ++i)
         EXPECT_EQ(state.layout->parts[i], components[i].name);
+}
+
+std::vector<std::string> strings(const QJsonValue& value) {
+    std::vector<std::string> list;
+    for (const QJsonValue& item : value.toArray())
+        list.push_back(item.toString().toStdString());
+    return list;
+}
+
+// The run command opens this file: with its one selected part, Run over all components must
+// number the whole design and carry it into the layout.
+TEST(SampleGenerator, APassOverAllComponentsCompletesOnTheCommittedSample) {
+    const auto state = host::sim::loadStateFile(samplePath);
+    RunnerOptions options;
+    options.statePath = samplePath;
+    const RunnerOutcome outcome = runPass(state, options);
+    ASSERT_EQ(outcome.exitStatus, 0);
+    EXPECT_TRUE(outcome.report["stopped"].isNull())
+        << outcome.report["stopped"].toString().toStdString();
+    EXPECT_TRUE(outcome.report["messages"].toArray().isEmpty());
+
+    const auto names = strings(outcome.report["names"]);
+    EXPECT_EQ(std::set<std::string>(names.begin(), names.end()).size(), names.size());
+    EXPECT_EQ(strings(outcome.report["layout"]), names);
+    std::vector<std::string> keptTheirNames;
+    for (const ComponentData& component : state.documents[0].components) {
+        if (endsInLetter(component.name))
+            keptTheirNames.push_back(component.name);
+    }
+    EXPECT_EQ(strings(outcome.report["unnamed"]), keptTheirNames);
+    EXPECT_GE(outcome.report["renames"].toArray().size(),
+              static_cast<qsizetype>(names.size() - keptTheirNames.size()));
 }
 
 } // namespace
