@@ -32,8 +32,13 @@ std::string undoText(const UndoReport& undo, std::size_t made) {
     if (undo.complete)
         return "The " + std::to_string(made) +
                " renames this pass had made were undone: every name is as it was before.";
-    std::string text = "Undoing the renames of this pass failed too: " + undo.failure +
-                       ". These renames are still in effect:";
+    std::string text = "Undoing the renames of this pass failed too: " + undo.failure + ".";
+    if (undo.hostLost)
+        text += " PowerLogic stopped answering, so the older renames were not tried. Calls it was "
+                "still holding may yet take effect when it answers again: check these names in "
+                "the schematic then. These renames may still be in effect:";
+    else
+        text += " These renames are still in effect:";
     for (const auto& [before, after] : undo.stillInEffect)
         text += "\n" + before + " to " + after;
     return text;

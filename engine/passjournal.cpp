@@ -18,7 +18,9 @@ void PassJournal::confirmLast(std::string after) {
 UndoReport PassJournal::undo() {
     // A rename the host will not undo stays, and the older ones are still tried: each that
     // succeeds is one name less to put right by hand.
+    // A host that no longer answers would make each further try wait out the whole timeout.
     std::vector<std::string> failures(mEntries.size());
+    UndoReport report;
     for (std::size_t i = mEntries.size(); i-- > 0;) {
         const Entry& entry = mEntries[i];
         try {
@@ -27,9 +29,15 @@ UndoReport PassJournal::undo() {
         } catch (const host::HostFailure& failure) {
             failures[i] = entry.after + " could not get back its name " + entry.before + ": " +
                           describeFailure(failure);
+            if (failure.code() == host::HostCode::Timeout ||
+                failure.code() == host::HostCode::ServerUnavailable) {
+                report.hostLost = true;
+                for (std::size_t older = 0; older < i; ++older)
+                    failures[older] = failures[i];
+                break;
+            }
         }
     }
-    UndoReport report;
     for (std::size_t i = mEntries.size(); i-- > 0;) {
         if (failures[i].empty())
             continue;

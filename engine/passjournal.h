@@ -19,6 +19,9 @@ struct UndoReport {
     bool complete = true;
     std::string failure;                     // what went wrong while undoing, when not complete
     std::vector<RenameRecord> stillInEffect; // oldest first
+    // PowerLogic stopped answering: the older renames were not tried, and calls it has queued
+    // may still take effect when it answers again.
+    bool hostLost = false;
 };
 
 class PassJournal {

@@ -88,5 +88,33 @@ TEST(PassJournal, ARefusalThatAnOlderUndoMadeGoodIsNoFailure) {
     EXPECT_EQ(session.names(), Names{"X"});
 }
 
+// A host that has stopped answering would make every further try wait out the whole timeout.
+TEST(PassJournal, UndoStopsTryingOnceTheHostNoLongerAnswers) {
+    for (const host::HostCode lost : {host::HostCode::Timeout, host::HostCode::ServerUnavailable}) {
+        JournalSession session({"R7", "R8", "R9"});
+        session.rename(1, "R1");
+        session.rename(2, "R2");
+        session.rename(3, "R3");
+        session.logic.failCall(1, lost);
+        const std::uint64_t callsBefore = session.logic.callCount();
+        const UndoReport undo = session.journal.undo();
+        EXPECT_EQ(session.logic.callCount() - callsBefore, 1u);
+        EXPECT_FALSE(undo.complete);
+        EXPECT_TRUE(undo.hostLost);
+        EXPECT_EQ(undo.stillInEffect, (Records{{"R7", "R1"}, {"R8", "R2"}, {"R9", "R3"}}));
+    }
+}
+
+TEST(PassJournal, AnOrdinaryRefusalLetsTheOlderRenamesBeTried) {
+    JournalSession session({"R7", "R8"});
+    session.rename(1, "R1");
+    session.rename(2, "R2");
+    session.logic.failCall(1, host::HostCode::RenameRefused);
+    const UndoReport undo = session.journal.undo();
+    EXPECT_FALSE(undo.hostLost);
+    EXPECT_EQ(undo.stillInEffect, (Records{{"R8", "R2"}}));
+    EXPECT_EQ(session.names(), (Names{"R7", "R2"}));
+}
+
 } // namespace
 } // namespace sequate::engine::testing
