@@ -9,6 +9,7 @@
 namespace sequate::host::sim {
 namespace {
 
+using test::failureOf;
 using test::part;
 using test::threeDocuments;
 
@@ -17,15 +18,6 @@ std::vector<std::string> namesOf(LogicObjects& list) {
     for (std::int32_t i = 1; i <= list.Count(); ++i)
         names.push_back(list.Item(i)->Name());
     return names;
-}
-
-std::optional<HostCode> failureOf(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const HostFailure& failure) {
-        return failure.code();
-    }
-    return std::nullopt;
 }
 
 class Lists : public ::testing::Test {

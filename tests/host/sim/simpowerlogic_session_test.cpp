@@ -10,17 +10,9 @@
 namespace sequate::host::sim {
 namespace {
 
+using test::failureOf;
 using test::part;
 using test::threeDocuments;
-
-std::optional<HostCode> failureOf(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const HostFailure& failure) {
-        return failure.code();
-    }
-    return std::nullopt;
-}
 
 class Recorder : public LogicApplicationEvents {
 public:

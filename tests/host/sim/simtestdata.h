@@ -1,9 +1,12 @@
 #pragma once
 
-// Small designs the simulator tests share.
+// Small designs and helpers the simulator tests share.
 
+#include "host/hostfailure.h"
 #include "host/sim/simstate.h"
 
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,6 +26,16 @@ inline std::vector<DocumentData> threeDocuments() {
         {"empty.sch", {}},
         {"", {part("Q1"), part("Q2", true)}},
     };
+}
+
+// The code of the failure the call throws; none when it succeeds.
+inline std::optional<HostCode> failureOf(const std::function<void()>& call) {
+    try {
+        call();
+    } catch (const HostFailure& failure) {
+        return failure.code();
+    }
+    return std::nullopt;
 }
 
 } // namespace sequate::host::sim::test
