@@ -120,4 +120,17 @@ void SimPowerPcb::setCallObserver(std::function<void(const std::string& call)> o
     mImpl->meter.setObserver(std::move(observer));
 }
 
+std::optional<LayoutData> startingLayout(const SimState& state) {
+    if (state.layout)
+        return state.layout;
+    if (state.documents.empty())
+        return std::nullopt;
+    const DocumentData& open = state.documents.front();
+    const std::string stem = open.name.substr(0, open.name.find('.'));
+    LayoutData layout{(stem.empty() ? std::string("untitled") : stem) + ".pcb", {}};
+    for (const auto& component : open.components)
+        layout.parts.push_back(component.name);
+    return layout;
+}
+
 } // namespace sequate::host::sim

@@ -40,4 +40,8 @@ private:
     std::shared_ptr<Impl> mImpl;
 };
 
+// The layout the simulated PowerPCB starts with: the file's, or else one with the open
+// document's names ("amp.sch" gives "amp.pcb"); none when no document is open.
+std::optional<LayoutData> startingLayout(const SimState& state);
+
 } // namespace sequate::host::sim

@@ -27,8 +27,4 @@ private:
     host::sim::SimPowerPcb mPcb;
 };
 
-// The layout the simulated PowerPCB starts with: the file's, or else one with the open
-// document's names ("amp.sch" gives "amp.pcb"); none when no document is open.
-std::optional<host::sim::LayoutData> startingLayout(const host::sim::SimState& state);
-
 } // namespace sequate::hostsim

@@ -63,15 +63,6 @@ QJsonArray textList(const std::vector<std::string>& values) {
     return list;
 }
 
-std::optional<host::sim::LayoutData> layoutOf(const host::sim::SimState& state,
-                                              const host::sim::SimPowerLogic& logic) {
-    if (state.layout)
-        return state.layout;
-    if (!logic.openIndex())
-        return std::nullopt;
-    return host::sim::LayoutData{"", logic.openNames()};
-}
-
 Controls runControls(const RunnerOptions& options) {
     Controls controls = options.selected
                             ? Controls::selectedComponents(options.startText, options.duplicates)
@@ -152,7 +143,7 @@ RunnerOptions parseArguments(const std::vector<std::string>& arguments) {
 
 RunnerOutcome runPass(const host::sim::SimState& state, const RunnerOptions& options) {
     host::sim::SimPowerLogic logic(state.documents);
-    host::sim::SimPowerPcb pcb(layoutOf(state, logic));
+    host::sim::SimPowerPcb pcb(host::sim::startingLayout(state));
     host::sim::SimRunningObjects objects(&logic, &pcb);
     engine::FormState formState;
     RunnerWindow window(objects, pcb);

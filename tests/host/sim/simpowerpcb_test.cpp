@@ -103,5 +103,17 @@ TEST(RunningObjects, AttachGivesTheRunningSimulatorOrFailsWithNotRunning) {
     EXPECT_EQ(noPcb->code(), HostCode::NotRunning);
 }
 
+TEST(StartingLayout, IsTheFilesOrElseTheOpenDocumentsNames) {
+    const DocumentData amp{"amp.rev2.sch", {{"R1", false, {}}, {"C1", true, {}}}};
+    const DocumentData unsaved{"", {{"Q1", false, {}}}};
+    const LayoutData own{"board.pcb", {"X1"}};
+    EXPECT_EQ(startingLayout(SimState{{amp}, own}), own);
+    EXPECT_EQ(startingLayout(SimState{{amp, unsaved}, std::nullopt}),
+              (LayoutData{"amp.pcb", {"R1", "C1"}}));
+    EXPECT_EQ(startingLayout(SimState{{unsaved}, std::nullopt}),
+              (LayoutData{"untitled.pcb", {"Q1"}}));
+    EXPECT_EQ(startingLayout(SimState{}), std::nullopt);
+}
+
 } // namespace
 } // namespace sequate::host::sim

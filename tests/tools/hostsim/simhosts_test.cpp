@@ -15,16 +15,6 @@ namespace {
 const DocumentData amp{"amp.rev2.sch", {{"R1", false, {}}, {"C1", true, {}}}};
 const DocumentData unsaved{"", {{"Q1", false, {}}}};
 
-TEST(StartingLayout, IsTheFilesOrElseTheOpenDocumentsNames) {
-    const LayoutData own{"board.pcb", {"X1"}};
-    EXPECT_EQ(startingLayout(SimState{{amp}, own}), own);
-    EXPECT_EQ(startingLayout(SimState{{amp, unsaved}, std::nullopt}),
-              (LayoutData{"amp.pcb", {"R1", "C1"}}));
-    EXPECT_EQ(startingLayout(SimState{{unsaved}, std::nullopt}),
-              (LayoutData{"untitled.pcb", {"Q1"}}));
-    EXPECT_EQ(startingLayout(SimState{}), std::nullopt);
-}
-
 TEST(CurrentState, PutsTheOpenDocumentFirstSoThatItOpensAgain) {
     SimHosts hosts(SimState{{amp, unsaved, {"third.sch", {}}}, std::nullopt});
     hosts.logic().openDocument(2);
