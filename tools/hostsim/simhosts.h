@@ -6,7 +6,6 @@
 #include "host/sim/simpowerpcb.h"
 #include "host/sim/simstate.h"
 
-#include <optional>
 
 namespace sequate::hostsim {
 
