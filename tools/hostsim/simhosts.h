@@ -6,7 +6,6 @@
 #include "host/sim/simpowerpcb.h"
 #include "host/sim/simstate.h"
 
-
 namespace sequate::hostsim {
 
 class SimHosts {
