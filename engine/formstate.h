@@ -43,10 +43,6 @@ struct FormState {
     std::int64_t selectedDone = 0;
     bool numberMissing = false; // set by changeToNumber, cleared by AssignNext only
 
-    // Names of every item of workList, in list order.
-    void tallennakaikki();
-    // Names of the selected components of workList, in list order.
-    void TalletaSelected();
     void TallennaMuuttamaton(const std::string& component);
     void TallennaMuutettu(const std::string& component);
     // Resets the counters and empties every table but sortedNames; numberMissing stays.

@@ -1,28 +1,19 @@
 #include "numberingpass.h"
 
-#include "assignnext.h"
-#include "partname.h"
+#include "hostrenames.h"
 #include "partnumber.h"
 #include "passstop.h"
 #include "progress.h"
-#include "renaming.h"
-#include "siirratielta.h"
-#include "sortbycoord.h"
+#include "schematicreader.h"
 #include "unnamedreport.h"
-#include "workinglist.h"
 
-#include <algorithm>
-#include <cstdint>
 #include <memory>
-#include <unordered_map>
 
 namespace sequate::engine {
 
 namespace {
 
 using ComponentPtr = std::shared_ptr<host::LogicComponent>;
-
-constexpr int allComponentsMode = 0;
 
 std::string undoText(const UndoReport& undo, std::size_t made) {
     if (undo.complete && made == 0)
@@ -44,231 +35,160 @@ std::string undoText(const UndoReport& undo, std::size_t made) {
     return text;
 }
 
-class NumberingPass {
+// A stop found by the plan comes before any rename.
+class PlannedStop : public PassStop {
 public:
-    NumberingPass(FormState& state, FormWindow& window, int mode)
-        : mState(state), mWindow(window), mMode(mode) {}
+    using PassStop::PassStop;
+};
+
+// The frame every pass and preview shares: PowerLogic's pass around the work, the read, and
+// the messages that name what the pass was doing when a call failed.
+class PassFrame {
+public:
+    PassFrame(FormState& state, FormWindow& window, PassScope scope)
+        : mState(state), mWindow(window), mScope(scope) {}
+
+protected:
+    void begin() {
+        if (!mState.powerLogicApp || !mState.powerlogicdoc)
+            throw PassStop("Sequate is not attached to a PowerLogic document: start-up did not "
+                           "complete. Close Sequate and start it again once PowerLogic has a "
+                           "project open.");
+        mOptions = passOptions(mWindow, mScope);
+        mActivity = "starting the pass";
+        mState.powerLogicApp->BeginPass();
+        mBegun = true;
+        mRead = readSchematic(*mState.powerlogicdoc, mScope, mWindow.prgbarEdistys(), mActivity);
+        mActivity = "planning the renames";
+        mPlan = planPass(mRead.snapshot, mOptions);
+    }
+
+    std::string failureText(const host::HostFailure& failure) const {
+        return "The pass stopped while " + mActivity + ": " + describeFailure(failure) + ".";
+    }
+
+    std::string problemText(const std::exception& problem) const {
+        return "The pass stopped while " + mActivity +
+               " because of an unexpected problem: " + problem.what() + ".";
+    }
+
+    void endPass() {
+        mState.tyhjenna();
+        if (mBegun) {
+            try {
+                mState.powerLogicApp->EndPass();
+            } catch (const host::HostFailure& failure) {
+                mWindow.showMessage(
+                    MessageStyle::Critical, "Sequate",
+                    "PowerLogic could not end the pass: " + describeFailure(failure) + ".");
+            }
+        }
+        mWindow.prgbarEdistys().setValue(0);
+    }
+
+    FormState& mState;
+    FormWindow& mWindow;
+    const PassScope mScope;
+    PassOptions mOptions;
+    SchematicRead mRead;
+    PassPlan mPlan;
+    bool mBegun = false;
+    std::string mActivity;
+};
+
+class NumberingPass : private PassFrame {
+public:
+    using PassFrame::PassFrame;
 
     PassResult run() {
         try {
-            runSteps();
-        } catch (const RenameRefused& refused) {
-            return stop(refused.what() + selectionHint(refused));
+            begin();
+            if (mPlan.stop)
+                throw PlannedStop(*mPlan.stop);
+            apply();
+        } catch (const PlannedStop& problem) {
+            return stopWith(std::string(problem.what()) +
+                            "\n\nNo name had been changed yet: the pass checks its renames before "
+                            "it makes the first, so nothing had to be undone.");
         } catch (const PassStop& problem) {
             return stop(problem.what());
         } catch (const host::HostFailure& failure) {
-            return stop("The pass stopped while " + mActivity + ": " + describeFailure(failure) +
-                        ".");
+            return stop(failureText(failure));
         } catch (const std::exception& problem) {
-            return stop("The pass stopped while " + mActivity +
-                        " because of an unexpected problem: " + problem.what() + ".");
+            return stop(problemText(problem));
         }
         return finish();
     }
 
 private:
-    void runSteps() {
-        if (!mState.powerLogicApp || !mState.powerlogicdoc)
-            throw PassStop("Sequate is not attached to a PowerLogic document: start-up did not "
-                           "complete. Close Sequate and start it again once PowerLogic has a "
-                           "project open.");
-        mActivity = "starting the pass";
-        mState.powerLogicApp->BeginPass();
-        mBegun = true;
-        mActivity = "choosing the components to work on";
-        chooseList();
-        mState.listPosition = 1;
-        mActivity = "reading the names of the components";
-        mState.tallennakaikki();
-        if (!mWindow.optSelected()) {
-            mActivity = "moving names out of the way";
-            SiirraTielta(mState, mWindow, mJournal);
-            mActivity = "reading the names of the components";
-            mState.tallennakaikki();
-        }
-        mActivity = "reading which components are selected";
-        mState.TalletaSelected();
-        const bool goAhead = !(mState.selectedNames.empty() && !mWindow.optStart());
-        mActivity = "choosing the components to work on";
-        chooseList();
-        if (goAhead) {
-            mActivity = "setting up the progress bar";
-            AlustaProgressBar(mState, mWindow);
-        }
-        const std::int64_t count = mState.workList->Count();
-        if (goAhead)
-            walk(count);
-    }
-
-    void chooseList() {
-        WorkList chosen = chooseWorkList(*mState.powerlogicdoc);
-        mState.workList = std::move(chosen.list);
-        mWorkListIsSelection = chosen.selection;
-    }
-
-    void walk(std::int64_t count) {
-        for (bool first = true; mState.listPosition < count + 1; ++mState.listPosition) {
-            ComponentPtr component = pick(first);
-            if (!component)
-                break;
-            first = false;
-            mState.currentComponent = component;
-            mActivity = "reading the name of a component";
-            mState.currentName = component->Name();
-            mActivity = "numbering " + mState.currentName;
-            const std::string code = GetCode(mState.currentName);
-            mState.codeOffset = mUsed[code];
-            if (mMode == allComponentsMode)
-                nameInListOrder();
-            else
-                nameSelected();
-            mUsed[code] = mState.codeOffset;
-            if (mWindow.optSelected() &&
-                mState.selectedDone >= static_cast<std::int64_t>(mState.selectedNames.size()))
-                mState.listPosition = count + 1;
-            stepProgress(mWindow.prgbarEdistys());
-        }
-    }
-
-    // The component of this iteration; none when the selected rows are all done.
-    ComponentPtr pick(bool first) {
-        const auto index = static_cast<std::size_t>(mState.listPosition - 1);
-        if (mMode == allComponentsMode)
-            return findInList(index);
-        if (!first && index >= mRows.size())
-            return nullptr;
-        mActivity = "choosing the components to work on";
-        chooseList();
-        if (first) {
-            mActivity = "ordering the selected components by position";
-            mRows = SortByCoord(mState);
-        }
-        return index < mRows.size() ? mRows[index] : nullptr;
-    }
-
-    ComponentPtr findInList(std::size_t index) {
-        if (index >= mState.allNames.size())
-            throw PassStop("The list of components grew during the pass.");
-        const std::string& name = mState.allNames[index];
-        mActivity = "looking for " + name;
-        ComponentPtr component = mState.workList->Item(name);
-        if (!component)
-            throw PassStop("The component " + name + " could not be found in the schematic.");
-        return component;
-    }
-
-    void nameInListOrder() {
-        const std::string name = mState.currentName;
-        if (!OnkoPelkkiaKirjaimia(name))
-            rename(mState.currentComponent, name, candidate());
-        else
-            mState.unnamedNames.push_back(name);
-        ++mState.codeOffset;
-    }
-
-    void nameSelected() {
-        const ComponentPtr component = mState.currentComponent;
-        const std::string name = mState.currentName;
-        if (OnkoPelkkiaKirjaimia(name)) {
-            ++mState.codeOffset;
-            ++mState.selectedDone;
-            mState.unnamedNames.push_back(name);
+    void apply() {
+        mActivity = "renaming the components";
+        const std::vector<PlannedRename> renames = hostRenames(mRead.snapshot, mPlan);
+        if (renames.empty())
             return;
+        ProgressBar& bar = mWindow.prgbarEdistys();
+        bar.setMinimum(0);
+        bar.setMaximum(static_cast<long long>(renames.size()));
+        bar.setValue(0);
+        for (const PlannedRename& rename : renames) {
+            mActivity = "renaming " + rename.from + " to " + rename.to;
+            renameInHost(mRead.components[rename.component], rename.from, rename.to);
+            stepProgress(bar);
         }
-        if (component->Selected()) {
-            ++mState.selectedDone;
-            if (mWindow.optAssign())
-                assignFreeName(component, name);
-        }
-        if (component->Selected() && mWindow.optDuplicate())
-            takeNameFromHolder(component, name);
     }
 
-    // "Assign next free names": a taken candidate gives way to the next free name.
-    void assignFreeName(const ComponentPtr& component, const std::string& name) {
-        const std::string wanted = candidate();
-        if (CheckAll(wanted)) {
-            mActivity = "looking for a free name for " + name;
-            rename(component, name, nextFreeName(mState, everyComponent(), wanted, name, false));
-        } else {
-            rename(component, name, wanted);
-        }
-        ++mState.codeOffset;
-    }
-
-    // "Rename duplicates": the component that carries the candidate moves to a free name.
-    void takeNameFromHolder(const ComponentPtr& component, const std::string& name) {
-        const std::string wanted = candidate();
-        const bool taken = CheckAll(wanted);
-        if (taken && name != wanted) {
-            mState.duplicateComponent = everyComponent().Item(wanted);
-            if (!mState.duplicateComponent)
-                throw PassStop("The component " + wanted + " could not be found in the schematic.");
-            mActivity = "looking for a free name for " + wanted;
-            const std::string moved = nextFreeName(mState, everyComponent(), wanted, wanted, true);
-            rename(mState.duplicateComponent, wanted, moved);
-            rename(component, name, wanted);
-        } else if (!taken) {
-            rename(component, name, wanted);
-        }
-        ++mState.codeOffset;
-    }
-
-    // The current letter code followed by the start number plus the numbers used so far.
-    std::string candidate() {
-        const std::int64_t number = startNumber(mWindow) + mState.codeOffset;
-        return renPrt(mState.currentName,
-                      checkedPartNumber(number, "The new name for " + mState.currentName),
-                      mState.numberMissing);
-    }
-
-    bool CheckAll(const std::string& name) { return everyComponent().Item(name) != nullptr; }
-
-    // A name is taken when any component of the document carries it, selected or not.
-    host::LogicObjects& everyComponent() {
-        if (!mWorkListIsSelection)
-            return *mState.workList;
-        if (!mEveryComponent)
-            mEveryComponent = mState.powerlogicdoc->ComponentSet()->Objects();
-        return *mEveryComponent;
-    }
-
-    void rename(const ComponentPtr& component, const std::string& present,
-                const std::string& newName) {
-        renameComponent(mState, mJournal, component, present, newName);
-    }
-
-    // With two or more components selected, a pass over all components works on the
-    // selection only, and a name outside it is taken: say how to number everything.
-    std::string selectionHint(const RenameRefused& refused) {
-        if (mMode != allComponentsMode || !mWorkListIsSelection ||
-            refused.code() != host::HostCode::RenameRefused)
-            return {};
+    void renameInHost(const ComponentPtr& component, const std::string& from,
+                      const std::string& to) {
         try {
-            if (mState.workList->Item(refused.wantedName()) ||
-                !mState.powerlogicdoc->ComponentSet()->Objects()->Item(refused.wantedName()))
-                return {};
-        } catch (const host::HostFailure&) {
-            return {};
+            component->SetName(to);
+        } catch (const host::HostFailure& failure) {
+            keepIfMadeAfterAll(component, from, to);
+            throw RenameRefused("PowerLogic did not rename " + from + " to " + to + ": " +
+                                    describeFailure(failure) + ".",
+                                to, failure.code());
         }
-        return "\n\nTwo or more components are selected, so the pass numbers only the "
-               "selected components, and " +
-               refused.wantedName() +
-               " belongs to a component outside the selection. To number every component, "
-               "select one component or none and press Run again.";
+        mJournal.add(component, from, to);
+        std::string readBack;
+        try {
+            readBack = component->Name();
+        } catch (const host::HostFailure& failure) {
+            throw PassStop("After renaming " + from + " to " + to +
+                           ", its new name could not be read back: " + describeFailure(failure) +
+                           ".");
+        }
+        if (readBack != to) {
+            mJournal.confirmLast(readBack);
+            throw PassStop("After renaming " + from + " to " + to +
+                           ", PowerLogic gives its name as " + readBack + ".");
+        }
+    }
+
+    // A call that failed on its way back (a lost answer, a timeout) may still have renamed the
+    // component: then the rename goes into the journal, so that it is undone with the others.
+    void keepIfMadeAfterAll(const ComponentPtr& component, const std::string& from,
+                            const std::string& to) {
+        try {
+            if (component->Name() == to)
+                mJournal.add(component, from, to);
+        } catch (const host::HostFailure&) {
+            // The host cannot tell whether the rename was made; the pass can do no more.
+        }
     }
 
     PassResult finish() {
         PassResult result;
         result.completed = true;
-        const std::size_t records = std::min(mState.oldNames.size(), mState.newNames.size());
-        for (std::size_t i = 0; i < records; ++i)
-            result.renames.emplace_back(mState.oldNames[i], mState.newNames[i]);
-        result.unnamed = mState.unnamedNames;
+        for (const PlannedRename& rename : mPlan.renames) {
+            result.renames.emplace_back(rename.from, rename.to);
+            mState.TallennaMuuttamaton(rename.from);
+            mState.TallennaMuutettu(rename.to);
+        }
+        result.unnamed = mPlan.unnamed;
+        mState.unnamedNames = mPlan.unnamed;
         if (!mState.unnamedNames.empty())
             naytaNimeamattomat(mState, mWindow);
         writeEco();
-        closePass();
+        endPass();
         return result;
     }
 
@@ -297,44 +217,61 @@ private:
     PassResult stop(const std::string& problem) {
         const std::size_t made = mJournal.size();
         UndoReport undo = mJournal.undo();
+        const std::string message = problem + "\n\n" + undoText(undo, made);
+        return stopWith(message, std::move(undo));
+    }
+
+    PassResult stopWith(const std::string& message, UndoReport undo = {}) {
         PassResult result;
-        result.stopMessage = problem + "\n\n" + undoText(undo, made);
+        result.stopMessage = message;
         result.renames = std::move(undo.stillInEffect);
         mWindow.showMessage(MessageStyle::Critical, "Sequate", result.stopMessage);
-        closePass();
+        endPass();
         return result;
     }
 
-    void closePass() {
-        mState.tyhjenna();
-        if (mBegun) {
-            try {
-                mState.powerLogicApp->EndPass();
-            } catch (const host::HostFailure& failure) {
-                mWindow.showMessage(
-                    MessageStyle::Critical, "Sequate",
-                    "PowerLogic could not end the pass: " + describeFailure(failure) + ".");
-            }
-        }
-        mWindow.prgbarEdistys().setValue(0);
-    }
-
-    FormState& mState;
-    FormWindow& mWindow;
-    const int mMode;
     PassJournal mJournal;
-    std::unordered_map<std::string, std::int64_t> mUsed; // numbers used, per letter code
-    std::vector<ComponentPtr> mRows;                     // selected mode, in walk order
-    bool mWorkListIsSelection = false;
-    std::shared_ptr<host::LogicObjects> mEveryComponent;
-    bool mBegun = false;
-    std::string mActivity;
+};
+
+class Preview : private PassFrame {
+public:
+    using PassFrame::PassFrame;
+
+    PlanPreview run() {
+        PlanPreview preview;
+        try {
+            begin();
+            preview.names = mRead.snapshot.names;
+            preview.plan = mPlan;
+        } catch (const PassStop& problem) {
+            preview.plan.stop = problem.what();
+        } catch (const host::HostFailure& failure) {
+            preview.plan.stop = failureText(failure);
+        }
+        endPass();
+        return preview;
+    }
 };
 
 } // namespace
 
-PassResult StartFrom(FormState& state, FormWindow& window, int mode) {
-    return NumberingPass(state, window, mode).run();
+PassOptions passOptions(const FormWindow& window, PassScope scope) {
+    PassOptions options;
+    options.scope = scope;
+    if (scope == PassScope::SelectedComponents && window.optAssign())
+        options.policy = TakenNamePolicy::AssignNextFree;
+    else if (scope == PassScope::SelectedComponents && window.optDuplicate())
+        options.policy = TakenNamePolicy::RenameDuplicates;
+    options.start = startNumber(window);
+    return options;
+}
+
+PassResult StartFrom(FormState& state, FormWindow& window, PassScope scope) {
+    return NumberingPass(state, window, scope).run();
+}
+
+PlanPreview previewPass(FormState& state, FormWindow& window, PassScope scope) {
+    return Preview(state, window, scope).run();
 }
 
 } // namespace sequate::engine

@@ -1,12 +1,15 @@
 #pragma once
 
-// One numbering pass over the open schematic: mode 0 numbers every component in list order,
-// mode 1 the selected components in the order of their position on the sheet. A pass either
-// completes, or stops and puts back every name it changed.
+// One numbering pass over the open schematic. It reads what it needs of the schematic once,
+// plans every rename in memory, then applies the plan: every component in list order, or the
+// selected components in the order of their position on the sheet. A pass either completes,
+// or stops and puts back every name it changed.
 
 #include "formstate.h"
 #include "formwindow.h"
 #include "passjournal.h"
+#include "passoptions.h"
+#include "passplan.h"
 
 #include <string>
 #include <vector>
@@ -20,7 +23,19 @@ struct PassResult {
     std::string stopMessage;           // what the user was told when the pass stopped
 };
 
+// The options of the window's controls for a pass of this scope.
+PassOptions passOptions(const FormWindow& window, PassScope scope);
+
 // The tables are emptied again before it returns; the result keeps what the caller needs.
-PassResult StartFrom(FormState& state, FormWindow& window, int mode);
+// Old program: StartFrom.
+PassResult StartFrom(FormState& state, FormWindow& window, PassScope scope);
+
+struct PlanPreview {
+    std::vector<std::string> names; // the names the plan was made from
+    PassPlan plan;                  // plan.stop also tells why no plan could be read
+};
+
+// What a pass would do, read and planned inside a pass of PowerLogic's, with nothing renamed.
+PlanPreview previewPass(FormState& state, FormWindow& window, PassScope scope);
 
 } // namespace sequate::engine

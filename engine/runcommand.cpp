@@ -6,16 +6,13 @@ namespace sequate::engine {
 
 namespace {
 
-constexpr int allComponents = 0;
-constexpr int selectedComponents = 1;
-
-std::optional<PassResult> runIfAcceptable(FormState& state, FormWindow& window, int mode,
+std::optional<PassResult> runIfAcceptable(FormState& state, FormWindow& window, PassScope scope,
                                           const char* refusal) {
     if (CheckTextBox(window.startText())) {
         window.showMessage(MessageStyle::Exclamation, "Error Message", refusal);
         return std::nullopt;
     }
-    return StartFrom(state, window, mode);
+    return StartFrom(state, window, scope);
 }
 
 } // namespace
@@ -29,9 +26,9 @@ std::optional<PassResult> pressRun(FormState& state, FormWindow& window) {
     std::optional<PassResult> result;
     try {
         if (window.optStart())
-            result = runIfAcceptable(state, window, allComponents, "Illegal Value");
+            result = runIfAcceptable(state, window, PassScope::AllComponents, "Illegal Value");
         if (window.optSelected())
-            result = runIfAcceptable(state, window, selectedComponents,
+            result = runIfAcceptable(state, window, PassScope::SelectedComponents,
                                      "Illegal value in Start textbox");
     } catch (const std::exception& problem) {
         window.showMessage(MessageStyle::Critical, "Sequate",

@@ -92,7 +92,8 @@ void passOverAll(benchmark::State& state, const host::sim::SimState& start) {
         auto rig = std::make_unique<PassRig>(file);
         const std::uint64_t before = rig->sim.callCount();
         state.ResumeTiming();
-        const auto result = engine::StartFrom(rig->form, rig->window, 0);
+        const auto result =
+            engine::StartFrom(rig->form, rig->window, engine::PassScope::AllComponents);
         state.PauseTiming();
         if (!result.completed)
             state.SkipWithError(result.stopMessage.c_str());

@@ -5,9 +5,7 @@
 #include "engine/formstate.h"
 #include "engine/rotationorder.h"
 #include "engine/runcommand.h"
-#include "engine/sortbycoord.h"
 #include "engine/startup.h"
-#include "engine/workinglist.h"
 #include "host/sim/simpowerlogic.h"
 #include "host/sim/simrunningobjects.h"
 #include "tools/pass/headlesswindow.h"
@@ -96,24 +94,6 @@ BENCHMARK(BM_PassSelected)
     ->Arg(0)
     ->Arg(1)
     ->Unit(benchmark::kMillisecond);
-
-void BM_SortByCoordReversedRun(benchmark::State& state) {
-    const int size = static_cast<int>(state.range(0));
-    DocumentData doc{"bench.sch", {}};
-    for (int i = 0; i < size; ++i)
-        doc.components.push_back(
-            ComponentData{"R" + std::to_string(i + 1), true, {{double(size - i), 0.5}}});
-    Started started(doc);
-    started.state.workList = chooseWorkList(*started.state.powerlogicdoc).list;
-    std::uint64_t calls = 0;
-    for (auto _ : state) {
-        const auto before = started.logic.callCount();
-        benchmark::DoNotOptimize(SortByCoord(started.state));
-        calls += started.logic.callCount() - before;
-    }
-    reportPerComponent(state, calls, size);
-}
-BENCHMARK(BM_SortByCoordReversedRun)->Arg(5000)->Unit(benchmark::kMillisecond);
 
 void BM_RotationOrderReversedRun(benchmark::State& state) {
     const int size = static_cast<int>(state.range(0));

@@ -162,7 +162,7 @@ struct Outcome {
     Names before;
     Names after;
     PassResult result;
-    std::vector<SortedRow> sortedNames;
+    std::vector<std::size_t> walk; // components in the order they were numbered
 };
 
 // One pass, checked for what every pass must hold.
@@ -175,7 +175,12 @@ Outcome runChecked(const host::sim::DocumentData& doc, const tools::Controls& co
     outcome.before = session.names();
     outcome.result = *session.run(controls);
     outcome.after = session.names();
-    outcome.sortedNames = session.state.sortedNames;
+    Session preview(doc);
+    preview.window.controls = controls;
+    outcome.walk =
+        previewPass(preview.state, preview.window,
+                    controls.optSelected ? PassScope::SelectedComponents : PassScope::AllComponents)
+            .plan.walk;
     expectConsistent(outcome.before, outcome.after, outcome.result);
     return outcome;
 }
@@ -190,15 +195,16 @@ TEST(PassProperties, AllComponents) {
         shape.maxSize = seed % 25 == 0 ? 2500 : shape.fewNumbers ? 40 : 120;
         const auto doc = random.schematic(shape);
         const int start = random.startNumber(seed % 7 == 0);
-        const auto [before, after, result, sorted] =
+        const auto [before, after, result, walk] =
             runChecked(doc, tools::Controls::allComponents(std::to_string(start)));
 
         if (shape.duplicates || selectedCount(doc) > 1)
             continue;
         ASSERT_TRUE(result.completed) << result.stopMessage;
-        std::vector<std::size_t> walk(before.size());
-        for (std::size_t i = 0; i < walk.size(); ++i)
-            walk[i] = i;
+        std::vector<std::size_t> listOrder(before.size());
+        for (std::size_t i = 0; i < listOrder.size(); ++i)
+            listOrder[i] = i;
+        EXPECT_EQ(walk, listOrder);
         expectNumberedInWalkOrder(before, after, walk, start);
     }
 }
@@ -215,7 +221,7 @@ TEST(PassProperties, SelectedComponents) {
         const auto doc = random.schematic(shape);
         const bool duplicatesOption = seed % 2 == 0;
         const int start = random.startNumber(seed % 11 == 0);
-        const auto [before, after, result, sorted] = runChecked(
+        const auto [before, after, result, walk] = runChecked(
             doc, tools::Controls::selectedComponents(std::to_string(start), duplicatesOption));
 
         if (shape.duplicates || shape.unplacedSelected)
@@ -229,13 +235,7 @@ TEST(PassProperties, SelectedComponents) {
             }
             continue;
         }
-        std::map<std::string, std::size_t> indexOf;
-        for (std::size_t i = 0; i < before.size(); ++i)
-            indexOf[before[i]] = i;
-        std::vector<std::size_t> walk;
-        const int rows = selectedCount(doc);
-        for (int row = 0; row < rows; ++row)
-            walk.push_back(indexOf.at(sorted[row].name));
+        ASSERT_EQ(walk.size(), static_cast<std::size_t>(selectedCount(doc)));
         expectNumberedInWalkOrder(before, after, walk, start);
     }
 }

@@ -17,43 +17,19 @@ std::vector<host::sim::ComponentData> parts(int count, const std::vector<int>& s
     return result;
 }
 
-TEST(Progress, RangeFollowsTheModeAndTheSelection) {
-    const struct {
-        int count;
-        std::vector<int> selected;
-        bool selectedMode;
-        long long maximum;
-    } cases[] = {
-        {6, {2}, true, 1}, {6, {0, 1, 2, 3, 5}, true, 4}, {20, {}, false, 19},
-        {1, {}, false, 0}, {20, {4}, false, 19},
-    };
-    for (const auto& c : cases) {
-        Session session(document(parts(c.count, c.selected)));
-        session.window.controls = c.selectedMode ? tools::Controls::selectedComponents("1", false)
-                                                 : tools::Controls::allComponents("1");
-        AlustaProgressBar(session.state, session.window);
-        EXPECT_EQ(session.window.prgbarEdistys().minimum(), 0);
-        EXPECT_EQ(session.window.prgbarEdistys().maximum(), c.maximum) << c.count;
-        EXPECT_EQ(HowManySelected(session.state), static_cast<long long>(c.selected.size()));
-    }
-}
-
-TEST(Progress, StopsAtTheMaximumAndEmptiesAtTheEnd) {
-    Session session(document(parts(20, {})));
+// The bar counts the components read, then the renames made, and is empty at the end.
+TEST(Progress, CountsTheReadThenTheRenames) {
+    Session session(document({part("R7"), part("R1"), part("R2")}));
     session.runAll();
-    std::vector<long long> expected;
-    for (long long value = 1; value <= 19; ++value)
-        expected.push_back(value);
-    expected.push_back(0);
-    EXPECT_EQ(session.window.prgbarEdistys().history(), expected);
+    // Three names read; R7 to R1, R1 to R2 and R2 to R3 made without temporary names.
+    EXPECT_EQ(session.window.prgbarEdistys().history(),
+              (std::vector<long long>{0, 1, 2, 3, 0, 1, 2, 3, 0}));
 }
 
-TEST(Progress, NotSetUpWhenNothingIsSelected) {
+TEST(Progress, ReadsThenEmptiesWhenNothingIsSelected) {
     Session session(document(parts(3, {})));
-    session.window.prgbarEdistys().setMaximum(42);
     session.runSelected();
-    EXPECT_EQ(session.window.prgbarEdistys().maximum(), 42);
-    EXPECT_EQ(session.window.prgbarEdistys().history(), (std::vector<long long>{0}));
+    EXPECT_EQ(session.window.prgbarEdistys().history(), (std::vector<long long>{0, 1, 2, 3, 0}));
 }
 
 TEST(Progress, StepHoldsAtTheMaximum) {

@@ -31,7 +31,8 @@ PassOutcome runAllComponents(host::RunningObjects& objects) {
     tools::HeadlessWindow window;
     EXPECT_EQ(engine::Form_Load(state, window, objects), engine::StartupOutcome::Running);
     window.controls = tools::Controls::allComponents("1");
-    PassOutcome outcome{engine::StartFrom(state, window, 0), window.messages};
+    PassOutcome outcome{engine::StartFrom(state, window, engine::PassScope::AllComponents),
+                        window.messages};
     return outcome;
 }
 

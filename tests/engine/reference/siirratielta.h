@@ -4,12 +4,12 @@
 // may hand out (start number to start number + list length) gets a temporary number above
 // every number in use, so that no new name meets an old one.
 
-#include "formstate.h"
-#include "formwindow.h"
-#include "passjournal.h"
+#include "engine/formstate.h"
+#include "engine/formwindow.h"
+#include "engine/passjournal.h"
 
-namespace sequate::engine {
+namespace sequate::engine::reference {
 
 void SiirraTielta(FormState& state, const FormWindow& window, PassJournal& journal);
 
-} // namespace sequate::engine
+} // namespace sequate::engine::reference

@@ -4,12 +4,12 @@
 // the document's list in its own order, that ends above the candidate's number; or one above
 // the run's last number.
 
-#include "formstate.h"
+#include "engine/formstate.h"
 
 #include <cstdint>
 #include <string>
 
-namespace sequate::engine {
+namespace sequate::engine::reference {
 
 // The gap scan. Reads allNames to find where the code starts and the document's list (the
 // selection when two or more objects are selected, else all components); clears
@@ -24,4 +24,4 @@ std::string nextFreeName(FormState& state, host::LogicObjects& everyComponent,
                          const std::string& candidate, const std::string& receiverName,
                          bool avoidCandidate);
 
-} // namespace sequate::engine
+} // namespace sequate::engine::reference

@@ -1,8 +1,8 @@
 #include "renaming.h"
 
-#include "passstop.h"
+#include "engine/passstop.h"
 
-namespace sequate::engine {
+namespace sequate::engine::reference {
 
 namespace {
 
@@ -51,4 +51,4 @@ void setAndRecord(FormState& state, PassJournal& journal,
     state.TallennaMuutettu(readBack);
 }
 
-} // namespace sequate::engine
+} // namespace sequate::engine::reference

@@ -4,13 +4,13 @@
 // read back what the host now reports and record that. Every rename goes into the pass's
 // journal as soon as the host has made it.
 
-#include "formstate.h"
-#include "passjournal.h"
+#include "engine/formstate.h"
+#include "engine/passjournal.h"
 
 #include <memory>
 #include <string>
 
-namespace sequate::engine {
+namespace sequate::engine::reference {
 
 // Records presentName on the old side first, then renames.
 void renameComponent(FormState& state, PassJournal& journal,
@@ -23,4 +23,4 @@ void setAndRecord(FormState& state, PassJournal& journal,
                   const std::shared_ptr<host::LogicComponent>& component,
                   const std::string& presentName, const std::string& newName);
 
-} // namespace sequate::engine
+} // namespace sequate::engine::reference

@@ -1,13 +1,13 @@
 #include "assignnext.h"
 
-#include "partname.h"
-#include "partnumber.h"
-#include "passstop.h"
-#include "workinglist.h"
+#include "engine/partname.h"
+#include "engine/partnumber.h"
+#include "engine/passstop.h"
+#include "engine/workinglist.h"
 
 #include <algorithm>
 
-namespace sequate::engine {
+namespace sequate::engine::reference {
 
 namespace {
 
@@ -117,4 +117,4 @@ std::string nextFreeName(FormState& state, host::LogicObjects& everyComponent,
     return answer;
 }
 
-} // namespace sequate::engine
+} // namespace sequate::engine::reference

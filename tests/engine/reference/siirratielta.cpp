@@ -1,14 +1,14 @@
 #include "siirratielta.h"
 
-#include "partname.h"
-#include "partnumber.h"
-#include "passstop.h"
+#include "engine/partname.h"
+#include "engine/partnumber.h"
+#include "engine/passstop.h"
 #include "renaming.h"
 
 #include <algorithm>
 #include <cstdint>
 
-namespace sequate::engine {
+namespace sequate::engine::reference {
 
 namespace {
 
@@ -56,4 +56,4 @@ void SiirraTielta(FormState& state, const FormWindow& window, PassJournal& journ
     }
 }
 
-} // namespace sequate::engine
+} // namespace sequate::engine::reference

@@ -1,14 +1,14 @@
 #include "sortbycoord.h"
 
-#include "coordinatetext.h"
-#include "partname.h"
-#include "passstop.h"
-#include "rotationorder.h"
+#include "engine/coordinatetext.h"
+#include "engine/partname.h"
+#include "engine/passstop.h"
+#include "engine/rotationorder.h"
 
 #include <cmath>
 #include <cstddef>
 
-namespace sequate::engine {
+namespace sequate::engine::reference {
 
 namespace {
 
@@ -94,4 +94,4 @@ std::vector<ComponentPtr> SortByCoord(FormState& state) {
     return ordered;
 }
 
-} // namespace sequate::engine
+} // namespace sequate::engine::reference

@@ -1,0 +1,229 @@
+#include "passplan.h"
+
+#include "nameboard.h"
+#include "partname.h"
+#include "partnumber.h"
+#include "passstop.h"
+#include "rotationorder.h"
+
+#include <algorithm>
+#include <unordered_map>
+
+namespace sequate::engine {
+
+namespace {
+
+bool endsInLetter(const std::string& name) {
+    return OnkoPelkkiaKirjaimia(name);
+}
+
+std::int32_t numberOf(const std::string& name) {
+    bool missing = false;
+    return chInt(name, missing);
+}
+
+// The first temporary number of a pass over all components: start + highest + 1, raised where
+// needed so that it lies above every number in use and every number the walk hands out (start
+// to start + count - 1). Otherwise a design with few numbers and many components, or a start
+// below 0, has the walk give a component the temporary name of one it has not reached yet.
+std::int64_t firstTemporary(std::int64_t start, std::int64_t highest, std::int64_t count) {
+    return std::max({start + highest + 1, highest + 1, start + count});
+}
+
+class Planner {
+public:
+    Planner(const SchematicSnapshot& snapshot, const PassOptions& options)
+        : mSnapshot(snapshot), mOptions(options), mBoard(snapshot) {}
+
+    PassPlan run() {
+        try {
+            if (mOptions.scope == PassScope::AllComponents)
+                planAllComponents();
+            else
+                planSelectedComponents();
+        } catch (const PassStop& stop) {
+            mPlan.stop = stop.what();
+        }
+        return std::move(mPlan);
+    }
+
+private:
+    // Every component in list order, after every name the walk could meet has been moved to
+    // a temporary number above all of them. Old program: SiirraTielta, then the walk.
+    void planAllComponents() {
+        const auto count = static_cast<std::int64_t>(mBoard.workListLength());
+        const std::vector<std::string> before = workListNames();
+        std::int64_t highest = 0;
+        for (const std::string& name : before)
+            highest = std::max<std::int64_t>(highest, numberOf(name));
+        std::int64_t moved = 0;
+        for (const std::string& name : before) {
+            const std::int64_t number = numberOf(name);
+            if (number < mOptions.start || number > mOptions.start + count || endsInLetter(name))
+                continue;
+            const auto component = mBoard.firstCarrierInWorkList(name);
+            if (!component)
+                throw PassStop("The component " + name +
+                               " could not be found in the schematic while names were being "
+                               "moved out of the way.");
+            const std::int16_t temporary =
+                checkedPartNumber(firstTemporary(mOptions.start, highest, count) + moved,
+                                  "The temporary name for " + name);
+            rename(*component, GetCode(name) + std::to_string(temporary));
+            ++moved;
+        }
+        for (const std::string& name : workListNames()) {
+            const auto component = mBoard.firstCarrierInWorkList(name);
+            if (!component)
+                throw PassStop("The component " + name + " could not be found in the schematic.");
+            mPlan.walk.push_back(*component);
+            const std::string code = GetCode(name);
+            std::int64_t& used = mUsed[code];
+            if (endsInLetter(name))
+                mPlan.unnamed.push_back(name);
+            else
+                rename(*component, candidate(name, used));
+            ++used;
+        }
+    }
+
+    // The selected components by position, run by run of letter code; a taken name is handled
+    // as the policy says.
+    void planSelectedComponents() {
+        mPlan.walk = walkOrder();
+        for (std::size_t component : mPlan.walk) {
+            const std::string name = mBoard.name(component);
+            std::int64_t& used = mUsed[GetCode(name)];
+            if (endsInLetter(name)) {
+                ++used;
+                mPlan.unnamed.push_back(name);
+                continue;
+            }
+            if (mOptions.policy == TakenNamePolicy::AssignNextFree) {
+                const std::string wanted = candidate(name, used);
+                rename(component,
+                       mBoard.carried(wanted) ? nextFreeName(wanted, name, false) : wanted);
+                ++used;
+            } else if (mOptions.policy == TakenNamePolicy::RenameDuplicates) {
+                takeNameFromHolder(component, name, candidate(name, used));
+                ++used;
+            }
+        }
+    }
+
+    void takeNameFromHolder(std::size_t component, const std::string& name,
+                            const std::string& wanted) {
+        const auto holder = mBoard.firstCarrier(wanted);
+        if (!holder) {
+            rename(component, wanted);
+            return;
+        }
+        if (name == wanted)
+            return;
+        rename(*holder, nextFreeName(wanted, wanted, true));
+        rename(component, wanted);
+    }
+
+    // The selected rows ordered by position within each run of equal letter code; runs are cut
+    // where the code changes in list order and keep their places.
+    std::vector<std::size_t> walkOrder() const {
+        const auto& selected = mSnapshot.selected;
+        std::vector<std::size_t> order;
+        order.reserve(selected.size());
+        for (std::size_t begin = 0; begin < selected.size();) {
+            const std::string code = GetCode(rowName(selected[begin].row));
+            std::size_t end = begin + 1;
+            while (end < selected.size() && GetCode(rowName(selected[end].row)) == code)
+                ++end;
+            std::vector<SortedRow> run;
+            for (std::size_t i = begin; i < end; ++i)
+                run.push_back({rowName(selected[i].row), selected[i].first, selected[i].second});
+            for (std::size_t position : rotationOrder(run))
+                order.push_back(mSnapshot.workList[selected[begin + position].row]);
+            begin = end;
+        }
+        return order;
+    }
+
+    const std::string& rowName(std::size_t row) const {
+        return mSnapshot.names[mSnapshot.workList[row]];
+    }
+
+    std::vector<std::string> workListNames() const {
+        std::vector<std::string> names;
+        names.reserve(mBoard.workListLength());
+        for (std::size_t row = 0; row < mBoard.workListLength(); ++row)
+            names.push_back(mBoard.name(mBoard.atRow(row)));
+        return names;
+    }
+
+    // The name's letter code followed by the start number plus the numbers used so far.
+    std::string candidate(const std::string& name, std::int64_t used) const {
+        const std::int16_t number =
+            checkedPartNumber(mOptions.start + used, "The new name for " + name);
+        return GetCode(name) + std::to_string(number);
+    }
+
+    // The gap scan's answer, made free: while another component than the one named receiver
+    // carries it, or it is the candidate and avoidCandidate is set (a holder moved out of the
+    // candidate's way), the number goes up by one.
+    std::string nextFreeName(const std::string& wanted, const std::string& receiver,
+                             bool avoidCandidate) {
+        const std::string code = GetCode(wanted);
+        const std::int32_t wantedNumber = numberOf(wanted);
+        std::optional<std::int32_t> receiverNumber;
+        if (GetCode(receiver) == code && receiver == code + std::to_string(numberOf(receiver)))
+            receiverNumber = numberOf(receiver);
+        const auto free = [&](std::int32_t number) {
+            if (avoidCandidate && number == wantedNumber)
+                return false;
+            return number == receiverNumber || mBoard.firstUncarried(code, number) == number;
+        };
+        std::int32_t number = mBoard.gapScan(wanted);
+        while (!free(number)) {
+            std::int32_t next = mBoard.firstUncarried(code, number + 1);
+            if (receiverNumber && *receiverNumber > number && *receiverNumber < next)
+                next = *receiverNumber;
+            number = checkedPartNumber(next, "A free name for " + wanted);
+        }
+        return code + std::to_string(number);
+    }
+
+    void rename(std::size_t component, const std::string& newName) {
+        const std::string present = mBoard.name(component);
+        // PowerLogic refuses a name another component carries, its own included when a twin
+        // carries it too: found here, the pass stops before it renames anything.
+        if (mBoard.carriedByAnother(newName, component)) {
+            std::string problem = "PowerLogic would not rename " + present + " to " + newName +
+                                  ": another component already carries that name.";
+            if (mOptions.scope == PassScope::AllComponents && mSnapshot.workListIsSelection &&
+                !mBoard.firstCarrierInWorkList(newName))
+                problem += outsideSelectionHint(newName);
+            throw PassStop(problem);
+        }
+        mPlan.renames.push_back({component, present, newName});
+        mBoard.rename(component, newName);
+    }
+
+    const SchematicSnapshot& mSnapshot;
+    const PassOptions mOptions;
+    NameBoard mBoard;
+    PassPlan mPlan;
+    std::unordered_map<std::string, std::int64_t> mUsed; // numbers used, per letter code
+};
+
+} // namespace
+
+PassPlan planPass(const SchematicSnapshot& snapshot, const PassOptions& options) {
+    return Planner(snapshot, options).run();
+}
+
+std::string outsideSelectionHint(const std::string& name) {
+    return "\n\nTwo or more components are selected, so the pass numbers only the selected "
+           "components, and " +
+           name +
+           " belongs to a component outside the selection. To number every component, select "
+           "one component or none and press Run again.";
+}
+
+} // namespace sequate::engine

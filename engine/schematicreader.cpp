@@ -1,0 +1,194 @@
+#include "schematicreader.h"
+
+#include "coordinatetext.h"
+#include "passstop.h"
+
+#include <cmath>
+#include <unordered_map>
+
+namespace sequate::engine {
+
+namespace {
+
+using ComponentPtr = std::shared_ptr<host::LogicComponent>;
+
+// A host that answers with no object where it must give one cannot be worked with.
+template <typename Object>
+std::shared_ptr<Object> required(std::shared_ptr<Object> object, const std::string& call) {
+    if (!object)
+        throw PassStop("PowerLogic answered " + call + " with no object.");
+    return object;
+}
+
+struct ListRead {
+    std::vector<std::string> names;
+    std::vector<ComponentPtr> components;
+};
+
+class Reader {
+public:
+    Reader(host::LogicDocument& document, ProgressBar& bar, std::string& activity)
+        : mDocument(document), mBar(bar), mActivity(activity) {}
+
+    SchematicRead read(PassScope scope) {
+        mActivity = "choosing the components to work on";
+        const std::int32_t selected =
+            required(mDocument.Selection(), "LogicDocument.Selection")->Count();
+        SchematicRead result;
+        result.snapshot.workListIsSelection = selected > 1;
+        if (result.snapshot.workListIsSelection)
+            result.workList =
+                required(mDocument.SelectedObjects(), "LogicDocument.SelectedObjects");
+        else
+            result.workList = allComponents();
+        const std::int32_t count = result.workList->Count();
+
+        // With the selection as the work list, the rest of the document is read too: a name
+        // its components carry is taken.
+        const bool documentToo = result.snapshot.workListIsSelection;
+        std::shared_ptr<host::LogicObjects> document = documentToo ? allComponents() : nullptr;
+        const std::int32_t documentCount = document ? document->Count() : 0;
+        mBar.setMinimum(0);
+        const bool selectionToo = scope == PassScope::SelectedComponents && selected == 1;
+        mBar.setMaximum(static_cast<long long>(count) + documentCount + (selectionToo ? 1 : 0));
+        mBar.setValue(0);
+
+        mActivity = "reading the names of the components";
+        ListRead workList = readList(*result.workList, count);
+        if (document) {
+            keep(result, readList(*document, documentCount));
+            result.snapshot.workList = match(result, workList.names);
+            if (scope == PassScope::AllComponents)
+                return result;
+            std::vector<std::size_t> rows(workList.names.size());
+            for (std::size_t row = 0; row < rows.size(); ++row)
+                rows[row] = row;
+            readPositions(result, workList, rows);
+        } else {
+            keep(result, std::move(workList));
+            for (std::size_t i = 0; i < result.snapshot.names.size(); ++i)
+                result.snapshot.workList.push_back(i);
+            if (scope == PassScope::SelectedComponents && selected == 1)
+                readTheSelectedOne(result);
+        }
+        return result;
+    }
+
+private:
+    std::shared_ptr<host::LogicObjects> allComponents() {
+        auto set = required(mDocument.ComponentSet(), "LogicDocument.ComponentSet");
+        return required(set->Objects(), "LogicComponentSet.Objects");
+    }
+
+    ListRead readList(host::LogicObjects& list, std::int32_t count) {
+        ListRead read;
+        read.names.reserve(static_cast<std::size_t>(count));
+        read.components.reserve(static_cast<std::size_t>(count));
+        for (std::int32_t i = 1; i <= count; ++i) {
+            auto component = required(list.Item(i), "LogicObjects.Item(" + std::to_string(i) + ")");
+            read.names.push_back(component->Name());
+            read.components.push_back(std::move(component));
+            mBar.setValue(mBar.value() + 1);
+        }
+        return read;
+    }
+
+    static void keep(SchematicRead& result, ListRead list) {
+        result.snapshot.names = std::move(list.names);
+        result.components = std::move(list.components);
+    }
+
+    // With every component read, one selected component is found through the selection: its
+    // name tells which it is, and only where a name is carried twice is the host asked which
+    // of the carriers is selected.
+    void readTheSelectedOne(SchematicRead& result) {
+        auto selection = required(mDocument.SelectedObjects(), "LogicDocument.SelectedObjects");
+        const std::int32_t count = selection->Count();
+        ListRead selected = readList(*selection, count);
+        // The work list is the whole document, so a component's row is its index.
+        readPositions(result, selected, match(result, selected.names));
+    }
+
+    // The document's component for each selected name, in order.
+    std::vector<std::size_t> match(SchematicRead& result, const std::vector<std::string>& names) {
+        std::unordered_map<std::string, std::vector<std::size_t>> carriers;
+        for (const std::string& name : names)
+            carriers.try_emplace(name);
+        for (std::size_t i = 0; i < result.snapshot.names.size(); ++i) {
+            const auto found = carriers.find(result.snapshot.names[i]);
+            if (found != carriers.end())
+                found->second.push_back(i);
+        }
+        for (auto& [name, who] : carriers) {
+            if (who.size() < 2)
+                continue;
+            mActivity = "finding which components named " + name + " are selected";
+            std::vector<std::size_t> selected;
+            for (std::size_t i : who)
+                if (result.components[i]->Selected())
+                    selected.push_back(i);
+            who = std::move(selected);
+        }
+        std::unordered_map<std::string, std::size_t> used;
+        std::vector<std::size_t> matched;
+        for (const std::string& name : names) {
+            const auto& who = carriers[name];
+            std::size_t& next = used[name];
+            if (next >= who.size())
+                throw PassStop("The selected component " + name +
+                               " is not among the components of the document.");
+            matched.push_back(who[next++]);
+        }
+        return matched;
+    }
+
+    void readPositions(SchematicRead& result, const ListRead& selected,
+                       const std::vector<std::size_t>& rows) {
+        mActivity = "ordering the selected components by position";
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            const std::string& name = selected.names[i];
+            auto [first, second] = position(*selected.components[i], name);
+            result.snapshot.selected.push_back({rows[i], std::move(first), std::move(second)});
+        }
+    }
+
+    static std::pair<std::string, std::string> position(host::LogicComponent& component,
+                                                        const std::string& name) {
+        try {
+            auto placements = required(component.Placements(), "LogicComponent.Placements");
+            auto placement = placements->Item(1);
+            if (!placement)
+                throw host::HostFailure(host::HostCode::BadIndex, "no placed element");
+            const double first = placement->FirstCoordinate(0);
+            const double second = placement->SecondCoordinate(0);
+            return {positionText(first, name), positionText(second, name)};
+        } catch (const host::HostFailure& failure) {
+            if (failure.code() == host::HostCode::BadIndex)
+                throw PassStop(name + " is not placed on the sheet, so the selected components "
+                                      "cannot be ordered by position.");
+            throw PassStop("The position of " + name +
+                           " could not be read: " + describeFailure(failure) + ".");
+        }
+    }
+
+    static std::string positionText(double coordinate, const std::string& name) {
+        if (!std::isfinite(coordinate))
+            throw PassStop("PowerLogic gave " + name +
+                           " a position that is not a number, so the selected components cannot "
+                           "be ordered by position.");
+        return coordinateText(coordinate);
+    }
+
+    host::LogicDocument& mDocument;
+    ProgressBar& mBar;
+    std::string& mActivity;
+};
+
+} // namespace
+
+SchematicRead readSchematic(host::LogicDocument& document, PassScope scope, ProgressBar& bar,
+                            std::string& activity) {
+    return Reader(document, bar, activity).read(scope);
+}
+
+} // namespace sequate::engine

@@ -1,0 +1,31 @@
+#pragma once
+
+// What a pass reads of the schematic, once, after PowerLogic has begun the pass: nothing but
+// the pass changes the schematic until it ends, so everything after the read is worked out in
+// memory.
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace sequate::engine {
+
+struct SelectedPosition {
+    std::size_t row = 0; // position in the work list, from 0
+    std::string first;   // coordinate texts of the first placed element
+    std::string second;
+};
+
+struct SchematicSnapshot {
+    // Every component of the document, in document order.
+    std::vector<std::string> names;
+    // The list the pass numbers: the selection when two or more components are selected,
+    // otherwise every component. Indices into names.
+    std::vector<std::size_t> workList;
+    bool workListIsSelection = false;
+    // The selected components of the work list, in list order, with their positions. Read for a
+    // pass over the selected components only.
+    std::vector<SelectedPosition> selected;
+};
+
+} // namespace sequate::engine

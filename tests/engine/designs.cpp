@@ -1,0 +1,52 @@
+#include "designs.h"
+
+#include <algorithm>
+#include <set>
+
+namespace sequate::engine::testing {
+
+host::sim::DocumentData DesignGenerator::design(const DesignShape& shape) {
+    host::sim::DocumentData doc{"board.sch", {}};
+    std::set<std::string> used;
+    while (static_cast<int>(doc.components.size()) < shape.components) {
+        const bool twin = shape.twins && !doc.components.empty() && chance(0.05);
+        std::string name =
+            twin ? doc.components[static_cast<std::size_t>(
+                                      between(0, static_cast<int>(doc.components.size()) - 1))]
+                       .name
+                 : partName(2 * shape.components + 10);
+        if (!twin && !used.insert(name).second)
+            continue;
+        const bool selected = shape.selectedShare > 0 && chance(shape.selectedShare);
+        doc.components.push_back({name, selected, {{coordinate(), coordinate()}}});
+    }
+    if (shape.selectedShare < 0 && !doc.components.empty())
+        doc.components[static_cast<std::size_t>(
+                           between(0, static_cast<int>(doc.components.size()) - 1))]
+            .selected = true;
+    return doc;
+}
+
+std::string DesignGenerator::partName(int numbers) {
+    static const char* codes[] = {"R", "R", "R", "R", "C",  "C",  "C",  "C",   "U", "U",
+                                  "D", "Q", "L", "J", "IC", "TP", "FB", "LED", "",  "r"};
+    const std::string code = codes[between(0, 19)];
+    const int number = between(0, std::min(numbers, 24000));
+    switch (between(0, 19)) {
+    case 0:
+        return code + std::to_string(number) + "A"; // a gate
+    case 1:
+        return code + "0" + std::to_string(number); // leading zero
+    case 2:
+        return code.empty() ? "TP" : code; // no number at all
+    default:
+        return code + std::to_string(number);
+    }
+}
+
+double DesignGenerator::coordinate() {
+    static const double fractions[] = {0, 0, 0, 0.5, 0.25, 0.4};
+    return between(-40, 40) * 50.0 + fractions[between(0, 5)];
+}
+
+} // namespace sequate::engine::testing

@@ -1,0 +1,40 @@
+#pragma once
+
+// Generated schematics as designers leave them before renumbering: letter codes weighted as on
+// real boards, numbers scattered with gaps, gate names ending in a letter, now and then a name
+// written with leading zeros, a bare number or a twin, and a selection of any share.
+
+#include "host/sim/simstate.h"
+
+#include <cstdint>
+#include <random>
+#include <string>
+
+namespace sequate::engine::testing {
+
+struct DesignShape {
+    int components = 100;
+    double selectedShare = 0; // 0 none; a share of 1 or less; exactly one when negative
+    bool twins = false;       // some names carried twice
+};
+
+class DesignGenerator {
+public:
+    explicit DesignGenerator(std::uint32_t seed) : mRandom(seed) {}
+
+    // Uniform in [low, high], the same on every standard library.
+    int between(int low, int high) {
+        return low + static_cast<int>(mRandom() % static_cast<std::uint32_t>(high - low + 1));
+    }
+    bool chance(double p) { return mRandom() < p * 4294967296.0; }
+
+    host::sim::DocumentData design(const DesignShape& shape);
+
+private:
+    std::string partName(int numbers);
+    double coordinate();
+
+    std::mt19937 mRandom;
+};
+
+} // namespace sequate::engine::testing
