@@ -3,6 +3,7 @@
 #include "passstop.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 namespace sequate::engine {
 
@@ -20,13 +21,17 @@ UndoReport PassJournal::undo() {
     // succeeds is one name less to put right by hand.
     // A host that no longer answers would make each further try wait out the whole timeout.
     std::vector<std::string> failures(mEntries.size());
+    std::size_t failed = 0;
+    const std::vector<std::size_t> next = nextRenames();
     UndoReport report;
     for (std::size_t i = mEntries.size(); i-- > 0;) {
         const Entry& entry = mEntries[i];
         try {
             entry.component->SetName(entry.before);
-            putBackPast(i, failures);
+            if (failed > 0)
+                failed -= putBackPast(i, next, failures);
         } catch (const host::HostFailure& failure) {
+            ++failed;
             failures[i] = entry.after + " could not get back its name " + entry.before + ": " +
                           describeFailure(failure);
             if (failure.code() == host::HostCode::Timeout ||
@@ -51,17 +56,32 @@ UndoReport PassJournal::undo() {
     return report;
 }
 
-// The component of the rename just undone is back at the name it had before it, so its later
-// renames that could not be undone are no longer in effect. They are found by name: the name
-// a rename gave was that component's alone until its next rename took it away.
-void PassJournal::putBackPast(std::size_t undone, std::vector<std::string>& failures) const {
-    std::string name = mEntries[undone].after;
-    for (std::size_t later = undone + 1; later < mEntries.size(); ++later) {
-        if (mEntries[later].before != name)
-            continue;
-        failures[later].clear();
-        name = mEntries[later].after;
+// For each rename, the next one that took away the name it gave, or none. The name a rename
+// gave was that component's alone until its next rename took it away.
+std::vector<std::size_t> PassJournal::nextRenames() const {
+    std::vector<std::size_t> next(mEntries.size(), mEntries.size());
+    std::unordered_map<std::string, std::size_t> firstTaking; // name -> earliest later rename
+    for (std::size_t i = mEntries.size(); i-- > 0;) {
+        const auto found = firstTaking.find(mEntries[i].after);
+        if (found != firstTaking.end())
+            next[i] = found->second;
+        firstTaking[mEntries[i].before] = i;
     }
+    return next;
+}
+
+// The component of the rename just undone is back at the name it had before it, so its later
+// renames that could not be undone are no longer in effect. Returns how many failures that
+// clears.
+std::size_t PassJournal::putBackPast(std::size_t undone, const std::vector<std::size_t>& next,
+                                     std::vector<std::string>& failures) const {
+    std::size_t cleared = 0;
+    for (std::size_t later = next[undone]; later < mEntries.size(); later = next[later]) {
+        if (!failures[later].empty())
+            ++cleared;
+        failures[later].clear();
+    }
+    return cleared;
 }
 
 } // namespace sequate::engine

@@ -41,7 +41,9 @@ private:
         std::string before;
         std::string after;
     };
-    void putBackPast(std::size_t undone, std::vector<std::string>& failures) const;
+    std::vector<std::size_t> nextRenames() const;
+    std::size_t putBackPast(std::size_t undone, const std::vector<std::size_t>& next,
+                            std::vector<std::string>& failures) const;
 
     std::vector<Entry> mEntries;
 };

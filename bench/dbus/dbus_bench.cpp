@@ -1,5 +1,6 @@
 // The cost of the process boundary: one automation call over the session bus to the
-// simulator program, and whole passes over all components through it. Each benchmark runs
+// simulator program, and whole passes through it, the planned pass beside the pass it
+// replaced. Each benchmark runs
 // its own bus and simulator; the pass benchmarks report the host calls made per component,
 // the figure that sets the pace against a host in another process.
 
@@ -8,6 +9,8 @@
 #include "engine/startup.h"
 #include "host/dbus/dbusrunningobjects.h"
 #include "host/sim/statefile.h"
+#include "tests/engine/designs.h"
+#include "tests/engine/reference/referencepass.h"
 #include "tests/host/dbus/hostsimprocess.h"
 #include "tools/pass/headlesswindow.h"
 
@@ -22,22 +25,10 @@ using namespace sequate;
 using testing::HostSimProcess;
 using testing::PrivateBus;
 
-// A board as designers leave it before renumbering: codes interleaved, numbers scattered.
-host::sim::SimState board(int size) {
-    static const char* codes[] = {"R", "C", "U", "D", "Q", "L", "J"};
-    std::mt19937 random(size);
-    std::vector<int> numbers(2 * size);
-    for (std::size_t i = 0; i < numbers.size(); ++i)
-        numbers[i] = static_cast<int>(i) + 1;
-    std::shuffle(numbers.begin(), numbers.end(), random);
-    host::sim::DocumentData doc{"board.sch", {}};
-    for (int i = 0; i < size; ++i) {
-        const double x = 50.0 * (random() % 240);
-        const double y = 50.0 * (random() % 160);
-        doc.components.push_back(
-            {codes[random() % 7] + std::to_string(numbers[i]), false, {{x, y}}});
-    }
-    return {{doc}, std::nullopt};
+host::sim::SimState design(int size, double share) {
+    return {{engine::testing::DesignGenerator(static_cast<std::uint32_t>(size))
+                 .design({size, share, false})},
+            std::nullopt};
 }
 
 host::sim::SimState sampleWithoutSelection() {
@@ -49,7 +40,7 @@ host::sim::SimState sampleWithoutSelection() {
 
 void BM_OneCallOverTheBus(benchmark::State& state) {
     PrivateBus bus;
-    HostSimProcess sim(bus, testing::writeStateFile(board(10), "call.json"));
+    HostSimProcess sim(bus, testing::writeStateFile(design(10, 0), "call.json"));
     host::dbus::DbusRunningObjects objects(bus.connect());
     const auto doc = objects.attachPowerLogic()->CurrentDocument();
     for (auto _ : state)
@@ -59,7 +50,7 @@ BENCHMARK(BM_OneCallOverTheBus)->Repetitions(5)->ReportAggregatesOnly(true)->Use
 
 void BM_ItemByNameOverTheBus(benchmark::State& state) {
     PrivateBus bus;
-    HostSimProcess sim(bus, testing::writeStateFile(board(3000), "item.json"));
+    HostSimProcess sim(bus, testing::writeStateFile(design(3000, 0), "item.json"));
     host::dbus::DbusRunningObjects objects(bus.connect());
     const auto list = objects.attachPowerLogic()->CurrentDocument()->ComponentSet()->Objects();
     const std::string name = list->Item(1500)->Name();
@@ -68,11 +59,12 @@ void BM_ItemByNameOverTheBus(benchmark::State& state) {
 }
 BENCHMARK(BM_ItemByNameOverTheBus)->Repetitions(5)->ReportAggregatesOnly(true)->UseRealTime();
 
-// A simulator of its own, started up against, ready for a pass over all components.
+// A simulator of its own, started up against, ready for a pass.
 struct PassRig {
-    explicit PassRig(const QString& file) : sim(bus, file), objects(bus.connect()) {
+    PassRig(const QString& file, const tools::Controls& controls)
+        : sim(bus, file), objects(bus.connect()) {
         engine::Form_Load(form, window, objects);
-        window.controls = tools::Controls::allComponents("1");
+        window.controls = controls;
     }
 
     PrivateBus bus;
@@ -82,21 +74,30 @@ struct PassRig {
     tools::HeadlessWindow window;
 };
 
+enum class Pass { Planned, Reference };
+
 // One pass per iteration, each on a fresh simulator; starting and stopping it is not timed.
-void passOverAll(benchmark::State& state, const host::sim::SimState& start) {
+void passOverTheBus(benchmark::State& state, const host::sim::SimState& start,
+                    const tools::Controls& controls, Pass pass) {
     const QString file = testing::writeStateFile(start, "pass.json");
     const auto components = static_cast<double>(start.documents[0].components.size());
+    const auto scope = controls.optSelected ? engine::PassScope::SelectedComponents
+                                            : engine::PassScope::AllComponents;
     std::uint64_t calls = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        auto rig = std::make_unique<PassRig>(file);
+        auto rig = std::make_unique<PassRig>(file, controls);
         const std::uint64_t before = rig->sim.callCount();
         state.ResumeTiming();
-        const auto result =
-            engine::StartFrom(rig->form, rig->window, engine::PassScope::AllComponents);
+        const auto result = pass == Pass::Planned
+                                ? engine::StartFrom(rig->form, rig->window, scope)
+                                : engine::reference::referencePass(rig->form, rig->window,
+                                                                   controls.optSelected ? 1 : 0);
         state.PauseTiming();
-        if (!result.completed)
+        if (!result.completed) {
             state.SkipWithError(result.stopMessage.c_str());
+            break;
+        }
         calls += rig->sim.callCount() - before;
         rig.reset();
         state.ResumeTiming();
@@ -106,20 +107,35 @@ void passOverAll(benchmark::State& state, const host::sim::SimState& start) {
         static_cast<double>(calls) / static_cast<double>(state.iterations()) / components;
 }
 
-void BM_PassOverTheSample(benchmark::State& state) {
-    passOverAll(state, sampleWithoutSelection());
+void registerPasses() {
+    const auto all = tools::Controls::allComponents("1");
+    const auto assign = tools::Controls::selectedComponents("1", false);
+    const struct {
+        const char* name;
+        host::sim::SimState start;
+        tools::Controls controls;
+        Pass pass;
+        int iterations;
+    } passes[] = {
+        {"Sample/All", sampleWithoutSelection(), all, Pass::Planned, 3},
+        {"All3000", design(3000, 0), all, Pass::Planned, 2},
+        {"All3000/Reference", design(3000, 0), all, Pass::Reference, 1},
+        {"Assign2000of4000", design(4000, 0.5), assign, Pass::Planned, 2},
+        {"Assign2000of4000/Reference", design(4000, 0.5), assign, Pass::Reference, 1},
+        {"All10000", design(10000, 0), all, Pass::Planned, 1},
+    };
+    for (const auto& p : passes)
+        benchmark::RegisterBenchmark(p.name, passOverTheBus, p.start, p.controls, p.pass)
+            ->Iterations(p.iterations)
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime();
 }
-BENCHMARK(BM_PassOverTheSample)->Iterations(3)->Unit(benchmark::kMillisecond)->UseRealTime();
-
-void BM_PassOver3000Components(benchmark::State& state) {
-    passOverAll(state, board(3000));
-}
-BENCHMARK(BM_PassOver3000Components)->Iterations(2)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication application(argc, argv);
+    registerPasses();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

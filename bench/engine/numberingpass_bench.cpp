@@ -1,99 +1,135 @@
-// Passes and the ordering by position on the in-memory PowerLogic. Besides time, each run
-// reports the automation calls made per component: with the real PowerLogic every one of
-// them crosses into another process, so they, not the engine, set the pace.
+// Passes on the in-memory PowerLogic, the planned pass beside the pass it replaced. Besides
+// time, each run reports the host calls made per component and their ratio to the floor: with
+// the real PowerLogic every call crosses into another process, so the calls, not the engine,
+// set the pace.
 
-#include "engine/formstate.h"
+#include "engine/passjournal.h"
 #include "engine/rotationorder.h"
 #include "engine/runcommand.h"
-#include "engine/startup.h"
-#include "host/sim/simpowerlogic.h"
-#include "host/sim/simrunningobjects.h"
-#include "tools/pass/headlesswindow.h"
+#include "tests/engine/designs.h"
+#include "tests/engine/reference/referencepass.h"
+#include "tests/engine/session.h"
 
 #include <benchmark/benchmark.h>
 #include <memory>
-#include <random>
 
 namespace sequate::engine {
 namespace {
 
-using host::sim::ComponentData;
-using host::sim::DocumentData;
+using testing::DesignGenerator;
+using testing::Session;
 
-// A design as designers leave it before renumbering: codes interleaved, numbers scattered
-// over a range twice the size of the design, some gates ending in a letter.
-DocumentData design(int size, int selectedEvery) {
-    static const char* codes[] = {"R", "C", "U", "IC", "D", "Q"};
-    std::mt19937 random(size);
-    std::vector<int> numbers(2 * size);
-    for (std::size_t i = 0; i < numbers.size(); ++i)
-        numbers[i] = static_cast<int>(i) + 1;
-    std::shuffle(numbers.begin(), numbers.end(), random);
-    DocumentData doc{"bench.sch", {}};
-    for (int i = 0; i < size; ++i) {
-        std::string name = codes[random() % 6] + std::to_string(numbers[i]);
-        if (i % 50 == 0)
-            name += "A";
-        const bool selected = selectedEvery > 0 && i % selectedEvery == 0;
-        doc.components.push_back(ComponentData{
-            name, selected, {{double(random() % 20000) / 4, double(random() % 20000) / 4}}});
-    }
-    return doc;
+host::sim::DocumentData design(int size, double share) {
+    return DesignGenerator(static_cast<std::uint32_t>(size)).design({size, share, false});
 }
 
-struct Started {
-    host::sim::SimPowerLogic logic;
-    host::sim::SimRunningObjects objects{&logic, nullptr};
-    FormState state;
-    tools::HeadlessWindow window;
+enum class Pass { Planned, Reference };
 
-    explicit Started(const DocumentData& doc) : logic({doc}) { Form_Load(state, window, objects); }
-};
-
-void reportPerComponent(benchmark::State& state, std::uint64_t calls, std::int64_t components) {
-    const double perIteration = static_cast<double>(state.iterations());
-    state.counters["host_calls_per_component"] = calls / perIteration / components;
-    state.counters["time_per_component"] = benchmark::Counter(
-        static_cast<double>(components),
-        benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
-}
-
-void runPasses(benchmark::State& state, const DocumentData& doc, const tools::Controls& controls,
-               std::int64_t components) {
+void runPasses(benchmark::State& state, const host::sim::DocumentData& doc,
+               const tools::Controls& controls, Pass pass) {
     std::uint64_t calls = 0;
+    std::uint64_t floor = 0;
+    std::uint64_t selected = 0;
+    for (const auto& part : doc.components)
+        selected += part.selected ? 1 : 0;
     for (auto _ : state) {
         state.PauseTiming();
-        auto started = std::make_unique<Started>(doc);
-        started->window.controls = controls;
-        const auto before = started->logic.callCount();
+        auto session = std::make_unique<Session>(doc);
+        session->window.controls = controls;
+        const auto before = session->names();
+        const auto callsBefore = session->logic.callCount();
         state.ResumeTiming();
-        const auto result = pressRun(started->state, started->window);
+        const PassResult result = pass == Pass::Planned
+                                      ? *pressRun(session->state, session->window)
+                                      : reference::referencePass(session->state, session->window,
+                                                                 controls.optSelected ? 1 : 0);
         state.PauseTiming();
-        if (!result || !result->completed)
+        if (!result.completed) {
             state.SkipWithError("the pass did not complete");
-        calls += started->logic.callCount() - before;
-        started.reset();
+            break;
+        }
+        calls += session->logic.callCount() - callsBefore;
+        const bool selectionCounts = controls.optSelected || selected > 1;
+        floor += testing::hostCallFloor(before, session->names(), selectionCounts ? selected : 0,
+                                        controls.optSelected);
+        session.reset();
         state.ResumeTiming();
     }
-    reportPerComponent(state, calls, components);
+    const auto components = static_cast<double>(doc.components.size());
+    state.counters["host_calls_per_component"] =
+        static_cast<double>(calls) / static_cast<double>(state.iterations()) / components;
+    state.counters["calls_over_floor"] = static_cast<double>(calls) / static_cast<double>(floor);
+    state.counters["time_per_component"] = benchmark::Counter(
+        components, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
-void BM_PassAllComponents(benchmark::State& state) {
-    const int size = static_cast<int>(state.range(0));
-    runPasses(state, design(size, 0), tools::Controls::allComponents("1"), size);
+// Arguments: components, percent selected.
+void BM_AllComponents(benchmark::State& state) {
+    runPasses(state, design(static_cast<int>(state.range(0)), state.range(1) / 100.0),
+              tools::Controls::allComponents("1"), Pass::Planned);
 }
-BENCHMARK(BM_PassAllComponents)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
-
-void BM_PassSelected(benchmark::State& state) {
-    const bool duplicates = state.range(0) != 0;
-    // 2,000 of 4,000 components selected.
-    runPasses(state, design(4000, 2), tools::Controls::selectedComponents("1", duplicates), 2000);
-}
-BENCHMARK(BM_PassSelected)
-    ->ArgName("renameDuplicates")
-    ->Arg(0)
-    ->Arg(1)
+BENCHMARK(BM_AllComponents)
+    ->ArgsProduct({{1000, 3000, 10000}, {0}})
+    ->Args({3000, 100}) // two or more selected: through the selection list
     ->Unit(benchmark::kMillisecond);
+
+void BM_SelectedAssign(benchmark::State& state) {
+    runPasses(state, design(static_cast<int>(state.range(0)), state.range(1) / 100.0),
+              tools::Controls::selectedComponents("1", false), Pass::Planned);
+}
+BENCHMARK(BM_SelectedAssign)
+    ->ArgsProduct({{1000, 3000, 10000}, {10, 50, 100}})
+    ->Args({4000, 50})
+    ->Unit(benchmark::kMillisecond);
+
+void BM_SelectedRenameDuplicates(benchmark::State& state) {
+    runPasses(state, design(static_cast<int>(state.range(0)), state.range(1) / 100.0),
+              tools::Controls::selectedComponents("1", true), Pass::Planned);
+}
+BENCHMARK(BM_SelectedRenameDuplicates)
+    ->ArgsProduct({{1000, 3000, 10000}, {10, 50, 100}})
+    ->Unit(benchmark::kMillisecond);
+
+// The pass it replaced, at sizes its quadratic calls allow.
+void BM_ReferenceAllComponents(benchmark::State& state) {
+    runPasses(state, design(static_cast<int>(state.range(0)), 0),
+              tools::Controls::allComponents("1"), Pass::Reference);
+}
+BENCHMARK(BM_ReferenceAllComponents)->Arg(1000)->Arg(3000)->Unit(benchmark::kMillisecond);
+
+void BM_ReferenceSelectedAssign(benchmark::State& state) {
+    runPasses(state, design(4000, 0.5), tools::Controls::selectedComponents("1", false),
+              Pass::Reference);
+}
+BENCHMARK(BM_ReferenceSelectedAssign)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// A component that takes every name it is given, so that only the journal is measured.
+class AcceptingComponent : public host::LogicComponent {
+public:
+    std::string Value() override { return mName; }
+    std::string Name() override { return mName; }
+    void SetName(const std::string& name) override { mName = name; }
+    bool Selected() override { return false; }
+    std::shared_ptr<host::LogicPlacements> Placements() override { return nullptr; }
+
+private:
+    std::string mName;
+};
+
+void BM_UndoRenames(benchmark::State& state) {
+    const auto renames = static_cast<int>(state.range(0));
+    auto component = std::make_shared<AcceptingComponent>();
+    for (auto _ : state) {
+        state.PauseTiming();
+        PassJournal journal;
+        for (int i = 0; i < renames; ++i)
+            journal.add(component, "R" + std::to_string(i), "R" + std::to_string(i + 1));
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(journal.undo());
+    }
+    state.SetItemsProcessed(state.iterations() * renames);
+}
+BENCHMARK(BM_UndoRenames)->Arg(80000)->Unit(benchmark::kMillisecond);
 
 void BM_RotationOrderReversedRun(benchmark::State& state) {
     const int size = static_cast<int>(state.range(0));

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <random>
 #include <string>
+#include <vector>
 
 namespace sequate::engine::testing {
 
@@ -17,6 +18,14 @@ struct DesignShape {
     double selectedShare = 0; // 0 none; a share of 1 or less; exactly one when negative
     bool twins = false;       // some names carried twice
 };
+
+// The fewest host calls a pass can make: two reads per component (its entry in the list and
+// its name), two calls per rename that changes a name (the rename and reading it back), per
+// selected component its entry in the selection and, when it is ordered by position, its
+// placement and both coordinates; and a handful per pass.
+std::uint64_t hostCallFloor(const std::vector<std::string>& before,
+                            const std::vector<std::string>& after, std::uint64_t selected,
+                            bool byPosition);
 
 class DesignGenerator {
 public:

@@ -19,7 +19,8 @@ namespace sequate::tools {
 namespace {
 
 constexpr const char* usage =
-    "usage: sequate-pass STATE.json --mode all|selected [--duplicates] [--start TEXT]";
+    "usage: sequate-pass STATE.json --mode all|selected [--duplicates] [--start TEXT] "
+    "[--plan-only]";
 
 // The headless window with the real ECO hand-off to the simulated PowerPCB.
 class RunnerWindow : public HeadlessWindow, private eco::EcoUi {
@@ -103,6 +104,30 @@ QJsonObject report(const std::optional<engine::PassResult>& result, const Runner
     };
 }
 
+// What a pass would do, with nothing renamed: the plan's renames in order, temporary names
+// included, and the names the schematic keeps.
+RunnerOutcome planReport(engine::FormState& state, RunnerWindow& window,
+                         const host::sim::SimPowerLogic& logic) {
+    const bool selected = window.controls.optSelected;
+    if (engine::CheckTextBox(window.startText()))
+        return {1, QJsonObject{{"stopped", text(selected ? "Illegal value in Start textbox"
+                                                         : "Illegal Value")}}};
+    const auto scope =
+        selected ? engine::PassScope::SelectedComponents : engine::PassScope::AllComponents;
+    const engine::PlanPreview preview = engine::previewPass(state, window, scope);
+    QJsonArray renames;
+    for (const engine::PlannedRename& rename : preview.plan.renames)
+        renames.append(QJsonArray{text(rename.from), text(rename.to)});
+    return {0, QJsonObject{
+                   {"plan", renames},
+                   {"unnamed", textList(preview.plan.unnamed)},
+                   {"names", textList(logic.openNames())},
+                   {"stopped",
+                    preview.plan.stop ? QJsonValue(text(*preview.plan.stop)) : QJsonValue::Null},
+                   {"host_calls", static_cast<double>(logic.callCount())},
+               }};
+}
+
 std::string valueAfter(const std::vector<std::string>& arguments, std::size_t& i) {
     if (i + 1 >= arguments.size())
         throw UsageError(arguments[i] + " needs a value");
@@ -122,6 +147,8 @@ RunnerOptions parseArguments(const std::vector<std::string>& arguments) {
             options.startText = valueAfter(arguments, i);
         else if (argument == "--duplicates")
             options.duplicates = true;
+        else if (argument == "--plan-only")
+            options.planOnly = true;
         else if (argument.starts_with("--"))
             throw UsageError("unknown option " + argument);
         else if (!options.statePath.empty())
@@ -149,10 +176,12 @@ RunnerOutcome runPass(const host::sim::SimState& state, const RunnerOptions& opt
     RunnerWindow window(objects, pcb);
 
     std::optional<engine::PassResult> result;
-    if (engine::Form_Load(formState, window, objects) == engine::StartupOutcome::Running) {
-        window.controls = runControls(options);
-        result = engine::pressRun(formState, window);
-    }
+    if (engine::Form_Load(formState, window, objects) != engine::StartupOutcome::Running)
+        return {1, report(result, window, logic, pcb)};
+    window.controls = runControls(options);
+    if (options.planOnly)
+        return planReport(formState, window, logic);
+    result = engine::pressRun(formState, window);
     return {result ? 0 : 1, report(result, window, logic, pcb)};
 }
 

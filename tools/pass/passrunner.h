@@ -19,6 +19,7 @@ struct RunnerOptions {
     bool selected = false;   // --mode selected; else all components
     bool duplicates = false; // "Rename duplicates" instead of "Assign next free names"
     std::string startText = "1";
+    bool planOnly = false; // read and plan, rename nothing
 };
 
 class UsageError : public std::runtime_error {

@@ -106,5 +106,28 @@ TEST(RunnerProgram, PrintsOneJsonObjectForAPass) {
     EXPECT_GT(report["host_calls"].toDouble(), 0);
 }
 
+// The plan the runner prints is what the pass then does, and printing it renames nothing.
+TEST(RunnerProgram, PlanOnlyPrintsThePassWithoutRenaming) {
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("amp.json").toStdString();
+    host::sim::SimState state;
+    state.documents.push_back(
+        {"amp.sch", {{"R2", false, {{0, 0}}}, {"R1", false, {{0, 0}}}, {"U2A", false, {{0, 0}}}}});
+    host::sim::saveStateFile(path, state);
+    const auto json = [](const Program& program) {
+        return QJsonDocument::fromJson(QByteArray::fromStdString(program.out)).object();
+    };
+
+    const QJsonObject plan = json(runProgram({path, "--mode", "all", "--plan-only"}));
+    const QJsonObject pass = json(runProgram({path, "--mode", "all"}));
+    EXPECT_EQ(plan["names"].toArray(), (QJsonArray{"R2", "R1", "U2A"}));
+    EXPECT_EQ(plan["plan"].toArray(), pass["renames"].toArray());
+    EXPECT_EQ(plan["plan"].toArray().size(), 4); // both through temporary names
+    EXPECT_EQ(plan["unnamed"].toArray(), QJsonArray{"U2A"});
+    EXPECT_TRUE(plan["stopped"].isNull());
+    EXPECT_EQ(json(runProgram({path, "--mode", "all", "--plan-only", "--start", "0"}))["stopped"],
+              "Illegal Value");
+}
+
 } // namespace
 } // namespace sequate::tools

@@ -1,0 +1,53 @@
+// Every host call crosses into PowerLogic's process, so a pass makes as few as it can: within
+// a fifth of the floor in every mode, counted exactly by the in-memory PowerLogic.
+
+#include "designs.h"
+#include "session.h"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+
+namespace sequate::engine::testing {
+namespace {
+
+TEST(HostCalls, EveryModeWithinAFifthOfTheFloor) {
+    const struct {
+        int components;
+        double share; // of components selected
+        tools::Controls controls;
+    } cases[] = {
+        {400, 0, tools::Controls::allComponents("1")},
+        {2000, 0, tools::Controls::allComponents("7")},
+        {400, 1, tools::Controls::allComponents("1")}, // through the selection list
+        {400, -1, tools::Controls::selectedComponents("1", false)},
+        {400, 0.1, tools::Controls::selectedComponents("1", false)},
+        {2000, 0.5, tools::Controls::selectedComponents("1", false)},
+        {400, 1, tools::Controls::selectedComponents("100", false)},
+        {400, 0.1, tools::Controls::selectedComponents("1", true)},
+        {2000, 0.5, tools::Controls::selectedComponents("1", true)},
+        {400, 1, tools::Controls::selectedComponents("7", true)},
+    };
+    std::uint32_t seed = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.components) + " components, share " +
+                     std::to_string(c.share));
+        DesignGenerator random(++seed);
+        const auto doc = random.design({c.components, c.share, false});
+        Session session(doc);
+        const std::vector<std::string> before = session.names();
+        const std::uint64_t callsBefore = session.logic.callCount();
+        const PassResult result = *session.run(c.controls);
+        const std::uint64_t calls = session.logic.callCount() - callsBefore;
+        const auto selected = static_cast<std::uint64_t>(
+            std::count_if(doc.components.begin(), doc.components.end(),
+                          [](const auto& part) { return part.selected; }));
+        const bool selectionCounts = c.controls.optSelected || selected > 1;
+        const std::uint64_t floor = hostCallFloor(
+            before, session.names(), selectionCounts ? selected : 0, c.controls.optSelected);
+        EXPECT_TRUE(result.completed) << result.stopMessage;
+        EXPECT_LE(calls, floor * 6 / 5) << "floor " << floor;
+    }
+}
+
+} // namespace
+} // namespace sequate::engine::testing
