@@ -1,7 +1,7 @@
 #include "econame.h"
 
 #include "eco/ecooutput.h"
-#include "utf8.h"
+#include "host/utf8.h"
 
 #include <cstdio>
 #include <optional>
@@ -50,7 +50,7 @@ std::string ecoName(const std::string& utf8, NameSide side, std::size_t renameNu
     std::string latin1;
     latin1.reserve(utf8.size());
     for (std::size_t pos = 0; pos < utf8.size();) {
-        const auto c = decodeUtf8(utf8, pos);
+        const auto c = host::decodeUtf8(utf8, pos);
         if (!c)
             refuse(utf8, side, renameNumber, "is not valid UTF-8");
         if (const auto reason = refusal(c->value))
