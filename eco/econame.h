@@ -11,9 +11,8 @@ namespace sequate::eco {
 
 enum class NameSide { Old, New };
 
-// The name in ISO 8859-1. Throws EcoError, naming the name, its side and its 1-based rename
-// number, for a name that is empty, is not UTF-8, holds a blank, a control character or a
-// character beyond U+00FF, or begins with "*".
+// The name in ISO 8859-1. Throws EcoError, naming the name, its side, its 1-based rename
+// number and the rule, for a name that breaks one of the layout's rules (host/partnamerules.h).
 std::string ecoName(const std::string& utf8, NameSide side, std::size_t renameNumber);
 
 } // namespace sequate::eco

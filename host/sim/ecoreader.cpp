@@ -1,5 +1,7 @@
 #include "ecoreader.h"
 
+#include "host/partnamerules.h"
+
 #include <algorithm>
 #include <cstddef>
 #include <initializer_list>
@@ -62,9 +64,15 @@ struct Rename {
     std::string newName;
 };
 
+// A line of the log, kept with its line number so that the log can be put in line order.
+struct Entry {
+    std::size_t line;
+    std::string reason;
+    bool refuses; // a problem, rather than a note of something skipped
+};
+
 // A *RENPART* list as read: its renames and the problems of its lines.
 struct RenameList {
-    std::size_t line = 0;
     std::vector<Rename> renames;
     std::vector<std::pair<std::size_t, std::string>> problems;
 
@@ -105,6 +113,11 @@ private:
     std::unordered_map<std::string, std::vector<std::size_t>> mPositions;
 };
 
+void checkName(RenameList& list, std::size_t line, const std::string& name) {
+    if (auto problem = layoutNameProblem(name); !problem.empty())
+        list.problem(line, std::move(problem));
+}
+
 void checkRepeats(RenameList& list) {
     std::unordered_map<std::string_view, std::size_t> firstOld;
     std::unordered_map<std::string_view, std::size_t> firstNew;
@@ -136,12 +149,14 @@ void checkAgainstLayout(RenameList& list, const Layout& layout) {
     }
 }
 
+// Reads the whole file into a copy of the layout; the copy takes the place of the layout only
+// when the file has no problem at all.
 class EcoReader {
 public:
-    EcoReader(const std::string& fileName, std::vector<std::string>& parts)
-        : mFileName(fileName), mLayout(parts) {}
+    EcoReader(const std::string& fileName, const std::vector<std::string>& parts)
+        : mFileName(fileName), mParts(parts), mLayout(mParts) {}
 
-    std::vector<std::string> read(const std::string& text) {
+    EcoReading read(const std::string& text, std::vector<std::string>& parts) {
         std::size_t number = 0;
         std::size_t pos = 0;
         while (pos < text.size()) {
@@ -155,7 +170,7 @@ public:
             pos = end + 1;
         }
         finish(number == 0 ? 1 : number);
-        return std::move(mLog);
+        return result(parts);
     }
 
 private:
@@ -178,8 +193,8 @@ private:
             finishList();
         if (keyword.starts_with("*PADS-ECO")) {
             if (mState != State::Outside)
-                log(number, joined({"a new header before the *END* of the block of line ",
-                                    std::to_string(mBlockLine)}));
+                refuse(number, joined({"a new header before the *END* of the block of line ",
+                                       std::to_string(mBlockLine)}));
             mState = State::InBlock;
             mBlockLine = number;
             mSeenHeader = true;
@@ -189,9 +204,9 @@ private:
             mState = State::Outside;
         } else if (keyword == "*RENPART*") {
             mState = State::InList;
-            mList = RenameList{number, {}, {}};
+            mList = RenameList{};
         } else {
-            log(number, joined({"the section ", keyword, " is not read; skipped"}));
+            note(number, joined({"the section ", keyword, " is not read; skipped"}));
             mState = State::Skipping;
         }
     }
@@ -203,11 +218,11 @@ private:
             complainOutside(number, line);
             break;
         case State::InBlock:
-            log(number, joined({"\"", line, "\" is outside any section; ignored"}));
+            refuse(number, joined({"\"", line, "\" is outside any section"}));
             break;
         case State::InList:
             if (words.size() == 2)
-                mList.renames.push_back({number, std::string(words[0]), std::string(words[1])});
+                onRename(number, std::string(words[0]), std::string(words[1]));
             else
                 mList.problem(number, joined({"expected \"OLD NEW\", found \"", line, "\""}));
             break;
@@ -216,54 +231,82 @@ private:
         }
     }
 
+    void onRename(std::size_t number, std::string oldName, std::string newName) {
+        checkName(mList, number, oldName);
+        checkName(mList, number, newName);
+        mList.renames.push_back({number, std::move(oldName), std::move(newName)});
+    }
+
     void complainOutside(std::size_t number, std::string_view line) {
         if (mComplainedOutside)
             return;
         mComplainedOutside = true;
-        log(number, joined({"expected a *PADS-ECO header line, found \"", line, "\""}));
+        refuse(number, joined({"expected a *PADS-ECO header line, found \"", line, "\""}));
     }
 
+    // A list is checked against the layout as the lists before it left it. Once a list has a
+    // problem, that layout is unknown, and the lists after it are checked only on their own.
     void finishList() {
         checkRepeats(mList);
-        checkAgainstLayout(mList, mLayout);
-        if (mList.problems.empty())
+        if (mLayoutKnown)
+            checkAgainstLayout(mList, mLayout);
+        if (mList.problems.empty() && mLayoutKnown)
             mLayout.apply(mList.renames);
-        std::stable_sort(mList.problems.begin(), mList.problems.end(),
-                         [](const auto& a, const auto& b) { return a.first < b.first; });
-        for (const auto& [number, reason] : mList.problems)
-            log(number, joined({reason, "; the *RENPART* list of line ", std::to_string(mList.line),
-                                " renames nothing"}));
+        if (!mList.problems.empty())
+            mLayoutKnown = false;
+        for (auto& [number, reason] : mList.problems)
+            refuse(number, std::move(reason));
     }
 
     void finish(std::size_t lastLine) {
-        if (mState == State::InList)
-            log(lastLine, joined({"the file ends without *END*; the *RENPART* list of line ",
-                                  std::to_string(mList.line), " renames nothing"}));
-        else if (mState != State::Outside)
-            log(lastLine, "the file ends without *END*");
+        if (mState != State::Outside)
+            refuse(lastLine, "the file ends without *END*");
         else if (!mSeenHeader && !mComplainedOutside)
-            log(lastLine, "no *PADS-ECO header line: not an ECO file");
+            refuse(lastLine, "no *PADS-ECO header line: not an ECO file");
     }
 
-    void log(std::size_t number, const std::string& reason) {
-        mLog.push_back(joined({mFileName, ":", std::to_string(number), ": ", reason}));
+    EcoReading result(std::vector<std::string>& parts) {
+        std::stable_sort(mEntries.begin(), mEntries.end(),
+                         [](const Entry& a, const Entry& b) { return a.line < b.line; });
+        EcoReading reading;
+        for (const Entry& entry : mEntries) {
+            reading.log.push_back(
+                joined({mFileName, ":", std::to_string(entry.line), ": ", entry.reason}));
+            if (entry.refuses && !reading.refusal)
+                reading.refusal = reading.log.back();
+        }
+        if (reading.refusal)
+            reading.log.push_back(joined({mFileName, ": nothing in the file was applied"}));
+        else
+            parts = std::move(mParts);
+        return reading;
+    }
+
+    void note(std::size_t number, std::string reason) {
+        mEntries.push_back({number, std::move(reason), false});
+    }
+
+    void refuse(std::size_t number, std::string reason) {
+        mEntries.push_back({number, std::move(reason), true});
     }
 
     const std::string& mFileName;
+    std::vector<std::string> mParts;
     Layout mLayout;
+    bool mLayoutKnown = true;
     State mState = State::Outside;
     RenameList mList;
     std::size_t mBlockLine = 0;
     bool mSeenHeader = false;
     bool mComplainedOutside = false;
-    std::vector<std::string> mLog;
+    std::vector<Entry> mEntries;
 };
 
 } // namespace
 
-std::vector<std::string> applyEcoText(const std::string& text, const std::string& fileName,
-                                      std::vector<std::string>& parts) {
-    return EcoReader(fileName, parts).read(latin1ToUtf8(text));
+EcoReading applyEcoText(const std::string& text, const std::string& fileName,
+                        std::vector<std::string>& parts) {
+    return EcoReader(fileName, parts).read(latin1ToUtf8(text), parts);
 }
 
 } // namespace sequate::host::sim

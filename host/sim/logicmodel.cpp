@@ -1,5 +1,7 @@
 #include "logicmodel.h"
 
+#include "host/partnamerules.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -9,24 +11,11 @@ namespace {
 
 const std::vector<std::size_t> noCarriers;
 
-bool isBlankOrControl(char c) {
-    const auto byte = static_cast<unsigned char>(c);
-    return byte <= 0x20 || byte == 0x7F;
-}
-
 void insertSorted(std::vector<std::size_t>& list, std::size_t value) {
     list.insert(std::lower_bound(list.begin(), list.end(), value), value);
 }
 
 } // namespace
-
-std::string badPartNameReason(const std::string& name) {
-    if (name.empty())
-        return "the new name is empty";
-    if (std::any_of(name.begin(), name.end(), isBlankOrControl))
-        return "\"" + name + "\" contains a blank or control character";
-    return {};
-}
 
 LogicModel::LogicModel(std::vector<DocumentData> documents)
     : mDocuments(std::move(documents)), mNameIndex(mDocuments.size()),
@@ -81,7 +70,7 @@ void LogicModel::rename(ComponentRef ref, const std::string& name) {
         throw HostFailure(HostCode::RenameRefused,
                           "LogicComponent.SetName refused for \"" + target.name + "\": " + reason);
     };
-    if (const auto reason = badPartNameReason(name); !reason.empty())
+    if (const auto reason = schematicNameProblem(name); !reason.empty())
         refuse(reason);
     const auto& holders = carriers(ref.document, name);
     if (std::any_of(holders.begin(), holders.end(),

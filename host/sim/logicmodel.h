@@ -81,8 +81,4 @@ private:
     CallMeter mMeter;
 };
 
-// Why SetName would refuse the name on its own merits (empty, blank, control character);
-// empty when the name itself is acceptable.
-std::string badPartNameReason(const std::string& name);
-
 } // namespace sequate::host::sim

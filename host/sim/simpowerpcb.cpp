@@ -60,8 +60,11 @@ public:
         mModel->meter.enter("PcbDocument.ReadEcoFile");
         auto& layout = requireLayout(*mModel, "PcbDocument.ReadEcoFile");
         const std::string text = readWholeFile(path);
-        auto problems = applyEcoText(text, fileNamePart(path), layout.parts);
-        mModel->log.insert(mModel->log.end(), problems.begin(), problems.end());
+        const auto reading = applyEcoText(text, fileNamePart(path), layout.parts);
+        mModel->log.insert(mModel->log.end(), reading.log.begin(), reading.log.end());
+        if (reading.refusal)
+            throw HostFailure(HostCode::Failed, "PcbDocument.ReadEcoFile: " + *reading.refusal +
+                                                    "; nothing in the file was applied");
     }
 
 private:

@@ -1,8 +1,8 @@
 #pragma once
 
-// An in-memory PowerPCB: a layout with part names that reads PADS ECO files as PowerPCB does.
-// A *RENPART* list is checked as a whole and applied at once, as one renaming; a list with any
-// error renames nothing and its error goes to the log.
+// An in-memory PowerPCB: a layout with part names that reads PADS ECO files as PowerPCB does,
+// as one change or not at all (ecoreader.h). A file it refuses leaves the layout as it was and
+// fails ReadEcoFile with the first problem; every problem goes to the log.
 
 #include "host/hostfailure.h"
 #include "host/powerpcb.h"

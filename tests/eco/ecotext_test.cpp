@@ -164,6 +164,11 @@ INSTANTIATE_TEST_SUITE_P(
                     {"R2"},
                     "The ECO file was not written: the old name \"*END*\" of rename 1 begins "
                     "with \"*\", which PowerPCB would read as a section keyword."},
+        RefusedCase{"TooLongForTheLayout",
+                    {"TP1"},
+                    {"TESTPOINTPAD32000"},
+                    "The ECO file was not written: the new name \"TESTPOINTPAD32000\" of rename 1 "
+                    "is 17 characters long; the layout takes at most 15."},
         RefusedCase{"Uneven",
                     {"R1", "R2"},
                     {"R3"},

@@ -56,9 +56,9 @@ TEST(EcoRoundTrip, PowerPcbReadingTheFileEndsWithTheSchematicsNames) {
     for (int round = 0; round < 3000; ++round) {
         const Pass pass = generatedPass(random);
         std::vector<std::string> layout = pass.layout;
-        const auto log =
+        const auto reading =
             host::sim::applyEcoText(ecoText(pass.oldNames, pass.newNames), "pass.eco", layout);
-        ASSERT_THAT(log, ::testing::IsEmpty()) << "round " << round;
+        ASSERT_THAT(reading.log, ::testing::IsEmpty()) << "round " << round;
         ASSERT_EQ(layout, pass.renamed) << "round " << round;
     }
 }

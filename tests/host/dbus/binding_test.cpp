@@ -162,14 +162,17 @@ TEST(BindingReleases, TheHostHoldsLittleMoreThanTheClientStillHolds) {
     EXPECT_TRUE(waitUntil([&] { return sim.objectsHeld() == 0; }, 5000)) << sim.objectsHeld();
 }
 
-TEST_F(BindingTest, PowerPcbReadsAFileAndFailsForAMissingOne) {
+TEST_F(BindingTest, PowerPcbFailsForAMissingFileAndForOneItRefuses) {
     const auto pcb = objects.attachPowerPcb();
     const auto layout = pcb->CurrentDocument();
     const std::string missing = "/nonexistent/amp.eco";
     EXPECT_EQ(failureOf([&] { layout->ReadEcoFile(missing); }), HostCode::FileNotFound);
     EXPECT_NE(messageOf([&] { layout->ReadEcoFile(missing); }).find(missing), std::string::npos);
-    const QString eco = writeStateFile(bindingState(), QStringLiteral("not-an-eco.eco"));
-    EXPECT_NO_THROW(layout->ReadEcoFile(eco.toStdString()));
+    const std::string notEco =
+        writeStateFile(bindingState(), QStringLiteral("not-an-eco.eco")).toStdString();
+    EXPECT_EQ(failureOf([&] { layout->ReadEcoFile(notEco); }), HostCode::Failed);
+    EXPECT_NE(messageOf([&] { layout->ReadEcoFile(notEco); }).find("not-an-eco.eco:1: "),
+              std::string::npos);
 }
 
 TEST(BindingWithoutDocuments, CurrentDocumentFailsWithNoProject) {

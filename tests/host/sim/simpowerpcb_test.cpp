@@ -55,6 +55,21 @@ TEST_F(PowerPcb, ReadEcoFileReadsAnExistingFile) {
     EXPECT_EQ(mPcb.layout()->name, "amp.pcb");
 }
 
+TEST_F(PowerPcb, ARefusedFileFailsTheCallWithItsFirstProblemAndChangesNothing) {
+    std::ofstream(mFolder / "amp.eco")
+        << "*PADS-ECO*\r\n*RENPART*\r\nR1 R2\r\n*END*\r\n"
+           "*PADS-ECO*\r\n*RENPART*\r\nC1 C2\r\nR2 R3 R4\r\nR2 R1.A\r\n*END*\r\n";
+    const auto doc = mPcb.application()->CurrentDocument();
+    const auto failure = failureOf([&] { doc->ReadEcoFile((mFolder / "amp.eco").string()); });
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->code(), HostCode::Failed);
+    EXPECT_STREQ(failure->what(), "PcbDocument.ReadEcoFile: amp.eco:8: expected \"OLD NEW\", "
+                                  "found \"R2 R3 R4\"; nothing in the file was applied");
+    EXPECT_EQ(mPcb.layout()->parts, (std::vector<std::string>{"R1", "C1"}));
+    EXPECT_EQ(mPcb.log().size(), 3u);
+    EXPECT_EQ(mPcb.log().back(), "amp.eco: nothing in the file was applied");
+}
+
 TEST_F(PowerPcb, ReadEcoFileFailsForAFileItCannotReadAndNamesThePath) {
     const auto doc = mPcb.application()->CurrentDocument();
     for (const auto& path : {mFolder / "missing.eco", mFolder}) {

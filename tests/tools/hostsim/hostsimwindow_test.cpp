@@ -2,17 +2,20 @@
 // goes through the simulated editor (and waits while a pass is open), and the side panel
 // follows the layout and the calls.
 
+#include "host/hostfailure.h"
 #include "host/sim/simstate.h"
 #include "tools/hostsim/hostsimservice.h"
 #include "tools/hostsim/hostsimwindow.h"
 #include "tools/hostsim/sheetview.h"
 #include "tools/hostsim/simhosts.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <vector>
@@ -104,6 +107,25 @@ TEST_F(HostSimWindowTest, TheSidePanelFollowsTheLayoutAndTheCalls) {
     const QString log = window.findChild<QPlainTextEdit*>("callLog")->toPlainText();
     EXPECT_TRUE(log.contains("PowerLogic LogicObjects.Item")) << log.toStdString();
     EXPECT_TRUE(window.windowTitle().contains("other.sch")) << window.windowTitle().toStdString();
+}
+
+TEST_F(HostSimWindowTest, TheSidePanelShowsWhyPowerPcbRefusedAnEcoFile) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath("amp.eco");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("*PADS-ECO*\r\n*RENPART*\r\nR1 R3\r\nR2 R2.A\r\n*END*\r\n");
+    file.close();
+    const auto layout = hosts.pcb().application()->CurrentDocument();
+    EXPECT_THROW(layout->ReadEcoFile(path.toStdString()), host::HostFailure);
+    service.settle();
+    catchUp();
+    const QString log = window.findChild<QPlainTextEdit*>("callLog")->toPlainText();
+    EXPECT_TRUE(log.contains("PowerPCB read: amp.eco:4: \"R2.A\" contains \".\""))
+        << log.toStdString();
+    EXPECT_TRUE(log.contains("PowerPCB read: amp.eco: nothing in the file was applied"))
+        << log.toStdString();
+    EXPECT_EQ(window.findChild<QListWidget*>("layoutParts")->item(0)->text(), "R1");
 }
 
 void drag(SheetView* sheet, QPoint from, QPoint to) {

@@ -1,6 +1,6 @@
 #include "utf8.h"
 
-namespace sequate::eco {
+namespace sequate::host {
 
 namespace {
 
@@ -49,4 +49,4 @@ std::optional<CodePoint> decodeUtf8(std::string_view text, std::size_t pos) {
     return CodePoint{value, lead->length};
 }
 
-} // namespace sequate::eco
+} // namespace sequate::host

@@ -1,13 +1,13 @@
 #pragma once
 
-// Just enough UTF-8 to turn part names into single-byte characters and to name the character
-// that stops it.
+// Just enough UTF-8 to read a part name one character at a time: to check it against the
+// layout's rules and to write it in single-byte characters.
 
 #include <cstddef>
 #include <optional>
 #include <string_view>
 
-namespace sequate::eco {
+namespace sequate::host {
 
 // The code point that starts at text[pos] and its length in bytes; nullopt for a sequence
 // that is not well-formed UTF-8 (overlong forms and surrogates included).
@@ -17,4 +17,4 @@ struct CodePoint {
 };
 std::optional<CodePoint> decodeUtf8(std::string_view text, std::size_t pos);
 
-} // namespace sequate::eco
+} // namespace sequate::host

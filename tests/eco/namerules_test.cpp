@@ -1,0 +1,69 @@
+// Each of the layout's part-name rules is kept on both sides of the ECO file: Sequate does not
+// write a name that breaks it, and PowerPCB does not read a file that carries one.
+
+#include "eco/ecooutput.h"
+#include "host/partnamerules.h"
+#include "host/sim/ecoreader.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace sequate::eco {
+namespace {
+
+using ::testing::HasSubstr;
+using ::testing::Optional;
+using ::testing::StartsWith;
+
+class WriterNameRule : public ::testing::TestWithParam<host::PartNameRule> {};
+
+TEST_P(WriterNameRule, RefusesTheNameOnEitherSideOfARename) {
+    const std::string name(GetParam().sample);
+    const std::string reason = host::layoutNameFault(name).value().reason;
+    for (const auto& [oldNames, newNames] :
+         {std::pair<std::vector<std::string>, std::vector<std::string>>{{name}, {"R2"}},
+          {{"R1"}, {name}}}) {
+        try {
+            ecoText(oldNames, newNames);
+            ADD_FAILURE() << "written";
+        } catch (const EcoError& e) {
+            EXPECT_THAT(e.what(), HasSubstr(reason));
+        }
+    }
+}
+
+class ReaderNameRule : public ::testing::TestWithParam<host::PartNameRule> {};
+
+TEST_P(ReaderNameRule, RefusesAFileCarryingTheName) {
+    // The samples a file can hold are ASCII: their bytes are the same in the file.
+    const std::string file =
+        "*PADS-ECO*\r\n*RENPART*\r\nR1 " + std::string(GetParam().sample) + "\r\n*END*\r\n";
+    std::vector<std::string> layout = {"R1"};
+    const auto reading = host::sim::applyEcoText(file, "amp.eco", layout);
+    EXPECT_EQ(layout, std::vector<std::string>{"R1"});
+    EXPECT_THAT(reading.refusal, Optional(StartsWith("amp.eco:3: ")));
+}
+
+std::string ruleLabel(const ::testing::TestParamInfo<host::PartNameRule>& info) {
+    return std::string(info.param.label);
+}
+
+// An ISO 8859-1 file cannot hold a name that breaks a rule of the encoding.
+std::vector<host::PartNameRule> rulesAFileCanBreak() {
+    std::vector<host::PartNameRule> rules;
+    for (const auto& rule : host::layoutNameRules()) {
+        if (!rule.encodingOnly)
+            rules.push_back(rule);
+    }
+    return rules;
+}
+
+INSTANTIATE_TEST_SUITE_P(Layout, WriterNameRule, ::testing::ValuesIn(host::layoutNameRules()),
+                         ruleLabel);
+INSTANTIATE_TEST_SUITE_P(Layout, ReaderNameRule, ::testing::ValuesIn(rulesAFileCanBreak()),
+                         ruleLabel);
+
+} // namespace
+} // namespace sequate::eco
