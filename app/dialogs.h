@@ -21,6 +21,9 @@ public:
     // The save form of the file dialog, with a filter such as "ECO files (*.eco)"; no file
     // name extension is added to what the user types. Empty on Cancel.
     virtual std::optional<QString> chooseSaveFile(QWidget* parent, const QString& filter) = 0;
+    // After Cancel in the save dialog: true keeps the pass's renames without an ECO file,
+    // false (the default button) undoes them.
+    virtual bool keepRenamesWithoutEco(QWidget* parent) = 0;
 };
 
 } // namespace sequate::app

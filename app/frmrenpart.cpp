@@ -220,12 +220,20 @@ void frmRenPart::showNotChanged() {
     mNotChanged->showReport();
 }
 
-void frmRenPart::ShowFileDialog(const engine::FormState& state) {
-    eco::ShowFileDialog(state.oldNames, state.newNames, mEcoUi);
+host::EcoDelivery frmRenPart::ShowFileDialog(const engine::FormState& state) {
+    return eco::ShowFileDialog(state.oldNames, state.newNames, mEcoUi);
 }
 
-void frmRenPart::AlsoInPCB(const engine::FormState& state) {
-    eco::AlsoInPCB(*state.powerLogicApp, *mObjects, state.oldNames, state.newNames, mEcoUi);
+host::EcoDelivery frmRenPart::AlsoInPCB(const engine::FormState& state) {
+    return eco::AlsoInPCB(*state.powerLogicApp, *mObjects, state.oldNames, state.newNames);
+}
+
+std::string frmRenPart::layoutUnreachable() {
+    return eco::layoutUnreachable(*mObjects);
+}
+
+bool frmRenPart::keepRenamesWithoutEco() {
+    return mDialogs.keepRenamesWithoutEco(this);
 }
 
 void frmRenPart::showMessage(engine::MessageStyle style, const std::string& title,

@@ -55,8 +55,10 @@ public:
     engine::ProgressBar& prgbarEdistys() override;
     void appendNotChanged(const std::string& text) override;
     void showNotChanged() override;
-    void ShowFileDialog(const engine::FormState& state) override;
-    void AlsoInPCB(const engine::FormState& state) override;
+    host::EcoDelivery ShowFileDialog(const engine::FormState& state) override;
+    host::EcoDelivery AlsoInPCB(const engine::FormState& state) override;
+    std::string layoutUnreachable() override;
+    bool keepRenamesWithoutEco() override;
     void showMessage(engine::MessageStyle style, const std::string& title,
                      const std::string& text) override;
 

@@ -3,6 +3,7 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace sequate::app {
 
@@ -32,6 +33,20 @@ std::optional<QString> QtDialogs::chooseSaveFile(QWidget* parent, const QString&
         return std::nullopt;
     }
     return path;
+}
+
+bool QtDialogs::keepRenamesWithoutEco(QWidget* parent) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Sequate"),
+                    QStringLiteral("No ECO file was written, so the layout will not get this "
+                                   "pass's renames.\n\nUndo the renames, so that schematic and "
+                                   "layout stay in step, or keep them without an ECO file?"),
+                    QMessageBox::NoButton, parent);
+    QPushButton* undo = box.addButton(QStringLiteral("&Undo the renames"), QMessageBox::RejectRole);
+    QPushButton* keep = box.addButton(QStringLiteral("&Keep the renames"), QMessageBox::AcceptRole);
+    box.setDefaultButton(undo);
+    box.setEscapeButton(undo);
+    box.exec();
+    return box.clickedButton() == keep;
 }
 
 bool QtDialogs::openUrl(const QUrl& url) {

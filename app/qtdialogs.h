@@ -10,6 +10,7 @@ public:
     void showMessage(QWidget* parent, engine::MessageStyle style, const QString& title,
                      const QString& text) override;
     std::optional<QString> chooseSaveFile(QWidget* parent, const QString& filter) override;
+    bool keepRenamesWithoutEco(QWidget* parent) override;
     bool openUrl(const QUrl& url) override;
 };
 

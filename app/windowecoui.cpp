@@ -15,9 +15,4 @@ std::optional<std::string> WindowEcoUi::chooseSaveFile(const std::string& filter
     return path->toStdString();
 }
 
-void WindowEcoUi::showCritical(const std::string& text) {
-    mDialogs.showMessage(&mWindow, engine::MessageStyle::Critical, QStringLiteral("Sequate"),
-                         QString::fromStdString(text));
-}
-
 } // namespace sequate::app

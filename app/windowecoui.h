@@ -14,7 +14,6 @@ public:
     WindowEcoUi(Dialogs& dialogs, QWidget& window);
 
     std::optional<std::string> chooseSaveFile(const std::string& filter) override;
-    void showCritical(const std::string& text) override;
 
 private:
     Dialogs& mDialogs;

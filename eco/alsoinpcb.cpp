@@ -11,15 +11,9 @@ namespace sequate::eco {
 
 namespace {
 
-constexpr const char* notUpdated =
-    "The layout in PowerPCB was not updated; the renames in the schematic stay as they are.";
-constexpr const char* perhapsUpdated =
-    "Check the layout in PowerPCB: it may lack the renames. The renames in the schematic stay "
-    "as they are.";
-constexpr const char* updated = "The layout in PowerPCB has the renames.";
-
 // A step of the hand-off that failed; the message names the step and the reason.
 struct HandOffFailure {
+    host::EcoOutcome outcome;
     std::string message;
 };
 
@@ -29,20 +23,27 @@ std::string withoutFullStop(std::string text) {
     return text;
 }
 
+bool noAnswer(const host::HostFailure& failure) {
+    return failure.code() == host::HostCode::Timeout ||
+           failure.code() == host::HostCode::ServerUnavailable;
+}
+
+std::string reasonOf(const std::string& step, const host::HostFailure& e) {
+    return step + ": " + withoutFullStop(e.what()) + " (error " + host::codeText(e.code()) + ").";
+}
+
 // Runs one step; any failure ends the hand-off with a message naming the step.
 template <typename Step>
-auto attempt(const std::string& step, const char* outcome, Step&& run) -> decltype(run()) {
+auto attempt(const std::string& step, Step&& run) -> decltype(run()) {
     try {
         return run();
     } catch (const host::HostFailure& e) {
-        throw HandOffFailure{step + ": " + withoutFullStop(e.what()) + " (error " +
-                             host::codeText(e.code()) + ").\n\n" + outcome};
+        throw HandOffFailure{host::EcoOutcome::NotDelivered, reasonOf(step, e)};
     } catch (const EcoError& e) {
-        throw HandOffFailure{std::string(e.what()) + "\n\n" + outcome};
+        throw HandOffFailure{host::EcoOutcome::NotDelivered, e.what()};
     } catch (const std::exception& e) {
-        throw HandOffFailure{step + ": " + withoutFullStop(e.what()) + ".\n\n" + outcome};
-    } catch (...) {
-        throw HandOffFailure{step + ": an unexpected problem.\n\n" + outcome};
+        throw HandOffFailure{host::EcoOutcome::NotDelivered,
+                             step + ": " + withoutFullStop(e.what()) + "."};
     }
 }
 
@@ -63,47 +64,84 @@ std::shared_ptr<host::PcbApplication> attachPowerPcb(host::RunningObjects& objec
     }
 }
 
+std::shared_ptr<host::PcbDocument> openLayout(host::RunningObjects& objects) {
+    const auto pcb =
+        attempt("Sequate could not reach PowerPCB", [&] { return attachPowerPcb(objects); });
+    return attempt("Sequate could not take the layout open in PowerPCB",
+                   [&] { return present(pcb->CurrentDocument(), "no layout is open"); });
+}
+
 std::string schematicEcoName(host::LogicApplication& powerLogicApp) {
     const auto document = present(powerLogicApp.CurrentDocument(), "no schematic is open");
     return ecoFileNameFor(document->Name());
+}
+
+// PowerPCB applies a file whole or not at all: a refusal leaves the layout as it was. A read
+// that got no answer may still have taken effect, so the file stays for the user.
+void readIntoLayout(host::PcbDocument& layout, PrivateFolder& folder, const std::string& path) {
+    try {
+        layout.ReadEcoFile(path);
+    } catch (const host::HostFailure& e) {
+        if (!noAnswer(e))
+            throw HandOffFailure{host::EcoOutcome::NotDelivered,
+                                 reasonOf("PowerPCB did not read the ECO file", e)};
+        folder.keep();
+        throw HandOffFailure{
+            host::EcoOutcome::Unknown,
+            reasonOf("PowerPCB stopped answering while it read the ECO file", e) +
+                " Whether the layout took the renames is not known, so the renames in the "
+                "schematic stay, and the ECO file is kept at \"" +
+                path + "\": read it into the layout in PowerPCB by hand if the layout lacks them."};
+    }
 }
 
 // The order matters: PowerPCB and its layout are reached before anything is written, so an
 // unreachable PowerPCB leaves no file behind.
 void handOff(host::LogicApplication& powerLogicApp, host::RunningObjects& objects,
              const std::vector<std::string>& oldNames, const std::vector<std::string>& newNames) {
-    const std::string text = attempt("The ECO file was not written", notUpdated,
-                                     [&] { return ecoText(oldNames, newNames); });
+    const std::string text =
+        attempt("The ECO file was not written", [&] { return ecoText(oldNames, newNames); });
     const std::string fileName =
-        attempt("Sequate could not read the schematic's name from PowerLogic", notUpdated,
+        attempt("Sequate could not read the schematic's name from PowerLogic",
                 [&] { return schematicEcoName(powerLogicApp); });
-    const auto pcb = attempt("Sequate could not reach PowerPCB", notUpdated,
-                             [&] { return attachPowerPcb(objects); });
-    const auto layout =
-        attempt("Sequate could not take the layout open in PowerPCB", notUpdated,
-                [&] { return present(pcb->CurrentDocument(), "no layout is open"); });
-    const auto folder = attempt("Sequate could not make a folder for the ECO file", notUpdated,
+    const auto layout = openLayout(objects);
+    const auto folder = attempt("Sequate could not make a folder for the ECO file",
                                 [] { return std::make_unique<PrivateFolder>(); });
     const std::string path = (folder->path() / fileName).string();
-    attempt("Sequate could not write the ECO file", notUpdated,
-            [&] { writeFileAtomically(path, text); });
-    attempt("PowerPCB could not read the ECO file \"" + path + "\"", perhapsUpdated,
-            [&] { layout->ReadEcoFile(path); });
-    attempt("Sequate could not delete the ECO file \"" + path + "\"", updated,
-            [&] { folder->remove(); });
+    attempt("Sequate could not write the ECO file", [&] { writeFileAtomically(path, text); });
+    readIntoLayout(*layout, *folder, path);
+    try {
+        folder->remove();
+    } catch (const std::exception& e) {
+        throw HandOffFailure{host::EcoOutcome::FileLeftOver,
+                             "The layout in PowerPCB has the renames, but Sequate could not delete "
+                             "the ECO file \"" +
+                                 path + "\": " + withoutFullStop(e.what()) + "."};
+    }
 }
 
 } // namespace
 
-bool AlsoInPCB(host::LogicApplication& powerLogicApp, host::RunningObjects& objects,
-               const std::vector<std::string>& oldNames, const std::vector<std::string>& newNames,
-               EcoUi& ui) {
+std::string layoutUnreachable(host::RunningObjects& objects) {
+    try {
+        openLayout(objects);
+        return {};
+    } catch (const HandOffFailure& failure) {
+        return failure.message;
+    }
+}
+
+host::EcoDelivery AlsoInPCB(host::LogicApplication& powerLogicApp, host::RunningObjects& objects,
+                            const std::vector<std::string>& oldNames,
+                            const std::vector<std::string>& newNames) {
     try {
         handOff(powerLogicApp, objects, oldNames, newNames);
-        return true;
+        return {};
     } catch (const HandOffFailure& failure) {
-        ui.showCritical(failure.message);
-        return false;
+        return {failure.outcome, failure.message};
+    } catch (...) {
+        return {host::EcoOutcome::NotDelivered,
+                "The ECO file could not be handed to PowerPCB: an unexpected problem."};
     }
 }
 

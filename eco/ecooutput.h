@@ -4,6 +4,7 @@
 // the user chose ("Write only"), and the hand-off to the running PowerPCB ("Write and force
 // read in PCB"). The window's dialogs and message boxes are reached through EcoUi.
 
+#include "host/ecodelivery.h"
 #include "host/powerlogic.h"
 #include "host/runningobjects.h"
 
@@ -19,8 +20,6 @@ public:
     virtual ~EcoUi() = default;
     // The save form of the file dialog with the given filter; empty on Cancel.
     virtual std::optional<std::string> chooseSaveFile(const std::string& filter) = 0;
-    // A message box, critical icon, title "Sequate".
-    virtual void showCritical(const std::string& text) = 0;
 };
 
 // A name the ECO format cannot carry, or a file that cannot be written; what() says which.
@@ -42,16 +41,23 @@ void WriteEco(const std::string& path, const std::vector<std::string>& oldNames,
 // The name up to and including its first "."; a name without "." gets one appended.
 std::string ChangeFileName(const std::string& name);
 
-// "Write only": asks for the file and writes it; reports a failure, says nothing on Cancel.
-void ShowFileDialog(const std::vector<std::string>& oldNames,
-                    const std::vector<std::string>& newNames, EcoUi& ui);
+// "Write only": checks the names, asks for the file and writes it. Delivered, Cancelled, or
+// NotDelivered with the path and the reason.
+host::EcoDelivery ShowFileDialog(const std::vector<std::string>& oldNames,
+                                 const std::vector<std::string>& newNames, EcoUi& ui);
+
+// Why PowerPCB cannot take an ECO file now (it is not running, or has no layout open); empty
+// when it can. Asked before a pass renames anything.
+std::string layoutUnreachable(host::RunningObjects& objects);
 
 // "Write and force read in PCB": the file goes to a private folder in the temporary folder,
-// PowerPCB reads it, and it is deleted with its folder. Returns true when every step
-// succeeded. Reports every failure through ui and never throws; the schematic's renames stay
-// either way.
-bool AlsoInPCB(host::LogicApplication& powerLogicApp, host::RunningObjects& objects,
-               const std::vector<std::string>& oldNames, const std::vector<std::string>& newNames,
-               EcoUi& ui);
+// PowerPCB reads it, and it is deleted with its folder. Never throws; the outcome says what
+// the layout got: NotDelivered when it got nothing (PowerPCB unreachable, the file not written,
+// or refused whole by PowerPCB), FileLeftOver when it read the file that could then not be
+// deleted, Unknown when PowerPCB stopped answering while it read (the file is kept for the
+// user to read in by hand).
+host::EcoDelivery AlsoInPCB(host::LogicApplication& powerLogicApp, host::RunningObjects& objects,
+                            const std::vector<std::string>& oldNames,
+                            const std::vector<std::string>& newNames);
 
 } // namespace sequate::eco

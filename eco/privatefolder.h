@@ -20,6 +20,8 @@ public:
     const std::filesystem::path& path() const { return mPath; }
     // Removes the folder with its files; throws std::runtime_error with the reason.
     void remove();
+    // Leaves the folder and its files for the user: PowerPCB may still be reading them.
+    void keep() { mRemoved = true; }
 
 private:
     std::filesystem::path mPath;

@@ -9,27 +9,24 @@ namespace {
 // into its toolkit's form.
 constexpr const char* ecoFileFilter = "ECO files (*.eco) |*.eco|";
 
-void writeChosenFile(const std::vector<std::string>& oldNames,
-                     const std::vector<std::string>& newNames, EcoUi& ui) {
-    // Names the file cannot carry are refused before the user is asked for a file.
-    const std::string text = ecoText(oldNames, newNames);
-    const auto chosen = ui.chooseSaveFile(ecoFileFilter);
-    // Some dialogs give an empty name for Cancel.
-    if (!chosen || chosen->empty())
-        return;
-    writeFileAtomically(*chosen, text);
-}
-
 } // namespace
 
-void ShowFileDialog(const std::vector<std::string>& oldNames,
-                    const std::vector<std::string>& newNames, EcoUi& ui) {
+host::EcoDelivery ShowFileDialog(const std::vector<std::string>& oldNames,
+                                 const std::vector<std::string>& newNames, EcoUi& ui) {
     try {
-        writeChosenFile(oldNames, newNames, ui);
+        // Names the file cannot carry are refused before the user is asked for a file.
+        const std::string text = ecoText(oldNames, newNames);
+        const auto chosen = ui.chooseSaveFile(ecoFileFilter);
+        // Some dialogs give an empty name for Cancel.
+        if (!chosen || chosen->empty())
+            return {host::EcoOutcome::Cancelled, {}};
+        writeFileAtomically(*chosen, text);
+        return {};
     } catch (const EcoError& e) {
-        ui.showCritical(e.what());
+        return {host::EcoOutcome::NotDelivered, e.what()};
     } catch (const std::exception& e) {
-        ui.showCritical(std::string("The ECO file was not written: ") + e.what());
+        return {host::EcoOutcome::NotDelivered,
+                std::string("The ECO file was not written: ") + e.what()};
     }
 }
 

@@ -4,6 +4,7 @@
 // the report window, the ECO step and message boxes. The Qt window implements it; tests and
 // the headless runner implement it without a display.
 
+#include "host/ecodelivery.h"
 #include "progressbar.h"
 
 #include <string>
@@ -40,9 +41,16 @@ public:
     virtual void appendNotChanged(const std::string& text) = 0;
     virtual void showNotChanged() = 0;
 
-    // The ECO step at the end of a completed pass; the rename records are in state.
-    virtual void ShowFileDialog(const FormState& state) = 0;
-    virtual void AlsoInPCB(const FormState& state) = 0;
+    // The ECO step at the end of a pass, before PowerLogic's pass ends; the rename records are
+    // in state. Each says what came of it.
+    virtual host::EcoDelivery ShowFileDialog(const FormState& state) = 0;
+    virtual host::EcoDelivery AlsoInPCB(const FormState& state) = 0;
+    // Asked before the first rename of a pass that hands its file to PowerPCB: why PowerPCB
+    // cannot take it now, or empty.
+    virtual std::string layoutUnreachable() = 0;
+    // After Cancel in the save dialog: keep the renames without an ECO file (true), or undo
+    // them (false, the default answer).
+    virtual bool keepRenamesWithoutEco() = 0;
 
     virtual void showMessage(MessageStyle style, const std::string& title,
                              const std::string& text) = 0;

@@ -1,5 +1,6 @@
 #include "numberingpass.h"
 
+#include "host/partnamerules.h"
 #include "hostrenames.h"
 #include "partnumber.h"
 #include "passstop.h"
@@ -105,6 +106,7 @@ public:
             begin();
             if (mPlan.stop)
                 throw PlannedStop(*mPlan.stop);
+            checkTheLayoutCanFollow();
             apply();
         } catch (const PlannedStop& problem) {
             return stopWith(std::string(problem.what()) +
@@ -121,6 +123,30 @@ public:
     }
 
 private:
+    // With an ECO file asked for, every name the pass gives or takes must be one the file and
+    // the layout can carry, and PowerPCB must be there to read it: found now, a refusal costs
+    // nothing.
+    void checkTheLayoutCanFollow() {
+        if (!mWindow.chkSend())
+            return;
+        mActivity = "checking the names for the layout";
+        for (const PlannedRename& rename : mPlan.renames) {
+            if (const std::string problem = host::layoutNameProblem(rename.from); !problem.empty())
+                throw PlannedStop("The ECO file for the layout cannot name " + rename.from + ": " +
+                                  problem + ".");
+            if (const std::string problem = host::layoutNameProblem(rename.to); !problem.empty())
+                throw PlannedStop(rename.from + " would be renamed to " + rename.to +
+                                  ", which the layout cannot carry: " + problem + ".");
+        }
+        if (!mWindow.optDirect())
+            return;
+        mActivity = "reaching the layout in PowerPCB";
+        if (const std::string problem = mWindow.layoutUnreachable(); !problem.empty())
+            throw PlannedStop(problem +
+                              "\n\nStart PowerPCB with the layout open, or choose \"Write "
+                              "only\", and press Run again.");
+    }
+
     void apply() {
         mActivity = "renaming the components";
         const std::vector<PlannedRename> renames = hostRenames(mRead.snapshot, mPlan);
@@ -175,43 +201,54 @@ private:
         }
     }
 
+    // The schematic is renamed; the pass completes only if the layout can follow. Where the
+    // ECO file did not reach it, the renames are undone, unless the user keeps them knowingly.
     PassResult finish() {
-        PassResult result;
-        result.completed = true;
         for (const PlannedRename& rename : mPlan.renames) {
-            result.renames.emplace_back(rename.from, rename.to);
             mState.TallennaMuuttamaton(rename.from);
             mState.TallennaMuutettu(rename.to);
         }
+        const host::EcoDelivery delivery = deliverEco();
+        switch (delivery.outcome) {
+        case host::EcoOutcome::Cancelled:
+            if (!mWindow.keepRenamesWithoutEco())
+                return stop("No ECO file was written: the save dialog was cancelled.");
+            break;
+        case host::EcoOutcome::NotDelivered:
+            return stop(delivery.message);
+        case host::EcoOutcome::FileLeftOver:
+        case host::EcoOutcome::Unknown:
+            mWindow.showMessage(MessageStyle::Critical, "Sequate", delivery.message);
+            break;
+        case host::EcoOutcome::Delivered:
+            break;
+        }
+        PassResult result;
+        result.completed = true;
+        for (const PlannedRename& rename : mPlan.renames)
+            result.renames.emplace_back(rename.from, rename.to);
         result.unnamed = mPlan.unnamed;
         mState.unnamedNames = mPlan.unnamed;
         if (!mState.unnamedNames.empty())
             naytaNimeamattomat(mState, mWindow);
-        writeEco();
         endPass();
         return result;
     }
 
-    void writeEco() {
+    host::EcoDelivery deliverEco() {
         try {
-            if (!mWindow.chkSend())
-                return;
-            if (mWindow.optECO())
-                mWindow.ShowFileDialog(mState);
-            if (mWindow.optDirect())
-                mWindow.AlsoInPCB(mState);
+            if (mWindow.chkSend() && mWindow.optECO())
+                return mWindow.ShowFileDialog(mState);
+            if (mWindow.chkSend() && mWindow.optDirect())
+                return mWindow.AlsoInPCB(mState);
+            return {};
         } catch (const std::exception& problem) {
-            ecoFailed(problem.what());
+            return {host::EcoOutcome::NotDelivered,
+                    std::string("The ECO file could not be written: ") + problem.what() + "."};
         } catch (...) {
-            ecoFailed("an unexpected problem");
+            return {host::EcoOutcome::NotDelivered,
+                    "The ECO file could not be written: an unexpected problem."};
         }
-    }
-
-    // The schematic's renames are done by now: the pass still closes as usual.
-    void ecoFailed(const std::string& reason) {
-        mWindow.showMessage(MessageStyle::Critical, "Sequate",
-                            "The ECO file could not be written: " + reason +
-                                ".\n\nThe renames in the schematic stay.");
     }
 
     PassResult stop(const std::string& problem) {

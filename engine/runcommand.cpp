@@ -18,8 +18,24 @@ std::optional<PassResult> runIfAcceptable(FormState& state, FormWindow& window, 
 } // namespace
 
 bool CheckTextBox(const std::string& text) {
+    return !acceptableStart(text);
+}
+
+std::optional<std::int16_t> acceptableStart(const std::string& text) {
+    // A start below 1 gives names such as R0, C-5 or a bare "-1", and a fraction would be
+    // rounded without a word: only whole numbers from 1 up are taken.
+    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    const std::size_t first = text.find_first_not_of(" \t");
+    const std::size_t last = text.find_last_not_of(" \t");
+    if (first == std::string::npos)
+        return std::nullopt;
+    for (std::size_t i = first; i <= last; ++i)
+        if (!digit(text[i]))
+            return std::nullopt;
     const auto number = toInt16(text);
-    return !number || *number == 0;
+    if (!number || *number < 1)
+        return std::nullopt;
+    return number;
 }
 
 std::optional<PassResult> pressRun(FormState& state, FormWindow& window) {

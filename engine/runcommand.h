@@ -6,14 +6,17 @@
 #include "formwindow.h"
 #include "numberingpass.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
 namespace sequate::engine {
 
-// True when the start box's text is NOT an acceptable start number: empty, 0, or no whole
-// number in -32768..32767.
+// True when the start box's text is NOT an acceptable start number. Old program: CheckTextBox.
 bool CheckTextBox(const std::string& text);
+
+// The start box's number when it is a whole number from 1 to 32767, blanks around it allowed.
+std::optional<std::int16_t> acceptableStart(const std::string& text);
 
 // The button's handler and the firewall of a pass: no exception leaves it.
 void cmdRun_Click(FormState& state, FormWindow& window);

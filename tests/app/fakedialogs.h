@@ -30,6 +30,8 @@ public:
     std::vector<QUrl> urls;                         // every address asked to open
     Browser browser = Browser::Opens;
     std::function<void()> whileFileDialogOpen; // runs while the file dialog is "on screen"
+    bool keepOnCancel = false;
+    int cancelQuestions = 0;
 
     void showMessage(QWidget*, engine::MessageStyle style, const QString& title,
                      const QString& text) override {
@@ -51,6 +53,11 @@ public:
             return std::nullopt;
         }
         return chosen;
+    }
+
+    bool keepRenamesWithoutEco(QWidget*) override {
+        ++cancelQuestions;
+        return keepOnCancel;
     }
 
     bool openUrl(const QUrl& url) override {

@@ -42,16 +42,10 @@ TEST_P(BadStartTest, SaysSoAndStartsNoPass) {
     EXPECT_EQ(hosts->logic.openNames(), (std::vector<std::string>{"R5", "R7"}));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Run, BadStartTest,
-    ::testing::Values(BadStart{"optStart", "", "Illegal Value"},
-                      BadStart{"optStart", "0", "Illegal Value"},
-                      BadStart{"optStart", "abc", "Illegal Value"},
-                      BadStart{"optStart", "32768", "Illegal Value"},
-                      BadStart{"optSelected", "0", "Illegal value in Start textbox"},
-                      BadStart{"optSelected", "", "Illegal value in Start textbox"},
-                      BadStart{"optSelected", "1x", "Illegal value in Start textbox"},
-                      BadStart{"optSelected", "-32769", "Illegal value in Start textbox"}));
+INSTANTIATE_TEST_SUITE_P(Run, BadStartTest,
+                         ::testing::Values(BadStart{"optStart", "0", "Illegal Value"},
+                                           BadStart{"optSelected", "1.5",
+                                                    "Illegal value in Start textbox"}));
 
 TEST_F(WindowTest, RunWithoutAStartOptionDoesNothing) {
     start({document("amp.sch", {"R5", "R7"})});

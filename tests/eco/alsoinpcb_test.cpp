@@ -1,5 +1,4 @@
 #include "eco/ecooutput.h"
-#include "fakeecoui.h"
 #include "filesizelimit.h"
 #include "golden.h"
 #include "host/sim/simpowerlogic.h"
@@ -9,6 +8,7 @@
 #include "undeletable.h"
 
 #include <cstdlib>
+#include <functional>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -22,7 +22,7 @@ using host::sim::LayoutData;
 using host::sim::SimPowerLogic;
 using host::sim::SimPowerPcb;
 using host::sim::SimRunningObjects;
-using test::FakeEcoUi;
+using Outcome = host::EcoOutcome;
 using test::ScratchFolder;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
@@ -46,7 +46,7 @@ struct Snapshot {
 };
 
 class AlsoInPcbTest : public ::testing::Test {
-protected:
+public:
     AlsoInPcbTest() : logic({schematic("amp.sch")}), pcb(LayoutData{"amp.pcb", layoutBefore}) {
         if (const char* old = std::getenv("TMPDIR"))
             savedTmpdir = old;
@@ -65,11 +65,11 @@ protected:
             ::unsetenv("TMPDIR");
     }
 
-    bool run(SimPowerLogic* logicRunning, SimPowerPcb* pcbRunning) {
+    host::EcoDelivery run(SimPowerLogic* logicRunning, SimPowerPcb* pcbRunning) {
         SimRunningObjects objects(logicRunning, pcbRunning);
-        return AlsoInPCB(*logic.application(), objects, oldNames, newNames, ui);
+        return AlsoInPCB(*logic.application(), objects, oldNames, newNames);
     }
-    bool run() { return run(&logic, &pcb); }
+    host::EcoDelivery run() { return run(&logic, &pcb); }
 
     Snapshot snapshot() const {
         Snapshot s;
@@ -90,14 +90,12 @@ protected:
     ScratchFolder tmp;
     SimPowerLogic logic;
     SimPowerPcb pcb;
-    FakeEcoUi ui;
     std::vector<std::string> calls;
     std::optional<Snapshot> duringRead;
 };
 
 TEST_F(AlsoInPcbTest, PowerPcbReadsTheFileFromAPrivateFolderThatIsThenRemoved) {
-    EXPECT_TRUE(run());
-    EXPECT_THAT(ui.messages, IsEmpty());
+    EXPECT_EQ(run().outcome, Outcome::Delivered);
     EXPECT_EQ(pcb.layout()->parts, layoutAfter);
     EXPECT_THAT(pcb.log(), IsEmpty());
 
@@ -117,7 +115,7 @@ TEST_F(AlsoInPcbTest, ReachesPowerPcbAndItsLayoutBeforeWritingAnything) {
         if (call == "PcbApplication.CurrentDocument")
             writtenWhenAttached = tmp.entries();
     });
-    EXPECT_TRUE(run());
+    EXPECT_EQ(run().outcome, Outcome::Delivered);
     EXPECT_THAT(calls, ElementsAre("LogicApplication.CurrentDocument", "LogicDocument.Name",
                                    "PcbApplication.CurrentDocument", "PcbDocument.ReadEcoFile"));
     EXPECT_THAT(writtenWhenAttached, IsEmpty());
@@ -133,7 +131,8 @@ class AlsoInPcbNames : public AlsoInPcbTest, public ::testing::WithParamInterfac
 TEST_P(AlsoInPcbNames, TheFileIsNamedAfterTheSchematic) {
     SimPowerLogic named({schematic(GetParam().schematic)});
     SimRunningObjects objects(&named, &pcb);
-    EXPECT_TRUE(AlsoInPCB(*named.application(), objects, oldNames, newNames, ui));
+    EXPECT_EQ(AlsoInPCB(*named.application(), objects, oldNames, newNames).outcome,
+              Outcome::Delivered);
     ASSERT_TRUE(duringRead);
     ASSERT_EQ(duringRead->entries.size(), 2u);
     EXPECT_EQ(duringRead->entries[1], duringRead->entries[0] + GetParam().ecoFile);
@@ -146,76 +145,69 @@ INSTANTIATE_TEST_SUITE_P(Names, AlsoInPcbNames,
                                            NameCase{"amp", "amp.eco"},
                                            NameCase{"../../../amp.sch", "amp.eco"}));
 
-TEST_F(AlsoInPcbTest, PowerPcbNotRunningWritesNothing) {
-    EXPECT_FALSE(run(&logic, nullptr));
-    EXPECT_THAT(ui.messages,
-                ElementsAre("Sequate could not reach PowerPCB: PowerPCB is not running (error "
-                            "429).\n\nThe layout in PowerPCB was not updated; the renames in the "
-                            "schematic stay as they are."));
-    EXPECT_THAT(tmp.entries(), IsEmpty());
-}
-
-TEST_F(AlsoInPcbTest, NoLayoutOpenWritesNothing) {
-    pcb.setLayout(std::nullopt);
-    EXPECT_FALSE(run());
-    EXPECT_THAT(ui.messages,
-                ElementsAre("Sequate could not take the layout open in PowerPCB: "
-                            "PcbApplication.CurrentDocument: no layout is open (error "
-                            "0x80040202).\n\nThe layout in PowerPCB was not updated; the renames "
-                            "in the schematic stay as they are."));
-    EXPECT_THAT(tmp.entries(), IsEmpty());
-}
-
-TEST_F(AlsoInPcbTest, ASchematicNameThatCannotBeReadStopsBeforePowerPcb) {
-    logic.failCall(2, HostCode::ServerUnavailable);
-    EXPECT_FALSE(run());
-    EXPECT_THAT(ui.messages,
-                ElementsAre("Sequate could not read the schematic's name from PowerLogic: "
-                            "LogicDocument.Name failed with 0x800706BA (failure injected by the "
-                            "test) (error 0x800706BA).\n\nThe layout in PowerPCB was not "
-                            "updated; the renames in the schematic stay as they are."));
-    EXPECT_EQ(pcb.callCount(), 0u);
-}
-
-TEST_F(AlsoInPcbTest, AMissingTemporaryFolderIsReported) {
-    ::setenv("TMPDIR", (tmp / "gone").c_str(), 1);
-    EXPECT_FALSE(run());
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_THAT(ui.messages[0], MatchesRegex("Cannot find the temporary folder for the ECO file: "
-                                             ".+\\.\n\nThe layout in PowerPCB was not updated; "
-                                             "the renames in the schematic stay as they are\\."));
-    EXPECT_EQ(pcb.layout()->parts, layoutBefore);
+// Every way the layout can miss the file: nothing reaches it, and the message says why.
+TEST_F(AlsoInPcbTest, FailuresBeforeTheReadLeaveTheLayoutAndNoFile) {
+    const struct {
+        const char* what;
+        std::function<void(AlsoInPcbTest&)> arrange;
+        std::string message; // a regular expression
+    } cases[] = {
+        {"PowerPCB not running", [](AlsoInPcbTest&) {},
+         "Sequate could not reach PowerPCB: PowerPCB is not running \\(error 429\\)\\."},
+        {"no layout open", [](AlsoInPcbTest& t) { t.pcb.setLayout(std::nullopt); },
+         "Sequate could not take the layout open in PowerPCB: PcbApplication.CurrentDocument: "
+         "no layout is open \\(error 0x80040202\\)\\."},
+        {"schematic name unreadable",
+         [](AlsoInPcbTest& t) { t.logic.failCall(2, HostCode::ServerUnavailable); },
+         "Sequate could not read the schematic's name from PowerLogic: LogicDocument.Name failed "
+         "with 0x800706BA \\(failure injected by the test\\) \\(error 0x800706BA\\)\\."},
+        {"no temporary folder",
+         [](AlsoInPcbTest& t) { ::setenv("TMPDIR", (t.tmp / "gone").c_str(), 1); },
+         "Cannot find the temporary folder for the ECO file: .+\\."},
+        {"PowerPCB refuses the file",
+         [](AlsoInPcbTest& t) { t.pcb.failCall(2, HostCode::FileNotFound); },
+         "PowerPCB did not read the ECO file: PcbDocument\\.ReadEcoFile failed with 0x80070002 "
+         "\\(failure injected by the test\\) \\(error 0x80070002\\)\\."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        AlsoInPcbTest& self = *this;
+        c.arrange(self);
+        const auto delivery =
+            std::string(c.what) == "PowerPCB not running" ? run(&logic, nullptr) : run();
+        EXPECT_EQ(delivery.outcome, Outcome::NotDelivered);
+        EXPECT_THAT(delivery.message, MatchesRegex(c.message));
+        EXPECT_EQ(pcb.layout() ? pcb.layout()->parts : layoutBefore, layoutBefore);
+        EXPECT_THAT(tmp.entries(), IsEmpty());
+        ::setenv("TMPDIR", tmp.path().c_str(), 1);
+        pcb.setLayout(LayoutData{"amp.pcb", layoutBefore});
+    }
 }
 
 TEST_F(AlsoInPcbTest, AFileThatCannotBeWrittenIsReportedAndLeavesNothing) {
-    bool result = true;
+    host::EcoDelivery delivery;
     {
         test::FileSizeLimit limit(40);
-        result = run();
+        delivery = run();
     }
-
-    EXPECT_FALSE(result);
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_THAT(ui.messages[0],
+    EXPECT_EQ(delivery.outcome, Outcome::NotDelivered);
+    EXPECT_THAT(delivery.message,
                 MatchesRegex("Cannot write the ECO file \".*/sequate-eco-....../amp\\.eco\": File "
-                             "too large\\.\n\nThe layout in PowerPCB was not updated; the renames "
-                             "in the schematic stay as they are\\."));
+                             "too large\\."));
     EXPECT_FALSE(duringRead);
     EXPECT_THAT(tmp.entries(), IsEmpty());
 }
 
-TEST_F(AlsoInPcbTest, AFailedReadIsReportedAndTheFileRemoved) {
-    pcb.failCall(2, HostCode::FileNotFound);
-    EXPECT_FALSE(run());
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_THAT(ui.messages[0],
-                MatchesRegex("PowerPCB could not read the ECO file \".*/sequate-eco-....../"
-                             "amp\\.eco\": PcbDocument\\.ReadEcoFile failed with 0x80070002 "
-                             "\\(failure injected by the test\\) \\(error 0x80070002\\)\\.\n\n"
-                             "Check the layout in PowerPCB: it may lack the renames\\. The "
-                             "renames in the schematic stay as they are\\."));
-    EXPECT_EQ(pcb.layout()->parts, layoutBefore);
-    EXPECT_THAT(tmp.entries(), IsEmpty());
+// Nobody knows whether a read that got no answer took effect: the file stays for the user.
+TEST_F(AlsoInPcbTest, AReadWithoutAnAnswerKeepsTheFileAndSaysWhere) {
+    pcb.failCall(2, HostCode::Timeout);
+    const auto delivery = run();
+    EXPECT_EQ(delivery.outcome, Outcome::Unknown);
+    const Snapshot left = snapshot();
+    ASSERT_EQ(left.entries.size(), 2u);
+    const std::string kept = (tmp.path() / left.entries[1]).string();
+    EXPECT_NE(delivery.message.find("\"" + kept + "\""), std::string::npos) << delivery.message;
+    EXPECT_EQ(test::fileBytes(kept), test::golden("twosections.eco"));
 }
 
 TEST_F(AlsoInPcbTest, AFileThatCannotBeDeletedIsReported) {
@@ -226,30 +218,38 @@ TEST_F(AlsoInPcbTest, AFileThatCannotBeDeletedIsReported) {
             pinned = std::make_unique<test::Undeletable>(tmp.path() / s.entries.at(1));
         }
     });
-    const bool result = run();
+    const auto delivery = run();
     if (!pinned->ok())
         GTEST_SKIP() << "no way to make a file undeletable here";
-    EXPECT_FALSE(result);
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_THAT(ui.messages[0],
-                MatchesRegex("Sequate could not delete the ECO file \".*/sequate-eco-....../"
-                             "amp\\.eco\": .+\\.\n\nThe layout in PowerPCB has the renames\\."));
+    EXPECT_EQ(delivery.outcome, Outcome::FileLeftOver);
+    EXPECT_THAT(delivery.message,
+                MatchesRegex("The layout in PowerPCB has the renames, but Sequate could not "
+                             "delete the ECO file \".*/sequate-eco-....../amp\\.eco\": .+\\."));
     EXPECT_EQ(pcb.layout()->parts, layoutAfter);
 }
 
 TEST_F(AlsoInPcbTest, ARefusedNameReachesNeitherHost) {
     SimRunningObjects objects(&logic, &pcb);
-    EXPECT_FALSE(AlsoInPCB(*logic.application(), objects, {"R1"}, {"R 1"}, ui));
-    EXPECT_THAT(ui.messages, ElementsAre("The ECO file was not written: the new name \"R 1\" of "
-                                         "rename 1 contains a blank.\n\nThe layout in PowerPCB "
-                                         "was not updated; the renames in the schematic stay as "
-                                         "they are."));
+    const auto delivery = AlsoInPCB(*logic.application(), objects, {"R1"}, {"R 1"});
+    EXPECT_EQ(delivery.outcome, Outcome::NotDelivered);
+    EXPECT_EQ(delivery.message,
+              "The ECO file was not written: the new name \"R 1\" of rename 1 contains a blank.");
     EXPECT_THAT(calls, IsEmpty());
+}
+
+TEST_F(AlsoInPcbTest, LayoutUnreachableSaysWhyOrNothing) {
+    SimRunningObjects objects(&logic, &pcb);
+    EXPECT_EQ(layoutUnreachable(objects), "");
+    pcb.setLayout(std::nullopt);
+    EXPECT_THAT(layoutUnreachable(objects), ::testing::HasSubstr("no layout is open"));
+    SimRunningObjects withoutPcb(&logic, nullptr);
+    EXPECT_THAT(layoutUnreachable(withoutPcb), ::testing::HasSubstr("PowerPCB is not running"));
+    EXPECT_THAT(tmp.entries(), IsEmpty());
 }
 
 TEST_F(AlsoInPcbTest, APassWithoutRenamesStillHandsOverOneEmptySection) {
     SimRunningObjects objects(&logic, &pcb);
-    EXPECT_TRUE(AlsoInPCB(*logic.application(), objects, {}, {}, ui));
+    EXPECT_EQ(AlsoInPCB(*logic.application(), objects, {}, {}).outcome, Outcome::Delivered);
     ASSERT_TRUE(duringRead);
     EXPECT_EQ(duringRead->bytes, test::golden("norows.eco"));
     EXPECT_EQ(pcb.layout()->parts, layoutBefore);
@@ -280,10 +280,10 @@ TEST_F(AlsoInPcbTest, HandsPowerPcbAFullPathEvenWhenTheTemporaryFolderIsGivenRel
     fs::current_path(tmp.path());
     ::setenv("TMPDIR", ".", 1);
     Objects objects(logic);
-    const bool handedOver = AlsoInPCB(*logic.application(), objects, oldNames, newNames, ui);
+    const auto handedOver = AlsoInPCB(*logic.application(), objects, oldNames, newNames);
     fs::current_path(workingFolder);
 
-    EXPECT_TRUE(handedOver);
+    EXPECT_EQ(handedOver.outcome, Outcome::Delivered);
     EXPECT_TRUE(fs::path(objects.pcb->document->readPath).is_absolute())
         << objects.pcb->document->readPath;
 }

@@ -13,7 +13,9 @@
 #include "scratchfolder.h"
 #include "tools/pass/headlesswindow.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <functional>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <random>
@@ -22,6 +24,7 @@
 namespace sequate::eco {
 namespace {
 
+using host::HostCode;
 using host::sim::ComponentData;
 using host::sim::DocumentData;
 using host::sim::LayoutData;
@@ -37,15 +40,18 @@ public:
         ui.choice = std::move(chosenFile);
     }
 
-    void ShowFileDialog(const engine::FormState& state) override {
+    host::EcoDelivery ShowFileDialog(const engine::FormState& state) override {
         ++fileDialogs;
-        eco::ShowFileDialog(state.oldNames, state.newNames, ui);
+        return eco::ShowFileDialog(state.oldNames, state.newNames, ui);
     }
-    void AlsoInPCB(const engine::FormState& state) override {
+    host::EcoDelivery AlsoInPCB(const engine::FormState& state) override {
         ++pcbHandOffs;
-        handedOver =
-            eco::AlsoInPCB(*state.powerLogicApp, mObjects, state.oldNames, state.newNames, ui);
+        const auto delivery =
+            eco::AlsoInPCB(*state.powerLogicApp, mObjects, state.oldNames, state.newNames);
+        handedOver = delivery.outcome == host::EcoOutcome::Delivered;
+        return delivery;
     }
+    std::string layoutUnreachable() override { return eco::layoutUnreachable(mObjects); }
 
     test::FakeEcoUi ui;
     bool handedOver = false;
@@ -124,7 +130,7 @@ TEST_F(EcoEndToEnd, PowerPcbReadingTheHandOffHasTheSchematicsNames) {
     std::size_t renames = 0;
     for (int round = 0; round < 40; ++round) {
         const DocumentData schematic = generatedSchematic(random);
-        for (const char* start : {"1", "7", "-3"}) {
+        for (const char* start : {"1", "7", "100"}) {
             for (Options options : everyOption(start)) {
                 SCOPED_TRACE(::testing::Message()
                              << "round " << round << ", start " << start << ", " << options.label);
@@ -145,7 +151,7 @@ TEST_F(EcoEndToEnd, PowerPcbReadingTheHandOffHasTheSchematicsNames) {
                 ++completed;
                 renames += result->renames.size();
                 EXPECT_TRUE(window.handedOver);
-                EXPECT_THAT(window.ui.messages, IsEmpty());
+                EXPECT_THAT(window.messages, IsEmpty());
                 EXPECT_EQ(pcb.layout()->parts, logic.openNames());
                 EXPECT_THAT(pcb.log(), IsEmpty());
                 EXPECT_THAT(mTmp.entries(), IsEmpty());
@@ -179,7 +185,7 @@ TEST_F(EcoEndToEnd, TheFileWrittenOnlyCarriesThePassIntoALayout) {
                 continue;
             ++completed;
             EXPECT_EQ(window.fileDialogs, 1);
-            EXPECT_THAT(window.ui.messages, IsEmpty());
+            EXPECT_THAT(window.messages, IsEmpty());
 
             std::vector<std::string> layout = namesOf(schematic);
             EXPECT_THAT(host::sim::applyEcoText(test::fileBytes(path), "pass.eco", layout).log,
@@ -188,6 +194,201 @@ TEST_F(EcoEndToEnd, TheFileWrittenOnlyCarriesThePassIntoALayout) {
         }
     }
     EXPECT_GT(completed, 200);
+}
+
+// Schematic and layout are never left apart: a pass either leaves the layout with the
+// schematic's new names (or the file written where the user chose), or changes nothing in the
+// schematic, or, when PowerPCB stopped answering during the read, keeps the file that holds
+// exactly the pass's renames and says where.
+TEST_F(EcoEndToEnd, SchematicAndLayoutStayInStep) {
+    enum class Expect { InStep, Unchanged, FileKept };
+    struct Case {
+        const char* what;
+        bool writeOnly = false;
+        std::vector<std::string> layout = {"R7", "R3", "TP12"};
+        std::string start = "1";
+        std::function<void(SimPowerPcb&, EcoWindow&, test::ScratchFolder&)> arrange = {};
+        bool pcbRunning = true;
+        Expect expect = Expect::InStep;
+        std::string says = "";
+    };
+    const Case cases[] = {
+        {"delivered"},
+        {"PowerPCB not running",
+         false,
+         {"R7", "R3", "TP12"},
+         "1",
+         {},
+         false,
+         Expect::Unchanged,
+         "PowerPCB is not running"},
+        {"no layout open",
+         false,
+         {"R7", "R3", "TP12"},
+         "1",
+         [](SimPowerPcb& pcb, EcoWindow&, test::ScratchFolder&) { pcb.setLayout(std::nullopt); },
+         true,
+         Expect::Unchanged,
+         "no layout is open"},
+        {"a name the layout cannot carry",
+         false,
+         {"R7", "R3", "TP12"},
+         "32760",
+         {},
+         true,
+         Expect::Unchanged,
+         "the layout takes at most 15"},
+        {"the layout refuses the file",
+         false,
+         {"R7", "TP12"},
+         "1",
+         {},
+         true,
+         Expect::Unchanged,
+         "R3"},
+        {"the file cannot be written",
+         false,
+         {"R7", "R3", "TP12"},
+         "1",
+         [](SimPowerPcb&, EcoWindow&, test::ScratchFolder& tmp) {
+             ::setenv("TMPDIR", (tmp / "gone").c_str(), 1);
+         },
+         true,
+         Expect::Unchanged,
+         "temporary folder"},
+        {"PowerPCB stops answering while it reads",
+         false,
+         {"R7", "R3", "TP12"},
+         "1",
+         [](SimPowerPcb& pcb, EcoWindow&, test::ScratchFolder&) {
+             pcb.failCall(3, HostCode::Timeout); // its read, after two looks at the layout
+         },
+         true,
+         Expect::FileKept,
+         "read it into the layout"},
+        {"Cancel, then Undo",
+         true,
+         {"R7", "R3", "TP12"},
+         "1",
+         {},
+         true,
+         Expect::Unchanged,
+         "cancelled"},
+        {"Cancel, then Keep",
+         true,
+         {"R7", "R3", "TP12"},
+         "1",
+         [](SimPowerPcb&, EcoWindow& window, test::ScratchFolder&) { window.keepOnCancel = true; },
+         true,
+         Expect::InStep},
+    };
+    const std::vector<std::string> before = {"R7", "R3", "TP12"};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ::setenv("TMPDIR", mTmp.path().c_str(), 1);
+        DocumentData schematic{"board.sch", {}};
+        for (const std::string& name : before)
+            schematic.components.push_back({name, false, {{0, 0}}});
+        // A long letter code: from 32760 its name would pass the layout's fifteen characters.
+        schematic.components[2].name = c.start == "32760" ? "TESTPOINTPAD12" : "TP12";
+        const std::vector<std::string> start = namesOf(schematic);
+        SimPowerLogic logic({schematic});
+        SimPowerPcb pcb(LayoutData{"board.pcb", c.start == "32760" ? start : c.layout});
+        SimRunningObjects objects(&logic, c.pcbRunning ? &pcb : nullptr);
+        EcoWindow window(objects, "");
+        if (c.arrange)
+            c.arrange(pcb, window, mTmp);
+        engine::FormState state;
+        ASSERT_EQ(engine::Form_Load(state, window, objects), engine::StartupOutcome::Running);
+        window.controls = tools::Controls::allComponents(c.start);
+        window.controls.chkSend = true;
+        window.controls.optECO = c.writeOnly;
+        window.controls.optDirect = !c.writeOnly;
+        const auto layoutBefore = pcb.layout();
+        const auto result = engine::pressRun(state, window);
+        ASSERT_TRUE(result);
+        std::string shown;
+        for (const auto& message : window.messages)
+            shown += message.text + "\n";
+        EXPECT_NE(shown.find(c.says), std::string::npos) << shown;
+        switch (c.expect) {
+        case Expect::InStep:
+            EXPECT_TRUE(result->completed) << result->stopMessage;
+            EXPECT_NE(logic.openNames(), start);
+            if (!c.writeOnly)
+                EXPECT_EQ(pcb.layout()->parts, logic.openNames());
+            break;
+        case Expect::Unchanged:
+            EXPECT_FALSE(result->completed);
+            EXPECT_EQ(logic.openNames(), start);
+            EXPECT_EQ(pcb.layout() ? pcb.layout()->parts : std::vector<std::string>{},
+                      layoutBefore ? layoutBefore->parts : std::vector<std::string>{});
+            break;
+        case Expect::FileKept: {
+            EXPECT_TRUE(result->completed);
+            const std::size_t open = shown.find("kept at \"") + 9;
+            const std::string kept = shown.substr(open, shown.find('"', open) - open);
+            std::vector<std::string> oldNames;
+            std::vector<std::string> newNames;
+            for (const auto& [from, to] : result->renames) {
+                oldNames.push_back(from);
+                newNames.push_back(to);
+            }
+            EXPECT_EQ(test::fileBytes(kept), eco::ecoText(oldNames, newNames));
+            break;
+        }
+        }
+    }
+}
+
+// With the layout out of step with the schematic in any way, a pass never ends with a
+// schematic rename that the layout did not take.
+TEST_F(EcoEndToEnd, NoPassLeavesTheLayoutBehind) {
+    std::mt19937 random(23);
+    int completed = 0;
+    int undone = 0;
+    for (int round = 0; round < 60; ++round) {
+        const DocumentData schematic = generatedSchematic(random);
+        std::vector<std::string> layout = namesOf(schematic);
+        std::shuffle(layout.begin(), layout.end(), random);
+        layout.resize(layout.size() - std::min<std::size_t>(layout.size(), random() % 3));
+        if (random() % 2 == 0)
+            layout.push_back("R" + std::to_string(random() % 60));
+        for (Options options : everyOption("1")) {
+            SCOPED_TRACE(::testing::Message() << "round " << round << ", " << options.label);
+            SimPowerLogic logic({schematic});
+            SimPowerPcb pcb(LayoutData{"board.pcb", layout});
+            SimRunningObjects objects(&logic, &pcb);
+            EcoWindow window(objects, "");
+            engine::FormState state;
+            ASSERT_EQ(engine::Form_Load(state, window, objects), engine::StartupOutcome::Running);
+            window.controls = options.controls;
+            window.controls.chkSend = true;
+            window.controls.optDirect = true;
+            const auto result = engine::pressRun(state, window);
+            ASSERT_TRUE(result);
+            if (!result->completed) {
+                ++undone;
+                EXPECT_EQ(logic.openNames(), namesOf(schematic)) << result->stopMessage;
+                EXPECT_EQ(pcb.layout()->parts, layout);
+                continue;
+            }
+            ++completed;
+            std::vector<std::string> expected = layout;
+            std::vector<std::string> oldNames;
+            std::vector<std::string> newNames;
+            for (const auto& [from, to] : result->renames) {
+                oldNames.push_back(from);
+                newNames.push_back(to);
+            }
+            EXPECT_THAT(
+                host::sim::applyEcoText(eco::ecoText(oldNames, newNames), "pass.eco", expected).log,
+                IsEmpty());
+            EXPECT_EQ(pcb.layout()->parts, expected);
+        }
+    }
+    EXPECT_GT(completed, 20);
+    EXPECT_GT(undone, 20);
 }
 
 } // namespace

@@ -22,11 +22,10 @@ TEST(ShowFileDialog, AsksWithTheEcoFilterAndWritesTheChosenPathAsTyped) {
     ScratchFolder folder;
     FakeEcoUi ui;
     ui.choice = folder / "board";
-    ShowFileDialog(oldNames, newNames, ui);
+    EXPECT_EQ(ShowFileDialog(oldNames, newNames, ui).outcome, host::EcoOutcome::Delivered);
     EXPECT_THAT(ui.filters, ElementsAre("ECO files (*.eco) |*.eco|"));
     EXPECT_EQ(fileBytes(folder / "board"), test::golden("twosections.eco"));
     EXPECT_THAT(folder.entries(), ElementsAre("board"));
-    EXPECT_THAT(ui.messages, IsEmpty());
 }
 
 TEST(ShowFileDialog, APassWithoutRenamesStillWritesOneEmptySection) {
@@ -37,15 +36,14 @@ TEST(ShowFileDialog, APassWithoutRenamesStillWritesOneEmptySection) {
     EXPECT_EQ(fileBytes(folder / "none.eco"), test::golden("norows.eco"));
 }
 
-TEST(ShowFileDialog, CancelWritesNothingAndSaysNothing) {
+TEST(ShowFileDialog, CancelWritesNothingAndSaysSo) {
     for (const std::optional<std::string>& cancel :
          {std::optional<std::string>(), std::optional<std::string>("")}) {
         ScratchFolder folder;
         FakeEcoUi ui;
         ui.choice = cancel;
-        ShowFileDialog(oldNames, newNames, ui);
+        EXPECT_EQ(ShowFileDialog(oldNames, newNames, ui).outcome, host::EcoOutcome::Cancelled);
         EXPECT_EQ(ui.filters.size(), 1u);
-        EXPECT_THAT(ui.messages, IsEmpty());
         EXPECT_THAT(folder.entries(), IsEmpty());
     }
 }
@@ -54,18 +52,20 @@ TEST(ShowFileDialog, AFileThatCannotBeWrittenIsReportedWithPathAndReason) {
     ScratchFolder folder;
     FakeEcoUi ui;
     ui.choice = folder / "gone/board.eco";
-    ShowFileDialog(oldNames, newNames, ui);
-    EXPECT_THAT(ui.messages, ElementsAre("Cannot write the ECO file \"" + *ui.choice +
-                                         "\": No such file or directory."));
+    const auto delivery = ShowFileDialog(oldNames, newNames, ui);
+    EXPECT_EQ(delivery.outcome, host::EcoOutcome::NotDelivered);
+    EXPECT_EQ(delivery.message,
+              "Cannot write the ECO file \"" + *ui.choice + "\": No such file or directory.");
 }
 
 TEST(ShowFileDialog, ARefusedNameIsReportedBeforeTheUserChoosesAFile) {
     FakeEcoUi ui;
     ui.choice = "/nonexistent/never.eco";
-    ShowFileDialog({"R1"}, {"R\t2"}, ui);
+    const auto delivery = ShowFileDialog({"R1"}, {"R\t2"}, ui);
     EXPECT_THAT(ui.filters, IsEmpty());
-    EXPECT_THAT(ui.messages, ElementsAre("The ECO file was not written: the new name \"R\t2\" of "
-                                         "rename 1 contains a control character (U+0009)."));
+    EXPECT_EQ(delivery.outcome, host::EcoOutcome::NotDelivered);
+    EXPECT_EQ(delivery.message, "The ECO file was not written: the new name \"R\t2\" of rename 1 "
+                                "contains a control character (U+0009).");
 }
 
 } // namespace

@@ -23,12 +23,14 @@ Controls Controls::selectedComponents(const std::string& start, bool renameDupli
     return controls;
 }
 
-void HeadlessWindow::ShowFileDialog(const engine::FormState&) {
+host::EcoDelivery HeadlessWindow::ShowFileDialog(const engine::FormState&) {
     ++fileDialogs;
+    return delivery;
 }
 
-void HeadlessWindow::AlsoInPCB(const engine::FormState&) {
+host::EcoDelivery HeadlessWindow::AlsoInPCB(const engine::FormState&) {
     ++pcbHandOffs;
+    return delivery;
 }
 
 void HeadlessWindow::showMessage(engine::MessageStyle style, const std::string& title,

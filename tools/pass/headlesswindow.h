@@ -60,6 +60,11 @@ public:
     int notChangedShown = 0;
     int fileDialogs = 0;
     int pcbHandOffs = 0;
+    // How the ECO step goes, as a test sets it up.
+    host::EcoDelivery delivery;
+    std::string layoutProblem;
+    bool keepOnCancel = false;
+    int cancelQuestions = 0;
     std::vector<ShownMessage> messages;
 
     void AlwaysOnTop(bool onTop) override { topmost = onTop; }
@@ -80,8 +85,13 @@ public:
     void appendNotChanged(const std::string& text) override { notChangedText += text; }
     void showNotChanged() override { ++notChangedShown; }
 
-    void ShowFileDialog(const engine::FormState& state) override;
-    void AlsoInPCB(const engine::FormState& state) override;
+    host::EcoDelivery ShowFileDialog(const engine::FormState& state) override;
+    host::EcoDelivery AlsoInPCB(const engine::FormState& state) override;
+    std::string layoutUnreachable() override { return layoutProblem; }
+    bool keepRenamesWithoutEco() override {
+        ++cancelQuestions;
+        return keepOnCancel;
+    }
 
     void showMessage(engine::MessageStyle style, const std::string& title,
                      const std::string& text) override;

@@ -32,22 +32,23 @@ public:
         });
     }
 
-    void AlsoInPCB(const engine::FormState& state) override {
+    host::EcoDelivery AlsoInPCB(const engine::FormState& state) override {
         HeadlessWindow::AlsoInPCB(state);
         mHandedOver = false;
-        eco::AlsoInPCB(*state.powerLogicApp, mObjects, state.oldNames, state.newNames, *this);
+        const host::EcoDelivery delivery =
+            eco::AlsoInPCB(*state.powerLogicApp, mObjects, state.oldNames, state.newNames);
         // PowerPCB is asked to read the file only once it has been written.
         if (mHandedOver)
             ecoWritten = eco::ecoText(state.oldNames, state.newNames);
+        return delivery;
     }
+
+    std::string layoutUnreachable() override { return eco::layoutUnreachable(mObjects); }
 
     std::optional<std::string> ecoWritten;
 
 private:
     std::optional<std::string> chooseSaveFile(const std::string&) override { return std::nullopt; }
-    void showCritical(const std::string& text) override {
-        showMessage(engine::MessageStyle::Critical, "Sequate", text);
-    }
 
     host::RunningObjects& mObjects;
     bool mHandedOver = false;

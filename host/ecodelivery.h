@@ -1,0 +1,24 @@
+#pragma once
+
+// What came of handing a pass's renames to the layout: written to the file the user chose, or
+// read by PowerPCB. The ECO step reports it and the pass decides on it: a pass whose renames
+// did not reach the layout is undone, so that schematic and layout stay in step.
+
+#include <string>
+
+namespace sequate::host {
+
+enum class EcoOutcome {
+    Delivered,    // the file is written, or PowerPCB read it and it is deleted again
+    Cancelled,    // the user cancelled the save dialog: nothing was written
+    NotDelivered, // the file could not be written or PowerPCB could not read it
+    FileLeftOver, // PowerPCB read the file, but it could not be deleted afterwards
+    Unknown,      // PowerPCB stopped answering while it read the file; the file is kept
+};
+
+struct EcoDelivery {
+    EcoOutcome outcome = EcoOutcome::Delivered;
+    std::string message; // why, for every outcome but Delivered and Cancelled
+};
+
+} // namespace sequate::host
