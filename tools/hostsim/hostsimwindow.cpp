@@ -3,7 +3,9 @@
 #include "host/sim/statefile.h"
 #include "sheetview.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QListWidget>
@@ -11,6 +13,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QSplitter>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QVBoxLayout>
 #include <utility>
@@ -97,8 +100,23 @@ void HostSimWindow::fillOpenMenu() {
     }
 }
 
+QString HostSimWindow::proposedStatePath() const {
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty())
+        folder = QDir::homePath();
+    const QDir documents(folder);
+    const QString name = QFileInfo(mStateFile).completeBaseName();
+    QString path = documents.filePath(name + QStringLiteral(".json"));
+    for (int copy = 2; QFileInfo::exists(path); ++copy)
+        path = documents.filePath(QStringLiteral("%1-%2.json").arg(name).arg(copy));
+    return path;
+}
+
 void HostSimWindow::saveState() {
-    const QString path = QFileDialog::getSaveFileName(this, tr("Save simulator state"), mStateFile,
+    const QString proposed = proposedStatePath();
+    // The dialog would open elsewhere if the folder were missing, as on a fresh account.
+    QDir().mkpath(QFileInfo(proposed).path());
+    const QString path = QFileDialog::getSaveFileName(this, tr("Save simulator state"), proposed,
                                                       tr("State files (*.json)"));
     if (path.isEmpty())
         return;

@@ -8,11 +8,14 @@
 #include "tools/hostsim/sheetview.h"
 #include "tools/hostsim/simhosts.h"
 
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <vector>
@@ -160,6 +163,37 @@ TEST_F(HostSimWindowTest, TheOpenMenuOpensADocumentAndPowerLogicRaisesOpenDocume
     EXPECT_EQ(hosts.logic().openIndex(), 1u);
     EXPECT_EQ(sink.names, std::vector<std::string>{"other.sch"});
     app->unadvise(&sink);
+}
+
+// Points the documents folder at a temporary home for as long as it lives.
+class TemporaryHome {
+public:
+    TemporaryHome() : mHome(qgetenv("HOME")), mConfig(qgetenv("XDG_CONFIG_HOME")) {
+        qputenv("HOME", mFolder.path().toUtf8());
+        qputenv("XDG_CONFIG_HOME", (mFolder.path() + "/.config").toUtf8());
+    }
+    ~TemporaryHome() {
+        qputenv("HOME", mHome);
+        if (mConfig.isEmpty())
+            qunsetenv("XDG_CONFIG_HOME");
+        else
+            qputenv("XDG_CONFIG_HOME", mConfig);
+    }
+    QString documents() const { return mFolder.path() + "/Documents"; }
+
+private:
+    QTemporaryDir mFolder;
+    QByteArray mHome;
+    QByteArray mConfig;
+};
+
+TEST_F(HostSimWindowTest, SaveStateProposesANewFileInTheDocumentsFolder) {
+    const TemporaryHome home;
+    EXPECT_EQ(window.proposedStatePath(), home.documents() + "/amp.json");
+    ASSERT_TRUE(QDir().mkpath(home.documents()));
+    QFile taken(home.documents() + "/amp.json");
+    ASSERT_TRUE(taken.open(QIODevice::WriteOnly));
+    EXPECT_EQ(window.proposedStatePath(), home.documents() + "/amp-2.json");
 }
 
 } // namespace
