@@ -86,7 +86,8 @@ QWidget* HostSimWindow::buildSidePanel() {
     mLog->setObjectName(QStringLiteral("callLog"));
     mLog->setReadOnly(true);
     mLog->setMaximumBlockCount(logLines);
-    mLog->setLineWrapMode(QPlainTextEdit::NoWrap);
+    mLog->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    mLog->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     mLog->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     return panel;
 }
