@@ -137,7 +137,11 @@ INSTANTIATE_TEST_SUITE_P(SampleGenerator, GeneratedSize,
                          ::testing::Values(SizeCase{0, std::nullopt, 0},
                                            SizeCase{1, std::nullopt, 1}, SizeCase{40, 0.0, 0},
                                            SizeCase{40, 1.0, 40}, SizeCase{777, 0.9, 699},
-                                           SizeCase{3000, 0.25, 750}));
+                                           SizeCase{3000, 0.25, 750}),
+                         [](const auto& info) {
+                             return std::to_string(info.param.components) + "Parts" +
+                                    std::to_string(info.param.selected) + "Selected";
+                         });
 
 TEST(SampleGenerator, TheSameSeedMakesTheSameDesignAndAnotherSeedAnother) {
     const SampleOptions options{500, 99, 0.1, true};
