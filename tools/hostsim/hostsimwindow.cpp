@@ -149,7 +149,7 @@ void HostSimWindow::refresh() {
     flushLog();
     refreshLayout();
     refreshStatus();
-    mSheet->update();
+    mSheet->refresh();
 }
 
 void HostSimWindow::flushLog() {

@@ -134,6 +134,15 @@ void SheetView::fitToWindow() {
     update();
 }
 
+void SheetView::refresh() {
+    const auto open = mLogic.openIndex();
+    if (open != mShownDocument) {
+        mShownDocument = open;
+        fitToWindow();
+    }
+    update();
+}
+
 std::vector<SheetView::Label> SheetView::labels() const {
     std::vector<Label> shown;
     const DocumentData* doc = openDocument();

@@ -32,6 +32,9 @@ public:
     // the view. A dense sheet shows more of them as it is zoomed in.
     std::vector<QString> shownNames() const;
     void fitToWindow();
+    // Draws the state anew; a document other than the one shown before is fitted to the window,
+    // since the zoom and pan of the last one mean nothing on it.
+    void refresh();
 
 signals:
     void userChanged();
@@ -68,6 +71,7 @@ private:
     double mZoom = 1;
     QPointF mPan;
     std::optional<QPoint> mPanningFrom;
+    std::optional<std::size_t> mShownDocument;
 };
 
 } // namespace sequate::hostsim

@@ -8,6 +8,7 @@
 #include "tools/hostsim/sheetview.h"
 #include "tools/hostsim/simhosts.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -17,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -163,6 +165,18 @@ TEST_F(HostSimWindowTest, TheOpenMenuOpensADocumentAndPowerLogicRaisesOpenDocume
     EXPECT_EQ(hosts.logic().openIndex(), 1u);
     EXPECT_EQ(sink.names, std::vector<std::string>{"other.sch"});
     app->unadvise(&sink);
+}
+
+TEST_F(HostSimWindowTest, AnotherDocumentOpensFittedToTheWindow) {
+    const QPoint at = sheet()->rect().center();
+    QWheelEvent zoomIn(at, sheet()->mapToGlobal(at), {}, {0, 480}, Qt::NoButton, {},
+                       Qt::NoScrollPhase, false);
+    QApplication::sendEvent(sheet(), &zoomIn);
+    service.openDocument(1);
+    catchUp();
+    const QPoint opened = sheet()->placementAt(0);
+    sheet()->fitToWindow();
+    EXPECT_EQ(sheet()->placementAt(0), opened);
 }
 
 // Points the documents folder at a temporary home for as long as it lives.
