@@ -3,12 +3,19 @@
 #include "app/launch.h"
 #include "app/qtdialogs.h"
 #include "app/screenshottour.h"
+#include "desktop/missingdisplay.h"
 #include "host/dbus/dbusrunningobjects.h"
 
 #include <QApplication>
 #include <clocale>
+#include <cstdio>
+#include <string>
 
 int main(int argc, char** argv) {
+    if (const std::string missing = sequate::desktop::missingDisplay(); !missing.empty()) {
+        std::fprintf(stderr, "sequate: there is no display (%s)\n", missing.c_str());
+        return 1;
+    }
     QApplication application(argc, argv);
     application.setApplicationName("Sequate");
     // Coordinates are written with "." whatever the user's language; Qt set the locale above.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <map>
 #include <random>
@@ -17,13 +18,11 @@ using host::sim::LayoutData;
 using host::sim::PlacementData;
 using host::sim::SimState;
 
-constexpr int componentCount = 320;
-// One part selected: a pass over all components then numbers the whole design, and a pass
-// over the selection renames that one part; more can be selected in the simulator's window.
-constexpr int selectedCount = 1;
+constexpr int sampleComponents = 320;
 constexpr int grid = 50;      // mils
-constexpr int sheetX = 12000; // mils
+constexpr int sheetX = 12000; // mils, for the sample's size
 constexpr int sheetY = 8000;  // mils
+constexpr int columnPitch = 500;
 constexpr int gatePitch = 600;
 
 struct LetterCode {
@@ -94,45 +93,88 @@ int onGrid(Dice& dice, int extent) {
     return dice.below(extent / grid + 1) * grid;
 }
 
+// A bigger design needs a bigger sheet, at about the sample's density.
+struct Sheet {
+    int width;
+    int height;
+
+    explicit Sheet(int components) {
+        const double growth =
+            std::sqrt(std::max(1.0, double(components) / double(sampleComponents)));
+        width = int(std::lround(sheetX * growth / columnPitch)) * columnPitch;
+        height = int(std::lround(sheetY * growth / columnPitch)) * columnPitch;
+    }
+};
+
 int gateCount(Dice& dice, const std::string& name) {
     return name.rfind("U", 0) == 0 && dice.chance(70) ? 2 + dice.below(3) : 1;
 }
 
 // Many parts line up in columns, as on a real sheet, so equal x values are common. The gates
 // of one part sit side by side.
-std::vector<PlacementData> place(Dice& dice, const std::string& name) {
-    const int column = dice.chance(60) ? 500 * (1 + dice.below(22)) : onGrid(dice, sheetX);
-    const int y = onGrid(dice, sheetY);
+std::vector<PlacementData> place(Dice& dice, const Sheet& sheet, const std::string& name) {
+    const int columns = sheet.width / columnPitch - 2;
+    const int column =
+        dice.chance(60) ? columnPitch * (1 + dice.below(columns)) : onGrid(dice, sheet.width);
+    const int y = onGrid(dice, sheet.height);
     const int gates = gateCount(dice, name);
-    const int x = std::min(column, sheetX - (gates - 1) * gatePitch);
+    const int x = std::min(column, sheet.width - (gates - 1) * gatePitch);
     std::vector<PlacementData> placements;
     for (int gate = 0; gate < gates; ++gate)
         placements.push_back({double(x + gate * gatePitch), double(y)});
     return placements;
 }
 
-} // namespace
+int selectedCount(const SampleOptions& options) {
+    if (!options.selectedFraction)
+        return std::min(1, options.components);
+    const double fraction = std::clamp(*options.selectedFraction, 0.0, 1.0);
+    return int(std::lround(fraction * options.components));
+}
 
-SimState makeSampleState() {
-    Dice dice(1402);
-    Namer namer;
-    DocumentData document{"amplifier.sch", {}};
-    for (int i = 0; i < componentCount; ++i) {
-        ComponentData component;
-        component.name = namer.next(dice, drawCode(dice));
-        component.placements = place(dice, component.name);
-        document.components.push_back(component);
-    }
-    for (int chosen = 0; chosen < selectedCount;) {
-        auto& component = document.components[dice.below(componentCount)];
-        if (!component.selected) {
+// Drawn one by one, so that the sample's draws stay as they were; when most parts are to be
+// selected, the few left out are drawn instead.
+void select(Dice& dice, std::vector<ComponentData>& components, int count) {
+    const int total = int(components.size());
+    const bool drawLeftOut = count > total / 2;
+    if (drawLeftOut) {
+        for (auto& component : components)
             component.selected = true;
-            ++chosen;
+    }
+    for (int drawn = 0, wanted = drawLeftOut ? total - count : count; drawn < wanted;) {
+        auto& component = components[dice.below(total)];
+        if (component.selected == drawLeftOut) {
+            component.selected = !drawLeftOut;
+            ++drawn;
         }
     }
+}
+
+void shuffle(Dice& dice, std::vector<ComponentData>& components) {
+    for (std::size_t i = components.size(); i > 1; --i)
+        std::swap(components[i - 1], components[dice.below(int(i))]);
+}
+
+} // namespace
+
+SimState makeSampleState(const SampleOptions& options) {
+    Dice dice(options.seed);
+    Namer namer;
+    const Sheet sheet(options.components);
+    DocumentData document{"amplifier.sch", {}};
+    for (int i = 0; i < options.components; ++i) {
+        ComponentData component;
+        component.name = namer.next(dice, drawCode(dice));
+        component.placements = place(dice, sheet, component.name);
+        document.components.push_back(component);
+    }
+    select(dice, document.components, selectedCount(options));
+    // PowerPCB lists the parts in the order they came over from the schematic.
     LayoutData layout{"amplifier.pcb", {}};
     for (const auto& component : document.components)
         layout.parts.push_back(component.name);
+    if (options.shuffled)
+        shuffle(dice, document.components);
     return {{document}, layout};
 }
 

@@ -9,7 +9,7 @@ namespace sequate::hostsim {
 
 namespace {
 
-const QString sampleFile = QStringLiteral("samples/sample.json");
+const QString sampleName = QStringLiteral("sample.json");
 
 QList<QCommandLineOption> optionList() {
     return {
@@ -65,15 +65,16 @@ int milliseconds(const QCommandLineParser& parser, const QString& name) {
 }
 
 QString findSample(const QString& executableDir) {
-    QDir dir(executableDir);
-    for (int level = 0; level < 5; ++level) {
-        if (dir.exists(sampleFile))
-            return dir.filePath(sampleFile);
-        if (!dir.cdUp())
-            break;
+    const QStringList places{QDir(executableDir).filePath(QStringLiteral(SEQUATE_DATA_FROM_BIN)),
+                             QStringLiteral(SEQUATE_SAMPLES_DIR)};
+    for (const QString& place : places) {
+        const QString path = QDir::cleanPath(QDir(place).filePath(sampleName));
+        if (QFileInfo::exists(path))
+            return path;
     }
-    throw OptionError("no state file given, and " + sampleFile.toStdString() +
-                      " was not found above " + executableDir.toStdString());
+    throw OptionError("no state file given, and " + sampleName.toStdString() + " is neither in " +
+                      QDir::cleanPath(places[0]).toStdString() + " nor in " +
+                      places[1].toStdString());
 }
 
 FaultPlan faultPlan(const QCommandLineParser& parser) {

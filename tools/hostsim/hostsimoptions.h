@@ -25,8 +25,8 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// arguments include the program name. Without a state file the bundled sample is used, found
-// from executableDir upwards.
+// arguments include the program name. Without a state file the bundled sample is used: the
+// installed one beside executableDir, or else the source tree's.
 HostSimOptions parseOptions(const QStringList& arguments, const QString& executableDir);
 QString usageText();
 // True when the arguments ask for no window, or only for the help, so that no display is

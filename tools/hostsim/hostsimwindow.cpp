@@ -3,7 +3,9 @@
 #include "host/sim/statefile.h"
 #include "sheetview.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QListWidget>
@@ -11,6 +13,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QSplitter>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QVBoxLayout>
 #include <utility>
@@ -83,7 +86,8 @@ QWidget* HostSimWindow::buildSidePanel() {
     mLog->setObjectName(QStringLiteral("callLog"));
     mLog->setReadOnly(true);
     mLog->setMaximumBlockCount(logLines);
-    mLog->setLineWrapMode(QPlainTextEdit::NoWrap);
+    mLog->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    mLog->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     mLog->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     return panel;
 }
@@ -97,8 +101,23 @@ void HostSimWindow::fillOpenMenu() {
     }
 }
 
+QString HostSimWindow::proposedStatePath() const {
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty())
+        folder = QDir::homePath();
+    const QDir documents(folder);
+    const QString name = QFileInfo(mStateFile).completeBaseName();
+    QString path = documents.filePath(name + QStringLiteral(".json"));
+    for (int copy = 2; QFileInfo::exists(path); ++copy)
+        path = documents.filePath(QStringLiteral("%1-%2.json").arg(name).arg(copy));
+    return path;
+}
+
 void HostSimWindow::saveState() {
-    const QString path = QFileDialog::getSaveFileName(this, tr("Save simulator state"), mStateFile,
+    const QString proposed = proposedStatePath();
+    // The dialog would open elsewhere if the folder were missing, as on a fresh account.
+    QDir().mkpath(QFileInfo(proposed).path());
+    const QString path = QFileDialog::getSaveFileName(this, tr("Save simulator state"), proposed,
                                                       tr("State files (*.json)"));
     if (path.isEmpty())
         return;
@@ -130,7 +149,7 @@ void HostSimWindow::refresh() {
     flushLog();
     refreshLayout();
     refreshStatus();
-    mSheet->update();
+    mSheet->refresh();
 }
 
 void HostSimWindow::flushLog() {

@@ -37,6 +37,10 @@ public:
     void logNote(const QString& line);
     // The state may have changed; the window catches up soon, not at every call.
     void changed();
+    // What "Save state as..." offers: a file not there yet in the user's documents folder,
+    // named after the state file served. Never the served file itself, which may be the
+    // sample that came with the program.
+    QString proposedStatePath() const;
 
 private:
     void buildMenus();

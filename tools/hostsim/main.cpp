@@ -2,6 +2,7 @@
 // session bus, with a window or without one.
 
 #include "callfaults.h"
+#include "desktop/missingdisplay.h"
 #include "host/sim/statefile.h"
 #include "hostsimoptions.h"
 #include "hostsimservice.h"
@@ -22,12 +23,6 @@ void complain(const std::string& text) {
     std::fprintf(stderr, "sequate-hostsim: %s\n", text.c_str());
 }
 
-bool hasDisplay() {
-    return !qEnvironmentVariableIsEmpty("DISPLAY") ||
-           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
-           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
-}
-
 std::unique_ptr<QCoreApplication> makeApplication(int& argc, char** argv, bool window) {
     if (window)
         return std::make_unique<QApplication>(argc, argv);
@@ -38,9 +33,11 @@ std::unique_ptr<QCoreApplication> makeApplication(int& argc, char** argv, bool w
 
 int main(int argc, char** argv) {
     const bool window = !needsNoDisplay(argc, argv);
-    if (window && !hasDisplay()) {
-        complain("there is no display (DISPLAY is not set); use --no-window to run without one");
-        return 2;
+    if (window) {
+        if (const std::string missing = desktop::missingDisplay(); !missing.empty()) {
+            complain("there is no display (" + missing + "); use --no-window to run without one");
+            return 1;
+        }
     }
     const auto app = makeApplication(argc, argv, window);
     HostSimOptions options;

@@ -9,6 +9,8 @@
 #include "tools/hostsim/sheetview.h"
 #include "tools/hostsim/simhosts.h"
 
+#include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
@@ -17,6 +19,7 @@
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -182,6 +185,49 @@ TEST_F(HostSimWindowTest, TheOpenMenuOpensADocumentAndPowerLogicRaisesOpenDocume
     EXPECT_EQ(hosts.logic().openIndex(), 1u);
     EXPECT_EQ(sink.names, std::vector<std::string>{"other.sch"});
     app->unadvise(&sink);
+}
+
+TEST_F(HostSimWindowTest, AnotherDocumentOpensFittedToTheWindow) {
+    const QPoint at = sheet()->rect().center();
+    QWheelEvent zoomIn(at, sheet()->mapToGlobal(at), {}, {0, 480}, Qt::NoButton, {},
+                       Qt::NoScrollPhase, false);
+    QApplication::sendEvent(sheet(), &zoomIn);
+    service.openDocument(1);
+    catchUp();
+    const QPoint opened = sheet()->placementAt(0);
+    sheet()->fitToWindow();
+    EXPECT_EQ(sheet()->placementAt(0), opened);
+}
+
+// Points the documents folder at a temporary home for as long as it lives.
+class TemporaryHome {
+public:
+    TemporaryHome() : mHome(qgetenv("HOME")), mConfig(qgetenv("XDG_CONFIG_HOME")) {
+        qputenv("HOME", mFolder.path().toUtf8());
+        qputenv("XDG_CONFIG_HOME", (mFolder.path() + "/.config").toUtf8());
+    }
+    ~TemporaryHome() {
+        qputenv("HOME", mHome);
+        if (mConfig.isEmpty())
+            qunsetenv("XDG_CONFIG_HOME");
+        else
+            qputenv("XDG_CONFIG_HOME", mConfig);
+    }
+    QString documents() const { return mFolder.path() + "/Documents"; }
+
+private:
+    QTemporaryDir mFolder;
+    QByteArray mHome;
+    QByteArray mConfig;
+};
+
+TEST_F(HostSimWindowTest, SaveStateProposesANewFileInTheDocumentsFolder) {
+    const TemporaryHome home;
+    EXPECT_EQ(window.proposedStatePath(), home.documents() + "/amp.json");
+    ASSERT_TRUE(QDir().mkpath(home.documents()));
+    QFile taken(home.documents() + "/amp.json");
+    ASSERT_TRUE(taken.open(QIODevice::WriteOnly));
+    EXPECT_EQ(window.proposedStatePath(), home.documents() + "/amp-2.json");
 }
 
 } // namespace
