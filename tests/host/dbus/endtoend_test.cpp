@@ -16,6 +16,8 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QUrl>
+#include <algorithm>
+#include <cctype>
 #include <gtest/gtest.h>
 #include <stdexcept>
 #include <string>
@@ -37,15 +39,18 @@ std::vector<std::string> strings(const QJsonValue& value) {
     return list;
 }
 
-// Remembers the message boxes; the file dialog is cancelled and the browser never opens.
+// Remembers the message boxes; the file dialog is cancelled, Cancel is answered as set, and
+// the browser never opens.
 struct RecordingDialogs : app::Dialogs {
     void showMessage(QWidget*, engine::MessageStyle, const QString&, const QString& text) override {
         messages.push_back(text.toStdString());
     }
     std::optional<QString> chooseSaveFile(QWidget*, const QString&) override { return {}; }
+    bool keepRenamesWithoutEco(QWidget*) override { return keepOnCancel; }
     bool openUrl(const QUrl&) override { return false; }
 
     std::vector<std::string> messages;
+    bool keepOnCancel = false;
 };
 
 class EndToEnd : public ::testing::Test {
@@ -74,8 +79,8 @@ protected:
     }
 
     // Run as the user does it: the start option, "1", and the ECO box with "Write and force
-    // read in PCB", which is the option selected when the box is ticked.
-    void runWithPcb(const QString& option) {
+    // read in PCB", which is the option selected when the box is ticked, or "Write only".
+    void runWithPcb(const QString& option, bool writeOnly = false) {
         click(option);
         auto* box = control<QLineEdit>("frmStart/txtStart");
         box->clear();
@@ -83,6 +88,8 @@ protected:
         click("frmStart/frmSend/chkSend");
         ASSERT_TRUE(
             control<QAbstractButton>("frmStart/frmSend/frmSendOptions/optDirect")->isChecked());
+        if (writeOnly)
+            click("frmStart/frmSend/frmSendOptions/optECO");
         click("cmdRun");
     }
 
@@ -178,6 +185,57 @@ TEST_F(EndToEnd, AHostThatHangsDuringAPassLeavesEveryNameAndAWindowThatRunsAgain
     dialogs.messages.clear();
     click("cmdRun");
     expectAsHeadless(state, false);
+}
+
+// The same ways for the layout to miss a pass as in memory, across two processes: the
+// schematic in the simulator ends either renamed with the layout agreeing, or as it was.
+TEST_F(EndToEnd, SchematicAndLayoutStayInStepAcrossProcesses) {
+    const struct {
+        const char* what;
+        QStringList simOptions;
+        bool layoutOutOfStep;
+        bool writeOnly;
+        bool keepOnCancel;
+        bool renamed;
+        const char* says;
+    } cases[] = {
+        {"PowerPCB not running",
+         {"--no-powerpcb"},
+         false,
+         false,
+         false,
+         false,
+         "PowerPCB is not running"},
+        {"the layout refuses the file", {}, true, false, false, false, "undone"},
+        {"Cancel, then Undo", {}, false, true, false, false, "cancelled"},
+        {"Cancel, then Keep", {}, false, true, true, true, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        auto state = sampleWithoutSelection();
+        // A part the pass renames goes missing from the layout, so PowerPCB refuses the file.
+        auto& layout = state.layout->parts;
+        if (c.layoutOutOfStep)
+            layout.erase(std::find_if(layout.begin(), layout.end(), [](const std::string& name) {
+                return std::isdigit(static_cast<unsigned char>(name.back()));
+            }));
+        dialogs.messages.clear();
+        dialogs.keepOnCancel = c.keepOnCancel;
+        start(state, c.simOptions);
+        runWithPcb("frmStart/optStart", c.writeOnly);
+        const auto now = sim->state();
+        const auto before = namesOf(state.documents[0]);
+        std::string shown;
+        for (const auto& message : dialogs.messages)
+            shown += message;
+        EXPECT_NE(shown.find(c.says), std::string::npos) << shown;
+        EXPECT_EQ(namesOf(now.documents[0]) != before, c.renamed);
+        if (now.layout && !c.writeOnly) {
+            EXPECT_EQ(now.layout->parts, state.layout->parts);
+        }
+        launched = {};
+        sim.reset();
+    }
 }
 
 } // namespace
