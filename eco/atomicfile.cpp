@@ -3,8 +3,10 @@
 #include "eco/ecooutput.h"
 
 #include <cerrno>
+#include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
+#include <fstream>
 #include <random>
 #include <sys/stat.h>
 #include <system_error>
@@ -21,6 +23,31 @@ namespace fs = std::filesystem;
                    "\": " + std::system_category().message(error) + ".");
 }
 
+// Replacing a file does not loosen or widen who may read it; a new file gets what a plain
+// create would give it.
+struct FinalMode {
+    mode_t bits;
+    bool replacing;
+};
+
+// Where the file-creation mask cannot be read, the file stays the user's alone.
+mode_t plainCreationMode() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("Umask:", 0) == 0)
+            return 0666 & ~static_cast<mode_t>(std::strtoul(line.c_str() + 6, nullptr, 8));
+    }
+    return 0600;
+}
+
+FinalMode finalModeFor(const fs::path& target) {
+    struct stat existing {};
+    if (::stat(target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode))
+        return {static_cast<mode_t>(existing.st_mode & 07777), true};
+    return {plainCreationMode(), false};
+}
+
 // Closes and removes the new file unless it has been renamed over the target.
 class TempFile {
 public:
@@ -30,7 +57,8 @@ public:
         for (int attempt = 0; attempt < 100; ++attempt) {
             mPath = target.parent_path() / ("." + stem + ".tmp" + std::to_string(getpid()) + "-" +
                                             std::to_string(random()));
-            mFd = ::open(mPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+            // Nobody else may read the file before it is whole: it is widened in commit().
+            mFd = ::open(mPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
             if (mFd >= 0 || errno != EEXIST)
                 break;
         }
@@ -46,16 +74,6 @@ public:
     TempFile(const TempFile&) = delete;
     TempFile& operator=(const TempFile&) = delete;
 
-    // Replacing a file does not loosen or widen who may read it. Not in the constructor: a
-    // failure here must still close and remove the new file.
-    void keepModeOf(const fs::path& target) {
-        struct stat existing {};
-        if (::stat(target.c_str(), &existing) != 0 || !S_ISREG(existing.st_mode))
-            return;
-        if (::fchmod(mFd, existing.st_mode & 07777) != 0)
-            fail(mShownPath, errno);
-    }
-
     void write(const std::string& bytes) {
         std::size_t done = 0;
         while (done < bytes.size()) {
@@ -68,8 +86,12 @@ public:
         }
     }
 
-    void commit(const fs::path& target) {
+    void commit(const fs::path& target, const FinalMode& mode) {
         if (::fsync(mFd) != 0)
+            fail(mShownPath, errno);
+        // A new file that keeps its narrow mode is only safer; file systems that keep no
+        // permissions refuse every change of mode, and a new file on them must still be written.
+        if (::fchmod(mFd, mode.bits) != 0 && mode.replacing)
             fail(mShownPath, errno);
         const int fd = mFd;
         mFd = -1;
@@ -122,10 +144,10 @@ fs::path targetOf(const std::string& path) {
 void writeFileAtomically(const std::string& path, const std::string& bytes) {
     const fs::path target = targetOf(path);
     requireWritable(target, path);
+    const FinalMode mode = finalModeFor(target);
     TempFile temp(target, path);
-    temp.keepModeOf(target);
     temp.write(bytes);
-    temp.commit(target);
+    temp.commit(target, mode);
 }
 
 } // namespace sequate::eco
