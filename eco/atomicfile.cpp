@@ -109,10 +109,31 @@ private:
     bool mRenamed = false;
 };
 
+// Followed as the kernel's protected_symlinks would have it, whatever that setting is here:
+// in a folder that everyone can write to and whose sticky bit keeps each user to their own
+// entries, only a link that the user or the folder's owner made is followed. Anyone else's
+// link there may have been planted to make the user replace a file they never chose.
+void requireTrustedLink(const fs::path& link, const struct stat& linkStatus,
+                        const std::string& shownPath) {
+    struct stat folder {};
+    if (::stat(link.parent_path().c_str(), &folder) != 0)
+        fail(shownPath, errno);
+    const bool shared = (folder.st_mode & S_ISVTX) && (folder.st_mode & S_IWOTH);
+    if (!shared || linkStatus.st_uid == ::geteuid() || linkStatus.st_uid == folder.st_uid)
+        return;
+    throw EcoError("Cannot write the ECO file \"" + shownPath + "\": the link \"" + link.string() +
+                   "\" belongs to another user in a folder that everyone can write to, so it "
+                   "is not followed.");
+}
+
 // A link at the path stays a link: the file it points to is the one replaced.
-fs::path followLinks(fs::path target) {
-    std::error_code error;
-    for (int hops = 0; hops < 40 && fs::is_symlink(target, error); ++hops) {
+fs::path followLinks(fs::path target, const std::string& shownPath) {
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat status {};
+        if (::lstat(target.c_str(), &status) != 0 || !S_ISLNK(status.st_mode))
+            break;
+        requireTrustedLink(target, status, shownPath);
+        std::error_code error;
         const fs::path link = fs::read_symlink(target, error);
         if (error)
             break;
@@ -136,7 +157,7 @@ fs::path targetOf(const std::string& path) {
         throw EcoError("Cannot write the ECO file \"" + path + "\": it names a folder.");
     if (!target.has_parent_path())
         target = fs::path(".") / target;
-    return followLinks(target);
+    return followLinks(target, path);
 }
 
 } // namespace

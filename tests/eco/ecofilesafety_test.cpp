@@ -8,13 +8,16 @@
 #include <gtest/gtest.h>
 #include <optional>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace sequate::eco {
 namespace {
 
+namespace fs = std::filesystem;
 using test::fileBytes;
 using test::ScratchFolder;
 using test::writeBytes;
+using ::testing::ElementsAre;
 
 const std::vector<std::string> oldNames = {"R1", "R2", "T1"};
 const std::vector<std::string> newNames = {"T1", "R1", "R2"};
@@ -85,6 +88,109 @@ TEST(EcoFileSafety, ANewFileWhoseModeCannotBeWidenedIsWrittenForTheUserAlone) {
     }
     EXPECT_EQ(fileBytes(folder / "amp.eco"), test::golden("twosections.eco"));
     EXPECT_EQ(modeOf(folder / "amp.eco"), 0600u);
+}
+
+// The message of the refusal; empty when the file was written.
+std::string refusalOf(const std::string& path) {
+    try {
+        WriteEco(path, oldNames, newNames);
+    } catch (const EcoError& e) {
+        return e.what();
+    }
+    return {};
+}
+
+std::string untrustedLink(const std::string& shownPath, const std::string& link) {
+    return "Cannot write the ECO file \"" + shownPath + "\": the link \"" + link +
+           "\" belongs to another user in a folder that everyone can write to, so it is not "
+           "followed.";
+}
+
+constexpr uid_t otherUser = 65534; // nobody
+
+// A file to replace at designs/amp.eco, and a folder shared/ to plant links in.
+class LinkFolders {
+public:
+    LinkFolders() {
+        fs::create_directory(mFolder / "designs");
+        writeBytes(designed(), "old contents");
+        fs::create_directory(mFolder / "shared");
+    }
+
+    std::string designed() const { return mFolder / "designs/amp.eco"; }
+    std::string shared() const { return mFolder / "shared"; }
+    const ScratchFolder& folder() const { return mFolder; }
+
+    // A link in shared/ to the designed file, made by the given user.
+    std::string plant(const std::string& name, uid_t owner) const {
+        const std::string link = mFolder / ("shared/" + name);
+        fs::create_symlink(designed(), link);
+        ::lchown(link.c_str(), owner, static_cast<gid_t>(-1));
+        return link;
+    }
+    void share(uid_t owner, mode_t mode) const {
+        ::chown(shared().c_str(), owner, static_cast<gid_t>(-1));
+        ::chmod(shared().c_str(), mode);
+    }
+
+private:
+    ScratchFolder mFolder;
+};
+
+struct LinkCase {
+    const char* name;
+    bool linkOfOtherUser;
+    bool folderOfOtherUser;
+    mode_t folderMode;
+    bool followed;
+};
+
+void PrintTo(const LinkCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class EcoFileLinks : public ::testing::TestWithParam<LinkCase> {};
+
+TEST_P(EcoFileLinks, InASharedFolderOnlyTheUsersOrTheFolderOwnersLinkIsFollowed) {
+    const LinkCase& c = GetParam();
+    if ((c.linkOfOtherUser || c.folderOfOtherUser) && ::geteuid() != 0)
+        GTEST_SKIP() << "only the superuser can make files that belong to another user";
+    const LinkFolders folders;
+    const std::string link = folders.plant("amp.eco", c.linkOfOtherUser ? otherUser : ::geteuid());
+    folders.share(c.folderOfOtherUser ? otherUser : ::geteuid(), c.folderMode);
+
+    const std::string refusal = refusalOf(link);
+
+    EXPECT_EQ(refusal, c.followed ? "" : untrustedLink(link, link));
+    EXPECT_EQ(fileBytes(folders.designed()),
+              c.followed ? test::golden("twosections.eco") : "old contents");
+    EXPECT_THAT(ScratchFolder::entriesOf(fs::path(folders.designed()).parent_path()),
+                ElementsAre("amp.eco"));
+    EXPECT_TRUE(fs::is_symlink(link));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, EcoFileLinks,
+                         ::testing::Values(LinkCase{"UsersOwnLink", false, false, 01777, true},
+                                           LinkCase{"AnotherUsersLink", true, false, 01777, false},
+                                           LinkCase{"TheFolderOwnersLink", true, true, 01777, true},
+                                           LinkCase{"AnotherUsersLinkWithoutTheStickyBit", true,
+                                                    false, 0777, true},
+                                           LinkCase{"AnotherUsersLinkWhereOnlyTheOwnerWrites", true,
+                                                    false, 01755, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Every link on the way is judged, not only the one the user chose.
+TEST(EcoFileSafety, AnotherUsersLinkFurtherAlongIsRefusedToo) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only the superuser can make files that belong to another user";
+    const LinkFolders folders;
+    const std::string planted = folders.plant("amp.eco", otherUser);
+    folders.share(::geteuid(), 01777);
+    const std::string chosen = folders.folder() / "latest.eco";
+    fs::create_symlink(planted, chosen);
+
+    EXPECT_EQ(refusalOf(chosen), untrustedLink(chosen, planted));
+    EXPECT_EQ(fileBytes(folders.designed()), "old contents");
 }
 
 } // namespace
