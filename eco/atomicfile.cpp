@@ -3,11 +3,15 @@
 #include "eco/ecooutput.h"
 
 #include <cerrno>
+#include <charconv>
+#include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <random>
+#include <string_view>
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
@@ -48,6 +52,57 @@ FinalMode finalModeFor(const fs::path& target) {
     return {plainCreationMode(), false};
 }
 
+// ".<stem>.sequate-<pid>-<random>.tmp": the process id tells a later write whether the writer
+// of a file left behind still runs.
+constexpr std::string_view temporaryMarker = ".sequate-";
+constexpr std::string_view temporarySuffix = ".tmp";
+
+std::string temporaryName(const std::string& stem, pid_t writer, unsigned random) {
+    return "." + stem + std::string(temporaryMarker) + std::to_string(writer) + "-" +
+           std::to_string(random) + std::string(temporarySuffix);
+}
+
+// The writer of a temporary file of ours, from its name; nullopt for any other name.
+std::optional<pid_t> writerOf(std::string_view name) {
+    if (!name.starts_with('.') || !name.ends_with(temporarySuffix))
+        return std::nullopt;
+    name.remove_suffix(temporarySuffix.size());
+    const auto marker = name.rfind(temporaryMarker);
+    if (marker == std::string_view::npos || marker < 2)
+        return std::nullopt;
+    const char* numbers = name.data() + marker + temporaryMarker.size();
+    const char* end = name.data() + name.size();
+    pid_t writer = 0;
+    const auto [dash, error] = std::from_chars(numbers, end, writer);
+    const std::string_view random(dash == end ? end : dash + 1, end);
+    if (error != std::errc() || writer <= 0 || dash == end || *dash != '-' || random.empty() ||
+        random.find_first_not_of("0123456789") != std::string_view::npos)
+        return std::nullopt;
+    return writer;
+}
+
+// A process that exists but belongs to another user still runs.
+bool runs(pid_t process) {
+    return ::kill(process, 0) == 0 || errno != ESRCH;
+}
+
+// Files that writers killed in the middle of a write left behind. Only the user's own regular
+// files go, and only when their writer no longer runs. Tidying must never stop the write, so
+// every failure here is passed over.
+void removeLeftovers(const fs::path& folder) {
+    std::error_code error;
+    for (fs::directory_iterator entry(folder, error), end; !error && entry != end;
+         entry.increment(error)) {
+        const auto writer = writerOf(entry->path().filename().string());
+        if (!writer || runs(*writer))
+            continue;
+        struct stat status {};
+        if (::lstat(entry->path().c_str(), &status) == 0 && S_ISREG(status.st_mode) &&
+            status.st_uid == ::geteuid())
+            ::unlink(entry->path().c_str());
+    }
+}
+
 // Closes and removes the new file unless it has been renamed over the target.
 class TempFile {
 public:
@@ -55,8 +110,7 @@ public:
         std::random_device random;
         const std::string stem = target.filename().string().substr(0, 200);
         for (int attempt = 0; attempt < 100; ++attempt) {
-            mPath = target.parent_path() / ("." + stem + ".tmp" + std::to_string(getpid()) + "-" +
-                                            std::to_string(random()));
+            mPath = target.parent_path() / temporaryName(stem, ::getpid(), random());
             // Nobody else may read the file before it is whole: it is widened in commit().
             mFd = ::open(mPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
             if (mFd >= 0 || errno != EEXIST)
@@ -166,6 +220,7 @@ void writeFileAtomically(const std::string& path, const std::string& bytes) {
     const fs::path target = targetOf(path);
     requireWritable(target, path);
     const FinalMode mode = finalModeFor(target);
+    removeLeftovers(target.parent_path());
     TempFile temp(target, path);
     temp.write(bytes);
     temp.commit(target, mode);

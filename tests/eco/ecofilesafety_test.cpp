@@ -4,10 +4,12 @@
 #include "golden.h"
 #include "scratchfolder.h"
 
+#include <csignal>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <optional>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace sequate::eco {
@@ -18,6 +20,8 @@ using test::fileBytes;
 using test::ScratchFolder;
 using test::writeBytes;
 using ::testing::ElementsAre;
+using ::testing::UnorderedElementsAre;
+using ::testing::UnorderedElementsAreArray;
 
 const std::vector<std::string> oldNames = {"R1", "R2", "T1"};
 const std::vector<std::string> newNames = {"T1", "R1", "R2"};
@@ -191,6 +195,87 @@ TEST(EcoFileSafety, AnotherUsersLinkFurtherAlongIsRefusedToo) {
 
     EXPECT_EQ(refusalOf(chosen), untrustedLink(chosen, planted));
     EXPECT_EQ(fileBytes(folders.designed()), "old contents");
+}
+
+// A writer in a process of its own, stopped or killed by a signal at its fsync: its new file
+// is complete there but not yet renamed. Killed and reaped at the latest when the object goes.
+class HeldWriter {
+public:
+    HeldWriter(const std::string& path, int signal) : mPid(::fork()) {
+        if (mPid == 0) {
+            test::FsyncHook hook([signal](int) { ::raise(signal); });
+            try {
+                WriteEco(path, oldNames, newNames);
+            } catch (...) {
+            }
+            ::_exit(0);
+        }
+        int status = 0;
+        ::waitpid(mPid, &status, WUNTRACED);
+        mReaped = !WIFSTOPPED(status);
+    }
+    ~HeldWriter() { kill(); }
+    HeldWriter(const HeldWriter&) = delete;
+    HeldWriter& operator=(const HeldWriter&) = delete;
+
+    pid_t pid() const { return mPid; }
+    void kill() {
+        if (mReaped)
+            return;
+        ::kill(mPid, SIGKILL);
+        ::waitpid(mPid, nullptr, 0);
+        mReaped = true;
+    }
+
+private:
+    pid_t mPid;
+    bool mReaped = false;
+};
+
+TEST(EcoFileSafety, AKilledWritersFileIsRemovedAtTheNextWriteInItsFolder) {
+    ScratchFolder folder;
+    const HeldWriter killed(folder / "amp.eco", SIGKILL);
+    ASSERT_EQ(folder.entries().size(), 1u) << "the killed writer left its new file behind";
+    // Names like it that this writer would never give.
+    const std::string dead = std::to_string(killed.pid());
+    const std::vector<std::string> lookalikes = {
+        "amp.eco.sequate-" + dead + "-1.tmp", ".amp.eco.sequate-" + dead + ".tmp",
+        ".amp.eco.sequate-" + dead + "-1.tmp.bak", ".amp.eco.sequate-" + dead + "-x.tmp"};
+    for (const std::string& name : lookalikes)
+        writeBytes(folder / name, "not ours");
+
+    WriteEco(folder / "board.eco", oldNames, newNames);
+
+    std::vector<std::string> expected = lookalikes;
+    expected.push_back("board.eco");
+    EXPECT_THAT(folder.entries(), UnorderedElementsAreArray(expected));
+}
+
+TEST(EcoFileSafety, ARunningWritersFileIsKeptUntilItsWriterIsGone) {
+    ScratchFolder folder;
+    HeldWriter stopped(folder / "amp.eco", SIGSTOP);
+    const std::vector<std::string> inProgress = folder.entries();
+    ASSERT_EQ(inProgress.size(), 1u);
+
+    WriteEco(folder / "board.eco", oldNames, newNames);
+    EXPECT_THAT(folder.entries(), UnorderedElementsAre(inProgress[0], "board.eco"));
+
+    stopped.kill();
+    WriteEco(folder / "board.eco", oldNames, newNames);
+    EXPECT_THAT(folder.entries(), ElementsAre("board.eco"));
+}
+
+TEST(EcoFileSafety, AnotherUsersLeftoverIsNotTouched) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only the superuser can make files that belong to another user";
+    ScratchFolder folder;
+    { const HeldWriter killed(folder / "amp.eco", SIGKILL); }
+    const std::vector<std::string> leftover = folder.entries();
+    ASSERT_EQ(leftover.size(), 1u);
+    ::chown((folder / leftover[0]).c_str(), otherUser, static_cast<gid_t>(-1));
+
+    WriteEco(folder / "board.eco", oldNames, newNames);
+    EXPECT_THAT(folder.entries(), UnorderedElementsAre(leftover[0], "board.eco"));
 }
 
 } // namespace
