@@ -57,11 +57,12 @@ public:
     explicit SimPcbDocument(Model model) : mModel(std::move(model)) {}
 
     void ReadEcoFile(const std::string& path) override {
-        mModel->meter.enter("PcbDocument.ReadEcoFile");
-        auto& layout = requireLayout(*mModel, "PcbDocument.ReadEcoFile");
-        const std::string text = readWholeFile(path);
-        auto problems = applyEcoText(text, fileNamePart(path), layout.parts);
-        mModel->log.insert(mModel->log.end(), problems.begin(), problems.end());
+        mModel->meter.run("PcbDocument.ReadEcoFile", [&] {
+            auto& layout = requireLayout(*mModel, "PcbDocument.ReadEcoFile");
+            const std::string text = readWholeFile(path);
+            auto problems = applyEcoText(text, fileNamePart(path), layout.parts);
+            mModel->log.insert(mModel->log.end(), problems.begin(), problems.end());
+        });
     }
 
 private:
@@ -73,9 +74,10 @@ public:
     explicit SimPcbApplication(Model model) : mModel(std::move(model)) {}
 
     std::shared_ptr<PcbDocument> CurrentDocument() override {
-        mModel->meter.enter("PcbApplication.CurrentDocument");
-        requireLayout(*mModel, "PcbApplication.CurrentDocument");
-        return std::make_shared<SimPcbDocument>(mModel);
+        return mModel->meter.run("PcbApplication.CurrentDocument", [&] {
+            requireLayout(*mModel, "PcbApplication.CurrentDocument");
+            return std::make_shared<SimPcbDocument>(mModel);
+        });
     }
 
 private:
@@ -113,7 +115,7 @@ std::uint64_t SimPowerPcb::callCount() const {
 }
 
 void SimPowerPcb::failCall(std::uint64_t k, HostCode code) {
-    mImpl->meter.failCall(k, code);
+    mImpl->meter.planFault(k, CallFault::Fails, code);
 }
 
 void SimPowerPcb::setCallObserver(std::function<void(const std::string& call)> observer) {
