@@ -118,6 +118,14 @@ void SimPowerPcb::failCall(std::uint64_t k, HostCode code) {
     mImpl->meter.planFault(k, CallFault::Fails, code);
 }
 
+void SimPowerPcb::failCallAfterEffect(std::uint64_t k, HostCode code) {
+    mImpl->meter.planFault(k, CallFault::FailsAfterEffect, code);
+}
+
+void SimPowerPcb::answerNoObjectAtCall(std::uint64_t k) {
+    mImpl->meter.planFault(k, CallFault::AnswersNoObject, HostCode::Failed);
+}
+
 void SimPowerPcb::setCallObserver(std::function<void(const std::string& call)> observer) {
     mImpl->meter.setObserver(std::move(observer));
 }
