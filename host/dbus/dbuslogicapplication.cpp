@@ -12,8 +12,7 @@ DbusLogicApplication::DbusLogicApplication(std::shared_ptr<HostConnection> host)
       mListener(std::move(host)) {}
 
 std::shared_ptr<LogicDocument> DbusLogicApplication::CurrentDocument() {
-    return std::make_shared<DbusLogicDocument>(host(),
-                                               callObject(QStringLiteral("CurrentDocument")));
+    return callObject<DbusLogicDocument>(QStringLiteral("CurrentDocument"));
 }
 
 void DbusLogicApplication::BeginPass() {

@@ -26,7 +26,7 @@ bool DbusLogicComponent::Selected() {
 }
 
 std::shared_ptr<LogicPlacements> DbusLogicComponent::Placements() {
-    return std::make_shared<DbusLogicPlacements>(host(), callObject(QStringLiteral("Placements")));
+    return callObject<DbusLogicPlacements>(QStringLiteral("Placements"));
 }
 
 } // namespace sequate::host::dbus

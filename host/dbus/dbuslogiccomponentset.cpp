@@ -10,13 +10,13 @@ DbusLogicComponentSet::DbusLogicComponentSet(std::shared_ptr<HostConnection> hos
     : RemoteObject(std::move(host), std::move(path), QStringLiteral("LogicComponentSet"), true) {}
 
 std::shared_ptr<LogicObjects> DbusLogicComponentSet::Objects() {
-    return std::make_shared<DbusLogicObjects>(host(), callObject(QStringLiteral("Objects")));
+    return callObject<DbusLogicObjects>(QStringLiteral("Objects"));
 }
 
 std::shared_ptr<LogicObjects>
 DbusLogicComponentSet::Query(std::int32_t kind, const std::string& filter, std::int32_t flags) {
     const QVariantList args{kind, QString::fromStdString(filter), flags};
-    return std::make_shared<DbusLogicObjects>(host(), callObject(QStringLiteral("Query"), args));
+    return callObject<DbusLogicObjects>(QStringLiteral("Query"), args);
 }
 
 } // namespace sequate::host::dbus

@@ -16,17 +16,15 @@ std::string DbusLogicDocument::Name() {
 }
 
 std::shared_ptr<LogicComponentSet> DbusLogicDocument::ComponentSet() {
-    return std::make_shared<DbusLogicComponentSet>(host(),
-                                                   callObject(QStringLiteral("ComponentSet")));
+    return callObject<DbusLogicComponentSet>(QStringLiteral("ComponentSet"));
 }
 
 std::shared_ptr<LogicSelection> DbusLogicDocument::Selection() {
-    return std::make_shared<DbusLogicSelection>(host(), callObject(QStringLiteral("Selection")));
+    return callObject<DbusLogicSelection>(QStringLiteral("Selection"));
 }
 
 std::shared_ptr<LogicObjects> DbusLogicDocument::SelectedObjects() {
-    return std::make_shared<DbusLogicObjects>(host(),
-                                              callObject(QStringLiteral("SelectedObjects")));
+    return callObject<DbusLogicObjects>(QStringLiteral("SelectedObjects"));
 }
 
 } // namespace sequate::host::dbus

@@ -1,7 +1,6 @@
 #include "dbuslogicobjects.h"
 
 #include "dbuslogiccomponent.h"
-#include "protocol.h"
 
 #include <utility>
 
@@ -15,17 +14,11 @@ std::int32_t DbusLogicObjects::Count() {
 }
 
 std::shared_ptr<LogicComponent> DbusLogicObjects::Item(std::int32_t index) {
-    return component(callObject(QStringLiteral("Item"), {index}));
+    return callObject<DbusLogicComponent>(QStringLiteral("Item"), {index});
 }
 
 std::shared_ptr<LogicComponent> DbusLogicObjects::Item(const std::string& name) {
-    return component(callObject(QStringLiteral("Item"), {QString::fromStdString(name)}));
-}
-
-std::shared_ptr<LogicComponent> DbusLogicObjects::component(const QString& path) {
-    if (path == noObjectPath)
-        return nullptr;
-    return std::make_shared<DbusLogicComponent>(host(), path);
+    return callObject<DbusLogicComponent>(QStringLiteral("Item"), {QString::fromStdString(name)});
 }
 
 } // namespace sequate::host::dbus

@@ -12,9 +12,6 @@ public:
     std::int32_t Count() override;
     std::shared_ptr<LogicComponent> Item(std::int32_t index) override;
     std::shared_ptr<LogicComponent> Item(const std::string& name) override;
-
-private:
-    std::shared_ptr<LogicComponent> component(const QString& path);
 };
 
 } // namespace sequate::host::dbus

@@ -14,8 +14,7 @@ std::int32_t DbusLogicPlacements::Count() {
 }
 
 std::shared_ptr<LogicPlacement> DbusLogicPlacements::Item(std::int32_t index) {
-    return std::make_shared<DbusLogicPlacement>(host(),
-                                                callObject(QStringLiteral("Item"), {index}));
+    return callObject<DbusLogicPlacement>(QStringLiteral("Item"), {index});
 }
 
 } // namespace sequate::host::dbus

@@ -11,7 +11,7 @@ DbusPcbApplication::DbusPcbApplication(std::shared_ptr<HostConnection> host)
     : RemoteObject(std::move(host), applicationPath, QStringLiteral("PcbApplication"), false) {}
 
 std::shared_ptr<PcbDocument> DbusPcbApplication::CurrentDocument() {
-    return std::make_shared<DbusPcbDocument>(host(), callObject(QStringLiteral("CurrentDocument")));
+    return callObject<DbusPcbDocument>(QStringLiteral("CurrentDocument"));
 }
 
 } // namespace sequate::host::dbus

@@ -36,7 +36,7 @@ bool RemoteObject::callBool(const QString& method, const QVariantList& args) {
     return callOne(method, args, QMetaType::Bool).toBool();
 }
 
-QString RemoteObject::callObject(const QString& method, const QVariantList& args) {
+QString RemoteObject::callObjectPath(const QString& method, const QVariantList& args) {
     return callOne(method, args, qMetaTypeId<QDBusObjectPath>()).value<QDBusObjectPath>().path();
 }
 

@@ -5,6 +5,7 @@
 // owned object is released on the host when the proxy goes, as a reference count would be.
 
 #include "hostconnection.h"
+#include "protocol.h"
 
 #include <QString>
 #include <QVariantList>
@@ -31,10 +32,18 @@ protected:
     std::int32_t callInt(const QString& method, const QVariantList& args = {});
     double callDouble(const QString& method, const QVariantList& args = {});
     bool callBool(const QString& method, const QVariantList& args = {});
-    // The path of the object the call returned; noObjectPath for "no object".
-    QString callObject(const QString& method, const QVariantList& args = {});
+    // The object the call returned, as a Proxy (which the host hands over owned); nullptr for
+    // "no object", which any call that gives an object may answer.
+    template <typename Proxy>
+    std::shared_ptr<Proxy> callObject(const QString& method, const QVariantList& args = {}) {
+        const QString path = callObjectPath(method, args);
+        if (path == noObjectPath)
+            return nullptr;
+        return std::make_shared<Proxy>(mHost, path);
+    }
 
 private:
+    QString callObjectPath(const QString& method, const QVariantList& args);
     QVariant callOne(const QString& method, const QVariantList& args, int expectedType);
 
     std::shared_ptr<HostConnection> mHost;

@@ -35,12 +35,10 @@ public:
 
     // Only the document's own units (0) are ever asked for; the simulator has no others.
     double FirstCoordinate(std::int32_t) override {
-        mModel->meter().enter("LogicPlacement.FirstCoordinate");
-        return mData.x;
+        return mModel->meter().run("LogicPlacement.FirstCoordinate", [&] { return mData.x; });
     }
     double SecondCoordinate(std::int32_t) override {
-        mModel->meter().enter("LogicPlacement.SecondCoordinate");
-        return mData.y;
+        return mModel->meter().run("LogicPlacement.SecondCoordinate", [&] { return mData.y; });
     }
 
 private:
@@ -53,13 +51,14 @@ public:
     SimPlacements(Model model, ComponentRef ref) : mModel(std::move(model)), mRef(ref) {}
 
     std::int32_t Count() override {
-        mModel->meter().enter("LogicPlacements.Count");
-        return hostCount(placements().size());
+        return mModel->meter().run("LogicPlacements.Count",
+                                   [&] { return hostCount(placements().size()); });
     }
     std::shared_ptr<LogicPlacement> Item(std::int32_t index) override {
-        mModel->meter().enter("LogicPlacements.Item");
-        checkIndex("LogicPlacements.Item", index, placements().size(), HostCode::BadIndex);
-        return std::make_shared<SimPlacement>(mModel, placements()[index - 1]);
+        return mModel->meter().run("LogicPlacements.Item", [&] {
+            checkIndex("LogicPlacements.Item", index, placements().size(), HostCode::BadIndex);
+            return std::make_shared<SimPlacement>(mModel, placements()[index - 1]);
+        });
     }
 
 private:
@@ -76,24 +75,23 @@ public:
     SimComponent(Model model, ComponentRef ref) : mModel(std::move(model)), mRef(ref) {}
 
     std::string Value() override {
-        mModel->meter().enter("LogicComponent.Value");
-        return mModel->component(mRef).name;
+        return mModel->meter().run("LogicComponent.Value",
+                                   [&] { return mModel->component(mRef).name; });
     }
     std::string Name() override {
-        mModel->meter().enter("LogicComponent.Name");
-        return mModel->component(mRef).name;
+        return mModel->meter().run("LogicComponent.Name",
+                                   [&] { return mModel->component(mRef).name; });
     }
     void SetName(const std::string& name) override {
-        mModel->meter().enter("LogicComponent.SetName");
-        mModel->rename(mRef, name);
+        mModel->meter().run("LogicComponent.SetName", [&] { mModel->rename(mRef, name); });
     }
     bool Selected() override {
-        mModel->meter().enter("LogicComponent.Selected");
-        return mModel->component(mRef).selected;
+        return mModel->meter().run("LogicComponent.Selected",
+                                   [&] { return mModel->component(mRef).selected; });
     }
     std::shared_ptr<LogicPlacements> Placements() override {
-        mModel->meter().enter("LogicComponent.Placements");
-        return std::make_shared<SimPlacements>(mModel, mRef);
+        return mModel->meter().run("LogicComponent.Placements",
+                                   [&] { return std::make_shared<SimPlacements>(mModel, mRef); });
     }
 
 private:
@@ -113,16 +111,23 @@ public:
     }
 
     std::int32_t Count() override {
-        mModel->meter().enter("LogicObjects.Count");
-        return hostCount(mMembers.size());
+        return mModel->meter().run("LogicObjects.Count",
+                                   [&] { return hostCount(mMembers.size()); });
     }
     std::shared_ptr<LogicComponent> Item(std::int32_t index) override {
-        mModel->meter().enter("LogicObjects.Item");
-        checkIndex("LogicObjects.Item", index, mMembers.size(), HostCode::NoProject);
-        return component(mMembers[index - 1]);
+        return mModel->meter().run("LogicObjects.Item", [&] {
+            checkIndex("LogicObjects.Item", index, mMembers.size(), HostCode::NoProject);
+            return component(mMembers[index - 1]);
+        });
     }
     std::shared_ptr<LogicComponent> Item(const std::string& name) override {
-        mModel->meter().enter("LogicObjects.Item");
+        return mModel->meter().run("LogicObjects.Item", [&] { return carrierOf(name); });
+    }
+
+private:
+    static constexpr std::size_t notHeld = std::numeric_limits<std::size_t>::max();
+
+    std::shared_ptr<LogicComponent> carrierOf(const std::string& name) const {
         if (name.empty())
             return nullptr;
         for (const std::size_t carrier : mModel->carriers(mDocument, name)) {
@@ -131,9 +136,6 @@ public:
         }
         return nullptr;
     }
-
-private:
-    static constexpr std::size_t notHeld = std::numeric_limits<std::size_t>::max();
 
     std::shared_ptr<LogicComponent> component(std::size_t index) const {
         return std::make_shared<SimComponent>(mModel, ComponentRef{mDocument, index});
@@ -159,19 +161,23 @@ public:
         : mModel(std::move(model)), mDocument(document) {}
 
     std::shared_ptr<LogicObjects> Objects() override {
-        mModel->meter().enter("LogicComponentSet.Objects");
-        return std::make_shared<SimObjects>(mModel, mDocument, allComponents(*mModel, mDocument));
+        return mModel->meter().run("LogicComponentSet.Objects", [&] { return all(); });
     }
     std::shared_ptr<LogicObjects> Query(std::int32_t kind, const std::string& filter,
                                         std::int32_t flags) override {
-        mModel->meter().enter("LogicComponentSet.Query");
-        if (kind != 1 || !filter.empty() || flags != 0)
-            throw HostFailure(HostCode::Failed, "LogicComponentSet.Query: only (1, \"\", 0), "
-                                                "all components, is supported");
-        return std::make_shared<SimObjects>(mModel, mDocument, allComponents(*mModel, mDocument));
+        return mModel->meter().run("LogicComponentSet.Query", [&] {
+            if (kind != 1 || !filter.empty() || flags != 0)
+                throw HostFailure(HostCode::Failed, "LogicComponentSet.Query: only (1, \"\", 0), "
+                                                    "all components, is supported");
+            return all();
+        });
     }
 
 private:
+    std::shared_ptr<LogicObjects> all() const {
+        return std::make_shared<SimObjects>(mModel, mDocument, allComponents(*mModel, mDocument));
+    }
+
     Model mModel;
     std::size_t mDocument;
 };
@@ -183,8 +189,8 @@ public:
         : mModel(std::move(model)), mDocument(document) {}
 
     std::int32_t Count() override {
-        mModel->meter().enter("LogicSelection.Count");
-        return hostCount(mModel->selectedCount(mDocument));
+        return mModel->meter().run("LogicSelection.Count",
+                                   [&] { return hostCount(mModel->selectedCount(mDocument)); });
     }
 
 private:
@@ -196,22 +202,32 @@ class SimDocument : public LogicDocument {
 public:
     explicit SimDocument(Model model) : mModel(std::move(model)) {}
 
-    std::string Name() override { return mModel->documents()[open("LogicDocument.Name")].name; }
+    std::string Name() override {
+        return onOpen("LogicDocument.Name",
+                      [&](std::size_t document) { return mModel->documents()[document].name; });
+    }
     std::shared_ptr<LogicComponentSet> ComponentSet() override {
-        return std::make_shared<SimComponentSet>(mModel, open("LogicDocument.ComponentSet"));
+        return onOpen("LogicDocument.ComponentSet", [&](std::size_t document) {
+            return std::make_shared<SimComponentSet>(mModel, document);
+        });
     }
     std::shared_ptr<LogicSelection> Selection() override {
-        return std::make_shared<SimSelection>(mModel, open("LogicDocument.Selection"));
+        return onOpen("LogicDocument.Selection", [&](std::size_t document) {
+            return std::make_shared<SimSelection>(mModel, document);
+        });
     }
     std::shared_ptr<LogicObjects> SelectedObjects() override {
-        const std::size_t document = open("LogicDocument.SelectedObjects");
-        return std::make_shared<SimObjects>(mModel, document, mModel->selectedComponents(document));
+        return onOpen("LogicDocument.SelectedObjects", [&](std::size_t document) {
+            return std::make_shared<SimObjects>(mModel, document,
+                                                mModel->selectedComponents(document));
+        });
     }
 
 private:
-    std::size_t open(const char* call) {
-        mModel->meter().enter(call);
-        return mModel->requireOpen(call);
+    // Runs body on the document open when the call comes in.
+    template <typename Body>
+    auto onOpen(const char* call, Body&& body) -> decltype(body(std::size_t{})) {
+        return mModel->meter().run(call, [&] { return body(mModel->requireOpen(call)); });
     }
 
     Model mModel;
@@ -222,17 +238,16 @@ public:
     explicit SimApplication(Model model) : mModel(std::move(model)) {}
 
     std::shared_ptr<LogicDocument> CurrentDocument() override {
-        mModel->meter().enter("LogicApplication.CurrentDocument");
-        mModel->requireOpen("LogicApplication.CurrentDocument");
-        return makeLogicDocument(mModel);
+        return mModel->meter().run("LogicApplication.CurrentDocument", [&] {
+            mModel->requireOpen("LogicApplication.CurrentDocument");
+            return makeLogicDocument(mModel);
+        });
     }
     void BeginPass() override {
-        mModel->meter().enter("LogicApplication.BeginPass");
-        mModel->beginPass();
+        mModel->meter().run("LogicApplication.BeginPass", [&] { mModel->beginPass(); });
     }
     void EndPass() override {
-        mModel->meter().enter("LogicApplication.EndPass");
-        mModel->endPass();
+        mModel->meter().run("LogicApplication.EndPass", [&] { mModel->endPass(); });
     }
     void advise(LogicApplicationEvents* sink) override { mModel->advise(sink); }
     void unadvise(LogicApplicationEvents* sink) override { mModel->unadvise(sink); }

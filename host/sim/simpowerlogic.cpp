@@ -105,7 +105,15 @@ std::uint64_t SimPowerLogic::callCount() const {
 }
 
 void SimPowerLogic::failCall(std::uint64_t k, HostCode code) {
-    mImpl->meter().failCall(k, code);
+    mImpl->meter().planFault(k, CallFault::Fails, code);
+}
+
+void SimPowerLogic::failCallAfterEffect(std::uint64_t k, HostCode code) {
+    mImpl->meter().planFault(k, CallFault::FailsAfterEffect, code);
+}
+
+void SimPowerLogic::answerNoObjectAtCall(std::uint64_t k) {
+    mImpl->meter().planFault(k, CallFault::AnswersNoObject, HostCode::Failed);
 }
 
 void SimPowerLogic::setCallObserver(std::function<void(const std::string& call)> observer) {

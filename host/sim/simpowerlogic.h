@@ -53,8 +53,16 @@ public:
     bool passOpen() const;
 
     // --- test hooks ---
+    // Calls are counted from now, from 1: k = 1 is the next automation call. A fault is played
+    // once.
     std::uint64_t callCount() const;               // automation calls answered (failed ones too)
-    void failCall(std::uint64_t k, HostCode code); // the k-th call from now (1-based) fails
+    void failCall(std::uint64_t k, HostCode code); // the k-th call fails and changes nothing
+    // The k-th call takes effect (a rename is made, a pass begins or ends), then fails, as when
+    // its answer is lost on the way back.
+    void failCallAfterEffect(std::uint64_t k, HostCode code);
+    // The k-th call, if it is one that gives an object, gives nullptr ("no object") instead;
+    // any other call answers as usual.
+    void answerNoObjectAtCall(std::uint64_t k);
     // Told the name of every automation call, such as "LogicObjects.Item", before it runs.
     void setCallObserver(std::function<void(const std::string& call)> observer);
 

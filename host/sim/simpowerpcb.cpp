@@ -57,14 +57,15 @@ public:
     explicit SimPcbDocument(Model model) : mModel(std::move(model)) {}
 
     void ReadEcoFile(const std::string& path) override {
-        mModel->meter.enter("PcbDocument.ReadEcoFile");
-        auto& layout = requireLayout(*mModel, "PcbDocument.ReadEcoFile");
-        const std::string text = readWholeFile(path);
-        const auto reading = applyEcoText(text, fileNamePart(path), layout.parts);
-        mModel->log.insert(mModel->log.end(), reading.log.begin(), reading.log.end());
-        if (reading.refusal)
-            throw HostFailure(HostCode::Failed, "PcbDocument.ReadEcoFile: " + *reading.refusal +
-                                                    "; nothing in the file was applied");
+        mModel->meter.run("PcbDocument.ReadEcoFile", [&] {
+            auto& layout = requireLayout(*mModel, "PcbDocument.ReadEcoFile");
+            const std::string text = readWholeFile(path);
+            const auto reading = applyEcoText(text, fileNamePart(path), layout.parts);
+            mModel->log.insert(mModel->log.end(), reading.log.begin(), reading.log.end());
+            if (reading.refusal)
+                throw HostFailure(HostCode::Failed, "PcbDocument.ReadEcoFile: " + *reading.refusal +
+                                                        "; nothing in the file was applied");
+        });
     }
 
 private:
@@ -76,9 +77,10 @@ public:
     explicit SimPcbApplication(Model model) : mModel(std::move(model)) {}
 
     std::shared_ptr<PcbDocument> CurrentDocument() override {
-        mModel->meter.enter("PcbApplication.CurrentDocument");
-        requireLayout(*mModel, "PcbApplication.CurrentDocument");
-        return std::make_shared<SimPcbDocument>(mModel);
+        return mModel->meter.run("PcbApplication.CurrentDocument", [&] {
+            requireLayout(*mModel, "PcbApplication.CurrentDocument");
+            return std::make_shared<SimPcbDocument>(mModel);
+        });
     }
 
 private:
@@ -116,7 +118,15 @@ std::uint64_t SimPowerPcb::callCount() const {
 }
 
 void SimPowerPcb::failCall(std::uint64_t k, HostCode code) {
-    mImpl->meter.failCall(k, code);
+    mImpl->meter.planFault(k, CallFault::Fails, code);
+}
+
+void SimPowerPcb::failCallAfterEffect(std::uint64_t k, HostCode code) {
+    mImpl->meter.planFault(k, CallFault::FailsAfterEffect, code);
+}
+
+void SimPowerPcb::answerNoObjectAtCall(std::uint64_t k) {
+    mImpl->meter.planFault(k, CallFault::AnswersNoObject, HostCode::Failed);
 }
 
 void SimPowerPcb::setCallObserver(std::function<void(const std::string& call)> observer) {

@@ -32,7 +32,10 @@ public:
     const std::vector<std::string>& log() const;
 
     std::uint64_t callCount() const;
+    // Faults at the k-th call from now, as SimPowerLogic plays them.
     void failCall(std::uint64_t k, HostCode code);
+    void failCallAfterEffect(std::uint64_t k, HostCode code);
+    void answerNoObjectAtCall(std::uint64_t k);
     void setCallObserver(std::function<void(const std::string& call)> observer);
 
 private:

@@ -127,7 +127,7 @@ TEST(WriteEco, AFailedWriteLeavesTheExistingFileAndNoTempFile) {
     EXPECT_EQ(fileBytes(folder / "amp.eco"), "old contents");
 }
 
-// Replacing a file copies its permissions to the new file before anything is written.
+// The new file takes the replaced file's permissions once it is written, before the rename.
 TEST(WriteEco, PermissionsThatCannotBeKeptLeaveTheExistingFileAndNoTempFile) {
     ScratchFolder folder;
     writeBytes(folder / "amp.eco", "old contents");

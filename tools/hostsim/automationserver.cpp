@@ -47,6 +47,10 @@ void AutomationServer::setAfterCall(std::function<void(const QDBusMessage&, bool
     mAfterCall = std::move(afterCall);
 }
 
+void AutomationServer::setWithholdObject(std::function<bool()> withhold) {
+    mWithholdObject = std::move(withhold);
+}
+
 void AutomationServer::setClientLeft(std::function<void(const QString&)> clientLeft) {
     mClientLeft = std::move(clientLeft);
 }
@@ -94,7 +98,8 @@ QDBusMessage AutomationServer::answer(const QDBusMessage& message, const Automat
                            message.interface().toStdString());
     const QString client = message.service();
     const IssueObject issue = [&](AutomationObject returned) {
-        const bool none = std::visit([](const auto& pointer) { return !pointer; }, returned);
+        const bool none = std::visit([](const auto& pointer) { return !pointer; }, returned) ||
+                          (mWithholdObject && mWithholdObject());
         return QDBusObjectPath(none ? protocol::noObjectPath
                                     : mRegistry.add(std::move(returned), client));
     };

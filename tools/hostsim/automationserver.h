@@ -26,6 +26,8 @@ public:
     bool publish(QString* error);
     // Told every answered automation call (after its reply went out) and whether it worked.
     void setAfterCall(std::function<void(const QDBusMessage& call, bool ok)> afterCall);
+    // Asked, whenever a call has made an object, whether to answer "no object" instead.
+    void setWithholdObject(std::function<bool()> withhold);
     // Told the unique name of every client that leaves the bus.
     void setClientLeft(std::function<void(const QString& client)> clientLeft);
     // Sends a signal of the root object whose one argument is object, kept by the program.
@@ -49,6 +51,7 @@ private:
     AutomationRegistry mRegistry;
     std::function<void(const QDBusMessage&, bool)> mAfterCall;
     std::function<void(const QString&)> mClientLeft;
+    std::function<bool()> mWithholdObject;
 };
 
 } // namespace sequate::hostsim

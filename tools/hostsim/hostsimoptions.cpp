@@ -30,6 +30,10 @@ QList<QCommandLineOption> optionList() {
         {QStringLiteral("hang-ms"),
          QStringLiteral("Test only: how long the hang lasts (default 10000)."),
          QStringLiteral("MS")},
+        {QStringLiteral("no-object-at-call"),
+         QStringLiteral("Test only: answer \"no object\" when automation call K is one that "
+                        "gives an object. May be given more than once."),
+         QStringLiteral("K")},
         {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help.")},
     };
 }
@@ -44,14 +48,18 @@ QCommandLineParser& configured(QCommandLineParser& parser) {
     return parser;
 }
 
-std::uint64_t callNumber(const QCommandLineParser& parser, const QString& name) {
+std::uint64_t callNumber(const QString& name, const QString& text) {
     bool ok = false;
-    const qulonglong value = parser.value(name).toULongLong(&ok);
+    const qulonglong value = text.toULongLong(&ok);
     if (!ok || value == 0)
         throw OptionError(QStringLiteral("--%1: expected a call number from 1, not \"%2\"")
-                              .arg(name, parser.value(name))
+                              .arg(name, text)
                               .toStdString());
     return value;
+}
+
+std::uint64_t callNumber(const QCommandLineParser& parser, const QString& name) {
+    return callNumber(name, parser.value(name));
 }
 
 int milliseconds(const QCommandLineParser& parser, const QString& name) {
@@ -85,6 +93,9 @@ FaultPlan faultPlan(const QCommandLineParser& parser) {
         plan.hangAtCall = callNumber(parser, QStringLiteral("hang-at-call"));
     if (parser.isSet(QStringLiteral("hang-ms")))
         plan.hangMs = milliseconds(parser, QStringLiteral("hang-ms"));
+    const QString noObject = QStringLiteral("no-object-at-call");
+    for (const QString& k : parser.values(noObject))
+        plan.noObjectAtCalls.insert(callNumber(noObject, k));
     return plan;
 }
 

@@ -70,6 +70,7 @@ void HostSimService::startPowerLogic() {
     mLogicServer->setAfterCall(
         [this](const QDBusMessage& call, bool ok) { afterLogicCall(call, ok); });
     mLogicServer->setClientLeft([this](const QString& client) { clientLeft(client); });
+    mLogicServer->setWithholdObject(mWithholdObject);
     mRelay = std::make_unique<NotificationRelay>(*mLogicServer);
     mLogicApp->advise(mRelay.get());
     publish(*mLogicServer);
@@ -80,6 +81,7 @@ void HostSimService::startPowerPcb() {
     QDBusConnection bus = connectToSessionBus(pcbConnection);
     mPcbServer = std::make_unique<AutomationServer>(bus, mHosts.pcb().application());
     mPcbServer->setAfterCall([this](const QDBusMessage&, bool) { settle(); });
+    mPcbServer->setWithholdObject(mWithholdObject);
     publish(*mPcbServer);
     own(bus, host::dbus::powerPcbService);
 }
@@ -102,6 +104,10 @@ void HostSimService::settle() {
     mHosts.logic().processEvents();
     if (mChanged)
         mChanged();
+}
+
+void HostSimService::setWithholdObject(std::function<bool()> withhold) {
+    mWithholdObject = std::move(withhold);
 }
 
 void HostSimService::setWatcher(std::function<void()> changed,

@@ -41,6 +41,9 @@ public:
     // Delivers queued notifications; tells the watcher that the state may have changed.
     void settle();
 
+    // Asked, whenever a call of either application has made an object, whether to answer "no
+    // object" instead; set before start().
+    void setWithholdObject(std::function<bool()> withhold);
     // Told after every call and user action, and a line for the log now and then.
     void setWatcher(std::function<void()> changed, std::function<void(const QString&)> note);
 
@@ -68,6 +71,7 @@ private:
     QStringList mCallLog;
     std::function<void()> mChanged;
     std::function<void(const QString&)> mNote;
+    std::function<bool()> mWithholdObject;
 };
 
 } // namespace sequate::hostsim

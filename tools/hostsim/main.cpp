@@ -57,6 +57,7 @@ int main(int argc, char** argv) {
     SimHosts hosts(state);
     CallFaults faults(options.faults);
     HostSimService service(hosts, options.service);
+    service.setWithholdObject([&] { return faults.answersNoObject(); });
     std::unique_ptr<HostSimWindow> view;
     hosts.logic().setCallObserver([&](const std::string& call) {
         faults.beforeCall();

@@ -175,6 +175,44 @@ TEST_F(BindingTest, PowerPcbFailsForAMissingFileAndForOneItRefuses) {
               std::string::npos);
 }
 
+// The simulator answers "no object" at the calls numbered; the others answer as usual.
+TEST(BindingNoObject, EveryCallThatGivesAnObjectGivesNullptrForNoObject) {
+    QStringList options;
+    for (const int k : {1, 3, 4, 5, 7, 8, 10, 11, 13, 15, 18})
+        options << QStringLiteral("--no-object-at-call") << QString::number(k);
+    PrivateBus bus;
+    HostSimProcess sim(bus, writeStateFile(bindingState(), QStringLiteral("noobject.json")),
+                       options);
+    host::dbus::DbusRunningObjects objects(bus.connect());
+    const auto app = objects.attachPowerLogic();
+
+    EXPECT_EQ(app->CurrentDocument(), nullptr);
+    const auto doc = app->CurrentDocument();
+    ASSERT_NE(doc, nullptr);
+    EXPECT_EQ(doc->Selection(), nullptr);
+    EXPECT_EQ(doc->SelectedObjects(), nullptr);
+    EXPECT_EQ(doc->ComponentSet(), nullptr);
+    const auto set = doc->ComponentSet();
+    ASSERT_NE(set, nullptr);
+    EXPECT_EQ(set->Objects(), nullptr);
+    EXPECT_EQ(set->Query(1, "", 0), nullptr);
+    const auto list = set->Objects();
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->Item(1), nullptr);
+    EXPECT_EQ(list->Item("R1"), nullptr);
+    const auto u1 = list->Item(3);
+    ASSERT_NE(u1, nullptr);
+    EXPECT_EQ(u1->Placements(), nullptr);
+    const auto gates = u1->Placements();
+    ASSERT_NE(gates, nullptr);
+    EXPECT_EQ(gates->Item(1), nullptr);
+    EXPECT_EQ(gates->Item(2)->FirstCoordinate(0), 1100);
+    const auto pcb = objects.attachPowerPcb();
+    EXPECT_EQ(pcb->CurrentDocument(), nullptr);
+    EXPECT_NE(pcb->CurrentDocument(), nullptr);
+    EXPECT_EQ(sim.callCount(), 19u);
+}
+
 TEST(BindingWithoutDocuments, CurrentDocumentFailsWithNoProject) {
     PrivateBus bus;
     HostSimProcess sim(bus, writeStateFile({}, QStringLiteral("nothing.json")));

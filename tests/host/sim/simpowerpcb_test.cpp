@@ -103,6 +103,25 @@ TEST_F(PowerPcb, CallsAreCountedNamedAndCanBeMadeToFail) {
     EXPECT_EQ(mPcb.callCount(), 3u);
 }
 
+// PowerPCB read the file and changed the layout, but its answer was lost.
+TEST_F(PowerPcb, AReadCanTakeEffectAndThenFail) {
+    std::ofstream(mFolder / "rename.eco") << "*PADS-ECO-V3.0-MILS*\r\n\r\n*RENPART*\r\n"
+                                             "*REMARK*  AUTOSEQUATE\r\nR1 R5\r\n*END*\r\n";
+    const auto doc = mPcb.application()->CurrentDocument();
+    mPcb.failCallAfterEffect(1, HostCode::Timeout);
+    const auto failure = failureOf([&] { doc->ReadEcoFile((mFolder / "rename.eco").string()); });
+    ASSERT_TRUE(failure);
+    EXPECT_EQ(failure->code(), HostCode::Timeout);
+    EXPECT_EQ(mPcb.layout()->parts, (std::vector<std::string>{"R5", "C1"}));
+}
+
+TEST_F(PowerPcb, CurrentDocumentCanGiveNoObject) {
+    const auto app = mPcb.application();
+    mPcb.answerNoObjectAtCall(1);
+    EXPECT_EQ(app->CurrentDocument(), nullptr);
+    EXPECT_NE(app->CurrentDocument(), nullptr);
+}
+
 TEST(RunningObjects, AttachGivesTheRunningSimulatorOrFailsWithNotRunning) {
     SimPowerLogic logic(std::vector<DocumentData>{{"amp.sch", {}}});
     SimPowerPcb pcb(std::nullopt);

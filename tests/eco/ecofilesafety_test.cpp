@@ -1,0 +1,282 @@
+#include "eco/ecooutput.h"
+#include "failingfchmod.h"
+#include "fsynchook.h"
+#include "golden.h"
+#include "scratchfolder.h"
+
+#include <csignal>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <optional>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace sequate::eco {
+namespace {
+
+namespace fs = std::filesystem;
+using test::fileBytes;
+using test::ScratchFolder;
+using test::writeBytes;
+using ::testing::ElementsAre;
+using ::testing::UnorderedElementsAre;
+using ::testing::UnorderedElementsAreArray;
+
+const std::vector<std::string> oldNames = {"R1", "R2", "T1"};
+const std::vector<std::string> newNames = {"T1", "R1", "R2"};
+
+mode_t modeOf(const std::string& path) {
+    struct stat status {};
+    ::lstat(path.c_str(), &status);
+    return status.st_mode & 07777;
+}
+
+// The file-creation mask of the user's shell, for one test.
+class CreationMask {
+public:
+    explicit CreationMask(mode_t mask) : mSaved(::umask(mask)) {}
+    ~CreationMask() { ::umask(mSaved); }
+    CreationMask(const CreationMask&) = delete;
+    CreationMask& operator=(const CreationMask&) = delete;
+
+private:
+    mode_t mSaved;
+};
+
+struct ModeCase {
+    const char* name;
+    mode_t mask;
+    std::optional<mode_t> replaced; // the mode of the file replaced; none for a new file
+    mode_t finished;
+};
+
+void PrintTo(const ModeCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class EcoFileModes : public ::testing::TestWithParam<ModeCase> {};
+
+TEST_P(EcoFileModes, TheFileIsTheUsersAloneUntilItIsCompleteAndOnDisk) {
+    const ModeCase& c = GetParam();
+    CreationMask mask(c.mask);
+    ScratchFolder folder;
+    if (c.replaced) {
+        writeBytes(folder / "amp.eco", "old contents");
+        ::chmod((folder / "amp.eco").c_str(), *c.replaced);
+    }
+    struct stat atSync {};
+    {
+        test::FsyncHook hook([&](int fd) { ::fstat(fd, &atSync); });
+        WriteEco(folder / "amp.eco", oldNames, newNames);
+    }
+    EXPECT_EQ(atSync.st_mode & 07777, 0600u);
+    EXPECT_EQ(static_cast<std::size_t>(atSync.st_size), test::golden("twosections.eco").size());
+    EXPECT_EQ(modeOf(folder / "amp.eco"), c.finished);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, EcoFileModes,
+                         ::testing::Values(ModeCase{"NewFile", 022, std::nullopt, 0644},
+                                           ModeCase{"NewFileForTheGroup", 002, std::nullopt, 0664},
+                                           ModeCase{"NewFilePrivate", 077, std::nullopt, 0600},
+                                           ModeCase{"ReplacedFile", 022, 0640, 0640},
+                                           ModeCase{"ReplacedFileReadableByAll", 077, 0664, 0664}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(EcoFileSafety, ANewFileWhoseModeCannotBeWidenedIsWrittenForTheUserAlone) {
+    CreationMask mask(022);
+    ScratchFolder folder;
+    {
+        test::FailingFchmod failing;
+        WriteEco(folder / "amp.eco", oldNames, newNames);
+    }
+    EXPECT_EQ(fileBytes(folder / "amp.eco"), test::golden("twosections.eco"));
+    EXPECT_EQ(modeOf(folder / "amp.eco"), 0600u);
+}
+
+// The message of the refusal; empty when the file was written.
+std::string refusalOf(const std::string& path) {
+    try {
+        WriteEco(path, oldNames, newNames);
+    } catch (const EcoError& e) {
+        return e.what();
+    }
+    return {};
+}
+
+std::string untrustedLink(const std::string& shownPath, const std::string& link) {
+    return "Cannot write the ECO file \"" + shownPath + "\": the link \"" + link +
+           "\" belongs to another user in a folder that everyone can write to, so it is not "
+           "followed.";
+}
+
+constexpr uid_t otherUser = 65534; // nobody
+
+// A file to replace at designs/amp.eco, and a folder shared/ to plant links in.
+class LinkFolders {
+public:
+    LinkFolders() {
+        fs::create_directory(mFolder / "designs");
+        writeBytes(designed(), "old contents");
+        fs::create_directory(mFolder / "shared");
+    }
+
+    std::string designed() const { return mFolder / "designs/amp.eco"; }
+    std::string shared() const { return mFolder / "shared"; }
+    const ScratchFolder& folder() const { return mFolder; }
+
+    // A link in shared/ to the designed file, made by the given user.
+    std::string plant(const std::string& name, uid_t owner) const {
+        const std::string link = mFolder / ("shared/" + name);
+        fs::create_symlink(designed(), link);
+        ::lchown(link.c_str(), owner, static_cast<gid_t>(-1));
+        return link;
+    }
+    void share(uid_t owner, mode_t mode) const {
+        ::chown(shared().c_str(), owner, static_cast<gid_t>(-1));
+        ::chmod(shared().c_str(), mode);
+    }
+
+private:
+    ScratchFolder mFolder;
+};
+
+struct LinkCase {
+    const char* name;
+    bool linkOfOtherUser;
+    bool folderOfOtherUser;
+    mode_t folderMode;
+    bool followed;
+};
+
+void PrintTo(const LinkCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class EcoFileLinks : public ::testing::TestWithParam<LinkCase> {};
+
+TEST_P(EcoFileLinks, InASharedFolderOnlyTheUsersOrTheFolderOwnersLinkIsFollowed) {
+    const LinkCase& c = GetParam();
+    if ((c.linkOfOtherUser || c.folderOfOtherUser) && ::geteuid() != 0)
+        GTEST_SKIP() << "only the superuser can make files that belong to another user";
+    const LinkFolders folders;
+    const std::string link = folders.plant("amp.eco", c.linkOfOtherUser ? otherUser : ::geteuid());
+    folders.share(c.folderOfOtherUser ? otherUser : ::geteuid(), c.folderMode);
+
+    const std::string refusal = refusalOf(link);
+
+    EXPECT_EQ(refusal, c.followed ? "" : untrustedLink(link, link));
+    EXPECT_EQ(fileBytes(folders.designed()),
+              c.followed ? test::golden("twosections.eco") : "old contents");
+    EXPECT_THAT(ScratchFolder::entriesOf(fs::path(folders.designed()).parent_path()),
+                ElementsAre("amp.eco"));
+    EXPECT_TRUE(fs::is_symlink(link));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, EcoFileLinks,
+                         ::testing::Values(LinkCase{"UsersOwnLink", false, false, 01777, true},
+                                           LinkCase{"AnotherUsersLink", true, false, 01777, false},
+                                           LinkCase{"TheFolderOwnersLink", true, true, 01777, true},
+                                           LinkCase{"AnotherUsersLinkWithoutTheStickyBit", true,
+                                                    false, 0777, true},
+                                           LinkCase{"AnotherUsersLinkWhereOnlyTheOwnerWrites", true,
+                                                    false, 01755, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Every link on the way is judged, not only the one the user chose.
+TEST(EcoFileSafety, AnotherUsersLinkFurtherAlongIsRefusedToo) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only the superuser can make files that belong to another user";
+    const LinkFolders folders;
+    const std::string planted = folders.plant("amp.eco", otherUser);
+    folders.share(::geteuid(), 01777);
+    const std::string chosen = folders.folder() / "latest.eco";
+    fs::create_symlink(planted, chosen);
+
+    EXPECT_EQ(refusalOf(chosen), untrustedLink(chosen, planted));
+    EXPECT_EQ(fileBytes(folders.designed()), "old contents");
+}
+
+// A writer in a process of its own, stopped or killed by a signal at its fsync: its new file
+// is complete there but not yet renamed. Killed and reaped at the latest when the object goes.
+class HeldWriter {
+public:
+    HeldWriter(const std::string& path, int signal) : mPid(::fork()) {
+        if (mPid == 0) {
+            test::FsyncHook hook([signal](int) { ::raise(signal); });
+            try {
+                WriteEco(path, oldNames, newNames);
+            } catch (...) {
+            }
+            ::_exit(0);
+        }
+        int status = 0;
+        ::waitpid(mPid, &status, WUNTRACED);
+        mReaped = !WIFSTOPPED(status);
+    }
+    ~HeldWriter() { kill(); }
+    HeldWriter(const HeldWriter&) = delete;
+    HeldWriter& operator=(const HeldWriter&) = delete;
+
+    pid_t pid() const { return mPid; }
+    void kill() {
+        if (mReaped)
+            return;
+        ::kill(mPid, SIGKILL);
+        ::waitpid(mPid, nullptr, 0);
+        mReaped = true;
+    }
+
+private:
+    pid_t mPid;
+    bool mReaped = false;
+};
+
+TEST(EcoFileSafety, AKilledWritersFileIsRemovedAtTheNextWriteInItsFolder) {
+    ScratchFolder folder;
+    const HeldWriter killed(folder / "amp.eco", SIGKILL);
+    ASSERT_EQ(folder.entries().size(), 1u) << "the killed writer left its new file behind";
+    // Names like it that this writer would never give.
+    const std::string dead = std::to_string(killed.pid());
+    const std::vector<std::string> lookalikes = {
+        "amp.eco.sequate-" + dead + "-1.tmp", ".amp.eco.sequate-" + dead + ".tmp",
+        ".amp.eco.sequate-" + dead + "-1.tmp.bak", ".amp.eco.sequate-" + dead + "-x.tmp"};
+    for (const std::string& name : lookalikes)
+        writeBytes(folder / name, "not ours");
+
+    WriteEco(folder / "board.eco", oldNames, newNames);
+
+    std::vector<std::string> expected = lookalikes;
+    expected.push_back("board.eco");
+    EXPECT_THAT(folder.entries(), UnorderedElementsAreArray(expected));
+}
+
+TEST(EcoFileSafety, ARunningWritersFileIsKeptUntilItsWriterIsGone) {
+    ScratchFolder folder;
+    HeldWriter stopped(folder / "amp.eco", SIGSTOP);
+    const std::vector<std::string> inProgress = folder.entries();
+    ASSERT_EQ(inProgress.size(), 1u);
+
+    WriteEco(folder / "board.eco", oldNames, newNames);
+    EXPECT_THAT(folder.entries(), UnorderedElementsAre(inProgress[0], "board.eco"));
+
+    stopped.kill();
+    WriteEco(folder / "board.eco", oldNames, newNames);
+    EXPECT_THAT(folder.entries(), ElementsAre("board.eco"));
+}
+
+TEST(EcoFileSafety, AnotherUsersLeftoverIsNotTouched) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only the superuser can make files that belong to another user";
+    ScratchFolder folder;
+    { const HeldWriter killed(folder / "amp.eco", SIGKILL); }
+    const std::vector<std::string> leftover = folder.entries();
+    ASSERT_EQ(leftover.size(), 1u);
+    ::chown((folder / leftover[0]).c_str(), otherUser, static_cast<gid_t>(-1));
+
+    WriteEco(folder / "board.eco", oldNames, newNames);
+    EXPECT_THAT(folder.entries(), UnorderedElementsAre(leftover[0], "board.eco"));
+}
+
+} // namespace
+} // namespace sequate::eco
