@@ -99,11 +99,20 @@ protected:
 
 class NumberingPass : private PassFrame {
 public:
-    using PassFrame::PassFrame;
+    NumberingPass(FormState& state, FormWindow& window, PassScope scope, const PassPlan* previewed)
+        : PassFrame(state, window, scope), mPreviewed(previewed) {}
 
     PassResult run() {
         try {
             begin();
+            if (mPreviewed &&
+                (mPlan.renames != mPreviewed->renames || mPlan.unnamed != mPreviewed->unnamed ||
+                 mPlan.stop != mPreviewed->stop)) {
+                PassResult result;
+                result.newPlan = mPlan;
+                endPass();
+                return result;
+            }
             if (mPlan.stop)
                 throw PlannedStop(*mPlan.stop);
             checkTheLayoutCanFollow();
@@ -227,12 +236,24 @@ private:
         result.completed = true;
         for (const PlannedRename& rename : mPlan.renames)
             result.renames.emplace_back(rename.from, rename.to);
+        result.changed = changedNames();
         result.unnamed = mPlan.unnamed;
         mState.unnamedNames = mPlan.unnamed;
         if (!mState.unnamedNames.empty())
             naytaNimeamattomat(mState, mWindow);
         endPass();
         return result;
+    }
+
+    std::vector<RenameRecord> changedNames() const {
+        std::vector<std::string> after = mRead.snapshot.names;
+        for (const PlannedRename& rename : mPlan.renames)
+            after[rename.component] = rename.to;
+        std::vector<RenameRecord> changed;
+        for (std::size_t i = 0; i < after.size(); ++i)
+            if (after[i] != mRead.snapshot.names[i])
+                changed.emplace_back(mRead.snapshot.names[i], after[i]);
+        return changed;
     }
 
     host::EcoDelivery deliverEco() {
@@ -267,6 +288,7 @@ private:
         return result;
     }
 
+    const PassPlan* mPreviewed;
     PassJournal mJournal;
 };
 
@@ -303,8 +325,9 @@ PassOptions passOptions(const FormWindow& window, PassScope scope) {
     return options;
 }
 
-PassResult StartFrom(FormState& state, FormWindow& window, PassScope scope) {
-    return NumberingPass(state, window, scope).run();
+PassResult StartFrom(FormState& state, FormWindow& window, PassScope scope,
+                     const PassPlan* previewed) {
+    return NumberingPass(state, window, scope, previewed).run();
 }
 
 PlanPreview previewPass(FormState& state, FormWindow& window, PassScope scope) {

@@ -11,6 +11,7 @@
 #include "passoptions.h"
 #include "passplan.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,12 @@ struct PassResult {
     std::vector<RenameRecord> renames; // in effect after the pass, in the order made
     std::vector<std::string> unnamed;  // kept their names: they end in a letter
     std::string stopMessage;           // what the user was told when the pass stopped
+    // Each component whose name the completed pass changed: its name before and after, in
+    // the order of the document.
+    std::vector<RenameRecord> changed;
+    // A previewed plan was not applied: the schematic had changed since. This is the plan of
+    // the schematic as it is now; nothing was renamed and nothing was shown.
+    std::optional<PassPlan> newPlan;
 };
 
 // The options of the window's controls for a pass of this scope.
@@ -28,7 +35,10 @@ PassOptions passOptions(const FormWindow& window, PassScope scope);
 
 // The tables are emptied again before it returns; the result keeps what the caller needs.
 // Old program: StartFrom.
-PassResult StartFrom(FormState& state, FormWindow& window, PassScope scope);
+// With `previewed`, the pass applies only that plan: if the schematic now gives another one,
+// it renames nothing and returns the new plan.
+PassResult StartFrom(FormState& state, FormWindow& window, PassScope scope,
+                     const PassPlan* previewed = nullptr);
 
 struct PlanPreview {
     std::vector<std::string> names; // the names the plan was made from

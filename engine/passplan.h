@@ -28,6 +28,8 @@ struct PassPlan {
     std::vector<std::size_t> walk;    // the components in the order they were numbered
     // Why the pass cannot be made; then nothing of it is applied.
     std::optional<std::string> stop;
+
+    bool operator==(const PassPlan&) const = default;
 };
 
 PassPlan planPass(const SchematicSnapshot& snapshot, const PassOptions& options);

@@ -145,5 +145,30 @@ TEST(NumberingPass, HostFailureOutsideARenameNamesTheComponent) {
     EXPECT_TRUE(contains(result.stopMessage, "position of R8")) << result.stopMessage;
 }
 
+// A previewed plan is applied only while it is still the plan: a schematic changed since gives
+// the new plan back and renames nothing.
+TEST(NumberingPass, AppliesAPreviewedPlanOnlyWhileItHolds) {
+    Session session(document({part("R7"), part("R3")}));
+    session.window.controls = tools::Controls::allComponents("1");
+    const PlanPreview preview =
+        previewPass(session.state, session.window, PassScope::AllComponents);
+    EXPECT_EQ(session.names(), (Names{"R7", "R3"}));
+
+    session.logic.application()->CurrentDocument()->ComponentSet()->Objects()->Item(2)->SetName(
+        "R9");
+    const PassResult stale =
+        StartFrom(session.state, session.window, PassScope::AllComponents, &preview.plan);
+    ASSERT_TRUE(stale.newPlan);
+    EXPECT_FALSE(stale.completed);
+    EXPECT_EQ(session.names(), (Names{"R7", "R9"}));
+    EXPECT_TRUE(session.window.messages.empty());
+
+    const PassResult applied =
+        StartFrom(session.state, session.window, PassScope::AllComponents, &*stale.newPlan);
+    EXPECT_TRUE(applied.completed);
+    EXPECT_EQ(session.names(), (Names{"R1", "R2"}));
+    EXPECT_EQ(applied.changed, (std::vector<RenameRecord>{{"R7", "R1"}, {"R9", "R2"}}));
+}
+
 } // namespace
 } // namespace sequate::engine::testing
