@@ -24,6 +24,8 @@ public:
     // After Cancel in the save dialog: true keeps the pass's renames without an ECO file,
     // false (the default button) undoes them.
     virtual bool keepRenamesWithoutEco(QWidget* parent) = 0;
+    // A pass was cut short: true puts its renames back (the default button), false keeps them.
+    virtual bool putBackUnfinishedPass(QWidget* parent, const QString& question) = 0;
 };
 
 } // namespace sequate::app

@@ -5,6 +5,7 @@
 #include "about/topmost.h"
 #include "about/twips.h"
 #include "dialogs.h"
+#include "engine/recovery.h"
 #include "engine/runcommand.h"
 #include "frmnotchanged.h"
 #include "optiongroup.h"
@@ -232,8 +233,16 @@ std::string frmRenPart::layoutUnreachable() {
     return eco::layoutUnreachable(*mObjects);
 }
 
+void frmRenPart::recoverUnfinishedPass() {
+    engine::recoverUnfinishedPass(mState, *this);
+}
+
 bool frmRenPart::keepRenamesWithoutEco() {
     return mDialogs.keepRenamesWithoutEco(this);
+}
+
+bool frmRenPart::putBackUnfinishedPass(const std::string& question) {
+    return mDialogs.putBackUnfinishedPass(this, QString::fromStdString(question));
 }
 
 void frmRenPart::showMessage(engine::MessageStyle style, const std::string& title,

@@ -38,6 +38,8 @@ public:
     // documents PowerLogic opens.
     engine::StartupOutcome Form_Load();
     const engine::FormState& state() const { return mState; }
+    // Offers to put back or keep what a pass cut short left in the open schematic.
+    void recoverUnfinishedPass();
 
     // engine::FormWindow
     void AlwaysOnTop(bool onTop) override;
@@ -59,6 +61,7 @@ public:
     host::EcoDelivery AlsoInPCB(const engine::FormState& state) override;
     std::string layoutUnreachable() override;
     bool keepRenamesWithoutEco() override;
+    bool putBackUnfinishedPass(const std::string& question) override;
     void showMessage(engine::MessageStyle style, const std::string& title,
                      const std::string& text) override;
 

@@ -13,6 +13,8 @@ Launch launch(std::unique_ptr<host::RunningObjects> objects, Dialogs& dialogs) {
         return {nullptr, startupRefused};
     }
     window->show();
+    // A pass that an earlier run left unfinished is settled before anything else.
+    window->recoverUnfinishedPass();
     return {std::move(window), 0};
 }
 

@@ -49,6 +49,16 @@ bool QtDialogs::keepRenamesWithoutEco(QWidget* parent) {
     return box.clickedButton() == keep;
 }
 
+bool QtDialogs::putBackUnfinishedPass(QWidget* parent, const QString& question) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Sequate"), question,
+                    QMessageBox::NoButton, parent);
+    QPushButton* putBack = box.addButton(QStringLiteral("&Put back"), QMessageBox::AcceptRole);
+    box.addButton(QStringLiteral("&Keep as it is"), QMessageBox::RejectRole);
+    box.setDefaultButton(putBack);
+    box.exec();
+    return box.clickedButton() == putBack;
+}
+
 bool QtDialogs::openUrl(const QUrl& url) {
     return QDesktopServices::openUrl(url);
 }

@@ -11,6 +11,7 @@ public:
                      const QString& text) override;
     std::optional<QString> chooseSaveFile(QWidget* parent, const QString& filter) override;
     bool keepRenamesWithoutEco(QWidget* parent) override;
+    bool putBackUnfinishedPass(QWidget* parent, const QString& question) override;
     bool openUrl(const QUrl& url) override;
 };
 

@@ -5,8 +5,10 @@
 // process. Tables grow as needed; the end of a table is its size.
 
 #include "host/powerlogic.h"
+#include "renamejournal.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -24,6 +26,8 @@ struct SortedRow {
 struct FormState {
     std::shared_ptr<host::LogicApplication> powerLogicApp;
     std::shared_ptr<host::LogicDocument> powerlogicdoc;
+    // Where each pass keeps its journal on disk.
+    std::filesystem::path journalFolder = defaultJournalFolder();
 
     std::shared_ptr<host::LogicObjects> workList;
     std::shared_ptr<host::LogicComponent> currentComponent;

@@ -51,6 +51,8 @@ public:
     // After Cancel in the save dialog: keep the renames without an ECO file (true), or undo
     // them (false, the default answer).
     virtual bool keepRenamesWithoutEco() = 0;
+    // A pass was cut short: true puts its renames back (the default answer), false keeps them.
+    virtual bool putBackUnfinishedPass(const std::string& question) = 0;
 
     virtual void showMessage(MessageStyle style, const std::string& title,
                              const std::string& text) = 0;

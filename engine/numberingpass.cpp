@@ -1,10 +1,13 @@
 #include "numberingpass.h"
 
+#include "applyrenames.h"
 #include "host/partnamerules.h"
+#include "hostpass.h"
 #include "hostrenames.h"
 #include "partnumber.h"
 #include "passstop.h"
 #include "progress.h"
+#include "renamejournal.h"
 #include "schematicreader.h"
 #include "unnamedreport.h"
 
@@ -13,8 +16,6 @@
 namespace sequate::engine {
 
 namespace {
-
-using ComponentPtr = std::shared_ptr<host::LogicComponent>;
 
 std::string undoText(const UndoReport& undo, std::size_t made) {
     if (undo.complete && made == 0)
@@ -57,8 +58,8 @@ protected:
                            "project open.");
         mOptions = passOptions(mWindow, mScope);
         mActivity = "starting the pass";
-        mState.powerLogicApp->BeginPass();
-        mBegun = true;
+        mHostPass.emplace(*mState.powerLogicApp, mWindow);
+        mHostPass->begin();
         mRead = readSchematic(*mState.powerlogicdoc, mScope, mWindow.prgbarEdistys(), mActivity);
         mActivity = "planning the renames";
         mPlan = planPass(mRead.snapshot, mOptions);
@@ -75,15 +76,8 @@ protected:
 
     void endPass() {
         mState.tyhjenna();
-        if (mBegun) {
-            try {
-                mState.powerLogicApp->EndPass();
-            } catch (const host::HostFailure& failure) {
-                mWindow.showMessage(
-                    MessageStyle::Critical, "Sequate",
-                    "PowerLogic could not end the pass: " + describeFailure(failure) + ".");
-            }
-        }
+        if (mHostPass)
+            mHostPass->end();
         mWindow.prgbarEdistys().setValue(0);
     }
 
@@ -93,7 +87,7 @@ protected:
     PassOptions mOptions;
     SchematicRead mRead;
     PassPlan mPlan;
-    bool mBegun = false;
+    std::optional<HostPass> mHostPass;
     std::string mActivity;
 };
 
@@ -161,52 +155,36 @@ private:
         const std::vector<PlannedRename> renames = hostRenames(mRead.snapshot, mPlan);
         if (renames.empty())
             return;
-        ProgressBar& bar = mWindow.prgbarEdistys();
-        bar.setMinimum(0);
-        bar.setMaximum(static_cast<long long>(renames.size()));
-        bar.setValue(0);
-        for (const PlannedRename& rename : renames) {
-            mActivity = "renaming " + rename.from + " to " + rename.to;
-            renameInHost(mRead.components[rename.component], rename.from, rename.to);
-            stepProgress(bar);
+        openJournal(renames);
+        applyRenames({mRead.components, mJournal, mDiskJournal.get()}, renames,
+                     mWindow.prgbarEdistys(), mActivity);
+    }
+
+    // Before the first rename the whole list is on disk, so that a pass cut short by a crash
+    // can be put back at the next start.
+    void openJournal(const std::vector<PlannedRename>& renames) {
+        mActivity = "writing the journal of the pass";
+        RenameJournal planned;
+        planned.document = mState.powerlogicdoc->Name();
+        planned.components = mRead.snapshot.names.size();
+        for (const PlannedRename& rename : renames)
+            planned.renames.push_back({rename.component + 1, rename.from, rename.to});
+        try {
+            mDiskJournal = std::make_unique<JournalWriter>(
+                journalPath(mState.journalFolder, planned.document), planned);
+        } catch (const JournalError& error) {
+            throw PlannedStop(error.what());
         }
     }
 
-    void renameInHost(const ComponentPtr& component, const std::string& from,
-                      const std::string& to) {
+    // The pass has ended with every rename in effect as the user wants, or with none.
+    void closeJournal() {
+        if (!mDiskJournal)
+            return;
         try {
-            component->SetName(to);
-        } catch (const host::HostFailure& failure) {
-            keepIfMadeAfterAll(component, from, to);
-            throw RenameRefused("PowerLogic did not rename " + from + " to " + to + ": " +
-                                    describeFailure(failure) + ".",
-                                to, failure.code());
-        }
-        mJournal.add(component, from, to);
-        std::string readBack;
-        try {
-            readBack = component->Name();
-        } catch (const host::HostFailure& failure) {
-            throw PassStop("After renaming " + from + " to " + to +
-                           ", its new name could not be read back: " + describeFailure(failure) +
-                           ".");
-        }
-        if (readBack != to) {
-            mJournal.confirmLast(readBack);
-            throw PassStop("After renaming " + from + " to " + to +
-                           ", PowerLogic gives its name as " + readBack + ".");
-        }
-    }
-
-    // A call that failed on its way back (a lost answer, a timeout) may still have renamed the
-    // component: then the rename goes into the journal, so that it is undone with the others.
-    void keepIfMadeAfterAll(const ComponentPtr& component, const std::string& from,
-                            const std::string& to) {
-        try {
-            if (component->Name() == to)
-                mJournal.add(component, from, to);
-        } catch (const host::HostFailure&) {
-            // The host cannot tell whether the rename was made; the pass can do no more.
+            mDiskJournal->markFinished();
+        } catch (const JournalError&) {
+            // Recovery compares the journal with the names: it finds nothing to put back.
         }
     }
 
@@ -241,6 +219,7 @@ private:
         mState.unnamedNames = mPlan.unnamed;
         if (!mState.unnamedNames.empty())
             naytaNimeamattomat(mState, mWindow);
+        closeJournal();
         endPass();
         return result;
     }
@@ -275,7 +254,12 @@ private:
     PassResult stop(const std::string& problem) {
         const std::size_t made = mJournal.size();
         UndoReport undo = mJournal.undo();
-        const std::string message = problem + "\n\n" + undoText(undo, made);
+        std::string message = problem + "\n\n" + undoText(undo, made);
+        if (undo.complete)
+            closeJournal();
+        else if (mDiskJournal)
+            message += "\n\nSequate keeps a journal of this pass: the next Run, or the next start "
+                       "of Sequate, offers to put these names back.";
         return stopWith(message, std::move(undo));
     }
 
@@ -290,6 +274,7 @@ private:
 
     const PassPlan* mPreviewed;
     PassJournal mJournal;
+    std::unique_ptr<JournalWriter> mDiskJournal;
 };
 
 class Preview : private PassFrame {

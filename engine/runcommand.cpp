@@ -1,6 +1,7 @@
 #include "runcommand.h"
 
 #include "partname.h"
+#include "recovery.h"
 
 namespace sequate::engine {
 
@@ -12,6 +13,9 @@ std::optional<PassResult> runIfAcceptable(FormState& state, FormWindow& window, 
         window.showMessage(MessageStyle::Exclamation, "Error Message", refusal);
         return std::nullopt;
     }
+    // A pass cut short is settled first; the user then sees the schematic before running again.
+    if (recoverUnfinishedPass(state, window).found)
+        return std::nullopt;
     return StartFrom(state, window, scope);
 }
 

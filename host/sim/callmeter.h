@@ -35,6 +35,7 @@ public:
     std::uint64_t count() const { return mCount; }
     // The k-th call from now (1-based) meets the fault; code is what a failing call reports.
     void planFault(std::uint64_t k, CallFault fault, HostCode code);
+    void clearFaults() { mFaults.clear(); }
     void setObserver(Observer observer) { mObserver = std::move(observer); }
 
 private:

@@ -116,6 +116,14 @@ void SimPowerLogic::answerNoObjectAtCall(std::uint64_t k) {
     mImpl->meter().planFault(k, CallFault::AnswersNoObject, HostCode::Failed);
 }
 
+void SimPowerLogic::planFault(std::uint64_t k, CallFault fault, HostCode code) {
+    mImpl->meter().planFault(k, fault, code);
+}
+
+void SimPowerLogic::clearFaults() {
+    mImpl->meter().clearFaults();
+}
+
 void SimPowerLogic::setCallObserver(std::function<void(const std::string& call)> observer) {
     mImpl->meter().setObserver(std::move(observer));
 }

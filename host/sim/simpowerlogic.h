@@ -12,6 +12,7 @@
 // selection it gives stays with the document it came from (the selection's count is live), as
 // do the lists: they hold the components they were fetched with, under their current names.
 
+#include "callmeter.h"
 #include "host/hostfailure.h"
 #include "host/powerlogic.h"
 #include "simstate.h"
@@ -63,6 +64,9 @@ public:
     // The k-th call, if it is one that gives an object, gives nullptr ("no object") instead;
     // any other call answers as usual.
     void answerNoObjectAtCall(std::uint64_t k);
+    // Any of the three, by its kind; and every fault not yet played forgotten.
+    void planFault(std::uint64_t k, CallFault fault, HostCode code);
+    void clearFaults();
     // Told the name of every automation call, such as "LogicObjects.Item", before it runs.
     void setCallObserver(std::function<void(const std::string& call)> observer);
 

@@ -59,6 +59,7 @@ public:
         ++cancelQuestions;
         return keepOnCancel;
     }
+    bool putBackUnfinishedPass(QWidget*, const QString&) override { return true; }
 
     bool openUrl(const QUrl& url) override {
         urls.push_back(url);

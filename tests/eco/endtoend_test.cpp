@@ -2,6 +2,7 @@
 // option: the layout that reads the ECO file ends with the schematic's names.
 
 #include "eco/ecooutput.h"
+#include "tests/support/privatedatafolder.h"
 #include "engine/formstate.h"
 #include "engine/runcommand.h"
 #include "engine/startup.h"

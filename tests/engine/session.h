@@ -8,6 +8,7 @@
 #include "engine/startup.h"
 #include "host/sim/simpowerlogic.h"
 #include "host/sim/simrunningobjects.h"
+#include "tests/support/privatedatafolder.h"
 #include "tools/pass/headlesswindow.h"
 
 #include <optional>
@@ -34,7 +35,12 @@ struct Session {
     StartupOutcome startup;
 
     explicit Session(std::vector<host::sim::DocumentData> documents)
-        : logic(std::move(documents)), startup(Form_Load(state, window, objects)) {}
+        : logic(std::move(documents)), startup(Form_Load(state, window, objects)) {
+        // Each session is a desk of its own: no journal of another session's pass.
+        static int sessions = 0;
+        state.journalFolder =
+            sequate::testing::privateDataFolder / "sessions" / std::to_string(++sessions);
+    }
     explicit Session(host::sim::DocumentData doc)
         : Session(std::vector<host::sim::DocumentData>{std::move(doc)}) {}
 

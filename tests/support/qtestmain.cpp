@@ -1,6 +1,7 @@
 // One main() for every test that needs a QApplication. Test discovery starts the binary
 // too, so the platform is chosen here and not left to the environment.
 
+#include "tests/support/privatedatafolder.h"
 #include <QApplication>
 #include <QLocale>
 #include <cstdlib>

@@ -65,6 +65,8 @@ public:
     std::string layoutProblem;
     bool keepOnCancel = false;
     int cancelQuestions = 0;
+    bool putBackOnRecovery = true;
+    std::vector<std::string> recoveryQuestions;
     std::vector<ShownMessage> messages;
 
     void AlwaysOnTop(bool onTop) override { topmost = onTop; }
@@ -91,6 +93,10 @@ public:
     bool keepRenamesWithoutEco() override {
         ++cancelQuestions;
         return keepOnCancel;
+    }
+    bool putBackUnfinishedPass(const std::string& question) override {
+        recoveryQuestions.push_back(question);
+        return putBackOnRecovery;
     }
 
     void showMessage(engine::MessageStyle style, const std::string& title,

@@ -47,6 +47,7 @@ struct RecordingDialogs : app::Dialogs {
     }
     std::optional<QString> chooseSaveFile(QWidget*, const QString&) override { return {}; }
     bool keepRenamesWithoutEco(QWidget*) override { return keepOnCancel; }
+    bool putBackUnfinishedPass(QWidget*, const QString&) override { return true; }
     bool openUrl(const QUrl&) override { return false; }
 
     std::vector<std::string> messages;

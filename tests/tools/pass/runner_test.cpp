@@ -1,6 +1,7 @@
 // The sequate-pass program: its arguments, its state file, its output and exit status.
 
 #include "host/sim/statefile.h"
+#include "tests/support/privatedatafolder.h"
 #include "tools/pass/passrunner.h"
 
 #include <QJsonArray>

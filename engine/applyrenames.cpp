@@ -1,0 +1,78 @@
+#include "applyrenames.h"
+
+#include "passstop.h"
+#include "progress.h"
+
+namespace sequate::engine {
+
+namespace {
+
+using ComponentPtr = std::shared_ptr<host::LogicComponent>;
+
+bool outcomeUnknown(const host::HostFailure& failure) {
+    return failure.code() == host::HostCode::Timeout ||
+           failure.code() == host::HostCode::ServerUnavailable;
+}
+
+// A call that failed on its way back may still have renamed the component. When the host can
+// say so, the rename is journaled if it was made; when it cannot (no answer in time, or gone),
+// the rename is journaled as one that may have been made, and the next contact settles it.
+void journalIfMade(PassJournal& undo, const ComponentPtr& component, const std::string& from,
+                   const std::string& to, const host::HostFailure& failure) {
+    if (outcomeUnknown(failure)) {
+        undo.add(component, from, to);
+        return;
+    }
+    try {
+        if (component->Name() == to)
+            undo.add(component, from, to);
+    } catch (const host::HostFailure&) {
+        undo.add(component, from, to);
+    }
+}
+
+void renameInHost(PassJournal& undo, const ComponentPtr& component, const std::string& from,
+                  const std::string& to) {
+    try {
+        component->SetName(to);
+    } catch (const host::HostFailure& failure) {
+        journalIfMade(undo, component, from, to, failure);
+        throw RenameRefused("PowerLogic did not rename " + from + " to " + to + ": " +
+                                describeFailure(failure) + ".",
+                            to, failure.code());
+    }
+    undo.add(component, from, to);
+    std::string readBack;
+    try {
+        readBack = component->Name();
+    } catch (const host::HostFailure& failure) {
+        throw PassStop("After renaming " + from + " to " + to +
+                       ", its new name could not be read back: " + describeFailure(failure) + ".");
+    }
+    if (readBack != to) {
+        undo.confirmLast(readBack);
+        throw PassStop("After renaming " + from + " to " + to + ", PowerLogic gives its name as " +
+                       readBack + ".");
+    }
+}
+
+} // namespace
+
+void applyRenames(const RenameTarget& target, const std::vector<PlannedRename>& renames,
+                  ProgressBar& bar, std::string& activity) {
+    if (renames.empty())
+        return;
+    bar.setMinimum(0);
+    bar.setMaximum(static_cast<long long>(renames.size()));
+    bar.setValue(0);
+    for (std::size_t i = 0; i < renames.size(); ++i) {
+        const PlannedRename& rename = renames[i];
+        activity = "renaming " + rename.from + " to " + rename.to;
+        renameInHost(target.undo, target.components[rename.component], rename.from, rename.to);
+        if (target.disk)
+            target.disk->markDone(i + 1);
+        stepProgress(bar);
+    }
+}
+
+} // namespace sequate::engine

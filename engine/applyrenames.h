@@ -1,0 +1,29 @@
+#pragma once
+
+// Sending PowerLogic the renames of a plan, one by one, each read back. Every rename that may
+// have been made goes into the undo journal at once, and its mark into the journal on disk.
+
+#include "host/powerlogic.h"
+#include "passjournal.h"
+#include "passplan.h"
+#include "progressbar.h"
+#include "renamejournal.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace sequate::engine {
+
+struct RenameTarget {
+    const std::vector<std::shared_ptr<host::LogicComponent>>& components;
+    PassJournal& undo;
+    JournalWriter* disk = nullptr; // none when nothing is renamed
+};
+
+// Throws RenameRefused when PowerLogic will not take a name, PassStop when a rename cannot be
+// confirmed. `activity` names the rename under way.
+void applyRenames(const RenameTarget& target, const std::vector<PlannedRename>& renames,
+                  ProgressBar& bar, std::string& activity);
+
+} // namespace sequate::engine

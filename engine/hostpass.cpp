@@ -1,0 +1,62 @@
+#include "hostpass.h"
+
+#include "passstop.h"
+
+namespace sequate::engine {
+
+namespace {
+
+bool outcomeUnknown(const host::HostFailure& failure) {
+    return failure.code() == host::HostCode::Timeout ||
+           failure.code() == host::HostCode::ServerUnavailable;
+}
+
+} // namespace
+
+void HostPass::begin() {
+    try {
+        mApplication.BeginPass();
+        mOpen = true;
+        return;
+    } catch (const host::HostFailure& failure) {
+        if (outcomeUnknown(failure)) {
+            mOpen = true; // it may be open: it is closed at the end all the same
+            throw;
+        }
+        // PowerLogic refuses a pass while one is open: one an earlier run could not close.
+        try {
+            mApplication.EndPass();
+        } catch (const host::HostFailure&) {
+            throw failure;
+        }
+    }
+    mApplication.BeginPass();
+    mOpen = true;
+    mWindow.showMessage(MessageStyle::Critical, "Sequate",
+                        "PowerLogic still had a pass open that an earlier run could not end, "
+                        "which held back your edits in PowerLogic. Sequate has closed it.");
+}
+
+void HostPass::end() {
+    if (!mOpen)
+        return;
+    mOpen = false;
+    bool firstUnanswered = false;
+    try {
+        mApplication.EndPass();
+        return;
+    } catch (const host::HostFailure& failure) {
+        firstUnanswered = outcomeUnknown(failure);
+    }
+    try {
+        mApplication.EndPass();
+    } catch (const host::HostFailure& failure) {
+        // After a try that got no answer, a refusal now says the pass is closed already.
+        if (firstUnanswered && !outcomeUnknown(failure))
+            return;
+        mWindow.showMessage(MessageStyle::Critical, "Sequate",
+                            "PowerLogic could not end the pass: " + describeFailure(failure) + ".");
+    }
+}
+
+} // namespace sequate::engine

@@ -1,0 +1,31 @@
+#pragma once
+
+// PowerLogic's pass around Sequate's work: the user's edits wait while it is open. A pass is
+// always closed again: when BeginPass may have taken effect (a timeout included), EndPass is
+// called, and tried twice; a pass an earlier run left open is closed before a new one begins.
+
+#include "formwindow.h"
+#include "host/powerlogic.h"
+
+namespace sequate::engine {
+
+class HostPass {
+public:
+    HostPass(host::LogicApplication& application, FormWindow& window)
+        : mApplication(application), mWindow(window) {}
+    ~HostPass() { end(); }
+    HostPass(const HostPass&) = delete;
+    HostPass& operator=(const HostPass&) = delete;
+
+    // Throws HostFailure when PowerLogic will not begin a pass.
+    void begin();
+    // Says so in a message box when PowerLogic cannot end it.
+    void end();
+
+private:
+    host::LogicApplication& mApplication;
+    FormWindow& mWindow;
+    bool mOpen = false;
+};
+
+} // namespace sequate::engine

@@ -1,0 +1,27 @@
+#pragma once
+
+// Each test process keeps its journals in a data folder of its own, made when the process
+// starts and removed when it ends, so that tests running side by side never meet each other's
+// journals, nor the user's.
+
+#include <cstdlib>
+#include <filesystem>
+#include <stdlib.h>
+#include <string>
+
+namespace sequate::testing {
+
+inline const std::filesystem::path privateDataFolder = [] {
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "sequate-test-data-XXXXXX").string();
+    if (::mkdtemp(pattern.data()))
+        ::setenv("XDG_DATA_HOME", pattern.c_str(), 1);
+    std::atexit([] {
+        std::error_code ignored;
+        if (const char* folder = std::getenv("XDG_DATA_HOME"))
+            std::filesystem::remove_all(folder, ignored);
+    });
+    return std::filesystem::path(pattern);
+}();
+
+} // namespace sequate::testing
