@@ -5,6 +5,7 @@
 #include "hostrenames.h"
 #include "passstop.h"
 #include "renamejournal.h"
+#include "required.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -81,17 +82,13 @@ private:
     }
 
     DocumentRead readDocument() {
-        auto set = mState.powerlogicdoc->ComponentSet();
-        auto list = set ? set->Objects() : nullptr;
-        if (!list)
-            throw PassStop("PowerLogic answered with no list of components.");
+        auto set = required(mState.powerlogicdoc->ComponentSet(), "LogicDocument.ComponentSet");
+        auto list = required(set->Objects(), "LogicComponentSet.Objects");
         DocumentRead read;
         const std::int32_t count = list->Count();
         for (std::int32_t i = 1; i <= count; ++i) {
-            auto component = list->Item(i);
-            if (!component)
-                throw PassStop("PowerLogic answered LogicObjects.Item(" + std::to_string(i) +
-                               ") with no object.");
+            auto component =
+                required(list->Item(i), "LogicObjects.Item(" + std::to_string(i) + ")");
             read.names.push_back(component->Name());
             read.components.push_back(std::move(component));
         }

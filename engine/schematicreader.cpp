@@ -2,6 +2,7 @@
 
 #include "coordinatetext.h"
 #include "passstop.h"
+#include "required.h"
 
 #include <cmath>
 #include <unordered_map>
@@ -11,14 +12,6 @@ namespace sequate::engine {
 namespace {
 
 using ComponentPtr = std::shared_ptr<host::LogicComponent>;
-
-// A host that answers with no object where it must give one cannot be worked with.
-template <typename Object>
-std::shared_ptr<Object> required(std::shared_ptr<Object> object, const std::string& call) {
-    if (!object)
-        throw PassStop("PowerLogic answered " + call + " with no object.");
-    return object;
-}
 
 struct ListRead {
     std::vector<std::string> names;

@@ -1,6 +1,7 @@
 #include "startup.h"
 
 #include "host/hostfailure.h"
+#include "required.h"
 #include "workinglist.h"
 
 #include <functional>
@@ -46,8 +47,9 @@ StartupOutcome Form_Load(FormState& state, FormWindow& window, host::RunningObje
         window.AlwaysOnTop(true);
         state.selectedDone = 0;
         window.deselectOptStart();
-        state.powerLogicApp = objects.attachPowerLogic();
-        state.powerlogicdoc = state.powerLogicApp->CurrentDocument();
+        state.powerLogicApp = required(objects.attachPowerLogic(), "the running object table");
+        state.powerlogicdoc =
+            required(state.powerLogicApp->CurrentDocument(), "LogicApplication.CurrentDocument");
         takeFirstWorkList(state);
         window.setCaption("Sequate " + state.powerlogicdoc->Name());
         window.setStartText("1");

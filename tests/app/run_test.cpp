@@ -58,10 +58,10 @@ TEST_F(WindowTest, RunWithoutAStartOptionDoesNothing) {
 TEST_F(WindowTest, PassOverAllComponentsRenamesThemFromTheStartNumber) {
     start({document("amp.sch", {"R5", "C9", "R7"})});
     click("optStart");
-    typeStart("-3");
+    typeStart("3");
     run();
     EXPECT_TRUE(dialogs.messages.empty());
-    EXPECT_EQ(hosts->logic.openNames(), (std::vector<std::string>{"R-3", "C-3", "R-2"}));
+    EXPECT_EQ(hosts->logic.openNames(), (std::vector<std::string>{"R3", "C3", "R4"}));
     EXPECT_FALSE(hosts->logic.passOpen());
 }
 
@@ -200,13 +200,20 @@ protected:
     QTemporaryDir folder;
 };
 
-TEST_F(WriteOnlyTest, CancelWritesNothing) {
-    dialogs.saveAnswers = {std::nullopt};
-    run();
-    EXPECT_EQ(dialogs.filters, std::vector<QString>{"ECO files (*.eco)"});
-    EXPECT_TRUE(written().isEmpty());
-    EXPECT_TRUE(dialogs.messages.empty());
-    EXPECT_EQ(hosts->logic.openNames(), (std::vector<std::string>{"R1", "R2"}));
+// Cancel writes nothing and asks: the default undoes the renames and says so; keeping them is
+// the user's choice.
+TEST_F(WriteOnlyTest, CancelWritesNothingAndAsksWhetherToKeepTheRenames) {
+    for (bool keep : {false, true}) {
+        dialogs.saveAnswers = {std::nullopt};
+        dialogs.keepOnCancel = keep;
+        dialogs.messages.clear();
+        run();
+        EXPECT_TRUE(written().isEmpty());
+        EXPECT_EQ(hosts->logic.openNames(), (keep ? std::vector<std::string>{"R1", "R2"}
+                                                  : std::vector<std::string>{"R5", "R7"}));
+        EXPECT_EQ(dialogs.messages.size(), keep ? 0u : 1u);
+    }
+    EXPECT_EQ(dialogs.cancelQuestions, 2);
 }
 
 TEST_F(WriteOnlyTest, ChosenPathGetsTheFileAsTyped) {

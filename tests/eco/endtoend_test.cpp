@@ -316,8 +316,9 @@ TEST_F(EcoEndToEnd, SchematicAndLayoutStayInStep) {
         case Expect::InStep:
             EXPECT_TRUE(result->completed) << result->stopMessage;
             EXPECT_NE(logic.openNames(), start);
-            if (!c.writeOnly)
+            if (!c.writeOnly) {
                 EXPECT_EQ(pcb.layout()->parts, logic.openNames());
+            }
             break;
         case Expect::Unchanged:
             EXPECT_FALSE(result->completed);

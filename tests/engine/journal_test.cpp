@@ -130,8 +130,9 @@ TEST(Journal, EveryFaultAtEveryCallLeavesEveryNameAccountedFor) {
                 session.logic.clearFaults();
                 recoverUnfinishedPass(session.state, session.window, RecoveryChoice::PutBack);
                 previewPass(session.state, session.window, PassScope::AllComponents);
-                if (!result->completed)
+                if (!result->completed) {
                     EXPECT_EQ(session.names(), before);
+                }
                 EXPECT_FALSE(session.logic.passOpen());
             }
         }

@@ -4,11 +4,13 @@
 #include "engine/runcommand.h"
 #include "engine/startup.h"
 #include "headlesswindow.h"
+#include "host/dbus/dbusrunningobjects.h"
 #include "host/sim/simpowerlogic.h"
 #include "host/sim/simpowerpcb.h"
 #include "host/sim/simrunningobjects.h"
 #include "host/sim/statefile.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonValue>
@@ -19,17 +21,18 @@ namespace sequate::tools {
 namespace {
 
 constexpr const char* usage =
-    "usage: sequate-pass STATE.json --mode all|selected [--duplicates] [--start TEXT] "
-    "[--plan-only]";
+    "usage: sequate-pass STATE.json|--bus [--recover undo|keep] --mode all|selected "
+    "[--duplicates] [--start TEXT] [--plan-only]";
 
 // The headless window with the real ECO hand-off to the simulated PowerPCB.
 class RunnerWindow : public HeadlessWindow, private eco::EcoUi {
 public:
-    RunnerWindow(host::RunningObjects& objects, host::sim::SimPowerPcb& pcb) : mObjects(objects) {
-        pcb.setCallObserver([this](const std::string& call) {
-            if (call == "PcbDocument.ReadEcoFile")
-                mHandedOver = true;
-        });
+    RunnerWindow(host::RunningObjects& objects, host::sim::SimPowerPcb* pcb) : mObjects(objects) {
+        if (pcb)
+            pcb->setCallObserver([this](const std::string& call) {
+                if (call == "PcbDocument.ReadEcoFile")
+                    mHandedOver = true;
+            });
     }
 
     host::EcoDelivery AlsoInPCB(const engine::FormState& state) override {
@@ -38,7 +41,7 @@ public:
         const host::EcoDelivery delivery =
             eco::AlsoInPCB(*state.powerLogicApp, mObjects, state.oldNames, state.newNames);
         // PowerPCB is asked to read the file only once it has been written.
-        if (mHandedOver)
+        if (mHandedOver || delivery.outcome == host::EcoOutcome::Delivered)
             ecoWritten = eco::ecoText(state.oldNames, state.newNames);
         return delivery;
     }
@@ -75,8 +78,30 @@ Controls runControls(const RunnerOptions& options) {
     return controls;
 }
 
+// The hosts a run works with: the in-memory ones of a state file, or those on the bus.
+struct Hosts {
+    host::RunningObjects& objects;
+    host::sim::SimPowerLogic* logic = nullptr;
+    host::sim::SimPowerPcb* pcb = nullptr;
+};
+
+// The open schematic's names: from the simulator, or through automation.
+QJsonValue openNames(const Hosts& hosts, const engine::FormState& state) {
+    if (hosts.logic)
+        return textList(hosts.logic->openNames());
+    try {
+        std::vector<std::string> names;
+        auto list = state.powerlogicdoc->ComponentSet()->Objects();
+        for (std::int32_t i = 1, count = list->Count(); i <= count; ++i)
+            names.push_back(list->Item(i)->Name());
+        return textList(names);
+    } catch (const std::exception&) {
+        return QJsonValue::Null;
+    }
+}
+
 QJsonObject report(const std::optional<engine::PassResult>& result, const RunnerWindow& window,
-                   const host::sim::SimPowerLogic& logic, const host::sim::SimPowerPcb& pcb) {
+                   const Hosts& hosts, const engine::FormState& state) {
     QJsonArray renames;
     QJsonArray unnamed;
     QJsonValue stopped = QJsonValue::Null;
@@ -90,25 +115,25 @@ QJsonObject report(const std::optional<engine::PassResult>& result, const Runner
     QJsonArray messages;
     for (const ShownMessage& message : window.messages)
         messages.append(text(message.text));
-    const auto layout = pcb.layout();
+    const auto layout = hosts.pcb ? hosts.pcb->layout() : std::nullopt;
     return QJsonObject{
         {"renames", renames},
         {"unnamed", unnamed},
-        {"names", textList(logic.openNames())},
+        {"names", openNames(hosts, state)},
         // The file is ISO 8859-1, as PowerPCB reads it.
         {"eco", window.ecoWritten ? QJsonValue(QString::fromLatin1(*window.ecoWritten))
                                   : QJsonValue::Null},
         {"layout", layout ? QJsonValue(textList(layout->parts)) : QJsonValue::Null},
         {"stopped", stopped},
         {"messages", messages},
-        {"host_calls", static_cast<double>(logic.callCount())},
+        {"host_calls", hosts.logic ? QJsonValue(static_cast<double>(hosts.logic->callCount()))
+                                   : QJsonValue::Null},
     };
 }
 
 // What a pass would do, with nothing renamed: the plan's renames in order, temporary names
 // included, and the names the schematic keeps.
-RunnerOutcome planReport(engine::FormState& state, RunnerWindow& window,
-                         const host::sim::SimPowerLogic& logic) {
+RunnerOutcome planReport(engine::FormState& state, RunnerWindow& window, const Hosts& hosts) {
     const bool selected = window.controls.optSelected;
     if (engine::CheckTextBox(window.startText()))
         return {1, QJsonObject{{"stopped", text(selected ? "Illegal value in Start textbox"
@@ -122,11 +147,51 @@ RunnerOutcome planReport(engine::FormState& state, RunnerWindow& window,
     return {0, QJsonObject{
                    {"plan", renames},
                    {"unnamed", textList(preview.plan.unnamed)},
-                   {"names", textList(logic.openNames())},
+                   {"names", openNames(hosts, state)},
                    {"stopped",
                     preview.plan.stop ? QJsonValue(text(*preview.plan.stop)) : QJsonValue::Null},
-                   {"host_calls", static_cast<double>(logic.callCount())},
                }};
+}
+
+engine::RecoveryChoice recoveryChoice(const std::string& word) {
+    if (word == "undo")
+        return engine::RecoveryChoice::PutBack;
+    if (word == "keep")
+        return engine::RecoveryChoice::Keep;
+    throw UsageError("--recover must be undo or keep, not \"" + word + "\"");
+}
+
+const char* recoveryWord(const std::optional<engine::RecoveryChoice>& done) {
+    if (!done)
+        return nullptr;
+    return *done == engine::RecoveryChoice::PutBack ? "undo" : "keep";
+}
+
+// Start-up, then the recovery and the pass that the options ask for.
+RunnerOutcome run(const Hosts& hosts, const RunnerOptions& options) {
+    engine::FormState formState;
+    RunnerWindow window(hosts.objects, hosts.pcb);
+    std::optional<engine::PassResult> result;
+    if (engine::Form_Load(formState, window, hosts.objects) != engine::StartupOutcome::Running)
+        return {1, report(result, window, hosts, formState)};
+    QJsonValue recovered = QJsonValue::Null;
+    if (options.recover) {
+        const auto outcome = engine::recoverUnfinishedPass(formState, window, options.recover);
+        if (const char* word = recoveryWord(outcome.done))
+            recovered = word;
+    }
+    if (!options.pass) {
+        QJsonObject only = report(result, window, hosts, formState);
+        only["recovered"] = recovered;
+        return {0, only};
+    }
+    window.controls = runControls(options);
+    if (options.planOnly)
+        return planReport(formState, window, hosts);
+    result = engine::pressRun(formState, window);
+    QJsonObject done = report(result, window, hosts, formState);
+    done["recovered"] = recovered;
+    return {result ? 0 : 1, done};
 }
 
 std::string valueAfter(const std::vector<std::string>& arguments, std::size_t& i) {
@@ -150,6 +215,10 @@ RunnerOptions parseArguments(const std::vector<std::string>& arguments) {
             options.duplicates = true;
         else if (argument == "--plan-only")
             options.planOnly = true;
+        else if (argument == "--bus")
+            options.bus = true;
+        else if (argument == "--recover")
+            options.recover = recoveryChoice(valueAfter(arguments, i));
         else if (argument.starts_with("--"))
             throw UsageError("unknown option " + argument);
         else if (!options.statePath.empty())
@@ -157,10 +226,15 @@ RunnerOptions parseArguments(const std::vector<std::string>& arguments) {
         else
             options.statePath = argument;
     }
-    if (options.statePath.empty())
+    if (options.statePath.empty() && !options.bus)
         throw UsageError("no state file given");
-    if (!mode)
+    if (!options.statePath.empty() && options.bus)
+        throw UsageError("a state file and --bus: choose one");
+    options.pass = mode.has_value();
+    if (!mode && !options.recover)
         throw UsageError("--mode is missing");
+    if (!mode)
+        return options;
     if (*mode != "all" && *mode != "selected")
         throw UsageError("--mode must be all or selected, not \"" + *mode + "\"");
     options.selected = *mode == "selected";
@@ -173,17 +247,16 @@ RunnerOutcome runPass(const host::sim::SimState& state, const RunnerOptions& opt
     host::sim::SimPowerLogic logic(state.documents);
     host::sim::SimPowerPcb pcb(host::sim::startingLayout(state));
     host::sim::SimRunningObjects objects(&logic, &pcb);
-    engine::FormState formState;
-    RunnerWindow window(objects, pcb);
+    return run({objects, &logic, &pcb}, options);
+}
 
-    std::optional<engine::PassResult> result;
-    if (engine::Form_Load(formState, window, objects) != engine::StartupOutcome::Running)
-        return {1, report(result, window, logic, pcb)};
-    window.controls = runControls(options);
-    if (options.planOnly)
-        return planReport(formState, window, logic);
-    result = engine::pressRun(formState, window);
-    return {result ? 0 : 1, report(result, window, logic, pcb)};
+RunnerOutcome runOnBus(const RunnerOptions& options) {
+    int argc = 1;
+    char name[] = "sequate-pass";
+    char* argv[] = {name, nullptr};
+    QCoreApplication application(argc, argv);
+    host::dbus::DbusRunningObjects objects;
+    return run({objects}, options);
 }
 
 int runnerMain(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
@@ -191,7 +264,8 @@ int runnerMain(const std::vector<std::string>& arguments, std::ostream& out, std
     host::sim::SimState state;
     try {
         options = parseArguments(arguments);
-        state = host::sim::loadStateFile(options.statePath);
+        if (!options.bus)
+            state = host::sim::loadStateFile(options.statePath);
     } catch (const UsageError& problem) {
         err << "sequate-pass: " << problem.what() << "\n" << usage << "\n";
         return 2;
@@ -199,7 +273,7 @@ int runnerMain(const std::vector<std::string>& arguments, std::ostream& out, std
         err << "sequate-pass: " << problem.what() << "\n";
         return 2;
     }
-    const RunnerOutcome outcome = runPass(state, options);
+    const RunnerOutcome outcome = options.bus ? runOnBus(options) : runPass(state, options);
     out << QJsonDocument(outcome.report).toJson(QJsonDocument::Indented).toStdString();
     return outcome.exitStatus;
 }

@@ -4,9 +4,11 @@
 // Loads the state into the in-memory PowerLogic and PowerPCB, starts up as the program does,
 // presses Run with the given options and tells in JSON what came of it.
 
+#include "engine/recovery.h"
 #include "host/sim/simstate.h"
 
 #include <QJsonObject>
+#include <optional>
 #include <ostream>
 #include <stdexcept>
 #include <string>
@@ -20,6 +22,11 @@ struct RunnerOptions {
     bool duplicates = false; // "Rename duplicates" instead of "Assign next free names"
     std::string startText = "1";
     bool planOnly = false; // read and plan, rename nothing
+    bool pass = true;      // --mode was given
+    // --bus: the PowerLogic and PowerPCB running on the session bus, not the state file's.
+    bool bus = false;
+    // --recover: settle a pass an earlier run left unfinished, before any pass.
+    std::optional<engine::RecoveryChoice> recover;
 };
 
 class UsageError : public std::runtime_error {
@@ -36,6 +43,8 @@ struct RunnerOutcome {
 };
 
 RunnerOutcome runPass(const host::sim::SimState& state, const RunnerOptions& options);
+// The same against the hosts on the session bus.
+RunnerOutcome runOnBus(const RunnerOptions& options);
 
 // The whole program; exit status 2 for bad arguments or a bad state file.
 int runnerMain(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);

@@ -37,6 +37,8 @@ TEST(RunnerArguments, RefusesWhatItCannotUse) {
         {{"a.json", "--mode", "all", "--fast"}, "unknown option --fast"},
         {{"a.json", "b.json", "--mode", "all"}, "more than one state file"},
         {{"a.json", "--mode", "all", "--duplicates"}, "only applies to --mode selected"},
+        {{"a.json", "--recover", "maybe"}, "--recover must be undo or keep"},
+        {{"a.json", "--bus", "--mode", "all"}, "a state file and --bus: choose one"},
     };
     for (const auto& c : cases) {
         try {

@@ -1,0 +1,68 @@
+// Sequate killed in the middle of a pass over a large design, with PowerLogic in another
+// process: the next run puts every name back from the journal.
+
+#include "hostsimprocess.h"
+#include "tests/engine/designs.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <csignal>
+#include <gtest/gtest.h>
+
+using namespace sequate;
+using namespace sequate::testing;
+
+namespace {
+
+std::vector<std::string> namesOf(const host::sim::SimState& state) {
+    std::vector<std::string> names;
+    for (const auto& component : state.documents[0].components)
+        names.push_back(component.name);
+    return names;
+}
+
+TEST(CrashOverTheBus, AKilledPassIsPutBackByTheNextRun) {
+    const host::sim::SimState start{
+        {engine::testing::DesignGenerator(3000).design({3000, 0, false})}, std::nullopt};
+    PrivateBus bus;
+    HostSimProcess sim(bus, writeStateFile(start, "crash.json"));
+    QTemporaryDir data;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("DBUS_SESSION_BUS_ADDRESS", bus.address());
+    environment.insert("XDG_DATA_HOME", data.path());
+    const QString journal = data.filePath("sequate/journals/board.sch.journal");
+    const auto runner = [&](const QStringList& arguments) {
+        auto process = std::make_unique<QProcess>();
+        process->setProcessEnvironment(environment);
+        process->start(SEQUATE_PASS_PROGRAM, arguments);
+        EXPECT_TRUE(process->waitForStarted());
+        return process;
+    };
+
+    auto pass = runner({"--bus", "--mode", "all"});
+    // Killed once renames are under way, as the task manager or a power cut would.
+    ASSERT_TRUE(waitUntil(
+        [&] {
+            QFile file(journal);
+            return file.open(QIODevice::ReadOnly) && file.readAll().contains("\ndone 100\n");
+        },
+        90000))
+        << "the pass never got to its renames";
+    ::kill(static_cast<pid_t>(pass->processId()), SIGKILL);
+    pass->waitForFinished();
+    ASSERT_NE(namesOf(sim.state()), namesOf(start)) << "nothing was renamed before the kill";
+
+    auto recover = runner({"--bus", "--recover", "undo"});
+    ASSERT_TRUE(recover->waitForFinished(120000));
+    EXPECT_EQ(recover->exitCode(), 0) << recover->readAllStandardError().toStdString();
+    const QJsonObject report = QJsonDocument::fromJson(recover->readAllStandardOutput()).object();
+    EXPECT_EQ(report["recovered"].toString(), "undo");
+    EXPECT_EQ(namesOf(sim.state()), namesOf(start));
+    EXPECT_FALSE(sim.passOpen());
+}
+
+} // namespace
