@@ -6,6 +6,7 @@
 
 #include "engine/formstate.h"
 #include "engine/formwindow.h"
+#include "engine/numberingpass.h"
 #include "engine/startup.h"
 #include "host/powerlogic.h"
 #include "host/runningobjects.h"
@@ -24,6 +25,7 @@ namespace sequate::app {
 
 class Dialogs;
 class frmNotChanged;
+class frmPreview;
 
 class frmRenPart : public QMainWindow,
                    public engine::FormWindow,
@@ -79,7 +81,13 @@ private:
     void chkSend_Click();
     void cmdRun_Click();
     void cmdEnd_Click();
+    void mnuPreview_Click();
+    void mnuHelpPage_Click();
     void mnuAbout_Click();
+    // Runs a pass with the window held, then reports it.
+    template <typename Pass>
+    void runPass(Pass pass);
+    void reportPass(const engine::PassResult& result);
     void powerLogicApp_OpenDocument();
     void endProgram(int exitStatus);
     void enableStartBox(bool selected);
@@ -91,6 +99,8 @@ private:
     ProgressBarAdapter mProgress;
     WindowEcoUi mEcoUi;
     frmNotChanged* mNotChanged = nullptr;
+    frmPreview* mPreview = nullptr;
+    std::string mEcoWent; // where the last pass's ECO file went
     about::frmAbout* mAbout = nullptr;
     std::shared_ptr<host::LogicApplication> mAdvised;
     bool mPassRunning = false;
