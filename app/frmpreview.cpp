@@ -86,22 +86,39 @@ frmPreview::frmPreview(engine::FormState& state, engine::FormWindow& window, QWi
 }
 
 void frmPreview::showPreview() {
-    const std::optional<engine::PassScope> scope = checkedScope(mWindow);
-    if (!scope)
-        return;
-    mScope = *scope;
-    const engine::PlanPreview preview = engine::previewPass(mState, mWindow, mScope);
-    showPlan(preview.names, preview.plan);
+    try {
+        const std::optional<engine::PassScope> scope = checkedScope(mWindow);
+        if (!scope)
+            return;
+        mScope = *scope;
+        const engine::PlanPreview preview = engine::previewPass(mState, mWindow, mScope);
+        showPlan(preview.names, preview.plan);
+    } catch (const std::exception& problem) {
+        sayUnexpected(std::string("The preview ended because of an unexpected problem: ") +
+                      problem.what());
+    }
 }
 
 std::optional<engine::PassResult> frmPreview::applyPlan() {
-    engine::PassResult result = engine::StartFrom(mState, mWindow, mScope, &mPlan);
-    if (result.newPlan) {
-        showPlan(result.namesRead, *result.newPlan);
-        return std::nullopt;
+    try {
+        engine::PassResult result = engine::StartFrom(mState, mWindow, mScope, &mPlan);
+        if (result.newPlan) {
+            showPlan(result.namesRead, *result.newPlan);
+            return std::nullopt;
+        }
+        hide();
+        return result;
+    } catch (const std::exception& problem) {
+        sayUnexpected(std::string("The pass ended because of an unexpected problem: ") +
+                      problem.what());
     }
+    return std::nullopt;
+}
+
+// Like Run, a slot lets no exception reach Qt's event loop.
+void frmPreview::sayUnexpected(const std::string& text) {
     hide();
-    return result;
+    mWindow.showMessage(engine::MessageStyle::Critical, "Sequate", text);
 }
 
 void frmPreview::showPlan(const std::vector<std::string>& names, const engine::PassPlan& plan) {

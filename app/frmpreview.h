@@ -34,6 +34,7 @@ signals:
 
 private:
     void showPlan(const std::vector<std::string>& names, const engine::PassPlan& plan);
+    void sayUnexpected(const std::string& text);
 
     engine::FormState& mState;
     engine::FormWindow& mWindow;

@@ -213,6 +213,19 @@ TEST_F(ReportTest, ASecondPassReplacesTheFirstsReport) {
     EXPECT_NE(summary().find("0 components got a new name"), std::string::npos) << summary();
 }
 
+TEST_F(ReportTest, AStoppedPassReplacesTheReportWithWhyItStopped) {
+    start({document("amp.sch", {"R5", "U1A"})});
+    click("optStart");
+    run();
+    click("chkSend");
+    click("optECO");
+    run(); // the save dialog is cancelled, and the renames undone
+    EXPECT_NE(summary().find("The pass stopped: No ECO file was written"), std::string::npos)
+        << summary();
+    EXPECT_TRUE(reportRows().empty());
+    EXPECT_EQ(child<QPlainTextEdit>("frmNotChanged/txtNotChanged")->toPlainText(), "");
+}
+
 TEST_F(ReportTest, ReportTellsWhereTheEcoFileWent) {
     QTemporaryDir folder;
     start({document("amp.sch", {"R5", "C2"})});
