@@ -1,8 +1,8 @@
 #pragma once
 
-// The main window: the options of a pass, Run and End, the progress bar, the Help menu. It
-// only shows, reads and forwards; start-up, the open-document handling and the pass itself
-// are the engine's.
+// The main window: the options of a pass, Run and End, the progress bar, the Pass and Help
+// menus. It only shows, reads and forwards; start-up, the open-document handling and the pass
+// itself are the engine's.
 
 #include "engine/formstate.h"
 #include "engine/formwindow.h"
