@@ -8,12 +8,18 @@
 #include "engine/recovery.h"
 #include "engine/runcommand.h"
 #include "frmnotchanged.h"
+#include "frmpreview.h"
 #include "optiongroup.h"
+#include "passsummary.h"
 
 #include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -25,6 +31,32 @@ namespace {
 // The about box opens this far right of and below the main window's corner.
 constexpr int aboutOffsetTwips = 100;
 
+constexpr const char* notWritten = "not written";
+
+// The installed page beside the program, else the one in the source tree it was built from.
+QUrl helpPageUrl() {
+    const QString installed = QDir(QCoreApplication::applicationDirPath())
+                                  .filePath(QStringLiteral(SEQUATE_DOC_FROM_BIN "/help.md"));
+    if (QFileInfo::exists(installed)) {
+        return QUrl::fromLocalFile(QDir::cleanPath(installed));
+    }
+    return QUrl::fromLocalFile(QStringLiteral(SEQUATE_SOURCE_DOCS "/help.md"));
+}
+
+std::string ecoWent(const host::EcoDelivery& delivery, const std::string& delivered) {
+    switch (delivery.outcome) {
+    case host::EcoOutcome::Delivered:
+        return delivered;
+    case host::EcoOutcome::FileLeftOver:
+    case host::EcoOutcome::Unknown:
+        return delivery.message;
+    case host::EcoOutcome::Cancelled:
+    case host::EcoOutcome::NotDelivered:
+        break;
+    }
+    return notWritten;
+}
+
 } // namespace
 
 frmRenPart::frmRenPart(std::unique_ptr<host::RunningObjects> objects, Dialogs& dialogs)
@@ -32,7 +64,8 @@ frmRenPart::frmRenPart(std::unique_ptr<host::RunningObjects> objects, Dialogs& d
       mProgress(*mControls.prgbarEdistys), mEcoUi(dialogs, *this) {
     setObjectName("frmRenPart");
     setWindowTitle(about::productName);
-    mNotChanged = new frmNotChanged(this);
+    mNotChanged = new frmNotChanged(this, &dialogs);
+    mPreview = new frmPreview(mState, *this, this);
     connectHandlers();
 }
 
@@ -57,7 +90,12 @@ void frmRenPart::connectHandlers() {
     connect(c.chkSend, &QCheckBox::clicked, this, &frmRenPart::chkSend_Click);
     connect(c.cmdRun, &QPushButton::clicked, this, &frmRenPart::cmdRun_Click);
     connect(c.cmdEnd, &QPushButton::clicked, this, &frmRenPart::cmdEnd_Click);
+    connect(c.mnuPreview, &QAction::triggered, this, &frmRenPart::mnuPreview_Click);
+    connect(c.mnuReport, &QAction::triggered, mNotChanged, &frmNotChanged::showReport);
+    connect(c.mnuHelpPage, &QAction::triggered, this, &frmRenPart::mnuHelpPage_Click);
     connect(c.mnuAbout, &QAction::triggered, this, &frmRenPart::mnuAbout_Click);
+    connect(mPreview, &frmPreview::applyClicked, this,
+            [this] { runPass([this] { return mPreview->applyPlan(); }); });
 }
 
 engine::StartupOutcome frmRenPart::Form_Load() {
@@ -102,12 +140,67 @@ void frmRenPart::chkSend_Click() {
 // Notifications that arrive while a pass holds the window (a modal dialog at its end runs an
 // event loop) wait until the pass is over.
 void frmRenPart::cmdRun_Click() {
+    runPass([this] { return engine::pressRun(mState, *this); });
+}
+
+template <typename Pass>
+void frmRenPart::runPass(Pass pass) {
     mPassRunning = true;
-    engine::cmdRun_Click(mState, *this);
+    mNotChanged->beginPass();
+    mEcoWent = notWritten;
+    const std::optional<engine::PassResult> result = pass();
     mPassRunning = false;
+    if (result && !result->newPlan) {
+        reportPass(*result);
+    }
     if (mOpenDocumentWaiting) {
         mOpenDocumentWaiting = false;
         powerLogicApp_OpenDocument();
+    }
+}
+
+void frmRenPart::reportPass(const engine::PassResult& result) {
+    const engine::PassOptions options =
+        engine::passOptions(*this, optStart() ? engine::PassScope::AllComponents
+                                              : engine::PassScope::SelectedComponents);
+    PassReport report;
+    report.heading = "Pass of " +
+                     QDateTime::currentDateTime().toString("yyyy-MM-dd HH:mm:ss").toStdString() +
+                     ": " + describeMode(options) + ", start from " + std::to_string(options.start);
+    report.eco = mEcoWent;
+    if (result.completed) {
+        const PassSummary summary = summarize(result.namesRead, result.applied);
+        report.outcome = std::to_string(result.changed.size()) + " components got a new name; " +
+                         std::to_string(summary.kept.size()) + " kept their names.";
+        for (const auto& [before, after] : result.changed) {
+            report.rows.push_back({before, after, {}});
+        }
+        report.rows.insert(report.rows.end(), summary.kept.begin(), summary.kept.end());
+    } else {
+        report.outcome = "The pass stopped: " + result.stopMessage;
+        for (const auto& [before, after] : result.renames) {
+            report.rows.push_back({before, after, "still in effect"});
+        }
+    }
+    mNotChanged->setReport(report);
+}
+
+void frmRenPart::mnuPreview_Click() {
+    mPreview->showPreview();
+}
+
+void frmRenPart::mnuHelpPage_Click() {
+    const QUrl page = helpPageUrl();
+    bool opened = false;
+    try {
+        opened = mDialogs.openUrl(page);
+    } catch (...) {
+        // Said below, with the page's place, which the user can open by hand.
+    }
+    if (!opened) {
+        showMessage(engine::MessageStyle::Exclamation, "Sequate",
+                    "The help page could not be opened. It is at " +
+                        page.toLocalFile().toStdString());
     }
 }
 
@@ -222,11 +315,16 @@ void frmRenPart::showNotChanged() {
 }
 
 host::EcoDelivery frmRenPart::ShowFileDialog(const engine::FormState& state) {
-    return eco::ShowFileDialog(state.oldNames, state.newNames, mEcoUi);
+    const host::EcoDelivery delivery = eco::ShowFileDialog(state.oldNames, state.newNames, mEcoUi);
+    mEcoWent = ecoWent(delivery, mEcoUi.chosenPath());
+    return delivery;
 }
 
 host::EcoDelivery frmRenPart::AlsoInPCB(const engine::FormState& state) {
-    return eco::AlsoInPCB(*state.powerLogicApp, *mObjects, state.oldNames, state.newNames);
+    const host::EcoDelivery delivery =
+        eco::AlsoInPCB(*state.powerLogicApp, *mObjects, state.oldNames, state.newNames);
+    mEcoWent = ecoWent(delivery, "read by the layout open in PowerPCB");
+    return delivery;
 }
 
 std::string frmRenPart::layoutUnreachable() {

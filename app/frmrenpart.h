@@ -1,11 +1,12 @@
 #pragma once
 
-// The main window: the options of a pass, Run and End, the progress bar, the Help menu. It
-// only shows, reads and forwards; start-up, the open-document handling and the pass itself
-// are the engine's.
+// The main window: the options of a pass, Run and End, the progress bar, the Pass and Help
+// menus. It only shows, reads and forwards; start-up, the open-document handling and the pass
+// itself are the engine's.
 
 #include "engine/formstate.h"
 #include "engine/formwindow.h"
+#include "engine/numberingpass.h"
 #include "engine/startup.h"
 #include "host/powerlogic.h"
 #include "host/runningobjects.h"
@@ -24,6 +25,7 @@ namespace sequate::app {
 
 class Dialogs;
 class frmNotChanged;
+class frmPreview;
 
 class frmRenPart : public QMainWindow,
                    public engine::FormWindow,
@@ -82,7 +84,13 @@ private:
     void chkSend_Click();
     void cmdRun_Click();
     void cmdEnd_Click();
+    void mnuPreview_Click();
+    void mnuHelpPage_Click();
     void mnuAbout_Click();
+    // Runs a pass with the window held, then reports it.
+    template <typename Pass>
+    void runPass(Pass pass);
+    void reportPass(const engine::PassResult& result);
     void powerLogicApp_OpenDocument();
     void endProgram(int exitStatus);
     void enableStartBox(bool selected);
@@ -94,6 +102,8 @@ private:
     ProgressBarAdapter mProgress;
     WindowEcoUi mEcoUi;
     frmNotChanged* mNotChanged = nullptr;
+    frmPreview* mPreview = nullptr;
+    std::string mEcoWent; // where the last pass's ECO file went
     about::frmAbout* mAbout = nullptr;
     std::shared_ptr<host::LogicApplication> mAdvised;
     bool mPassRunning = false;

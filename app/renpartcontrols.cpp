@@ -84,8 +84,16 @@ void createSendOptions(RenPartControls& c) {
 }
 
 void createMenu(QMainWindow& window, RenPartControls& c) {
+    c.mnuPass = window.menuBar()->addMenu("&Pass");
+    c.mnuPass->setObjectName("mnuPass");
+    c.mnuPreview = c.mnuPass->addAction("&Preview...");
+    c.mnuPreview->setObjectName("mnuPreview");
+    c.mnuReport = c.mnuPass->addAction("Last pass &report...");
+    c.mnuReport->setObjectName("mnuReport");
     c.mnuHelp = window.menuBar()->addMenu("&Help");
     c.mnuHelp->setObjectName("mnuHelp");
+    c.mnuHelpPage = c.mnuHelp->addAction("Sequate &Help...");
+    c.mnuHelpPage->setObjectName("mnuHelpPage");
     c.mnuAbout = c.mnuHelp->addAction("&About...");
     c.mnuAbout->setObjectName("mnuAbout");
 }

@@ -35,7 +35,11 @@ struct RenPartControls {
     QPushButton* cmdRun = nullptr;
     QPushButton* cmdEnd = nullptr;
     QProgressBar* prgbarEdistys = nullptr;
+    QMenu* mnuPass = nullptr;
+    QAction* mnuPreview = nullptr;
+    QAction* mnuReport = nullptr;
     QMenu* mnuHelp = nullptr;
+    QAction* mnuHelpPage = nullptr;
     QAction* mnuAbout = nullptr;
 
     QButtonGroup* startGroup = nullptr;

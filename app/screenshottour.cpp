@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QTimer>
+#include <functional>
 
 namespace sequate::app {
 
@@ -38,28 +39,38 @@ void showOptions(frmRenPart& window) {
     window.findChild<QLineEdit*>("txtStart")->setText("10");
 }
 
-// Numbers every component without the ECO step, so that the report window has something to
-// show and nothing is written.
-void runPassOverAll(frmRenPart& window) {
+// A pass over every component without the ECO step, so that the preview and the report
+// window have something to show and nothing is written.
+void choosePassOverAll(frmRenPart& window) {
     click(window, "chkSend");
     click(window, "optStart");
     window.findChild<QLineEdit*>("txtStart")->setText("1");
-    click(window, "cmdRun");
+}
+
+void later(frmRenPart& window, std::function<void()> step) {
+    QTimer::singleShot(settleMs, &window, std::move(step));
 }
 
 } // namespace
 
 void startScreenshotTour(frmRenPart& window, const QString& folder) {
     showOptions(window);
-    QTimer::singleShot(settleMs, &window, [&window, folder] {
+    later(window, [&window, folder] {
         save(&window, folder, "main-window.png");
-        runPassOverAll(window);
-        QTimer::singleShot(settleMs, &window, [&window, folder] {
-            save(window.findChild<QWidget*>("frmNotChanged"), folder, "report-window.png");
-            window.findChild<QAction*>("mnuAbout")->trigger();
-            QTimer::singleShot(settleMs, &window, [&window, folder] {
-                save(window.findChild<QWidget*>("frmAbout"), folder, "about-box.png");
-                window.close();
+        choosePassOverAll(window);
+        window.findChild<QAction*>("mnuPreview")->trigger();
+        later(window, [&window, folder] {
+            QWidget* preview = window.findChild<QWidget*>("frmPreview");
+            save(preview, folder, "preview-window.png");
+            preview->hide();
+            click(window, "cmdRun");
+            later(window, [&window, folder] {
+                save(window.findChild<QWidget*>("frmNotChanged"), folder, "report-window.png");
+                window.findChild<QAction*>("mnuAbout")->trigger();
+                later(window, [&window, folder] {
+                    save(window.findChild<QWidget*>("frmAbout"), folder, "about-box.png");
+                    window.close();
+                });
             });
         });
     });

@@ -1,7 +1,7 @@
 #pragma once
 
 // For the documentation: drives the window through a pass and saves pictures of the main
-// window, the report window and the about box as PNG files, then ends the program.
+// window, the preview, the report window and the about box as PNG files, then ends the program.
 
 #include <QString>
 

@@ -12,7 +12,8 @@ std::optional<std::string> WindowEcoUi::chooseSaveFile(const std::string& filter
     if (!path || path->isEmpty()) {
         return std::nullopt;
     }
-    return path->toStdString();
+    mChosenPath = path->toStdString();
+    return mChosenPath;
 }
 
 } // namespace sequate::app

@@ -14,10 +14,13 @@ public:
     WindowEcoUi(Dialogs& dialogs, QWidget& window);
 
     std::optional<std::string> chooseSaveFile(const std::string& filter) override;
+    // The file the user chose last, for the pass report.
+    const std::string& chosenPath() const { return mChosenPath; }
 
 private:
     Dialogs& mDialogs;
     QWidget& mWindow;
+    std::string mChosenPath;
 };
 
 } // namespace sequate::app

@@ -104,6 +104,7 @@ public:
                  mPlan.stop != mPreviewed->stop)) {
                 PassResult result;
                 result.newPlan = mPlan;
+                result.namesRead = mRead.snapshot.names;
                 endPass();
                 return result;
             }
@@ -215,6 +216,8 @@ private:
         for (const PlannedRename& rename : mPlan.renames)
             result.renames.emplace_back(rename.from, rename.to);
         result.changed = changedNames();
+        result.namesRead = mRead.snapshot.names;
+        result.applied = mPlan;
         result.unnamed = mPlan.unnamed;
         mState.unnamedNames = mPlan.unnamed;
         if (!mState.unnamedNames.empty())

@@ -28,6 +28,10 @@ struct PassResult {
     // A previewed plan was not applied: the schematic had changed since. This is the plan of
     // the schematic as it is now; nothing was renamed and nothing was shown.
     std::optional<PassPlan> newPlan;
+    // The name of every component as the pass read it, in document order: set when the pass
+    // completed or found a new plan. With `applied`, the plan a completed pass made; for reports.
+    std::vector<std::string> namesRead;
+    PassPlan applied;
 };
 
 // The options of the window's controls for a pass of this scope.

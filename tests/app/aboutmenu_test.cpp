@@ -1,10 +1,12 @@
-// Help > About: one about box, opened again beside the main window wherever it has moved.
+// Help > About: one about box, opened again beside the main window wherever it has moved;
+// Help > Sequate Help: the help page.
 
 #include "about/frmabout.h"
 #include "about/twips.h"
 #include "windowfixture.h"
 
 #include <QAction>
+#include <QFileInfo>
 
 namespace sequate::testing {
 namespace {
@@ -38,6 +40,21 @@ TEST_F(WindowTest, AddressOfTheAboutBoxGoesThroughTheDialogs) {
     QTest::mouseClick(child("frmAbout/lblAddress"), Qt::LeftButton);
     EXPECT_EQ(dialogs.urls.size(), 1u);
     EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(WindowTest, HelpOpensTheHelpPageThroughTheDialogs) {
+    start({document("amp.sch", {"R1"})});
+    child<QAction>("mnuHelp/mnuHelpPage")->trigger();
+    ASSERT_EQ(dialogs.urls.size(), 1u);
+    EXPECT_TRUE(dialogs.urls.front().isLocalFile());
+    EXPECT_TRUE(QFileInfo::exists(dialogs.urls.front().toLocalFile()));
+    EXPECT_TRUE(dialogs.urls.front().path().endsWith("/help.md"));
+    EXPECT_TRUE(dialogs.messages.empty());
+
+    dialogs.browser = FakeDialogs::Browser::Refuses;
+    child<QAction>("mnuHelp/mnuHelpPage")->trigger();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages.front().text.endsWith("help.md"));
 }
 
 } // namespace

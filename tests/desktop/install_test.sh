@@ -32,7 +32,8 @@ fail() {
 "$cmake" --install "$build" --prefix "$prefix" >/dev/null
 
 for file in bin/sequate bin/sequate-hostsim bin/sequate-pass share/sequate/sample.json \
-    share/applications/sequate.desktop share/icons/hicolor/scalable/apps/sequate.svg; do
+    share/applications/sequate.desktop share/icons/hicolor/scalable/apps/sequate.svg \
+    share/doc/Sequate/help.md share/doc/Sequate/preview-window.png; do
     [ -e "$prefix/$file" ] || fail "$file was not installed"
 done
 if command -v desktop-file-validate >/dev/null; then

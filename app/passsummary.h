@@ -1,0 +1,47 @@
+#pragma once
+
+// What a pass does, or did, to each component, worked out from the names it read and its plan:
+// the preview before a pass and the report after one show it alike.
+
+#include "engine/passoptions.h"
+#include "engine/passplan.h"
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace sequate::app {
+
+struct NameRow {
+    std::string before;
+    std::string after; // the same as before for a name kept
+    std::string note;  // why a name was kept; empty for a rename
+
+    bool operator==(const NameRow&) const = default;
+};
+
+struct CodeCount {
+    std::string code;
+    std::size_t renamed = 0;
+    std::size_t kept = 0;
+
+    bool operator==(const CodeCount&) const = default;
+};
+
+struct PassSummary {
+    std::vector<NameRow> renamed;     // each component's net change, in document order
+    std::vector<NameRow> kept;        // in document order
+    std::vector<CodeCount> perCode;   // in the order of the letter codes
+    std::size_t throughTemporary = 0; // components the plan renames more than once
+};
+
+PassSummary summarize(const std::vector<std::string>& names, const engine::PassPlan& plan);
+
+// The mode and its option in the main window's own words.
+std::string describeMode(const engine::PassOptions& options);
+
+// "Old name", "New name", "Note" and a line per row: tab-separated, or as CSV.
+std::string rowsAsText(const std::vector<NameRow>& rows);
+std::string rowsAsCsv(const std::vector<NameRow>& rows);
+
+} // namespace sequate::app
