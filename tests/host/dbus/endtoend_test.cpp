@@ -11,6 +11,7 @@
 #include "tools/pass/passrunner.h"
 
 #include <QAbstractButton>
+#include <QFile>
 #include <QJsonArray>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -18,6 +19,7 @@
 #include <QUrl>
 #include <algorithm>
 #include <cctype>
+#include <functional>
 #include <gtest/gtest.h>
 #include <stdexcept>
 #include <string>
@@ -189,49 +191,131 @@ TEST_F(EndToEnd, AHostThatHangsDuringAPassLeavesEveryNameAndAWindowThatRunsAgain
 }
 
 // The same ways for the layout to miss a pass as in memory, across two processes: the
-// schematic in the simulator ends either renamed with the layout agreeing, or as it was.
+// schematic in the simulator ends either renamed with the layout agreeing, or as it was, or
+// (PowerPCB hanging in its read) renamed with the ECO file kept where the message says.
 TEST_F(EndToEnd, SchematicAndLayoutStayInStepAcrossProcesses) {
-    const struct {
+    enum class Expect { Unchanged, Renamed, FileKept };
+    struct Case {
         const char* what;
-        QStringList simOptions;
-        bool layoutOutOfStep;
-        bool writeOnly;
-        bool keepOnCancel;
-        bool renamed;
-        const char* says;
-    } cases[] = {
+        QStringList simOptions = {};
+        bool writeOnly = false;
+        bool keepOnCancel = false;
+        Expect expect = Expect::Unchanged;
+        const char* says = "";
+        std::function<void(host::sim::SimState&)> shape = {};
+        const char* start = "1";
+        const char* temporaryFolder = nullptr;
+    };
+    const auto readOfTheEco = [this](const host::sim::SimState& state) {
+        // Where PowerPCB's read of the file falls among the calls of the same pass.
+        PrivateBus dryBus;
+        HostSimProcess dry(dryBus, writeStateFile(state, "dry.json"));
+        RecordingDialogs quiet;
+        auto window =
+            app::launch(std::make_unique<host::dbus::DbusRunningObjects>(dryBus.connect()), quiet);
+        std::swap(launched, window);
+        runWithPcb("frmStart/optStart");
+        std::swap(launched, window);
+        const QStringList calls = dry.callLog();
+        for (qsizetype i = 0; i < calls.size(); ++i)
+            if (calls[i].endsWith("PcbDocument.ReadEcoFile"))
+                return QString::number(i + 1);
+        return QString();
+    };
+    const Case cases[] = {
         {"PowerPCB not running",
          {"--no-powerpcb"},
          false,
          false,
-         false,
-         false,
+         Expect::Unchanged,
          "PowerPCB is not running"},
-        {"the layout refuses the file", {}, true, false, false, false, "undone"},
-        {"Cancel, then Undo", {}, false, true, false, false, "cancelled"},
-        {"Cancel, then Keep", {}, false, true, true, true, ""},
+        {"the layout refuses the file",
+         {},
+         false,
+         false,
+         Expect::Unchanged,
+         "undone",
+         [](host::sim::SimState& state) {
+             // A part the pass renames goes missing from the layout.
+             auto& layout = state.layout->parts;
+             layout.erase(std::find_if(layout.begin(), layout.end(), [](const std::string& n) {
+                 return std::isdigit(static_cast<unsigned char>(n.back()));
+             }));
+         }},
+        {"a name the layout cannot carry",
+         {},
+         false,
+         false,
+         Expect::Unchanged,
+         "the layout takes at most 15",
+         [](host::sim::SimState& state) {
+             state.documents[0].components.resize(2);
+             state.documents[0].components[0].name = "TESTPOINTPAD12";
+             state.layout->parts = namesOf(state.documents[0]);
+         },
+         "32760"},
+        {"the file cannot be written",
+         {},
+         false,
+         false,
+         Expect::Unchanged,
+         "temporary folder",
+         {},
+         "1",
+         "/nonexistent/sequate-test"},
+        {"Cancel, then Undo", {}, true, false, Expect::Unchanged, "cancelled"},
+        {"Cancel, then Keep", {}, true, true, Expect::Renamed, ""},
+        {"PowerPCB stops answering while it reads",
+         {"--hang-ms", "3000"},
+         false,
+         false,
+         Expect::FileKept,
+         "read it into the layout"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         auto state = sampleWithoutSelection();
-        // A part the pass renames goes missing from the layout, so PowerPCB refuses the file.
-        auto& layout = state.layout->parts;
-        if (c.layoutOutOfStep)
-            layout.erase(std::find_if(layout.begin(), layout.end(), [](const std::string& name) {
-                return std::isdigit(static_cast<unsigned char>(name.back()));
-            }));
+        if (c.shape)
+            c.shape(state);
+        QStringList simOptions = c.simOptions;
+        if (c.expect == Expect::FileKept)
+            simOptions << "--hang-at-call" << readOfTheEco(state);
+        const bool hadTmp = qEnvironmentVariableIsSet("TMPDIR");
+        const QByteArray savedTmp = qgetenv("TMPDIR");
+        if (c.temporaryFolder)
+            qputenv("TMPDIR", c.temporaryFolder);
         dialogs.messages.clear();
         dialogs.keepOnCancel = c.keepOnCancel;
-        start(state, c.simOptions);
-        runWithPcb("frmStart/optStart", c.writeOnly);
-        const auto now = sim->state();
-        const auto before = namesOf(state.documents[0]);
+        start(state, simOptions, c.expect == Expect::FileKept ? 1000 : 5000);
+        click("frmStart/optStart");
+        auto* box = control<QLineEdit>("frmStart/txtStart");
+        box->clear();
+        QTest::keyClicks(box, c.start);
+        click("frmStart/frmSend/chkSend");
+        if (c.writeOnly)
+            click("frmStart/frmSend/frmSendOptions/optECO");
+        click("cmdRun");
+        if (hadTmp)
+            qputenv("TMPDIR", savedTmp);
+        else
+            qunsetenv("TMPDIR");
         std::string shown;
         for (const auto& message : dialogs.messages)
             shown += message;
         EXPECT_NE(shown.find(c.says), std::string::npos) << shown;
-        EXPECT_EQ(namesOf(now.documents[0]) != before, c.renamed);
-        if (now.layout && !c.writeOnly) {
+        if (c.expect == Expect::FileKept) {
+            // Once PowerPCB answers again: the file holds exactly the pass's renames.
+            ASSERT_TRUE(waitUntil([&] { return sim->state().layout.has_value(); }, 10000));
+            const std::size_t open = shown.find("kept at \"") + 9;
+            QFile kept(QString::fromStdString(shown.substr(open, shown.find('"', open) - open)));
+            ASSERT_TRUE(kept.open(QIODevice::ReadOnly)) << shown;
+            const auto headless = tools::runPass(state, {}).report;
+            EXPECT_EQ(QString::fromLatin1(kept.readAll()), headless["eco"].toString());
+        }
+        const auto now = sim->state();
+        EXPECT_EQ(namesOf(now.documents[0]) != namesOf(state.documents[0]),
+                  c.expect != Expect::Unchanged);
+        if (now.layout && c.expect == Expect::Unchanged) {
             EXPECT_EQ(now.layout->parts, state.layout->parts);
         }
         launched = {};
