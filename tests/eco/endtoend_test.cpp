@@ -2,7 +2,6 @@
 // option: the layout that reads the ECO file ends with the schematic's names.
 
 #include "eco/ecooutput.h"
-#include "tests/support/privatedatafolder.h"
 #include "engine/formstate.h"
 #include "engine/runcommand.h"
 #include "engine/startup.h"
@@ -12,6 +11,7 @@
 #include "host/sim/simpowerpcb.h"
 #include "host/sim/simrunningobjects.h"
 #include "scratchfolder.h"
+#include "tests/support/privatedatafolder.h"
 #include "tools/pass/headlesswindow.h"
 
 #include <algorithm>

@@ -2,6 +2,7 @@
 // too, so the platform is chosen here and not left to the environment.
 
 #include "tests/support/privatedatafolder.h"
+
 #include <QApplication>
 #include <QLocale>
 #include <cstdlib>
