@@ -4,8 +4,7 @@
 #include "passstop.h"
 
 #include <algorithm>
-#include <functional>
-#include <queue>
+#include <deque>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -17,41 +16,48 @@ class HostOrder {
 public:
     HostOrder(const SchematicSnapshot& snapshot, const PassPlan& plan)
         : mPlan(plan), mNames(snapshot.names) {
+        mCarriers.reserve(mNames.size());
+        mTaken.reserve(2 * mNames.size());
         for (std::size_t component = 0; component < mNames.size(); ++component) {
             mCarriers[mNames[component]].push_back(component);
             mTaken.insert(mNames[component]);
         }
-        for (std::size_t step = 0; step < plan.renames.size(); ++step) {
-            const PlannedRename& rename = plan.renames[step];
-            mFinal[rename.component] = step;
-        }
-        for (const auto& [component, step] : mFinal)
-            mTaken.insert(plan.renames[step].to);
+        mFinal.assign(mNames.size(), none);
+        mStillPending.assign(mNames.size(), 0);
+        for (std::size_t step = 0; step < plan.renames.size(); ++step)
+            mFinal[plan.renames[step].component] = step;
+        for (std::size_t step : mFinal)
+            if (step != none)
+                mTaken.insert(plan.renames[step].to);
     }
 
+    // Components become ready in the order of the document, and in the order their names are
+    // freed: a queue keeps that order with no sorting.
     std::vector<PlannedRename> run() {
-        for (const auto& [component, step] : mFinal) {
-            if (mPlan.renames[step].to != mNames[component]) {
+        for (std::size_t component = 0; component < mFinal.size(); ++component) {
+            if (mFinal[component] != none && finalName(component) != mNames[component]) {
                 ++mPending;
+                mStillPending[component] = 1;
                 wait(component);
             }
         }
         while (mPending > 0) {
             if (mReady.empty())
                 breakRing();
-            const std::size_t component = mReady.top().second;
-            mReady.pop();
+            const std::size_t component = mReady.front();
+            mReady.pop_front();
             send(component, finalName(component));
+            mStillPending[component] = 0;
             --mPending;
         }
         return std::move(mSent);
     }
 
 private:
-    using Entry = std::pair<std::size_t, std::size_t>; // step of the final name, component
+    static constexpr std::size_t none = static_cast<std::size_t>(-1);
 
     const std::string& finalName(std::size_t component) const {
-        return mPlan.renames[mFinal.at(component)].to;
+        return mPlan.renames[mFinal[component]].to;
     }
 
     bool heldByAnother(const std::string& name, std::size_t component) const {
@@ -66,7 +72,7 @@ private:
         if (heldByAnother(target, component))
             mWaiting[target].push_back(component);
         else
-            mReady.push({mFinal.at(component), component});
+            mReady.push_back(component);
     }
 
     void send(std::size_t component, const std::string& newName) {
@@ -89,24 +95,20 @@ private:
     }
 
     // Every component still to be renamed waits for one that waits in turn: follow the waits
-    // from the earliest until one comes round again, and move that one aside.
+    // from the first until one comes round again, and move that one aside.
     void breakRing() {
-        std::size_t earliest = 0;
-        std::size_t earliestStep = mPlan.renames.size();
-        for (const auto& [name, waiting] : mWaiting)
-            for (std::size_t component : waiting)
-                if (mFinal.at(component) < earliestStep) {
-                    earliestStep = mFinal.at(component);
-                    earliest = component;
-                }
+        // With nothing ready, every component still to go is waiting; the first in document
+        // order is found by a cursor that never moves back.
+        while (!mStillPending[mCursor])
+            ++mCursor;
         std::unordered_set<std::size_t> seen;
-        std::size_t component = earliest;
+        std::size_t component = mCursor;
         while (seen.insert(component).second) {
             const auto& holders = mCarriers.at(finalName(component));
             const std::size_t holder =
                 *std::find_if(holders.begin(), holders.end(),
                               [&](std::size_t other) { return other != component; });
-            if (!mFinal.count(holder) || finalName(holder) == mNames[holder])
+            if (mFinal[holder] == none || finalName(holder) == mNames[holder])
                 throw PassStop(mNames[component] + " cannot be renamed to " + finalName(component) +
                                ": another component keeps that name.");
             component = holder;
@@ -139,9 +141,11 @@ private:
     std::unordered_map<std::string, std::vector<std::size_t>> mCarriers;
     // Names a temporary name must not be: every name before and after the pass.
     std::unordered_set<std::string> mTaken;
-    std::unordered_map<std::size_t, std::size_t> mFinal; // component -> step of its last rename
+    std::vector<std::size_t> mFinal; // per component: the step of its last rename, or none
     std::unordered_map<std::string, std::vector<std::size_t>> mWaiting;
-    std::priority_queue<Entry, std::vector<Entry>, std::greater<>> mReady;
+    std::deque<std::size_t> mReady;
+    std::vector<char> mStillPending; // per component: its final rename is still to be sent
+    std::size_t mCursor = 0;
     std::size_t mPending = 0;
     std::vector<PlannedRename> mSent;
 };

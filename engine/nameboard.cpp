@@ -5,6 +5,7 @@
 #include "passstop.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <charconv>
 #include <limits>
@@ -40,6 +41,7 @@ std::optional<std::int32_t> plainNumber(const std::string& name, std::size_t cod
 
 NameBoard::NameBoard(const SchematicSnapshot& snapshot)
     : mNames(snapshot.names), mWorkList(snapshot.workList), mRowOf(mNames.size(), none) {
+    mCarriers.reserve(mNames.size());
     for (std::size_t i = 0; i < mNames.size(); ++i) {
         mCarriers[mNames[i]].push_back(i);
         mComponentsOfCode[GetCode(mNames[i])].push_back(i);
@@ -168,21 +170,22 @@ void NameBoard::updateKey(std::size_t row) {
 std::optional<std::size_t> NameBoard::firstKeyAbove(std::size_t from, std::size_t to,
                                                     std::int32_t threshold) const {
     // Walks down from the root, left first, into subtrees that overlap [from, to) and hold a
-    // key above the threshold.
+    // key above the threshold. The tree is at most 64 levels deep, so the stack stays small.
     struct Frame {
         std::size_t node, low, high;
     };
-    std::vector<Frame> stack{{1, 0, mLeaves}};
-    while (!stack.empty()) {
-        const Frame frame = stack.back();
-        stack.pop_back();
+    std::array<Frame, 130> stack;
+    std::size_t depth = 0;
+    stack[depth++] = {1, 0, mLeaves};
+    while (depth > 0) {
+        const Frame frame = stack[--depth];
         if (frame.high <= from || frame.low >= to || mTree[frame.node] <= threshold)
             continue;
         if (frame.high - frame.low == 1)
             return frame.low;
         const std::size_t middle = (frame.low + frame.high) / 2;
-        stack.push_back({2 * frame.node + 1, middle, frame.high});
-        stack.push_back({2 * frame.node, frame.low, middle});
+        stack[depth++] = {2 * frame.node + 1, middle, frame.high};
+        stack[depth++] = {2 * frame.node, frame.low, middle};
     }
     return std::nullopt;
 }

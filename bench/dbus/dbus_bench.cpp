@@ -9,9 +9,9 @@
 #include "engine/startup.h"
 #include "host/dbus/dbusrunningobjects.h"
 #include "host/sim/statefile.h"
-#include "tests/engine/designs.h"
 #include "tests/engine/reference/referencepass.h"
 #include "tests/host/dbus/hostsimprocess.h"
+#include "tools/gensample/samplegenerator.h"
 #include "tools/pass/headlesswindow.h"
 
 #include <QCoreApplication>
@@ -25,10 +25,16 @@ using namespace sequate;
 using testing::HostSimProcess;
 using testing::PrivateBus;
 
-host::sim::SimState design(int size, double share) {
-    return {{engine::testing::DesignGenerator(static_cast<std::uint32_t>(size))
-                 .design({size, share, false})},
-            std::nullopt};
+// A design like the sample, of any size, listed in the database's order or in the order the
+// parts were placed.
+host::sim::SimState design(int size, double share, std::uint32_t seed = 0, bool shuffled = true) {
+    tools::SampleOptions options;
+    options.components = size;
+    options.seed = seed != 0 ? seed : static_cast<std::uint32_t>(size);
+    if (share > 0)
+        options.selectedFraction = share;
+    options.shuffled = shuffled;
+    return tools::makeSampleState(options);
 }
 
 host::sim::SimState sampleWithoutSelection() {
@@ -122,6 +128,11 @@ void registerPasses() {
         {"All3000/Reference", design(3000, 0), all, Pass::Reference, 1},
         {"Assign2000of4000", design(4000, 0.5), assign, Pass::Planned, 2},
         {"Assign2000of4000/Reference", design(4000, 0.5), assign, Pass::Reference, 1},
+        // Where the passes differ most: in placement order the old pass stepped through ~200
+        // taken names per component.
+        {"Assign2000of4000/PlacementOrder", design(4000, 0.5, 1, false), assign, Pass::Planned, 2},
+        {"Assign2000of4000/PlacementOrder/Reference", design(4000, 0.5, 1, false), assign,
+         Pass::Reference, 1},
         {"All10000", design(10000, 0), all, Pass::Planned, 1},
     };
     for (const auto& p : passes)
