@@ -11,7 +11,7 @@ namespace {
 std::string keptBecause(const std::string& name, bool numbered) {
     if (!numbered)
         return "not selected";
-    if (engine::OnkoPelkkiaKirjaimia(name))
+    if (engine::endsInLetter(name))
         return "ends in a letter";
     return "already has its name";
 }
@@ -57,7 +57,7 @@ PassSummary summarize(const std::vector<std::string>& names, const engine::PassP
     PassSummary summary;
     std::map<std::string, CodeCount> perCode;
     for (std::size_t i = 0; i < names.size(); ++i) {
-        CodeCount& count = perCode[engine::GetCode(names[i])];
+        CodeCount& count = perCode[engine::letterCode(names[i])];
         if (after[i] != names[i]) {
             summary.renamed.push_back({names[i], after[i], {}});
             ++count.renamed;

@@ -2,15 +2,15 @@
 
 namespace sequate::engine {
 
-void FormState::TallennaMuuttamaton(const std::string& component) {
+void FormState::recordOldName(const std::string& component) {
     oldNames.push_back(component);
 }
 
-void FormState::TallennaMuutettu(const std::string& component) {
+void FormState::recordNewName(const std::string& component) {
     newNames.push_back(component);
 }
 
-void FormState::tyhjenna() {
+void FormState::clearPassTables() {
     listPosition = 1;
     selectedDone = 0;
     codeOffset = 0;

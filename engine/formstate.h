@@ -36,7 +36,7 @@ struct FormState {
 
     std::vector<std::string> allNames;
     std::vector<std::string> selectedNames;
-    std::vector<SortedRow> sortedNames; // not emptied by tyhjenna
+    std::vector<SortedRow> sortedNames; // not emptied by clearPassTables
     std::vector<std::string> oldNames;
     std::vector<std::string> newNames;
     std::vector<std::string> ecoNames;
@@ -45,12 +45,15 @@ struct FormState {
     std::int64_t listPosition = 0; // 1-based, in the list being walked
     std::int64_t codeOffset = 0;
     std::int64_t selectedDone = 0;
-    bool numberMissing = false; // set by changeToNumber, cleared by AssignNext only
+    bool numberMissing = false; // set by numberPart, cleared by AssignNext only
 
-    void TallennaMuuttamaton(const std::string& component);
-    void TallennaMuutettu(const std::string& component);
+    // A rename's record for the ECO file: the name before (old program: TallennaMuuttamaton)
+    // and after (old program: TallennaMuutettu).
+    void recordOldName(const std::string& component);
+    void recordNewName(const std::string& component);
     // Resets the counters and empties every table but sortedNames; numberMissing stays.
-    void tyhjenna();
+    // Old program: tyhjenna.
+    void clearPassTables();
 };
 
 } // namespace sequate::engine

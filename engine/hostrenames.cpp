@@ -122,7 +122,7 @@ private:
         for (const PlannedRename& rename : mPlan.renames)
             if (rename.component == component && !mTaken.count(rename.to))
                 return take(rename.to);
-        const std::string code = GetCode(mNames[component]);
+        const std::string code = letterCode(mNames[component]);
         for (std::int32_t number = 32767; number >= -32768; --number) {
             const std::string name = code + std::to_string(number);
             if (!mTaken.count(name))

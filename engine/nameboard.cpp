@@ -20,7 +20,7 @@ constexpr std::size_t none = static_cast<std::size_t>(-1);
 
 std::int32_t numberOf(const std::string& name) {
     bool missing = false;
-    return chInt(name, missing);
+    return partNumberOf(name, missing);
 }
 
 // The number of a name that is exactly its code followed by a 16-bit number in decimal, as
@@ -44,7 +44,7 @@ NameBoard::NameBoard(const SchematicSnapshot& snapshot)
     mCarriers.reserve(mNames.size());
     for (std::size_t i = 0; i < mNames.size(); ++i) {
         mCarriers[mNames[i]].push_back(i);
-        mComponentsOfCode[GetCode(mNames[i])].push_back(i);
+        mComponentsOfCode[letterCode(mNames[i])].push_back(i);
     }
     const std::size_t rows = mWorkList.size();
     mRowValue.resize(rows);
@@ -55,11 +55,11 @@ NameBoard::NameBoard(const SchematicSnapshot& snapshot)
     for (std::size_t row = 0; row < rows; ++row) {
         mRowOf[mWorkList[row]] = row;
         mRowValue[row] = numberOf(mNames[mWorkList[row]]);
-        mFirstRowOfCode.emplace(GetCode(mNames[mWorkList[row]]), row);
+        mFirstRowOfCode.emplace(letterCode(mNames[mWorkList[row]]), row);
     }
     for (std::size_t row = rows; row-- > 0;) {
-        const bool sameAsNext = row + 1 < rows && GetCode(mNames[mWorkList[row]]) ==
-                                                      GetCode(mNames[mWorkList[row + 1]]);
+        const bool sameAsNext = row + 1 < rows && letterCode(mNames[mWorkList[row]]) ==
+                                                      letterCode(mNames[mWorkList[row + 1]]);
         mRunEnd[row] = sameAsNext ? mRunEnd[row + 1] : row + 1;
     }
     for (std::size_t row = 0; row < rows; ++row)
@@ -95,7 +95,7 @@ void NameBoard::rename(std::size_t component, const std::string& newName) {
     std::string& present = mNames[component];
     if (newName == present)
         return;
-    if (GetCode(newName) != GetCode(present))
+    if (letterCode(newName) != letterCode(present))
         throw std::logic_error("a planned rename changed the letter code of " + present);
     auto& carriers = mCarriers[present];
     carriers.erase(std::find(carriers.begin(), carriers.end(), component));
@@ -115,7 +115,7 @@ void NameBoard::rename(std::size_t component, const std::string& newName) {
 }
 
 void NameBoard::countNumber(const std::string& name, int change) {
-    const std::string code = GetCode(name);
+    const std::string code = letterCode(name);
     const auto numbers = mNumbers.find(code);
     if (numbers == mNumbers.end())
         return;
@@ -138,7 +138,7 @@ NameBoard::CodeNumbers& NameBoard::numbersOf(const std::string& code) {
         const auto components = mComponentsOfCode.find(code);
         if (components != mComponentsOfCode.end())
             for (std::size_t component : components->second)
-                if (GetCode(mNames[component]) == code)
+                if (letterCode(mNames[component]) == code)
                     countNumber(mNames[component], +1);
     }
     return numbers->second;
@@ -191,7 +191,7 @@ std::optional<std::size_t> NameBoard::firstKeyAbove(std::size_t from, std::size_
 }
 
 std::int32_t NameBoard::gapScan(const std::string& candidate) const {
-    const std::string code = GetCode(candidate);
+    const std::string code = letterCode(candidate);
     const auto first = mFirstRowOfCode.find(code);
     if (first == mFirstRowOfCode.end())
         throw PassStop("No component of the list carries the letter code \"" + code +
@@ -206,7 +206,7 @@ std::int32_t NameBoard::gapScan(const std::string& candidate) const {
     if (runEnd == mWorkList.size())
         return checkedPartNumber(std::int64_t{mRowValue[runEnd - 1]} + 1, purpose);
     bool missing = false;
-    const std::string number = changeToNumber(mNames[mWorkList[runEnd - 1]], missing);
+    const std::string number = numberPart(mNames[mWorkList[runEnd - 1]], missing);
     if (missing)
         return literalGapScan(candidate, firstRow);
     return checkedPartNumber(std::int64_t{toInt16(number).value_or(0)} + 1, purpose);
@@ -215,7 +215,7 @@ std::int32_t NameBoard::gapScan(const std::string& candidate) const {
 // The scan step by step, for the one case the quick path leaves to it: the run ends in a name
 // with no number part, after which the scan goes on past the run's end.
 std::int32_t NameBoard::literalGapScan(const std::string& candidate, std::size_t firstRow) const {
-    const std::string code = GetCode(candidate);
+    const std::string code = letterCode(candidate);
     const std::string purpose = "The next free name for " + candidate;
     const auto count = static_cast<std::int64_t>(mWorkList.size());
     const auto nameAt = [&](std::int64_t position) -> const std::string& {
@@ -230,9 +230,9 @@ std::int32_t NameBoard::literalGapScan(const std::string& candidate, std::size_t
         if (position == count + 1) {
             result = checkedPartNumber(std::int64_t{numberOf(lastName)} + 1, purpose);
             done = true;
-        } else if (GetCode(lastName) != code) {
+        } else if (letterCode(lastName) != code) {
             bool missing = false;
-            const std::string number = changeToNumber(nameAt(position - 1), missing);
+            const std::string number = numberPart(nameAt(position - 1), missing);
             result = checkedPartNumber(std::int64_t{toInt16(number).value_or(0)} + 1, purpose);
             done = !missing;
         } else if (position > 1) {

@@ -75,7 +75,7 @@ protected:
     }
 
     void endPass() {
-        mState.tyhjenna();
+        mState.clearPassTables();
         if (mHostPass)
             mHostPass->end();
         mWindow.prgbarEdistys().setValue(0);
@@ -193,8 +193,8 @@ private:
     // ECO file did not reach it, the renames are undone, unless the user keeps them knowingly.
     PassResult finish() {
         for (const PlannedRename& rename : mPlan.renames) {
-            mState.TallennaMuuttamaton(rename.from);
-            mState.TallennaMuutettu(rename.to);
+            mState.recordOldName(rename.from);
+            mState.recordNewName(rename.to);
         }
         const host::EcoDelivery delivery = deliverEco();
         switch (delivery.outcome) {
@@ -221,7 +221,7 @@ private:
         result.unnamed = mPlan.unnamed;
         mState.unnamedNames = mPlan.unnamed;
         if (!mState.unnamedNames.empty())
-            naytaNimeamattomat(mState, mWindow);
+            showUnnamedReport(mState, mWindow);
         closeJournal();
         endPass();
         return result;

@@ -44,11 +44,11 @@ std::optional<std::int32_t> roundDecimal(std::string_view whole, std::string_vie
 
 } // namespace
 
-std::string GetCode(const std::string& part) {
+std::string letterCode(const std::string& part) {
     return part.substr(0, codeLength(part));
 }
 
-std::string changeToNumber(const std::string& name, bool& numberMissing) {
+std::string numberPart(const std::string& name, bool& numberMissing) {
     std::string rest = name.substr(codeLength(name));
     if (rest.empty()) {
         numberMissing = true;
@@ -57,16 +57,16 @@ std::string changeToNumber(const std::string& name, bool& numberMissing) {
     return rest;
 }
 
-std::string renPrt(const std::string& partName, std::int32_t number, bool& numberMissing) {
-    changeToNumber(partName, numberMissing);
-    return GetCode(partName) + std::to_string(number);
+std::string withNumber(const std::string& partName, std::int32_t number, bool& numberMissing) {
+    numberPart(partName, numberMissing);
+    return letterCode(partName) + std::to_string(number);
 }
 
-std::int16_t chInt(const std::string& component, bool& numberMissing) {
-    return toInt16(changeToNumber(component, numberMissing)).value_or(0);
+std::int16_t partNumberOf(const std::string& component, bool& numberMissing) {
+    return toInt16(numberPart(component, numberMissing)).value_or(0);
 }
 
-bool OnkoPelkkiaKirjaimia(const std::string& name) {
+bool endsInLetter(const std::string& name) {
     return !name.empty() && isCodeLetter(name.back());
 }
 

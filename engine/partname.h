@@ -10,15 +10,18 @@
 
 namespace sequate::engine {
 
-std::string GetCode(const std::string& part);
+// Old program: GetCode.
+std::string letterCode(const std::string& part);
 // The number part, or "0" when there is none; then sets numberMissing (never clears it).
-std::string changeToNumber(const std::string& name, bool& numberMissing);
-// The letter code of partName followed by number in decimal.
-std::string renPrt(const std::string& partName, std::int32_t number, bool& numberMissing);
-// The number part as a 16-bit number; 0 when it is none or does not fit.
-std::int16_t chInt(const std::string& component, bool& numberMissing);
-// True when the name ends in an upper-case letter A..Z.
-bool OnkoPelkkiaKirjaimia(const std::string& name);
+// Old program: changeToNumber.
+std::string numberPart(const std::string& name, bool& numberMissing);
+// The letter code of partName followed by number in decimal. Old program: renPrt.
+std::string withNumber(const std::string& partName, std::int32_t number, bool& numberMissing);
+// The number part as a 16-bit number; 0 when it is none or does not fit. Old program: chInt.
+std::int16_t partNumberOf(const std::string& component, bool& numberMissing);
+// True when the name ends in an upper-case letter A..Z. Old program: OnkoPelkkiaKirjaimia,
+// "is it only letters", though it tests the last character only.
+bool endsInLetter(const std::string& name);
 
 // Text read as a 16-bit whole number: blanks around it allowed, a fraction rounded half to
 // even. Empty when the text is no number or the value does not fit in -32768..32767.

@@ -13,13 +13,9 @@ namespace sequate::engine {
 
 namespace {
 
-bool endsInLetter(const std::string& name) {
-    return OnkoPelkkiaKirjaimia(name);
-}
-
 std::int32_t numberOf(const std::string& name) {
     bool missing = false;
-    return chInt(name, missing);
+    return partNumberOf(name, missing);
 }
 
 // The first temporary number of a pass over all components: start + highest + 1, raised where
@@ -69,7 +65,7 @@ private:
             const std::int16_t temporary =
                 checkedPartNumber(firstTemporary(mOptions.start, highest, count) + moved,
                                   "The temporary name for " + name);
-            rename(*component, GetCode(name) + std::to_string(temporary));
+            rename(*component, letterCode(name) + std::to_string(temporary));
             ++moved;
         }
         for (const std::string& name : workListNames()) {
@@ -77,7 +73,7 @@ private:
             if (!component)
                 throw PassStop("The component " + name + " could not be found in the schematic.");
             mPlan.walk.push_back(*component);
-            const std::string code = GetCode(name);
+            const std::string code = letterCode(name);
             std::int64_t& used = mUsed[code];
             if (endsInLetter(name))
                 mPlan.unnamed.push_back(name);
@@ -93,7 +89,7 @@ private:
         mPlan.walk = walkOrder();
         for (std::size_t component : mPlan.walk) {
             const std::string name = mBoard.name(component);
-            std::int64_t& used = mUsed[GetCode(name)];
+            std::int64_t& used = mUsed[letterCode(name)];
             if (endsInLetter(name)) {
                 ++used;
                 mPlan.unnamed.push_back(name);
@@ -131,9 +127,9 @@ private:
         std::vector<std::size_t> order;
         order.reserve(selected.size());
         for (std::size_t begin = 0; begin < selected.size();) {
-            const std::string code = GetCode(rowName(selected[begin].row));
+            const std::string code = letterCode(rowName(selected[begin].row));
             std::size_t end = begin + 1;
-            while (end < selected.size() && GetCode(rowName(selected[end].row)) == code)
+            while (end < selected.size() && letterCode(rowName(selected[end].row)) == code)
                 ++end;
             std::vector<SortedRow> run;
             for (std::size_t i = begin; i < end; ++i)
@@ -161,7 +157,7 @@ private:
     std::string candidate(const std::string& name, std::int64_t used) const {
         const std::int16_t number =
             checkedPartNumber(mOptions.start + used, "The new name for " + name);
-        return GetCode(name) + std::to_string(number);
+        return letterCode(name) + std::to_string(number);
     }
 
     // The gap scan's answer, made free: while another component than the one named receiver
@@ -169,10 +165,10 @@ private:
     // candidate's way), the number goes up by one.
     std::string nextFreeName(const std::string& wanted, const std::string& receiver,
                              bool avoidCandidate) {
-        const std::string code = GetCode(wanted);
+        const std::string code = letterCode(wanted);
         const std::int32_t wantedNumber = numberOf(wanted);
         std::optional<std::int32_t> receiverNumber;
-        if (GetCode(receiver) == code && receiver == code + std::to_string(numberOf(receiver)))
+        if (letterCode(receiver) == code && receiver == code + std::to_string(numberOf(receiver)))
             receiverNumber = numberOf(receiver);
         const auto free = [&](std::int32_t number) {
             if (avoidCandidate && number == wantedNumber)

@@ -170,13 +170,13 @@ private:
         if (mOutcome.staying.empty())
             return;
         for (const auto& [from, to] : mOutcome.staying) {
-            mState.TallennaMuuttamaton(from);
-            mState.TallennaMuutettu(to);
+            mState.recordOldName(from);
+            mState.recordNewName(to);
         }
         const host::EcoDelivery delivery = mWindow.ShowFileDialog(mState);
         if (delivery.outcome == host::EcoOutcome::NotDelivered)
             tell(delivery.message);
-        mState.tyhjenna();
+        mState.clearPassTables();
     }
 
     // A journal that cannot be used is moved aside, not deleted: it may still help by hand.

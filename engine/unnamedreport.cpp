@@ -2,7 +2,7 @@
 
 namespace sequate::engine {
 
-void naytaNimeamattomat(const FormState& state, FormWindow& window) {
+void showUnnamedReport(const FormState& state, FormWindow& window) {
     for (const std::string& name : state.unnamedNames)
         window.appendNotChanged(name + "\r\n");
     window.showNotChanged();

@@ -8,6 +8,7 @@
 namespace sequate::engine {
 
 // One line per name, CR LF ended, appended to the report window's text; then shows it.
-void naytaNimeamattomat(const FormState& state, FormWindow& window);
+// Old program: naytaNimeamattomat.
+void showUnnamedReport(const FormState& state, FormWindow& window);
 
 } // namespace sequate::engine

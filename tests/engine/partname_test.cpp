@@ -18,17 +18,17 @@ class PartNameTest : public ::testing::TestWithParam<NameCase> {};
 
 TEST_P(PartNameTest, SplitsReadsAndClassifiesTheName) {
     const NameCase& c = GetParam();
-    EXPECT_EQ(GetCode(c.name), c.code);
+    EXPECT_EQ(letterCode(c.name), c.code);
 
     bool missing = false;
-    EXPECT_EQ(changeToNumber(c.name, missing), c.numberPart);
+    EXPECT_EQ(numberPart(c.name, missing), c.numberPart);
     EXPECT_EQ(missing, c.setsNumberMissing);
 
     bool missingAfterChInt = false;
-    EXPECT_EQ(chInt(c.name, missingAfterChInt), c.number);
+    EXPECT_EQ(partNumberOf(c.name, missingAfterChInt), c.number);
     EXPECT_EQ(missingAfterChInt, c.setsNumberMissing);
 
-    EXPECT_EQ(OnkoPelkkiaKirjaimia(c.name), c.endsInLetter);
+    EXPECT_EQ(endsInLetter(c.name), c.endsInLetter);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -51,7 +51,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(PartNameTest, ChangeToNumberNeverClearsTheFlag) {
     bool missing = true;
-    changeToNumber("R12", missing);
+    numberPart("R12", missing);
     EXPECT_TRUE(missing);
 }
 
@@ -67,7 +67,7 @@ class RenPrtTest : public ::testing::TestWithParam<RenameCase> {};
 TEST_P(RenPrtTest, KeepsTheLetterCodeAndNothingOfTheOldNumber) {
     const RenameCase& c = GetParam();
     bool missing = false;
-    EXPECT_EQ(renPrt(c.name, c.number, missing), c.expected);
+    EXPECT_EQ(withNumber(c.name, c.number, missing), c.expected);
     EXPECT_EQ(missing, c.setsNumberMissing);
 }
 

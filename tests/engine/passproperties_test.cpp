@@ -139,9 +139,9 @@ void expectNumberedInWalkOrder(const Names& before, const Names& after,
                                const std::vector<std::size_t>& walk, int start) {
     std::map<std::string, int> used;
     for (std::size_t i : walk) {
-        const std::string code = GetCode(before[i]);
+        const std::string code = letterCode(before[i]);
         const int number = start + used[code]++;
-        if (OnkoPelkkiaKirjaimia(before[i])) {
+        if (endsInLetter(before[i])) {
             EXPECT_EQ(after[i], before[i]);
         } else {
             EXPECT_EQ(after[i], code + std::to_string(number)) << "was " << before[i];

@@ -15,7 +15,7 @@ namespace {
 class GapScan {
 public:
     GapScan(FormState& state, const std::string& component)
-        : mState(state), mComponent(component), mCode(GetCode(component)),
+        : mState(state), mComponent(component), mCode(letterCode(component)),
           mList(chooseWorkList(*state.powerlogicdoc).list) {}
 
     std::int16_t run() {
@@ -29,8 +29,8 @@ public:
             if (mPosition <= count)
                 mLastName = nameAt(mPosition);
             if (mPosition == count + 1)
-                finishAt(chInt(mLastName, mState.numberMissing) + 1);
-            else if (GetCode(mLastName) != mCode)
+                finishAt(partNumberOf(mLastName, mState.numberMissing) + 1);
+            else if (letterCode(mLastName) != mCode)
                 runEnded();
             else if (mPosition > 1)
                 testGap();
@@ -43,8 +43,9 @@ public:
 private:
     std::int64_t startPosition() const {
         const auto& names = mState.allNames;
-        const auto first = std::find_if(names.begin(), names.end(),
-                                        [&](const std::string& n) { return GetCode(n) == mCode; });
+        const auto first = std::find_if(names.begin(), names.end(), [&](const std::string& n) {
+            return letterCode(n) == mCode;
+        });
         if (first == names.end())
             throw PassStop("No component of the list carries the letter code \"" + mCode +
                            "\", so no free name can be found for " + mComponent + ".");
@@ -68,7 +69,7 @@ private:
                            "can be found for " +
                            mComponent + ".");
         bool missing = false;
-        const std::string number = changeToNumber(nameAt(mPosition - 1), missing);
+        const std::string number = numberPart(nameAt(mPosition - 1), missing);
         mState.numberMissing = mState.numberMissing || missing;
         finishAt(toInt16(number).value_or(0) + 1);
         if (missing)
@@ -76,9 +77,9 @@ private:
     }
 
     void testGap() {
-        const std::int32_t above = chInt(mLastName, mState.numberMissing);
-        const std::int32_t below = chInt(nameAt(mPosition - 1), mState.numberMissing);
-        if (above - 1 != below && chInt(mComponent, mState.numberMissing) < above)
+        const std::int32_t above = partNumberOf(mLastName, mState.numberMissing);
+        const std::int32_t below = partNumberOf(nameAt(mPosition - 1), mState.numberMissing);
+        if (above - 1 != below && partNumberOf(mComponent, mState.numberMissing) < above)
             finishAt(above - 1);
     }
 
@@ -96,15 +97,15 @@ private:
 
 std::string AssignNext(FormState& state, const std::string& component) {
     const std::int16_t number = GapScan(state, component).run();
-    return GetCode(component) + std::to_string(number);
+    return letterCode(component) + std::to_string(number);
 }
 
 std::string nextFreeName(FormState& state, host::LogicObjects& everyComponent,
                          const std::string& candidate, const std::string& receiverName,
                          bool avoidCandidate) {
-    const std::string code = GetCode(candidate);
+    const std::string code = letterCode(candidate);
     std::string answer = AssignNext(state, candidate);
-    std::int64_t number = chInt(answer, state.numberMissing);
+    std::int64_t number = partNumberOf(answer, state.numberMissing);
     state.numberMissing = false;
     const auto taken = [&](const std::string& name) {
         return (avoidCandidate && name == candidate) ||

@@ -116,7 +116,7 @@ private:
             mActivity = "reading the name of a component";
             mState.currentName = component->Name();
             mActivity = "numbering " + mState.currentName;
-            const std::string code = GetCode(mState.currentName);
+            const std::string code = letterCode(mState.currentName);
             mState.codeOffset = mUsed[code];
             if (mMode == allComponentsMode)
                 nameInListOrder();
@@ -159,7 +159,7 @@ private:
 
     void nameInListOrder() {
         const std::string name = mState.currentName;
-        if (!OnkoPelkkiaKirjaimia(name))
+        if (!endsInLetter(name))
             rename(mState.currentComponent, name, candidate());
         else
             mState.unnamedNames.push_back(name);
@@ -169,7 +169,7 @@ private:
     void nameSelected() {
         const ComponentPtr component = mState.currentComponent;
         const std::string name = mState.currentName;
-        if (OnkoPelkkiaKirjaimia(name)) {
+        if (endsInLetter(name)) {
             ++mState.codeOffset;
             ++mState.selectedDone;
             mState.unnamedNames.push_back(name);
@@ -217,9 +217,9 @@ private:
     // The current letter code followed by the start number plus the numbers used so far.
     std::string candidate() {
         const std::int64_t number = startNumber(mWindow) + mState.codeOffset;
-        return renPrt(mState.currentName,
-                      checkedPartNumber(number, "The new name for " + mState.currentName),
-                      mState.numberMissing);
+        return withNumber(mState.currentName,
+                          checkedPartNumber(number, "The new name for " + mState.currentName),
+                          mState.numberMissing);
     }
 
     bool CheckAll(const std::string& name) { return everyComponent().Item(name) != nullptr; }
@@ -266,7 +266,7 @@ private:
             result.renames.emplace_back(mState.oldNames[i], mState.newNames[i]);
         result.unnamed = mState.unnamedNames;
         if (!mState.unnamedNames.empty())
-            naytaNimeamattomat(mState, mWindow);
+            showUnnamedReport(mState, mWindow);
         writeEco();
         closePass();
         return result;
@@ -306,7 +306,7 @@ private:
     }
 
     void closePass() {
-        mState.tyhjenna();
+        mState.clearPassTables();
         if (mBegun) {
             try {
                 mState.powerLogicApp->EndPass();

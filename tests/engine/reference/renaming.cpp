@@ -24,7 +24,7 @@ void keepIfMadeAfterAll(PassJournal& journal,
 void renameComponent(FormState& state, PassJournal& journal,
                      const std::shared_ptr<host::LogicComponent>& component,
                      const std::string& presentName, const std::string& newName) {
-    state.TallennaMuuttamaton(presentName);
+    state.recordOldName(presentName);
     setAndRecord(state, journal, component, presentName, newName);
 }
 
@@ -48,7 +48,7 @@ void setAndRecord(FormState& state, PassJournal& journal,
                        ", its new name could not be read back: " + describeFailure(failure) + ".");
     }
     journal.confirmLast(readBack);
-    state.TallennaMuutettu(readBack);
+    state.recordNewName(readBack);
 }
 
 } // namespace sequate::engine::reference

@@ -15,7 +15,7 @@ namespace {
 std::int64_t highestNumber(FormState& state) {
     std::int64_t highest = 0;
     for (const std::string& name : state.allNames)
-        highest = std::max<std::int64_t>(highest, chInt(name, state.numberMissing));
+        highest = std::max<std::int64_t>(highest, partNumberOf(name, state.numberMissing));
     return highest;
 }
 
@@ -26,10 +26,11 @@ void moveOutOfTheWay(FormState& state, PassJournal& journal, const std::string& 
         throw PassStop("The component " + name +
                        " could not be found in the schematic while names were being moved "
                        "out of the way.");
-    state.TallennaMuuttamaton(name);
+    state.recordOldName(name);
     const std::string present = component->Name();
     const std::int16_t number = checkedPartNumber(temporary, "The temporary name for " + present);
-    setAndRecord(state, journal, component, present, renPrt(present, number, state.numberMissing));
+    setAndRecord(state, journal, component, present,
+                 withNumber(present, number, state.numberMissing));
 }
 
 // The first temporary number: start + highest + 1, raised where needed so that it lies above
@@ -46,10 +47,10 @@ void SiirraTielta(FormState& state, const FormWindow& window, PassJournal& journ
     const std::int64_t highest = highestNumber(state);
     std::int64_t moved = 0;
     for (const std::string& name : state.allNames) {
-        const std::int64_t number = chInt(name, state.numberMissing);
+        const std::int64_t number = partNumberOf(name, state.numberMissing);
         const std::int64_t start = startNumber(window);
         const std::int64_t count = state.workList->Count();
-        if (number >= start && number <= start + count && !OnkoPelkkiaKirjaimia(name)) {
+        if (number >= start && number <= start + count && !endsInLetter(name)) {
             moveOutOfTheWay(state, journal, name, firstTemporary(start, highest, count) + moved);
             ++moved;
         }

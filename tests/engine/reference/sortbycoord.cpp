@@ -35,7 +35,7 @@ std::vector<ComponentPtr> selectedComponents(FormState& state) {
 std::vector<std::size_t> codeRuns(const std::vector<std::string>& names) {
     std::vector<std::size_t> runs;
     for (std::size_t i = 0; i < names.size(); ++i) {
-        if (i == 0 || GetCode(names[i]) != GetCode(names[i - 1]))
+        if (i == 0 || letterCode(names[i]) != letterCode(names[i - 1]))
             runs.push_back(0);
         ++runs.back();
     }
