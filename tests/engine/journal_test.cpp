@@ -93,7 +93,8 @@ TEST(Journal, EveryFaultAtEveryCallLeavesEveryNameAccountedFor) {
         {"timeout", CallFault::Fails, HostCode::Timeout, 1},
         {"gone", CallFault::Fails, HostCode::ServerUnavailable, 1},
         {"gone for good", CallFault::Fails, HostCode::ServerUnavailable, 1000},
-        {"took effect, then failed", CallFault::FailsAfterEffect, HostCode::Timeout, 1},
+        {"took effect, then lost", CallFault::FailsAfterEffect, HostCode::Timeout, 1},
+        {"took effect, then failed", CallFault::FailsAfterEffect, HostCode::Failed, 1},
         {"no object", CallFault::AnswersNoObject, HostCode::Failed, 1},
     };
     for (const auto& controls : modes) {

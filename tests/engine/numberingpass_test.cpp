@@ -1,6 +1,8 @@
 // One pass end to end on the in-memory PowerLogic: what the user sees besides the names (the
 // report window, the ECO step, the progress bar) and how a pass that cannot finish ends.
 
+#include "engine/applyrenames.h"
+#include "engine/passstop.h"
 #include "session.h"
 
 #include <gtest/gtest.h>
@@ -43,15 +45,17 @@ TEST(NumberingPass, ReportListsTheUnnamedAfterWhatTheBoxHeld) {
 }
 
 TEST(NumberingPass, EcoStepFollowsTheChosenOption) {
-    for (bool writeOnly : {true, false}) {
-        Session session(document({part("R7")}));
-        auto controls = tools::Controls::allComponents("1");
-        controls.chkSend = true;
-        controls.optECO = writeOnly;
-        controls.optDirect = !writeOnly;
-        session.run(controls);
-        EXPECT_EQ(session.window.fileDialogs, writeOnly ? 1 : 0);
-        EXPECT_EQ(session.window.pcbHandOffs, writeOnly ? 0 : 1);
+    for (bool send : {true, false}) {
+        for (bool writeOnly : {true, false}) {
+            Session session(document({part("R7")}));
+            auto controls = tools::Controls::allComponents("1");
+            controls.chkSend = send;
+            controls.optECO = writeOnly;
+            controls.optDirect = !writeOnly;
+            session.run(controls);
+            EXPECT_EQ(session.window.fileDialogs, send && writeOnly ? 1 : 0);
+            EXPECT_EQ(session.window.pcbHandOffs, send && !writeOnly ? 1 : 0);
+        }
     }
 }
 
@@ -147,6 +151,31 @@ TEST(NumberingPass, HostFailureOutsideARenameNamesTheComponent) {
 
 // A previewed plan is applied only while it is still the plan: a schematic changed since gives
 // the new plan back and renames nothing.
+// A component PowerLogic names otherwise than it was asked to: the pass stops and puts it back.
+TEST(NumberingPass, ANameReadBackOtherThanPlannedStopsThePass) {
+    class Stubborn : public host::LogicComponent {
+    public:
+        std::string Value() override { return mName; }
+        std::string Name() override { return mName; }
+        void SetName(const std::string& name) override { mName = name == "R1" ? "R1X" : name; }
+        bool Selected() override { return false; }
+        std::shared_ptr<host::LogicPlacements> Placements() override { return nullptr; }
+
+    private:
+        std::string mName = "R7";
+    };
+    const std::vector<std::shared_ptr<host::LogicComponent>> components = {
+        std::make_shared<Stubborn>()};
+    PassJournal undo;
+    std::string activity;
+    tools::HeadlessProgressBar bar;
+    EXPECT_THROW(applyRenames({components, undo, nullptr}, {{0, "R7", "R1"}}, bar, activity),
+                 PassStop);
+    ASSERT_EQ(undo.size(), 1u);
+    EXPECT_TRUE(undo.undo().complete);
+    EXPECT_EQ(components[0]->Name(), "R7");
+}
+
 TEST(NumberingPass, AppliesAPreviewedPlanOnlyWhileItHolds) {
     Session session(document({part("R7"), part("R3")}));
     session.window.controls = tools::Controls::allComponents("1");

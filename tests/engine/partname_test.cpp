@@ -41,6 +41,8 @@ INSTANTIATE_TEST_SUITE_P(
         NameCase{"C40000", "C", "40000", false, 0, false},
         NameCase{"R007", "R", "007", false, 7, false},
         NameCase{"FB-3", "FB", "-3", false, -3, false}, NameCase{"12", "", "12", false, 12, false},
+        // A and Z bound the letters of a letter code, at both ends of a name.
+        NameCase{"ZD3", "ZD", "3", false, 3, false}, NameCase{"AZ", "AZ", "0", true, 0, true},
         // Accented letters end the letter code like any other character.
         NameCase{"R\xC3\x84"
                  "5",
