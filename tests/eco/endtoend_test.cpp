@@ -222,7 +222,8 @@ TEST_F(EcoEndToEnd, SchematicAndLayoutStayInStep) {
          {},
          false,
          Expect::Unchanged,
-         "PowerPCB is not running"},
+         // Found before the first rename: nothing was renamed to be undone.
+         "No name had been changed yet"},
         {"no layout open",
          false,
          {"R7", "R3", "TP12"},

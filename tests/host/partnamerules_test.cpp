@@ -40,6 +40,8 @@ TEST_P(PartNameRulesSides, TheLayoutIsStricterThanTheSchematic) {
 INSTANTIATE_TEST_SUITE_P(
     Names, PartNameRulesSides,
     ::testing::Values(Accepted{"R1", true, true},
+                      // The last character of ISO 8859-1, U+00FF, and the first beyond it.
+                      Accepted{"R\xC3\xBF", true, true}, Accepted{"R\xC4\x80", false, true},
                       // Fifteen characters, the Ä two bytes of them in UTF-8.
                       Accepted{"TESTPOINTPAD\xC3\x84"
                                "12",
