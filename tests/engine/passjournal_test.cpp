@@ -64,6 +64,13 @@ TEST(PassJournal, WhatStaysAreTheRenamesStillInEffect) {
          {{1, "C4"}, {1, "C5"}, {3, "C4"}},
          {{"D", "C4"}, {"C4", "C5"}, {"E", "C4"}},
          {"C5", "D", "C4", "E"}},
+        {"putting back the oldest rename of a component clears its whole chain of later ones",
+         // X goes A, B, C, E; the twins P and Q then take C and B and cannot be put back, so
+         // neither can X's later renames, until X's first one puts it back to A.
+         {"A", "P", "P", "Q", "Q"},
+         {{1, "B"}, {1, "C"}, {1, "E"}, {2, "C"}, {4, "B"}},
+         {{"P", "C"}, {"Q", "B"}},
+         {"A", "C", "P", "B", "Q"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.about);
