@@ -105,4 +105,26 @@ TEST_F(PassOverTheBus, AHostThatHangsAndResumesEndsWithEveryNameAsItWas) {
     EXPECT_FALSE(sim.passOpen());
 }
 
+// BeginPass answered too late may still have opened PowerLogic's pass: it is ended all the same,
+// so the user's edits are not held back, and the next pass runs.
+TEST_F(PassOverTheBus, APassWhoseBeginGotNoAnswerIsClosedAllTheSame) {
+    PrivateBus dryBus;
+    HostSimProcess dry(dryBus, stateFile);
+    host::dbus::DbusRunningObjects dryObjects(dryBus.connect());
+    runAllComponents(dryObjects);
+    const auto begin =
+        dry.callLog().indexOf(QStringLiteral("PowerLogic LogicApplication.BeginPass"));
+    ASSERT_GE(begin, 0);
+
+    PrivateBus bus;
+    HostSimProcess sim(bus, stateFile,
+                       {QStringLiteral("--hang-at-call"), QString::number(begin + 1),
+                        QStringLiteral("--hang-ms"), QStringLiteral("2200")});
+    host::dbus::DbusRunningObjects objects(bus.connect(), 1500);
+    EXPECT_FALSE(runAllComponents(objects).result.completed);
+    EXPECT_TRUE(waitUntil([&] { return !sim.passOpen(); }, 10000));
+    EXPECT_EQ(namesOf(sim.state().documents[0]), namesOf(original.documents[0]));
+    EXPECT_TRUE(runAllComponents(objects).result.completed);
+}
+
 } // namespace
