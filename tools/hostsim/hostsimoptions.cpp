@@ -18,6 +18,7 @@ QList<QCommandLineOption> optionList() {
          QStringLiteral("Leave PowerLogic out: PowerLogic.Application is not running.")},
         {QStringLiteral("no-powerpcb"),
          QStringLiteral("Leave PowerPCB out: PowerPCB.Application is not running.")},
+        {QStringLiteral("no-layout"), QStringLiteral("PowerPCB runs with no layout open.")},
         {QStringLiteral("test-control"),
          QStringLiteral("Also serve org.sequate.HostSim, through which tests act as the user.")},
         {QStringLiteral("exit-at-call"),
@@ -110,6 +111,7 @@ HostSimOptions parseOptions(const QStringList& arguments, const QString& executa
     options.window = !parser.isSet(QStringLiteral("no-window"));
     options.service.powerLogic = !parser.isSet(QStringLiteral("no-powerlogic"));
     options.service.powerPcb = !parser.isSet(QStringLiteral("no-powerpcb"));
+    options.layout = !parser.isSet(QStringLiteral("no-layout"));
     options.service.testControl = parser.isSet(QStringLiteral("test-control"));
     options.faults = faultPlan(parser);
     const QStringList files = parser.positionalArguments();

@@ -14,6 +14,7 @@ namespace sequate::hostsim {
 struct HostSimOptions {
     QString stateFile;
     bool window = true;
+    bool layout = true; // PowerPCB has the state's layout open, or none with --no-layout
     bool help = false;
     ServiceOptions service;
     FaultPlan faults;

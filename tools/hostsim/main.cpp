@@ -55,6 +55,8 @@ int main(int argc, char** argv) {
     }
 
     SimHosts hosts(state);
+    if (!options.layout)
+        hosts.pcb().setLayout(std::nullopt);
     CallFaults faults(options.faults);
     HostSimService service(hosts, options.service);
     service.setWithholdObject([&] { return faults.answersNoObject(); });

@@ -15,10 +15,12 @@
 #include <QJsonArray>
 #include <QLineEdit>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
 #include <functional>
 #include <gtest/gtest.h>
 #include <stdexcept>
@@ -205,6 +207,7 @@ TEST_F(EndToEnd, SchematicAndLayoutStayInStepAcrossProcesses) {
         std::function<void(host::sim::SimState&)> shape = {};
         const char* start = "1";
         const char* temporaryFolder = nullptr;
+        bool appendOnlyTemporaryFolder = false; // its entries cannot be removed
     };
     const auto readOfTheEco = [this](const host::sim::SimState& state) {
         // Where PowerPCB's read of the file falls among the calls of the same pass.
@@ -229,6 +232,7 @@ TEST_F(EndToEnd, SchematicAndLayoutStayInStepAcrossProcesses) {
          false,
          Expect::Unchanged,
          "PowerPCB is not running"},
+        {"no layout open", {"--no-layout"}, false, false, Expect::Unchanged, "no layout is open"},
         {"the layout refuses the file",
          {},
          false,
@@ -271,6 +275,16 @@ TEST_F(EndToEnd, SchematicAndLayoutStayInStepAcrossProcesses) {
          false,
          Expect::FileKept,
          "read it into the layout"},
+        {"the file cannot be deleted after the read",
+         {},
+         false,
+         false,
+         Expect::Renamed,
+         "could not delete the ECO file",
+         {},
+         "1",
+         nullptr,
+         true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -284,6 +298,14 @@ TEST_F(EndToEnd, SchematicAndLayoutStayInStepAcrossProcesses) {
         const QByteArray savedTmp = qgetenv("TMPDIR");
         if (c.temporaryFolder)
             qputenv("TMPDIR", c.temporaryFolder);
+        QTemporaryDir appendOnly;
+        const QByteArray appendOnlyPath = QFile::encodeName(appendOnly.path());
+        if (c.appendOnlyTemporaryFolder) {
+            // Only root may make a folder append-only; elsewhere the case is left out.
+            if (std::system(("chattr +a '" + appendOnlyPath + "' 2>/dev/null").constData()) != 0)
+                continue;
+            qputenv("TMPDIR", appendOnlyPath);
+        }
         dialogs.messages.clear();
         dialogs.keepOnCancel = c.keepOnCancel;
         start(state, simOptions, c.expect == Expect::FileKept ? 1000 : 5000);
@@ -318,6 +340,8 @@ TEST_F(EndToEnd, SchematicAndLayoutStayInStepAcrossProcesses) {
         if (now.layout && c.expect == Expect::Unchanged) {
             EXPECT_EQ(now.layout->parts, state.layout->parts);
         }
+        if (c.appendOnlyTemporaryFolder)
+            std::system(("chattr -a '" + appendOnlyPath + "'").constData());
         launched = {};
         sim.reset();
     }
