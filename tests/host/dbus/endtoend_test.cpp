@@ -11,7 +11,9 @@
 #include "tools/pass/passrunner.h"
 
 #include <QAbstractButton>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -333,6 +335,7 @@ TEST_F(EndToEnd, SchematicAndLayoutStayInStepAcrossProcesses) {
             ASSERT_TRUE(kept.open(QIODevice::ReadOnly)) << shown;
             const auto headless = tools::runPass(state, {}).report;
             EXPECT_EQ(QString::fromLatin1(kept.readAll()), headless["eco"].toString());
+            QDir(QFileInfo(kept).absolutePath()).removeRecursively();
         }
         const auto now = sim->state();
         EXPECT_EQ(namesOf(now.documents[0]) != namesOf(state.documents[0]),
