@@ -6,7 +6,9 @@
 #include "desktop/missingdisplay.h"
 #include "host/dbus/dbusrunningobjects.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QTimer>
 #include <clocale>
 #include <cstdio>
 #include <string>
@@ -33,6 +35,14 @@ int main(int argc, char** argv) {
     const QString screenshots = qEnvironmentVariable("SEQUATE_SCREENSHOT_DIR");
     if (!screenshots.isEmpty()) {
         sequate::app::startScreenshotTour(*launched.window, screenshots);
+    }
+    // Test only: a pass over all components started as a user would, so that a test can end
+    // the program in the middle of it.
+    if (qEnvironmentVariableIsSet("SEQUATE_TEST_RUN_ALL")) {
+        QTimer::singleShot(0, launched.window.get(), [window = launched.window.get()] {
+            window->findChild<QAbstractButton*>(QStringLiteral("optStart"))->click();
+            window->findChild<QAbstractButton*>(QStringLiteral("cmdRun"))->click();
+        });
     }
     return application.exec();
 }

@@ -25,7 +25,10 @@ std::vector<std::string> namesOf(const host::sim::SimState& state) {
     return names;
 }
 
-TEST(CrashOverTheBus, AKilledPassIsPutBackByTheNextRun) {
+// Killed as the task manager or a power cut would kill it, once renames are under way; then
+// put back by the runner.
+void killMidPassThenPutBack(const QString& program, const QStringList& arguments,
+                            const QStringList& extraEnvironment) {
     const host::sim::SimState start{
         {engine::testing::DesignGenerator(3000).design({3000, 0, false})}, std::nullopt};
     PrivateBus bus;
@@ -35,34 +38,46 @@ TEST(CrashOverTheBus, AKilledPassIsPutBackByTheNextRun) {
     environment.insert("DBUS_SESSION_BUS_ADDRESS", bus.address());
     environment.insert("XDG_DATA_HOME", data.path());
     const QString journal = data.filePath("sequate/journals/board.sch.journal");
-    const auto runner = [&](const QStringList& arguments) {
+    const auto launch = [&](const QString& path, const QStringList& words,
+                            const QStringList& extra) {
+        QProcessEnvironment mine = environment;
+        for (const QString& pair : extra)
+            mine.insert(pair.section('=', 0, 0), pair.section('=', 1));
         auto process = std::make_unique<QProcess>();
-        process->setProcessEnvironment(environment);
-        process->start(SEQUATE_PASS_PROGRAM, arguments);
+        process->setProcessEnvironment(mine);
+        process->start(path, words);
         EXPECT_TRUE(process->waitForStarted());
         return process;
     };
 
-    auto pass = runner({"--bus", "--mode", "all"});
-    // Killed once renames are under way, as the task manager or a power cut would.
+    auto pass = launch(program, arguments, extraEnvironment);
     ASSERT_TRUE(waitUntil(
         [&] {
             QFile file(journal);
             return file.open(QIODevice::ReadOnly) && file.readAll().contains("\ndone 100\n");
         },
         90000))
-        << "the pass never got to its renames";
+        << "the pass never got to its renames: " << pass->readAllStandardError().toStdString();
     ::kill(static_cast<pid_t>(pass->processId()), SIGKILL);
     pass->waitForFinished();
     ASSERT_NE(namesOf(sim.state()), namesOf(start)) << "nothing was renamed before the kill";
 
-    auto recover = runner({"--bus", "--recover", "undo"});
+    auto recover = launch(SEQUATE_PASS_PROGRAM, {"--bus", "--recover", "undo"}, {});
     ASSERT_TRUE(recover->waitForFinished(120000));
     EXPECT_EQ(recover->exitCode(), 0) << recover->readAllStandardError().toStdString();
     const QJsonObject report = QJsonDocument::fromJson(recover->readAllStandardOutput()).object();
     EXPECT_EQ(report["recovered"].toString(), "undo");
     EXPECT_EQ(namesOf(sim.state()), namesOf(start));
     EXPECT_FALSE(sim.passOpen());
+}
+
+TEST(CrashOverTheBus, TheWindowProgramKilledMidPassIsPutBack) {
+    killMidPassThenPutBack(SEQUATE_PROGRAM, {},
+                           {"QT_QPA_PLATFORM=offscreen", "SEQUATE_TEST_RUN_ALL=1"});
+}
+
+TEST(CrashOverTheBus, AKilledPassIsPutBackByTheNextRun) {
+    killMidPassThenPutBack(SEQUATE_PASS_PROGRAM, {"--bus", "--mode", "all"}, {});
 }
 
 } // namespace
