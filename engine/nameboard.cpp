@@ -18,11 +18,6 @@ namespace {
 constexpr std::int32_t noKey = std::numeric_limits<std::int32_t>::min();
 constexpr std::size_t none = static_cast<std::size_t>(-1);
 
-std::int32_t numberOf(const std::string& name) {
-    bool missing = false;
-    return partNumberOf(name, missing);
-}
-
 // The number of a name that is exactly its code followed by a 16-bit number in decimal, as
 // the planner writes names; none for any other spelling (R05, R+5, R5A).
 std::optional<std::int32_t> plainNumber(const std::string& name, std::size_t codeLength) {
@@ -54,7 +49,7 @@ NameBoard::NameBoard(const SchematicSnapshot& snapshot)
     mTree.assign(2 * mLeaves, noKey);
     for (std::size_t row = 0; row < rows; ++row) {
         mRowOf[mWorkList[row]] = row;
-        mRowValue[row] = numberOf(mNames[mWorkList[row]]);
+        mRowValue[row] = partNumberOf(mNames[mWorkList[row]]);
         mFirstRowOfCode.emplace(letterCode(mNames[mWorkList[row]]), row);
     }
     for (std::size_t row = rows; row-- > 0;) {
@@ -107,7 +102,7 @@ void NameBoard::rename(std::size_t component, const std::string& newName) {
     countNumber(newName, +1);
     present = newName;
     if (const std::size_t row = mRowOf[component]; row != none) {
-        mRowValue[row] = numberOf(newName);
+        mRowValue[row] = partNumberOf(newName);
         updateKey(row);
         if (row + 1 < mWorkList.size())
             updateKey(row + 1);
@@ -201,7 +196,7 @@ std::int32_t NameBoard::gapScan(const std::string& candidate) const {
     const std::size_t runEnd = mRunEnd[firstRow];
     // A gap: a row whose number does not follow on from the row before, above the candidate.
     const std::size_t from = std::max<std::size_t>(firstRow, 1);
-    if (const auto row = firstKeyAbove(from, runEnd, numberOf(candidate)))
+    if (const auto row = firstKeyAbove(from, runEnd, partNumberOf(candidate)))
         return checkedPartNumber(std::int64_t{mRowValue[*row]} - 1, purpose);
     if (runEnd == mWorkList.size())
         return checkedPartNumber(std::int64_t{mRowValue[runEnd - 1]} + 1, purpose);
@@ -228,7 +223,7 @@ std::int32_t NameBoard::literalGapScan(const std::string& candidate, std::size_t
         if (position <= count)
             lastName = nameAt(position);
         if (position == count + 1) {
-            result = checkedPartNumber(std::int64_t{numberOf(lastName)} + 1, purpose);
+            result = checkedPartNumber(std::int64_t{partNumberOf(lastName)} + 1, purpose);
             done = true;
         } else if (letterCode(lastName) != code) {
             bool missing = false;
@@ -236,9 +231,9 @@ std::int32_t NameBoard::literalGapScan(const std::string& candidate, std::size_t
             result = checkedPartNumber(std::int64_t{toInt16(number).value_or(0)} + 1, purpose);
             done = !missing;
         } else if (position > 1) {
-            const std::int32_t above = numberOf(lastName);
-            const std::int32_t below = numberOf(nameAt(position - 1));
-            if (above - 1 != below && numberOf(candidate) < above) {
+            const std::int32_t above = partNumberOf(lastName);
+            const std::int32_t below = partNumberOf(nameAt(position - 1));
+            if (above - 1 != below && partNumberOf(candidate) < above) {
                 result = checkedPartNumber(std::int64_t{above} - 1, purpose);
                 done = true;
             }

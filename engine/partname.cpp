@@ -66,6 +66,11 @@ std::int16_t partNumberOf(const std::string& component, bool& numberMissing) {
     return toInt16(numberPart(component, numberMissing)).value_or(0);
 }
 
+std::int16_t partNumberOf(const std::string& component) {
+    bool missing = false;
+    return partNumberOf(component, missing);
+}
+
 bool endsInLetter(const std::string& name) {
     return !name.empty() && isCodeLetter(name.back());
 }

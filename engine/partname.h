@@ -19,6 +19,8 @@ std::string numberPart(const std::string& name, bool& numberMissing);
 std::string withNumber(const std::string& partName, std::int32_t number, bool& numberMissing);
 // The number part as a 16-bit number; 0 when it is none or does not fit. Old program: chInt.
 std::int16_t partNumberOf(const std::string& component, bool& numberMissing);
+// The same, for callers that do not ask whether the number part was missing.
+std::int16_t partNumberOf(const std::string& component);
 // True when the name ends in an upper-case letter A..Z. Old program: OnkoPelkkiaKirjaimia,
 // "is it only letters", though it tests the last character only.
 bool endsInLetter(const std::string& name);

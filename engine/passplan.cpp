@@ -13,11 +13,6 @@ namespace sequate::engine {
 
 namespace {
 
-std::int32_t numberOf(const std::string& name) {
-    bool missing = false;
-    return partNumberOf(name, missing);
-}
-
 // The first temporary number of a pass over all components: start + highest + 1, raised where
 // needed so that it lies above every number in use and every number the walk hands out (start
 // to start + count - 1). Otherwise a design with few numbers and many components, or a start
@@ -51,10 +46,10 @@ private:
         const std::vector<std::string> before = workListNames();
         std::int64_t highest = 0;
         for (const std::string& name : before)
-            highest = std::max<std::int64_t>(highest, numberOf(name));
+            highest = std::max<std::int64_t>(highest, partNumberOf(name));
         std::int64_t moved = 0;
         for (const std::string& name : before) {
-            const std::int64_t number = numberOf(name);
+            const std::int64_t number = partNumberOf(name);
             if (number < mOptions.start || number > mOptions.start + count || endsInLetter(name))
                 continue;
             const auto component = mBoard.firstCarrierInWorkList(name);
@@ -166,10 +161,11 @@ private:
     std::string nextFreeName(const std::string& wanted, const std::string& receiver,
                              bool avoidCandidate) {
         const std::string code = letterCode(wanted);
-        const std::int32_t wantedNumber = numberOf(wanted);
+        const std::int32_t wantedNumber = partNumberOf(wanted);
         std::optional<std::int32_t> receiverNumber;
-        if (letterCode(receiver) == code && receiver == code + std::to_string(numberOf(receiver)))
-            receiverNumber = numberOf(receiver);
+        if (letterCode(receiver) == code &&
+            receiver == code + std::to_string(partNumberOf(receiver)))
+            receiverNumber = partNumberOf(receiver);
         const auto free = [&](std::int32_t number) {
             if (avoidCandidate && number == wantedNumber)
                 return false;

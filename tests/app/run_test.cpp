@@ -10,7 +10,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <algorithm>
 #include <utility>
 
 namespace sequate::testing {
@@ -85,22 +84,9 @@ public:
     int count = 0;
 };
 
-// Every value the progress bar takes during a pass, read whenever the host is called.
+// The window's progress bar as the user sees it.
 class ProgressTest : public WindowTest {
 protected:
-    std::vector<std::pair<long long, long long>> runAndWatch() {
-        std::vector<std::pair<long long, long long>> seen; // (maximum, value)
-        engine::ProgressBar& bar = window().prgbarEdistys();
-        hosts->logic.setCallObserver([&](const std::string&) {
-            const std::pair<long long, long long> now{bar.maximum(), bar.value()};
-            if (seen.empty() || seen.back() != now) {
-                seen.push_back(now);
-            }
-        });
-        run();
-        hosts->logic.setCallObserver({});
-        return seen;
-    }
     QProgressBar* shown() { return child<QProgressBar>("prgbarEdistys"); }
 };
 
@@ -110,24 +96,6 @@ std::vector<std::string> parts(int count, const char* code) {
         names.push_back(code + std::to_string(i));
     }
     return names;
-}
-
-// The bar fills once as the names are read and once as the renames are made, then empties.
-TEST_F(ProgressTest, FillsWhileReadingThenWhileRenamingThenEmpties) {
-    std::vector<std::string> names = parts(20, "R");
-    std::reverse(names.begin(), names.end());
-    start({document("amp.sch", names)});
-    click("optStart");
-    std::vector<long long> maximums;
-    for (const auto& [maximum, value] : runAndWatch()) {
-        if (value == 1)
-            maximums.push_back(maximum);
-    }
-    // Twenty names read; the ten pairs R20 and R1, R19 and R2, ... swap their names, each pair
-    // through a temporary name: thirty renames.
-    EXPECT_EQ(maximums, (std::vector<long long>{20, 30}));
-    EXPECT_EQ(window().prgbarEdistys().value(), 0);
-    EXPECT_EQ(shown()->value(), 0);
 }
 
 // A pass keeps the event loop until it ends, so the bar must paint itself as it steps.

@@ -237,16 +237,6 @@ TEST_F(AlsoInPcbTest, ARefusedNameReachesNeitherHost) {
     EXPECT_THAT(calls, IsEmpty());
 }
 
-TEST_F(AlsoInPcbTest, LayoutUnreachableSaysWhyOrNothing) {
-    SimRunningObjects objects(&logic, &pcb);
-    EXPECT_EQ(layoutUnreachable(objects), "");
-    pcb.setLayout(std::nullopt);
-    EXPECT_THAT(layoutUnreachable(objects), ::testing::HasSubstr("no layout is open"));
-    SimRunningObjects withoutPcb(&logic, nullptr);
-    EXPECT_THAT(layoutUnreachable(withoutPcb), ::testing::HasSubstr("PowerPCB is not running"));
-    EXPECT_THAT(tmp.entries(), IsEmpty());
-}
-
 TEST_F(AlsoInPcbTest, APassWithoutRenamesStillHandsOverOneEmptySection) {
     SimRunningObjects objects(&logic, &pcb);
     EXPECT_EQ(AlsoInPCB(*logic.application(), objects, {}, {}).outcome, Outcome::Delivered);

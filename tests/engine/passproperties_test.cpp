@@ -236,34 +236,5 @@ TEST(PassProperties, SelectedComponents) {
     }
 }
 
-// A call that fails anywhere, in the read or among the renames, leaves every name as it was:
-// every call of every pass over small designs, in each mode.
-TEST(PassProperties, AFailureAnywhereChangesNothing) {
-    for (unsigned seed = 1; seed <= 24; ++seed) {
-        SCOPED_TRACE("seed " + std::to_string(seed));
-        Generator random(seed);
-        Shape shape;
-        shape.maxSize = 12;
-        const auto doc = random.schematic(shape);
-        const tools::Controls modes[] = {tools::Controls::allComponents("1"),
-                                         tools::Controls::selectedComponents("1", false),
-                                         tools::Controls::selectedComponents("1", true)};
-        for (const auto& controls : modes) {
-            Session probe(doc);
-            const auto callsBefore = probe.logic.callCount();
-            probe.run(controls);
-            const auto passCalls = probe.logic.callCount() - callsBefore;
-            for (std::uint64_t failing = 1; failing <= passCalls; ++failing) {
-                SCOPED_TRACE("call " + std::to_string(failing));
-                // runChecked holds a stopped pass to every name as it was, unless the failing
-                // call was one of the undo itself.
-                runChecked(doc, controls, [&](Session& session) {
-                    session.logic.failCall(failing, host::HostCode::Failed);
-                });
-            }
-        }
-    }
-}
-
 } // namespace
 } // namespace sequate::engine::testing
