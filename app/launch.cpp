@@ -8,8 +8,8 @@ constexpr int startupRefused = 1;
 } // namespace
 
 Launch launch(std::unique_ptr<host::RunningObjects> objects, Dialogs& dialogs) {
-    auto window = std::make_unique<frmRenPart>(std::move(objects), dialogs);
-    if (window->Form_Load() == engine::StartupOutcome::EndProgram) {
+    auto window = std::make_unique<MainWindow>(std::move(objects), dialogs);
+    if (window->startUp() == engine::StartupOutcome::EndProgram) {
         return {nullptr, startupRefused};
     }
     window->show();

@@ -30,7 +30,7 @@ int main(int argc, char** argv) {
     if (!launched.window) {
         return launched.exitStatus;
     }
-    QObject::connect(launched.window.get(), &sequate::app::frmRenPart::programEnd, &application,
+    QObject::connect(launched.window.get(), &sequate::app::MainWindow::programEnd, &application,
                      [](int exitStatus) { QCoreApplication::exit(exitStatus); });
     const QString screenshots = qEnvironmentVariable("SEQUATE_SCREENSHOT_DIR");
     if (!screenshots.isEmpty()) {

@@ -1,6 +1,6 @@
 #include "screenshottour.h"
 
-#include "frmrenpart.h"
+#include "mainwindow.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -17,7 +17,7 @@ namespace {
 // Long enough for a window manager to place a newly shown window.
 constexpr int settleMs = 400;
 
-void click(frmRenPart& window, const char* name) {
+void click(MainWindow& window, const char* name) {
     window.findChild<QAbstractButton*>(name)->click();
 }
 
@@ -33,7 +33,7 @@ void save(QWidget* widget, const QString& folder, const QString& name) {
     }
 }
 
-void showOptions(frmRenPart& window) {
+void showOptions(MainWindow& window) {
     click(window, "optSelected");
     click(window, "chkSend");
     window.findChild<QLineEdit*>("txtStart")->setText("10");
@@ -41,19 +41,19 @@ void showOptions(frmRenPart& window) {
 
 // A pass over every component without the ECO step, so that the preview and the report
 // window have something to show and nothing is written.
-void choosePassOverAll(frmRenPart& window) {
+void choosePassOverAll(MainWindow& window) {
     click(window, "chkSend");
     click(window, "optStart");
     window.findChild<QLineEdit*>("txtStart")->setText("1");
 }
 
-void later(frmRenPart& window, std::function<void()> step) {
+void later(MainWindow& window, std::function<void()> step) {
     QTimer::singleShot(settleMs, &window, std::move(step));
 }
 
 } // namespace
 
-void startScreenshotTour(frmRenPart& window, const QString& folder) {
+void startScreenshotTour(MainWindow& window, const QString& folder) {
     showOptions(window);
     later(window, [&window, folder] {
         save(&window, folder, "main-window.png");

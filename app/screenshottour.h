@@ -7,8 +7,8 @@
 
 namespace sequate::app {
 
-class frmRenPart;
+class MainWindow;
 
-void startScreenshotTour(frmRenPart& window, const QString& folder);
+void startScreenshotTour(MainWindow& window, const QString& folder);
 
 } // namespace sequate::app

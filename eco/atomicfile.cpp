@@ -1,6 +1,6 @@
 #include "atomicfile.h"
 
-#include "eco/ecooutput.h"
+#include "ecoerror.h"
 
 #include <cerrno>
 #include <charconv>

@@ -1,10 +1,10 @@
 #include "ecofilename.h"
 
-#include "eco/ecooutput.h"
+#include "ecoerror.h"
 
 namespace sequate::eco {
 
-std::string ChangeFileName(const std::string& name) {
+std::string fileStemWithDot(const std::string& name) {
     const auto dot = name.find('.');
     if (dot == std::string::npos)
         return name + ".";
@@ -17,7 +17,7 @@ std::string ecoFileNameFor(const std::string& schematicName) {
         separator == std::string::npos ? schematicName : schematicName.substr(separator + 1);
     if (name.empty())
         name = "untitled.sch";
-    return ChangeFileName(name) + "eco";
+    return fileStemWithDot(name) + "eco";
 }
 
 } // namespace sequate::eco

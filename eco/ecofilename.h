@@ -11,4 +11,8 @@ namespace sequate::eco {
 // and followed by "eco": amp.rev2.sch gives amp.eco.
 std::string ecoFileNameFor(const std::string& schematicName);
 
+// The name up to and including its first "."; a name without "." gets one appended.
+// Old program: ChangeFileName.
+std::string fileStemWithDot(const std::string& name);
+
 } // namespace sequate::eco

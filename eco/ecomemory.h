@@ -11,9 +11,9 @@ namespace sequate::eco {
 // Holds views: the names it remembers must outlive it.
 class EcoMemory {
 public:
-    bool checkEcomuisti(std::string_view nimi) const { return mNames.contains(nimi); }
-    void remember(std::string_view nimi) { mNames.insert(nimi); }
-    void TyhjennaEcomuisti() { mNames.clear(); }
+    // Old program: checkEcomuisti.
+    bool remembers(std::string_view name) const { return mNames.contains(name); }
+    void remember(std::string_view name) { mNames.insert(name); }
 
 private:
     std::unordered_set<std::string_view> mNames;

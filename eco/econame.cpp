@@ -1,6 +1,6 @@
 #include "econame.h"
 
-#include "eco/ecooutput.h"
+#include "ecoerror.h"
 #include "host/partnamerules.h"
 #include "host/utf8.h"
 

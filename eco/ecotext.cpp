@@ -1,6 +1,6 @@
 #include "ecotext.h"
 
-#include "eco/ecooutput.h"
+#include "ecoerror.h"
 #include "econame.h"
 #include "sectionrule.h"
 
@@ -26,9 +26,12 @@ void requirePairs(const std::vector<std::string>& oldNames,
                        ", new names: " + std::to_string(newNames.size()) + ").");
 }
 
-} // namespace
+void ecoEnd(std::string& file) {
+    file += "*END*\r\n";
+}
 
-void ecoAloitus(std::string& file) {
+// The four header lines that open a section. Old program: ecoAloitus.
+void ecoSectionStart(std::string& file) {
     file += "*PADS-ECO-V3.0-MILS*\r\n";
     file += lineEnd;
     file += "*RENPART*\r\n";
@@ -38,12 +41,10 @@ void ecoAloitus(std::string& file) {
 void ecoSectionChange(std::string& file) {
     ecoEnd(file);
     file += lineEnd;
-    ecoAloitus(file);
+    ecoSectionStart(file);
 }
 
-void ecoEnd(std::string& file) {
-    file += "*END*\r\n";
-}
+} // namespace
 
 std::string ecoText(const std::vector<std::string>& oldNames,
                     const std::vector<std::string>& newNames) {
@@ -53,7 +54,7 @@ std::string ecoText(const std::vector<std::string>& oldNames,
     const auto changes = sectionChanges(oldInFile, newInFile);
 
     std::string file;
-    ecoAloitus(file);
+    ecoSectionStart(file);
     for (std::size_t row = 0; row < oldInFile.size(); ++row) {
         for (int k = 0; k < changes[row]; ++k)
             ecoSectionChange(file);

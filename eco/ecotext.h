@@ -1,18 +1,16 @@
 #pragma once
 
-// The pieces of the PADS ECO text. Every line ends with CR LF.
+// The PADS ECO text of a pass's renames.
 
 #include <string>
+#include <vector>
 
 namespace sequate::eco {
 
-// The four header lines that open a section.
-void ecoAloitus(std::string& file);
-
-// Closes the section, leaves one empty line and opens the next.
-void ecoSectionChange(std::string& file);
-
-// The line that closes the last section: nothing follows it.
-void ecoEnd(std::string& file);
+// The whole file, byte for byte: ISO 8859-1, CR LF line ends, a new section before each row
+// that renames a part twice, gives a name twice or takes away a name just given. Throws
+// EcoError for a name the format cannot carry.
+std::string ecoText(const std::vector<std::string>& oldNames,
+                    const std::vector<std::string>& newNames);
 
 } // namespace sequate::eco

@@ -1,6 +1,6 @@
 #include "privatefolder.h"
 
-#include "eco/ecooutput.h"
+#include "ecoerror.h"
 
 #include <cerrno>
 #include <stdexcept>

@@ -12,8 +12,8 @@ std::vector<int> sectionChanges(const std::vector<std::string>& oldNames,
     for (std::size_t m = 0; m < oldNames.size(); ++m) {
         const std::string& oldName = oldNames[m];
         const std::string& newName = newNames[m];
-        changes[m] = int(newSeen.checkEcomuisti(newName)) + int(oldSeen.checkEcomuisti(oldName)) +
-                     int(newSeen.checkEcomuisti(oldName));
+        changes[m] = int(newSeen.remembers(newName)) + int(oldSeen.remembers(oldName)) +
+                     int(newSeen.remembers(oldName));
         oldSeen.remember(oldName);
         newSeen.remember(newName);
     }

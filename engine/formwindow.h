@@ -5,13 +5,19 @@
 // the headless runner implement it without a display.
 
 #include "host/ecodelivery.h"
+#include "host/powerlogic.h"
 #include "progressbar.h"
 
 #include <string>
+#include <vector>
 
 namespace sequate::engine {
 
-struct FormState;
+// The rows of an ECO file: each rename's name before and after, in the order made.
+struct EcoRows {
+    std::vector<std::string> oldNames;
+    std::vector<std::string> newNames;
+};
 
 // Message box styles: icon plus a single OK button.
 enum class MessageStyle : int { Critical = 16, Exclamation = 48 };
@@ -21,7 +27,7 @@ public:
     virtual ~FormWindow() = default;
 
     // Start-up and the open-document handler.
-    virtual void AlwaysOnTop(bool onTop) = 0;
+    virtual void keepOnTop(bool onTop) = 0; // Old program: AlwaysOnTop
     virtual void setCaption(const std::string& caption) = 0;
     virtual void setStartText(const std::string& text) = 0;
     virtual void deselectOptStart() = 0; // without the option's click effects
@@ -35,16 +41,19 @@ public:
     virtual bool optECO() const = 0;
     virtual bool optDirect() const = 0;
     virtual std::string startText() const = 0;
-    virtual ProgressBar& prgbarEdistys() = 0;
+    virtual ProgressBar& progressBar() = 0; // Old program: prgbarEdistys
 
-    // The report window of unnamed components: append to its text box, then show it.
-    virtual void appendNotChanged(const std::string& text) = 0;
-    virtual void showNotChanged() = 0;
+    // The report window of unnamed components (old program: frmNotChanged): append to its
+    // text box, then show it.
+    virtual void appendToReport(const std::string& text) = 0;
+    virtual void showReport() = 0;
 
-    // The ECO step at the end of a pass, before PowerLogic's pass ends; the rename records are
-    // in state. Each says what came of it.
-    virtual host::EcoDelivery ShowFileDialog(const FormState& state) = 0;
-    virtual host::EcoDelivery AlsoInPCB(const FormState& state) = 0;
+    // The ECO step at the end of a pass, before PowerLogic's pass ends. Each says what came of it.
+    // Old program: ShowFileDialog (the file the user chooses) and AlsoInPCB (the file PowerPCB
+    // reads).
+    virtual host::EcoDelivery writeEcoFile(const EcoRows& rows) = 0;
+    virtual host::EcoDelivery sendEcoToLayout(host::LogicApplication& powerLogic,
+                                              const EcoRows& rows) = 0;
     // Asked before the first rename of a pass that hands its file to PowerPCB: why PowerPCB
     // cannot take it now, or empty.
     virtual std::string layoutUnreachable() = 0;

@@ -200,11 +200,10 @@ std::int32_t NameBoard::gapScan(const std::string& candidate) const {
         return checkedPartNumber(std::int64_t{mRowValue[*row]} - 1, purpose);
     if (runEnd == mWorkList.size())
         return checkedPartNumber(std::int64_t{mRowValue[runEnd - 1]} + 1, purpose);
-    bool missing = false;
-    const std::string number = numberPart(mNames[mWorkList[runEnd - 1]], missing);
-    if (missing)
+    const std::string& last = mNames[mWorkList[runEnd - 1]];
+    if (!hasNumberPart(last))
         return literalGapScan(candidate, firstRow);
-    return checkedPartNumber(std::int64_t{toInt16(number).value_or(0)} + 1, purpose);
+    return checkedPartNumber(std::int64_t{partNumberOf(last)} + 1, purpose);
 }
 
 // The scan step by step, for the one case the quick path leaves to it: the run ends in a name
@@ -226,10 +225,9 @@ std::int32_t NameBoard::literalGapScan(const std::string& candidate, std::size_t
             result = checkedPartNumber(std::int64_t{partNumberOf(lastName)} + 1, purpose);
             done = true;
         } else if (letterCode(lastName) != code) {
-            bool missing = false;
-            const std::string number = numberPart(nameAt(position - 1), missing);
-            result = checkedPartNumber(std::int64_t{toInt16(number).value_or(0)} + 1, purpose);
-            done = !missing;
+            const std::string& below = nameAt(position - 1);
+            result = checkedPartNumber(std::int64_t{partNumberOf(below)} + 1, purpose);
+            done = hasNumberPart(below);
         } else if (position > 1) {
             const std::int32_t above = partNumberOf(lastName);
             const std::int32_t below = partNumberOf(nameAt(position - 1));

@@ -47,20 +47,20 @@ public:
 // the messages that name what the pass was doing when a call failed.
 class PassFrame {
 public:
-    PassFrame(FormState& state, FormWindow& window, PassScope scope)
+    PassFrame(HostSession& state, FormWindow& window, PassScope scope)
         : mState(state), mWindow(window), mScope(scope) {}
 
 protected:
     void begin() {
-        if (!mState.powerLogicApp || !mState.powerlogicdoc)
+        if (!mState.application || !mState.document)
             throw PassStop("Sequate is not attached to a PowerLogic document: start-up did not "
                            "complete. Close Sequate and start it again once PowerLogic has a "
                            "project open.");
         mOptions = passOptions(mWindow, mScope);
         mActivity = "starting the pass";
-        mHostPass.emplace(*mState.powerLogicApp, mWindow);
+        mHostPass.emplace(*mState.application, mWindow);
         mHostPass->begin();
-        mRead = readSchematic(*mState.powerlogicdoc, mScope, mWindow.prgbarEdistys(), mActivity);
+        mRead = readSchematic(*mState.document, mScope, mWindow.progressBar(), mActivity);
         mActivity = "planning the renames";
         mPlan = planPass(mRead.snapshot, mOptions);
     }
@@ -75,13 +75,12 @@ protected:
     }
 
     void endPass() {
-        mState.clearPassTables();
         if (mHostPass)
             mHostPass->end();
-        mWindow.prgbarEdistys().setValue(0);
+        mWindow.progressBar().setValue(0);
     }
 
-    FormState& mState;
+    HostSession& mState;
     FormWindow& mWindow;
     const PassScope mScope;
     PassOptions mOptions;
@@ -93,7 +92,8 @@ protected:
 
 class NumberingPass : private PassFrame {
 public:
-    NumberingPass(FormState& state, FormWindow& window, PassScope scope, const PassPlan* previewed)
+    NumberingPass(HostSession& state, FormWindow& window, PassScope scope,
+                  const PassPlan* previewed)
         : PassFrame(state, window, scope), mPreviewed(previewed) {}
 
     PassResult run() {
@@ -158,7 +158,7 @@ private:
             return;
         openJournal(renames);
         applyRenames({mRead.components, mJournal, mDiskJournal.get()}, renames,
-                     mWindow.prgbarEdistys(), mActivity);
+                     mWindow.progressBar(), mActivity);
     }
 
     // Before the first rename the whole list is on disk, so that a pass cut short by a crash
@@ -166,7 +166,7 @@ private:
     void openJournal(const std::vector<PlannedRename>& renames) {
         mActivity = "writing the journal of the pass";
         RenameJournal planned;
-        planned.document = mState.powerlogicdoc->Name();
+        planned.document = mState.document->Name();
         planned.components = mRead.snapshot.names.size();
         for (const PlannedRename& rename : renames)
             planned.renames.push_back({rename.component + 1, rename.from, rename.to});
@@ -192,11 +192,12 @@ private:
     // The schematic is renamed; the pass completes only if the layout can follow. Where the
     // ECO file did not reach it, the renames are undone, unless the user keeps them knowingly.
     PassResult finish() {
+        EcoRows rows;
         for (const PlannedRename& rename : mPlan.renames) {
-            mState.recordOldName(rename.from);
-            mState.recordNewName(rename.to);
+            rows.oldNames.push_back(rename.from);
+            rows.newNames.push_back(rename.to);
         }
-        const host::EcoDelivery delivery = deliverEco();
+        const host::EcoDelivery delivery = deliverEco(rows);
         switch (delivery.outcome) {
         case host::EcoOutcome::Cancelled:
             if (!mWindow.keepRenamesWithoutEco())
@@ -219,9 +220,8 @@ private:
         result.namesRead = mRead.snapshot.names;
         result.applied = mPlan;
         result.unnamed = mPlan.unnamed;
-        mState.unnamedNames = mPlan.unnamed;
-        if (!mState.unnamedNames.empty())
-            showUnnamedReport(mState, mWindow);
+        if (!mPlan.unnamed.empty())
+            showUnnamedReport(mPlan.unnamed, mWindow);
         closeJournal();
         endPass();
         return result;
@@ -238,12 +238,12 @@ private:
         return changed;
     }
 
-    host::EcoDelivery deliverEco() {
+    host::EcoDelivery deliverEco(const EcoRows& rows) {
         try {
             if (mWindow.chkSend() && mWindow.optECO())
-                return mWindow.ShowFileDialog(mState);
+                return mWindow.writeEcoFile(rows);
             if (mWindow.chkSend() && mWindow.optDirect())
-                return mWindow.AlsoInPCB(mState);
+                return mWindow.sendEcoToLayout(*mState.application, rows);
             return {};
         } catch (const std::exception& problem) {
             return {host::EcoOutcome::NotDelivered,
@@ -313,12 +313,12 @@ PassOptions passOptions(const FormWindow& window, PassScope scope) {
     return options;
 }
 
-PassResult StartFrom(FormState& state, FormWindow& window, PassScope scope,
-                     const PassPlan* previewed) {
+PassResult runPass(HostSession& state, FormWindow& window, PassScope scope,
+                   const PassPlan* previewed) {
     return NumberingPass(state, window, scope, previewed).run();
 }
 
-PlanPreview previewPass(FormState& state, FormWindow& window, PassScope scope) {
+PlanPreview previewPass(HostSession& state, FormWindow& window, PassScope scope) {
     return Preview(state, window, scope).run();
 }
 

@@ -5,8 +5,8 @@
 // selected components in the order of their position on the sheet. A pass either completes,
 // or stops and puts back every name it changed.
 
-#include "formstate.h"
 #include "formwindow.h"
+#include "hostsession.h"
 #include "passjournal.h"
 #include "passoptions.h"
 #include "passplan.h"
@@ -41,8 +41,8 @@ PassOptions passOptions(const FormWindow& window, PassScope scope);
 // Old program: StartFrom.
 // With `previewed`, the pass applies only that plan: if the schematic now gives another one,
 // it renames nothing and returns the new plan.
-PassResult StartFrom(FormState& state, FormWindow& window, PassScope scope,
-                     const PassPlan* previewed = nullptr);
+PassResult runPass(HostSession& state, FormWindow& window, PassScope scope,
+                   const PassPlan* previewed = nullptr);
 
 struct PlanPreview {
     std::vector<std::string> names; // the names the plan was made from
@@ -50,6 +50,6 @@ struct PlanPreview {
 };
 
 // What a pass would do, read and planned inside a pass of PowerLogic's, with nothing renamed.
-PlanPreview previewPass(FormState& state, FormWindow& window, PassScope scope);
+PlanPreview previewPass(HostSession& state, FormWindow& window, PassScope scope);
 
 } // namespace sequate::engine

@@ -44,31 +44,16 @@ std::optional<std::int32_t> roundDecimal(std::string_view whole, std::string_vie
 
 } // namespace
 
-std::string letterCode(const std::string& part) {
-    return part.substr(0, codeLength(part));
+std::string letterCode(const std::string& name) {
+    return name.substr(0, codeLength(name));
 }
 
-std::string numberPart(const std::string& name, bool& numberMissing) {
-    std::string rest = name.substr(codeLength(name));
-    if (rest.empty()) {
-        numberMissing = true;
-        return "0";
-    }
-    return rest;
+bool hasNumberPart(const std::string& name) {
+    return codeLength(name) < name.size();
 }
 
-std::string withNumber(const std::string& partName, std::int32_t number, bool& numberMissing) {
-    numberPart(partName, numberMissing);
-    return letterCode(partName) + std::to_string(number);
-}
-
-std::int16_t partNumberOf(const std::string& component, bool& numberMissing) {
-    return toInt16(numberPart(component, numberMissing)).value_or(0);
-}
-
-std::int16_t partNumberOf(const std::string& component) {
-    bool missing = false;
-    return partNumberOf(component, missing);
+std::int16_t partNumberOf(const std::string& name) {
+    return toInt16(name.substr(codeLength(name))).value_or(0);
 }
 
 bool endsInLetter(const std::string& name) {

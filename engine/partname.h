@@ -11,16 +11,12 @@
 namespace sequate::engine {
 
 // Old program: GetCode.
-std::string letterCode(const std::string& part);
-// The number part, or "0" when there is none; then sets numberMissing (never clears it).
-// Old program: changeToNumber.
-std::string numberPart(const std::string& name, bool& numberMissing);
-// The letter code of partName followed by number in decimal. Old program: renPrt.
-std::string withNumber(const std::string& partName, std::int32_t number, bool& numberMissing);
+std::string letterCode(const std::string& name);
+// True when something follows the letter code. The old program's changeToNumber answered "0"
+// and raised a flag when nothing did.
+bool hasNumberPart(const std::string& name);
 // The number part as a 16-bit number; 0 when it is none or does not fit. Old program: chInt.
-std::int16_t partNumberOf(const std::string& component, bool& numberMissing);
-// The same, for callers that do not ask whether the number part was missing.
-std::int16_t partNumberOf(const std::string& component);
+std::int16_t partNumberOf(const std::string& name);
 // True when the name ends in an upper-case letter A..Z. Old program: OnkoPelkkiaKirjaimia,
 // "is it only letters", though it tests the last character only.
 bool endsInLetter(const std::string& name);

@@ -24,11 +24,11 @@ struct DocumentRead {
 
 class Recovery {
 public:
-    Recovery(FormState& state, FormWindow& window, std::optional<RecoveryChoice> choice)
+    Recovery(HostSession& state, FormWindow& window, std::optional<RecoveryChoice> choice)
         : mState(state), mWindow(window), mChoice(choice) {}
 
     RecoveryOutcome run() {
-        if (!mState.powerLogicApp || !mState.powerlogicdoc)
+        if (!mState.application || !mState.document)
             return {};
         try {
             return recover();
@@ -44,7 +44,7 @@ public:
 
 private:
     RecoveryOutcome recover() {
-        const std::string document = mState.powerlogicdoc->Name();
+        const std::string document = mState.document->Name();
         mPath = journalPath(mState.journalFolder, document);
         if (!fs::exists(mPath))
             return {};
@@ -57,7 +57,7 @@ private:
         if (journal.finished)
             return {};
         mOutcome.found = true;
-        HostPass pass(*mState.powerLogicApp, mWindow);
+        HostPass pass(*mState.application, mWindow);
         pass.begin();
         const DocumentRead read = readDocument();
         const auto inEffect = renamesInEffect(journal, read.names);
@@ -82,7 +82,7 @@ private:
     }
 
     DocumentRead readDocument() {
-        auto set = required(mState.powerlogicdoc->ComponentSet(), "LogicDocument.ComponentSet");
+        auto set = required(mState.document->ComponentSet(), "LogicDocument.ComponentSet");
         auto list = required(set->Objects(), "LogicComponentSet.Objects");
         DocumentRead read;
         const std::int32_t count = list->Count();
@@ -156,11 +156,11 @@ private:
         std::string activity;
         try {
             applyRenames({read.components, undo, nullptr}, hostRenames(now, back),
-                         mWindow.prgbarEdistys(), activity);
+                         mWindow.progressBar(), activity);
         } catch (const PassStop& stop) {
             throw PassStop("putting the names back stopped while " + activity + ": " + stop.what());
         }
-        mWindow.prgbarEdistys().setValue(0);
+        mWindow.progressBar().setValue(0);
         tell("The " + std::to_string(inEffect.size()) +
              " renames of the pass that was cut short were undone: every name is as it was "
              "before that pass.");
@@ -169,14 +169,14 @@ private:
     void offerEco() {
         if (mOutcome.staying.empty())
             return;
+        EcoRows rows;
         for (const auto& [from, to] : mOutcome.staying) {
-            mState.recordOldName(from);
-            mState.recordNewName(to);
+            rows.oldNames.push_back(from);
+            rows.newNames.push_back(to);
         }
-        const host::EcoDelivery delivery = mWindow.ShowFileDialog(mState);
+        const host::EcoDelivery delivery = mWindow.writeEcoFile(rows);
         if (delivery.outcome == host::EcoOutcome::NotDelivered)
             tell(delivery.message);
-        mState.clearPassTables();
     }
 
     // A journal that cannot be used is moved aside, not deleted: it may still help by hand.
@@ -198,7 +198,7 @@ private:
         return mOutcome;
     }
 
-    FormState& mState;
+    HostSession& mState;
     FormWindow& mWindow;
     const std::optional<RecoveryChoice> mChoice;
     fs::path mPath;
@@ -208,7 +208,7 @@ private:
 
 } // namespace
 
-RecoveryOutcome recoverUnfinishedPass(FormState& state, FormWindow& window,
+RecoveryOutcome recoverUnfinishedPass(HostSession& state, FormWindow& window,
                                       std::optional<RecoveryChoice> choice) {
     return Recovery(state, window, choice).run();
 }

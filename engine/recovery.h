@@ -6,8 +6,8 @@
 // pass or to keep it as it is; either way the journal is closed, and the ECO file of the
 // renames that stay is offered, so that the layout can follow.
 
-#include "formstate.h"
 #include "formwindow.h"
+#include "hostsession.h"
 #include "passjournal.h"
 
 #include <optional>
@@ -26,7 +26,7 @@ struct RecoveryOutcome {
 };
 
 // `choice` answers the question for a caller without a window to ask (the headless runner).
-RecoveryOutcome recoverUnfinishedPass(FormState& state, FormWindow& window,
+RecoveryOutcome recoverUnfinishedPass(HostSession& state, FormWindow& window,
                                       std::optional<RecoveryChoice> choice = std::nullopt);
 
 } // namespace sequate::engine

@@ -14,12 +14,20 @@
 // always in their original cyclic order, and the next row is the first eligible one after
 // the row placed last. This finds it in O(log n) instead of rotating.
 
-#include "formstate.h"
-
 #include <cstddef>
+#include <string>
 #include <vector>
 
 namespace sequate::engine {
+
+// A selected component's name and position, both coordinates as PowerLogic gives them in text.
+struct SortedRow {
+    std::string name;
+    std::string first;
+    std::string second;
+
+    bool operator==(const SortedRow&) const = default;
+};
 
 // Positions into run, in their new order.
 std::vector<std::size_t> rotationOrder(const std::vector<SortedRow>& run);

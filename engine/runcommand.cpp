@@ -7,23 +7,19 @@ namespace sequate::engine {
 
 namespace {
 
-std::optional<PassResult> runIfAcceptable(FormState& state, FormWindow& window, PassScope scope,
+std::optional<PassResult> runIfAcceptable(HostSession& state, FormWindow& window, PassScope scope,
                                           const char* refusal) {
-    if (CheckTextBox(window.startText())) {
+    if (!acceptableStart(window.startText())) {
         window.showMessage(MessageStyle::Exclamation, "Error Message", refusal);
         return std::nullopt;
     }
     // A pass cut short is settled first; the user then sees the schematic before running again.
     if (recoverUnfinishedPass(state, window).found)
         return std::nullopt;
-    return StartFrom(state, window, scope);
+    return runPass(state, window, scope);
 }
 
 } // namespace
-
-bool CheckTextBox(const std::string& text) {
-    return !acceptableStart(text);
-}
 
 std::optional<std::int16_t> acceptableStart(const std::string& text) {
     // A start below 1 gives names such as R0, C-5 or a bare "-1", and a fraction would be
@@ -42,7 +38,7 @@ std::optional<std::int16_t> acceptableStart(const std::string& text) {
     return number;
 }
 
-std::optional<PassResult> pressRun(FormState& state, FormWindow& window) {
+std::optional<PassResult> pressRun(HostSession& state, FormWindow& window) {
     std::optional<PassResult> result;
     try {
         if (window.optStart())
@@ -59,10 +55,6 @@ std::optional<PassResult> pressRun(FormState& state, FormWindow& window) {
                            "The pass ended because of an unexpected problem.");
     }
     return result;
-}
-
-void cmdRun_Click(FormState& state, FormWindow& window) {
-    pressRun(state, window);
 }
 
 } // namespace sequate::engine

@@ -15,9 +15,9 @@ constexpr const char* notRunningText = "Are you sure Powerlogic is running ? ";
 
 // The check that the document has components: the host fails one of these calls when it
 // has none, or no project is loaded.
-void takeFirstWorkList(FormState& state) {
-    state.workList = chooseWorkList(*state.powerlogicdoc, AllComponents::Query).list;
-    state.currentComponent = state.workList->Item(1);
+void takeFirstWorkList(HostSession& state) {
+    state.workList = chooseWorkList(*state.document, AllComponents::Query).list;
+    state.workList->Item(1);
 }
 
 // One trap over the whole sequence; only the two codes that end the program are told.
@@ -42,29 +42,27 @@ StartupOutcome trapped(FormWindow& window, const char* noProjectText,
 
 } // namespace
 
-StartupOutcome Form_Load(FormState& state, FormWindow& window, host::RunningObjects& objects) {
+StartupOutcome startUp(HostSession& state, FormWindow& window, host::RunningObjects& objects) {
     return trapped(window, "You must load a project before running Sequate", [&] {
-        window.AlwaysOnTop(true);
-        state.selectedDone = 0;
+        window.keepOnTop(true);
         window.deselectOptStart();
-        state.powerLogicApp = required(objects.attachPowerLogic(), "the running object table");
-        state.powerlogicdoc =
-            required(state.powerLogicApp->CurrentDocument(), "LogicApplication.CurrentDocument");
+        state.application = required(objects.attachPowerLogic(), "the running object table");
+        state.document =
+            required(state.application->CurrentDocument(), "LogicApplication.CurrentDocument");
         takeFirstWorkList(state);
-        window.setCaption("Sequate " + state.powerlogicdoc->Name());
+        window.setCaption("Sequate " + state.document->Name());
         window.setStartText("1");
     });
 }
 
-StartupOutcome powerLogicApp_OpenDocument(FormState& state, FormWindow& window) {
-    if (!state.powerlogicdoc)
+StartupOutcome takeUpOpenedDocument(HostSession& state, FormWindow& window) {
+    if (!state.document)
         return StartupOutcome::Running;
     return trapped(window, "There is no componets in project", [&] {
-        window.setCaption("Quillaron" + state.powerlogicdoc->Name());
-        state.selectedDone = 0;
+        window.setCaption("Quillaron" + state.document->Name());
         window.deselectOptStart();
         takeFirstWorkList(state);
-        window.setCaption("Quillaron " + state.powerlogicdoc->Name());
+        window.setCaption("Quillaron " + state.document->Name());
     });
 }
 

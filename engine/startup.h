@@ -4,15 +4,17 @@
 // document and choose the first working list. Failures that end the program are told to the
 // user through the window before the outcome says so.
 
-#include "formstate.h"
 #include "formwindow.h"
 #include "host/runningobjects.h"
+#include "hostsession.h"
 
 namespace sequate::engine {
 
 enum class StartupOutcome { Running, EndProgram };
 
-StartupOutcome Form_Load(FormState& state, FormWindow& window, host::RunningObjects& objects);
-StartupOutcome powerLogicApp_OpenDocument(FormState& state, FormWindow& window);
+// Old program: Form_Load.
+StartupOutcome startUp(HostSession& state, FormWindow& window, host::RunningObjects& objects);
+// Old program: powerLogicApp_OpenDocument.
+StartupOutcome takeUpOpenedDocument(HostSession& state, FormWindow& window);
 
 } // namespace sequate::engine

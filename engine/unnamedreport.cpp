@@ -2,10 +2,10 @@
 
 namespace sequate::engine {
 
-void showUnnamedReport(const FormState& state, FormWindow& window) {
-    for (const std::string& name : state.unnamedNames)
-        window.appendNotChanged(name + "\r\n");
-    window.showNotChanged();
+void showUnnamedReport(const std::vector<std::string>& names, FormWindow& window) {
+    for (const std::string& name : names)
+        window.appendToReport(name + "\r\n");
+    window.showReport();
 }
 
 } // namespace sequate::engine

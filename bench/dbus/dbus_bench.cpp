@@ -4,15 +4,14 @@
 // its own bus and simulator; the pass benchmarks report the host calls made per component,
 // the figure that sets the pace against a host in another process.
 
-#include "engine/formstate.h"
+#include "engine/headlesswindow.h"
+#include "engine/hostsession.h"
 #include "engine/numberingpass.h"
 #include "engine/startup.h"
 #include "host/dbus/dbusrunningobjects.h"
 #include "host/sim/statefile.h"
-#include "tests/engine/reference/referencepass.h"
 #include "tests/host/dbus/hostsimprocess.h"
 #include "tools/gensample/samplegenerator.h"
-#include "tools/pass/headlesswindow.h"
 
 #include <QCoreApplication>
 #include <benchmark/benchmark.h>
@@ -67,24 +66,22 @@ BENCHMARK(BM_ItemByNameOverTheBus)->Repetitions(5)->ReportAggregatesOnly(true)->
 
 // A simulator of its own, started up against, ready for a pass.
 struct PassRig {
-    PassRig(const QString& file, const tools::Controls& controls)
+    PassRig(const QString& file, const engine::Controls& controls)
         : sim(bus, file), objects(bus.connect()) {
-        engine::Form_Load(form, window, objects);
+        engine::startUp(form, window, objects);
         window.controls = controls;
     }
 
     PrivateBus bus;
     HostSimProcess sim;
     host::dbus::DbusRunningObjects objects;
-    engine::FormState form;
-    tools::HeadlessWindow window;
+    engine::HostSession form;
+    engine::HeadlessWindow window;
 };
-
-enum class Pass { Planned, Reference };
 
 // One pass per iteration, each on a fresh simulator; starting and stopping it is not timed.
 void passOverTheBus(benchmark::State& state, const host::sim::SimState& start,
-                    const tools::Controls& controls, Pass pass) {
+                    const engine::Controls& controls) {
     const QString file = testing::writeStateFile(start, "pass.json");
     const auto components = static_cast<double>(start.documents[0].components.size());
     const auto scope = controls.optSelected ? engine::PassScope::SelectedComponents
@@ -95,10 +92,7 @@ void passOverTheBus(benchmark::State& state, const host::sim::SimState& start,
         auto rig = std::make_unique<PassRig>(file, controls);
         const std::uint64_t before = rig->sim.callCount();
         state.ResumeTiming();
-        const auto result = pass == Pass::Planned
-                                ? engine::StartFrom(rig->form, rig->window, scope)
-                                : engine::reference::referencePass(rig->form, rig->window,
-                                                                   controls.optSelected ? 1 : 0);
+        const auto result = engine::runPass(rig->form, rig->window, scope);
         state.PauseTiming();
         if (!result.completed) {
             state.SkipWithError(result.stopMessage.c_str());
@@ -114,29 +108,23 @@ void passOverTheBus(benchmark::State& state, const host::sim::SimState& start,
 }
 
 void registerPasses() {
-    const auto all = tools::Controls::allComponents("1");
-    const auto assign = tools::Controls::selectedComponents("1", false);
+    const auto all = engine::Controls::allComponents("1");
+    const auto assign = engine::Controls::selectedComponents("1", false);
     const struct {
         const char* name;
         host::sim::SimState start;
-        tools::Controls controls;
-        Pass pass;
+        engine::Controls controls;
         int iterations;
     } passes[] = {
-        {"Sample/All", sampleWithoutSelection(), all, Pass::Planned, 3},
-        {"All3000", design(3000, 0), all, Pass::Planned, 2},
-        {"All3000/Reference", design(3000, 0), all, Pass::Reference, 1},
-        {"Assign2000of4000", design(4000, 0.5), assign, Pass::Planned, 2},
-        {"Assign2000of4000/Reference", design(4000, 0.5), assign, Pass::Reference, 1},
-        // Where the passes differ most: in placement order the old pass stepped through ~200
-        // taken names per component.
-        {"Assign2000of4000/PlacementOrder", design(4000, 0.5, 1, false), assign, Pass::Planned, 2},
-        {"Assign2000of4000/PlacementOrder/Reference", design(4000, 0.5, 1, false), assign,
-         Pass::Reference, 1},
-        {"All10000", design(10000, 0), all, Pass::Planned, 1},
+        {"Sample/All", sampleWithoutSelection(), all, 3},
+        {"All3000", design(3000, 0), all, 2},
+        {"Assign2000of4000", design(4000, 0.5), assign, 2},
+        // In placement order: the order of a selection pass.
+        {"Assign2000of4000/PlacementOrder", design(4000, 0.5, 1, false), assign, 2},
+        {"All10000", design(10000, 0), all, 1},
     };
     for (const auto& p : passes)
-        benchmark::RegisterBenchmark(p.name, passOverTheBus, p.start, p.controls, p.pass)
+        benchmark::RegisterBenchmark(p.name, passOverTheBus, p.start, p.controls)
             ->Iterations(p.iterations)
             ->Unit(benchmark::kMillisecond)
             ->UseRealTime();

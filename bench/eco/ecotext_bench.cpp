@@ -2,7 +2,7 @@
 // moved to a temporary number, then given its final name, so names repeat in all three ways
 // and the file has many sections.
 
-#include "eco/ecooutput.h"
+#include "eco/ecotext.h"
 
 #include <benchmark/benchmark.h>
 #include <string>

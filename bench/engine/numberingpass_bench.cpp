@@ -1,4 +1,4 @@
-// Passes on the in-memory PowerLogic, the planned pass beside the pass it replaced. Besides
+// Passes on the in-memory PowerLogic. Besides
 // time, each run reports the host calls made per component and their ratio to the floor: with
 // the real PowerLogic every call crosses into another process, so the calls, not the engine,
 // set the pace.
@@ -7,7 +7,6 @@
 #include "engine/rotationorder.h"
 #include "engine/runcommand.h"
 #include "tests/engine/designs.h"
-#include "tests/engine/reference/referencepass.h"
 #include "tests/engine/session.h"
 
 #include <benchmark/benchmark.h>
@@ -23,10 +22,8 @@ host::sim::DocumentData design(int size, double share) {
     return DesignGenerator(static_cast<std::uint32_t>(size)).design({size, share, false});
 }
 
-enum class Pass { Planned, Reference };
-
 void runPasses(benchmark::State& state, const host::sim::DocumentData& doc,
-               const tools::Controls& controls, Pass pass) {
+               const engine::Controls& controls) {
     std::uint64_t calls = 0;
     std::uint64_t floor = 0;
     std::uint64_t selected = 0;
@@ -39,10 +36,7 @@ void runPasses(benchmark::State& state, const host::sim::DocumentData& doc,
         const auto before = session->names();
         const auto callsBefore = session->logic.callCount();
         state.ResumeTiming();
-        const PassResult result = pass == Pass::Planned
-                                      ? *pressRun(session->state, session->window)
-                                      : reference::referencePass(session->state, session->window,
-                                                                 controls.optSelected ? 1 : 0);
+        const PassResult result = *pressRun(session->state, session->window);
         state.PauseTiming();
         if (!result.completed) {
             state.SkipWithError("the pass did not complete");
@@ -66,7 +60,7 @@ void runPasses(benchmark::State& state, const host::sim::DocumentData& doc,
 // Arguments: components, percent selected.
 void BM_AllComponents(benchmark::State& state) {
     runPasses(state, design(static_cast<int>(state.range(0)), state.range(1) / 100.0),
-              tools::Controls::allComponents("1"), Pass::Planned);
+              engine::Controls::allComponents("1"));
 }
 BENCHMARK(BM_AllComponents)
     ->ArgsProduct({{1000, 3000, 10000}, {0}})
@@ -75,7 +69,7 @@ BENCHMARK(BM_AllComponents)
 
 void BM_SelectedAssign(benchmark::State& state) {
     runPasses(state, design(static_cast<int>(state.range(0)), state.range(1) / 100.0),
-              tools::Controls::selectedComponents("1", false), Pass::Planned);
+              engine::Controls::selectedComponents("1", false));
 }
 BENCHMARK(BM_SelectedAssign)
     ->ArgsProduct({{1000, 3000, 10000}, {10, 50, 100}})
@@ -84,24 +78,11 @@ BENCHMARK(BM_SelectedAssign)
 
 void BM_SelectedRenameDuplicates(benchmark::State& state) {
     runPasses(state, design(static_cast<int>(state.range(0)), state.range(1) / 100.0),
-              tools::Controls::selectedComponents("1", true), Pass::Planned);
+              engine::Controls::selectedComponents("1", true));
 }
 BENCHMARK(BM_SelectedRenameDuplicates)
     ->ArgsProduct({{1000, 3000, 10000}, {10, 50, 100}})
     ->Unit(benchmark::kMillisecond);
-
-// The pass it replaced, at sizes its quadratic calls allow.
-void BM_ReferenceAllComponents(benchmark::State& state) {
-    runPasses(state, design(static_cast<int>(state.range(0)), 0),
-              tools::Controls::allComponents("1"), Pass::Reference);
-}
-BENCHMARK(BM_ReferenceAllComponents)->Arg(1000)->Arg(3000)->Unit(benchmark::kMillisecond);
-
-void BM_ReferenceSelectedAssign(benchmark::State& state) {
-    runPasses(state, design(4000, 0.5), tools::Controls::selectedComponents("1", false),
-              Pass::Reference);
-}
-BENCHMARK(BM_ReferenceSelectedAssign)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 // A component that takes every name it is given, so that only the journal is measured.
 class AcceptingComponent : public host::LogicComponent {

@@ -1,8 +1,8 @@
 // Help > About: one about box, opened again beside the main window wherever it has moved;
 // Help > Sequate Help: the help page.
 
-#include "about/frmabout.h"
-#include "about/twips.h"
+#include "about/aboutbox.h"
+#include "widgets/twips.h"
 #include "windowfixture.h"
 
 #include <QAction>
@@ -13,7 +13,7 @@ namespace {
 
 TEST_F(WindowTest, AboutBoxIsMadeOnceAndOpensBesideTheMainWindow) {
     start({document("amp.sch", {"R1"})});
-    const QPoint offset = about::twipsOffset(window(), 100, 100);
+    const QPoint offset = widgets::twipsOffset(window(), 100, 100);
 
     child<QAction>("mnuHelp/mnuAbout")->trigger();
     auto* box = child("frmAbout");
@@ -24,7 +24,7 @@ TEST_F(WindowTest, AboutBoxIsMadeOnceAndOpensBesideTheMainWindow) {
 
     window().move(window().pos() + QPoint(40, 30));
     child<QAction>("mnuHelp/mnuAbout")->trigger();
-    EXPECT_EQ(window().findChildren<about::frmAbout*>().size(), 1);
+    EXPECT_EQ(window().findChildren<about::AboutBox*>().size(), 1);
     EXPECT_EQ(box->pos(), window().pos() + offset);
 
     box->hide();

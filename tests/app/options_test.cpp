@@ -1,7 +1,7 @@
 // The controls of the main window as created, and what choosing an option does to the others.
 
-#include "about/twips.h"
 #include "app/widentofit.h"
+#include "widgets/twips.h"
 #include "windowfixture.h"
 
 #include <QAction>
@@ -120,8 +120,8 @@ TEST_F(WindowTest, ButtonsAndProgressBarLieOutsideTheOptionsFrame) {
 TEST_F(WindowTest, ClientAreaIs5700By2325TwipsAndShowsEveryCaptionWhole) {
     start({document("amp.sch", {"R1"})});
     const QSize client = window().centralWidget()->size();
-    EXPECT_GE(client.width(), about::twipsToPixels(5700, window().logicalDpiX()));
-    EXPECT_EQ(client.height(), about::twipsToPixels(2325, window().logicalDpiY()));
+    EXPECT_GE(client.width(), widgets::twipsToPixels(5700, window().logicalDpiX()));
+    EXPECT_EQ(client.height(), widgets::twipsToPixels(2325, window().logicalDpiY()));
     for (QWidget* control : window().centralWidget()->findChildren<QWidget*>()) {
         if (qobject_cast<QAbstractButton*>(control) || qobject_cast<QLabel*>(control)) {
             EXPECT_GE(control->width(), control->sizeHint().width())
@@ -170,7 +170,7 @@ TEST_F(WindowTest, ControlsAreArrangedAsTheUserExpects) {
     EXPECT_LT(box.right(), end.left());
     EXPECT_GT(bar.top(), end.bottom());
     EXPECT_EQ(bar.width(), window().centralWidget()->width());
-    EXPECT_LE(bar.height(), about::twipsToPixels(240, window().logicalDpiY()));
+    EXPECT_LE(bar.height(), widgets::twipsToPixels(240, window().logicalDpiY()));
 }
 
 struct OptionState {

@@ -2,8 +2,8 @@
 // the report window's text box.
 
 #include "app/filefilter.h"
-#include "app/frmnotchanged.h"
 #include "app/progressbaradapter.h"
+#include "app/reportwindow.h"
 #include "getchild.h"
 #include "qtprint.h"
 
@@ -90,7 +90,7 @@ INSTANTIATE_TEST_SUITE_P(Dialog, FileFilterTest,
                                            Filter{"Text|*.txt *.asc|", "Text (*.txt *.asc)"}));
 
 TEST(ReportWindow, ShowsEachCrLfLineAsOneLineAndKeepsEarlierText) {
-    app::frmNotChanged report;
+    app::ReportWindow report;
     report.appendText("U1A\r\n");
     report.appendText("R\r\nC\r\n");
     auto* box = getChild<QPlainTextEdit>(report, "txtNotChanged");

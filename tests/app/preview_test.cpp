@@ -1,8 +1,8 @@
 // Pass > Preview and the report of the last pass: the preview shows the plan that Apply then
 // carries out, and the report window tells about the last pass only.
 
-#include "app/frmpreview.h"
-#include "eco/ecooutput.h"
+#include "app/previewwindow.h"
+#include "eco/ecotext.h"
 #include "windowfixture.h"
 
 #include <QAction>
@@ -64,7 +64,7 @@ protected:
         click("chkSend");
         click("optECO");
     }
-    app::frmPreview& preview() { return *child<app::frmPreview>("frmPreview"); }
+    app::PreviewWindow& preview() { return *child<app::PreviewWindow>("frmPreview"); }
     void openPreview() { child<QAction>("mnuPass/mnuPreview")->trigger(); }
     void apply() { QTest::mouseClick(child<QPushButton>("frmPreview/cmdApply"), Qt::LeftButton); }
 

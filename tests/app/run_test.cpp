@@ -1,7 +1,7 @@
 // The Run button: the start number check, a pass as the user sees it, the progress bar, the
 // report window and the two ways of writing the ECO file.
 
-#include "eco/ecooutput.h"
+#include "eco/ecotext.h"
 #include "windowfixture.h"
 
 #include <QDir>
@@ -122,8 +122,8 @@ TEST_F(ProgressTest, BarPaintsItselfDuringThePass) {
 // One component: the maximum equals the minimum, which the bar draws empty.
 TEST_F(ProgressTest, AnEmptyRangeIsDrawnEmpty) {
     start({document("amp.sch", {"R4"})});
-    window().prgbarEdistys().setMinimum(0);
-    window().prgbarEdistys().setMaximum(0);
+    window().progressBar().setMinimum(0);
+    window().progressBar().setMaximum(0);
     EXPECT_EQ(shown()->value(), shown()->minimum());
     EXPECT_LT(shown()->minimum(), shown()->maximum()); // not the "busy" drawing of 0..0
 }

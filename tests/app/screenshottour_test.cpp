@@ -27,7 +27,7 @@ TEST_P(ScreenshotTourTest, SavesAPictureOfEveryWindowThatOpenedAndEndsTheProgram
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     start({document("amp.sch", GetParam().parts)});
-    QSignalSpy ended(&window(), &app::frmRenPart::programEnd);
+    QSignalSpy ended(&window(), &app::MainWindow::programEnd);
     app::startScreenshotTour(window(), folder.path());
     ASSERT_TRUE(ended.wait(10000));
     EXPECT_EQ(ended.front().front().toInt(), 0);

@@ -130,12 +130,12 @@ TEST_F(WindowTest, AnotherDocumentOpenedChangesCaptionAndClearsOnlyTheAllOption)
 
 TEST_F(WindowTest, CaptionIsTheProgramsNameUntilStartUpHasRun) {
     hosts = std::make_unique<SimHosts>(std::vector<DocumentData>{document("amp.sch", {"R1"})});
-    app::frmRenPart created(
+    app::MainWindow created(
         std::make_unique<host::sim::SimRunningObjects>(&hosts->logic, &hosts->pcb), dialogs);
     EXPECT_EQ(created.windowTitle(), "Sequate 1.4");
     EXPECT_FALSE(created.isVisible());
     EXPECT_EQ(getChild<QLineEdit>(created, "txtStart")->text(), "");
-    created.Form_Load();
+    created.startUp();
     EXPECT_FALSE(created.isVisible()); // shown by the caller once start-up is through
     EXPECT_EQ(created.windowTitle(), "Sequate amp.sch");
 }
@@ -177,7 +177,7 @@ TEST_F(WindowTest, DocumentOpenedDuringAPassIsTakenUpAfterIt) {
 
 TEST_F(WindowTest, AnotherDocumentWithoutComponentsEndsTheProgram) {
     start({document("amp.sch", {"R1"}), document("empty.sch", {})});
-    QSignalSpy ended(&window(), &app::frmRenPart::programEnd);
+    QSignalSpy ended(&window(), &app::MainWindow::programEnd);
     hosts->logic.openDocument(1);
     hosts->logic.processEvents();
     EXPECT_EQ(dialogs.messages,
@@ -189,7 +189,7 @@ TEST_F(WindowTest, AnotherDocumentWithoutComponentsEndsTheProgram) {
 
 struct Ending {
     const char* what;
-    std::function<void(app::frmRenPart&)> end;
+    std::function<void(app::MainWindow&)> end;
 };
 
 void PrintTo(const Ending& c, std::ostream* out) {
@@ -201,7 +201,7 @@ class EndingTest : public WindowTest, public ::testing::WithParamInterface<Endin
 // The report window and the about box go with the main window, and the status is 0.
 TEST_P(EndingTest, EndsWithStatusZeroAndClosesEveryWindow) {
     start({document("amp.sch", {"R1", "U1A"})});
-    QSignalSpy ended(&window(), &app::frmRenPart::programEnd);
+    QSignalSpy ended(&window(), &app::MainWindow::programEnd);
     click("frmStart/optStart");
     run();
     child<QAction>("mnuAbout")->trigger();
@@ -219,11 +219,11 @@ TEST_P(EndingTest, EndsWithStatusZeroAndClosesEveryWindow) {
 INSTANTIATE_TEST_SUITE_P(
     Window, EndingTest,
     ::testing::Values(Ending{"EndButton",
-                             [](app::frmRenPart& w) {
+                             [](app::MainWindow& w) {
                                  QTest::mouseClick(getChild<QPushButton>(w, "cmdEnd"),
                                                    Qt::LeftButton);
                              }},
-                      Ending{"WindowFrame", [](app::frmRenPart& w) { w.close(); }}),
+                      Ending{"WindowFrame", [](app::MainWindow& w) { w.close(); }}),
     [](const auto& info) { return std::string(info.param.what); });
 
 } // namespace

@@ -69,7 +69,7 @@ protected:
             app::launch(std::make_unique<host::sim::SimRunningObjects>(nullptr, nullptr), dialogs);
     }
 
-    app::frmRenPart& window() { return *launched.window; }
+    app::MainWindow& window() { return *launched.window; }
 
     template <typename T = QWidget>
     T* child(const QString& path) {

@@ -1,4 +1,4 @@
-#include "eco/ecooutput.h"
+#include "eco/layouthandoff.h"
 #include "filesizelimit.h"
 #include "golden.h"
 #include "host/sim/simpowerlogic.h"
@@ -67,7 +67,7 @@ public:
 
     host::EcoDelivery run(SimPowerLogic* logicRunning, SimPowerPcb* pcbRunning) {
         SimRunningObjects objects(logicRunning, pcbRunning);
-        return AlsoInPCB(*logic.application(), objects, oldNames, newNames);
+        return sendEcoToLayout(*logic.application(), objects, oldNames, newNames);
     }
     host::EcoDelivery run() { return run(&logic, &pcb); }
 
@@ -131,7 +131,7 @@ class AlsoInPcbNames : public AlsoInPcbTest, public ::testing::WithParamInterfac
 TEST_P(AlsoInPcbNames, TheFileIsNamedAfterTheSchematic) {
     SimPowerLogic named({schematic(GetParam().schematic)});
     SimRunningObjects objects(&named, &pcb);
-    EXPECT_EQ(AlsoInPCB(*named.application(), objects, oldNames, newNames).outcome,
+    EXPECT_EQ(sendEcoToLayout(*named.application(), objects, oldNames, newNames).outcome,
               Outcome::Delivered);
     ASSERT_TRUE(duringRead);
     ASSERT_EQ(duringRead->entries.size(), 2u);
@@ -230,7 +230,7 @@ TEST_F(AlsoInPcbTest, AFileThatCannotBeDeletedIsReported) {
 
 TEST_F(AlsoInPcbTest, ARefusedNameReachesNeitherHost) {
     SimRunningObjects objects(&logic, &pcb);
-    const auto delivery = AlsoInPCB(*logic.application(), objects, {"R1"}, {"R 1"});
+    const auto delivery = sendEcoToLayout(*logic.application(), objects, {"R1"}, {"R 1"});
     EXPECT_EQ(delivery.outcome, Outcome::NotDelivered);
     EXPECT_EQ(delivery.message,
               "The ECO file was not written: the new name \"R 1\" of rename 1 contains a blank.");
@@ -239,7 +239,7 @@ TEST_F(AlsoInPcbTest, ARefusedNameReachesNeitherHost) {
 
 TEST_F(AlsoInPcbTest, APassWithoutRenamesStillHandsOverOneEmptySection) {
     SimRunningObjects objects(&logic, &pcb);
-    EXPECT_EQ(AlsoInPCB(*logic.application(), objects, {}, {}).outcome, Outcome::Delivered);
+    EXPECT_EQ(sendEcoToLayout(*logic.application(), objects, {}, {}).outcome, Outcome::Delivered);
     ASSERT_TRUE(duringRead);
     EXPECT_EQ(duringRead->bytes, test::golden("norows.eco"));
     EXPECT_EQ(pcb.layout()->parts, layoutBefore);
@@ -270,7 +270,7 @@ TEST_F(AlsoInPcbTest, HandsPowerPcbAFullPathEvenWhenTheTemporaryFolderIsGivenRel
     fs::current_path(tmp.path());
     ::setenv("TMPDIR", ".", 1);
     Objects objects(logic);
-    const auto handedOver = AlsoInPCB(*logic.application(), objects, oldNames, newNames);
+    const auto handedOver = sendEcoToLayout(*logic.application(), objects, oldNames, newNames);
     fs::current_path(workingFolder);
 
     EXPECT_EQ(handedOver.outcome, Outcome::Delivered);

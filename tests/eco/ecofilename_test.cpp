@@ -1,5 +1,4 @@
 #include "eco/ecofilename.h"
-#include "eco/ecooutput.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +13,7 @@ struct NameCase {
 class ChangeFileNameCut : public ::testing::TestWithParam<NameCase> {};
 
 TEST_P(ChangeFileNameCut, KeepsUpToTheFirstFullStop) {
-    EXPECT_EQ(ChangeFileName(GetParam().given), GetParam().expected);
+    EXPECT_EQ(fileStemWithDot(GetParam().given), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Names, ChangeFileNameCut,

@@ -1,4 +1,6 @@
-#include "eco/ecooutput.h"
+#include "eco/atomicfile.h"
+#include "eco/ecoerror.h"
+#include "eco/ecotext.h"
 #include "failingfchmod.h"
 #include "fsynchook.h"
 #include "golden.h"
@@ -68,7 +70,7 @@ TEST_P(EcoFileModes, TheFileIsTheUsersAloneUntilItIsCompleteAndOnDisk) {
     struct stat atSync {};
     {
         test::FsyncHook hook([&](int fd) { ::fstat(fd, &atSync); });
-        WriteEco(folder / "amp.eco", oldNames, newNames);
+        writeFileAtomically(folder / "amp.eco", ecoText(oldNames, newNames));
     }
     EXPECT_EQ(atSync.st_mode & 07777, 0600u);
     EXPECT_EQ(static_cast<std::size_t>(atSync.st_size), test::golden("twosections.eco").size());
@@ -88,7 +90,7 @@ TEST(EcoFileSafety, ANewFileWhoseModeCannotBeWidenedIsWrittenForTheUserAlone) {
     ScratchFolder folder;
     {
         test::FailingFchmod failing;
-        WriteEco(folder / "amp.eco", oldNames, newNames);
+        writeFileAtomically(folder / "amp.eco", ecoText(oldNames, newNames));
     }
     EXPECT_EQ(fileBytes(folder / "amp.eco"), test::golden("twosections.eco"));
     EXPECT_EQ(modeOf(folder / "amp.eco"), 0600u);
@@ -97,7 +99,7 @@ TEST(EcoFileSafety, ANewFileWhoseModeCannotBeWidenedIsWrittenForTheUserAlone) {
 // The message of the refusal; empty when the file was written.
 std::string refusalOf(const std::string& path) {
     try {
-        WriteEco(path, oldNames, newNames);
+        writeFileAtomically(path, ecoText(oldNames, newNames));
     } catch (const EcoError& e) {
         return e.what();
     }
@@ -205,7 +207,7 @@ public:
         if (mPid == 0) {
             test::FsyncHook hook([signal](int) { ::raise(signal); });
             try {
-                WriteEco(path, oldNames, newNames);
+                writeFileAtomically(path, ecoText(oldNames, newNames));
             } catch (...) {
             }
             ::_exit(0);
@@ -244,7 +246,7 @@ TEST(EcoFileSafety, AKilledWritersFileIsRemovedAtTheNextWriteInItsFolder) {
     for (const std::string& name : lookalikes)
         writeBytes(folder / name, "not ours");
 
-    WriteEco(folder / "board.eco", oldNames, newNames);
+    writeFileAtomically(folder / "board.eco", ecoText(oldNames, newNames));
 
     std::vector<std::string> expected = lookalikes;
     expected.push_back("board.eco");
@@ -257,11 +259,11 @@ TEST(EcoFileSafety, ARunningWritersFileIsKeptUntilItsWriterIsGone) {
     const std::vector<std::string> inProgress = folder.entries();
     ASSERT_EQ(inProgress.size(), 1u);
 
-    WriteEco(folder / "board.eco", oldNames, newNames);
+    writeFileAtomically(folder / "board.eco", ecoText(oldNames, newNames));
     EXPECT_THAT(folder.entries(), UnorderedElementsAre(inProgress[0], "board.eco"));
 
     stopped.kill();
-    WriteEco(folder / "board.eco", oldNames, newNames);
+    writeFileAtomically(folder / "board.eco", ecoText(oldNames, newNames));
     EXPECT_THAT(folder.entries(), ElementsAre("board.eco"));
 }
 
@@ -274,7 +276,7 @@ TEST(EcoFileSafety, AnotherUsersLeftoverIsNotTouched) {
     ASSERT_EQ(leftover.size(), 1u);
     ::chown((folder / leftover[0]).c_str(), otherUser, static_cast<gid_t>(-1));
 
-    WriteEco(folder / "board.eco", oldNames, newNames);
+    writeFileAtomically(folder / "board.eco", ecoText(oldNames, newNames));
     EXPECT_THAT(folder.entries(), UnorderedElementsAre(leftover[0], "board.eco"));
 }
 

@@ -1,4 +1,5 @@
-#include "eco/ecooutput.h"
+#include "eco/ecoerror.h"
+#include "eco/ecotext.h"
 #include "golden.h"
 
 #include <gtest/gtest.h>

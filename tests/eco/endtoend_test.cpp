@@ -1,8 +1,11 @@
 // Whole passes over generated schematics, each followed by the ECO step, with every mode and
 // option: the layout that reads the ECO file ends with the schematic's names.
 
-#include "eco/ecooutput.h"
-#include "engine/formstate.h"
+#include "eco/ecofiledialog.h"
+#include "eco/ecotext.h"
+#include "eco/layouthandoff.h"
+#include "engine/headlesswindow.h"
+#include "engine/hostsession.h"
 #include "engine/runcommand.h"
 #include "engine/startup.h"
 #include "fakeecoui.h"
@@ -12,7 +15,6 @@
 #include "host/sim/simrunningobjects.h"
 #include "scratchfolder.h"
 #include "tests/support/privatedatafolder.h"
-#include "tools/pass/headlesswindow.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -35,20 +37,21 @@ using host::sim::SimRunningObjects;
 using ::testing::IsEmpty;
 
 // The main window without a display, its ECO step wired to this library as the real window's.
-class EcoWindow : public tools::HeadlessWindow {
+class EcoWindow : public engine::HeadlessWindow {
 public:
     EcoWindow(host::RunningObjects& objects, std::string chosenFile) : mObjects(objects) {
         ui.choice = std::move(chosenFile);
     }
 
-    host::EcoDelivery ShowFileDialog(const engine::FormState& state) override {
+    host::EcoDelivery writeEcoFile(const engine::EcoRows& rows) override {
         ++fileDialogs;
-        return eco::ShowFileDialog(state.oldNames, state.newNames, ui);
+        return eco::writeEcoFile(rows.oldNames, rows.newNames, ui);
     }
-    host::EcoDelivery AlsoInPCB(const engine::FormState& state) override {
+    host::EcoDelivery sendEcoToLayout(host::LogicApplication& powerLogic,
+                                      const engine::EcoRows& rows) override {
         ++pcbHandOffs;
         const auto delivery =
-            eco::AlsoInPCB(*state.powerLogicApp, mObjects, state.oldNames, state.newNames);
+            eco::sendEcoToLayout(powerLogic, mObjects, rows.oldNames, rows.newNames);
         handedOver = delivery.outcome == host::EcoOutcome::Delivered;
         return delivery;
     }
@@ -95,13 +98,13 @@ std::vector<std::string> namesOf(const DocumentData& document) {
 
 struct Options {
     const char* label;
-    tools::Controls controls;
+    engine::Controls controls;
 };
 
 std::vector<Options> everyOption(const std::string& start) {
-    return {{"all", tools::Controls::allComponents(start)},
-            {"selected, next free", tools::Controls::selectedComponents(start, false)},
-            {"selected, duplicates", tools::Controls::selectedComponents(start, true)}};
+    return {{"all", engine::Controls::allComponents(start)},
+            {"selected, next free", engine::Controls::selectedComponents(start, false)},
+            {"selected, duplicates", engine::Controls::selectedComponents(start, true)}};
 }
 
 class EcoEndToEnd : public ::testing::Test {
@@ -139,9 +142,8 @@ TEST_F(EcoEndToEnd, PowerPcbReadingTheHandOffHasTheSchematicsNames) {
                 SimPowerPcb pcb(LayoutData{"board.pcb", namesOf(schematic)});
                 SimRunningObjects objects(&logic, &pcb);
                 EcoWindow window(objects, "");
-                engine::FormState state;
-                ASSERT_EQ(engine::Form_Load(state, window, objects),
-                          engine::StartupOutcome::Running);
+                engine::HostSession state;
+                ASSERT_EQ(engine::startUp(state, window, objects), engine::StartupOutcome::Running);
                 window.controls = options.controls;
                 window.controls.chkSend = true;
                 window.controls.optDirect = true;
@@ -174,8 +176,8 @@ TEST_F(EcoEndToEnd, TheFileWrittenOnlyCarriesThePassIntoALayout) {
             SimRunningObjects objects(&logic, nullptr);
             const std::string path = mOut / "pass.eco";
             EcoWindow window(objects, path);
-            engine::FormState state;
-            ASSERT_EQ(engine::Form_Load(state, window, objects), engine::StartupOutcome::Running);
+            engine::HostSession state;
+            ASSERT_EQ(engine::startUp(state, window, objects), engine::StartupOutcome::Running);
             window.controls = options.controls;
             window.controls.chkSend = true;
             window.controls.optECO = true;
@@ -300,9 +302,9 @@ TEST_F(EcoEndToEnd, SchematicAndLayoutStayInStep) {
         EcoWindow window(objects, "");
         if (c.arrange)
             c.arrange(pcb, window, mTmp);
-        engine::FormState state;
-        ASSERT_EQ(engine::Form_Load(state, window, objects), engine::StartupOutcome::Running);
-        window.controls = tools::Controls::allComponents(c.start);
+        engine::HostSession state;
+        ASSERT_EQ(engine::startUp(state, window, objects), engine::StartupOutcome::Running);
+        window.controls = engine::Controls::allComponents(c.start);
         window.controls.chkSend = true;
         window.controls.optECO = c.writeOnly;
         window.controls.optDirect = !c.writeOnly;
@@ -363,8 +365,8 @@ TEST_F(EcoEndToEnd, NoPassLeavesTheLayoutBehind) {
             SimPowerPcb pcb(LayoutData{"board.pcb", layout});
             SimRunningObjects objects(&logic, &pcb);
             EcoWindow window(objects, "");
-            engine::FormState state;
-            ASSERT_EQ(engine::Form_Load(state, window, objects), engine::StartupOutcome::Running);
+            engine::HostSession state;
+            ASSERT_EQ(engine::startUp(state, window, objects), engine::StartupOutcome::Running);
             window.controls = options.controls;
             window.controls.chkSend = true;
             window.controls.optDirect = true;

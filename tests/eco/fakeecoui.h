@@ -1,6 +1,6 @@
 #pragma once
 
-#include "eco/ecooutput.h"
+#include "eco/ecofiledialog.h"
 
 #include <optional>
 #include <string>

@@ -18,9 +18,9 @@ struct Form {
     std::array<std::string, tableSlots> ecoNames;
 };
 
-bool checkEcomuisti(const Form& form, const std::string& nimi) {
+bool remembers(const Form& form, const std::string& name) {
     for (int i = 0;; ++i) {
-        if (form.ecoNames.at(i) == nimi)
+        if (form.ecoNames.at(i) == name)
             return true;
         if (form.ecoNames.at(0).empty() || form.newNames.at(i).empty())
             return false;
@@ -47,7 +47,7 @@ void scan(Form& form, const std::array<std::string, tableSlots>& keys,
           const std::array<std::string, tableSlots>& probes, int n, Breaks& breaks) {
     int used = 0;
     for (int k = 0; k <= n; ++k) {
-        if (checkEcomuisti(form, keys[k]))
+        if (remembers(form, keys[k]))
             continue;
         form.ecoNames.at(used++) = keys[k];
         for (int m = k + 1; m <= n; ++m)
@@ -56,7 +56,7 @@ void scan(Form& form, const std::array<std::string, tableSlots>& keys,
     }
 }
 
-void ecoAloitus(std::string& file) {
+void ecoSectionStart(std::string& file) {
     file += "*PADS-ECO-V3.0-MILS*\r\n\r\n*RENPART*\r\n*REMARK*  AUTOSEQUATE\r\n";
 }
 
@@ -65,7 +65,7 @@ std::string writeRows(const Form& form, const Breaks& breaks) {
         return !form.oldNames.at(i).empty() && !form.newNames.at(i).empty();
     };
     std::string file;
-    ecoAloitus(file);
+    ecoSectionStart(file);
     int i = 0;
     int j = 0;
     for (;;) {
@@ -75,7 +75,7 @@ std::string writeRows(const Form& form, const Breaks& breaks) {
         }
         if (exists(i) && breaks.at(j, i)) {
             file += "*END*\r\n\r\n";
-            ecoAloitus(file);
+            ecoSectionStart(file);
             ++j;
         }
         if (!exists(i))

@@ -1,7 +1,8 @@
 // Each of the layout's part-name rules is kept on both sides of the ECO file: Sequate does not
 // write a name that breaks it, and PowerPCB does not read a file that carries one.
 
-#include "eco/ecooutput.h"
+#include "eco/ecoerror.h"
+#include "eco/ecotext.h"
 #include "host/partnamerules.h"
 #include "host/sim/ecoreader.h"
 

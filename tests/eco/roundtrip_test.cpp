@@ -1,4 +1,4 @@
-#include "eco/ecooutput.h"
+#include "eco/ecotext.h"
 #include "host/sim/ecoreader.h"
 
 #include <algorithm>

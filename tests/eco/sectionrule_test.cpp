@@ -1,4 +1,4 @@
-#include "eco/ecooutput.h"
+#include "eco/ecotext.h"
 #include "eco/sectionrule.h"
 #include "literalecowriter.h"
 

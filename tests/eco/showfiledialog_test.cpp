@@ -1,4 +1,4 @@
-#include "eco/ecooutput.h"
+#include "eco/ecofiledialog.h"
 #include "fakeecoui.h"
 #include "golden.h"
 #include "scratchfolder.h"
@@ -18,50 +18,50 @@ using ::testing::IsEmpty;
 const std::vector<std::string> oldNames = {"R1", "R2", "T1"};
 const std::vector<std::string> newNames = {"T1", "R1", "R2"};
 
-TEST(ShowFileDialog, AsksWithTheEcoFilterAndWritesTheChosenPathAsTyped) {
+TEST(writeEcoFile, AsksWithTheEcoFilterAndWritesTheChosenPathAsTyped) {
     ScratchFolder folder;
     FakeEcoUi ui;
     ui.choice = folder / "board";
-    EXPECT_EQ(ShowFileDialog(oldNames, newNames, ui).outcome, host::EcoOutcome::Delivered);
+    EXPECT_EQ(writeEcoFile(oldNames, newNames, ui).outcome, host::EcoOutcome::Delivered);
     EXPECT_THAT(ui.filters, ElementsAre("ECO files (*.eco) |*.eco|"));
     EXPECT_EQ(fileBytes(folder / "board"), test::golden("twosections.eco"));
     EXPECT_THAT(folder.entries(), ElementsAre("board"));
 }
 
-TEST(ShowFileDialog, APassWithoutRenamesStillWritesOneEmptySection) {
+TEST(writeEcoFile, APassWithoutRenamesStillWritesOneEmptySection) {
     ScratchFolder folder;
     FakeEcoUi ui;
     ui.choice = folder / "none.eco";
-    ShowFileDialog({}, {}, ui);
+    writeEcoFile({}, {}, ui);
     EXPECT_EQ(fileBytes(folder / "none.eco"), test::golden("norows.eco"));
 }
 
-TEST(ShowFileDialog, CancelWritesNothingAndSaysSo) {
+TEST(writeEcoFile, CancelWritesNothingAndSaysSo) {
     for (const std::optional<std::string>& cancel :
          {std::optional<std::string>(), std::optional<std::string>("")}) {
         ScratchFolder folder;
         FakeEcoUi ui;
         ui.choice = cancel;
-        EXPECT_EQ(ShowFileDialog(oldNames, newNames, ui).outcome, host::EcoOutcome::Cancelled);
+        EXPECT_EQ(writeEcoFile(oldNames, newNames, ui).outcome, host::EcoOutcome::Cancelled);
         EXPECT_EQ(ui.filters.size(), 1u);
         EXPECT_THAT(folder.entries(), IsEmpty());
     }
 }
 
-TEST(ShowFileDialog, AFileThatCannotBeWrittenIsReportedWithPathAndReason) {
+TEST(writeEcoFile, AFileThatCannotBeWrittenIsReportedWithPathAndReason) {
     ScratchFolder folder;
     FakeEcoUi ui;
     ui.choice = folder / "gone/board.eco";
-    const auto delivery = ShowFileDialog(oldNames, newNames, ui);
+    const auto delivery = writeEcoFile(oldNames, newNames, ui);
     EXPECT_EQ(delivery.outcome, host::EcoOutcome::NotDelivered);
     EXPECT_EQ(delivery.message,
               "Cannot write the ECO file \"" + *ui.choice + "\": No such file or directory.");
 }
 
-TEST(ShowFileDialog, ARefusedNameIsReportedBeforeTheUserChoosesAFile) {
+TEST(writeEcoFile, ARefusedNameIsReportedBeforeTheUserChoosesAFile) {
     FakeEcoUi ui;
     ui.choice = "/nonexistent/never.eco";
-    const auto delivery = ShowFileDialog({"R1"}, {"R\t2"}, ui);
+    const auto delivery = writeEcoFile({"R1"}, {"R\t2"}, ui);
     EXPECT_THAT(ui.filters, IsEmpty());
     EXPECT_EQ(delivery.outcome, host::EcoOutcome::NotDelivered);
     EXPECT_EQ(delivery.message, "The ECO file was not written: the new name \"R\t2\" of rename 1 "

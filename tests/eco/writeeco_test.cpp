@@ -1,4 +1,6 @@
-#include "eco/ecooutput.h"
+#include "eco/atomicfile.h"
+#include "eco/ecoerror.h"
+#include "eco/ecotext.h"
 #include "failingfchmod.h"
 #include "filesizelimit.h"
 #include "golden.h"
@@ -22,7 +24,7 @@ const std::vector<std::string> newNames = {"T1", "R1", "R2"};
 
 std::string writeFailure(const std::string& path) {
     try {
-        WriteEco(path, oldNames, newNames);
+        writeFileAtomically(path, ecoText(oldNames, newNames));
     } catch (const EcoError& e) {
         return e.what();
     }
@@ -31,7 +33,7 @@ std::string writeFailure(const std::string& path) {
 
 TEST(WriteEco, WritesTheTextAtThePathAsGiven) {
     ScratchFolder folder;
-    WriteEco(folder / "design", oldNames, newNames);
+    writeFileAtomically(folder / "design", ecoText(oldNames, newNames));
     EXPECT_EQ(fileBytes(folder / "design"), test::golden("twosections.eco"));
     EXPECT_THAT(folder.entries(), ElementsAre("design")) << "no extension added, nothing left";
 }
@@ -39,7 +41,7 @@ TEST(WriteEco, WritesTheTextAtThePathAsGiven) {
 TEST(WriteEco, ReplacesAnExistingFile) {
     ScratchFolder folder;
     writeBytes(folder / "amp.eco", std::string(5000, 'x'));
-    WriteEco(folder / "amp.eco", {}, {});
+    writeFileAtomically(folder / "amp.eco", ecoText({}, {}));
     EXPECT_EQ(fileBytes(folder / "amp.eco"), test::golden("norows.eco"));
 }
 
@@ -48,7 +50,7 @@ TEST(WriteEco, AReplacedFileKeepsItsPermissions) {
     writeBytes(folder / "amp.eco", "old contents");
     const auto ownerOnly = std::filesystem::perms::owner_read | std::filesystem::perms::owner_write;
     std::filesystem::permissions(folder / "amp.eco", ownerOnly);
-    WriteEco(folder / "amp.eco", oldNames, newNames);
+    writeFileAtomically(folder / "amp.eco", ecoText(oldNames, newNames));
     EXPECT_EQ(std::filesystem::status(folder / "amp.eco").permissions(), ownerOnly);
 }
 
@@ -57,7 +59,7 @@ TEST(WriteEco, ALinkAtThePathStaysALinkToTheNewContents) {
     std::filesystem::create_directory(folder / "designs");
     writeBytes(folder / "designs/amp.eco", "old contents");
     std::filesystem::create_symlink("designs/amp.eco", folder / "latest.eco");
-    WriteEco(folder / "latest.eco", oldNames, newNames);
+    writeFileAtomically(folder / "latest.eco", ecoText(oldNames, newNames));
     EXPECT_TRUE(std::filesystem::is_symlink(folder / "latest.eco"));
     EXPECT_EQ(fileBytes(folder / "designs/amp.eco"), test::golden("twosections.eco"));
     EXPECT_THAT(test::ScratchFolder::entriesOf(folder / "designs"), ElementsAre("amp.eco"));
@@ -146,7 +148,7 @@ TEST(WriteEco, PermissionsThatCannotBeKeptLeaveTheExistingFileAndNoTempFile) {
 TEST(WriteEco, ARefusedNameWritesNothing) {
     ScratchFolder folder;
     writeBytes(folder / "amp.eco", "old contents");
-    EXPECT_THROW(WriteEco(folder / "amp.eco", {"R1"}, {"R 1"}), EcoError);
+    EXPECT_THROW(writeFileAtomically(folder / "amp.eco", ecoText({"R1"}, {"R 1"})), EcoError);
     EXPECT_THAT(folder.entries(), ElementsAre("amp.eco"));
     EXPECT_EQ(fileBytes(folder / "amp.eco"), "old contents");
 }

@@ -14,18 +14,18 @@ TEST(HostCalls, EveryModeWithinAFifthOfTheFloor) {
     const struct {
         int components;
         double share; // of components selected
-        tools::Controls controls;
+        engine::Controls controls;
     } cases[] = {
-        {400, 0, tools::Controls::allComponents("1")},
-        {2000, 0, tools::Controls::allComponents("7")},
-        {400, 1, tools::Controls::allComponents("1")}, // through the selection list
-        {400, -1, tools::Controls::selectedComponents("1", false)},
-        {400, 0.1, tools::Controls::selectedComponents("1", false)},
-        {2000, 0.5, tools::Controls::selectedComponents("1", false)},
-        {400, 1, tools::Controls::selectedComponents("100", false)},
-        {400, 0.1, tools::Controls::selectedComponents("1", true)},
-        {2000, 0.5, tools::Controls::selectedComponents("1", true)},
-        {400, 1, tools::Controls::selectedComponents("7", true)},
+        {400, 0, engine::Controls::allComponents("1")},
+        {2000, 0, engine::Controls::allComponents("7")},
+        {400, 1, engine::Controls::allComponents("1")}, // through the selection list
+        {400, -1, engine::Controls::selectedComponents("1", false)},
+        {400, 0.1, engine::Controls::selectedComponents("1", false)},
+        {2000, 0.5, engine::Controls::selectedComponents("1", false)},
+        {400, 1, engine::Controls::selectedComponents("100", false)},
+        {400, 0.1, engine::Controls::selectedComponents("1", true)},
+        {2000, 0.5, engine::Controls::selectedComponents("1", true)},
+        {400, 1, engine::Controls::selectedComponents("7", true)},
     };
     std::uint32_t seed = 0;
     for (const auto& c : cases) {

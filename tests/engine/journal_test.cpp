@@ -78,9 +78,9 @@ TEST(Journal, RefusesWhatDoesNotParseNamingFileAndLine) {
 TEST(Journal, EveryFaultAtEveryCallLeavesEveryNameAccountedFor) {
     const auto doc = document({part("R7", true, 0, 0), part("R1", false, 1, 0),
                                part("C3", true, 2, 0), part("R2", true, 3, 0), part("U1A")});
-    const tools::Controls modes[] = {tools::Controls::allComponents("1"),
-                                     tools::Controls::selectedComponents("1", false),
-                                     tools::Controls::selectedComponents("1", true)};
+    const engine::Controls modes[] = {engine::Controls::allComponents("1"),
+                                      engine::Controls::selectedComponents("1", false),
+                                      engine::Controls::selectedComponents("1", true)};
     struct Kind {
         const char* name;
         CallFault fault;
@@ -147,9 +147,9 @@ TEST(Journal, RecoveryPutsBackOrKeepsWhatACrashLeft) {
     const auto doc = document({part("R7"), part("R1"), part("C3"), part("R2"), part("C9"),
                                part("R3"), part("R9"), part("C1")});
     Session probe(doc);
-    probe.window.controls = tools::Controls::allComponents("1");
+    probe.window.controls = engine::Controls::allComponents("1");
     const auto callsBefore = probe.logic.callCount();
-    StartFrom(probe.state, probe.window, PassScope::AllComponents);
+    runPass(probe.state, probe.window, PassScope::AllComponents);
     const auto passCalls = probe.logic.callCount() - callsBefore;
     int recovered = 0;
     for (std::uint64_t k = 1; k <= passCalls; ++k) {
@@ -162,8 +162,8 @@ TEST(Journal, RecoveryPutsBackOrKeepsWhatACrashLeft) {
                 if (++calls == k)
                     throw Crash{};
             });
-            session.window.controls = tools::Controls::allComponents("1");
-            EXPECT_THROW(StartFrom(session.state, session.window, PassScope::AllComponents), Crash);
+            session.window.controls = engine::Controls::allComponents("1");
+            EXPECT_THROW(runPass(session.state, session.window, PassScope::AllComponents), Crash);
             session.logic.setCallObserver({});
             const Names crashed = session.names();
             const bool finished =

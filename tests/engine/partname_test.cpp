@@ -8,8 +8,7 @@ namespace {
 struct NameCase {
     std::string name;
     std::string code;
-    std::string numberPart;
-    bool setsNumberMissing;
+    bool hasNumber;
     std::int16_t number;
     bool endsInLetter;
 };
@@ -19,66 +18,25 @@ class PartNameTest : public ::testing::TestWithParam<NameCase> {};
 TEST_P(PartNameTest, SplitsReadsAndClassifiesTheName) {
     const NameCase& c = GetParam();
     EXPECT_EQ(letterCode(c.name), c.code);
-
-    bool missing = false;
-    EXPECT_EQ(numberPart(c.name, missing), c.numberPart);
-    EXPECT_EQ(missing, c.setsNumberMissing);
-
-    bool missingAfterChInt = false;
-    EXPECT_EQ(partNumberOf(c.name, missingAfterChInt), c.number);
-    EXPECT_EQ(missingAfterChInt, c.setsNumberMissing);
-
+    EXPECT_EQ(hasNumberPart(c.name), c.hasNumber);
+    EXPECT_EQ(partNumberOf(c.name), c.number);
     EXPECT_EQ(endsInLetter(c.name), c.endsInLetter);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Names, PartNameTest,
-    ::testing::Values(
-        NameCase{"R12", "R", "12", false, 12, false}, NameCase{"U1A", "U", "1A", false, 0, true},
-        NameCase{"IC5", "IC", "5", false, 5, false}, NameCase{"R", "R", "0", true, 0, true},
-        NameCase{"", "", "0", true, 0, false}, NameCase{"r12", "", "r12", false, 0, false},
-        NameCase{"R 5", "R", " 5", false, 5, false},
-        NameCase{"C40000", "C", "40000", false, 0, false},
-        NameCase{"R007", "R", "007", false, 7, false},
-        NameCase{"FB-3", "FB", "-3", false, -3, false}, NameCase{"12", "", "12", false, 12, false},
-        // A and Z bound the letters of a letter code, at both ends of a name.
-        NameCase{"ZD3", "ZD", "3", false, 3, false}, NameCase{"AZ", "AZ", "0", true, 0, true},
-        // Accented letters end the letter code like any other character.
-        NameCase{"R\xC3\x84"
-                 "5",
-                 "R",
-                 "\xC3\x84"
-                 "5",
-                 false, 0, false}));
-
-TEST(PartNameTest, ChangeToNumberNeverClearsTheFlag) {
-    bool missing = true;
-    numberPart("R12", missing);
-    EXPECT_TRUE(missing);
-}
-
-struct RenameCase {
-    std::string name;
-    std::int32_t number;
-    std::string expected;
-    bool setsNumberMissing;
-};
-
-class RenPrtTest : public ::testing::TestWithParam<RenameCase> {};
-
-TEST_P(RenPrtTest, KeepsTheLetterCodeAndNothingOfTheOldNumber) {
-    const RenameCase& c = GetParam();
-    bool missing = false;
-    EXPECT_EQ(withNumber(c.name, c.number, missing), c.expected);
-    EXPECT_EQ(missing, c.setsNumberMissing);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Renames, RenPrtTest,
-    ::testing::Values(RenameCase{"R12", 7, "R7", false}, RenameCase{"IC5", 100, "IC100", false},
-                      RenameCase{"r12", 7, "7", false}, RenameCase{"U1A", 4, "U4", false},
-                      RenameCase{"LED", 3, "LED3", true}, RenameCase{"R1", -2, "R-2", false},
-                      RenameCase{"C1", 32767, "C32767", false}));
+    ::testing::Values(NameCase{"R12", "R", true, 12, false}, NameCase{"U1A", "U", true, 0, true},
+                      NameCase{"IC5", "IC", true, 5, false}, NameCase{"R", "R", false, 0, true},
+                      NameCase{"", "", false, 0, false}, NameCase{"r12", "", true, 0, false},
+                      NameCase{"R 5", "R", true, 5, false}, NameCase{"C40000", "C", true, 0, false},
+                      NameCase{"R007", "R", true, 7, false},
+                      NameCase{"FB-3", "FB", true, -3, false}, NameCase{"12", "", true, 12, false},
+                      // A and Z bound the letters of a letter code, at both ends of a name.
+                      NameCase{"ZD3", "ZD", true, 3, false}, NameCase{"AZ", "AZ", false, 0, true},
+                      // Accented letters end the letter code like any other character.
+                      NameCase{"R\xC3\x84"
+                               "5",
+                               "R", true, 0, false}));
 
 struct NumberTextCase {
     std::string text;

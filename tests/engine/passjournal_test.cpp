@@ -26,7 +26,7 @@ struct JournalSession : Session {
 
     // Renames the i-th component (from 1) as a pass does, and journals it.
     void rename(std::int32_t i, const std::string& newName) {
-        auto component = state.powerlogicdoc->ComponentSet()->Objects()->Item(i);
+        auto component = state.document->ComponentSet()->Objects()->Item(i);
         const std::string before = component->Name();
         component->SetName(newName);
         journal.add(component, before, newName);

@@ -162,7 +162,7 @@ struct Outcome {
 };
 
 // One pass, checked for what every pass must hold.
-Outcome runChecked(const host::sim::DocumentData& doc, const tools::Controls& controls,
+Outcome runChecked(const host::sim::DocumentData& doc, const engine::Controls& controls,
                    const std::function<void(Session&)>& prepare = {}) {
     Session session(doc);
     if (prepare)
@@ -192,7 +192,7 @@ TEST(PassProperties, AllComponents) {
         const auto doc = random.schematic(shape);
         const int start = random.startNumber();
         const auto [before, after, result, walk] =
-            runChecked(doc, tools::Controls::allComponents(std::to_string(start)));
+            runChecked(doc, engine::Controls::allComponents(std::to_string(start)));
 
         if (shape.duplicates || selectedCount(doc) > 1)
             continue;
@@ -218,7 +218,7 @@ TEST(PassProperties, SelectedComponents) {
         const bool duplicatesOption = seed % 2 == 0;
         const int start = random.startNumber();
         const auto [before, after, result, walk] = runChecked(
-            doc, tools::Controls::selectedComponents(std::to_string(start), duplicatesOption));
+            doc, engine::Controls::selectedComponents(std::to_string(start), duplicatesOption));
 
         if (shape.duplicates || shape.unplacedSelected)
             continue;

@@ -22,18 +22,18 @@ TEST(Progress, CountsTheReadThenTheRenames) {
     Session session(document({part("R7"), part("R1"), part("R2")}));
     session.runAll();
     // Three names read; R7 to R1, R1 to R2 and R2 to R3 made without temporary names.
-    EXPECT_EQ(session.window.prgbarEdistys().history(),
+    EXPECT_EQ(session.window.progressBar().history(),
               (std::vector<long long>{0, 1, 2, 3, 0, 1, 2, 3, 0}));
 }
 
 TEST(Progress, ReadsThenEmptiesWhenNothingIsSelected) {
     Session session(document(parts(3, {})));
     session.runSelected();
-    EXPECT_EQ(session.window.prgbarEdistys().history(), (std::vector<long long>{0, 1, 2, 3, 0}));
+    EXPECT_EQ(session.window.progressBar().history(), (std::vector<long long>{0, 1, 2, 3, 0}));
 }
 
 TEST(Progress, StepHoldsAtTheMaximum) {
-    tools::HeadlessProgressBar bar;
+    engine::HeadlessProgressBar bar;
     bar.setMaximum(0);
     stepProgress(bar);
     EXPECT_EQ(bar.value(), 0);

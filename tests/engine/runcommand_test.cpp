@@ -17,20 +17,18 @@ TEST(StartNumber, OnlyWholeNumbersFromOneTo32767) {
         {"1.5", 0}, {"2.5", 0}, {"2.0", 0}, {"32767", 32767},   {"32768", 0}, {"+3", 0},
         {" 7 ", 7}, {"-", 0},   {"007", 7}, {"99999999999", 0},
     };
-    for (const auto& c : cases) {
+    for (const auto& c : cases)
         EXPECT_EQ(acceptableStart(c.text).value_or(0), c.accepted) << '"' << c.text << '"';
-        EXPECT_EQ(CheckTextBox(c.text), c.accepted == 0) << '"' << c.text << '"';
-    }
 }
 
 struct RunCase {
-    tools::Controls controls;
+    engine::Controls controls;
     std::vector<std::string> messages; // the exclamation boxes expected
     bool passRuns;
 };
 
 TEST(CmdRun, StartsAPassOnlyForAChosenOptionAndAnAcceptableNumber) {
-    using tools::Controls;
+    using engine::Controls;
     const RunCase cases[] = {
         {Controls{}, {}, false},
         {Controls::allComponents(""), {"Illegal Value"}, false},
@@ -60,10 +58,10 @@ TEST(CmdRun, AfterAnIncompleteStartUpThePassStopsWithAMessage) {
     host::sim::SimPowerLogic logic({document({part("R1")})});
     host::sim::SimRunningObjects objects(&logic, nullptr);
     logic.failCall(1, host::HostCode::Failed); // the current document
-    FormState state;
-    tools::HeadlessWindow window;
-    ASSERT_EQ(Form_Load(state, window, objects), StartupOutcome::Running);
-    window.controls = tools::Controls::allComponents("1");
+    HostSession state;
+    engine::HeadlessWindow window;
+    ASSERT_EQ(startUp(state, window, objects), StartupOutcome::Running);
+    window.controls = engine::Controls::allComponents("1");
     const auto result = pressRun(state, window);
     ASSERT_TRUE(result);
     EXPECT_FALSE(result->completed);
@@ -72,7 +70,7 @@ TEST(CmdRun, AfterAnIncompleteStartUpThePassStopsWithAMessage) {
 }
 
 // A window whose controls fail, as a broken binding might.
-class FailingWindow : public tools::HeadlessWindow {
+class FailingWindow : public engine::HeadlessWindow {
 public:
     std::string startText() const override { throw std::runtime_error("the box is gone"); }
 };
@@ -80,11 +78,11 @@ public:
 TEST(CmdRun, NothingEscapesTheButton) {
     host::sim::SimPowerLogic logic({document({part("R1")})});
     host::sim::SimRunningObjects objects(&logic, nullptr);
-    FormState state;
+    HostSession state;
     FailingWindow window;
-    ASSERT_EQ(Form_Load(state, window, objects), StartupOutcome::Running);
+    ASSERT_EQ(startUp(state, window, objects), StartupOutcome::Running);
     window.controls.optStart = true;
-    EXPECT_NO_THROW(cmdRun_Click(state, window));
+    EXPECT_NO_THROW(pressRun(state, window));
     ASSERT_EQ(window.messages.size(), 1u);
     EXPECT_EQ(window.messages[0].style, MessageStyle::Critical);
     EXPECT_NE(window.messages[0].text.find("the box is gone"), std::string::npos);

@@ -2,14 +2,14 @@
 
 // A running PowerLogic (in memory) with Sequate started up against it, driven headless.
 
-#include "engine/formstate.h"
+#include "engine/headlesswindow.h"
+#include "engine/hostsession.h"
 #include "engine/numberingpass.h"
 #include "engine/runcommand.h"
 #include "engine/startup.h"
 #include "host/sim/simpowerlogic.h"
 #include "host/sim/simrunningobjects.h"
 #include "tests/support/privatedatafolder.h"
-#include "tools/pass/headlesswindow.h"
 
 #include <optional>
 #include <string>
@@ -30,12 +30,12 @@ inline host::sim::DocumentData document(std::vector<host::sim::ComponentData> co
 struct Session {
     host::sim::SimPowerLogic logic;
     host::sim::SimRunningObjects objects{&logic, nullptr};
-    FormState state;
-    tools::HeadlessWindow window;
+    HostSession state;
+    engine::HeadlessWindow window;
     StartupOutcome startup;
 
     explicit Session(std::vector<host::sim::DocumentData> documents)
-        : logic(std::move(documents)), startup(Form_Load(state, window, objects)) {
+        : logic(std::move(documents)), startup(startUp(state, window, objects)) {
         // Each session is a desk of its own: no journal of another session's pass.
         static int sessions = 0;
         state.journalFolder =
@@ -44,15 +44,15 @@ struct Session {
     explicit Session(host::sim::DocumentData doc)
         : Session(std::vector<host::sim::DocumentData>{std::move(doc)}) {}
 
-    std::optional<PassResult> run(const tools::Controls& controls) {
+    std::optional<PassResult> run(const engine::Controls& controls) {
         window.controls = controls;
         return pressRun(state, window);
     }
     PassResult runAll(const std::string& start = "1") {
-        return *run(tools::Controls::allComponents(start));
+        return *run(engine::Controls::allComponents(start));
     }
     PassResult runSelected(const std::string& start = "1", bool duplicates = false) {
-        return *run(tools::Controls::selectedComponents(start, duplicates));
+        return *run(engine::Controls::selectedComponents(start, duplicates));
     }
     std::vector<std::string> names() const { return logic.openNames(); }
 };

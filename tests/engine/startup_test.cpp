@@ -7,10 +7,10 @@
 namespace sequate::engine::testing {
 namespace {
 
+using engine::ShownMessage;
 using host::HostCode;
-using tools::ShownMessage;
 
-void expectOnlyCritical(const tools::HeadlessWindow& window, const std::string& text) {
+void expectOnlyCritical(const engine::HeadlessWindow& window, const std::string& text) {
     ASSERT_EQ(window.messages.size(), 1u);
     EXPECT_EQ(window.messages[0].style, MessageStyle::Critical);
     EXPECT_EQ(window.messages[0].title, "Sequate");
@@ -19,9 +19,9 @@ void expectOnlyCritical(const tools::HeadlessWindow& window, const std::string& 
 
 TEST(FormLoad, WithoutPowerLogicSaysSoAndEnds) {
     host::sim::SimRunningObjects nothingRunning(nullptr, nullptr);
-    FormState state;
-    tools::HeadlessWindow window;
-    EXPECT_EQ(Form_Load(state, window, nothingRunning), StartupOutcome::EndProgram);
+    HostSession state;
+    engine::HeadlessWindow window;
+    EXPECT_EQ(startUp(state, window, nothingRunning), StartupOutcome::EndProgram);
     expectOnlyCritical(window, "Are you sure Powerlogic is running ? ");
     EXPECT_EQ(window.caption, "Sequate 1.4");
 }
@@ -42,9 +42,7 @@ TEST(FormLoad, TakesUpTheOpenDocument) {
     EXPECT_TRUE(session.window.topmost);
     EXPECT_EQ(session.window.caption, "Sequate amp.sch");
     EXPECT_EQ(session.window.controls.startText, "1");
-    EXPECT_EQ(session.state.selectedDone, 0);
     EXPECT_EQ(session.state.workList->Count(), 2);
-    EXPECT_EQ(session.state.currentComponent->Name(), "R1");
 }
 
 TEST(FormLoad, WorkingListIsTheSelectionOnlyWhenTwoOrMoreAreSelected) {
@@ -70,9 +68,9 @@ TEST(FormLoad, OtherFailureIsSwallowedAndSkipsTheRest) {
     host::sim::SimPowerLogic logic({document({part("R1")})});
     host::sim::SimRunningObjects objects(&logic, nullptr);
     logic.failCall(2, HostCode::Failed); // the selection, right after the current document
-    FormState state;
-    tools::HeadlessWindow window;
-    EXPECT_EQ(Form_Load(state, window, objects), StartupOutcome::Running);
+    HostSession state;
+    engine::HeadlessWindow window;
+    EXPECT_EQ(startUp(state, window, objects), StartupOutcome::Running);
     EXPECT_TRUE(window.messages.empty());
     EXPECT_EQ(window.caption, "Sequate 1.4");
     EXPECT_EQ(window.controls.startText, "");
@@ -83,9 +81,9 @@ TEST(FormLoad, NoProjectCodeFromAnyProbeCallEnds) {
         host::sim::SimPowerLogic logic({document({part("R1")})});
         host::sim::SimRunningObjects objects(&logic, nullptr);
         logic.failCall(call, HostCode::NoProject);
-        FormState state;
-        tools::HeadlessWindow window;
-        EXPECT_EQ(Form_Load(state, window, objects), StartupOutcome::EndProgram) << call;
+        HostSession state;
+        engine::HeadlessWindow window;
+        EXPECT_EQ(startUp(state, window, objects), StartupOutcome::EndProgram) << call;
         expectOnlyCritical(window, "You must load a project before running Sequate");
     }
 }
@@ -94,22 +92,18 @@ TEST(OpenDocument, TakesUpTheNewDocumentAndClearsOnlyTheAllOption) {
     Session session({document({part("R1")}), document({part("C1"), part("C2")}, "psu.sch")});
     session.window.controls.optStart = true;
     session.window.controls.optSelected = true;
-    session.state.selectedDone = 4;
     session.logic.openDocument(1);
-    EXPECT_EQ(powerLogicApp_OpenDocument(session.state, session.window), StartupOutcome::Running);
+    EXPECT_EQ(takeUpOpenedDocument(session.state, session.window), StartupOutcome::Running);
     EXPECT_EQ(session.window.caption, "Quillaron psu.sch");
     EXPECT_FALSE(session.window.controls.optStart);
     EXPECT_TRUE(session.window.controls.optSelected);
-    EXPECT_EQ(session.state.selectedDone, 0);
     EXPECT_EQ(session.state.workList->Count(), 2);
-    EXPECT_EQ(session.state.currentComponent->Name(), "C1");
 }
 
 TEST(OpenDocument, EmptyDocumentSaysSoAndEnds) {
     Session session({document({part("R1")}), document({}, "empty.sch")});
     session.logic.openDocument(1);
-    EXPECT_EQ(powerLogicApp_OpenDocument(session.state, session.window),
-              StartupOutcome::EndProgram);
+    EXPECT_EQ(takeUpOpenedDocument(session.state, session.window), StartupOutcome::EndProgram);
     expectOnlyCritical(session.window, "There is no componets in project");
     EXPECT_EQ(session.window.caption, "Quillaronempty.sch");
 }
@@ -118,8 +112,7 @@ TEST(OpenDocument, UnreachablePowerLogicSaysSoAndEnds) {
     Session session({document({part("R1")}), document({part("C1")}, "psu.sch")});
     session.logic.openDocument(1);
     session.logic.failCall(1, HostCode::NotRunning);
-    EXPECT_EQ(powerLogicApp_OpenDocument(session.state, session.window),
-              StartupOutcome::EndProgram);
+    EXPECT_EQ(takeUpOpenedDocument(session.state, session.window), StartupOutcome::EndProgram);
     expectOnlyCritical(session.window, "Are you sure Powerlogic is running ? ");
 }
 
@@ -127,7 +120,7 @@ TEST(OpenDocument, OtherFailureLeavesTheFirstCaption) {
     Session session({document({part("R1")}), document({part("C1")}, "psu.sch")});
     session.logic.openDocument(1);
     session.logic.failCall(2, HostCode::Timeout); // the selection, after the caption's name
-    EXPECT_EQ(powerLogicApp_OpenDocument(session.state, session.window), StartupOutcome::Running);
+    EXPECT_EQ(takeUpOpenedDocument(session.state, session.window), StartupOutcome::Running);
     EXPECT_TRUE(session.window.messages.empty());
     EXPECT_EQ(session.window.caption, "Quillaronpsu.sch");
 }

@@ -1,9 +1,11 @@
 #include "passrunner.h"
 
-#include "eco/ecooutput.h"
+#include "eco/ecofiledialog.h"
+#include "eco/ecotext.h"
+#include "eco/layouthandoff.h"
+#include "engine/headlesswindow.h"
 #include "engine/runcommand.h"
 #include "engine/startup.h"
-#include "headlesswindow.h"
 #include "host/dbus/dbusrunningobjects.h"
 #include "host/sim/simpowerlogic.h"
 #include "host/sim/simpowerpcb.h"
@@ -25,7 +27,7 @@ constexpr const char* usage =
     "[--duplicates] [--start TEXT] [--plan-only]";
 
 // The headless window with the real ECO hand-off to the simulated PowerPCB.
-class RunnerWindow : public HeadlessWindow, private eco::EcoUi {
+class RunnerWindow : public engine::HeadlessWindow, private eco::EcoUi {
 public:
     RunnerWindow(host::RunningObjects& objects, host::sim::SimPowerPcb* pcb) : mObjects(objects) {
         if (pcb)
@@ -35,14 +37,15 @@ public:
             });
     }
 
-    host::EcoDelivery AlsoInPCB(const engine::FormState& state) override {
-        HeadlessWindow::AlsoInPCB(state);
+    host::EcoDelivery sendEcoToLayout(host::LogicApplication& powerLogic,
+                                      const engine::EcoRows& rows) override {
+        engine::HeadlessWindow::sendEcoToLayout(powerLogic, rows);
         mHandedOver = false;
         const host::EcoDelivery delivery =
-            eco::AlsoInPCB(*state.powerLogicApp, mObjects, state.oldNames, state.newNames);
+            eco::sendEcoToLayout(powerLogic, mObjects, rows.oldNames, rows.newNames);
         // PowerPCB is asked to read the file only once it has been written.
         if (mHandedOver || delivery.outcome == host::EcoOutcome::Delivered)
-            ecoWritten = eco::ecoText(state.oldNames, state.newNames);
+            ecoWritten = eco::ecoText(rows.oldNames, rows.newNames);
         return delivery;
     }
 
@@ -68,10 +71,11 @@ QJsonArray textList(const std::vector<std::string>& values) {
     return list;
 }
 
-Controls runControls(const RunnerOptions& options) {
-    Controls controls = options.selected
-                            ? Controls::selectedComponents(options.startText, options.duplicates)
-                            : Controls::allComponents(options.startText);
+engine::Controls runControls(const RunnerOptions& options) {
+    engine::Controls controls =
+        options.selected
+            ? engine::Controls::selectedComponents(options.startText, options.duplicates)
+            : engine::Controls::allComponents(options.startText);
     controls.chkSend = true;
     controls.optECO = false;
     controls.optDirect = true;
@@ -86,12 +90,12 @@ struct Hosts {
 };
 
 // The open schematic's names: from the simulator, or through automation.
-QJsonValue openNames(const Hosts& hosts, const engine::FormState& state) {
+QJsonValue openNames(const Hosts& hosts, const engine::HostSession& state) {
     if (hosts.logic)
         return textList(hosts.logic->openNames());
     try {
         std::vector<std::string> names;
-        auto list = state.powerlogicdoc->ComponentSet()->Objects();
+        auto list = state.document->ComponentSet()->Objects();
         for (std::int32_t i = 1, count = list->Count(); i <= count; ++i)
             names.push_back(list->Item(i)->Name());
         return textList(names);
@@ -101,7 +105,7 @@ QJsonValue openNames(const Hosts& hosts, const engine::FormState& state) {
 }
 
 QJsonObject report(const std::optional<engine::PassResult>& result, const RunnerWindow& window,
-                   const Hosts& hosts, const engine::FormState& state) {
+                   const Hosts& hosts, const engine::HostSession& state) {
     QJsonArray renames;
     QJsonArray unnamed;
     QJsonValue stopped = QJsonValue::Null;
@@ -113,7 +117,7 @@ QJsonObject report(const std::optional<engine::PassResult>& result, const Runner
             stopped = text(result->stopMessage);
     }
     QJsonArray messages;
-    for (const ShownMessage& message : window.messages)
+    for (const engine::ShownMessage& message : window.messages)
         messages.append(text(message.text));
     const auto layout = hosts.pcb ? hosts.pcb->layout() : std::nullopt;
     return QJsonObject{
@@ -133,9 +137,9 @@ QJsonObject report(const std::optional<engine::PassResult>& result, const Runner
 
 // What a pass would do, with nothing renamed: the plan's renames in order, temporary names
 // included, and the names the schematic keeps.
-RunnerOutcome planReport(engine::FormState& state, RunnerWindow& window, const Hosts& hosts) {
+RunnerOutcome planReport(engine::HostSession& state, RunnerWindow& window, const Hosts& hosts) {
     const bool selected = window.controls.optSelected;
-    if (engine::CheckTextBox(window.startText()))
+    if (!engine::acceptableStart(window.startText()))
         return {1, QJsonObject{{"stopped", text(selected ? "Illegal value in Start textbox"
                                                          : "Illegal Value")}}};
     const auto scope =
@@ -169,10 +173,10 @@ const char* recoveryWord(const std::optional<engine::RecoveryChoice>& done) {
 
 // Start-up, then the recovery and the pass that the options ask for.
 RunnerOutcome run(const Hosts& hosts, const RunnerOptions& options) {
-    engine::FormState formState;
+    engine::HostSession formState;
     RunnerWindow window(hosts.objects, hosts.pcb);
     std::optional<engine::PassResult> result;
-    if (engine::Form_Load(formState, window, hosts.objects) != engine::StartupOutcome::Running)
+    if (engine::startUp(formState, window, hosts.objects) != engine::StartupOutcome::Running)
         return {1, report(result, window, hosts, formState)};
     QJsonValue recovered = QJsonValue::Null;
     if (options.recover) {

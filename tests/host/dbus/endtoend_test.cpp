@@ -165,7 +165,7 @@ TEST_F(EndToEnd, AHostThatDiesDuringAPassLeavesTheWindowUsable) {
     dialogs.messages.clear();
     click("cmdRun");
     EXPECT_FALSE(dialogs.messages.empty()) << "a second Run says that PowerLogic is gone";
-    QSignalSpy ended(launched.window.get(), &app::frmRenPart::programEnd);
+    QSignalSpy ended(launched.window.get(), &app::MainWindow::programEnd);
     click("cmdEnd");
     ASSERT_EQ(ended.count(), 1);
     EXPECT_EQ(ended.front().front().toInt(), 0);

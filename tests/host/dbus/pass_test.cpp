@@ -1,7 +1,8 @@
 // Whole numbering passes through the binding: the same result as against the simulator in
 // memory, and what a host that dies or hangs in the middle of a pass does to it.
 
-#include "engine/formstate.h"
+#include "engine/headlesswindow.h"
+#include "engine/hostsession.h"
 #include "engine/numberingpass.h"
 #include "engine/startup.h"
 #include "host/dbus/dbusrunningobjects.h"
@@ -10,7 +11,6 @@
 #include "host/sim/statefile.h"
 #include "hostsimprocess.h"
 #include "testdocuments.h"
-#include "tools/pass/headlesswindow.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -23,15 +23,15 @@ namespace {
 
 struct PassOutcome {
     engine::PassResult result;
-    std::vector<tools::ShownMessage> messages;
+    std::vector<engine::ShownMessage> messages;
 };
 
 PassOutcome runAllComponents(host::RunningObjects& objects) {
-    engine::FormState state;
-    tools::HeadlessWindow window;
-    EXPECT_EQ(engine::Form_Load(state, window, objects), engine::StartupOutcome::Running);
-    window.controls = tools::Controls::allComponents("1");
-    PassOutcome outcome{engine::StartFrom(state, window, engine::PassScope::AllComponents),
+    engine::HostSession state;
+    engine::HeadlessWindow window;
+    EXPECT_EQ(engine::startUp(state, window, objects), engine::StartupOutcome::Running);
+    window.controls = engine::Controls::allComponents("1");
+    PassOutcome outcome{engine::runPass(state, window, engine::PassScope::AllComponents),
                         window.messages};
     return outcome;
 }

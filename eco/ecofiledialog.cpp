@@ -1,0 +1,36 @@
+#include "ecofiledialog.h"
+
+#include "atomicfile.h"
+#include "ecoerror.h"
+#include "ecotext.h"
+
+namespace sequate::eco {
+
+namespace {
+
+// The description, its trailing blank included, then the pattern; the window translates it
+// into its toolkit's form.
+constexpr const char* ecoFileFilter = "ECO files (*.eco) |*.eco|";
+
+} // namespace
+
+host::EcoDelivery writeEcoFile(const std::vector<std::string>& oldNames,
+                               const std::vector<std::string>& newNames, EcoUi& ui) {
+    try {
+        // Names the file cannot carry are refused before the user is asked for a file.
+        const std::string text = ecoText(oldNames, newNames);
+        const auto chosen = ui.chooseSaveFile(ecoFileFilter);
+        // Some dialogs give an empty name for Cancel.
+        if (!chosen || chosen->empty())
+            return {host::EcoOutcome::Cancelled, {}};
+        writeFileAtomically(*chosen, text);
+        return {};
+    } catch (const EcoError& e) {
+        return {host::EcoOutcome::NotDelivered, e.what()};
+    } catch (const std::exception& e) {
+        return {host::EcoOutcome::NotDelivered,
+                std::string("The ECO file was not written: ") + e.what()};
+    }
+}
+
+} // namespace sequate::eco

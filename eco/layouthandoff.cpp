@@ -1,0 +1,152 @@
+#include "layouthandoff.h"
+
+#include "atomicfile.h"
+#include "ecoerror.h"
+#include "ecofilename.h"
+#include "ecotext.h"
+#include "host/hostfailure.h"
+#include "privatefolder.h"
+
+#include <memory>
+#include <stdexcept>
+
+namespace sequate::eco {
+
+namespace {
+
+// A step of the hand-off that failed; the message names the step and the reason.
+struct HandOffFailure {
+    host::EcoOutcome outcome;
+    std::string message;
+};
+
+std::string withoutFullStop(std::string text) {
+    if (!text.empty() && text.back() == '.')
+        text.pop_back();
+    return text;
+}
+
+bool noAnswer(const host::HostFailure& failure) {
+    return failure.code() == host::HostCode::Timeout ||
+           failure.code() == host::HostCode::ServerUnavailable;
+}
+
+std::string reasonOf(const std::string& step, const host::HostFailure& e) {
+    return step + ": " + withoutFullStop(e.what()) + " (error " + host::codeText(e.code()) + ").";
+}
+
+// Runs one step; any failure ends the hand-off with a message naming the step.
+template <typename Step>
+auto attempt(const std::string& step, Step&& run) -> decltype(run()) {
+    try {
+        return run();
+    } catch (const host::HostFailure& e) {
+        throw HandOffFailure{host::EcoOutcome::NotDelivered, reasonOf(step, e)};
+    } catch (const EcoError& e) {
+        throw HandOffFailure{host::EcoOutcome::NotDelivered, e.what()};
+    } catch (const std::exception& e) {
+        throw HandOffFailure{host::EcoOutcome::NotDelivered,
+                             step + ": " + withoutFullStop(e.what()) + "."};
+    }
+}
+
+template <typename T>
+std::shared_ptr<T> present(std::shared_ptr<T> object, const char* absence) {
+    if (!object)
+        throw std::runtime_error(absence);
+    return object;
+}
+
+std::shared_ptr<host::PcbApplication> attachPowerPcb(host::RunningObjects& objects) {
+    try {
+        return present(objects.attachPowerPcb(), "PowerPCB is not running");
+    } catch (const host::HostFailure& e) {
+        if (e.code() != host::HostCode::NotRunning)
+            throw;
+        throw host::HostFailure(e.code(), "PowerPCB is not running");
+    }
+}
+
+std::shared_ptr<host::PcbDocument> openLayout(host::RunningObjects& objects) {
+    const auto pcb =
+        attempt("Sequate could not reach PowerPCB", [&] { return attachPowerPcb(objects); });
+    return attempt("Sequate could not take the layout open in PowerPCB",
+                   [&] { return present(pcb->CurrentDocument(), "no layout is open"); });
+}
+
+std::string schematicEcoName(host::LogicApplication& application) {
+    const auto document = present(application.CurrentDocument(), "no schematic is open");
+    return ecoFileNameFor(document->Name());
+}
+
+// PowerPCB applies a file whole or not at all: a refusal leaves the layout as it was. A read
+// that got no answer may still have taken effect, so the file stays for the user.
+void readIntoLayout(host::PcbDocument& layout, PrivateFolder& folder, const std::string& path) {
+    try {
+        layout.ReadEcoFile(path);
+    } catch (const host::HostFailure& e) {
+        if (!noAnswer(e))
+            throw HandOffFailure{host::EcoOutcome::NotDelivered,
+                                 reasonOf("PowerPCB did not read the ECO file", e)};
+        folder.keep();
+        throw HandOffFailure{
+            host::EcoOutcome::Unknown,
+            reasonOf("PowerPCB stopped answering while it read the ECO file", e) +
+                " Whether the layout took the renames is not known, so the renames in the "
+                "schematic stay, and the ECO file is kept at \"" +
+                path + "\": read it into the layout in PowerPCB by hand if the layout lacks them."};
+    }
+}
+
+// The order matters: PowerPCB and its layout are reached before anything is written, so an
+// unreachable PowerPCB leaves no file behind.
+void handOff(host::LogicApplication& application, host::RunningObjects& objects,
+             const std::vector<std::string>& oldNames, const std::vector<std::string>& newNames) {
+    const std::string text =
+        attempt("The ECO file was not written", [&] { return ecoText(oldNames, newNames); });
+    const std::string fileName =
+        attempt("Sequate could not read the schematic's name from PowerLogic",
+                [&] { return schematicEcoName(application); });
+    const auto layout = openLayout(objects);
+    const auto folder = attempt("Sequate could not make a folder for the ECO file",
+                                [] { return std::make_unique<PrivateFolder>(); });
+    const std::string path = (folder->path() / fileName).string();
+    attempt("Sequate could not write the ECO file", [&] { writeFileAtomically(path, text); });
+    readIntoLayout(*layout, *folder, path);
+    try {
+        folder->remove();
+    } catch (const std::exception& e) {
+        throw HandOffFailure{host::EcoOutcome::FileLeftOver,
+                             "The layout in PowerPCB has the renames, but Sequate could not delete "
+                             "the ECO file \"" +
+                                 path + "\": " + withoutFullStop(e.what()) + "."};
+    }
+}
+
+} // namespace
+
+std::string layoutUnreachable(host::RunningObjects& objects) {
+    try {
+        openLayout(objects);
+        return {};
+    } catch (const HandOffFailure& failure) {
+        return failure.message;
+    }
+}
+
+host::EcoDelivery sendEcoToLayout(host::LogicApplication& application,
+                                  host::RunningObjects& objects,
+                                  const std::vector<std::string>& oldNames,
+                                  const std::vector<std::string>& newNames) {
+    try {
+        handOff(application, objects, oldNames, newNames);
+        return {};
+    } catch (const HandOffFailure& failure) {
+        return {failure.outcome, failure.message};
+    } catch (...) {
+        return {host::EcoOutcome::NotDelivered,
+                "The ECO file could not be handed to PowerPCB: an unexpected problem."};
+    }
+}
+
+} // namespace sequate::eco

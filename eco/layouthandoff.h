@@ -1,0 +1,28 @@
+#pragma once
+
+// "Write and force read in PCB": the ECO file handed to the running PowerPCB.
+
+#include "host/ecodelivery.h"
+#include "host/powerlogic.h"
+#include "host/runningobjects.h"
+
+#include <string>
+#include <vector>
+
+namespace sequate::eco {
+
+// Why PowerPCB cannot take an ECO file now (it is not running, or has no layout open); empty
+// when it can. Asked before a pass renames anything.
+std::string layoutUnreachable(host::RunningObjects& objects);
+
+// The file goes to a private folder in the temporary folder, PowerPCB reads it, and it is
+// deleted with its folder. Never throws; the outcome says what the layout got: NotDelivered
+// when it got nothing (PowerPCB unreachable, the file not written, or refused whole by
+// PowerPCB), FileLeftOver when it read the file that could then not be deleted, Unknown when
+// PowerPCB stopped answering while it read (the file is kept for the user to read in by hand).
+// Old program: AlsoInPCB.
+host::EcoDelivery sendEcoToLayout(host::LogicApplication& powerLogic, host::RunningObjects& objects,
+                                  const std::vector<std::string>& oldNames,
+                                  const std::vector<std::string>& newNames);
+
+} // namespace sequate::eco

@@ -1,0 +1,25 @@
+#pragma once
+
+// What Sequate holds of the running PowerLogic between passes: the application, the document
+// taken up at start-up, and the list chosen then. Owned by the window for the life of the
+// process; a pass reads the rest afresh.
+
+#include "host/powerlogic.h"
+#include "renamejournal.h"
+
+#include <filesystem>
+#include <memory>
+
+namespace sequate::engine {
+
+// Old program: the form's module-level state, with powerLogicApp and powerlogicdoc.
+struct HostSession {
+    std::shared_ptr<host::LogicApplication> application;
+    // Never replaced: PowerLogic keeps one document object for whatever document it has open.
+    std::shared_ptr<host::LogicDocument> document;
+    std::shared_ptr<host::LogicObjects> workList;
+    // Where each pass keeps its journal on disk.
+    std::filesystem::path journalFolder = defaultJournalFolder();
+};
+
+} // namespace sequate::engine
