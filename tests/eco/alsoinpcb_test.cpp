@@ -24,7 +24,6 @@ using host::sim::SimPowerPcb;
 using host::sim::SimRunningObjects;
 using Outcome = host::EcoOutcome;
 using test::ScratchFolder;
-using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 using ::testing::MatchesRegex;
 
@@ -107,43 +106,6 @@ TEST_F(AlsoInPcbTest, PowerPcbReadsTheFileFromAPrivateFolderThatIsThenRemoved) {
     EXPECT_EQ(duringRead->bytes, test::golden("twosections.eco"));
     EXPECT_THAT(tmp.entries(), IsEmpty());
 }
-
-TEST_F(AlsoInPcbTest, ReachesPowerPcbAndItsLayoutBeforeWritingAnything) {
-    std::vector<std::string> writtenWhenAttached;
-    pcb.setCallObserver([&](const std::string& call) {
-        calls.push_back(call);
-        if (call == "PcbApplication.CurrentDocument")
-            writtenWhenAttached = tmp.entries();
-    });
-    EXPECT_EQ(run().outcome, Outcome::Delivered);
-    EXPECT_THAT(calls, ElementsAre("LogicApplication.CurrentDocument", "LogicDocument.Name",
-                                   "PcbApplication.CurrentDocument", "PcbDocument.ReadEcoFile"));
-    EXPECT_THAT(writtenWhenAttached, IsEmpty());
-}
-
-struct NameCase {
-    const char* schematic;
-    const char* ecoFile;
-};
-
-class AlsoInPcbNames : public AlsoInPcbTest, public ::testing::WithParamInterface<NameCase> {};
-
-TEST_P(AlsoInPcbNames, TheFileIsNamedAfterTheSchematic) {
-    SimPowerLogic named({schematic(GetParam().schematic)});
-    SimRunningObjects objects(&named, &pcb);
-    EXPECT_EQ(sendEcoToLayout(*named.application(), objects, oldNames, newNames).outcome,
-              Outcome::Delivered);
-    ASSERT_TRUE(duringRead);
-    ASSERT_EQ(duringRead->entries.size(), 2u);
-    EXPECT_EQ(duringRead->entries[1], duringRead->entries[0] + GetParam().ecoFile);
-    EXPECT_THAT(tmp.entries(), IsEmpty());
-}
-
-INSTANTIATE_TEST_SUITE_P(Names, AlsoInPcbNames,
-                         ::testing::Values(NameCase{"amp.rev2.sch", "amp.eco"},
-                                           NameCase{"", "untitled.eco"}, NameCase{".sch", ".eco"},
-                                           NameCase{"amp", "amp.eco"},
-                                           NameCase{"../../../amp.sch", "amp.eco"}));
 
 // Every way the layout can miss the file: nothing reaches it, and the message says why.
 TEST_F(AlsoInPcbTest, FailuresBeforeTheReadLeaveTheLayoutAndNoFile) {
@@ -235,15 +197,6 @@ TEST_F(AlsoInPcbTest, ARefusedNameReachesNeitherHost) {
     EXPECT_EQ(delivery.message,
               "The ECO file was not written: the new name \"R 1\" of rename 1 contains a blank.");
     EXPECT_THAT(calls, IsEmpty());
-}
-
-TEST_F(AlsoInPcbTest, APassWithoutRenamesStillHandsOverOneEmptySection) {
-    SimRunningObjects objects(&logic, &pcb);
-    EXPECT_EQ(sendEcoToLayout(*logic.application(), objects, {}, {}).outcome, Outcome::Delivered);
-    ASSERT_TRUE(duringRead);
-    EXPECT_EQ(duringRead->bytes, test::golden("norows.eco"));
-    EXPECT_EQ(pcb.layout()->parts, layoutBefore);
-    EXPECT_THAT(tmp.entries(), IsEmpty());
 }
 
 // PowerPCB is another process with its own working folder: a relative path means nothing there.

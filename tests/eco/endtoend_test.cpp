@@ -128,77 +128,6 @@ private:
     std::optional<std::string> mSavedTmpdir;
 };
 
-TEST_F(EcoEndToEnd, PowerPcbReadingTheHandOffHasTheSchematicsNames) {
-    std::mt19937 random(7);
-    int completed = 0;
-    std::size_t renames = 0;
-    for (int round = 0; round < 40; ++round) {
-        const DocumentData schematic = generatedSchematic(random);
-        for (const char* start : {"1", "7", "100"}) {
-            for (Options options : everyOption(start)) {
-                SCOPED_TRACE(::testing::Message()
-                             << "round " << round << ", start " << start << ", " << options.label);
-                SimPowerLogic logic({schematic});
-                SimPowerPcb pcb(LayoutData{"board.pcb", namesOf(schematic)});
-                SimRunningObjects objects(&logic, &pcb);
-                EcoWindow window(objects, "");
-                engine::HostSession state;
-                ASSERT_EQ(engine::startUp(state, window, objects), engine::StartupOutcome::Running);
-                window.controls = options.controls;
-                window.controls.chkSend = true;
-                window.controls.optDirect = true;
-                const auto result = engine::pressRun(state, window);
-                ASSERT_TRUE(result);
-                if (!result->completed)
-                    continue;
-                ++completed;
-                renames += result->renames.size();
-                EXPECT_TRUE(window.handedOver);
-                EXPECT_THAT(window.messages, IsEmpty());
-                EXPECT_EQ(pcb.layout()->parts, logic.openNames());
-                EXPECT_THAT(pcb.log(), IsEmpty());
-                EXPECT_THAT(mTmp.entries(), IsEmpty());
-            }
-        }
-    }
-    EXPECT_GT(completed, 250);
-    EXPECT_GT(renames, 1000u);
-}
-
-TEST_F(EcoEndToEnd, TheFileWrittenOnlyCarriesThePassIntoALayout) {
-    std::mt19937 random(11);
-    int completed = 0;
-    for (int round = 0; round < 100; ++round) {
-        const DocumentData schematic = generatedSchematic(random);
-        for (Options options : everyOption("1")) {
-            SCOPED_TRACE(::testing::Message() << "round " << round << ", " << options.label);
-            SimPowerLogic logic({schematic});
-            SimRunningObjects objects(&logic, nullptr);
-            const std::string path = mOut / "pass.eco";
-            EcoWindow window(objects, path);
-            engine::HostSession state;
-            ASSERT_EQ(engine::startUp(state, window, objects), engine::StartupOutcome::Running);
-            window.controls = options.controls;
-            window.controls.chkSend = true;
-            window.controls.optECO = true;
-            window.controls.optDirect = false;
-            const auto result = engine::pressRun(state, window);
-            ASSERT_TRUE(result);
-            if (!result->completed)
-                continue;
-            ++completed;
-            EXPECT_EQ(window.fileDialogs, 1);
-            EXPECT_THAT(window.messages, IsEmpty());
-
-            std::vector<std::string> layout = namesOf(schematic);
-            EXPECT_THAT(host::sim::applyEcoText(test::fileBytes(path), "pass.eco", layout).log,
-                        IsEmpty());
-            EXPECT_EQ(layout, logic.openNames());
-        }
-    }
-    EXPECT_GT(completed, 200);
-}
-
 // Schematic and layout are never left apart: a pass either leaves the layout with the
 // schematic's new names (or the file written where the user chose), or changes nothing in the
 // schematic, or, when PowerPCB stopped answering during the read, keeps the file that holds
@@ -216,75 +145,44 @@ TEST_F(EcoEndToEnd, SchematicAndLayoutStayInStep) {
         std::string says = "";
     };
     const Case cases[] = {
-        {"delivered"},
-        {"PowerPCB not running",
-         false,
-         {"R7", "R3", "TP12"},
-         "1",
-         {},
-         false,
-         Expect::Unchanged,
-         // Found before the first rename: nothing was renamed to be undone.
-         "No name had been changed yet"},
-        {"no layout open",
-         false,
-         {"R7", "R3", "TP12"},
-         "1",
-         [](SimPowerPcb& pcb, EcoWindow&, test::ScratchFolder&) { pcb.setLayout(std::nullopt); },
-         true,
-         Expect::Unchanged,
-         "no layout is open"},
-        {"a name the layout cannot carry",
-         false,
-         {"R7", "R3", "TP12"},
-         "32760",
-         {},
-         true,
-         Expect::Unchanged,
-         "the layout takes at most 15"},
-        {"the layout refuses the file",
-         false,
-         {"R7", "TP12"},
-         "1",
-         {},
-         true,
-         Expect::Unchanged,
-         "R3"},
-        {"the file cannot be written",
-         false,
-         {"R7", "R3", "TP12"},
-         "1",
-         [](SimPowerPcb&, EcoWindow&, test::ScratchFolder& tmp) {
-             ::setenv("TMPDIR", (tmp / "gone").c_str(), 1);
-         },
-         true,
-         Expect::Unchanged,
-         "temporary folder"},
-        {"PowerPCB stops answering while it reads",
-         false,
-         {"R7", "R3", "TP12"},
-         "1",
-         [](SimPowerPcb& pcb, EcoWindow&, test::ScratchFolder&) {
-             pcb.failCall(3, HostCode::Timeout); // its read, after two looks at the layout
-         },
-         true,
-         Expect::FileKept,
-         "read it into the layout"},
-        {"Cancel, then Undo",
-         true,
-         {"R7", "R3", "TP12"},
-         "1",
-         {},
-         true,
-         Expect::Unchanged,
-         "cancelled"},
-        {"Cancel, then Keep",
-         true,
-         {"R7", "R3", "TP12"},
-         "1",
-         [](SimPowerPcb&, EcoWindow& window, test::ScratchFolder&) { window.keepOnCancel = true; },
-         true,
-         Expect::InStep},
+        {.what = "delivered"},
+        // Found before the first rename: nothing was renamed to be undone.
+        {.what = "PowerPCB not running",
+         .pcbRunning = false,
+         .expect = Expect::Unchanged,
+         .says = "No name had been changed yet"},
+        {.what = "no layout open",
+         .arrange = [](SimPowerPcb& pcb, EcoWindow&,
+                       test::ScratchFolder&) { pcb.setLayout(std::nullopt); },
+         .expect = Expect::Unchanged,
+         .says = "no layout is open"},
+        {.what = "a name the layout cannot carry",
+         .start = "32760",
+         .expect = Expect::Unchanged,
+         .says = "the layout takes at most 15"},
+        {.what = "the layout refuses the file",
+         .layout = {"R7", "TP12"},
+         .expect = Expect::Unchanged,
+         .says = "R3"},
+        {.what = "the file cannot be written",
+         .arrange = [](SimPowerPcb&, EcoWindow&,
+                       test::ScratchFolder& tmp) { ::setenv("TMPDIR", (tmp / "gone").c_str(), 1); },
+         .expect = Expect::Unchanged,
+         .says = "temporary folder"},
+        // Its read, after two looks at the layout.
+        {.what = "PowerPCB stops answering while it reads",
+         .arrange = [](SimPowerPcb& pcb, EcoWindow&,
+                       test::ScratchFolder&) { pcb.failCall(3, HostCode::Timeout); },
+         .expect = Expect::FileKept,
+         .says = "read it into the layout"},
+        {.what = "Cancel, then Undo",
+         .writeOnly = true,
+         .expect = Expect::Unchanged,
+         .says = "cancelled"},
+        {.what = "Cancel, then Keep",
+         .writeOnly = true,
+         .arrange = [](SimPowerPcb&, EcoWindow& window,
+                       test::ScratchFolder&) { window.keepOnCancel = true; }},
     };
     const std::vector<std::string> before = {"R7", "R3", "TP12"};
     for (const Case& c : cases) {
@@ -346,19 +244,21 @@ TEST_F(EcoEndToEnd, SchematicAndLayoutStayInStep) {
     }
 }
 
-// With the layout out of step with the schematic in any way, a pass never ends with a
-// schematic rename that the layout did not take.
+// With the layout equal to the schematic or out of step with it in any way, a pass either ends
+// with the layout carrying exactly the pass's renames, or leaves both as they were.
 TEST_F(EcoEndToEnd, NoPassLeavesTheLayoutBehind) {
     std::mt19937 random(23);
     int completed = 0;
     int undone = 0;
-    for (int round = 0; round < 60; ++round) {
+    for (int round = 0; round < 90; ++round) {
         const DocumentData schematic = generatedSchematic(random);
         std::vector<std::string> layout = namesOf(schematic);
-        std::shuffle(layout.begin(), layout.end(), random);
-        layout.resize(layout.size() - std::min<std::size_t>(layout.size(), random() % 3));
-        if (random() % 2 == 0)
-            layout.push_back("R" + std::to_string(random() % 60));
+        if (round % 3 != 0) {
+            std::shuffle(layout.begin(), layout.end(), random);
+            layout.resize(layout.size() - std::min<std::size_t>(layout.size(), random() % 3));
+            if (random() % 2 == 0)
+                layout.push_back("R" + std::to_string(random() % 60));
+        }
         for (Options options : everyOption("1")) {
             SCOPED_TRACE(::testing::Message() << "round " << round << ", " << options.label);
             SimPowerLogic logic({schematic});
@@ -379,6 +279,7 @@ TEST_F(EcoEndToEnd, NoPassLeavesTheLayoutBehind) {
                 continue;
             }
             ++completed;
+            EXPECT_THAT(mTmp.entries(), IsEmpty());
             std::vector<std::string> expected = layout;
             std::vector<std::string> oldNames;
             std::vector<std::string> newNames;
@@ -392,7 +293,7 @@ TEST_F(EcoEndToEnd, NoPassLeavesTheLayoutBehind) {
             EXPECT_EQ(pcb.layout()->parts, expected);
         }
     }
-    EXPECT_GT(completed, 20);
+    EXPECT_GT(completed, 60);
     EXPECT_GT(undone, 20);
 }
 
