@@ -25,7 +25,7 @@ std::optional<std::int32_t> plainNumber(const std::string& name, std::size_t cod
     const char* last = name.data() + name.size();
     std::int32_t value = 0;
     const auto [end, error] = std::from_chars(first, last, value);
-    if (error != std::errc() || end != last || value < -32768 || value > 32767)
+    if (error != std::errc() || end != last || !isPartNumber(value))
         return std::nullopt;
     if (std::to_string(value) != std::string_view(first, static_cast<std::size_t>(last - first)))
         return std::nullopt;
@@ -37,9 +37,11 @@ std::optional<std::int32_t> plainNumber(const std::string& name, std::size_t cod
 NameBoard::NameBoard(const SchematicSnapshot& snapshot)
     : mNames(snapshot.names), mWorkList(snapshot.workList), mRowOf(mNames.size(), none) {
     mCarriers.reserve(mNames.size());
+    mParsed.reserve(mNames.size());
     for (std::size_t i = 0; i < mNames.size(); ++i) {
+        mParsed.push_back(parsePartName(mNames[i]));
         mCarriers[mNames[i]].push_back(i);
-        mComponentsOfCode[letterCode(mNames[i])].push_back(i);
+        mComponentsOfCode[mParsed[i].code].push_back(i);
     }
     const std::size_t rows = mWorkList.size();
     mRowValue.resize(rows);
@@ -49,12 +51,12 @@ NameBoard::NameBoard(const SchematicSnapshot& snapshot)
     mTree.assign(2 * mLeaves, noKey);
     for (std::size_t row = 0; row < rows; ++row) {
         mRowOf[mWorkList[row]] = row;
-        mRowValue[row] = partNumberOf(mNames[mWorkList[row]]);
-        mFirstRowOfCode.emplace(letterCode(mNames[mWorkList[row]]), row);
+        mRowValue[row] = mParsed[mWorkList[row]].number;
+        mFirstRowOfCode.emplace(mParsed[mWorkList[row]].code, row);
     }
     for (std::size_t row = rows; row-- > 0;) {
-        const bool sameAsNext = row + 1 < rows && letterCode(mNames[mWorkList[row]]) ==
-                                                      letterCode(mNames[mWorkList[row + 1]]);
+        const bool sameAsNext =
+            row + 1 < rows && mParsed[mWorkList[row]].code == mParsed[mWorkList[row + 1]].code;
         mRunEnd[row] = sameAsNext ? mRunEnd[row + 1] : row + 1;
     }
     for (std::size_t row = 0; row < rows; ++row)
@@ -90,7 +92,8 @@ void NameBoard::rename(std::size_t component, const std::string& newName) {
     std::string& present = mNames[component];
     if (newName == present)
         return;
-    if (letterCode(newName) != letterCode(present))
+    PartName parsed = parsePartName(newName);
+    if (parsed.code != mParsed[component].code)
         throw std::logic_error("a planned rename changed the letter code of " + present);
     auto& carriers = mCarriers[present];
     carriers.erase(std::find(carriers.begin(), carriers.end(), component));
@@ -98,19 +101,21 @@ void NameBoard::rename(std::size_t component, const std::string& newName) {
         mCarriers.erase(present);
     auto& now = mCarriers[newName];
     now.insert(std::lower_bound(now.begin(), now.end(), component), component);
-    countNumber(present, -1);
-    countNumber(newName, +1);
+    countNumber(component, -1);
     present = newName;
+    mParsed[component] = std::move(parsed);
+    countNumber(component, +1);
     if (const std::size_t row = mRowOf[component]; row != none) {
-        mRowValue[row] = partNumberOf(newName);
+        mRowValue[row] = mParsed[component].number;
         updateKey(row);
         if (row + 1 < mWorkList.size())
             updateKey(row + 1);
     }
 }
 
-void NameBoard::countNumber(const std::string& name, int change) {
-    const std::string code = letterCode(name);
+void NameBoard::countNumber(std::size_t component, int change) {
+    const std::string& name = mNames[component];
+    const std::string& code = mParsed[component].code;
     const auto numbers = mNumbers.find(code);
     if (numbers == mNumbers.end())
         return;
@@ -133,8 +138,8 @@ NameBoard::CodeNumbers& NameBoard::numbersOf(const std::string& code) {
         const auto components = mComponentsOfCode.find(code);
         if (components != mComponentsOfCode.end())
             for (std::size_t component : components->second)
-                if (letterCode(mNames[component]) == code)
-                    countNumber(mNames[component], +1);
+                if (mParsed[component].code == code)
+                    countNumber(component, +1);
     }
     return numbers->second;
 }
@@ -186,7 +191,8 @@ std::optional<std::size_t> NameBoard::firstKeyAbove(std::size_t from, std::size_
 }
 
 std::int32_t NameBoard::gapScan(const std::string& candidate) const {
-    const std::string code = letterCode(candidate);
+    const PartName wanted = parsePartName(candidate);
+    const std::string& code = wanted.code;
     const auto first = mFirstRowOfCode.find(code);
     if (first == mFirstRowOfCode.end())
         throw PassStop("No component of the list carries the letter code \"" + code +
@@ -196,42 +202,41 @@ std::int32_t NameBoard::gapScan(const std::string& candidate) const {
     const std::size_t runEnd = mRunEnd[firstRow];
     // A gap: a row whose number does not follow on from the row before, above the candidate.
     const std::size_t from = std::max<std::size_t>(firstRow, 1);
-    if (const auto row = firstKeyAbove(from, runEnd, partNumberOf(candidate)))
+    if (const auto row = firstKeyAbove(from, runEnd, wanted.number))
         return checkedPartNumber(std::int64_t{mRowValue[*row]} - 1, purpose);
     if (runEnd == mWorkList.size())
         return checkedPartNumber(std::int64_t{mRowValue[runEnd - 1]} + 1, purpose);
-    const std::string& last = mNames[mWorkList[runEnd - 1]];
-    if (!hasNumberPart(last))
-        return literalGapScan(candidate, firstRow);
-    return checkedPartNumber(std::int64_t{partNumberOf(last)} + 1, purpose);
+    const PartName& last = mParsed[mWorkList[runEnd - 1]];
+    if (!last.hasNumber)
+        return literalGapScan(wanted, firstRow, purpose);
+    return checkedPartNumber(std::int64_t{last.number} + 1, purpose);
 }
 
 // The scan step by step, for the one case the quick path leaves to it: the run ends in a name
 // with no number part, after which the scan goes on past the run's end.
-std::int32_t NameBoard::literalGapScan(const std::string& candidate, std::size_t firstRow) const {
-    const std::string code = letterCode(candidate);
-    const std::string purpose = "The next free name for " + candidate;
+std::int32_t NameBoard::literalGapScan(const PartName& candidate, std::size_t firstRow,
+                                       const std::string& purpose) const {
     const auto count = static_cast<std::int64_t>(mWorkList.size());
-    const auto nameAt = [&](std::int64_t position) -> const std::string& {
-        return mNames[mWorkList[static_cast<std::size_t>(position - 1)]];
+    const auto nameAt = [&](std::int64_t position) -> const PartName& {
+        return mParsed[mWorkList[static_cast<std::size_t>(position - 1)]];
     };
-    std::string lastName;
+    const PartName* last = nullptr;
     std::int32_t result = 0;
     bool done = false;
     for (auto position = static_cast<std::int64_t>(firstRow) + 1; !done; ++position) {
         if (position <= count)
-            lastName = nameAt(position);
+            last = &nameAt(position);
         if (position == count + 1) {
-            result = checkedPartNumber(std::int64_t{partNumberOf(lastName)} + 1, purpose);
+            result = checkedPartNumber(std::int64_t{last->number} + 1, purpose);
             done = true;
-        } else if (letterCode(lastName) != code) {
-            const std::string& below = nameAt(position - 1);
-            result = checkedPartNumber(std::int64_t{partNumberOf(below)} + 1, purpose);
-            done = hasNumberPart(below);
+        } else if (last->code != candidate.code) {
+            const PartName& below = nameAt(position - 1);
+            result = checkedPartNumber(std::int64_t{below.number} + 1, purpose);
+            done = below.hasNumber;
         } else if (position > 1) {
-            const std::int32_t above = partNumberOf(lastName);
-            const std::int32_t below = partNumberOf(nameAt(position - 1));
-            if (above - 1 != below && partNumberOf(candidate) < above) {
+            const std::int32_t above = last->number;
+            const std::int32_t below = nameAt(position - 1).number;
+            if (above - 1 != below && candidate.number < above) {
                 result = checkedPartNumber(std::int64_t{above} - 1, purpose);
                 done = true;
             }

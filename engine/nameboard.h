@@ -5,6 +5,7 @@
 // list order, the names along the work list) and tells of each rename. Every question is
 // answered in O(log n) or better, so planning a pass is O(n log n).
 
+#include "partname.h"
 #include "schematicsnapshot.h"
 
 #include <cstddef>
@@ -23,6 +24,7 @@ public:
 
     std::size_t size() const { return mNames.size(); }
     const std::string& name(std::size_t component) const { return mNames[component]; }
+    const PartName& parsed(std::size_t component) const { return mParsed[component]; }
     std::size_t workListLength() const { return mWorkList.size(); }
     // The component at a work-list row, from 0.
     std::size_t atRow(std::size_t row) const { return mWorkList[row]; }
@@ -53,15 +55,17 @@ private:
         std::vector<std::uint64_t> used = std::vector<std::uint64_t>(1024, 0); // carriers > 0
     };
 
-    void countNumber(const std::string& name, int change);
+    void countNumber(std::size_t component, int change);
     CodeNumbers& numbersOf(const std::string& code);
     void setRowValue(std::size_t row);
     void updateKey(std::size_t row);
     std::optional<std::size_t> firstKeyAbove(std::size_t from, std::size_t to,
                                              std::int32_t threshold) const;
-    std::int32_t literalGapScan(const std::string& candidate, std::size_t firstRow) const;
+    std::int32_t literalGapScan(const PartName& candidate, std::size_t firstRow,
+                                const std::string& purpose) const;
 
     std::vector<std::string> mNames;
+    std::vector<PartName> mParsed; // each name read once
     std::vector<std::size_t> mWorkList;
     std::vector<std::size_t> mRowOf; // work-list row of each component, or npos
     std::unordered_map<std::string, std::vector<std::size_t>> mCarriers; // ascending

@@ -56,6 +56,10 @@ std::int16_t partNumberOf(const std::string& name) {
     return toInt16(name.substr(codeLength(name))).value_or(0);
 }
 
+PartName parsePartName(const std::string& name) {
+    return {letterCode(name), partNumberOf(name), hasNumberPart(name), endsInLetter(name)};
+}
+
 bool endsInLetter(const std::string& name) {
     return !name.empty() && isCodeLetter(name.back());
 }
@@ -91,7 +95,7 @@ std::optional<std::int16_t> toInt16(const std::string& text) {
     if (!magnitude)
         return std::nullopt;
     const std::int32_t value = negative ? -*magnitude : *magnitude;
-    if (value < -32768 || value > 32767)
+    if (!isPartNumber(value))
         return std::nullopt;
     return static_cast<std::int16_t>(value);
 }

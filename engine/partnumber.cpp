@@ -15,7 +15,7 @@ std::int16_t startNumber(const FormWindow& window) {
 }
 
 std::int16_t checkedPartNumber(std::int64_t value, const std::string& purpose) {
-    if (value < -32768 || value > 32767)
+    if (!isPartNumber(value))
         throw PassStop(purpose + " would need the number " + std::to_string(value) +
                        ", but part-name numbers only go from -32768 to 32767.");
     return static_cast<std::int16_t>(value);

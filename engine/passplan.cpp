@@ -44,13 +44,18 @@ private:
     void planAllComponents() {
         const auto count = static_cast<std::int64_t>(mBoard.workListLength());
         const std::vector<std::string> before = workListNames();
+        std::vector<PartName> parts;
+        parts.reserve(before.size());
         std::int64_t highest = 0;
-        for (const std::string& name : before)
-            highest = std::max<std::int64_t>(highest, partNumberOf(name));
-        std::int64_t moved = 0;
         for (const std::string& name : before) {
-            const std::int64_t number = partNumberOf(name);
-            if (number < mOptions.start || number > mOptions.start + count || endsInLetter(name))
+            parts.push_back(parsePartName(name));
+            highest = std::max<std::int64_t>(highest, parts.back().number);
+        }
+        std::int64_t moved = 0;
+        for (std::size_t i = 0; i < before.size(); ++i) {
+            const std::string& name = before[i];
+            const std::int64_t number = parts[i].number;
+            if (number < mOptions.start || number > mOptions.start + count || parts[i].endsInLetter)
                 continue;
             const auto component = mBoard.firstCarrierInWorkList(name);
             if (!component)
@@ -60,7 +65,7 @@ private:
             const std::int16_t temporary =
                 checkedPartNumber(firstTemporary(mOptions.start, highest, count) + moved,
                                   "The temporary name for " + name);
-            rename(*component, letterCode(name) + std::to_string(temporary));
+            rename(*component, parts[i].code + std::to_string(temporary));
             ++moved;
         }
         for (const std::string& name : workListNames()) {
@@ -68,12 +73,12 @@ private:
             if (!component)
                 throw PassStop("The component " + name + " could not be found in the schematic.");
             mPlan.walk.push_back(*component);
-            const std::string code = letterCode(name);
-            std::int64_t& used = mUsed[code];
-            if (endsInLetter(name))
+            const PartName& part = mBoard.parsed(*component);
+            std::int64_t& used = mUsed[part.code];
+            if (part.endsInLetter)
                 mPlan.unnamed.push_back(name);
             else
-                rename(*component, candidate(name, used));
+                rename(*component, candidate(name, part.code, used));
             ++used;
         }
     }
@@ -84,19 +89,20 @@ private:
         mPlan.walk = walkOrder();
         for (std::size_t component : mPlan.walk) {
             const std::string name = mBoard.name(component);
-            std::int64_t& used = mUsed[letterCode(name)];
-            if (endsInLetter(name)) {
+            const PartName part = mBoard.parsed(component);
+            std::int64_t& used = mUsed[part.code];
+            if (part.endsInLetter) {
                 ++used;
                 mPlan.unnamed.push_back(name);
                 continue;
             }
             if (mOptions.policy == TakenNamePolicy::AssignNextFree) {
-                const std::string wanted = candidate(name, used);
+                const std::string wanted = candidate(name, part.code, used);
                 rename(component,
                        mBoard.carried(wanted) ? nextFreeName(wanted, name, false) : wanted);
                 ++used;
             } else if (mOptions.policy == TakenNamePolicy::RenameDuplicates) {
-                takeNameFromHolder(component, name, candidate(name, used));
+                takeNameFromHolder(component, name, candidate(name, part.code, used));
                 ++used;
             }
         }
@@ -121,10 +127,12 @@ private:
         const auto& selected = mSnapshot.selected;
         std::vector<std::size_t> order;
         order.reserve(selected.size());
+        const auto codeAt = [&](std::size_t i) -> const std::string& {
+            return mBoard.parsed(mSnapshot.workList[selected[i].row]).code;
+        };
         for (std::size_t begin = 0; begin < selected.size();) {
-            const std::string code = letterCode(rowName(selected[begin].row));
             std::size_t end = begin + 1;
-            while (end < selected.size() && letterCode(rowName(selected[end].row)) == code)
+            while (end < selected.size() && codeAt(end) == codeAt(begin))
                 ++end;
             std::vector<SortedRow> run;
             for (std::size_t i = begin; i < end; ++i)
@@ -149,10 +157,11 @@ private:
     }
 
     // The name's letter code followed by the start number plus the numbers used so far.
-    std::string candidate(const std::string& name, std::int64_t used) const {
+    std::string candidate(const std::string& name, const std::string& code,
+                          std::int64_t used) const {
         const std::int16_t number =
             checkedPartNumber(mOptions.start + used, "The new name for " + name);
-        return letterCode(name) + std::to_string(number);
+        return code + std::to_string(number);
     }
 
     // The gap scan's answer, made free: while another component than the one named receiver
@@ -160,12 +169,13 @@ private:
     // candidate's way), the number goes up by one.
     std::string nextFreeName(const std::string& wanted, const std::string& receiver,
                              bool avoidCandidate) {
-        const std::string code = letterCode(wanted);
-        const std::int32_t wantedNumber = partNumberOf(wanted);
+        const PartName wantedName = parsePartName(wanted);
+        const std::string& code = wantedName.code;
+        const std::int32_t wantedNumber = wantedName.number;
+        const PartName receiverName = parsePartName(receiver);
         std::optional<std::int32_t> receiverNumber;
-        if (letterCode(receiver) == code &&
-            receiver == code + std::to_string(partNumberOf(receiver)))
-            receiverNumber = partNumberOf(receiver);
+        if (receiverName.code == code && receiver == code + std::to_string(receiverName.number))
+            receiverNumber = receiverName.number;
         const auto free = [&](std::int32_t number) {
             if (avoidCandidate && number == wantedNumber)
                 return false;
