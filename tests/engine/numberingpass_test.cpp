@@ -135,6 +135,38 @@ TEST(NumberingPass, AllModeOnAMultiSelectionSaysHowToNumberEverything) {
     EXPECT_EQ(session.names(), (Names{"R1", "R5", "R6"}));
 }
 
+// Stops the plan finds before any rename, with the problem in the user's words.
+TEST(NumberingPass, StopsThePlanFindsRenameNothing) {
+    const struct {
+        const char* what;
+        host::sim::DocumentData doc;
+        engine::Controls controls;
+        std::string problem;
+    } cases[] = {
+        {"a number beyond 16 bits", document({part("R5"), part("R9")}),
+         engine::Controls::allComponents("32767"),
+         "The new name for R9 would need the number 32768, but part-name numbers only go from "
+         "-32768 to 32767."},
+        // PowerLogic refuses a name that a twin carries, even the component's own: the gap
+        // below R3 gives R2 its own name back.
+        {"a name a twin also carries",
+         document({part("R5"), part("R3"), part("R2", true), part("R2")}),
+         engine::Controls::selectedComponents("2", false),
+         "PowerLogic would not rename R2 to R2: another component already carries that name."},
+    };
+    for (const auto& c : cases) {
+        Session session(c.doc);
+        const PassResult result = *session.run(c.controls);
+        EXPECT_FALSE(result.completed) << c.what;
+        EXPECT_TRUE(result.stopMessage.starts_with(c.problem))
+            << c.what << ": " << result.stopMessage;
+        Names before;
+        for (const auto& component : c.doc.components)
+            before.push_back(component.name);
+        EXPECT_EQ(session.names(), before) << c.what;
+    }
+}
+
 TEST(NumberingPass, HostFailureOutsideARenameNamesTheComponent) {
     const auto doc = document({part("R7", true, 1, 1), part("R8", true, 0, 0)});
     const auto controls = engine::Controls::selectedComponents("1", false);
