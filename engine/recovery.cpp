@@ -6,6 +6,7 @@
 #include "passstop.h"
 #include "renamejournal.h"
 #include "required.h"
+#include "workinglist.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -82,8 +83,7 @@ private:
     }
 
     DocumentRead readDocument() {
-        auto set = required(mState.document->ComponentSet(), "LogicDocument.ComponentSet");
-        auto list = required(set->Objects(), "LogicComponentSet.Objects");
+        auto list = allComponents(*mState.document);
         DocumentRead read;
         const std::int32_t count = list->Count();
         for (std::int32_t i = 1; i <= count; ++i) {

@@ -3,6 +3,7 @@
 #include "coordinatetext.h"
 #include "passstop.h"
 #include "required.h"
+#include "workinglist.h"
 
 #include <cmath>
 #include <unordered_map>
@@ -25,21 +26,18 @@ public:
 
     SchematicRead read(PassScope scope) {
         mActivity = "choosing the components to work on";
-        const std::int32_t selected =
-            required(mDocument.Selection(), "LogicDocument.Selection")->Count();
+        WorkList chosen = chooseWorkList(mDocument);
+        const std::int32_t selected = chosen.selected;
         SchematicRead result;
-        result.snapshot.workListIsSelection = selected > 1;
-        if (result.snapshot.workListIsSelection)
-            result.workList =
-                required(mDocument.SelectedObjects(), "LogicDocument.SelectedObjects");
-        else
-            result.workList = allComponents();
+        result.snapshot.workListIsSelection = chosen.selection;
+        result.workList = std::move(chosen.list);
         const std::int32_t count = result.workList->Count();
 
         // With the selection as the work list, the rest of the document is read too: a name
         // its components carry is taken.
         const bool documentToo = result.snapshot.workListIsSelection;
-        std::shared_ptr<host::LogicObjects> document = documentToo ? allComponents() : nullptr;
+        std::shared_ptr<host::LogicObjects> document =
+            documentToo ? allComponents(mDocument) : nullptr;
         const std::int32_t documentCount = document ? document->Count() : 0;
         mBar.setMinimum(0);
         const bool selectionToo = scope == PassScope::SelectedComponents && selected == 1;
@@ -68,11 +66,6 @@ public:
     }
 
 private:
-    std::shared_ptr<host::LogicObjects> allComponents() {
-        auto set = required(mDocument.ComponentSet(), "LogicDocument.ComponentSet");
-        return required(set->Objects(), "LogicComponentSet.Objects");
-    }
-
     ListRead readList(host::LogicObjects& list, std::int32_t count) {
         ListRead read;
         read.names.reserve(static_cast<std::size_t>(count));

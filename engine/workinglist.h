@@ -6,6 +6,7 @@
 
 #include "host/powerlogic.h"
 
+#include <cstdint>
 #include <memory>
 
 namespace sequate::engine {
@@ -14,9 +15,12 @@ enum class AllComponents { Objects, Query };
 
 struct WorkList {
     std::shared_ptr<host::LogicObjects> list;
-    bool selection = false; // the list is the multi-selection, not all components
+    bool selection = false;    // the list is the multi-selection, not all components
+    std::int32_t selected = 0; // how many objects are selected
 };
 
 WorkList chooseWorkList(host::LogicDocument& doc, AllComponents how = AllComponents::Objects);
+std::shared_ptr<host::LogicObjects> allComponents(host::LogicDocument& doc,
+                                                  AllComponents how = AllComponents::Objects);
 
 } // namespace sequate::engine
