@@ -47,9 +47,6 @@ struct Snapshot {
 class AlsoInPcbTest : public ::testing::Test {
 public:
     AlsoInPcbTest() : logic({schematic("amp.sch")}), pcb(LayoutData{"amp.pcb", layoutBefore}) {
-        if (const char* old = std::getenv("TMPDIR"))
-            savedTmpdir = old;
-        ::setenv("TMPDIR", tmp.path().c_str(), 1);
         pcb.setCallObserver([this](const std::string& call) {
             calls.push_back(call);
             if (call == "PcbDocument.ReadEcoFile")
@@ -57,13 +54,6 @@ public:
         });
         logic.setCallObserver([this](const std::string& call) { calls.push_back(call); });
     }
-    ~AlsoInPcbTest() override {
-        if (savedTmpdir)
-            ::setenv("TMPDIR", savedTmpdir->c_str(), 1);
-        else
-            ::unsetenv("TMPDIR");
-    }
-
     host::EcoDelivery run(SimPowerLogic* logicRunning, SimPowerPcb* pcbRunning) {
         SimRunningObjects objects(logicRunning, pcbRunning);
         return sendEcoToLayout(*logic.application(), objects, oldNames, newNames);
@@ -85,8 +75,7 @@ public:
         return s;
     }
 
-    std::optional<std::string> savedTmpdir;
-    ScratchFolder tmp;
+    test::TemporaryFolder tmp;
     SimPowerLogic logic;
     SimPowerPcb pcb;
     std::vector<std::string> calls;
@@ -141,7 +130,7 @@ TEST_F(AlsoInPcbTest, FailuresBeforeTheReadLeaveTheLayoutAndNoFile) {
         EXPECT_THAT(delivery.message, MatchesRegex(c.message));
         EXPECT_EQ(pcb.layout() ? pcb.layout()->parts : layoutBefore, layoutBefore);
         EXPECT_THAT(tmp.entries(), IsEmpty());
-        ::setenv("TMPDIR", tmp.path().c_str(), 1);
+        tmp.point();
         pcb.setLayout(LayoutData{"amp.pcb", layoutBefore});
     }
 }

@@ -14,6 +14,7 @@
 #include "host/sim/simpowerpcb.h"
 #include "host/sim/simrunningobjects.h"
 #include "scratchfolder.h"
+#include "tests/engine/designs.h"
 #include "tests/support/privatedatafolder.h"
 
 #include <algorithm>
@@ -64,29 +65,9 @@ private:
     host::RunningObjects& mObjects;
 };
 
-// Letter codes that interleave, names that end in a letter, bare numbers, gaps, selections,
-// and parts placed on a coarse grid so that positions tie.
-DocumentData generatedSchematic(std::mt19937& random) {
-    static const char* const codes[] = {"R", "C", "U", "Q", "LED", ""};
-    std::uniform_int_distribution<int> count(1, 40);
-    std::uniform_int_distribution<int> code(0, 5);
-    std::uniform_int_distribution<int> number(1, 60);
-    std::uniform_int_distribution<int> grid(0, 6);
-    std::bernoulli_distribution suffix(0.1);
-    std::bernoulli_distribution selected(0.4);
-    DocumentData document{"board.sch", {}};
-    std::set<std::string> names;
-    for (int i = count(random); i > 0; --i) {
-        const int c = code(random);
-        std::string name = codes[c] + std::to_string(number(random));
-        if (c != 5 && suffix(random))
-            name += "A";
-        if (!names.insert(name).second)
-            continue;
-        document.components.push_back(
-            ComponentData{name, selected(random), {{grid(random) * 100.0, grid(random) * 100.0}}});
-    }
-    return document;
+DocumentData generatedSchematic(std::uint32_t seed) {
+    engine::testing::DesignGenerator random(seed);
+    return random.design({random.between(1, 40), 0.4, false});
 }
 
 std::vector<std::string> namesOf(const DocumentData& document) {
@@ -109,23 +90,7 @@ std::vector<Options> everyOption(const std::string& start) {
 
 class EcoEndToEnd : public ::testing::Test {
 protected:
-    EcoEndToEnd() {
-        if (const char* old = std::getenv("TMPDIR"))
-            mSavedTmpdir = old;
-        ::setenv("TMPDIR", mTmp.path().c_str(), 1);
-    }
-    ~EcoEndToEnd() override {
-        if (mSavedTmpdir)
-            ::setenv("TMPDIR", mSavedTmpdir->c_str(), 1);
-        else
-            ::unsetenv("TMPDIR");
-    }
-
-    test::ScratchFolder mTmp;
-    test::ScratchFolder mOut;
-
-private:
-    std::optional<std::string> mSavedTmpdir;
+    test::TemporaryFolder mTmp;
 };
 
 // Schematic and layout are never left apart: a pass either leaves the layout with the
@@ -187,7 +152,7 @@ TEST_F(EcoEndToEnd, SchematicAndLayoutStayInStep) {
     const std::vector<std::string> before = {"R7", "R3", "TP12"};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        ::setenv("TMPDIR", mTmp.path().c_str(), 1);
+        mTmp.point();
         DocumentData schematic{"board.sch", {}};
         for (const std::string& name : before)
             schematic.components.push_back({name, false, {{0, 0}}});
@@ -251,7 +216,7 @@ TEST_F(EcoEndToEnd, NoPassLeavesTheLayoutBehind) {
     int completed = 0;
     int undone = 0;
     for (int round = 0; round < 90; ++round) {
-        const DocumentData schematic = generatedSchematic(random);
+        const DocumentData schematic = generatedSchematic(static_cast<std::uint32_t>(round) + 1);
         std::vector<std::string> layout = namesOf(schematic);
         if (round % 3 != 0) {
             std::shuffle(layout.begin(), layout.end(), random);

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <stdlib.h>
 #include <string>
 #include <vector>
@@ -39,6 +41,26 @@ public:
 
 private:
     std::filesystem::path mPath;
+};
+
+// A scratch folder that is the temporary folder (TMPDIR) for one test.
+class TemporaryFolder : public ScratchFolder {
+public:
+    TemporaryFolder() {
+        if (const char* old = std::getenv("TMPDIR"))
+            mSaved = old;
+        point();
+    }
+    ~TemporaryFolder() {
+        if (mSaved)
+            ::setenv("TMPDIR", mSaved->c_str(), 1);
+        else
+            ::unsetenv("TMPDIR");
+    }
+    void point() const { ::setenv("TMPDIR", path().c_str(), 1); }
+
+private:
+    std::optional<std::string> mSaved;
 };
 
 inline std::string fileBytes(const std::filesystem::path& path) {

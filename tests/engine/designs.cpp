@@ -24,11 +24,14 @@ host::sim::DocumentData DesignGenerator::design(const DesignShape& shape) {
             twin ? doc.components[static_cast<std::size_t>(
                                       between(0, static_cast<int>(doc.components.size()) - 1))]
                        .name
-                 : partName(2 * shape.components + 10);
+                 : partName(shape.highestNumber > 0 ? shape.highestNumber
+                                                    : 2 * shape.components + 10);
         if (!twin && !used.insert(name).second)
             continue;
         const bool selected = shape.selectedShare > 0 && chance(shape.selectedShare);
         doc.components.push_back({name, selected, {{coordinate(), coordinate()}}});
+        if (shape.unplaced && chance(0.05))
+            doc.components.back().placements.clear();
     }
     if (shape.selectedShare < 0 && !doc.components.empty())
         doc.components[static_cast<std::size_t>(

@@ -17,6 +17,8 @@ struct DesignShape {
     int components = 100;
     double selectedShare = 0; // 0 none; a share of 1 or less; exactly one when negative
     bool twins = false;       // some names carried twice
+    int highestNumber = 0;    // of the names' numbers; 0: twice the components and more
+    bool unplaced = false;    // now and then a component with no placement
 };
 
 // The fewest host calls a pass can make: two reads per component (its entry in the list and

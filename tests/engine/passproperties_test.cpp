@@ -1,11 +1,12 @@
 // Properties of whole passes over generated schematics. Every case prints its seed; rerun one
 // with --gtest_filter and the seed loop narrowed to it.
 //
-// Generated numbers stay below 25000 and start numbers at or below 200, with at most a few
+// Generated numbers stay below 24001 and start numbers at or below 200, with at most a few
 // thousand components: the temporary numbers of a pass over all components (above the
 // highest number and above start + count, plus the count moved) then stay within 16 bits, so
 // a pass that should complete is never stopped by the limit.
 
+#include "designs.h"
 #include "engine/partname.h"
 #include "session.h"
 
@@ -21,81 +22,16 @@ namespace {
 
 using Names = std::vector<std::string>;
 
-struct Shape {
-    int maxSize = 120;
-    bool duplicates = false;
-    bool unplacedSelected = false;
-    // Numbers 0 to 4 only: many components share few numbers, so a pass over all components
-    // hands out numbers far above the highest one in use.
-    bool fewNumbers = false;
-};
+// Mostly 1, as users start; sometimes higher.
+int startNumber(DesignGenerator& random) {
+    return random.chance(0.5) ? 1 : random.between(1, 200);
+}
 
-class Generator {
-public:
-    explicit Generator(unsigned seed) : mRandom(seed) {}
-
-    int between(int low, int high) {
-        return std::uniform_int_distribution<int>(low, high)(mRandom);
-    }
-    bool chance(double p) { return std::bernoulli_distribution(p)(mRandom); }
-
-    // Mostly 1, as users start; sometimes higher.
-    int startNumber() { return chance(0.5) ? 1 : between(1, 200); }
-
-    host::sim::DocumentData schematic(const Shape& shape) {
-        const int size = between(1, shape.maxSize);
-        std::set<std::string> used;
-        std::vector<host::sim::ComponentData> parts;
-        const int selection = between(0, 3); // none, exactly one, or a share
-        const double selectShare = selection < 2 ? 0 : between(1, 9) / 10.0;
-        while (static_cast<int>(parts.size()) < size) {
-            std::string name = (shape.duplicates && !parts.empty() && chance(0.1))
-                                   ? parts[between(0, static_cast<int>(parts.size()) - 1)].name
-                                   : partName(shape.fewNumbers ? 4 : 99);
-            if (!shape.duplicates && !used.insert(name).second)
-                continue;
-            host::sim::ComponentData part{name, chance(selectShare), {}};
-            const bool placed =
-                !(part.selected ? shape.unplacedSelected && chance(0.05) : chance(0.2));
-            for (int gate = placed ? between(1, 3) : 0; gate > 0; --gate)
-                part.placements.push_back({coordinate(), coordinate()});
-            parts.push_back(std::move(part));
-        }
-        if (selection == 1) {
-            auto& chosen = parts[between(0, size - 1)];
-            chosen.selected = true;
-            if (chosen.placements.empty())
-                chosen.placements.push_back({coordinate(), coordinate()});
-        }
-        return document(std::move(parts));
-    }
-
-private:
-    std::string partName(int top) {
-        static const char* codes[] = {"R", "C", "U", "IC", "", "r", "RN"};
-        // With few numbers, few codes too: long runs of one code among few numbers.
-        const std::string code = codes[top < 99 ? between(4, 6) : between(0, 6)];
-        switch (between(0, 9)) {
-        case 0:
-            return code.empty() ? "Q" : code; // letters only
-        case 1:
-            return code + std::to_string(between(0, top)) + "A"; // a gate letter
-        case 2:
-            return code + "00" + std::to_string(between(0, top)); // leading zeros
-        case 3:
-            return code + std::to_string(between(1, top < 99 ? top : 24999));
-        default:
-            return code + std::to_string(between(0, std::min(top, 60)));
-        }
-    }
-
-    double coordinate() {
-        static const double fractions[] = {0, 0, 0.5, 0.25, 0.2, 0.4, 0.75};
-        return between(-300, 300) / (chance(0.5) ? 1 : 10) + fractions[between(0, 6)];
-    }
-
-    std::mt19937 mRandom;
-};
+// None selected, exactly one, or a share.
+double selectedShare(DesignGenerator& random) {
+    const int selection = random.between(0, 3);
+    return selection == 0 ? 0 : selection == 1 ? -1 : random.between(1, 9) / 10.0;
+}
 
 std::multiset<std::string> replay(const Names& before, const std::vector<RenameRecord>& records) {
     std::multiset<std::string> names(before.begin(), before.end());
@@ -184,17 +120,20 @@ Outcome runChecked(const host::sim::DocumentData& doc, const engine::Controls& c
 TEST(PassProperties, AllComponents) {
     for (unsigned seed = 1; seed <= 150; ++seed) {
         SCOPED_TRACE("seed " + std::to_string(seed));
-        Generator random(seed);
-        Shape shape;
-        shape.duplicates = seed % 4 == 0;
-        shape.fewNumbers = seed % 3 == 1 && seed % 25 != 0;
-        shape.maxSize = seed % 25 == 0 ? 2500 : shape.fewNumbers ? 40 : 120;
-        const auto doc = random.schematic(shape);
-        const int start = random.startNumber();
+        DesignGenerator random(seed);
+        DesignShape shape;
+        shape.twins = seed % 4 == 0;
+        // Few numbers: a pass hands out numbers far above the highest one in use.
+        const bool fewNumbers = seed % 3 == 1 && seed % 25 != 0;
+        shape.highestNumber = fewNumbers ? 4 : 0;
+        shape.components = random.between(1, seed % 25 == 0 ? 2500 : fewNumbers ? 40 : 120);
+        shape.selectedShare = selectedShare(random);
+        const auto doc = random.design(shape);
+        const int start = startNumber(random);
         const auto [before, after, result, walk] =
             runChecked(doc, engine::Controls::allComponents(std::to_string(start)));
 
-        if (shape.duplicates || selectedCount(doc) > 1)
+        if (shape.twins || selectedCount(doc) > 1)
             continue;
         ASSERT_TRUE(result.completed) << result.stopMessage;
         std::vector<std::size_t> listOrder(before.size());
@@ -208,19 +147,21 @@ TEST(PassProperties, AllComponents) {
 TEST(PassProperties, SelectedComponents) {
     for (unsigned seed = 1; seed <= 200; ++seed) {
         SCOPED_TRACE("seed " + std::to_string(seed));
-        Generator random(seed);
-        Shape shape;
-        shape.duplicates = seed % 5 == 0;
-        shape.unplacedSelected = seed % 9 == 0;
-        shape.fewNumbers = seed % 3 == 1 && seed % 40 != 0;
-        shape.maxSize = seed % 40 == 0 ? 800 : shape.fewNumbers ? 40 : 120;
-        const auto doc = random.schematic(shape);
+        DesignGenerator random(seed);
+        DesignShape shape;
+        shape.twins = seed % 5 == 0;
+        shape.unplaced = seed % 9 == 0;
+        const bool fewNumbers = seed % 3 == 1 && seed % 40 != 0;
+        shape.highestNumber = fewNumbers ? 4 : 0;
+        shape.components = random.between(1, seed % 40 == 0 ? 800 : fewNumbers ? 40 : 120);
+        shape.selectedShare = selectedShare(random);
+        const auto doc = random.design(shape);
         const bool duplicatesOption = seed % 2 == 0;
-        const int start = random.startNumber();
+        const int start = startNumber(random);
         const auto [before, after, result, walk] = runChecked(
             doc, engine::Controls::selectedComponents(std::to_string(start), duplicatesOption));
 
-        if (shape.duplicates || shape.unplacedSelected)
+        if (shape.twins || shape.unplaced)
             continue;
         ASSERT_TRUE(result.completed) << result.stopMessage;
         if (!duplicatesOption) {
