@@ -25,7 +25,7 @@ fs::path journalOf(const Session& session) {
 TEST(Journal, ReadsWhatItWrote) {
     const fs::path path =
         fs::path(sequate::testing::privateDataFolder) / "round" / "amp.sch.journal";
-    RenameJournal planned{"amp \"1\".sch", 3, {{1, "R7", "R1"}, {3, "C 2", "C1"}}, 0, false};
+    RenameJournal planned{"amp \"1\".sch", 3, {{1, "R7", "R1"}, {3, "C\\ 2", "C1"}}, 0, false};
     {
         JournalWriter writer(path, planned);
         writer.markDone(1);
@@ -231,7 +231,9 @@ TEST(Journal, APassIsAlwaysClosed) {
     {
         SCOPED_TRACE("BeginPass answered too late");
         Session session(doc);
-        session.logic.planFault(1, CallFault::FailsAfterEffect, HostCode::Timeout);
+        session.logic.planFault(
+            nthCall(doc, engine::Controls::allComponents("1"), "LogicApplication.BeginPass", 1),
+            CallFault::FailsAfterEffect, HostCode::Timeout);
         EXPECT_FALSE(session.runAll().completed);
         EXPECT_FALSE(session.logic.passOpen());
     }

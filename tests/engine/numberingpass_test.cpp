@@ -17,20 +17,6 @@ bool contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
 }
 
-// The position, from the start of the pass, of the n-th call of the given kind.
-std::uint64_t nthCall(const host::sim::DocumentData& doc, const engine::Controls& controls,
-                      const std::string& kind, int n) {
-    Session probe(doc);
-    std::vector<std::string> calls;
-    probe.logic.setCallObserver([&](const std::string& call) { calls.push_back(call); });
-    probe.run(controls);
-    for (std::size_t i = 0; i < calls.size(); ++i)
-        if (calls[i] == kind && --n == 0)
-            return i + 1;
-    ADD_FAILURE() << "no such call";
-    return 0;
-}
-
 TEST(NumberingPass, ReportListsTheUnnamedAfterWhatTheBoxHeld) {
     Session session(document({part("U1A"), part("R"), part("C"), part("R7")}));
     session.window.notChangedText = "earlier\r\n";

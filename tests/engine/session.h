@@ -11,6 +11,7 @@
 #include "host/sim/simrunningobjects.h"
 #include "tests/support/privatedatafolder.h"
 
+#include <gtest/gtest.h>
 #include <optional>
 #include <string>
 #include <vector>
@@ -56,5 +57,19 @@ struct Session {
     }
     std::vector<std::string> names() const { return logic.openNames(); }
 };
+
+// The position, from the start of the pass, of the n-th call of the given kind.
+inline std::uint64_t nthCall(const host::sim::DocumentData& doc, const engine::Controls& controls,
+                             const std::string& kind, int n) {
+    Session probe(doc);
+    std::vector<std::string> calls;
+    probe.logic.setCallObserver([&](const std::string& call) { calls.push_back(call); });
+    probe.run(controls);
+    for (std::size_t i = 0; i < calls.size(); ++i)
+        if (calls[i] == kind && --n == 0)
+            return i + 1;
+    ADD_FAILURE() << "no such call";
+    return 0;
+}
 
 } // namespace sequate::engine::testing
