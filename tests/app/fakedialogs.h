@@ -7,6 +7,7 @@
 #include <QUrl>
 #include <deque>
 #include <functional>
+#include <ostream>
 #include <stdexcept>
 #include <vector>
 
@@ -20,18 +21,23 @@ struct ShownMessage {
     bool operator==(const ShownMessage&) const = default;
 };
 
+inline void PrintTo(const ShownMessage& message, std::ostream* out) {
+    *out << static_cast<int>(message.style) << " \"" << message.title.toStdString() << "\" \""
+         << message.text.toStdString() << '"';
+}
+
 class FakeDialogs : public app::Dialogs {
 public:
     enum class Browser { Opens, Refuses, Throws };
 
     std::vector<ShownMessage> messages;
     std::vector<QString> filters;                   // one per file dialog shown
-    std::deque<std::optional<QString>> saveAnswers; // nullopt: Cancel; none left: Cancel
-    std::vector<QUrl> urls;                         // every address asked to open
-    Browser browser = Browser::Opens;
-    std::function<void()> whileFileDialogOpen; // runs while the file dialog is "on screen"
+    std::deque<std::optional<QString>> saveAnswers; // nullopt, or none left: Cancel
+    std::function<void()> whileFileDialogOpen;      // runs while the file dialog is "on screen"
     bool keepOnCancel = false;
     int cancelQuestions = 0;
+    std::vector<QUrl> urls; // every address asked to open
+    Browser browser = Browser::Opens;
 
     void showMessage(QWidget*, engine::MessageStyle style, const QString& title,
                      const QString& text) override {
@@ -46,13 +52,9 @@ public:
         if (saveAnswers.empty()) {
             return std::nullopt;
         }
-        const QString chosen = saveAnswers.front().value_or(QString());
-        const bool cancelled = !saveAnswers.front().has_value();
+        const std::optional<QString> answer = saveAnswers.front();
         saveAnswers.pop_front();
-        if (cancelled) {
-            return std::nullopt;
-        }
-        return chosen;
+        return answer;
     }
 
     bool keepRenamesWithoutEco(QWidget*) override {
@@ -69,10 +71,5 @@ public:
         return browser == Browser::Opens;
     }
 };
-
-inline void PrintTo(const ShownMessage& message, std::ostream* out) {
-    *out << "{" << static_cast<int>(message.style) << ", \"" << message.title.toStdString()
-         << "\", \"" << message.text.toStdString() << "\"}";
-}
 
 } // namespace sequate::testing

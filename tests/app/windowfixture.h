@@ -21,8 +21,10 @@
 
 namespace sequate::testing {
 
+using Names = std::vector<std::string>;
+
 // A document whose components lie left to right in the given order.
-inline host::sim::DocumentData document(std::string name, const std::vector<std::string>& parts,
+inline host::sim::DocumentData document(std::string name, const Names& parts,
                                         const std::vector<std::size_t>& selected = {}) {
     host::sim::DocumentData doc{std::move(name), {}};
     for (std::size_t i = 0; i < parts.size(); ++i) {
@@ -34,39 +36,21 @@ inline host::sim::DocumentData document(std::string name, const std::vector<std:
     return doc;
 }
 
-struct SimHosts {
-    explicit SimHosts(std::vector<host::sim::DocumentData> documents)
-        : logic(documents), pcb(layoutOf(documents)) {}
-
-    static std::optional<host::sim::LayoutData>
-    layoutOf(const std::vector<host::sim::DocumentData>& documents) {
-        if (documents.empty()) {
-            return std::nullopt;
-        }
-        host::sim::LayoutData layout{"board.pcb", {}};
-        for (const auto& component : documents.front().components) {
-            layout.parts.push_back(component.name);
-        }
-        return layout;
-    }
-
-    host::sim::SimPowerLogic logic;
-    host::sim::SimPowerPcb pcb;
-};
-
 class WindowTest : public ::testing::Test {
 protected:
-    // Starts the program with PowerLogic running these documents (the first one open).
-    void start(std::vector<host::sim::DocumentData> documents) {
-        hosts = std::make_unique<SimHosts>(std::move(documents));
-        launched = app::launch(
-            std::make_unique<host::sim::SimRunningObjects>(&hosts->logic, &hosts->pcb), dialogs);
-    }
-
-    // Starts the program with no PowerLogic running.
-    void startWithoutPowerLogic() {
-        launched =
-            app::launch(std::make_unique<host::sim::SimRunningObjects>(nullptr, nullptr), dialogs);
+    // Starts the program with PowerLogic running these documents (the first one open) and
+    // PowerPCB holding the first one's layout; without PowerLogic when running is false.
+    void start(const std::vector<host::sim::DocumentData>& documents, bool running = true) {
+        launched = {};
+        host::sim::LayoutData layout{"board.pcb", {}};
+        for (std::size_t i = 0; !documents.empty() && i < documents[0].components.size(); ++i) {
+            layout.parts.push_back(documents[0].components[i].name);
+        }
+        logic = std::make_unique<host::sim::SimPowerLogic>(documents);
+        pcb = std::make_unique<host::sim::SimPowerPcb>(layout);
+        launched = app::launch(std::make_unique<host::sim::SimRunningObjects>(
+                                   running ? logic.get() : nullptr, running ? pcb.get() : nullptr),
+                               dialogs);
     }
 
     app::MainWindow& window() { return *launched.window; }
@@ -83,7 +67,7 @@ protected:
     }
 
     void typeStart(const QString& text) {
-        auto* box = child<QLineEdit>("frmStart/txtStart");
+        auto* box = child<QLineEdit>("txtStart");
         box->clear();
         QTest::keyClicks(box, text);
     }
@@ -91,7 +75,8 @@ protected:
     void run() { click("cmdRun"); }
 
     FakeDialogs dialogs;
-    std::unique_ptr<SimHosts> hosts; // outlives the window
+    std::unique_ptr<host::sim::SimPowerLogic> logic; // outlive the window
+    std::unique_ptr<host::sim::SimPowerPcb> pcb;
     app::Launch launched;
 };
 
