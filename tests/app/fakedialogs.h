@@ -8,7 +8,6 @@
 #include <deque>
 #include <functional>
 #include <ostream>
-#include <stdexcept>
 #include <vector>
 
 namespace sequate::testing {
@@ -28,16 +27,13 @@ inline void PrintTo(const ShownMessage& message, std::ostream* out) {
 
 class FakeDialogs : public app::Dialogs {
 public:
-    enum class Browser { Opens, Refuses, Throws };
-
     std::vector<ShownMessage> messages;
     std::vector<QString> filters;                   // one per file dialog shown
     std::deque<std::optional<QString>> saveAnswers; // nullopt, or none left: Cancel
     std::function<void()> whileFileDialogOpen;      // runs while the file dialog is "on screen"
     bool keepOnCancel = false;
-    int cancelQuestions = 0;
     std::vector<QUrl> urls; // every address asked to open
-    Browser browser = Browser::Opens;
+    bool browserOpens = true;
 
     void showMessage(QWidget*, engine::MessageStyle style, const QString& title,
                      const QString& text) override {
@@ -57,18 +53,12 @@ public:
         return answer;
     }
 
-    bool keepRenamesWithoutEco(QWidget*) override {
-        ++cancelQuestions;
-        return keepOnCancel;
-    }
+    bool keepRenamesWithoutEco(QWidget*) override { return keepOnCancel; }
     bool putBackUnfinishedPass(QWidget*, const QString&) override { return true; }
 
     bool openUrl(const QUrl& url) override {
         urls.push_back(url);
-        if (browser == Browser::Throws) {
-            throw std::runtime_error("no browser");
-        }
-        return browser == Browser::Opens;
+        return browserOpens;
     }
 };
 

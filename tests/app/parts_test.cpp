@@ -1,13 +1,9 @@
-// The window's small parts on their own: the progress bar adapter, the file-type filter and
-// the report window's text box.
+// The window's small parts on their own: the progress bar adapter and the file-type filter.
 
 #include "app/filefilter.h"
 #include "app/progressbaradapter.h"
-#include "app/reportwindow.h"
-#include "getchild.h"
 #include "qtprint.h"
 
-#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <gtest/gtest.h>
 
@@ -51,16 +47,6 @@ TEST(FileFilter, BecomesQtsForm) {
     for (const auto& c : cases) {
         EXPECT_EQ(app::toQtFilter(c.given), c.qt);
     }
-}
-
-TEST(ReportWindow, ShowsEachCrLfLineAsOneLineAndKeepsEarlierText) {
-    app::ReportWindow report;
-    report.appendText("U1A\r\n");
-    report.appendText("R\r\nC\r\n");
-    auto* box = getChild<QPlainTextEdit>(report, "txtNotChanged");
-    EXPECT_EQ(box->toPlainText(), "U1A\nR\nC\n");
-    EXPECT_TRUE(box->isReadOnly());
-    EXPECT_TRUE(QFontInfo(box->font()).fixedPitch());
 }
 
 } // namespace

@@ -25,11 +25,9 @@ using Rows = std::vector<Names>; // old name, new name, note
 Rows rowsOf(QTreeWidget* list) {
     Rows rows;
     for (int i = 0; i < list->topLevelItemCount(); ++i) {
-        if (!list->topLevelItem(i)->isHidden()) {
-            rows.push_back({});
-            for (int column = 0; column < 3; ++column) {
-                rows.back().push_back(list->topLevelItem(i)->text(column).toStdString());
-            }
+        rows.push_back({});
+        for (int column = 0; column < 3; ++column) {
+            rows.back().push_back(list->topLevelItem(i)->text(column).toStdString());
         }
     }
     return rows;
@@ -52,84 +50,51 @@ protected:
     QTemporaryDir folder;
 };
 
-struct Mode {
-    const char* what;
-    std::vector<const char*> clicks;
-    Names parts;
-    std::vector<std::size_t> selected;
-    const char* start;
-    Names after;
-};
-
-void PrintTo(const Mode& c, std::ostream* out) {
-    *out << c.what;
-}
-
-class ModeTest : public PassTest, public ::testing::WithParamInterface<Mode> {
-protected:
-    void SetUp() override {
-        start({document("amp.sch", GetParam().parts, GetParam().selected)});
-        for (const char* option : GetParam().clicks) {
-            click(option);
+// Run, and Apply after Preview, rename as the options say; the preview shows what Apply does.
+TEST_F(PassTest, RunAndApplyAfterPreviewRenameAsTheOptionsSay) {
+    const struct {
+        std::vector<const char*> clicks;
+        Names parts;
+        std::vector<std::size_t> selected;
+        const char* start;
+        Names after;
+    } cases[] = {
+        {{"optStart"}, {"R3", "C9", "R1", "U1A"}, {}, "1", {"R1", "C1", "R2", "U1A"}},
+        {{"optSelected", "optAssign"}, {"R9", "R69", "R88"}, {0, 1}, "88", {"R70", "R89", "R88"}},
+        {{"optSelected", "optDuplicate"},
+         {"R9", "R69", "R88"},
+         {0, 1},
+         "88",
+         {"R88", "R89", "R70"}},
+    };
+    for (const auto& c : cases) {
+        for (bool preview : {false, true}) {
+            SCOPED_TRACE(std::string(c.clicks.back()) + (preview ? " previewed" : " run"));
+            start({document("amp.sch", c.parts, c.selected)});
+            for (const char* option : c.clicks) {
+                click(option);
+            }
+            typeStart(c.start);
+            if (preview) {
+                child<QAction>("mnuPreview")->trigger();
+                Names shownAfter = c.parts;
+                for (const auto& row : rowsOf(child<QTreeWidget>("frmPreview/lstNames"))) {
+                    if (row[2].empty()) {
+                        shownAfter[std::find(c.parts.begin(), c.parts.end(), row[0]) -
+                                   c.parts.begin()] = row[1];
+                    }
+                }
+                EXPECT_EQ(shownAfter, c.after);
+                QTest::mouseClick(child<QPushButton>("frmPreview/cmdApply"), Qt::LeftButton);
+                EXPECT_FALSE(shown("frmPreview"));
+            } else {
+                run();
+            }
+            EXPECT_TRUE(dialogs.messages.empty());
+            EXPECT_EQ(logic->openNames(), c.after);
         }
-        typeStart(GetParam().start);
     }
-};
-
-TEST_P(ModeTest, RunRenamesAsTheOptionsSay) {
-    run();
-    EXPECT_TRUE(dialogs.messages.empty());
-    EXPECT_EQ(logic->openNames(), GetParam().after);
 }
-
-TEST_P(ModeTest, ApplyDoesWhatThePreviewShowed) {
-    click("chkSend");
-    click("optECO");
-    child<QAction>("mnuPreview")->trigger();
-    ASSERT_TRUE(shown("frmPreview"));
-    const Names& parts = GetParam().parts;
-    Names expected = parts;
-    for (const auto& row : rowsOf(child<QTreeWidget>("frmPreview/lstNames"))) {
-        if (row[2].empty()) {
-            expected[std::find(parts.begin(), parts.end(), row[0]) - parts.begin()] = row[1];
-        }
-    }
-    EXPECT_EQ(expected, GetParam().after);
-    Names from;
-    Names to;
-    for (const auto& rename : child<app::PreviewWindow>("frmPreview")->plan().renames) {
-        from.push_back(rename.from);
-        to.push_back(rename.to);
-    }
-    const QString path = folder.filePath("pass.eco");
-    dialogs.saveAnswers = {path};
-    QTest::mouseClick(child<QPushButton>("frmPreview/cmdApply"), Qt::LeftButton);
-    EXPECT_TRUE(dialogs.messages.empty());
-    EXPECT_FALSE(shown("frmPreview"));
-    EXPECT_EQ(logic->openNames(), expected);
-    EXPECT_EQ(readFile(path), eco::ecoText(from, to));
-}
-
-INSTANTIATE_TEST_SUITE_P(Pass, ModeTest,
-                         ::testing::Values(Mode{"AllComponents",
-                                                {"optStart"},
-                                                {"R3", "C9", "R1", "U1A"},
-                                                {},
-                                                "1",
-                                                {"R1", "C1", "R2", "U1A"}},
-                                           Mode{"AssignNextFree",
-                                                {"optSelected", "optAssign"},
-                                                {"R9", "R69", "R88"},
-                                                {0, 1},
-                                                "88",
-                                                {"R70", "R89", "R88"}},
-                                           Mode{"RenameDuplicates",
-                                                {"optSelected", "optDuplicate"},
-                                                {"R9", "R69", "R88"},
-                                                {0, 1},
-                                                "88",
-                                                {"R88", "R89", "R70"}}),
-                         [](const auto& info) { return std::string(info.param.what); });
 
 TEST_F(PassTest, ARefusedStartNumberStartsNothing) {
     start({document("amp.sch", {"R5", "R7"})});
@@ -165,11 +130,7 @@ TEST_F(PassTest, ASchematicChangedSincePreviewIsPreviewedAgainNotRenamed) {
 
 // A pass keeps the event loop until it ends, so the bar must paint itself as it steps.
 TEST_F(PassTest, ProgressBarPaintsItselfDuringThePass) {
-    Names parts;
-    for (int i = 1; i <= 20; ++i) {
-        parts.push_back("R" + std::to_string(i));
-    }
-    start({document("amp.sch", parts)});
+    start({document("amp.sch", Names(20, "R"))});
     click("optStart");
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window()));
     struct PaintCounter : QObject {
@@ -195,9 +156,11 @@ TEST_F(PassTest, ProgressBarPaintsItselfDuringThePass) {
 }
 
 // The report opens by itself only when a name could not be numbered, and always tells of the
-// last pass alone: its renames, the names kept and why, and a pass that stopped.
+// last pass alone: its renames, the names kept and why, and a pass that stopped. Cancel in the
+// save dialog stops the pass and undoes its renames unless the user keeps them. Copy and CSV
+// take the rows the filter shows.
 TEST_F(PassTest, ReportTellsOfTheLastPass) {
-    start({document("amp.sch", {"R1", "R5", "U1A", "C2"})});
+    start({document("amp.sch", {"R1", "R5", "U1A", "C2", "R"})});
     EXPECT_FALSE(shown("frmNotChanged"));
     click("optStart");
     run();
@@ -205,43 +168,45 @@ TEST_F(PassTest, ReportTellsOfTheLastPass) {
     EXPECT_EQ(reportRows(), (Rows{{"R5", "R2", ""},
                                   {"C2", "C1", ""},
                                   {"R1", "R1", "already has its name"},
-                                  {"U1A", "U1A", "ends in a letter"}}));
-    EXPECT_EQ(reportText(), "U1A\n");
-    EXPECT_TRUE(summary().contains("2 components got a new name; 2 kept their names."));
+                                  {"U1A", "U1A", "ends in a letter"},
+                                  {"R", "R", "ends in a letter"}}));
+    EXPECT_EQ(reportText(), "U1A\nR\n");
+    EXPECT_TRUE(summary().contains("2 components got a new name; 3 kept their names."));
     EXPECT_TRUE(summary().contains("ECO file: not written"));
+    auto* filter = child<QLineEdit>("frmNotChanged/txtFilter");
+    QTest::keyClicks(filter, "r");
+    QTest::mouseClick(child<QPushButton>("frmNotChanged/cmdCopy"), Qt::LeftButton);
+    EXPECT_EQ(QApplication::clipboard()->text(),
+              "Old name\tNew name\tNote\nR5\tR2\t\n"
+              "R1\tR1\talready has its name\nR\tR\tends in a letter\n");
+    filter->clear();
+    dialogs.saveAnswers = {folder.filePath("renames.csv")};
+    QTest::mouseClick(child<QPushButton>("frmNotChanged/cmdSaveCsv"), Qt::LeftButton);
+    EXPECT_EQ(dialogs.filters, std::vector<QString>{"CSV files (*.csv)"});
+    EXPECT_EQ(readFile(folder.filePath("renames.csv")),
+              "Old name,New name,Note\r\nR5,R2,\r\nC2,C1,\r\nR1,R1,already has its name\r\n"
+              "U1A,U1A,ends in a letter\r\nR,R,ends in a letter\r\n");
 
     QTest::mouseClick(child<QPushButton>("frmNotChanged/cmdClose"), Qt::LeftButton);
     EXPECT_FALSE(shown("frmNotChanged"));
     run();
     EXPECT_TRUE(shown("frmNotChanged"));
-    EXPECT_EQ(reportText(), "U1A\n");
+    EXPECT_EQ(reportText(), "U1A\nR\n");
     EXPECT_TRUE(summary().contains("0 components got a new name")) << summary().toStdString();
 
     click("chkSend");
     click("optECO");
     typeStart("5");
-    run(); // the save dialog is cancelled, and the renames undone
+    run();
     EXPECT_TRUE(summary().contains("The pass stopped: No ECO file was written"));
     EXPECT_TRUE(reportRows().empty());
     EXPECT_EQ(reportText(), "");
-}
-
-// Cancel in the save dialog writes nothing and asks: the default undoes the renames and says
-// so; keeping them is the user's choice.
-TEST_F(PassTest, CancelWritesNothingAndAsksWhetherToKeepTheRenames) {
-    start({document("amp.sch", {"R5", "R7"})});
-    click("optStart");
-    click("chkSend");
-    click("optECO");
-    for (bool keep : {false, true}) {
-        dialogs.keepOnCancel = keep;
-        dialogs.messages.clear();
-        run();
-        EXPECT_TRUE(QDir(folder.path()).isEmpty());
-        EXPECT_EQ(logic->openNames(), (keep ? Names{"R1", "R2"} : Names{"R5", "R7"}));
-        EXPECT_EQ(dialogs.messages.size(), keep ? 0u : 1u);
-    }
-    EXPECT_EQ(dialogs.cancelQuestions, 2);
+    EXPECT_EQ(logic->openNames(), (Names{"R1", "R2", "U1A", "C1", "R"}));
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+    dialogs.keepOnCancel = true;
+    run();
+    EXPECT_EQ(logic->openNames(), (Names{"R5", "R6", "U1A", "C5", "R"}));
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"renames.csv"});
 }
 
 // Write and force read renames the layout too; Write only writes where the user chose, as
@@ -269,38 +234,6 @@ TEST_F(PassTest, EcoFileIsReadByPowerPcbOrWrittenWhereChosen) {
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"renames"});
     EXPECT_EQ(readFile(path), eco::ecoText({"R1", "C1", "R2"}, {"R3", "C3", "R4"}));
     EXPECT_TRUE(summary().contains("ECO file: " + path)) << summary().toStdString();
-}
-
-TEST_F(PassTest, CopyAndCsvTakeTheRowsTheFilterShows) {
-    start({document("amp.sch", {"R1", "R5", "U1A", "C2"})});
-    click("optStart");
-    run();
-    auto* filter = child<QLineEdit>("frmNotChanged/txtFilter");
-    QTest::keyClicks(filter, "r");
-    QTest::mouseClick(child<QPushButton>("frmNotChanged/cmdCopy"), Qt::LeftButton);
-    EXPECT_EQ(QApplication::clipboard()->text(),
-              "Old name\tNew name\tNote\nR5\tR2\t\nR1\tR1\talready has its name\n");
-
-    filter->clear();
-    const QString path = folder.filePath("renames.csv");
-    dialogs.saveAnswers = {path};
-    QTest::mouseClick(child<QPushButton>("frmNotChanged/cmdSaveCsv"), Qt::LeftButton);
-    EXPECT_EQ(dialogs.filters, std::vector<QString>{"CSV files (*.csv)"});
-    EXPECT_EQ(readFile(path), "Old name,New name,Note\r\nR5,R2,\r\nC2,C1,\r\n"
-                              "R1,R1,already has its name\r\nU1A,U1A,ends in a letter\r\n");
-}
-
-// A pass that stops is reported; the window stays usable for the next one.
-TEST_F(PassTest, WindowStaysUsableAfterAPassThatStopped) {
-    start({document("amp.sch", {"R5", "R7"})});
-    click("optStart");
-    logic->failCall(6, host::HostCode::ServerUnavailable);
-    run();
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages.front().style, engine::MessageStyle::Critical);
-    EXPECT_EQ(logic->openNames(), (Names{"R5", "R7"}));
-    run();
-    EXPECT_EQ(logic->openNames(), (Names{"R1", "R2"}));
 }
 
 } // namespace
