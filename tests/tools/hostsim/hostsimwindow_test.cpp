@@ -10,7 +10,6 @@
 #include "tools/hostsim/simhosts.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
@@ -56,12 +55,6 @@ protected:
     void click(std::size_t component, Qt::KeyboardModifiers modifiers = {}) {
         QTest::mouseClick(sheet(), Qt::LeftButton, modifiers, sheet()->placementAt(component));
     }
-    void drag(QPoint from, QPoint to) {
-        QTest::mousePress(sheet(), Qt::LeftButton, {}, from);
-        QTest::mouseMove(sheet(), (from + to) / 2);
-        QTest::mouseMove(sheet(), to);
-        QTest::mouseRelease(sheet(), Qt::LeftButton, {}, to);
-    }
 
     SheetView* sheet() { return window.findChild<SheetView*>("sheet"); }
     QString status() { return window.findChild<QLabel*>("passStatus")->text(); }
@@ -82,7 +75,12 @@ TEST_F(HostSimWindowTest, ClicksAndABandSelectThroughTheEditor) {
     EXPECT_EQ(selection(), (Selection{false, false, true, false}));
     QTest::mouseClick(sheet(), Qt::LeftButton, {}, QPoint(2, 2));
     EXPECT_EQ(selection(), (Selection{false, false, false, false}));
-    drag(sheet()->placementAt(1) + QPoint(10, 10), sheet()->placementAt(2) - QPoint(10, 10));
+    const QPoint from = sheet()->placementAt(1) + QPoint(10, 10);
+    const QPoint to = sheet()->placementAt(2) - QPoint(10, 10);
+    QTest::mousePress(sheet(), Qt::LeftButton, {}, from);
+    QTest::mouseMove(sheet(), (from + to) / 2);
+    QTest::mouseMove(sheet(), to);
+    QTest::mouseRelease(sheet(), Qt::LeftButton, {}, to);
     EXPECT_EQ(selection(), (Selection{false, true, true, false}));
 }
 
@@ -99,22 +97,6 @@ TEST_F(HostSimWindowTest, TheUsersSelectionWaitsWhileAPassIsOpen) {
     catchUp();
     EXPECT_EQ(selection(), (Selection{true, false, false, false}));
     EXPECT_TRUE(status().startsWith("PowerLogic: amp.sch")) << status().toStdString();
-}
-
-// The sheet still shows the document that a waiting close or open is about to replace; a
-// click on it cannot reach a component there any more and is dropped.
-TEST_F(HostSimWindowTest, ClicksOnADocumentAboutToBeReplacedAreDropped) {
-    const auto app = hosts.logic().application();
-    app->BeginPass();
-    hosts.logic().openDocument(1);
-    click(3);
-    click(2, Qt::ControlModifier);
-    drag(sheet()->placementAt(0) - QPoint(10, 10), sheet()->placementAt(2) + QPoint(10, 10));
-    hosts.logic().closeDocument();
-    click(0);
-    app->EndPass();
-    EXPECT_EQ(hosts.logic().openIndex(), std::nullopt);
-    EXPECT_EQ(selection(), (Selection{false, false, false, true}));
 }
 
 TEST_F(HostSimWindowTest, TheSidePanelShowsTheLayoutTheCallsAndWhyAnEcoFileWasRefused) {
@@ -166,24 +148,6 @@ TEST_F(HostSimWindowTest, TheOpenMenuOpensADocumentFittedToTheWindow) {
     sheet()->fitToWindow();
     EXPECT_EQ(sheet()->placementAt(0), shown);
     app->unadvise(&opened);
-}
-
-TEST_F(HostSimWindowTest, SaveStateProposesANewFileInTheDocumentsFolder) {
-    QTemporaryDir home;
-    const QByteArray oldHome = qgetenv("HOME");
-    const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
-    qputenv("HOME", home.path().toUtf8());
-    qputenv("XDG_CONFIG_HOME", home.filePath(".config").toUtf8());
-    const QString documents = home.filePath("Documents");
-    EXPECT_EQ(window.proposedStatePath(), documents + "/amp.json");
-    EXPECT_TRUE(QDir().mkpath(documents));
-    EXPECT_TRUE(QFile(documents + "/amp.json").open(QIODevice::WriteOnly));
-    EXPECT_EQ(window.proposedStatePath(), documents + "/amp-2.json");
-    qputenv("HOME", oldHome);
-    if (oldConfig.isEmpty())
-        qunsetenv("XDG_CONFIG_HOME");
-    else
-        qputenv("XDG_CONFIG_HOME", oldConfig);
 }
 
 } // namespace
