@@ -1,20 +1,12 @@
 // A pass as the user starts it, by Run or by Pass > Preview and Apply, and what the window then
 // shows: the progress bar, the report of the last pass and the two ways of writing the ECO file.
 
-#include "app/previewwindow.h"
 #include "eco/ecotext.h"
 #include "windowfixture.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QClipboard>
-#include <QDir>
 #include <QFile>
-#include <QLabel>
 #include <QPlainTextEdit>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QTemporaryDir>
 #include <QTreeWidget>
 
 namespace sequate::testing {
