@@ -8,6 +8,8 @@
 #include "windowfixture.h"
 
 #include <QFileInfo>
+#include <QGroupBox>
+#include <QMenuBar>
 
 namespace sequate::testing {
 namespace {
@@ -29,6 +31,16 @@ TEST_F(WindowTest, RefusedStartSaysWhyAndEndsWithoutAWindow) {
         EXPECT_EQ(launched.exitStatus, 1);
         EXPECT_EQ(dialogs.messages, std::vector<ShownMessage>{critical(c.message)});
     }
+}
+
+// A failure other than "no project" leaves the window as far as start-up got.
+TEST_F(WindowTest, AnotherHostFailureAtStartUpOpensTheWindowAsFarAsStartUpGot) {
+    start({document("amp.sch", {"R1"})}, true, 1);
+    ASSERT_NE(launched.window, nullptr);
+    EXPECT_TRUE(window().isVisible());
+    EXPECT_EQ(window().windowTitle(), "Sequate 1.4");
+    EXPECT_EQ(child<QLineEdit>("txtStart")->text(), "");
+    EXPECT_TRUE(dialogs.messages.empty());
 }
 
 // The window keeps its size in twips, wider only as far as the desktop's font needs for
@@ -104,6 +116,30 @@ TEST_F(WindowTest, EndButtonAndWindowFrameEndWithStatusZeroAndCloseEveryWindow) 
         EXPECT_FALSE(child("frmNotChanged")->isVisible());
         EXPECT_FALSE(child("frmAbout")->isVisible());
     }
+}
+
+// Every caption the window and its menus show, once.
+TEST_F(WindowTest, ShowsItsCaptions) {
+    start({document("amp.sch", {"R1"})});
+    QStringList captions;
+    for (const char* name : {"optStart", "optSelected", "optAssign", "optDuplicate", "chkSend",
+                             "optECO", "optDirect", "cmdRun", "cmdEnd"}) {
+        captions << child<QAbstractButton>(name)->text();
+    }
+    captions << child<QLabel>("lblStartFrom")->text()
+             << child<QGroupBox>("frmSendOptions")->title();
+    for (QAction* menu : window().menuBar()->actions()) {
+        captions << menu->text();
+        for (QAction* item : menu->menu()->actions()) {
+            captions << item->text();
+        }
+    }
+    EXPECT_EQ(captions, (QStringList{"Sequate all components", "Sequate selected components",
+                                     "Assign next free names", "Rename duplicates",
+                                     "Write ECO file for PowerPCB", "Write only",
+                                     "Write and force read in PCB", "Run", "End", "Start from:",
+                                     "Options", "&Pass", "&Preview...", "Last pass &report...",
+                                     "&Help", "Sequate &Help...", "&About..."}));
 }
 
 // One letter per control: 'o' can be chosen, 'x' chosen, '-' greyed, '=' greyed but chosen.

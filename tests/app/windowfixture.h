@@ -100,8 +100,10 @@ inline host::sim::DocumentData document(std::string name, const Names& parts,
 class WindowTest : public ::testing::Test {
 protected:
     // Starts the program with PowerLogic running these documents (the first one open) and
-    // PowerPCB holding the first one's layout; without PowerLogic when running is false.
-    void start(const std::vector<host::sim::DocumentData>& documents, bool running = true) {
+    // PowerPCB holding the first one's layout; without PowerLogic when running is false, and
+    // with PowerLogic's call number failingCall failing when it is not 0.
+    void start(const std::vector<host::sim::DocumentData>& documents, bool running = true,
+               int failingCall = 0) {
         launched = {};
         host::sim::LayoutData layout{"board.pcb", {}};
         for (std::size_t i = 0; !documents.empty() && i < documents[0].components.size(); ++i) {
@@ -109,6 +111,9 @@ protected:
         }
         logic = std::make_unique<host::sim::SimPowerLogic>(documents);
         pcb = std::make_unique<host::sim::SimPowerPcb>(layout);
+        if (failingCall != 0) {
+            logic->failCall(failingCall, host::HostCode::Failed);
+        }
         launched = app::launch(std::make_unique<host::sim::SimRunningObjects>(
                                    running ? logic.get() : nullptr, running ? pcb.get() : nullptr),
                                dialogs);
