@@ -2,9 +2,7 @@
 
 #include "host/sim/statefile.h"
 #include "tools/gensample/samplegenerator.h"
-#include "tools/pass/passrunner.h"
 
-#include <QJsonArray>
 #include <cctype>
 #include <cmath>
 #include <fstream>
@@ -29,18 +27,6 @@ TEST(SampleGenerator, MakesTheCommittedSampleAndTheSameDesignForTheSameSeed) {
     SampleOptions other = options;
     other.seed = 100;
     EXPECT_NE(makeSampleState(options), makeSampleState(other));
-}
-
-// The run command opens this file: Run over all components must number the whole design and
-// carry it into the layout.
-TEST(SampleGenerator, APassOverAllComponentsCompletesOnTheCommittedSample) {
-    RunnerOptions options;
-    options.statePath = samplePath;
-    const RunnerOutcome outcome = runPass(host::sim::loadStateFile(samplePath), options);
-    ASSERT_EQ(outcome.exitStatus, 0);
-    EXPECT_TRUE(outcome.report["stopped"].isNull());
-    EXPECT_TRUE(outcome.report["messages"].toArray().isEmpty());
-    EXPECT_EQ(outcome.report["layout"], outcome.report["names"]);
 }
 
 // What a numbering pass meets: gates, names ending in a letter, bare numbers, parts sharing an
