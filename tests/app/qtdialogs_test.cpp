@@ -27,40 +27,23 @@ void whenOpen(std::function<void(T&)> answer) {
     });
 }
 
-struct Box {
-    engine::MessageStyle style;
-    QMessageBox::Icon icon;
-};
-
-class MessageBoxTest : public ::testing::TestWithParam<Box> {};
-
-TEST_P(MessageBoxTest, HasTheIconTitleTextAndOneOkButton) {
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QString title;
-    QString text;
-    int buttons = 0;
-    whenOpen<QMessageBox>([&](QMessageBox& box) {
-        icon = box.icon();
-        title = box.windowTitle();
-        text = box.text();
-        buttons = static_cast<int>(box.buttons().size());
-        EXPECT_NE(box.button(QMessageBox::Ok), nullptr);
-        box.accept();
-    });
-    app::QtDialogs dialogs;
-    dialogs.showMessage(nullptr, GetParam().style, "Error Message", "Illegal Value");
-    EXPECT_EQ(icon, GetParam().icon);
-    EXPECT_EQ(title, "Error Message");
-    EXPECT_EQ(text, "Illegal Value");
-    EXPECT_EQ(buttons, 1);
+TEST(QtDialogs, MessageBoxHasTheIconTitleTextAndOneOkButton) {
+    const std::pair<engine::MessageStyle, QMessageBox::Icon> styles[] = {
+        {engine::MessageStyle::Critical, QMessageBox::Critical},
+        {engine::MessageStyle::Exclamation, QMessageBox::Warning}};
+    for (const auto& [style, icon] : styles) {
+        whenOpen<QMessageBox>([icon](QMessageBox& box) {
+            EXPECT_EQ(box.icon(), icon);
+            EXPECT_EQ(box.windowTitle(), "Error Message");
+            EXPECT_EQ(box.text(), "Illegal Value");
+            EXPECT_EQ(box.buttons(), QList<QAbstractButton*>{box.button(QMessageBox::Ok)});
+            box.accept();
+        });
+        app::QtDialogs().showMessage(nullptr, style, "Error Message", "Illegal Value");
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Dialogs, MessageBoxTest,
-    ::testing::Values(Box{engine::MessageStyle::Critical, QMessageBox::Critical},
-                      Box{engine::MessageStyle::Exclamation, QMessageBox::Warning}));
-
-TEST(FileDialog, IsTheSaveFormWithTheFilterAndNoExtensionAdded) {
+TEST(QtDialogs, FileDialogIsTheSaveFormWithTheFilterAndNoExtensionAdded) {
     QTemporaryDir folder;
     const QString path = folder.filePath("renames");
     whenOpen<QFileDialog>([&](QFileDialog& dialog) {
@@ -70,14 +53,9 @@ TEST(FileDialog, IsTheSaveFormWithTheFilterAndNoExtensionAdded) {
         dialog.selectFile(path);
         static_cast<QDialog&>(dialog).accept(); // as the Save button does
     });
-    app::QtDialogs dialogs;
-    EXPECT_EQ(dialogs.chooseSaveFile(nullptr, "ECO files (*.eco)"), path);
-}
-
-TEST(FileDialog, CancelGivesNothing) {
+    EXPECT_EQ(app::QtDialogs().chooseSaveFile(nullptr, "ECO files (*.eco)"), path);
     whenOpen<QFileDialog>([](QFileDialog& dialog) { dialog.reject(); });
-    app::QtDialogs dialogs;
-    EXPECT_EQ(dialogs.chooseSaveFile(nullptr, "ECO files (*.eco)"), std::nullopt);
+    EXPECT_EQ(app::QtDialogs().chooseSaveFile(nullptr, "ECO files (*.eco)"), std::nullopt);
 }
 
 } // namespace

@@ -1,28 +1,91 @@
 #pragma once
 
 // The main window started against the in-memory PowerLogic and PowerPCB, offscreen, with the
-// dialogs answered by FakeDialogs.
+// dialogs answered by FakeDialogs, which remembers what was shown.
 
+#include "app/dialogs.h"
 #include "app/launch.h"
-#include "fakedialogs.h"
 #include "getchild.h"
 #include "host/sim/simpowerlogic.h"
 #include "host/sim/simpowerpcb.h"
 #include "host/sim/simrunningobjects.h"
 #include "qtprint.h"
 
-#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
+#include <deque>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
 namespace sequate::testing {
 
+struct ShownMessage {
+    engine::MessageStyle style;
+    QString title;
+    QString text;
+
+    bool operator==(const ShownMessage&) const = default;
+};
+
+inline void PrintTo(const ShownMessage& message, std::ostream* out) {
+    *out << static_cast<int>(message.style) << " \"" << message.title.toStdString() << "\" \""
+         << message.text.toStdString() << '"';
+}
+
+class FakeDialogs : public app::Dialogs {
+public:
+    std::vector<ShownMessage> messages;
+    std::vector<QString> filters;                   // one per file dialog shown
+    std::deque<std::optional<QString>> saveAnswers; // nullopt, or none left: Cancel
+    std::function<void()> whileFileDialogOpen;      // runs while the file dialog is "on screen"
+    bool keepOnCancel = false;
+    std::vector<QUrl> urls; // every address asked to open
+    bool browserOpens = true;
+
+    void showMessage(QWidget*, engine::MessageStyle style, const QString& title,
+                     const QString& text) override {
+        messages.push_back({style, title, text});
+    }
+
+    std::optional<QString> chooseSaveFile(QWidget*, const QString& filter) override {
+        filters.push_back(filter);
+        if (whileFileDialogOpen) {
+            whileFileDialogOpen();
+        }
+        if (saveAnswers.empty()) {
+            return std::nullopt;
+        }
+        const std::optional<QString> answer = saveAnswers.front();
+        saveAnswers.pop_front();
+        return answer;
+    }
+
+    bool keepRenamesWithoutEco(QWidget*) override { return keepOnCancel; }
+    bool putBackUnfinishedPass(QWidget*, const QString&) override { return true; }
+
+    bool openUrl(const QUrl& url) override {
+        urls.push_back(url);
+        return browserOpens;
+    }
+};
+
+using Names = std::vector<std::string>;
+
 // A document whose components lie left to right in the given order.
-inline host::sim::DocumentData document(std::string name, const std::vector<std::string>& parts,
+inline host::sim::DocumentData document(std::string name, const Names& parts,
                                         const std::vector<std::size_t>& selected = {}) {
     host::sim::DocumentData doc{std::move(name), {}};
     for (std::size_t i = 0; i < parts.size(); ++i) {
@@ -34,39 +97,26 @@ inline host::sim::DocumentData document(std::string name, const std::vector<std:
     return doc;
 }
 
-struct SimHosts {
-    explicit SimHosts(std::vector<host::sim::DocumentData> documents)
-        : logic(documents), pcb(layoutOf(documents)) {}
-
-    static std::optional<host::sim::LayoutData>
-    layoutOf(const std::vector<host::sim::DocumentData>& documents) {
-        if (documents.empty()) {
-            return std::nullopt;
-        }
-        host::sim::LayoutData layout{"board.pcb", {}};
-        for (const auto& component : documents.front().components) {
-            layout.parts.push_back(component.name);
-        }
-        return layout;
-    }
-
-    host::sim::SimPowerLogic logic;
-    host::sim::SimPowerPcb pcb;
-};
-
 class WindowTest : public ::testing::Test {
 protected:
-    // Starts the program with PowerLogic running these documents (the first one open).
-    void start(std::vector<host::sim::DocumentData> documents) {
-        hosts = std::make_unique<SimHosts>(std::move(documents));
-        launched = app::launch(
-            std::make_unique<host::sim::SimRunningObjects>(&hosts->logic, &hosts->pcb), dialogs);
-    }
-
-    // Starts the program with no PowerLogic running.
-    void startWithoutPowerLogic() {
-        launched =
-            app::launch(std::make_unique<host::sim::SimRunningObjects>(nullptr, nullptr), dialogs);
+    // Starts the program with PowerLogic running these documents (the first one open) and
+    // PowerPCB holding the first one's layout; without PowerLogic when running is false, and
+    // with PowerLogic's call number failingCall failing when it is not 0.
+    void start(const std::vector<host::sim::DocumentData>& documents, bool running = true,
+               int failingCall = 0) {
+        launched = {};
+        host::sim::LayoutData layout{"board.pcb", {}};
+        for (std::size_t i = 0; !documents.empty() && i < documents[0].components.size(); ++i) {
+            layout.parts.push_back(documents[0].components[i].name);
+        }
+        logic = std::make_unique<host::sim::SimPowerLogic>(documents);
+        pcb = std::make_unique<host::sim::SimPowerPcb>(layout);
+        if (failingCall != 0) {
+            logic->failCall(failingCall, host::HostCode::Failed);
+        }
+        launched = app::launch(std::make_unique<host::sim::SimRunningObjects>(
+                                   running ? logic.get() : nullptr, running ? pcb.get() : nullptr),
+                               dialogs);
     }
 
     app::MainWindow& window() { return *launched.window; }
@@ -83,7 +133,7 @@ protected:
     }
 
     void typeStart(const QString& text) {
-        auto* box = child<QLineEdit>("frmStart/txtStart");
+        auto* box = child<QLineEdit>("txtStart");
         box->clear();
         QTest::keyClicks(box, text);
     }
@@ -91,7 +141,8 @@ protected:
     void run() { click("cmdRun"); }
 
     FakeDialogs dialogs;
-    std::unique_ptr<SimHosts> hosts; // outlives the window
+    std::unique_ptr<host::sim::SimPowerLogic> logic; // outlive the window
+    std::unique_ptr<host::sim::SimPowerPcb> pcb;
     app::Launch launched;
 };
 

@@ -1,0 +1,232 @@
+// A pass as the user starts it, by Run or by Pass > Preview and Apply, and what the window then
+// shows: the progress bar, the report of the last pass and the two ways of writing the ECO file.
+
+#include "eco/ecotext.h"
+#include "windowfixture.h"
+
+#include <QClipboard>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QTreeWidget>
+
+namespace sequate::testing {
+namespace {
+
+using Rows = std::vector<Names>; // old name, new name, note
+
+Rows rowsOf(QTreeWidget* list) {
+    Rows rows;
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        rows.push_back({});
+        for (int column = 0; column < 3; ++column) {
+            rows.back().push_back(list->topLevelItem(i)->text(column).toStdString());
+        }
+    }
+    return rows;
+}
+
+std::string readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : "(no file)";
+}
+
+class PassTest : public WindowTest {
+protected:
+    Rows reportRows() { return rowsOf(child<QTreeWidget>("frmNotChanged/lstNames")); }
+    QString summary() { return child<QLabel>("frmNotChanged/lblSummary")->text(); }
+    QString reportText() {
+        return child<QPlainTextEdit>("frmNotChanged/txtNotChanged")->toPlainText();
+    }
+    bool shown(const char* name) { return child(name)->isVisible(); }
+
+    QTemporaryDir folder;
+};
+
+// Run, and Apply after Preview, rename as the options say; the preview shows what Apply does.
+TEST_F(PassTest, RunAndApplyAfterPreviewRenameAsTheOptionsSay) {
+    const struct {
+        std::vector<const char*> clicks;
+        Names parts;
+        std::vector<std::size_t> selected;
+        const char* start;
+        Names after;
+    } cases[] = {
+        {{"optStart"}, {"R3", "C9", "R1", "U1A"}, {}, "1", {"R1", "C1", "R2", "U1A"}},
+        {{"optSelected", "optAssign"}, {"R9", "R69", "R88"}, {0, 1}, "88", {"R70", "R89", "R88"}},
+        {{"optSelected", "optDuplicate"},
+         {"R9", "R69", "R88"},
+         {0, 1},
+         "88",
+         {"R88", "R89", "R70"}},
+    };
+    for (const auto& c : cases) {
+        for (bool preview : {false, true}) {
+            SCOPED_TRACE(std::string(c.clicks.back()) + (preview ? " previewed" : " run"));
+            start({document("amp.sch", c.parts, c.selected)});
+            for (const char* option : c.clicks) {
+                click(option);
+            }
+            typeStart(c.start);
+            if (preview) {
+                child<QAction>("mnuPreview")->trigger();
+                Names shownAfter = c.parts;
+                for (const auto& row : rowsOf(child<QTreeWidget>("frmPreview/lstNames"))) {
+                    if (row[2].empty()) {
+                        shownAfter[std::find(c.parts.begin(), c.parts.end(), row[0]) -
+                                   c.parts.begin()] = row[1];
+                    }
+                }
+                EXPECT_EQ(shownAfter, c.after);
+                QTest::mouseClick(child<QPushButton>("frmPreview/cmdApply"), Qt::LeftButton);
+                EXPECT_FALSE(shown("frmPreview"));
+            } else {
+                run();
+            }
+            EXPECT_TRUE(dialogs.messages.empty());
+            EXPECT_EQ(logic->openNames(), c.after);
+        }
+    }
+}
+
+TEST_F(PassTest, ARefusedStartNumberStartsNothing) {
+    start({document("amp.sch", {"R5", "R7"})});
+    click("optSelected");
+    typeStart("1.5");
+    const std::uint64_t callsBefore = logic->callCount();
+    run();
+    child<QAction>("mnuPreview")->trigger();
+    EXPECT_FALSE(shown("frmPreview"));
+    const ShownMessage refusal{engine::MessageStyle::Exclamation, "Error Message",
+                               "Illegal value in Start textbox"};
+    EXPECT_EQ(dialogs.messages, (std::vector<ShownMessage>{refusal, refusal}));
+    EXPECT_EQ(logic->callCount(), callsBefore);
+}
+
+TEST_F(PassTest, ASchematicChangedSincePreviewIsPreviewedAgainNotRenamed) {
+    start({document("amp.sch", {"R5", "R7", "R9"}, {0, 2})});
+    click("optSelected");
+    typeStart("20");
+    child<QAction>("mnuPreview")->trigger();
+    EXPECT_EQ(rowsOf(child<QTreeWidget>("frmPreview/lstNames")),
+              (Rows{{"R5", "R20", ""}, {"R9", "R21", ""}, {"R7", "R7", "not selected"}}));
+    logic->selectOnly({0, 1, 2});
+    QTest::mouseClick(child<QPushButton>("frmPreview/cmdApply"), Qt::LeftButton);
+    EXPECT_EQ(logic->openNames(), (Names{"R5", "R7", "R9"}));
+    EXPECT_TRUE(shown("frmPreview"));
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(rowsOf(child<QTreeWidget>("frmPreview/lstNames")),
+              (Rows{{"R5", "R20", ""}, {"R7", "R21", ""}, {"R9", "R22", ""}}));
+    QTest::mouseClick(child<QPushButton>("frmPreview/cmdApply"), Qt::LeftButton);
+    EXPECT_EQ(logic->openNames(), (Names{"R20", "R21", "R22"}));
+}
+
+// A pass keeps the event loop until it ends, so the bar must paint itself as it steps.
+TEST_F(PassTest, ProgressBarPaintsItselfDuringThePass) {
+    start({document("amp.sch", Names(20, "R"))});
+    click("optStart");
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window()));
+    struct PaintCounter : QObject {
+        bool eventFilter(QObject*, QEvent* event) override {
+            count += event->type() == QEvent::Paint;
+            return false;
+        }
+        int count = 0;
+    } paints;
+    child("prgbarEdistys")->installEventFilter(&paints);
+    int atBegin = -1;
+    int atEnd = -1;
+    logic->setCallObserver([&](const std::string& call) {
+        if (call == "LogicApplication.BeginPass") {
+            atBegin = paints.count;
+        } else if (call == "LogicApplication.EndPass") {
+            atEnd = paints.count;
+        }
+    });
+    run();
+    logic->setCallObserver({});
+    EXPECT_GE(atEnd - atBegin, 10);
+}
+
+// The report opens by itself only when a name could not be numbered, and always tells of the
+// last pass alone: its renames, the names kept and why, and a pass that stopped. Cancel in the
+// save dialog stops the pass and undoes its renames unless the user keeps them. Copy and CSV
+// take the rows the filter shows.
+TEST_F(PassTest, ReportTellsOfTheLastPass) {
+    start({document("amp.sch", {"R1", "R5", "U1A", "C2", "R"})});
+    EXPECT_FALSE(shown("frmNotChanged"));
+    click("optStart");
+    run();
+    EXPECT_TRUE(shown("frmNotChanged"));
+    EXPECT_EQ(reportRows(), (Rows{{"R5", "R2", ""},
+                                  {"C2", "C1", ""},
+                                  {"R1", "R1", "already has its name"},
+                                  {"U1A", "U1A", "ends in a letter"},
+                                  {"R", "R", "ends in a letter"}}));
+    EXPECT_EQ(reportText(), "U1A\nR\n");
+    EXPECT_TRUE(summary().contains("2 components got a new name; 3 kept their names."));
+    EXPECT_TRUE(summary().contains("ECO file: not written"));
+    auto* filter = child<QLineEdit>("frmNotChanged/txtFilter");
+    QTest::keyClicks(filter, "r");
+    QTest::mouseClick(child<QPushButton>("frmNotChanged/cmdCopy"), Qt::LeftButton);
+    EXPECT_EQ(QApplication::clipboard()->text(),
+              "Old name\tNew name\tNote\nR5\tR2\t\n"
+              "R1\tR1\talready has its name\nR\tR\tends in a letter\n");
+    filter->clear();
+    dialogs.saveAnswers = {folder.filePath("renames.csv")};
+    QTest::mouseClick(child<QPushButton>("frmNotChanged/cmdSaveCsv"), Qt::LeftButton);
+    EXPECT_EQ(dialogs.filters, std::vector<QString>{"CSV files (*.csv)"});
+    EXPECT_EQ(readFile(folder.filePath("renames.csv")),
+              "Old name,New name,Note\r\nR5,R2,\r\nC2,C1,\r\nR1,R1,already has its name\r\n"
+              "U1A,U1A,ends in a letter\r\nR,R,ends in a letter\r\n");
+
+    QTest::mouseClick(child<QPushButton>("frmNotChanged/cmdClose"), Qt::LeftButton);
+    EXPECT_FALSE(shown("frmNotChanged"));
+    run();
+    EXPECT_TRUE(shown("frmNotChanged"));
+    EXPECT_EQ(reportText(), "U1A\nR\n");
+    EXPECT_TRUE(summary().contains("0 components got a new name")) << summary().toStdString();
+
+    click("chkSend");
+    click("optECO");
+    typeStart("5");
+    run();
+    EXPECT_TRUE(summary().contains("The pass stopped: No ECO file was written"));
+    EXPECT_TRUE(reportRows().empty());
+    EXPECT_EQ(reportText(), "");
+    EXPECT_EQ(logic->openNames(), (Names{"R1", "R2", "U1A", "C1", "R"}));
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+    dialogs.keepOnCancel = true;
+    run();
+    EXPECT_EQ(logic->openNames(), (Names{"R5", "R6", "U1A", "C5", "R"}));
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"renames.csv"});
+}
+
+// Write and force read renames the layout too; Write only writes where the user chose, as
+// typed; the report tells where the file went.
+TEST_F(PassTest, EcoFileIsReadByPowerPcbOrWrittenWhereChosen) {
+    start({document("amp.sch", {"R5", "C9", "R7"})});
+    click("optStart");
+    click("chkSend");
+    run();
+    EXPECT_TRUE(dialogs.filters.empty());
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(logic->openNames(), (Names{"R1", "C1", "R2"}));
+    EXPECT_EQ(pcb->layout()->parts, logic->openNames());
+    EXPECT_TRUE(pcb->log().empty());
+    EXPECT_FALSE(shown("frmNotChanged")); // every name numbered: nothing to show
+    child<QAction>("mnuReport")->trigger();
+    EXPECT_TRUE(shown("frmNotChanged"));
+    EXPECT_TRUE(summary().contains("ECO file: read by the layout open in PowerPCB"));
+
+    click("optECO");
+    typeStart("3");
+    const QString path = folder.filePath("renames");
+    dialogs.saveAnswers = {path};
+    run();
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"renames"});
+    EXPECT_EQ(readFile(path), eco::ecoText({"R1", "C1", "R2"}, {"R3", "C3", "R4"}));
+    EXPECT_TRUE(summary().contains("ECO file: " + path)) << summary().toStdString();
+}
+
+} // namespace
+} // namespace sequate::testing
