@@ -59,7 +59,9 @@ TEST(PassOverTheBus, RunsAsInMemoryAndPutsEveryNameBackAfterAHostThatHangs) {
     host::dbus::DbusRunningObjects hungObjects(hungBus.connect(), 1500);
     const engine::PassResult stopped = runAllComponents(hungObjects);
     EXPECT_FALSE(stopped.completed);
-    EXPECT_NE(stopped.stopMessage.find("did not answer"), std::string::npos) << stopped.stopMessage;
+    EXPECT_NE(stopped.stopMessage.find("did not answer LogicObjects.Item within 1500 ms"),
+              std::string::npos)
+        << stopped.stopMessage;
     EXPECT_EQ(namesOf(hung.state().documents[0]), namesOf(original.documents[0]));
     EXPECT_FALSE(hung.passOpen());
 }

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -42,15 +43,6 @@ protected:
     std::string mRename =
         file("rename.eco", "*PADS-ECO-V3.0-MILS*\r\n*RENPART*\r\nR1 R5\r\n*END*\r\n");
 };
-
-TEST_F(PowerPcb, ReadsAFileIntoTheLayoutOpenAtTheCall) {
-    EXPECT_EQ(outcome([&] { mDoc->ReadEcoFile(mRename); }), "read");
-    EXPECT_EQ(mPcb.layout()->parts, (std::vector<std::string>{"R5", "C1"}));
-    EXPECT_TRUE(mPcb.log().empty());
-    mPcb.setLayout(std::nullopt);
-    EXPECT_EQ(outcome([&] { mDoc->ReadEcoFile(mRename); }).substr(0, 10), "0x80040202");
-    EXPECT_EQ(outcome([&] { mPcb.application()->CurrentDocument(); }).substr(0, 10), "0x80040202");
-}
 
 TEST_F(PowerPcb, ARefusedFileFailsWithItsFirstProblemAndChangesNothing) {
     const auto refused =
