@@ -2,9 +2,9 @@
 // process: the next run puts every name back from the journal.
 
 #include "hostsimprocess.h"
+#include "testdocuments.h"
 #include "tests/engine/designs.h"
 
-#include <QByteArray>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -18,13 +18,6 @@ using namespace sequate::testing;
 
 namespace {
 
-std::vector<std::string> namesOf(const host::sim::SimState& state) {
-    std::vector<std::string> names;
-    for (const auto& component : state.documents[0].components)
-        names.push_back(component.name);
-    return names;
-}
-
 // Killed as the task manager or a power cut would kill it, once renames are under way; then
 // put back by the runner.
 void killMidPassThenPutBack(const QString& program, const QStringList& arguments,
@@ -34,40 +27,42 @@ void killMidPassThenPutBack(const QString& program, const QStringList& arguments
     PrivateBus bus;
     HostSimProcess sim(bus, writeStateFile(start, "crash.json"));
     QTemporaryDir data;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("DBUS_SESSION_BUS_ADDRESS", bus.address());
-    environment.insert("XDG_DATA_HOME", data.path());
-    const QString journal = data.filePath("sequate/journals/board.sch.journal");
     const auto launch = [&](const QString& path, const QStringList& words,
                             const QStringList& extra) {
-        QProcessEnvironment mine = environment;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("DBUS_SESSION_BUS_ADDRESS", bus.address());
+        environment.insert("XDG_DATA_HOME", data.path());
         for (const QString& pair : extra)
-            mine.insert(pair.section('=', 0, 0), pair.section('=', 1));
+            environment.insert(pair.section('=', 0, 0), pair.section('=', 1));
         auto process = std::make_unique<QProcess>();
-        process->setProcessEnvironment(mine);
+        process->setProcessEnvironment(environment);
         process->start(path, words);
         EXPECT_TRUE(process->waitForStarted());
         return process;
     };
 
     auto pass = launch(program, arguments, extraEnvironment);
+    QFile journal(data.filePath("sequate/journals/board.sch.journal"));
     ASSERT_TRUE(waitUntil(
         [&] {
-            QFile file(journal);
-            return file.open(QIODevice::ReadOnly) && file.readAll().contains("\ndone 100\n");
+            const bool renaming =
+                journal.open(QIODevice::ReadOnly) && journal.readAll().contains("\ndone 100\n");
+            journal.close();
+            return renaming;
         },
         90000))
         << "the pass never got to its renames: " << pass->readAllStandardError().toStdString();
     ::kill(static_cast<pid_t>(pass->processId()), SIGKILL);
     pass->waitForFinished();
-    ASSERT_NE(namesOf(sim.state()), namesOf(start)) << "nothing was renamed before the kill";
+    ASSERT_NE(namesOf(sim.state().documents[0]), namesOf(start.documents[0]))
+        << "nothing was renamed before the kill";
 
     auto recover = launch(SEQUATE_PASS_PROGRAM, {"--bus", "--recover", "undo"}, {});
     ASSERT_TRUE(recover->waitForFinished(120000));
     EXPECT_EQ(recover->exitCode(), 0) << recover->readAllStandardError().toStdString();
     const QJsonObject report = QJsonDocument::fromJson(recover->readAllStandardOutput()).object();
     EXPECT_EQ(report["recovered"].toString(), "undo");
-    EXPECT_EQ(namesOf(sim.state()), namesOf(start));
+    EXPECT_EQ(namesOf(sim.state().documents[0]), namesOf(start.documents[0]));
     EXPECT_FALSE(sim.passOpen());
 }
 

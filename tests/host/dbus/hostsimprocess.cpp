@@ -3,8 +3,8 @@
 #include "host/sim/statefile.h"
 
 #include <QAtomicInteger>
+#include <QDBusConnectionInterface>
 #include <QDBusMessage>
-#include <QDBusMetaType>
 #include <QDir>
 #include <QTemporaryDir>
 #include <csignal>
@@ -27,22 +27,11 @@ QString uniqueConnectionName() {
     return QStringLiteral("sequate-test-%1").arg(counter.fetchAndAddRelaxed(1));
 }
 
-bool nameOwned(QDBusConnection& bus, const QString& name) {
-    const QString daemon = QStringLiteral("org.freedesktop.DBus");
-    QDBusMessage ask = QDBusMessage::createMethodCall(
-        daemon, QStringLiteral("/org/freedesktop/DBus"), daemon, QStringLiteral("NameHasOwner"));
-    ask.setArguments({name});
-    const QDBusMessage answer = bus.call(ask, QDBus::Block, 2000);
-    return answer.type() == QDBusMessage::ReplyMessage && answer.arguments().value(0).toBool();
-}
-
 } // namespace
 
 PrivateBus::PrivateBus() {
     endWithParent(mDaemon);
-    mDaemon.start(QStringLiteral("dbus-daemon"),
-                  {QStringLiteral("--session"), QStringLiteral("--nofork"),
-                   QStringLiteral("--print-address")});
+    mDaemon.start("dbus-daemon", {"--session", "--nofork", "--print-address"});
     if (!mDaemon.waitForStarted(startMs))
         throw LaunchError("cannot start dbus-daemon: " + mDaemon.errorString().toStdString());
     while (!mDaemon.canReadLine()) {
@@ -72,19 +61,20 @@ QDBusConnection PrivateBus::connect() {
 HostSimProcess::HostSimProcess(PrivateBus& bus, const QString& stateFile,
                                const QStringList& options)
     : mBus(bus.connect()) {
-    qDBusRegisterMetaType<QList<int>>();
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), bus.address());
+    environment.insert("DBUS_SESSION_BUS_ADDRESS", bus.address());
     mProcess.setProcessEnvironment(environment);
     endWithParent(mProcess);
-    mProcess.start(QStringLiteral(SEQUATE_HOSTSIM_PATH),
-                   QStringList{QStringLiteral("--no-window"), QStringLiteral("--test-control")} +
-                       options + QStringList{stateFile});
-    if (!mProcess.waitForStarted(startMs))
-        throw LaunchError("cannot start sequate-hostsim: " + mProcess.errorString().toStdString());
-    if (!waitUntil([&] { return nameOwned(mBus, controlService) || !running(); }, startMs) ||
-        !running())
-        throw LaunchError("sequate-hostsim did not come up: " + errorOutput().toStdString());
+    mProcess.start(SEQUATE_HOSTSIM_PATH,
+                   QStringList{"--no-window", "--test-control"} + options << stateFile);
+    const auto serving = [&] {
+        return mBus.interface()->isServiceRegistered(controlService).value();
+    };
+    if (!mProcess.waitForStarted(startMs) ||
+        !waitUntil([&] { return serving() || !running(); }, startMs) || !running())
+        throw LaunchError(
+            "sequate-hostsim did not come up: " + mProcess.errorString().toStdString() + "; " +
+            QString::fromUtf8(mProcess.readAllStandardError()).toStdString());
 }
 
 HostSimProcess::~HostSimProcess() {
@@ -93,52 +83,17 @@ HostSimProcess::~HostSimProcess() {
 }
 
 int HostSimProcess::waitForExit(int ms) {
-    if (!mProcess.waitForFinished(ms))
-        return -1;
-    return mProcess.exitCode();
-}
-
-bool HostSimProcess::running() const {
-    return mProcess.state() != QProcess::NotRunning;
-}
-
-QString HostSimProcess::errorOutput() {
-    return QString::fromUtf8(mProcess.readAllStandardError());
-}
-
-void HostSimProcess::openDocument(unsigned index) {
-    control(QStringLiteral("OpenDocument"), {index});
-}
-
-void HostSimProcess::selectOnly(const std::vector<int>& components) {
-    const QList<int> list(components.begin(), components.end());
-    control(QStringLiteral("SelectOnly"), {QVariant::fromValue(list)});
+    return mProcess.waitForFinished(ms) ? mProcess.exitCode() : -1;
 }
 
 host::sim::SimState HostSimProcess::state() {
-    const QString json = control(QStringLiteral("State")).value(0).toString();
-    return host::sim::parseState(json.toStdString(), "simulator state");
-}
-
-bool HostSimProcess::passOpen() {
-    return control(QStringLiteral("PassOpen")).value(0).toBool();
-}
-
-std::uint64_t HostSimProcess::callCount() {
-    return control(QStringLiteral("CallCount")).value(0).toULongLong();
-}
-
-unsigned HostSimProcess::objectsHeld() {
-    return control(QStringLiteral("ObjectsHeld")).value(0).toUInt();
-}
-
-QStringList HostSimProcess::callLog() {
-    return control(QStringLiteral("CallLog")).value(0).toStringList();
+    return host::sim::parseState(control("State").value(0).toString().toStdString(),
+                                 "simulator state");
 }
 
 QVariantList HostSimProcess::control(const QString& method, const QVariantList& args) {
-    QDBusMessage message = QDBusMessage::createMethodCall(
-        controlService, QStringLiteral("/HostSim"), controlService, method);
+    QDBusMessage message =
+        QDBusMessage::createMethodCall(controlService, "/HostSim", controlService, method);
     message.setArguments(args);
     const QDBusMessage reply = mBus.call(message, QDBus::Block, startMs);
     if (reply.type() != QDBusMessage::ReplyMessage)

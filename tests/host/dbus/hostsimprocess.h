@@ -14,7 +14,6 @@
 #include <QThread>
 #include <cstdint>
 #include <stdexcept>
-#include <vector>
 
 namespace sequate::testing {
 
@@ -51,21 +50,21 @@ public:
 
     // Waits for the program to end by itself; its exit code, or -1 when it did not.
     int waitForExit(int ms);
-    bool running() const;
-    QString errorOutput();
 
     // The test control interface: the user's actions and a look at the state.
-    void openDocument(unsigned index);
-    void selectOnly(const std::vector<int>& components);
+    void openDocument(unsigned index) { control(QStringLiteral("OpenDocument"), {index}); }
     host::sim::SimState state();
-    bool passOpen();
-    std::uint64_t callCount();
-    unsigned objectsHeld();
+    bool passOpen() { return control(QStringLiteral("PassOpen")).value(0).toBool(); }
+    std::uint64_t callCount() {
+        return control(QStringLiteral("CallCount")).value(0).toULongLong();
+    }
+    unsigned objectsHeld() { return control(QStringLiteral("ObjectsHeld")).value(0).toUInt(); }
     // Every automation call so far, in order, such as "PowerLogic LogicObjects.Item".
-    QStringList callLog();
+    QStringList callLog() { return control(QStringLiteral("CallLog")).value(0).toStringList(); }
 
 private:
     QVariantList control(const QString& method, const QVariantList& args = {});
+    bool running() const { return mProcess.state() != QProcess::NotRunning; }
 
     QProcess mProcess;
     QDBusConnection mBus;
