@@ -6,7 +6,7 @@
 #include "host/dbus/dbusrunningobjects.h"
 #include "hostsimprocess.h"
 #include "testdocuments.h"
-#include "tests/app/fakedialogs.h"
+#include "tests/app/windowfixture.h"
 #include "tools/pass/passrunner.h"
 
 #include <QAbstractButton>
