@@ -58,29 +58,18 @@ TEST(NumberingPass, NothingSelectedNamesNothingButStillClosesThePass) {
     EXPECT_FALSE(session.logic.passOpen());
 }
 
-TEST(NumberingPass, NamesAfterCompletedPasses) {
-    const struct {
-        const char* what;
-        host::sim::DocumentData doc;
-        engine::Controls controls;
-        Names after;
-    } cases[] = {
-        {"one selected is the only one renamed",
-         document({part("R7"), part("R9", true, 5, 5), part("R8")}),
-         engine::Controls::selectedComponents("1", false),
-         {"R7", "R1", "R8"}},
-        // List order R1, R2, C1, R3: runs R(2), C(1), R(1); the R runs do not mix.
-        {"selected runs sorted each in its place",
-         document({part("R1", true, 300, 0), part("R2", true, 200, 0), part("C1", true, 0, 0),
-                   part("R3", true, 100, 0)}),
-         engine::Controls::selectedComponents("10", false),
-         {"R11", "R10", "C10", "R12"}},
-    };
-    for (const auto& c : cases) {
-        Session session(c.doc);
-        EXPECT_TRUE(session.run(c.controls)->completed) << c.what;
-        EXPECT_EQ(session.names(), c.after) << c.what;
-    }
+TEST(NumberingPass, OneSelectedIsTheOnlyOneRenamed) {
+    Session session(document({part("R7"), part("R9", true, 5, 5), part("R8")}));
+    const PassResult result = session.runSelected("1");
+    EXPECT_EQ(result.renames, (std::vector<RenameRecord>{{"R9", "R1"}}));
+}
+
+TEST(NumberingPass, SelectedRunsAreSortedEachInItsPlace) {
+    // List order R1, R2, C1, R3: runs R(2), C(1), R(1); the R runs do not mix.
+    Session session(document({part("R1", true, 300, 0), part("R2", true, 200, 0),
+                              part("C1", true, 0, 0), part("R3", true, 100, 0)}));
+    session.runSelected("10");
+    EXPECT_EQ(session.names(), (Names{"R11", "R10", "C10", "R12"}));
 }
 
 TEST(NumberingPass, StoppedPassPutsEveryNameBack) {
@@ -123,6 +112,15 @@ TEST(NumberingPass, FailedUndoListsWhatStays) {
     EXPECT_EQ(session.names(), (Names{"R1", "R50", "R51"}));
 }
 
+TEST(NumberingPass, AllModeOnAMultiSelectionSaysHowToNumberEverything) {
+    Session session(document({part("R1"), part("R5", true), part("R6", true)}));
+    const PassResult result = session.runAll("1");
+    EXPECT_FALSE(result.completed);
+    EXPECT_TRUE(contains(result.stopMessage, "R5 to R1")) << result.stopMessage;
+    EXPECT_TRUE(contains(result.stopMessage, "select one component or none"));
+    EXPECT_EQ(session.names(), (Names{"R1", "R5", "R6"}));
+}
+
 // Stops the plan finds before any rename, with the problem in the user's words.
 TEST(NumberingPass, StopsThePlanFindsRenameNothing) {
     const struct {
@@ -141,13 +139,6 @@ TEST(NumberingPass, StopsThePlanFindsRenameNothing) {
          document({part("R5"), part("R3"), part("R2", true), part("R2")}),
          engine::Controls::selectedComponents("2", false),
          "PowerLogic would not rename R2 to R2: another component already carries that name."},
-        {"all components with two selected",
-         document({part("R1"), part("R5", true), part("R6", true)}),
-         engine::Controls::allComponents("1"),
-         "PowerLogic would not rename R5 to R1: another component already carries that name.\n\n"
-         "Two or more components are selected, so the pass numbers only the selected "
-         "components, and R1 belongs to a component outside the selection. To number every "
-         "component, select one component or none and press Run again."},
     };
     for (const auto& c : cases) {
         Session session(c.doc);

@@ -7,92 +7,45 @@
 namespace sequate::engine::testing {
 namespace {
 
+using engine::ShownMessage;
 using host::HostCode;
-using Docs = std::vector<host::sim::DocumentData>;
 
-constexpr const char* notRunning = "Are you sure Powerlogic is running ? ";
-constexpr const char* noProject = "You must load a project before running Sequate";
-
-// What the window shows after start-up: its caption, the start box and the one message.
-struct Shown {
-    StartupOutcome outcome;
-    std::string caption;
-    std::string startText;
-    std::string message; // a critical box titled "Sequate"; empty for none
-};
-
-void expectShown(const HeadlessWindow& window, StartupOutcome outcome, const Shown& expected) {
-    EXPECT_EQ(outcome, expected.outcome);
-    EXPECT_EQ(window.caption, expected.caption);
-    EXPECT_EQ(window.controls.startText, expected.startText);
-    if (expected.message.empty()) {
-        EXPECT_TRUE(window.messages.empty());
-        return;
-    }
+void expectOnlyCritical(const engine::HeadlessWindow& window, const std::string& text) {
     ASSERT_EQ(window.messages.size(), 1u);
     EXPECT_EQ(window.messages[0].style, MessageStyle::Critical);
     EXPECT_EQ(window.messages[0].title, "Sequate");
-    EXPECT_EQ(window.messages[0].text, expected.message);
+    EXPECT_EQ(window.messages[0].text, text);
 }
 
-TEST(StartUp, EachWayThrough) {
-    const auto running = StartupOutcome::Running;
-    const auto ends = StartupOutcome::EndProgram;
-    const struct {
-        const char* what;
-        Docs documents;
-        std::uint64_t failingCall = 0; // from the first; 0 for none
-        HostCode code = HostCode::Failed;
-        Shown shown;
-    } cases[] = {
-        {"takes up the open document",
-         {document({part("R1"), part("C1")})},
-         0,
-         {},
-         {running, "Sequate amp.sch", "1", ""}},
-        {"an unsaved document",
-         {document({part("R1")}, "")},
-         0,
-         {},
-         {running, "Sequate ", "1", ""}},
-        {"no project", {}, 0, {}, {ends, "Sequate 1.4", "", noProject}},
-        {"no components", {document({})}, 0, {}, {ends, "Sequate 1.4", "", noProject}},
-        // Any other failure is swallowed and skips the rest: here the selection, right after
-        // the current document.
-        {"another failure",
-         {document({part("R1")})},
-         2,
-         HostCode::Failed,
-         {running, "Sequate 1.4", "", ""}},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        host::sim::SimPowerLogic logic(c.documents);
-        host::sim::SimRunningObjects objects(&logic, nullptr);
-        if (c.failingCall)
-            logic.failCall(c.failingCall, c.code);
-        HostSession state;
-        HeadlessWindow window;
-        expectShown(window, startUp(state, window, objects), c.shown);
-        EXPECT_TRUE(window.topmost);
-    }
-    HostSession state;
-    HeadlessWindow window;
+TEST(FormLoad, WithoutPowerLogicSaysSoAndEnds) {
     host::sim::SimRunningObjects nothingRunning(nullptr, nullptr);
-    expectShown(window, startUp(state, window, nothingRunning),
-                {ends, "Sequate 1.4", "", notRunning});
-    // The no-project code ends the program from whichever call of the checks gives it.
-    for (std::uint64_t call = 1; call <= 6; ++call) {
-        host::sim::SimPowerLogic logic({document({part("R1")})});
-        host::sim::SimRunningObjects objects(&logic, nullptr);
-        logic.failCall(call, HostCode::NoProject);
-        HostSession state;
-        HeadlessWindow window;
-        EXPECT_EQ(startUp(state, window, objects), ends) << call;
+    HostSession state;
+    engine::HeadlessWindow window;
+    EXPECT_EQ(startUp(state, window, nothingRunning), StartupOutcome::EndProgram);
+    expectOnlyCritical(window, "Are you sure Powerlogic is running ? ");
+    EXPECT_EQ(window.caption, "Sequate 1.4");
+}
+
+TEST(FormLoad, WithoutProjectOrComponentsSaysSoAndEnds) {
+    for (auto documents : {std::vector<host::sim::DocumentData>{},
+                           std::vector<host::sim::DocumentData>{document({})}}) {
+        Session session(documents);
+        EXPECT_EQ(session.startup, StartupOutcome::EndProgram);
+        expectOnlyCritical(session.window, "You must load a project before running Sequate");
     }
 }
 
-TEST(StartUp, WorkingListIsTheSelectionOnlyWhenTwoOrMoreAreSelected) {
+TEST(FormLoad, TakesUpTheOpenDocument) {
+    Session session(document({part("R1"), part("C1")}));
+    EXPECT_EQ(session.startup, StartupOutcome::Running);
+    EXPECT_TRUE(session.window.messages.empty());
+    EXPECT_TRUE(session.window.topmost);
+    EXPECT_EQ(session.window.caption, "Sequate amp.sch");
+    EXPECT_EQ(session.window.controls.startText, "1");
+    EXPECT_EQ(session.state.workList->Count(), 2);
+}
+
+TEST(FormLoad, WorkingListIsTheSelectionOnlyWhenTwoOrMoreAreSelected) {
     const struct {
         std::vector<bool> selected;
         int expectedCount;
@@ -106,50 +59,70 @@ TEST(StartUp, WorkingListIsTheSelectionOnlyWhenTwoOrMoreAreSelected) {
     }
 }
 
-TEST(OpenDocument, EachWayThrough) {
-    const struct {
-        const char* what;
-        host::sim::DocumentData opened;
-        std::uint64_t failingCall = 0;
-        HostCode code = HostCode::Failed;
-        Shown shown;
-    } cases[] = {
-        {"takes up the new document",
-         document({part("C1"), part("C2")}, "psu.sch"),
-         0,
-         {},
-         {StartupOutcome::Running, "Quillaron psu.sch", "1", ""}},
-        {"an empty document",
-         document({}, "empty.sch"),
-         0,
-         {},
-         {StartupOutcome::EndProgram, "Quillaronempty.sch", "1",
-          "There is no componets in project"}},
-        {"PowerLogic unreachable",
-         document({part("C1")}, "psu.sch"),
-         1,
-         HostCode::NotRunning,
-         {StartupOutcome::EndProgram, "Sequate amp.sch", "1", notRunning}},
-        // The selection, after the caption's name: the first caption stays.
-        {"another failure",
-         document({part("C1")}, "psu.sch"),
-         2,
-         HostCode::Timeout,
-         {StartupOutcome::Running, "Quillaronpsu.sch", "1", ""}},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        Session session({document({part("R1")}), c.opened});
-        session.window.controls.optStart = true;
-        session.window.controls.optSelected = true;
-        session.logic.openDocument(1);
-        if (c.failingCall)
-            session.logic.failCall(c.failingCall, c.code);
-        expectShown(session.window, takeUpOpenedDocument(session.state, session.window), c.shown);
-        // Only the option for all components is cleared.
-        EXPECT_EQ(session.window.controls.optStart, c.failingCall == 1);
-        EXPECT_TRUE(session.window.controls.optSelected);
+TEST(FormLoad, UnsavedDocumentLeavesTheCaptionBare) {
+    Session session(document({part("R1")}, ""));
+    EXPECT_EQ(session.window.caption, "Sequate ");
+}
+
+TEST(FormLoad, OtherFailureIsSwallowedAndSkipsTheRest) {
+    host::sim::SimPowerLogic logic({document({part("R1")})});
+    host::sim::SimRunningObjects objects(&logic, nullptr);
+    logic.failCall(2, HostCode::Failed); // the selection, right after the current document
+    HostSession state;
+    engine::HeadlessWindow window;
+    EXPECT_EQ(startUp(state, window, objects), StartupOutcome::Running);
+    EXPECT_TRUE(window.messages.empty());
+    EXPECT_EQ(window.caption, "Sequate 1.4");
+    EXPECT_EQ(window.controls.startText, "");
+}
+
+TEST(FormLoad, NoProjectCodeFromAnyProbeCallEnds) {
+    for (std::uint64_t call = 1; call <= 6; ++call) {
+        host::sim::SimPowerLogic logic({document({part("R1")})});
+        host::sim::SimRunningObjects objects(&logic, nullptr);
+        logic.failCall(call, HostCode::NoProject);
+        HostSession state;
+        engine::HeadlessWindow window;
+        EXPECT_EQ(startUp(state, window, objects), StartupOutcome::EndProgram) << call;
+        expectOnlyCritical(window, "You must load a project before running Sequate");
     }
+}
+
+TEST(OpenDocument, TakesUpTheNewDocumentAndClearsOnlyTheAllOption) {
+    Session session({document({part("R1")}), document({part("C1"), part("C2")}, "psu.sch")});
+    session.window.controls.optStart = true;
+    session.window.controls.optSelected = true;
+    session.logic.openDocument(1);
+    EXPECT_EQ(takeUpOpenedDocument(session.state, session.window), StartupOutcome::Running);
+    EXPECT_EQ(session.window.caption, "Quillaron psu.sch");
+    EXPECT_FALSE(session.window.controls.optStart);
+    EXPECT_TRUE(session.window.controls.optSelected);
+    EXPECT_EQ(session.state.workList->Count(), 2);
+}
+
+TEST(OpenDocument, EmptyDocumentSaysSoAndEnds) {
+    Session session({document({part("R1")}), document({}, "empty.sch")});
+    session.logic.openDocument(1);
+    EXPECT_EQ(takeUpOpenedDocument(session.state, session.window), StartupOutcome::EndProgram);
+    expectOnlyCritical(session.window, "There is no componets in project");
+    EXPECT_EQ(session.window.caption, "Quillaronempty.sch");
+}
+
+TEST(OpenDocument, UnreachablePowerLogicSaysSoAndEnds) {
+    Session session({document({part("R1")}), document({part("C1")}, "psu.sch")});
+    session.logic.openDocument(1);
+    session.logic.failCall(1, HostCode::NotRunning);
+    EXPECT_EQ(takeUpOpenedDocument(session.state, session.window), StartupOutcome::EndProgram);
+    expectOnlyCritical(session.window, "Are you sure Powerlogic is running ? ");
+}
+
+TEST(OpenDocument, OtherFailureLeavesTheFirstCaption) {
+    Session session({document({part("R1")}), document({part("C1")}, "psu.sch")});
+    session.logic.openDocument(1);
+    session.logic.failCall(2, HostCode::Timeout); // the selection, after the caption's name
+    EXPECT_EQ(takeUpOpenedDocument(session.state, session.window), StartupOutcome::Running);
+    EXPECT_TRUE(session.window.messages.empty());
+    EXPECT_EQ(session.window.caption, "Quillaronpsu.sch");
 }
 
 } // namespace
