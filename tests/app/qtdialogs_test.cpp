@@ -18,24 +18,19 @@ namespace {
 template <typename T>
 void whenOpen(std::function<void(T&)> answer) {
     QTimer::singleShot(0, [answer] {
-        auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
-        if (!dialog) {
+        if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget()))
+            answer(*dialog);
+        else
             ADD_FAILURE() << "no dialog is open";
-            return;
-        }
-        answer(*dialog);
     });
 }
 
 TEST(QtDialogs, MessageBoxHasTheIconTitleTextAndOneOkButton) {
-    const std::pair<engine::MessageStyle, QMessageBox::Icon> styles[] = {
-        {engine::MessageStyle::Critical, QMessageBox::Critical},
-        {engine::MessageStyle::Exclamation, QMessageBox::Warning}};
-    for (const auto& [style, icon] : styles) {
-        whenOpen<QMessageBox>([icon](QMessageBox& box) {
-            EXPECT_EQ(box.icon(), icon);
-            EXPECT_EQ(box.windowTitle(), "Error Message");
-            EXPECT_EQ(box.text(), "Illegal Value");
+    for (const auto style : {engine::MessageStyle::Critical, engine::MessageStyle::Exclamation}) {
+        whenOpen<QMessageBox>([style](QMessageBox& box) {
+            EXPECT_EQ(box.icon(), style == engine::MessageStyle::Critical ? QMessageBox::Critical
+                                                                          : QMessageBox::Warning);
+            EXPECT_EQ(box.windowTitle() + "|" + box.text(), "Error Message|Illegal Value");
             EXPECT_EQ(box.buttons(), QList<QAbstractButton*>{box.button(QMessageBox::Ok)});
             box.accept();
         });

@@ -12,11 +12,8 @@
 #include "qtprint.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -26,29 +23,13 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
-#include <ostream>
-#include <string>
-#include <vector>
 
 namespace sequate::testing {
 
-struct ShownMessage {
-    engine::MessageStyle style;
-    QString title;
-    QString text;
-
-    bool operator==(const ShownMessage&) const = default;
-};
-
-inline void PrintTo(const ShownMessage& message, std::ostream* out) {
-    *out << static_cast<int>(message.style) << " \"" << message.title.toStdString() << "\" \""
-         << message.text.toStdString() << '"';
-}
-
 class FakeDialogs : public app::Dialogs {
 public:
-    std::vector<ShownMessage> messages;
-    std::vector<QString> filters;                   // one per file dialog shown
+    std::vector<QString> messages; // "critical | title | text", or "exclamation | ..."
+    std::vector<QString> filters;  // one per file dialog shown
     std::deque<std::optional<QString>> saveAnswers; // nullopt, or none left: Cancel
     std::function<void()> whileFileDialogOpen;      // runs while the file dialog is "on screen"
     bool keepOnCancel = false;
@@ -57,25 +38,24 @@ public:
 
     void showMessage(QWidget*, engine::MessageStyle style, const QString& title,
                      const QString& text) override {
-        messages.push_back({style, title, text});
+        const bool critical = style == engine::MessageStyle::Critical;
+        messages.push_back((critical ? "critical | " : "exclamation | ") + title + " | " + text);
     }
 
     std::optional<QString> chooseSaveFile(QWidget*, const QString& filter) override {
         filters.push_back(filter);
-        if (whileFileDialogOpen) {
+        if (whileFileDialogOpen)
             whileFileDialogOpen();
+        std::optional<QString> answer;
+        if (!saveAnswers.empty()) {
+            answer = saveAnswers.front();
+            saveAnswers.pop_front();
         }
-        if (saveAnswers.empty()) {
-            return std::nullopt;
-        }
-        const std::optional<QString> answer = saveAnswers.front();
-        saveAnswers.pop_front();
         return answer;
     }
 
     bool keepRenamesWithoutEco(QWidget*) override { return keepOnCancel; }
     bool putBackUnfinishedPass(QWidget*, const QString&) override { return true; }
-
     bool openUrl(const QUrl& url) override {
         urls.push_back(url);
         return browserOpens;
@@ -88,12 +68,10 @@ using Names = std::vector<std::string>;
 inline host::sim::DocumentData document(std::string name, const Names& parts,
                                         const std::vector<std::size_t>& selected = {}) {
     host::sim::DocumentData doc{std::move(name), {}};
-    for (std::size_t i = 0; i < parts.size(); ++i) {
+    for (std::size_t i = 0; i < parts.size(); ++i)
         doc.components.push_back({parts[i], false, {{100.0 * static_cast<double>(i), 0.0}}});
-    }
-    for (std::size_t i : selected) {
+    for (std::size_t i : selected)
         doc.components.at(i).selected = true;
-    }
     return doc;
 }
 
@@ -106,14 +84,12 @@ protected:
                int failingCall = 0) {
         launched = {};
         host::sim::LayoutData layout{"board.pcb", {}};
-        for (std::size_t i = 0; !documents.empty() && i < documents[0].components.size(); ++i) {
+        for (std::size_t i = 0; !documents.empty() && i < documents[0].components.size(); ++i)
             layout.parts.push_back(documents[0].components[i].name);
-        }
         logic = std::make_unique<host::sim::SimPowerLogic>(documents);
         pcb = std::make_unique<host::sim::SimPowerPcb>(layout);
-        if (failingCall != 0) {
+        if (failingCall != 0)
             logic->failCall(failingCall, host::HostCode::Failed);
-        }
         launched = app::launch(std::make_unique<host::sim::SimRunningObjects>(
                                    running ? logic.get() : nullptr, running ? pcb.get() : nullptr),
                                dialogs);
@@ -125,6 +101,8 @@ protected:
     T* child(const QString& path) {
         return getChild<T>(window(), path);
     }
+    bool shown(const QString& path) { return child(path)->isVisible(); }
+    void trigger(const QString& action) { child<QAction>(action)->trigger(); }
 
     // Clicks where the option's own circle or box is, as a user does.
     void click(const QString& path) {
@@ -133,9 +111,8 @@ protected:
     }
 
     void typeStart(const QString& text) {
-        auto* box = child<QLineEdit>("txtStart");
-        box->clear();
-        QTest::keyClicks(box, text);
+        child<QLineEdit>("txtStart")->clear();
+        QTest::keyClicks(child("txtStart"), text);
     }
 
     void run() { click("cmdRun"); }

@@ -15,69 +15,51 @@
 namespace sequate::desktop {
 namespace {
 
-struct Environment {
-    const char* platform;
-    std::string display;
-    const char* wayland;
-    std::string problem; // empty: a window can be shown
-};
-
-class MissingDisplay : public ::testing::TestWithParam<Environment> {
-protected:
+TEST(MissingDisplay, SaysWhyNoWindowCanBeShown) {
     // A socket that stands for a running Wayland compositor.
-    void SetUp() override {
-        mRuntimeDir = std::filesystem::temp_directory_path() /
-                      ("missingdisplay-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(mRuntimeDir);
-        const std::string path = (mRuntimeDir / "compositor").string();
-        mCompositor = ::socket(AF_UNIX, SOCK_STREAM, 0);
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        path.copy(address.sun_path, sizeof address.sun_path - 1);
-        ASSERT_EQ(::bind(mCompositor, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
-        ASSERT_EQ(::listen(mCompositor, 1), 0);
-        ::setenv("XDG_RUNTIME_DIR", mRuntimeDir.c_str(), 1);
+    const auto runtimeDir =
+        std::filesystem::temp_directory_path() / ("missingdisplay-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(runtimeDir);
+    const int compositor = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    (runtimeDir / "compositor").string().copy(address.sun_path, sizeof address.sun_path - 1);
+    ASSERT_EQ(::bind(compositor, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    ASSERT_EQ(::listen(compositor, 1), 0);
+    ::setenv("XDG_RUNTIME_DIR", runtimeDir.c_str(), 1);
+
+    const std::string noX = absentXDisplay();
+    const struct {
+        const char* platform;
+        std::string display;
+        const char* wayland;
+        std::string problem; // empty: a window can be shown
+    } cases[] = {
+        {"offscreen", "", "", ""},
+        {"xcb:nograb;offscreen", noX, "", ""},
+        {"", "", "", "neither DISPLAY nor WAYLAND_DISPLAY is set"},
+        {"xcb", "", "", "DISPLAY is not set"},
+        {"xcb", noX, "", "the X display " + noX + " cannot be reached"},
+        {"xcb", "localhost" + noX, "", "the X display localhost" + noX + " cannot be reached"},
+        {"xcb", "not-a-display", "", "the X display not-a-display cannot be reached"},
+        {"wayland", "", "compositor", ""},
+        {"", noX, "compositor", ""},
+        {"wayland-egl", "", "gone", "the Wayland display gone cannot be reached"},
+        {"wayland;xcb", noX, "gone", "the X display " + noX + " cannot be reached"},
+    };
+    const auto set = [](const char* name, const std::string& value) {
+        value.empty() ? ::unsetenv(name) : ::setenv(name, value.c_str(), 1);
+    };
+    for (const auto& c : cases) {
+        set("QT_QPA_PLATFORM", c.platform);
+        set("DISPLAY", c.display);
+        set("WAYLAND_DISPLAY", c.wayland);
+        EXPECT_EQ(missingDisplay(), c.problem)
+            << c.platform << " " << c.display << " " << c.wayland;
     }
-
-    void TearDown() override {
-        ::close(mCompositor);
-        std::filesystem::remove_all(mRuntimeDir);
-    }
-
-    static void set(const char* name, const std::string& value) {
-        if (value.empty())
-            ::unsetenv(name);
-        else
-            ::setenv(name, value.c_str(), 1);
-    }
-
-    std::filesystem::path mRuntimeDir;
-    int mCompositor = -1;
-};
-
-TEST_P(MissingDisplay, SaysWhyNoWindowCanBeShown) {
-    const Environment& environment = GetParam();
-    set("QT_QPA_PLATFORM", environment.platform);
-    set("DISPLAY", environment.display);
-    set("WAYLAND_DISPLAY", environment.wayland);
-    EXPECT_EQ(missingDisplay(), environment.problem);
+    ::close(compositor);
+    std::filesystem::remove_all(runtimeDir);
 }
-
-const std::string noX = absentXDisplay();
-
-INSTANTIATE_TEST_SUITE_P(
-    Desktop, MissingDisplay,
-    ::testing::Values(
-        Environment{"offscreen", "", "", ""}, Environment{"xcb:nograb;offscreen", noX, "", ""},
-        Environment{"", "", "", "neither DISPLAY nor WAYLAND_DISPLAY is set"},
-        Environment{"xcb", "", "", "DISPLAY is not set"},
-        Environment{"xcb", noX, "", "the X display " + noX + " cannot be reached"},
-        Environment{"xcb", "localhost" + noX, "",
-                    "the X display localhost" + noX + " cannot be reached"},
-        Environment{"xcb", "not-a-display", "", "the X display not-a-display cannot be reached"},
-        Environment{"wayland", "", "compositor", ""}, Environment{"", noX, "compositor", ""},
-        Environment{"wayland-egl", "", "gone", "the Wayland display gone cannot be reached"},
-        Environment{"wayland;xcb", noX, "gone", "the X display " + noX + " cannot be reached"}));
 
 } // namespace
 } // namespace sequate::desktop

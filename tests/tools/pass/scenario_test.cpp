@@ -14,48 +14,30 @@
 namespace sequate::tools {
 namespace {
 
-struct Scenario {
-    QString file;
-    QJsonObject data;
-};
-
-std::vector<Scenario> scenarios() {
-    std::vector<Scenario> result;
-    const QDir dir(SEQUATE_SCENARIOS_DIR);
-    for (const QString& name : dir.entryList({"*.json"}, QDir::Files, QDir::Name)) {
-        QFile file(dir.filePath(name));
-        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
-        QJsonParseError error;
-        const auto document = QJsonDocument::fromJson(file.readAll(), &error);
-        EXPECT_EQ(error.error, QJsonParseError::NoError)
-            << name.toStdString() << ": " << error.errorString().toStdString();
-        result.push_back({name, document.object()});
-    }
-    return result;
-}
-
-RunnerOutcome run(const Scenario& scenario) {
-    const QByteArray state = QJsonDocument(scenario.data["state"].toObject()).toJson();
-    std::vector<std::string> arguments{"scenario.json"};
-    for (const auto& argument : scenario.data["args"].toArray())
-        arguments.push_back(argument.toString().toStdString());
-    return runPass(host::sim::parseState(state.toStdString(), scenario.file.toStdString()),
-                   parseArguments(arguments));
-}
-
 std::string compact(const QJsonValue& value) {
     return QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact).toStdString();
 }
 
 TEST(Scenarios, EachRunGivesTheExpectedReportAndCountsItsHostCalls) {
-    const auto all = scenarios();
-    ASSERT_GE(all.size(), 15u);
-    for (const Scenario& scenario : all) {
-        SCOPED_TRACE(scenario.file.toStdString() + ": " +
-                     scenario.data["about"].toString().toStdString());
-        const RunnerOutcome outcome = run(scenario);
+    const QDir dir(SEQUATE_SCENARIOS_DIR);
+    const QStringList files = dir.entryList({"*.json"}, QDir::Files, QDir::Name);
+    ASSERT_GE(files.size(), 15);
+    for (const QString& name : files) {
+        QFile file(dir.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
+        QJsonParseError error;
+        const QJsonObject scenario = QJsonDocument::fromJson(file.readAll(), &error).object();
+        SCOPED_TRACE(name.toStdString() + ": " + scenario["about"].toString().toStdString());
+        ASSERT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
+        std::vector<std::string> arguments{"scenario.json"};
+        for (const auto& argument : scenario["args"].toArray())
+            arguments.push_back(argument.toString().toStdString());
+        const QByteArray state = QJsonDocument(scenario["state"].toObject()).toJson();
+        const RunnerOutcome outcome =
+            runPass(host::sim::parseState(state.toStdString(), name.toStdString()),
+                    parseArguments(arguments));
         EXPECT_GT(outcome.report["host_calls"].toDouble(), 0);
-        const QJsonObject expect = scenario.data["expect"].toObject();
+        const QJsonObject expect = scenario["expect"].toObject();
         for (auto field = expect.begin(); field != expect.end(); ++field) {
             const QString key = field.key();
             if (key == "exit") {
