@@ -149,18 +149,6 @@ TEST_F(AlsoInPcbTest, AFileThatCannotBeWrittenIsReportedAndLeavesNothing) {
     EXPECT_THAT(tmp.entries(), IsEmpty());
 }
 
-// Nobody knows whether a read that got no answer took effect: the file stays for the user.
-TEST_F(AlsoInPcbTest, AReadWithoutAnAnswerKeepsTheFileAndSaysWhere) {
-    pcb.failCall(2, HostCode::Timeout);
-    const auto delivery = run();
-    EXPECT_EQ(delivery.outcome, Outcome::Unknown);
-    const Snapshot left = snapshot();
-    ASSERT_EQ(left.entries.size(), 2u);
-    const std::string kept = (tmp.path() / left.entries[1]).string();
-    EXPECT_NE(delivery.message.find("\"" + kept + "\""), std::string::npos) << delivery.message;
-    EXPECT_EQ(test::fileBytes(kept), test::golden("twosections.eco"));
-}
-
 TEST_F(AlsoInPcbTest, AFileThatCannotBeDeletedIsReported) {
     std::unique_ptr<test::Undeletable> pinned;
     pcb.setCallObserver([&](const std::string& call) {

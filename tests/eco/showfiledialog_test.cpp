@@ -28,14 +28,6 @@ TEST(writeEcoFile, AsksWithTheEcoFilterAndWritesTheChosenPathAsTyped) {
     EXPECT_THAT(folder.entries(), ElementsAre("board"));
 }
 
-TEST(writeEcoFile, APassWithoutRenamesStillWritesOneEmptySection) {
-    ScratchFolder folder;
-    FakeEcoUi ui;
-    ui.choice = folder / "none.eco";
-    writeEcoFile({}, {}, ui);
-    EXPECT_EQ(fileBytes(folder / "none.eco"), test::golden("norows.eco"));
-}
-
 TEST(writeEcoFile, CancelWritesNothingAndSaysSo) {
     for (const std::optional<std::string>& cancel :
          {std::optional<std::string>(), std::optional<std::string>("")}) {
