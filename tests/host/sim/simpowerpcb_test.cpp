@@ -30,7 +30,7 @@ protected:
         mFolder = std::filesystem::temp_directory_path() /
                   ("sequate-simpcb-" + std::to_string(::getpid()));
         std::filesystem::create_directories(mFolder);
-        std::ofstream(mFolder / "amp.eco") << "*PADS-ECO-V3.0-MILS*\r\n*END*\r\n";
+        std::ofstream(mFolder / "amp.eco", std::ios::binary) << "*PADS-ECO-V3.0-MILS*\r\n*END*\r\n";
     }
     void TearDown() override { std::filesystem::remove_all(mFolder); }
 
@@ -56,7 +56,7 @@ TEST_F(PowerPcb, ReadEcoFileReadsAnExistingFile) {
 }
 
 TEST_F(PowerPcb, ARefusedFileFailsTheCallWithItsFirstProblemAndChangesNothing) {
-    std::ofstream(mFolder / "amp.eco")
+    std::ofstream(mFolder / "amp.eco", std::ios::binary)
         << "*PADS-ECO*\r\n*RENPART*\r\nR1 R2\r\n*END*\r\n"
            "*PADS-ECO*\r\n*RENPART*\r\nC1 C2\r\nR2 R3 R4\r\nR2 R1.A\r\n*END*\r\n";
     const auto doc = mPcb.application()->CurrentDocument();
@@ -105,8 +105,9 @@ TEST_F(PowerPcb, CallsAreCountedNamedAndCanBeMadeToFail) {
 
 // PowerPCB read the file and changed the layout, but its answer was lost.
 TEST_F(PowerPcb, AReadCanTakeEffectAndThenFail) {
-    std::ofstream(mFolder / "rename.eco") << "*PADS-ECO-V3.0-MILS*\r\n\r\n*RENPART*\r\n"
-                                             "*REMARK*  AUTOSEQUATE\r\nR1 R5\r\n*END*\r\n";
+    std::ofstream(mFolder / "rename.eco", std::ios::binary)
+        << "*PADS-ECO-V3.0-MILS*\r\n\r\n*RENPART*\r\n"
+           "*REMARK*  AUTOSEQUATE\r\nR1 R5\r\n*END*\r\n";
     const auto doc = mPcb.application()->CurrentDocument();
     mPcb.failCallAfterEffect(1, HostCode::Timeout);
     const auto failure = failureOf([&] { doc->ReadEcoFile((mFolder / "rename.eco").string()); });
