@@ -9,7 +9,7 @@ namespace sequate::host::com {
 namespace {
 
 // Waits for the answer of an outgoing call and cancels it when the time is up. COM asks it
-// whenever a message arrives during the wait; the apartment's timer makes sure one does.
+// whenever a message is posted during the wait; the apartment's watch makes sure one is.
 class WaitingFilter final : public IMessageFilter {
 public:
     explicit WaitingFilter(int timeoutMs) : mTimeoutMs(static_cast<DWORD>(timeoutMs)) {}
@@ -83,14 +83,26 @@ Apartment::Apartment(int timeoutMs) {
         return;
     mFilter = ComPtr<IMessageFilter>::adopt(new WaitingFilter(timeoutMs));
     ::CoRegisterMessageFilter(mFilter.get(), mPreviousFilter.out());
-    mTimer = ::SetTimer(nullptr, 0, 100, nullptr);
+    // A timer would not do: the wait of a call wakes for posted messages only.
+    mWatch = std::thread([this, thread = ::GetCurrentThreadId()] {
+        std::unique_lock lock(mWatchMutex);
+        while (!mWatchStop.wait_for(lock, std::chrono::milliseconds(100),
+                                    [this] { return mStopping; })) {
+            if (mCallsUnderWay > 0)
+                ::PostThreadMessageW(thread, WM_NULL, 0, 0);
+        }
+    });
 }
 
 Apartment::~Apartment() {
     if (!mInitialized)
         return;
-    if (mTimer)
-        ::KillTimer(nullptr, mTimer);
+    {
+        std::lock_guard lock(mWatchMutex);
+        mStopping = true;
+    }
+    mWatchStop.notify_one();
+    mWatch.join();
     ComPtr<IMessageFilter> ours;
     ::CoRegisterMessageFilter(mPreviousFilter.get(), ours.out());
     mFilter.reset();

@@ -12,9 +12,13 @@
 #include "comhandles.h"
 #include "host/hostfailure.h"
 
+#include <atomic>
+#include <condition_variable>
 #include <cstdint>
 #include <memory>
+#include <mutex>
 #include <string>
+#include <thread>
 
 namespace sequate::host::com {
 
@@ -26,11 +30,30 @@ public:
     Apartment(const Apartment&) = delete;
     Apartment& operator=(const Apartment&) = delete;
 
+    // While a call is under way, the thread is woken now and then so that the message filter
+    // can see how long the call has waited.
+    class CallUnderWay {
+    public:
+        explicit CallUnderWay(Apartment& apartment) : mApartment(apartment) {
+            ++mApartment.mCallsUnderWay;
+        }
+        ~CallUnderWay() { --mApartment.mCallsUnderWay; }
+        CallUnderWay(const CallUnderWay&) = delete;
+        CallUnderWay& operator=(const CallUnderWay&) = delete;
+
+    private:
+        Apartment& mApartment;
+    };
+
 private:
     bool mInitialized = false;
     ComPtr<IMessageFilter> mFilter;
     ComPtr<IMessageFilter> mPreviousFilter;
-    UINT_PTR mTimer = 0;
+    std::atomic<int> mCallsUnderWay = 0;
+    std::mutex mWatchMutex;
+    std::condition_variable mWatchStop;
+    bool mStopping = false;
+    std::thread mWatch;
 };
 
 struct ComHost {
@@ -60,6 +83,7 @@ protected:
         using Entry = HRESULT(STDMETHODCALLTYPE*)(IUnknown*, Args...);
         IUnknown* self = mInterface.get();
         const auto entry = reinterpret_cast<Entry>((*reinterpret_cast<void***>(self))[slot]);
+        const Apartment::CallUnderWay underWay(*mHost->apartment);
         const HRESULT result = entry(self, args...);
         if (FAILED(result))
             fail(result, operation);

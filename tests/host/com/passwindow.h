@@ -1,0 +1,71 @@
+#pragma once
+
+// A whole pass as the program runs it, over whatever hosts it is given: start-up, then Run
+// with the options of a mode and the ECO file handed to PowerPCB.
+
+#include "comsimprocess.h"
+#include "eco/ecooutput.h"
+#include "engine/formstate.h"
+#include "engine/runcommand.h"
+#include "engine/startup.h"
+#include "tools/pass/headlesswindow.h"
+
+#include <optional>
+#include <string>
+
+namespace sequate::testing {
+
+class PassWindow : public tools::HeadlessWindow {
+public:
+    explicit PassWindow(host::RunningObjects& objects) : mObjects(objects) {}
+
+    host::EcoDelivery AlsoInPCB(const engine::FormState& state) override {
+        HeadlessWindow::AlsoInPCB(state);
+        const host::EcoDelivery delivery =
+            eco::AlsoInPCB(*state.powerLogicApp, mObjects, state.oldNames, state.newNames);
+        if (delivery.outcome == host::EcoOutcome::Delivered)
+            ecoWritten = eco::ecoText(state.oldNames, state.newNames);
+        return delivery;
+    }
+    std::string layoutUnreachable() override { return eco::layoutUnreachable(mObjects); }
+
+    std::optional<std::string> ecoWritten;
+
+private:
+    host::RunningObjects& mObjects;
+};
+
+enum class Mode { All, SelectedAssign, SelectedDuplicates };
+
+struct PassRun {
+    engine::PassResult result;
+    std::vector<tools::ShownMessage> messages;
+    std::optional<std::string> eco;
+};
+
+// handOff ticks "Write ECO file for PowerPCB" with "Write and force read in PCB".
+// Each pass keeps its journal in a folder of its own, so that a pass a test stopped is not
+// offered to the next one.
+inline PassRun runPass(host::RunningObjects& objects, Mode mode, bool handOff) {
+    static int passes = 0;
+    engine::FormState state;
+    state.journalFolder = temporaryFile("journals-" + std::to_string(++passes));
+    PassWindow window(objects);
+    PassRun run;
+    if (engine::Form_Load(state, window, objects) != engine::StartupOutcome::Running) {
+        run.messages = window.messages;
+        return run;
+    }
+    window.controls =
+        mode == Mode::All
+            ? tools::Controls::allComponents("1")
+            : tools::Controls::selectedComponents("1", mode == Mode::SelectedDuplicates);
+    window.controls.chkSend = handOff;
+    if (const auto result = engine::pressRun(state, window))
+        run.result = *result;
+    run.messages = window.messages;
+    run.eco = window.ecoWritten;
+    return run;
+}
+
+} // namespace sequate::testing
