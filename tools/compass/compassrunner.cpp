@@ -5,7 +5,6 @@
 #include "engine/runcommand.h"
 #include "engine/startup.h"
 #include "host/com/comlogic.h"
-#include "tools/pass/headlesswindow.h"
 
 #include <charconv>
 #include <nlohmann/json.hpp>
@@ -81,27 +80,6 @@ Options parse(const std::vector<std::string>& arguments) {
     return options;
 }
 
-// The headless window with the real ECO hand-off to the running PowerPCB.
-class ComRunnerWindow : public HeadlessWindow {
-public:
-    explicit ComRunnerWindow(host::RunningObjects& objects) : mObjects(objects) {}
-
-    host::EcoDelivery AlsoInPCB(const engine::FormState& state) override {
-        HeadlessWindow::AlsoInPCB(state);
-        const host::EcoDelivery delivery =
-            eco::AlsoInPCB(*state.powerLogicApp, mObjects, state.oldNames, state.newNames);
-        if (delivery.outcome != host::EcoOutcome::NotDelivered)
-            ecoWritten = eco::ecoText(state.oldNames, state.newNames);
-        return delivery;
-    }
-    std::string layoutUnreachable() override { return eco::layoutUnreachable(mObjects); }
-
-    std::optional<std::string> ecoWritten;
-
-private:
-    host::RunningObjects& mObjects;
-};
-
 // The ECO file is ISO 8859-1; JSON is UTF-8.
 std::string utf8FromLatin1(const std::string& bytes) {
     std::string text;
@@ -129,7 +107,7 @@ Json openNames(const engine::FormState& state) {
     }
 }
 
-Json report(const std::optional<engine::PassResult>& result, const ComRunnerWindow& window,
+Json report(const std::optional<engine::PassResult>& result, const HandOffWindow& window,
             const engine::FormState& state) {
     Json renames = Json::array();
     Json unnamed = Json::array();
@@ -156,6 +134,19 @@ Json report(const std::optional<engine::PassResult>& result, const ComRunnerWind
 
 } // namespace
 
+host::EcoDelivery HandOffWindow::AlsoInPCB(const engine::FormState& state) {
+    HeadlessWindow::AlsoInPCB(state);
+    const host::EcoDelivery delivery =
+        eco::AlsoInPCB(*state.powerLogicApp, mObjects, state.oldNames, state.newNames);
+    if (delivery.outcome != host::EcoOutcome::NotDelivered)
+        ecoWritten = eco::ecoText(state.oldNames, state.newNames);
+    return delivery;
+}
+
+std::string HandOffWindow::layoutUnreachable() {
+    return eco::layoutUnreachable(mObjects);
+}
+
 int comRunnerMain(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
     Options options;
     try {
@@ -166,7 +157,7 @@ int comRunnerMain(const std::vector<std::string>& arguments, std::ostream& out, 
     }
     host::com::ComRunningObjects objects(options.timeoutMs);
     engine::FormState state;
-    ComRunnerWindow window(objects);
+    HandOffWindow window(objects);
     std::optional<engine::PassResult> result;
     int status = 0;
     Json done;

@@ -5,11 +5,30 @@
 // given options, hands the ECO file to the running PowerPCB and tells in JSON what came of it,
 // in the form sequate-pass uses.
 
+#include "host/runningobjects.h"
+#include "tools/pass/headlesswindow.h"
+
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
 
 namespace sequate::tools {
+
+// The headless window with the real ECO hand-off to the PowerPCB of the given hosts.
+class HandOffWindow : public HeadlessWindow {
+public:
+    explicit HandOffWindow(host::RunningObjects& objects) : mObjects(objects) {}
+
+    host::EcoDelivery AlsoInPCB(const engine::FormState& state) override;
+    std::string layoutUnreachable() override;
+
+    // The ECO text PowerPCB was given, once it was written.
+    std::optional<std::string> ecoWritten;
+
+private:
+    host::RunningObjects& mObjects;
+};
 
 // The arguments after the program name; exit status 0 when a pass ran (completed or
 // stopped), 1 when start-up or Run refused, 2 for bad arguments.

@@ -4,36 +4,15 @@
 // with the options of a mode and the ECO file handed to PowerPCB.
 
 #include "comsimprocess.h"
-#include "eco/ecooutput.h"
 #include "engine/formstate.h"
 #include "engine/runcommand.h"
 #include "engine/startup.h"
-#include "tools/pass/headlesswindow.h"
+#include "tools/compass/compassrunner.h"
 
 #include <optional>
 #include <string>
 
 namespace sequate::testing {
-
-class PassWindow : public tools::HeadlessWindow {
-public:
-    explicit PassWindow(host::RunningObjects& objects) : mObjects(objects) {}
-
-    host::EcoDelivery AlsoInPCB(const engine::FormState& state) override {
-        HeadlessWindow::AlsoInPCB(state);
-        const host::EcoDelivery delivery =
-            eco::AlsoInPCB(*state.powerLogicApp, mObjects, state.oldNames, state.newNames);
-        if (delivery.outcome == host::EcoOutcome::Delivered)
-            ecoWritten = eco::ecoText(state.oldNames, state.newNames);
-        return delivery;
-    }
-    std::string layoutUnreachable() override { return eco::layoutUnreachable(mObjects); }
-
-    std::optional<std::string> ecoWritten;
-
-private:
-    host::RunningObjects& mObjects;
-};
 
 enum class Mode { All, SelectedAssign, SelectedDuplicates };
 
@@ -50,7 +29,7 @@ inline PassRun runPass(host::RunningObjects& objects, Mode mode, bool handOff) {
     static int passes = 0;
     engine::FormState state;
     state.journalFolder = temporaryFile("journals-" + std::to_string(++passes));
-    PassWindow window(objects);
+    tools::HandOffWindow window(objects);
     PassRun run;
     if (engine::Form_Load(state, window, objects) != engine::StartupOutcome::Running) {
         run.messages = window.messages;
