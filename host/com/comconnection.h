@@ -84,6 +84,8 @@ protected:
         IUnknown* self = mInterface.get();
         const auto entry = reinterpret_cast<Entry>((*reinterpret_cast<void***>(self))[slot]);
         const Apartment::CallUnderWay underWay(*mHost->apartment);
+        // The text of an earlier failure must not pass for this call's.
+        ::SetErrorInfo(0, nullptr);
         const HRESULT result = entry(self, args...);
         if (FAILED(result))
             fail(result, operation);

@@ -65,7 +65,10 @@ void OpenDocumentSink::remove(LogicApplicationEvents* sink) {
 
 void OpenDocumentSink::disconnect() {
     std::erase(connectedSinks, this);
-    mQueued.clear();
+    {
+        std::lock_guard lock(mQueueMutex);
+        mQueued.clear();
+    }
     mSinks.clear();
     // A server that went away cannot be told; its end is gone with it.
     if (mPoint)
@@ -87,9 +90,15 @@ std::size_t OpenDocumentSink::deliverQueued() {
 std::size_t OpenDocumentSink::deliver() {
     AddRef();
     std::size_t delivered = 0;
-    while (!mQueued.empty()) {
-        ComPtr<IUnknown> document = std::move(mQueued.front());
-        mQueued.pop_front();
+    for (;;) {
+        ComPtr<IUnknown> document;
+        {
+            std::lock_guard lock(mQueueMutex);
+            if (mQueued.empty())
+                break;
+            document = std::move(mQueued.front());
+            mQueued.pop_front();
+        }
         std::shared_ptr<LogicDocument> doc;
         try {
             doc = std::make_shared<ComLogicDocument>(mHost, document);
@@ -154,8 +163,10 @@ HRESULT OpenDocumentSink::Invoke(DISPID member, REFIID, LCID, WORD, DISPPARAMS* 
         object = document.punkVal;
     else if (document.vt == (VT_DISPATCH | VT_BYREF) && document.ppdispVal)
         object = *document.ppdispVal;
-    if (object)
+    if (object) {
+        std::lock_guard lock(mQueueMutex);
         mQueued.push_back(ComPtr<IUnknown>::share(object));
+    }
     return S_OK;
 }
 

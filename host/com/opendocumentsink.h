@@ -7,7 +7,9 @@
 #include "comconnection.h"
 #include "host/powerlogic.h"
 
+#include <atomic>
 #include <deque>
+#include <mutex>
 #include <ocidl.h>
 #include <vector>
 
@@ -39,12 +41,15 @@ private:
     ~OpenDocumentSink();
     std::size_t deliver();
 
-    ULONG mReferences = 1;
+    std::atomic<ULONG> mReferences = 1;
     std::shared_ptr<ComHost> mHost;
     ComPtr<IConnectionPoint> mPoint;
     DWORD mCookie = 0;
     DISPID mOpenDocument = 1;
     std::vector<LogicApplicationEvents*> mSinks;
+    // A thread that was in the multithreaded apartment already gets notifications on COM's
+    // threads.
+    std::mutex mQueueMutex;
     std::deque<ComPtr<IUnknown>> mQueued;
 };
 

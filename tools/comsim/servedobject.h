@@ -40,12 +40,32 @@ public:
     static HRESULT failed(const host::HostFailure& failure, const IID& iid);
 };
 
+// Tells clients that every interface of its object gives the host's text for a failure.
+class ErrorInfoSupport final : public ISupportErrorInfo {
+public:
+    explicit ErrorInfoSupport(IUnknown* outer) : mOuter(outer) {}
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+        return mOuter->QueryInterface(iid, out);
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return mOuter->AddRef(); }
+    ULONG STDMETHODCALLTYPE Release() override { return mOuter->Release(); }
+    HRESULT STDMETHODCALLTYPE InterfaceSupportsErrorInfo(REFIID) override { return S_OK; }
+
+private:
+    IUnknown* mOuter;
+};
+
 template <typename Interface>
 class ServedObject : public Interface {
 public:
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
         if (iid == IID_IUnknown || iid == IID_IDispatch || iid == __uuidof(Interface)) {
             *out = static_cast<Interface*>(this);
+            this->AddRef();
+            return S_OK;
+        }
+        if (iid == IID_ISupportErrorInfo) {
+            *out = static_cast<ISupportErrorInfo*>(&mErrorInfoSupport);
             this->AddRef();
             return S_OK;
         }
@@ -114,6 +134,7 @@ protected:
 
 private:
     std::atomic<ULONG> mReferences = 1;
+    ErrorInfoSupport mErrorInfoSupport{static_cast<Interface*>(this)};
 };
 
 // The slots of operations that Sequate never calls.
