@@ -239,6 +239,10 @@ int serve(const Options& options) {
 } // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 2 && (std::string_view(argv[1]) == "--help" || std::string_view(argv[1]) == "-h")) {
+        std::fputs(usage, stdout);
+        return 0;
+    }
     try {
         const Options options = parse(std::vector<std::string>(argv + 1, argv + argc));
         if (options.unregister) {
