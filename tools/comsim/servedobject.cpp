@@ -1,6 +1,3 @@
-// The one place that defines the identifiers the generated header declares.
-#include <initguid.h>
-
 #include "servedobject.h"
 
 #include <cstdio>
