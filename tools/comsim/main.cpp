@@ -164,6 +164,18 @@ void unregisterClass(const wchar_t* className) {
     ::RegDeleteTreeW(HKEY_CLASSES_ROOT, className);
 }
 
+// The table lives in the RPC service, which may still be starting when the simulator is.
+HRESULT registerRunning(IUnknown* application, const GUID& id, DWORD& cookie) {
+    HRESULT result = E_FAIL;
+    for (int attempt = 0; attempt < 50; ++attempt) {
+        result = ::RegisterActiveObject(application, id, ACTIVEOBJECT_STRONG, &cookie);
+        if (result != HRESULT_FROM_WIN32(RPC_S_SERVER_UNAVAILABLE))
+            break;
+        ::Sleep(200);
+    }
+    return result;
+}
+
 std::filesystem::path programFolder() {
     wchar_t path[MAX_PATH];
     ::GetModuleFileNameW(nullptr, path, MAX_PATH);
@@ -188,14 +200,12 @@ int serve(const Options& options) {
     DWORD cookies[2] = {};
     if (options.powerLogic) {
         served[0] = comsim::servedPowerLogic(logic);
-        check(::RegisterActiveObject(served[0], CLSID_SimulatedPowerLogic, ACTIVEOBJECT_STRONG,
-                                     &cookies[0]),
+        check(registerRunning(served[0], CLSID_SimulatedPowerLogic, cookies[0]),
               "Registering PowerLogic as running");
     }
     if (options.powerPcb) {
         served[1] = comsim::servedPowerPcb(pcb.application());
-        check(::RegisterActiveObject(served[1], CLSID_SimulatedPowerPcb, ACTIVEOBJECT_STRONG,
-                                     &cookies[1]),
+        check(registerRunning(served[1], CLSID_SimulatedPowerPcb, cookies[1]),
               "Registering PowerPCB as running");
     }
 
