@@ -7,6 +7,32 @@
 #include <stdlib.h>
 #include <system_error>
 
+#ifdef _WIN32
+#include <random>
+#include <windows.h>
+
+namespace {
+// A folder made under a new random name in the user's own temporary folder, which only the
+// user (and the administrators) may enter; nullptr when no name could be had.
+char* mkdtemp(char* pattern) {
+    std::random_device random;
+    std::string name(pattern);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::string digits = std::to_string(1000000 + random() % 1000000);
+        name.replace(name.size() - 6, 6, digits.substr(1));
+        if (::CreateDirectoryA(name.c_str(), nullptr)) {
+            std::copy(name.begin(), name.end(), pattern);
+            return pattern;
+        }
+        if (::GetLastError() != ERROR_ALREADY_EXISTS)
+            break;
+    }
+    errno = EACCES;
+    return nullptr;
+}
+} // namespace
+#endif
+
 namespace sequate::eco {
 
 namespace fs = std::filesystem;

@@ -9,6 +9,29 @@
 #include <sstream>
 #include <unistd.h>
 
+#ifdef _WIN32
+#include <io.h>
+#include <sys/stat.h>
+#include <windows.h>
+
+// The POSIX calls below, on Windows: paths are wide there, a file opened here is not inherited
+// by programs started later, and a rename must be told to replace the journal it swaps out.
+constexpr int O_CLOEXEC = O_NOINHERIT | O_BINARY;
+constexpr int O_DIRECTORY = 0; // a folder cannot be opened: syncFolder() has nothing to do
+static int open(const wchar_t* path, int flags, int mode = 0) {
+    return ::_wopen(path, flags, mode);
+}
+static int fsync(int file) {
+    return ::_commit(file);
+}
+static int unlink(const wchar_t* path) {
+    return ::_wunlink(path);
+}
+static int rename(const wchar_t* from, const wchar_t* to) {
+    return ::MoveFileExW(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) ? 0 : -1;
+}
+#endif
+
 namespace sequate::engine {
 
 namespace fs = std::filesystem;
@@ -131,6 +154,10 @@ fs::path defaultJournalFolder() {
     fs::path base;
     if (data && *data)
         base = data;
+#ifdef _WIN32
+    else if (const wchar_t* local = ::_wgetenv(L"LOCALAPPDATA"); local && *local)
+        base = local;
+#endif
     else if (const char* home = std::getenv("HOME"); home && *home)
         base = fs::path(home) / ".local" / "share";
     else

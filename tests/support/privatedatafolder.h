@@ -9,6 +9,25 @@
 #include <stdlib.h>
 #include <string>
 
+#ifdef _WIN32
+#include <random>
+
+namespace {
+inline char* mkdtemp(char* pattern) {
+    std::string name(pattern);
+    const std::string digits = std::to_string(1000000 + std::random_device()() % 1000000);
+    name.replace(name.size() - 6, 6, digits.substr(1));
+    if (!std::filesystem::create_directory(name))
+        return nullptr;
+    std::copy(name.begin(), name.end(), pattern);
+    return pattern;
+}
+inline int setenv(const char* name, const char* value, int) {
+    return ::_putenv_s(name, value);
+}
+} // namespace
+#endif
+
 namespace sequate::testing {
 
 inline const std::filesystem::path privateDataFolder = [] {

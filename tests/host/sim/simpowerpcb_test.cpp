@@ -33,7 +33,7 @@ protected:
     void TearDown() override { std::filesystem::remove_all(mFolder); }
 
     std::string file(const std::string& name, const std::string& text) {
-        std::ofstream((mFolder / name).string()) << text;
+        std::ofstream((mFolder / name).string(), std::ios::binary) << text;
         return (mFolder / name).string();
     }
 

@@ -1,0 +1,165 @@
+#include "comconnection.h"
+
+#include "opendocumentsink.h"
+
+#include <windows.h>
+
+namespace sequate::host::com {
+
+namespace {
+
+// Waits for the answer of an outgoing call and cancels it when the time is up. COM asks it
+// whenever a message is posted during the wait; the apartment's watch makes sure one is.
+class WaitingFilter final : public IMessageFilter {
+public:
+    explicit WaitingFilter(int timeoutMs) : mTimeoutMs(static_cast<DWORD>(timeoutMs)) {}
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+        if (iid == IID_IUnknown || iid == IID_IMessageFilter) {
+            *out = static_cast<IMessageFilter*>(this);
+            AddRef();
+            return S_OK;
+        }
+        *out = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++mReferences; }
+    ULONG STDMETHODCALLTYPE Release() override {
+        const ULONG left = --mReferences;
+        if (left == 0)
+            delete this;
+        return left;
+    }
+    DWORD STDMETHODCALLTYPE HandleInComingCall(DWORD, HTASK, DWORD, LPINTERFACEINFO) override {
+        return SERVERCALL_ISHANDLED;
+    }
+    DWORD STDMETHODCALLTYPE RetryRejectedCall(HTASK, DWORD elapsedMs, DWORD) override {
+        // A busy application is asked again until the time is up.
+        return elapsedMs < mTimeoutMs ? 100 : static_cast<DWORD>(-1);
+    }
+    DWORD STDMETHODCALLTYPE MessagePending(HTASK, DWORD elapsedMs, DWORD) override {
+        return elapsedMs >= mTimeoutMs ? PENDINGMSG_CANCELCALL : PENDINGMSG_WAITNOPROCESS;
+    }
+
+private:
+    DWORD mTimeoutMs;
+    ULONG mReferences = 1;
+};
+
+constexpr HRESULT callCancelled = RPC_E_CALL_CANCELED;
+
+bool serverGone(HRESULT result) {
+    switch (static_cast<std::uint32_t>(result)) {
+    case 0x80010108: // RPC_E_DISCONNECTED
+    case 0x800706BA: // RPC_S_SERVER_UNAVAILABLE
+    case 0x80010007: // RPC_E_SERVER_DIED
+    case 0x80010012: // RPC_E_SERVER_DIED_DNE
+    case 0x800706BE: // RPC_S_CALL_FAILED
+    case 0x800706BF: // RPC_S_CALL_FAILED_DNE
+    case 0x800401FD: // CO_E_OBJNOTCONNECTED
+        return true;
+    default:
+        return false;
+    }
+}
+
+std::string hostText() {
+    ComPtr<IErrorInfo> info;
+    if (::GetErrorInfo(0, info.out()) != S_OK || !info)
+        return {};
+    Bstr description;
+    if (FAILED(info->GetDescription(description.out())))
+        return {};
+    return utf8FromWide(description.view());
+}
+
+} // namespace
+
+Apartment::Apartment(int timeoutMs) {
+    const HRESULT result = ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    // A thread that is already in a multithreaded apartment stays there, without the filter.
+    mInitialized = SUCCEEDED(result);
+    if (!mInitialized)
+        return;
+    mFilter = ComPtr<IMessageFilter>::adopt(new WaitingFilter(timeoutMs));
+    ::CoRegisterMessageFilter(mFilter.get(), mPreviousFilter.out());
+    // A timer would not do: the wait of a call wakes for posted messages only.
+    mWatch = std::thread([this, thread = ::GetCurrentThreadId()] {
+        std::unique_lock lock(mWatchMutex);
+        while (!mWatchStop.wait_for(lock, std::chrono::milliseconds(100),
+                                    [this] { return mStopping; })) {
+            if (mCallsUnderWay > 0)
+                ::PostThreadMessageW(thread, WM_NULL, 0, 0);
+        }
+    });
+}
+
+Apartment::~Apartment() {
+    if (!mInitialized)
+        return;
+    {
+        std::lock_guard lock(mWatchMutex);
+        mStopping = true;
+    }
+    mWatchStop.notify_one();
+    mWatch.join();
+    ComPtr<IMessageFilter> ours;
+    ::CoRegisterMessageFilter(mPreviousFilter.get(), ours.out());
+    mFilter.reset();
+    mPreviousFilter.reset();
+    ::CoUninitialize();
+}
+
+void throwCallFailure(const ComHost& host, HRESULT result, const std::string& call) {
+    if (result == callCancelled || result == RPC_E_CALL_REJECTED || result == RPC_E_TIMEOUT)
+        throw HostFailure(HostCode::Timeout, host.title + " did not answer " + call + " within " +
+                                                 std::to_string(host.timeoutMs) + " ms");
+    if (serverGone(result))
+        throw HostFailure(HostCode::ServerUnavailable,
+                          host.title + " went away during " + call + " (" +
+                              codeText(static_cast<HostCode>(result)) + ")");
+    const auto code = static_cast<HostCode>(static_cast<std::uint32_t>(result));
+    std::string text = hostText();
+    if (text.empty())
+        text = host.title + " failed " + call + " with " + codeText(code);
+    throw HostFailure(code, text);
+}
+
+ComObject::ComObject(std::shared_ptr<ComHost> host, const ComPtr<IUnknown>& object, const IID& iid,
+                     const char* kind)
+    : mHost(std::move(host)), mKind(kind) {
+    const HRESULT result = object->QueryInterface(iid, mInterface.outVoid());
+    if (FAILED(result) || !mInterface) {
+        if (result != E_NOINTERFACE)
+            throwCallFailure(*mHost, result, mKind + " (QueryInterface)");
+        throw HostFailure(HostCode::NoInterface,
+                          mHost->title + " gave an object that is not a " + mKind);
+    }
+}
+
+void ComObject::fail(HRESULT result, const char* operation) const {
+    throwCallFailure(*mHost, result, mKind + '.' + operation);
+}
+
+std::string ComObject::callString(int slot, const char* operation) {
+    Bstr text;
+    call(slot, operation, text.out());
+    return utf8FromWide(text.view());
+}
+
+std::int32_t ComObject::callCount(int slot, const char* operation) {
+    long count = 0;
+    call(slot, operation, &count);
+    return static_cast<std::int32_t>(count);
+}
+
+std::size_t deliverNotifications() {
+    MSG message;
+    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        ::TranslateMessage(&message);
+        ::DispatchMessageW(&message);
+    }
+    return OpenDocumentSink::deliverQueued();
+}
+
+} // namespace sequate::host::com

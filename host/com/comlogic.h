@@ -1,0 +1,118 @@
+#pragma once
+
+// The host interfaces over COM: each object holds the interface of its kind, asked for by its
+// identifier, and each operation calls the slot of that interface. The argument types are
+// those of the applications' type libraries: counts are long, strings BSTR, flags
+// VARIANT_BOOL, objects IDispatch, and a list's item is asked for by a VARIANT index or name.
+
+#include "comconnection.h"
+#include "host/powerlogic.h"
+#include "host/powerpcb.h"
+#include "host/runningobjects.h"
+
+namespace sequate::host::com {
+
+class OpenDocumentSink;
+
+class ComLogicPlacement : public LogicPlacement, private ComObject {
+public:
+    ComLogicPlacement(std::shared_ptr<ComHost> host, const ComPtr<IUnknown>& object);
+    double FirstCoordinate(std::int32_t units) override;
+    double SecondCoordinate(std::int32_t units) override;
+};
+
+// A component's placements: a list of the LogicObjects kind whose items are placements.
+class ComLogicPlacements : public LogicPlacements, private ComObject {
+public:
+    ComLogicPlacements(std::shared_ptr<ComHost> host, const ComPtr<IUnknown>& object);
+    std::int32_t Count() override;
+    std::shared_ptr<LogicPlacement> Item(std::int32_t index) override;
+};
+
+class ComLogicComponent : public LogicComponent, private ComObject {
+public:
+    ComLogicComponent(std::shared_ptr<ComHost> host, const ComPtr<IUnknown>& object);
+    std::string Value() override;
+    std::string Name() override;
+    void SetName(const std::string& name) override;
+    bool Selected() override;
+    std::shared_ptr<LogicPlacements> Placements() override;
+};
+
+class ComLogicObjects : public LogicObjects, private ComObject {
+public:
+    ComLogicObjects(std::shared_ptr<ComHost> host, const ComPtr<IUnknown>& object);
+    std::int32_t Count() override;
+    std::shared_ptr<LogicComponent> Item(std::int32_t index) override;
+    std::shared_ptr<LogicComponent> Item(const std::string& name) override;
+};
+
+class ComLogicSelection : public LogicSelection, private ComObject {
+public:
+    ComLogicSelection(std::shared_ptr<ComHost> host, const ComPtr<IUnknown>& object);
+    std::int32_t Count() override;
+};
+
+class ComLogicComponentSet : public LogicComponentSet, private ComObject {
+public:
+    ComLogicComponentSet(std::shared_ptr<ComHost> host, const ComPtr<IUnknown>& object);
+    std::shared_ptr<LogicObjects> Objects() override;
+    std::shared_ptr<LogicObjects> Query(std::int32_t kind, const std::string& filter,
+                                        std::int32_t flags) override;
+};
+
+class ComLogicDocument : public LogicDocument, private ComObject {
+public:
+    ComLogicDocument(std::shared_ptr<ComHost> host, const ComPtr<IUnknown>& object);
+    std::string Name() override;
+    std::shared_ptr<LogicComponentSet> ComponentSet() override;
+    std::shared_ptr<LogicSelection> Selection() override;
+    std::shared_ptr<LogicObjects> SelectedObjects() override;
+};
+
+class ComLogicApplication : public LogicApplication, private ComObject {
+public:
+    ComLogicApplication(std::shared_ptr<ComHost> host, const ComPtr<IUnknown>& object);
+    ~ComLogicApplication() override;
+    std::shared_ptr<LogicDocument> CurrentDocument() override;
+    void BeginPass() override;
+    void EndPass() override;
+    // Advised at the application's connection point with the first sink, unadvised with the
+    // last. Notifications reach the sinks through deliverNotifications().
+    void advise(LogicApplicationEvents* sink) override;
+    void unadvise(LogicApplicationEvents* sink) override;
+
+private:
+    OpenDocumentSink* mEvents = nullptr;
+};
+
+class ComPcbDocument : public PcbDocument, private ComObject {
+public:
+    ComPcbDocument(std::shared_ptr<ComHost> host, const ComPtr<IUnknown>& object);
+    void ReadEcoFile(const std::string& path) override;
+};
+
+class ComPcbApplication : public PcbApplication, private ComObject {
+public:
+    ComPcbApplication(std::shared_ptr<ComHost> host, const ComPtr<IUnknown>& object);
+    std::shared_ptr<PcbDocument> CurrentDocument() override;
+};
+
+// The table of running objects of Windows: the class name to a class identifier through the
+// registry, then the running instance from the table. Never starts one.
+class ComRunningObjects : public RunningObjects {
+public:
+    // Every call gives up after timeoutMs and fails with HostCode::Timeout.
+    explicit ComRunningObjects(int timeoutMs = 5000);
+
+    std::shared_ptr<LogicApplication> attachPowerLogic() override;
+    std::shared_ptr<PcbApplication> attachPowerPcb() override;
+
+private:
+    ComPtr<IUnknown> attach(const std::wstring& className, const std::shared_ptr<ComHost>& host);
+
+    std::shared_ptr<Apartment> mApartment;
+    int mTimeoutMs;
+};
+
+} // namespace sequate::host::com

@@ -1,0 +1,40 @@
+#pragma once
+
+// The COM simulator as a process of its own for one test: started with a state and options,
+// waited for until both applications are in the table of running objects, and told to stop
+// (its final state then read back) or left to die.
+
+#include "host/sim/simstate.h"
+
+#include <string>
+#include <vector>
+#include <windows.h>
+
+namespace sequate::testing {
+
+// A file under the test's own temporary folder, as a Windows path.
+std::string temporaryFile(const std::string& name);
+std::string writeStateFile(const host::sim::SimState& state, const std::string& name);
+
+class ComSimProcess {
+public:
+    ComSimProcess(const std::string& stateFile, const std::vector<std::string>& options = {});
+    ~ComSimProcess();
+    ComSimProcess(const ComSimProcess&) = delete;
+    ComSimProcess& operator=(const ComSimProcess&) = delete;
+
+    // Stops the simulator and gives the state it had then.
+    host::sim::SimState stop();
+    // Whether the process has ended within waitMs (as when a fault made it die).
+    bool ended(DWORD waitMs = 0);
+
+    // Runs the simulator with only these options, to its end; gives its exit code.
+    static DWORD runOnce(const std::vector<std::string>& options);
+
+private:
+    PROCESS_INFORMATION mProcess{};
+    HANDLE mStop = nullptr;
+    std::string mSavedState;
+};
+
+} // namespace sequate::testing

@@ -1,0 +1,50 @@
+#pragma once
+
+// A whole pass as the program runs it, over whatever hosts it is given: start-up, then Run
+// with the options of a mode and the ECO file handed to PowerPCB.
+
+#include "comsimprocess.h"
+#include "engine/hostsession.h"
+#include "engine/runcommand.h"
+#include "engine/startup.h"
+#include "tools/compass/compassrunner.h"
+
+#include <optional>
+#include <string>
+
+namespace sequate::testing {
+
+enum class Mode { All, SelectedAssign, SelectedDuplicates };
+
+struct PassRun {
+    engine::PassResult result;
+    std::vector<engine::ShownMessage> messages;
+    std::optional<std::string> eco;
+};
+
+// handOff ticks "Write ECO file for PowerPCB" with "Write and force read in PCB".
+// Each pass keeps its journal in a folder of its own, so that a pass a test stopped is not
+// offered to the next one.
+inline PassRun runPass(host::RunningObjects& objects, Mode mode, bool handOff) {
+    static int passes = 0;
+    engine::HostSession state;
+    state.journalFolder = temporaryFile("journals-" + std::to_string(++passes));
+    tools::HandOffWindow window(objects);
+    PassRun run;
+    if (engine::startUp(state, window, objects) != engine::StartupOutcome::Running) {
+        run.messages = window.messages;
+        return run;
+    }
+    window.controls =
+        mode == Mode::All
+            ? engine::Controls::allComponents("1")
+            : engine::Controls::selectedComponents("1", mode == Mode::SelectedDuplicates);
+    window.controls.chkSend = handOff;
+    if (const auto result = engine::pressRun(state, window))
+        run.result = *result;
+    run.messages = window.messages;
+    run.eco = window.ecoWritten;
+    return run;
+}
+
+} // namespace sequate::testing

@@ -1,0 +1,192 @@
+#include "compassrunner.h"
+
+#include "eco/ecotext.h"
+#include "eco/layouthandoff.h"
+#include "engine/recovery.h"
+#include "engine/runcommand.h"
+#include "engine/startup.h"
+#include "host/com/comlogic.h"
+
+#include <charconv>
+#include <nlohmann/json.hpp>
+#include <optional>
+#include <stdexcept>
+
+namespace sequate::tools {
+
+namespace {
+
+using Json = nlohmann::json;
+
+constexpr const char* usage =
+    "usage: sequate-pass-com [--recover undo|keep] --mode all|selected [--duplicates] "
+    "[--start TEXT] [--write-only] [--timeout MS]";
+
+struct Options {
+    bool pass = false;
+    bool selected = false;
+    bool duplicates = false;
+    bool handOff = true;
+    std::string startText = "1";
+    int timeoutMs = 30000;
+    std::optional<engine::RecoveryChoice> recover;
+};
+
+class UsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+Options parse(const std::vector<std::string>& arguments) {
+    Options options;
+    std::optional<std::string> mode;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        const auto value = [&]() -> const std::string& {
+            if (i + 1 >= arguments.size())
+                throw UsageError(argument + " needs a value");
+            return arguments[++i];
+        };
+        if (argument == "--mode")
+            mode = value();
+        else if (argument == "--start")
+            options.startText = value();
+        else if (argument == "--duplicates")
+            options.duplicates = true;
+        else if (argument == "--write-only")
+            options.handOff = false;
+        else if (argument == "--timeout") {
+            const std::string& text = value();
+            const auto [end, error] =
+                std::from_chars(text.data(), text.data() + text.size(), options.timeoutMs);
+            if (error != std::errc() || end != text.data() + text.size() || options.timeoutMs <= 0)
+                throw UsageError("--timeout takes milliseconds, not \"" + text + "\"");
+        } else if (argument == "--recover") {
+            const std::string& word = value();
+            if (word != "undo" && word != "keep")
+                throw UsageError("--recover must be undo or keep, not \"" + word + "\"");
+            options.recover =
+                word == "undo" ? engine::RecoveryChoice::PutBack : engine::RecoveryChoice::Keep;
+        } else
+            throw UsageError("unknown argument " + argument);
+    }
+    if (!mode && !options.recover)
+        throw UsageError("--mode is missing");
+    options.pass = mode.has_value();
+    if (mode && *mode != "all" && *mode != "selected")
+        throw UsageError("--mode must be all or selected, not \"" + *mode + "\"");
+    options.selected = mode == "selected";
+    if (options.duplicates && !options.selected)
+        throw UsageError("--duplicates only applies to --mode selected");
+    return options;
+}
+
+// The ECO file is ISO 8859-1; JSON is UTF-8.
+std::string utf8FromLatin1(const std::string& bytes) {
+    std::string text;
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x80) {
+            text += c;
+        } else {
+            text += static_cast<char>(0xC0 | (byte >> 6));
+            text += static_cast<char>(0x80 | (byte & 0x3F));
+        }
+    }
+    return text;
+}
+
+Json openNames(const engine::HostSession& state) {
+    try {
+        Json names = Json::array();
+        const auto list = state.document->ComponentSet()->Objects();
+        for (std::int32_t i = 1, count = list->Count(); i <= count; ++i)
+            names.push_back(list->Item(i)->Name());
+        return names;
+    } catch (const std::exception&) {
+        return nullptr;
+    }
+}
+
+Json report(const std::optional<engine::PassResult>& result, const HandOffWindow& window,
+            const engine::HostSession& state) {
+    Json renames = Json::array();
+    Json unnamed = Json::array();
+    Json stopped = nullptr;
+    if (result) {
+        for (const auto& [before, after] : result->renames)
+            renames.push_back({before, after});
+        unnamed = result->unnamed;
+        if (!result->completed)
+            stopped = result->stopMessage;
+    }
+    Json messages = Json::array();
+    for (const engine::ShownMessage& message : window.messages)
+        messages.push_back(message.text);
+    return {
+        {"renames", renames},
+        {"unnamed", unnamed},
+        {"names", state.document ? openNames(state) : Json(nullptr)},
+        {"eco", window.ecoWritten ? Json(utf8FromLatin1(*window.ecoWritten)) : Json(nullptr)},
+        {"stopped", stopped},
+        {"messages", messages},
+    };
+}
+
+} // namespace
+
+host::EcoDelivery HandOffWindow::sendEcoToLayout(host::LogicApplication& powerLogic,
+                                                 const engine::EcoRows& rows) {
+    engine::HeadlessWindow::sendEcoToLayout(powerLogic, rows);
+    const host::EcoDelivery delivery =
+        eco::sendEcoToLayout(powerLogic, mObjects, rows.oldNames, rows.newNames);
+    if (delivery.outcome != host::EcoOutcome::NotDelivered)
+        ecoWritten = eco::ecoText(rows.oldNames, rows.newNames);
+    return delivery;
+}
+
+std::string HandOffWindow::layoutUnreachable() {
+    return eco::layoutUnreachable(mObjects);
+}
+
+int comRunnerMain(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+    Options options;
+    try {
+        options = parse(arguments);
+    } catch (const UsageError& problem) {
+        err << "sequate-pass-com: " << problem.what() << "\n" << usage << "\n";
+        return 2;
+    }
+    host::com::ComRunningObjects objects(options.timeoutMs);
+    engine::HostSession state;
+    HandOffWindow window(objects);
+    std::optional<engine::PassResult> result;
+    int status = 0;
+    Json done;
+    if (engine::startUp(state, window, objects) != engine::StartupOutcome::Running) {
+        status = 1;
+        done = report(result, window, state);
+    } else {
+        Json recovered = nullptr;
+        if (options.recover) {
+            const auto outcome = engine::recoverUnfinishedPass(state, window, options.recover);
+            if (outcome.done)
+                recovered = *outcome.done == engine::RecoveryChoice::PutBack ? "undo" : "keep";
+        }
+        if (options.pass) {
+            window.controls =
+                options.selected
+                    ? engine::Controls::selectedComponents(options.startText, options.duplicates)
+                    : engine::Controls::allComponents(options.startText);
+            window.controls.chkSend = options.handOff;
+            result = engine::pressRun(state, window);
+            status = result ? 0 : 1;
+        }
+        done = report(result, window, state);
+        done["recovered"] = recovered;
+    }
+    out << done.dump(4) << "\n";
+    return status;
+}
+
+} // namespace sequate::tools

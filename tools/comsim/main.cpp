@@ -1,0 +1,274 @@
+// sequate-comsim: the simulated PowerLogic and PowerPCB served over COM, as the real ones are.
+// At start it registers its type library and the two class names for the current user, puts
+// both applications in the table of running objects and serves until its stop event is set
+// (or it is ended).
+
+#include "host/sim/simpowerlogic.h"
+#include "host/sim/simpowerpcb.h"
+#include "host/sim/statefile.h"
+#include "servedhosts.h"
+#include "servedobject.h"
+
+#include <charconv>
+#include <cstdio>
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+#include <windows.h>
+
+// In oleaut32 since Windows Vista, but missing from mingw-w64's oleauto.h.
+extern "C" HRESULT WINAPI RegisterTypeLibForUser(ITypeLib* library, OLECHAR* path,
+                                                 OLECHAR* helpFolder);
+
+namespace {
+
+using namespace sequate;
+
+const wchar_t* const powerLogicClass = L"PowerLogic.Application";
+const wchar_t* const powerPcbClass = L"PowerPCB.Application";
+
+constexpr const char* usage =
+    "Usage: sequate-comsim [options] STATE.json\n"
+    "The simulated PowerLogic and PowerPCB, served over COM.\n"
+    "  --no-powerlogic        register the class names, but leave PowerLogic out of the table\n"
+    "  --no-powerpcb          leave PowerPCB out of the table of running objects\n"
+    "  --no-layout            PowerPCB runs with no layout open\n"
+    "  --ready-event NAME     set the named event once both are in the table\n"
+    "  --stop-event NAME      serve until the named event is set\n"
+    "  --save-on-exit FILE    write the hosts' state to FILE when told to stop\n"
+    "  --unregister           remove the class names of the current user and end\n"
+    "Test only, with automation calls counted over both applications from 1:\n"
+    "  --exit-at-call K       end the program, as a crash would, when call K comes in\n"
+    "  --hang-at-call K       stop answering when call K comes in, for --hang-ms MS (10000)\n"
+    "  --fail-at-call K       fail call K with --fail-code HEX (0x80004005)\n"
+    "  --no-object-at-call K  answer \"no object\" to call K if it gives an object\n"
+    "  --open-document-at-call K  the user opens document --open-index I (0) at call K\n";
+
+struct Options {
+    std::string stateFile;
+    bool powerLogic = true;
+    bool powerPcb = true;
+    bool layout = true;
+    bool unregister = false;
+    std::wstring readyEvent;
+    std::wstring stopEvent;
+    std::string saveOnExit;
+    comsim::FaultPlan faults;
+};
+
+std::uint64_t number(std::string_view option, const std::string& text, int base = 10) {
+    std::uint64_t value = 0;
+    std::string_view digits = text;
+    if (base == 16 && digits.starts_with("0x"))
+        digits.remove_prefix(2);
+    const auto [end, error] =
+        std::from_chars(digits.data(), digits.data() + digits.size(), value, base);
+    if (error != std::errc() || end != digits.data() + digits.size())
+        throw std::invalid_argument(std::string(option) + ": not a number: \"" + text + "\"");
+    return value;
+}
+
+std::wstring wide(const std::string& text) {
+    return std::wstring(text.begin(), text.end());
+}
+
+Options parse(const std::vector<std::string>& arguments) {
+    Options options;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& option = arguments[i];
+        const auto value = [&]() -> const std::string& {
+            if (i + 1 >= arguments.size())
+                throw std::invalid_argument(option + ": needs a value");
+            return arguments[++i];
+        };
+        if (option == "--no-powerlogic")
+            options.powerLogic = false;
+        else if (option == "--no-powerpcb")
+            options.powerPcb = false;
+        else if (option == "--no-layout")
+            options.layout = false;
+        else if (option == "--unregister")
+            options.unregister = true;
+        else if (option == "--ready-event")
+            options.readyEvent = wide(value());
+        else if (option == "--stop-event")
+            options.stopEvent = wide(value());
+        else if (option == "--save-on-exit")
+            options.saveOnExit = value();
+        else if (option == "--exit-at-call")
+            options.faults.exitAtCall = number(option, value());
+        else if (option == "--hang-at-call")
+            options.faults.hangAtCall = number(option, value());
+        else if (option == "--hang-ms")
+            options.faults.hangMs = static_cast<unsigned>(number(option, value()));
+        else if (option == "--fail-at-call")
+            options.faults.failAtCall = number(option, value());
+        else if (option == "--fail-code")
+            options.faults.failCode = static_cast<HRESULT>(number(option, value(), 16));
+        else if (option == "--no-object-at-call")
+            options.faults.noObjectAtCalls.insert(number(option, value()));
+        else if (option == "--open-document-at-call")
+            options.faults.openDocumentAtCall = number(option, value());
+        else if (option == "--open-index")
+            options.faults.openIndex = number(option, value());
+        else if (!option.starts_with("--") && options.stateFile.empty())
+            options.stateFile = option;
+        else
+            throw std::invalid_argument("unknown option \"" + option + "\"");
+    }
+    if (options.stateFile.empty() && !options.unregister)
+        throw std::invalid_argument("no state file given");
+    return options;
+}
+
+void check(HRESULT result, const char* what) {
+    if (FAILED(result))
+        throw std::runtime_error(std::string(what) + " failed with 0x" + [&] {
+            char text[16];
+            std::snprintf(text, sizeof text, "%08lX", static_cast<unsigned long>(result));
+            return std::string(text);
+        }());
+}
+
+std::wstring text(const GUID& id) {
+    wchar_t buffer[64];
+    ::StringFromGUID2(id, buffer, 64);
+    return buffer;
+}
+
+void writeClass(HKEY root, const std::wstring& key, const GUID& id) {
+    const std::wstring value = text(id);
+    HKEY opened = nullptr;
+    if (::RegCreateKeyExW(root, key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &opened, nullptr) !=
+        ERROR_SUCCESS)
+        throw std::runtime_error("cannot register the class name");
+    ::RegSetValueExW(opened, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                     static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+    ::RegCloseKey(opened);
+}
+
+// The class name for the current user, as an installed application registers it. Wine's
+// HKEY_CLASSES_ROOT does not show the user's classes, so there it goes to the machine's too.
+void registerClass(const wchar_t* className, const GUID& id) {
+    writeClass(HKEY_CURRENT_USER, std::wstring(L"Software\\Classes\\") + className + L"\\CLSID",
+               id);
+    CLSID found{};
+    if (FAILED(::CLSIDFromProgID(className, &found)) || found != id)
+        writeClass(HKEY_CLASSES_ROOT, std::wstring(className) + L"\\CLSID", id);
+}
+
+void unregisterClass(const wchar_t* className) {
+    ::RegDeleteTreeW(HKEY_CURRENT_USER, (std::wstring(L"Software\\Classes\\") + className).c_str());
+    ::RegDeleteTreeW(HKEY_CLASSES_ROOT, className);
+}
+
+// The table lives in the RPC service, which may still be starting when the simulator is.
+HRESULT registerRunning(IUnknown* application, const GUID& id, DWORD& cookie) {
+    HRESULT result = E_FAIL;
+    for (int attempt = 0; attempt < 50; ++attempt) {
+        result = ::RegisterActiveObject(application, id, ACTIVEOBJECT_STRONG, &cookie);
+        if (result != HRESULT_FROM_WIN32(RPC_S_SERVER_UNAVAILABLE))
+            break;
+        ::Sleep(200);
+    }
+    return result;
+}
+
+std::filesystem::path programFolder() {
+    wchar_t path[MAX_PATH];
+    ::GetModuleFileNameW(nullptr, path, MAX_PATH);
+    return std::filesystem::path(path).parent_path();
+}
+
+int serve(const Options& options) {
+    auto state = host::sim::loadStateFile(options.stateFile);
+    host::sim::SimPowerLogic logic(state.documents);
+    host::sim::SimPowerPcb pcb(options.layout ? host::sim::startingLayout(state) : std::nullopt);
+
+    const std::wstring library = (programFolder() / "sequate-hosts.tlb").wstring();
+    ITypeLib* types = nullptr;
+    check(::LoadTypeLibEx(library.c_str(), REGKIND_NONE, &types), "Loading the type library");
+    check(::RegisterTypeLibForUser(types, const_cast<wchar_t*>(library.c_str()), nullptr),
+          "Registering the type library");
+    comsim::Served::setup(types, options.faults);
+    registerClass(powerLogicClass, CLSID_SimulatedPowerLogic);
+    registerClass(powerPcbClass, CLSID_SimulatedPowerPcb);
+
+    IUnknown* served[2] = {};
+    DWORD cookies[2] = {};
+    if (options.powerLogic) {
+        served[0] = comsim::servedPowerLogic(logic);
+        check(registerRunning(served[0], CLSID_SimulatedPowerLogic, cookies[0]),
+              "Registering PowerLogic as running");
+    }
+    if (options.powerPcb) {
+        served[1] = comsim::servedPowerPcb(pcb.application());
+        check(registerRunning(served[1], CLSID_SimulatedPowerPcb, cookies[1]),
+              "Registering PowerPCB as running");
+    }
+
+    HANDLE stop = options.stopEvent.empty()
+                      ? ::CreateEventW(nullptr, TRUE, FALSE, nullptr)
+                      : ::CreateEventW(nullptr, TRUE, FALSE, options.stopEvent.c_str());
+    if (!options.readyEvent.empty()) {
+        HANDLE ready = ::CreateEventW(nullptr, TRUE, FALSE, options.readyEvent.c_str());
+        ::SetEvent(ready);
+        ::CloseHandle(ready);
+    }
+    std::fprintf(stderr, "sequate-comsim: serving\n");
+    for (;;) {
+        const DWORD woken = ::MsgWaitForMultipleObjects(1, &stop, FALSE, INFINITE, QS_ALLINPUT);
+        if (woken == WAIT_OBJECT_0)
+            break;
+        MSG message;
+        while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            ::TranslateMessage(&message);
+            ::DispatchMessageW(&message);
+            if (const auto index = comsim::Served::takeOpenDocument())
+                logic.openDocument(*index);
+        }
+        // Notifications go out between calls, as the application's event loop sends them.
+        logic.processEvents();
+    }
+    for (int i = 0; i < 2; ++i) {
+        if (served[i]) {
+            ::RevokeActiveObject(cookies[i], nullptr);
+            served[i]->Release();
+        }
+    }
+    if (!options.saveOnExit.empty()) {
+        host::sim::SimState finalState{logic.documents(), pcb.layout()};
+        host::sim::saveStateFile(options.saveOnExit, finalState);
+    }
+    ::CloseHandle(stop);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc == 2 && (std::string_view(argv[1]) == "--help" || std::string_view(argv[1]) == "-h")) {
+        std::fputs(usage, stdout);
+        return 0;
+    }
+    try {
+        const Options options = parse(std::vector<std::string>(argv + 1, argv + argc));
+        if (options.unregister) {
+            unregisterClass(powerLogicClass);
+            unregisterClass(powerPcbClass);
+            return 0;
+        }
+        check(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED), "Starting COM");
+        const int status = serve(options);
+        ::CoUninitialize();
+        return status;
+    } catch (const std::invalid_argument& problem) {
+        std::fprintf(stderr, "sequate-comsim: %s\n%s", problem.what(), usage);
+        return 2;
+    } catch (const std::exception& problem) {
+        std::fprintf(stderr, "sequate-comsim: %s\n", problem.what());
+        return 1;
+    }
+}
