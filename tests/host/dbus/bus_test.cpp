@@ -37,13 +37,9 @@ TEST(Bus, AnApplicationLeftOutOrNoBusIsNotRunning) {
     host::dbus::DbusRunningObjects objects(bus.connect());
     EXPECT_EQ(failureOf([&] { objects.attachPowerLogic(); }).substr(0, 4), "429 ");
     EXPECT_NO_THROW(objects.attachPowerPcb()->CurrentDocument());
-    host::dbus::DbusRunningObjects none(
-        QDBusConnection::connectToBus(QStringLiteral("unix:path=/nonexistent/bus"), "nowhere"));
-    EXPECT_NE(failureOf([&] {
-                  none.attachPowerLogic();
-              }).find("429 PowerLogic is not running: there is no D-Bus session bus"),
-              std::string::npos);
-    QDBusConnection::disconnectFromBus("nowhere");
+    host::dbus::DbusRunningObjects none(QDBusConnection::connectToBus("unix:path=/no/bus", "none"));
+    EXPECT_EQ(failureOf([&] { none.attachPowerLogic(); }).substr(0, 60),
+              "429 PowerLogic is not running: there is no D-Bus session bus");
 }
 
 TEST(Bus, FailuresAndNoObjectCrossWithTheirCodeAndText) {
