@@ -39,9 +39,6 @@ public:
     HostSimProcess(PrivateBus& bus, const QString& stateFile, const QStringList& options = {});
     ~HostSimProcess();
 
-    // Waits for the program to end by itself; its exit code, or -1 when it did not.
-    int waitForExit(int ms) { return mProcess.waitForFinished(ms) ? mProcess.exitCode() : -1; }
-
     // The test control interface: the user's actions and a look at the state.
     void openDocument(unsigned index) { control("OpenDocument", {index}); }
     host::sim::SimState state();

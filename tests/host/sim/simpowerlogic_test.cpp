@@ -177,7 +177,6 @@ const Fault faults[] = {
     {"LogicComponentSet.Objects", 2,
      [](Host& h) { return given(h.doc->ComponentSet()->Objects()); }},
     {"LogicObjects.Item", 1, [](Host& h) { return given(h.all->Item(1)); }},
-    {"LogicComponent.Placements", 2, [](Host& h) { return given(h.all->Item(1)->Placements()); }},
     {"LogicPlacements.Item", 3,
      [](Host& h) { return given(h.all->Item(3)->Placements()->Item(2)); }},
     // A call that gives no object spends the fault and answers as usual.

@@ -30,20 +30,17 @@ std::string readFile(const std::string& path) {
     return text.str();
 }
 
-SimState awkwardState() {
-    return {{{"odd \"name\"\\.sch",
-              {{"R1", true, {{0.1, -2.5e-7}, {1e15, -0.0}}},
-               {"R1", false, {}},
-               {"U\xc3\xa9\t7", true, {{12000, 8000}}}}},
-             {"", {}}},
-            LayoutData{"", {"R1", "X\x01"}}};
-}
-
 // Written whole or not at all, and read back equal.
 TEST_F(StateFile, SavedStateLoadsBackEqual) {
+    const SimState awkward{{{"odd \"name\"\\.sch",
+                             {{"R1", true, {{0.1, -2.5e-7}, {1e15, -0.0}}},
+                              {"R1", false, {}},
+                              {"U\xc3\xa9\t7", true, {{12000, 8000}}}}},
+                            {"", {}}},
+                           LayoutData{"", {"R1", "X\x01"}}};
     saveStateFile(path("state.json"), SimState{{{"old.sch", {}}}, std::nullopt});
-    saveStateFile(path("state.json"), awkwardState());
-    EXPECT_EQ(loadStateFile(path("state.json")), awkwardState());
+    saveStateFile(path("state.json"), awkward);
+    EXPECT_EQ(loadStateFile(path("state.json")), awkward);
     const std::string before = readFile(path("state.json"));
     const SimState bad{{{"a.sch", {{"R1", false, {{0.0 / 0.0, 0}}}}}}, std::nullopt};
     EXPECT_THROW(saveStateFile(path("state.json"), bad), StateFileError);
