@@ -37,15 +37,11 @@ void killMidPassThenPutBack(const QString& program, const QStringList& arguments
     };
 
     auto pass = launch(program, arguments);
-    QFile journal(data.filePath("sequate/journals/board.sch.journal"));
-    ASSERT_TRUE(waitUntil(
-        [&] {
-            const bool renaming =
-                journal.open(QIODevice::ReadOnly) && journal.readAll().contains("\ndone 100\n");
-            journal.close();
-            return renaming;
-        },
-        90000))
+    const auto renaming = [&] {
+        QFile journal(data.filePath("sequate/journals/board.sch.journal"));
+        return journal.open(QIODevice::ReadOnly) && journal.readAll().contains("\ndone 100\n");
+    };
+    ASSERT_TRUE(waitUntil(renaming, 90000))
         << "the pass never got to its renames: " << pass->readAllStandardError().toStdString();
     ::kill(static_cast<pid_t>(pass->processId()), SIGKILL);
     pass->waitForFinished();
