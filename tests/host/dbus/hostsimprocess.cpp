@@ -2,12 +2,12 @@
 
 #include "host/sim/statefile.h"
 
-#include <QAtomicInteger>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDir>
 #include <QTemporaryDir>
 #include <csignal>
+#include <stdexcept>
 #include <sys/prctl.h>
 
 namespace sequate::testing {
@@ -18,25 +18,20 @@ constexpr int startMs = 10000;
 const QString controlService = QStringLiteral("org.sequate.HostSim");
 
 // A test that crashes must not leave a bus or a simulator behind.
-void endWithParent(QProcess& process) {
+void startWithParent(QProcess& process, const QString& program, const QStringList& arguments) {
     process.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGKILL); });
-}
-
-QString uniqueConnectionName() {
-    static QAtomicInteger<int> counter;
-    return QStringLiteral("sequate-test-%1").arg(counter.fetchAndAddRelaxed(1));
+    process.start(program, arguments);
+    if (!process.waitForStarted(startMs))
+        throw std::runtime_error("cannot start " + program.toStdString());
 }
 
 } // namespace
 
 PrivateBus::PrivateBus() {
-    endWithParent(mDaemon);
-    mDaemon.start("dbus-daemon", {"--session", "--nofork", "--print-address"});
-    if (!mDaemon.waitForStarted(startMs))
-        throw LaunchError("cannot start dbus-daemon: " + mDaemon.errorString().toStdString());
+    startWithParent(mDaemon, "dbus-daemon", {"--session", "--nofork", "--print-address"});
     while (!mDaemon.canReadLine()) {
         if (!mDaemon.waitForReadyRead(startMs))
-            throw LaunchError("dbus-daemon printed no address");
+            throw std::runtime_error("dbus-daemon printed no address");
     }
     mAddress = QString::fromUtf8(mDaemon.readLine()).trimmed();
 }
@@ -49,13 +44,9 @@ PrivateBus::~PrivateBus() {
 }
 
 QDBusConnection PrivateBus::connect() {
-    const QString name = uniqueConnectionName();
-    mConnections.append(name);
-    QDBusConnection bus = QDBusConnection::connectToBus(mAddress, name);
-    if (!bus.isConnected())
-        throw LaunchError("cannot connect to the private bus: " +
-                          bus.lastError().message().toStdString());
-    return bus;
+    static int connections = 0;
+    mConnections.append(QStringLiteral("sequate-test-%1").arg(++connections));
+    return QDBusConnection::connectToBus(mAddress, mConnections.back());
 }
 
 HostSimProcess::HostSimProcess(PrivateBus& bus, const QString& stateFile,
@@ -64,17 +55,15 @@ HostSimProcess::HostSimProcess(PrivateBus& bus, const QString& stateFile,
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("DBUS_SESSION_BUS_ADDRESS", bus.address());
     mProcess.setProcessEnvironment(environment);
-    endWithParent(mProcess);
-    mProcess.start(SEQUATE_HOSTSIM_PATH,
-                   QStringList{"--no-window", "--test-control"} + options << stateFile);
+    startWithParent(mProcess, SEQUATE_HOSTSIM_PATH,
+                    QStringList{"--no-window", "--test-control"} + options << stateFile);
+    const auto running = [&] { return mProcess.state() != QProcess::NotRunning; };
     const auto serving = [&] {
         return mBus.interface()->isServiceRegistered(controlService).value();
     };
-    if (!mProcess.waitForStarted(startMs) ||
-        !waitUntil([&] { return serving() || !running(); }, startMs) || !running())
-        throw LaunchError(
-            "sequate-hostsim did not come up: " + mProcess.errorString().toStdString() + "; " +
-            QString::fromUtf8(mProcess.readAllStandardError()).toStdString());
+    if (!waitUntil([&] { return serving() || !running(); }, startMs) || !running())
+        throw std::runtime_error("sequate-hostsim did not come up: " +
+                                 mProcess.readAllStandardError().toStdString());
 }
 
 HostSimProcess::~HostSimProcess() {
@@ -82,24 +71,19 @@ HostSimProcess::~HostSimProcess() {
     mProcess.waitForFinished();
 }
 
-int HostSimProcess::waitForExit(int ms) {
-    return mProcess.waitForFinished(ms) ? mProcess.exitCode() : -1;
-}
-
 host::sim::SimState HostSimProcess::state() {
-    return host::sim::parseState(control("State").value(0).toString().toStdString(),
-                                 "simulator state");
+    return host::sim::parseState(control("State").toString().toStdString(), "simulator state");
 }
 
-QVariantList HostSimProcess::control(const QString& method, const QVariantList& args) {
+QVariant HostSimProcess::control(const QString& method, const QVariantList& args) {
     QDBusMessage message =
         QDBusMessage::createMethodCall(controlService, "/HostSim", controlService, method);
     message.setArguments(args);
     const QDBusMessage reply = mBus.call(message, QDBus::Block, startMs);
     if (reply.type() != QDBusMessage::ReplyMessage)
-        throw LaunchError("test control " + method.toStdString() +
-                          " failed: " + reply.errorMessage().toStdString());
-    return reply.arguments();
+        throw std::runtime_error("test control " + method.toStdString() +
+                                 " failed: " + reply.errorMessage().toStdString());
+    return reply.arguments().value(0);
 }
 
 QString writeStateFile(const host::sim::SimState& state, const QString& name) {
@@ -107,6 +91,20 @@ QString writeStateFile(const host::sim::SimState& state, const QString& name) {
     const QString path = QDir(folder.path()).filePath(name);
     host::sim::saveStateFile(path.toStdString(), state);
     return path;
+}
+
+host::sim::SimState sampleWithoutSelection() {
+    auto state = host::sim::loadStateFile(SEQUATE_SAMPLES_DIR "/sample.json");
+    for (auto& component : state.documents[0].components)
+        component.selected = false;
+    return state;
+}
+
+std::vector<std::string> namesOf(const host::sim::DocumentData& doc) {
+    std::vector<std::string> names;
+    for (const auto& component : doc.components)
+        names.push_back(component.name);
+    return names;
 }
 
 } // namespace sequate::testing

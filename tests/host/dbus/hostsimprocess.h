@@ -9,26 +9,19 @@
 #include <QDBusConnection>
 #include <QElapsedTimer>
 #include <QProcess>
-#include <QString>
 #include <QStringList>
 #include <QThread>
 #include <cstdint>
-#include <stdexcept>
+#include <string>
+#include <vector>
 
 namespace sequate::testing {
-
-class LaunchError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
 
 // dbus-daemon of our own, gone with the object.
 class PrivateBus {
 public:
     PrivateBus();
     ~PrivateBus();
-    PrivateBus(const PrivateBus&) = delete;
-    PrivateBus& operator=(const PrivateBus&) = delete;
 
     const QString& address() const { return mAddress; }
     // A new connection of this process to the bus, under a name unique to the process.
@@ -45,26 +38,17 @@ class HostSimProcess {
 public:
     HostSimProcess(PrivateBus& bus, const QString& stateFile, const QStringList& options = {});
     ~HostSimProcess();
-    HostSimProcess(const HostSimProcess&) = delete;
-    HostSimProcess& operator=(const HostSimProcess&) = delete;
-
-    // Waits for the program to end by itself; its exit code, or -1 when it did not.
-    int waitForExit(int ms);
 
     // The test control interface: the user's actions and a look at the state.
-    void openDocument(unsigned index) { control(QStringLiteral("OpenDocument"), {index}); }
+    void openDocument(unsigned index) { control("OpenDocument", {index}); }
     host::sim::SimState state();
-    bool passOpen() { return control(QStringLiteral("PassOpen")).value(0).toBool(); }
-    std::uint64_t callCount() {
-        return control(QStringLiteral("CallCount")).value(0).toULongLong();
-    }
-    unsigned objectsHeld() { return control(QStringLiteral("ObjectsHeld")).value(0).toUInt(); }
+    bool passOpen() { return control("PassOpen").toBool(); }
+    std::uint64_t callCount() { return control("CallCount").toULongLong(); }
     // Every automation call so far, in order, such as "PowerLogic LogicObjects.Item".
-    QStringList callLog() { return control(QStringLiteral("CallLog")).value(0).toStringList(); }
+    QStringList callLog() { return control("CallLog").toStringList(); }
 
 private:
-    QVariantList control(const QString& method, const QVariantList& args = {});
-    bool running() const { return mProcess.state() != QProcess::NotRunning; }
+    QVariant control(const QString& method, const QVariantList& args = {});
 
     QProcess mProcess;
     QDBusConnection mBus;
@@ -72,6 +56,10 @@ private:
 
 // Writes state as a state file in a folder that lives as long as the process.
 QString writeStateFile(const host::sim::SimState& state, const QString& name);
+
+// The sample board with nothing selected, so that a pass over all components walks all of them.
+host::sim::SimState sampleWithoutSelection();
+std::vector<std::string> namesOf(const host::sim::DocumentData& doc);
 
 // Runs the event loop until condition holds or ms pass; returns the condition.
 template <class Condition>
