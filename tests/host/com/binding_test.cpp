@@ -4,7 +4,7 @@
 #include "comsimprocess.h"
 #include "host/com/comlogic.h"
 #include "host/sim/simpowerlogic.h"
-#include "tests/host/dbus/testdocuments.h"
+#include "comdocuments.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

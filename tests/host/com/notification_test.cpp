@@ -3,7 +3,7 @@
 
 #include "comsimprocess.h"
 #include "host/com/comlogic.h"
-#include "tests/host/dbus/testdocuments.h"
+#include "comdocuments.h"
 
 #include <gtest/gtest.h>
 

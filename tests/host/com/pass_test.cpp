@@ -8,7 +8,7 @@
 #include "host/sim/simpowerpcb.h"
 #include "host/sim/simrunningobjects.h"
 #include "passwindow.h"
-#include "tests/host/dbus/testdocuments.h"
+#include "comdocuments.h"
 
 #include <gtest/gtest.h>
 

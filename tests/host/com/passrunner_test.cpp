@@ -6,7 +6,7 @@
 #include "host/sim/simpowerpcb.h"
 #include "host/sim/simrunningobjects.h"
 #include "passwindow.h"
-#include "tests/host/dbus/testdocuments.h"
+#include "comdocuments.h"
 #include "tools/compass/compassrunner.h"
 
 #include <gtest/gtest.h>

@@ -1,0 +1,73 @@
+#pragma once
+
+// The documents the COM tests run against, and reading what comes of them.
+
+#include "host/hostfailure.h"
+#include "host/sim/simstate.h"
+#include "host/sim/statefile.h"
+
+#include <gtest/gtest.h>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace sequate::testing {
+
+// amp.sch (open at start): R1 selected, C1, U1 selected with two gates, R2; blank.sch with no
+// components; an unsaved document with Q1 twice (the second selected); a layout of amp's names.
+inline host::sim::SimState bindingState() {
+    using host::sim::ComponentData;
+    using host::sim::DocumentData;
+    const DocumentData amp{
+        "amp.sch",
+        {ComponentData{"R1", true, {{1200, 800}}}, ComponentData{"C1", false, {{300, 1600.5}}},
+         ComponentData{"U1", true, {{500, 400}, {1100, -400}}}, ComponentData{"R2", false, {}}}};
+    const DocumentData blank{"blank.sch", {}};
+    const DocumentData unsaved{
+        "", {ComponentData{"Q1", false, {{1, 2}}}, ComponentData{"Q1", true, {{3, 4}}}}};
+    return {{amp, blank, unsaved}, host::sim::LayoutData{"amp.pcb", {"R1", "C1", "U1", "R2"}}};
+}
+
+// The sample board with nothing selected, so that a pass over all components walks all of
+// them.
+inline host::sim::SimState sampleWithoutSelection() {
+    auto state = host::sim::loadStateFile(SEQUATE_SAMPLES_DIR "/sample.json");
+    for (auto& doc : state.documents) {
+        for (auto& component : doc.components)
+            component.selected = false;
+    }
+    return state;
+}
+
+// The HostFailure that call throws; fails the test when it throws none.
+template <class Call>
+std::optional<host::HostFailure> failureFrom(Call call) {
+    try {
+        call();
+    } catch (const host::HostFailure& failure) {
+        return failure;
+    }
+    ADD_FAILURE() << "the call did not fail";
+    return std::nullopt;
+}
+
+template <class Call>
+host::HostCode failureOf(Call call) {
+    const auto failure = failureFrom(call);
+    return failure ? failure->code() : host::HostCode{};
+}
+
+template <class Call>
+std::string messageOf(Call call) {
+    const auto failure = failureFrom(call);
+    return failure ? failure->what() : std::string();
+}
+
+inline std::vector<std::string> namesOf(const host::sim::DocumentData& doc) {
+    std::vector<std::string> names;
+    for (const auto& component : doc.components)
+        names.push_back(component.name);
+    return names;
+}
+
+} // namespace sequate::testing
