@@ -1,5 +1,5 @@
 // What the preview and the report say about a plan: net renames, kept names and why, counts
-// per letter code, and the list as text and CSV.
+// per letter code, and the list as CSV.
 
 #include "app/passsummary.h"
 
@@ -31,7 +31,6 @@ TEST(PassSummary, CsvQuotesWhatWouldBreakAField) {
     const std::vector<NameRow> rows{{"R1", "R2", ""}, {"A,B", "say \"x\"", "two\nlines"}};
     EXPECT_EQ(app::rowsAsCsv(rows), "Old name,New name,Note\r\nR1,R2,\r\n"
                                     "\"A,B\",\"say \"\"x\"\"\",\"two\nlines\"\r\n");
-    EXPECT_EQ(app::rowsAsText({rows.front()}), "Old name\tNew name\tNote\nR1\tR2\t\n");
 }
 
 } // namespace

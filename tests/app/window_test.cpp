@@ -1,13 +1,8 @@
 // The main window as the user meets it: start-up and the documents PowerLogic opens while the
-// program runs, what choosing an option does to the others, the Help menu, the pictures for the
-// documentation and the program's end, with the status it ends with.
+// program runs, what choosing an option does to the others and the program's end, with the
+// status it ends with.
 
-#include "app/screenshottour.h"
 #include "windowfixture.h"
-
-#include <QDir>
-#include <QFileInfo>
-#include <utility>
 
 namespace sequate::testing {
 namespace {
@@ -17,25 +12,10 @@ std::vector<QString> critical(const char* text) {
 }
 
 TEST_F(WindowTest, RefusedStartSaysWhyAndEndsWithStatusOneWithoutAWindow) {
-    for (bool running : {false, true}) {
-        dialogs.messages.clear();
-        start({}, running);
-        EXPECT_EQ(launched.window, nullptr);
-        EXPECT_EQ(launched.exitStatus, 1);
-        EXPECT_EQ(dialogs.messages,
-                  critical(running ? "You must load a project before running Sequate"
-                                   : "Are you sure Powerlogic is running ? "));
-    }
-}
-
-// A failure other than "no project" leaves the window as far as start-up got.
-TEST_F(WindowTest, AnotherHostFailureAtStartUpOpensTheWindowAsFarAsStartUpGot) {
-    start({document("amp.sch", {"R1"})}, true, 1);
-    ASSERT_NE(launched.window, nullptr);
-    EXPECT_TRUE(window().isVisible());
-    EXPECT_EQ(window().windowTitle(), "Sequate 1.4");
-    EXPECT_EQ(child<QLineEdit>("txtStart")->text(), "");
-    EXPECT_TRUE(dialogs.messages.empty());
+    start({});
+    EXPECT_EQ(launched.window, nullptr);
+    EXPECT_EQ(launched.exitStatus, 1);
+    EXPECT_EQ(dialogs.messages, critical("You must load a project before running Sequate"));
 }
 
 TEST_F(WindowTest, OpensTopmostAndTakesUpAnotherDocumentOrEndsOnAnEmptyOne) {
@@ -87,8 +67,6 @@ TEST_F(WindowTest, EndButtonAndWindowFrameEndWithStatusZeroAndCloseEveryWindow) 
         run();
         trigger("mnuAbout");
         ASSERT_TRUE(shown("frmNotChanged") && shown("frmAbout"));
-        QTest::mouseClick(child("frmAbout/lblAddress"), Qt::LeftButton);
-        EXPECT_EQ(std::exchange(dialogs.urls, {}).size(), 1u); // the link goes through dialogs
         byButton ? click("cmdEnd") : void(window().close());
         ASSERT_EQ(ended.count(), 1);
         EXPECT_EQ(ended.front().front().toInt(), 0);
@@ -106,7 +84,6 @@ TEST_F(WindowTest, ChoosingAnOptionEnablesGreysAndClearsTheOthers) {
         {{"optStart", "optStart"}, "xo--oo-="},
         {{"optSelected"}, "oxxooo-="},
         {{"optSelected", "optDuplicate", "optStart"}, "xo--oo-="},
-        {{"optAssign"}, "oo---o-="},
         {{"chkSend"}, "oo---xox"},
         {{"chkSend", "optECO", "chkSend", "optDirect"}, "oo---o=-"},
     };
@@ -123,31 +100,6 @@ TEST_F(WindowTest, ChoosingAnOptionEnablesGreysAndClearsTheOthers) {
         }
         EXPECT_EQ(state, c.state) << "after clicking " << c.clicks.size() << " options";
     }
-}
-
-TEST_F(WindowTest, HelpOpensTheHelpPageOrSaysWhereItIs) {
-    start({document("amp.sch", {"R1"})});
-    trigger("mnuHelpPage");
-    ASSERT_TRUE(dialogs.urls.size() == 1 && dialogs.messages.empty());
-    EXPECT_TRUE(dialogs.urls[0].path().endsWith("/help.md"));
-    EXPECT_TRUE(QFileInfo::exists(dialogs.urls[0].toLocalFile()));
-    dialogs.browserOpens = false;
-    trigger("mnuHelpPage");
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_TRUE(dialogs.messages[0].contains("| The help page could not be opened."));
-    EXPECT_TRUE(dialogs.messages[0].endsWith("help.md"));
-}
-
-TEST_F(WindowTest, TourSavesAPictureOfEveryWindowAndEndsTheProgram) {
-    QTemporaryDir folder;
-    start({document("amp.sch", {"R5", "U1A", "C9"})});
-    QSignalSpy ended(&window(), &app::MainWindow::programEnd);
-    app::startScreenshotTour(window(), folder.path());
-    ASSERT_TRUE(ended.wait(10000));
-    EXPECT_EQ(ended.front().front().toInt(), 0);
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files),
-              (QStringList{"about-box.png", "main-window.png", "preview-window.png",
-                           "report-window.png"}));
 }
 
 } // namespace

@@ -18,7 +18,6 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QUrl>
 #include <deque>
 #include <functional>
 #include <gtest/gtest.h>
@@ -33,8 +32,6 @@ public:
     std::deque<std::optional<QString>> saveAnswers; // nullopt, or none left: Cancel
     std::function<void()> whileFileDialogOpen;      // runs while the file dialog is "on screen"
     bool keepOnCancel = false;
-    std::vector<QUrl> urls; // every address asked to open
-    bool browserOpens = true;
 
     void showMessage(QWidget*, engine::MessageStyle style, const QString& title,
                      const QString& text) override {
@@ -56,10 +53,7 @@ public:
 
     bool keepRenamesWithoutEco(QWidget*) override { return keepOnCancel; }
     bool putBackUnfinishedPass(QWidget*, const QString&) override { return true; }
-    bool openUrl(const QUrl& url) override {
-        urls.push_back(url);
-        return browserOpens;
-    }
+    bool openUrl(const QUrl&) override { return true; }
 };
 
 using Names = std::vector<std::string>;
@@ -78,21 +72,16 @@ inline host::sim::DocumentData document(std::string name, const Names& parts,
 class WindowTest : public ::testing::Test {
 protected:
     // Starts the program with PowerLogic running these documents (the first one open) and
-    // PowerPCB holding the first one's layout; without PowerLogic when running is false, and
-    // with PowerLogic's call number failingCall failing when it is not 0.
-    void start(const std::vector<host::sim::DocumentData>& documents, bool running = true,
-               int failingCall = 0) {
+    // PowerPCB holding the first one's layout.
+    void start(const std::vector<host::sim::DocumentData>& documents) {
         launched = {};
         host::sim::LayoutData layout{"board.pcb", {}};
         for (std::size_t i = 0; !documents.empty() && i < documents[0].components.size(); ++i)
             layout.parts.push_back(documents[0].components[i].name);
         logic = std::make_unique<host::sim::SimPowerLogic>(documents);
         pcb = std::make_unique<host::sim::SimPowerPcb>(layout);
-        if (failingCall != 0)
-            logic->failCall(failingCall, host::HostCode::Failed);
-        launched = app::launch(std::make_unique<host::sim::SimRunningObjects>(
-                                   running ? logic.get() : nullptr, running ? pcb.get() : nullptr),
-                               dialogs);
+        launched = app::launch(
+            std::make_unique<host::sim::SimRunningObjects>(logic.get(), pcb.get()), dialogs);
     }
 
     app::MainWindow& window() { return *launched.window; }

@@ -54,15 +54,6 @@ TEST(Bus, FailuresAndNoObjectCrossWithTheirCodeAndText) {
     EXPECT_EQ(failureOf([&] { list->Item("C1")->SetName("R1"); }),
               "0x80040203 LogicComponent.SetName refused for \"C1\": \"R1\" is the name of "
               "another component");
-    list->Item("C1")->SetName("C\xc3\xa9"); // UTF-8 on both sides
-    EXPECT_EQ(sim.state().documents[0].components[1].name, "C\xc3\xa9");
-    sim.openDocument(1);
-    EXPECT_EQ(failureOf([&] { doc->ComponentSet()->Objects()->Item(1); }).substr(0, 10),
-              "0x80040202");
-    EXPECT_EQ(failureOf([&] {
-                  objects.attachPowerPcb()->CurrentDocument()->ReadEcoFile("/nonexistent/a.eco");
-              }).substr(0, 10),
-              "0x80070002");
 }
 
 TEST(Bus, AHostThatDiesInTheMiddleIsUnavailableFromThenOn) {
@@ -95,7 +86,6 @@ TEST(Bus, ADocumentOpenedDuringAPassIsToldOnTheEventLoopAfterIt) {
     app->BeginPass();
     sim.openDocument(1);
     EXPECT_FALSE(waitUntil([&] { return !sink.names.empty(); }, 300));
-    EXPECT_EQ(app->CurrentDocument()->Name(), "amp.sch") << "the user's open waits for the pass";
     app->EndPass();
     EXPECT_TRUE(sink.names.empty()) << "told from inside a call";
     ASSERT_TRUE(waitUntil([&] { return !sink.names.empty(); }, 5000));

@@ -44,8 +44,6 @@ public:
     host::sim::SimState state();
     bool passOpen() { return control("PassOpen").toBool(); }
     std::uint64_t callCount() { return control("CallCount").toULongLong(); }
-    // Every automation call so far, in order, such as "PowerLogic LogicObjects.Item".
-    QStringList callLog() { return control("CallLog").toStringList(); }
 
 private:
     QVariant control(const QString& method, const QVariantList& args = {});
