@@ -85,17 +85,6 @@ INSTANTIATE_TEST_SUITE_P(Cases, EcoFileModes,
                                            ModeCase{"ReplacedFileReadableByAll", 077, 0664, 0664}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(EcoFileSafety, ANewFileWhoseModeCannotBeWidenedIsWrittenForTheUserAlone) {
-    CreationMask mask(022);
-    ScratchFolder folder;
-    {
-        test::FailingFchmod failing;
-        writeFileAtomically(folder / "amp.eco", ecoText(oldNames, newNames));
-    }
-    EXPECT_EQ(fileBytes(folder / "amp.eco"), test::golden("twosections.eco"));
-    EXPECT_EQ(modeOf(folder / "amp.eco"), 0600u);
-}
-
 // The message of the refusal; empty when the file was written.
 std::string refusalOf(const std::string& path) {
     try {
@@ -184,20 +173,6 @@ INSTANTIATE_TEST_SUITE_P(Cases, EcoFileLinks,
                                            LinkCase{"AnotherUsersLinkWhereOnlyTheOwnerWrites", true,
                                                     false, 01755, true}),
                          [](const auto& info) { return std::string(info.param.name); });
-
-// Every link on the way is judged, not only the one the user chose.
-TEST(EcoFileSafety, AnotherUsersLinkFurtherAlongIsRefusedToo) {
-    if (::geteuid() != 0)
-        GTEST_SKIP() << "only the superuser can make files that belong to another user";
-    const LinkFolders folders;
-    const std::string planted = folders.plant("amp.eco", otherUser);
-    folders.share(::geteuid(), 01777);
-    const std::string chosen = folders.folder() / "latest.eco";
-    fs::create_symlink(planted, chosen);
-
-    EXPECT_EQ(refusalOf(chosen), untrustedLink(chosen, planted));
-    EXPECT_EQ(fileBytes(folders.designed()), "old contents");
-}
 
 // A writer in a process of its own, stopped or killed by a signal at its fsync: its new file
 // is complete there but not yet renamed. Killed and reaped at the latest when the object goes.

@@ -40,16 +40,6 @@ TEST(writeEcoFile, CancelWritesNothingAndSaysSo) {
     }
 }
 
-TEST(writeEcoFile, AFileThatCannotBeWrittenIsReportedWithPathAndReason) {
-    ScratchFolder folder;
-    FakeEcoUi ui;
-    ui.choice = folder / "gone/board.eco";
-    const auto delivery = writeEcoFile(oldNames, newNames, ui);
-    EXPECT_EQ(delivery.outcome, host::EcoOutcome::NotDelivered);
-    EXPECT_EQ(delivery.message,
-              "Cannot write the ECO file \"" + *ui.choice + "\": No such file or directory.");
-}
-
 TEST(writeEcoFile, ARefusedNameIsReportedBeforeTheUserChoosesAFile) {
     FakeEcoUi ui;
     ui.choice = "/nonexistent/never.eco";

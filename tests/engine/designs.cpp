@@ -25,7 +25,8 @@ host::sim::DocumentData DesignGenerator::design(const DesignShape& shape) {
                                       between(0, static_cast<int>(doc.components.size()) - 1))]
                        .name
                  : partName(shape.highestNumber > 0 ? shape.highestNumber
-                                                    : 2 * shape.components + 10);
+                                                    : 2 * shape.components + 10,
+                            shape.highestNumber > 0);
         if (!twin && !used.insert(name).second)
             continue;
         const bool selected = shape.selectedShare > 0 && chance(shape.selectedShare);
@@ -40,10 +41,11 @@ host::sim::DocumentData DesignGenerator::design(const DesignShape& shape) {
     return doc;
 }
 
-std::string DesignGenerator::partName(int numbers) {
+std::string DesignGenerator::partName(int numbers, bool fewCodes) {
     static const char* codes[] = {"R", "R", "R", "R", "C",  "C",  "C",  "C",   "U", "U",
                                   "D", "Q", "L", "J", "IC", "TP", "FB", "LED", "",  "r"};
-    const std::string code = codes[between(0, 19)];
+    static const char* few[] = {"", "r", "RN"};
+    const std::string code = fewCodes ? few[between(0, 2)] : codes[between(0, 19)];
     const int number = between(0, std::min(numbers, 24000));
     switch (between(0, 19)) {
     case 0:

@@ -17,8 +17,10 @@ struct DesignShape {
     int components = 100;
     double selectedShare = 0; // 0 none; a share of 1 or less; exactly one when negative
     bool twins = false;       // some names carried twice
-    int highestNumber = 0;    // of the names' numbers; 0: twice the components and more
-    bool unplaced = false;    // now and then a component with no placement
+    // Of the names' numbers; 0: twice the components and more. A shape with few numbers has few
+    // letter codes too, so that long runs of one code share them.
+    int highestNumber = 0;
+    bool unplaced = false; // now and then a component with no placement
 };
 
 // The fewest host calls a pass can make: two reads per component (its entry in the list and
@@ -42,7 +44,7 @@ public:
     host::sim::DocumentData design(const DesignShape& shape);
 
 private:
-    std::string partName(int numbers);
+    std::string partName(int numbers, bool fewCodes);
     double coordinate();
 
     std::mt19937 mRandom;

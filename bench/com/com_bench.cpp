@@ -2,12 +2,12 @@
 // components with its calls per component. Wine's figures are not Windows's: they tell how the
 // binding scales, not what a user on Windows waits.
 
-#include "comsimprocess.h"
 #include "host/com/comlogic.h"
 #include "host/sim/simpowerlogic.h"
 #include "host/sim/simrunningobjects.h"
-#include "passwindow.h"
 #include "tests/engine/designs.h"
+#include "tests/host/com/comsimprocess.h"
+#include "tests/host/com/passwindow.h"
 
 #include <algorithm>
 #include <chrono>
