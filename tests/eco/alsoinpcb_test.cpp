@@ -48,11 +48,9 @@ class AlsoInPcbTest : public ::testing::Test {
 public:
     AlsoInPcbTest() : logic({schematic("amp.sch")}), pcb(LayoutData{"amp.pcb", layoutBefore}) {
         pcb.setCallObserver([this](const std::string& call) {
-            calls.push_back(call);
             if (call == "PcbDocument.ReadEcoFile")
                 duringRead = snapshot();
         });
-        logic.setCallObserver([this](const std::string& call) { calls.push_back(call); });
     }
     host::EcoDelivery run(SimPowerLogic* logicRunning, SimPowerPcb* pcbRunning) {
         SimRunningObjects objects(logicRunning, pcbRunning);
@@ -78,7 +76,6 @@ public:
     test::TemporaryFolder tmp;
     SimPowerLogic logic;
     SimPowerPcb pcb;
-    std::vector<std::string> calls;
     std::optional<Snapshot> duringRead;
 };
 
@@ -165,15 +162,6 @@ TEST_F(AlsoInPcbTest, AFileThatCannotBeDeletedIsReported) {
                 MatchesRegex("The layout in PowerPCB has the renames, but Sequate could not "
                              "delete the ECO file \".*/sequate-eco-....../amp\\.eco\": .+\\."));
     EXPECT_EQ(pcb.layout()->parts, layoutAfter);
-}
-
-TEST_F(AlsoInPcbTest, ARefusedNameReachesNeitherHost) {
-    SimRunningObjects objects(&logic, &pcb);
-    const auto delivery = sendEcoToLayout(*logic.application(), objects, {"R1"}, {"R 1"});
-    EXPECT_EQ(delivery.outcome, Outcome::NotDelivered);
-    EXPECT_EQ(delivery.message,
-              "The ECO file was not written: the new name \"R 1\" of rename 1 contains a blank.");
-    EXPECT_THAT(calls, IsEmpty());
 }
 
 // PowerPCB is another process with its own working folder: a relative path means nothing there.

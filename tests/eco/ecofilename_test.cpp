@@ -1,3 +1,5 @@
+// The ECO file's name, cut after the first full stop of the schematic's file name.
+
 #include "eco/ecofilename.h"
 
 #include <gtest/gtest.h>
@@ -10,18 +12,6 @@ struct NameCase {
     const char* expected;
 };
 
-class ChangeFileNameCut : public ::testing::TestWithParam<NameCase> {};
-
-TEST_P(ChangeFileNameCut, KeepsUpToTheFirstFullStop) {
-    EXPECT_EQ(fileStemWithDot(GetParam().given), GetParam().expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(Names, ChangeFileNameCut,
-                         ::testing::Values(NameCase{"amp.sch", "amp."},
-                                           NameCase{"amp.rev2.sch", "amp."}, NameCase{".sch", "."},
-                                           NameCase{"amp.", "amp."}, NameCase{"amp", "amp."},
-                                           NameCase{"", "."}));
-
 class EcoFileNameFor : public ::testing::TestWithParam<NameCase> {};
 
 TEST_P(EcoFileNameFor, DerivesTheEcoNameFromTheSchematicsName) {
@@ -32,7 +22,7 @@ INSTANTIATE_TEST_SUITE_P(Names, EcoFileNameFor,
                          ::testing::Values(NameCase{"amp.sch", "amp.eco"},
                                            NameCase{"amp.rev2.sch", "amp.eco"},
                                            NameCase{"", "untitled.eco"}, NameCase{".sch", ".eco"},
-                                           NameCase{"amp", "amp.eco"},
+                                           NameCase{"amp", "amp.eco"}, NameCase{"amp.", "amp.eco"},
                                            // Only the file-name part: the file stays in its folder.
                                            NameCase{"../../etc/passwd.sch", "passwd.eco"},
                                            NameCase{"C:\\designs\\amp.sch", "amp.eco"},

