@@ -5,6 +5,7 @@
 #include "host/sim/simpowerlogic.h"
 #include "host/sim/simpowerpcb.h"
 #include "host/sim/simrunningobjects.h"
+#include "host/sim/statefile.h"
 #include "passwindow.h"
 #include "tools/compass/compassrunner.h"
 
