@@ -36,13 +36,6 @@ host::sim::SimState design(int size, double share, std::uint32_t seed = 0, bool 
     return tools::makeSampleState(options);
 }
 
-host::sim::SimState sampleWithoutSelection() {
-    auto state = host::sim::loadStateFile(SEQUATE_SAMPLES_DIR "/sample.json");
-    for (auto& component : state.documents[0].components)
-        component.selected = false;
-    return state;
-}
-
 void BM_OneCallOverTheBus(benchmark::State& state) {
     PrivateBus bus;
     HostSimProcess sim(bus, testing::writeStateFile(design(10, 0), "call.json"));
@@ -116,7 +109,7 @@ void registerPasses() {
         engine::Controls controls;
         int iterations;
     } passes[] = {
-        {"Sample/All", sampleWithoutSelection(), all, 3},
+        {"Sample/All", testing::sampleWithoutSelection(), all, 3},
         {"All3000", design(3000, 0), all, 2},
         {"Assign2000of4000", design(4000, 0.5), assign, 2},
         // In placement order: the order of a selection pass.

@@ -61,17 +61,22 @@ private:
     std::shared_ptr<LogicPlacement> mPlacement;
 };
 
+// The index an Item argument carries; a bad index when it carries none.
+std::int32_t indexIn(VARIANT which, const char* problem) {
+    VARIANT index;
+    ::VariantInit(&index);
+    if (FAILED(::VariantChangeType(&index, &which, 0, VT_I4)))
+        throw HostFailure(HostCode::BadIndex, problem);
+    return static_cast<std::int32_t>(index.lVal);
+}
+
 // A component's placements are served as a list of the LogicObjects kind.
 class ServedPlacements : public ServedObject<ILogicObjects> {
 public:
     explicit ServedPlacements(std::shared_ptr<LogicPlacements> list) : mList(std::move(list)) {}
     HRESULT STDMETHODCALLTYPE Item(VARIANT which, IDispatch** item) override {
         return guardObject(item, [&]() -> IDispatch* {
-            VARIANT index;
-            ::VariantInit(&index);
-            if (FAILED(::VariantChangeType(&index, &which, 0, VT_I4)))
-                throw HostFailure(HostCode::BadIndex, "LogicObjects.Item: not an index");
-            const auto placement = mList->Item(index.lVal);
+            const auto placement = mList->Item(indexIn(which, "LogicObjects.Item: not an index"));
             return placement ? new ServedPlacement(placement) : nullptr;
         });
     }
@@ -127,12 +132,8 @@ public:
             if (which.vt == VT_BSTR) {
                 component = mList->Item(narrow(which.bstrVal));
             } else {
-                VARIANT index;
-                ::VariantInit(&index);
-                if (FAILED(::VariantChangeType(&index, &which, 0, VT_I4)))
-                    throw HostFailure(HostCode::BadIndex,
-                                      "LogicObjects.Item: neither an index nor a name");
-                component = mList->Item(static_cast<std::int32_t>(index.lVal));
+                component =
+                    mList->Item(indexIn(which, "LogicObjects.Item: neither an index nor a name"));
             }
             return component ? new ServedComponent(component) : nullptr;
         });

@@ -4,7 +4,7 @@
 
 #include "host/hostfailure.h"
 #include "host/sim/simstate.h"
-#include "host/sim/statefile.h"
+#include "tests/host/sim/sampledocuments.h"
 
 #include <gtest/gtest.h>
 #include <optional>
@@ -28,17 +28,6 @@ inline host::sim::SimState bindingState() {
     return {{amp, blank, unsaved}, host::sim::LayoutData{"amp.pcb", {"R1", "C1", "U1", "R2"}}};
 }
 
-// The sample board with nothing selected, so that a pass over all components walks all of
-// them.
-inline host::sim::SimState sampleWithoutSelection() {
-    auto state = host::sim::loadStateFile(SEQUATE_SAMPLES_DIR "/sample.json");
-    for (auto& doc : state.documents) {
-        for (auto& component : doc.components)
-            component.selected = false;
-    }
-    return state;
-}
-
 // The code of the HostFailure that call throws; fails the test when it throws none.
 template <class Call>
 host::HostCode failureOf(Call call) {
@@ -49,13 +38,6 @@ host::HostCode failureOf(Call call) {
     }
     ADD_FAILURE() << "the call did not fail";
     return host::HostCode{};
-}
-
-inline std::vector<std::string> namesOf(const host::sim::DocumentData& doc) {
-    std::vector<std::string> names;
-    for (const auto& component : doc.components)
-        names.push_back(component.name);
-    return names;
 }
 
 } // namespace sequate::testing

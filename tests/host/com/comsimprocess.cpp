@@ -51,6 +51,8 @@ std::string temporaryFile(const std::string& name) {
     static const std::filesystem::path folder = [] {
         const auto made = std::filesystem::temp_directory_path() /
                           ("sequate-comtest-" + std::to_string(::GetCurrentProcessId()));
+        // Wine hands out the same process numbers run after run: start from an empty folder.
+        std::filesystem::remove_all(made);
         std::filesystem::create_directories(made);
         return made;
     }();

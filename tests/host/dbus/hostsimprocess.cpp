@@ -93,18 +93,4 @@ QString writeStateFile(const host::sim::SimState& state, const QString& name) {
     return path;
 }
 
-host::sim::SimState sampleWithoutSelection() {
-    auto state = host::sim::loadStateFile(SEQUATE_SAMPLES_DIR "/sample.json");
-    for (auto& component : state.documents[0].components)
-        component.selected = false;
-    return state;
-}
-
-std::vector<std::string> namesOf(const host::sim::DocumentData& doc) {
-    std::vector<std::string> names;
-    for (const auto& component : doc.components)
-        names.push_back(component.name);
-    return names;
-}
-
 } // namespace sequate::testing

@@ -4,6 +4,7 @@
 // not share the user's bus or each other's.
 
 #include "host/sim/simstate.h"
+#include "tests/host/sim/sampledocuments.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
@@ -54,10 +55,6 @@ private:
 
 // Writes state as a state file in a folder that lives as long as the process.
 QString writeStateFile(const host::sim::SimState& state, const QString& name);
-
-// The sample board with nothing selected, so that a pass over all components walks all of them.
-host::sim::SimState sampleWithoutSelection();
-std::vector<std::string> namesOf(const host::sim::DocumentData& doc);
 
 // Runs the event loop until condition holds or ms pass; returns the condition.
 template <class Condition>
