@@ -316,15 +316,16 @@ void MainWindow::showReport() {
 }
 
 host::EcoDelivery MainWindow::writeEcoFile(const engine::EcoRows& rows) {
-    const host::EcoDelivery delivery = eco::writeEcoFile(rows.oldNames, rows.newNames, mEcoUi);
+    const host::EcoDelivery delivery =
+        eco::writeEcoFile(rows.oldNames, rows.newNames, mEcoUi, rows.beforeHandOver, rows.caption);
     mEcoWent = ecoWent(delivery, mEcoUi.chosenPath());
     return delivery;
 }
 
 host::EcoDelivery MainWindow::sendEcoToLayout(host::LogicApplication& powerLogic,
                                               const engine::EcoRows& rows) {
-    const host::EcoDelivery delivery =
-        eco::sendEcoToLayout(powerLogic, *mObjects, rows.oldNames, rows.newNames);
+    const host::EcoDelivery delivery = eco::sendEcoToLayout(powerLogic, *mObjects, rows.oldNames,
+                                                            rows.newNames, rows.beforeHandOver);
     mEcoWent = ecoWent(delivery, "read by the layout open in PowerPCB");
     return delivery;
 }
@@ -337,8 +338,8 @@ void MainWindow::recoverUnfinishedPass() {
     engine::recoverUnfinishedPass(mState, *this);
 }
 
-bool MainWindow::keepRenamesWithoutEco() {
-    return mDialogs.keepRenamesWithoutEco(this);
+bool MainWindow::keepRenamesWithoutEco(const std::string& question) {
+    return mDialogs.keepRenamesWithoutEco(this, QString::fromStdString(question));
 }
 
 bool MainWindow::putBackUnfinishedPass(const std::string& question) {

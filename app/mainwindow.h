@@ -64,7 +64,7 @@ public:
     host::EcoDelivery sendEcoToLayout(host::LogicApplication& powerLogic,
                                       const engine::EcoRows& rows) override;
     std::string layoutUnreachable() override;
-    bool keepRenamesWithoutEco() override;
+    bool keepRenamesWithoutEco(const std::string& question) override;
     bool putBackUnfinishedPass(const std::string& question) override;
     void showMessage(engine::MessageStyle style, const std::string& title,
                      const std::string& text) override;

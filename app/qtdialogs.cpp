@@ -27,22 +27,21 @@ void QtDialogs::showMessage(QWidget* parent, engine::MessageStyle style, const Q
     box.exec();
 }
 
-std::optional<QString> QtDialogs::chooseSaveFile(QWidget* parent, const QString& filter) {
-    const QString path = QFileDialog::getSaveFileName(parent, QString(), QString(), filter);
+std::optional<QString> QtDialogs::chooseSaveFile(QWidget* parent, const QString& filter,
+                                                 const QString& caption) {
+    const QString path = QFileDialog::getSaveFileName(parent, caption, QString(), filter);
     if (path.isEmpty()) {
         return std::nullopt;
     }
     return path;
 }
 
-bool QtDialogs::keepRenamesWithoutEco(QWidget* parent) {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Sequate"),
-                    QStringLiteral("No ECO file was written, so the layout will not get this "
-                                   "pass's renames.\n\nUndo the renames, so that schematic and "
-                                   "layout stay in step, or keep them without an ECO file?"),
+bool QtDialogs::keepRenamesWithoutEco(QWidget* parent, const QString& question) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Sequate"), question,
                     QMessageBox::NoButton, parent);
-    QPushButton* undo = box.addButton(QStringLiteral("&Undo the renames"), QMessageBox::RejectRole);
-    QPushButton* keep = box.addButton(QStringLiteral("&Keep the renames"), QMessageBox::AcceptRole);
+    QPushButton* undo = box.addButton(QStringLiteral("&Not now"), QMessageBox::RejectRole);
+    QPushButton* keep =
+        box.addButton(QStringLiteral("&Keep them without an ECO file"), QMessageBox::AcceptRole);
     box.setDefaultButton(undo);
     box.setEscapeButton(undo);
     box.exec();
@@ -55,6 +54,8 @@ bool QtDialogs::putBackUnfinishedPass(QWidget* parent, const QString& question) 
     QPushButton* putBack = box.addButton(QStringLiteral("&Put back"), QMessageBox::AcceptRole);
     box.addButton(QStringLiteral("&Keep as it is"), QMessageBox::RejectRole);
     box.setDefaultButton(putBack);
+    // Escape gives the safe answer: keeping a half-finished pass must be chosen knowingly.
+    box.setEscapeButton(putBack);
     box.exec();
     return box.clickedButton() == putBack;
 }

@@ -8,7 +8,13 @@ namespace sequate::app {
 WindowEcoUi::WindowEcoUi(Dialogs& dialogs, QWidget& window) : mDialogs(dialogs), mWindow(window) {}
 
 std::optional<std::string> WindowEcoUi::chooseSaveFile(const std::string& filter) {
-    const std::optional<QString> path = mDialogs.chooseSaveFile(&mWindow, toQtFilter(filter));
+    return chooseSaveFile(filter, {});
+}
+
+std::optional<std::string> WindowEcoUi::chooseSaveFile(const std::string& filter,
+                                                       const std::string& caption) {
+    const std::optional<QString> path =
+        mDialogs.chooseSaveFile(&mWindow, toQtFilter(filter), QString::fromStdString(caption));
     if (!path || path->isEmpty()) {
         return std::nullopt;
     }

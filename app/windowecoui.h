@@ -14,6 +14,8 @@ public:
     WindowEcoUi(Dialogs& dialogs, QWidget& window);
 
     std::optional<std::string> chooseSaveFile(const std::string& filter) override;
+    std::optional<std::string> chooseSaveFile(const std::string& filter,
+                                              const std::string& caption) override;
     // The file the user chose last, for the pass report.
     const std::string& chosenPath() const { return mChosenPath; }
 

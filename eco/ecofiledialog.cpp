@@ -15,14 +15,19 @@ constexpr const char* ecoFileFilter = "ECO files (*.eco) |*.eco|";
 } // namespace
 
 host::EcoDelivery writeEcoFile(const std::vector<std::string>& oldNames,
-                               const std::vector<std::string>& newNames, EcoUi& ui) {
+                               const std::vector<std::string>& newNames, EcoUi& ui,
+                               const std::function<void(const std::string&)>& beforeWrite,
+                               const std::string& caption) {
     try {
         // Names the file cannot carry are refused before the user is asked for a file.
         const std::string text = ecoText(oldNames, newNames);
-        const auto chosen = ui.chooseSaveFile(ecoFileFilter);
+        const auto chosen = caption.empty() ? ui.chooseSaveFile(ecoFileFilter)
+                                            : ui.chooseSaveFile(ecoFileFilter, caption);
         // Some dialogs give an empty name for Cancel.
         if (!chosen || chosen->empty())
             return {host::EcoOutcome::Cancelled, {}};
+        if (beforeWrite)
+            beforeWrite(*chosen);
         writeFileAtomically(*chosen, text);
         return {};
     } catch (const EcoError& e) {

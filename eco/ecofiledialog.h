@@ -5,6 +5,7 @@
 
 #include "host/ecodelivery.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -16,11 +17,21 @@ public:
     virtual ~EcoUi() = default;
     // The save form of the file dialog with the given filter; empty on Cancel.
     virtual std::optional<std::string> chooseSaveFile(const std::string& filter) = 0;
+    // The same with a caption that says what the file is for, where it is not a pass's own.
+    virtual std::optional<std::string> chooseSaveFile(const std::string& filter,
+                                                      const std::string& caption) {
+        (void)caption;
+        return chooseSaveFile(filter);
+    }
 };
 
 // Checks the names, asks for the file and writes it. Delivered, Cancelled, or NotDelivered
-// with the path and the reason. Old program: ShowFileDialog.
+// with the path and the reason. `beforeWrite` is called with the chosen path before the file
+// is written, so that the pass can journal the hand-off; when it throws, nothing is written.
+// Old program: ShowFileDialog.
 host::EcoDelivery writeEcoFile(const std::vector<std::string>& oldNames,
-                               const std::vector<std::string>& newNames, EcoUi& ui);
+                               const std::vector<std::string>& newNames, EcoUi& ui,
+                               const std::function<void(const std::string&)>& beforeWrite = {},
+                               const std::string& caption = {});
 
 } // namespace sequate::eco

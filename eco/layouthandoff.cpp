@@ -18,6 +18,7 @@ namespace {
 struct HandOffFailure {
     host::EcoOutcome outcome;
     std::string message;
+    bool refusedWhole = false;
 };
 
 std::string withoutFullStop(std::string text) {
@@ -87,7 +88,8 @@ void readIntoLayout(host::PcbDocument& layout, PrivateFolder& folder, const std:
     } catch (const host::HostFailure& e) {
         if (!noAnswer(e))
             throw HandOffFailure{host::EcoOutcome::NotDelivered,
-                                 reasonOf("PowerPCB did not read the ECO file", e)};
+                                 reasonOf("PowerPCB did not read the ECO file", e),
+                                 e.code() != host::HostCode::FileNotFound};
         folder.keep();
         throw HandOffFailure{
             host::EcoOutcome::Unknown,
@@ -101,7 +103,8 @@ void readIntoLayout(host::PcbDocument& layout, PrivateFolder& folder, const std:
 // The order matters: PowerPCB and its layout are reached before anything is written, so an
 // unreachable PowerPCB leaves no file behind.
 void handOff(host::LogicApplication& application, host::RunningObjects& objects,
-             const std::vector<std::string>& oldNames, const std::vector<std::string>& newNames) {
+             const std::vector<std::string>& oldNames, const std::vector<std::string>& newNames,
+             const std::function<void(const std::string&)>& beforeRead) {
     const std::string text =
         attempt("The ECO file was not written", [&] { return ecoText(oldNames, newNames); });
     const std::string fileName =
@@ -112,6 +115,9 @@ void handOff(host::LogicApplication& application, host::RunningObjects& objects,
                                 [] { return std::make_unique<PrivateFolder>(); });
     const std::string path = (folder->path() / fileName).string();
     attempt("Sequate could not write the ECO file", [&] { writeFileAtomically(path, text); });
+    if (beforeRead)
+        attempt("Sequate could not note the hand-off in the journal of the pass",
+                [&] { beforeRead(path); });
     readIntoLayout(*layout, *folder, path);
     try {
         folder->remove();
@@ -137,12 +143,13 @@ std::string layoutUnreachable(host::RunningObjects& objects) {
 host::EcoDelivery sendEcoToLayout(host::LogicApplication& application,
                                   host::RunningObjects& objects,
                                   const std::vector<std::string>& oldNames,
-                                  const std::vector<std::string>& newNames) {
+                                  const std::vector<std::string>& newNames,
+                                  const std::function<void(const std::string&)>& beforeRead) {
     try {
-        handOff(application, objects, oldNames, newNames);
+        handOff(application, objects, oldNames, newNames, beforeRead);
         return {};
     } catch (const HandOffFailure& failure) {
-        return {failure.outcome, failure.message};
+        return {failure.outcome, failure.message, failure.refusedWhole};
     } catch (...) {
         return {host::EcoOutcome::NotDelivered,
                 "The ECO file could not be handed to PowerPCB: an unexpected problem."};

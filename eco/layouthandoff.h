@@ -6,6 +6,7 @@
 #include "host/powerlogic.h"
 #include "host/runningobjects.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -20,9 +21,12 @@ std::string layoutUnreachable(host::RunningObjects& objects);
 // when it got nothing (PowerPCB unreachable, the file not written, or refused whole by
 // PowerPCB), FileLeftOver when it read the file that could then not be deleted, Unknown when
 // PowerPCB stopped answering while it read (the file is kept for the user to read in by hand).
+// `beforeRead` is called with the file's path once it is written and before PowerPCB reads it,
+// so that the pass can journal the hand-off; when it throws, PowerPCB is not asked.
 // Old program: AlsoInPCB.
 host::EcoDelivery sendEcoToLayout(host::LogicApplication& powerLogic, host::RunningObjects& objects,
                                   const std::vector<std::string>& oldNames,
-                                  const std::vector<std::string>& newNames);
+                                  const std::vector<std::string>& newNames,
+                                  const std::function<void(const std::string&)>& beforeRead = {});
 
 } // namespace sequate::eco

@@ -8,15 +8,23 @@
 #include "host/powerlogic.h"
 #include "progressbar.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
 namespace sequate::engine {
 
-// The rows of an ECO file: each rename's name before and after, in the order made.
+// The rows of an ECO file: each rename's name before and after, in the order made; with what
+// the ECO step needs to know of them.
 struct EcoRows {
     std::vector<std::string> oldNames;
     std::vector<std::string> newNames;
+    // Called with the file's path just before the file the user chose is written, or before
+    // PowerPCB is asked to read it: the journal notes the hand-off first. When it throws, the
+    // file goes nowhere.
+    std::function<void(const std::string& path)> beforeHandOver;
+    // The save dialog's caption, where the file is not the pass's own: what the file is for.
+    std::string caption;
 };
 
 // Message box styles: icon plus a single OK button.
@@ -57,10 +65,11 @@ public:
     // Asked before the first rename of a pass that hands its file to PowerPCB: why PowerPCB
     // cannot take it now, or empty.
     virtual std::string layoutUnreachable() = 0;
-    // After Cancel in the save dialog: keep the renames without an ECO file (true), or undo
-    // them (false, the default answer).
-    virtual bool keepRenamesWithoutEco() = 0;
-    // A pass was cut short: true puts its renames back (the default answer), false keeps them.
+    // After Cancel in the save dialog: keep the renames without an ECO file (true), or not
+    // (false, the default answer, also for Escape). The question says what "not" does.
+    virtual bool keepRenamesWithoutEco(const std::string& question) = 0;
+    // A pass was cut short: true puts its renames back (the default answer, also for Escape),
+    // false keeps them.
     virtual bool putBackUnfinishedPass(const std::string& question) = 0;
 
     virtual void showMessage(MessageStyle style, const std::string& title,

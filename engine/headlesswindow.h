@@ -64,7 +64,7 @@ public:
     host::EcoDelivery delivery;
     std::string layoutProblem;
     bool keepOnCancel = false;
-    int cancelQuestions = 0;
+    std::vector<std::string> cancelQuestions;
     bool putBackOnRecovery = true;
     std::vector<std::string> recoveryQuestions;
     std::vector<ShownMessage> messages;
@@ -91,8 +91,8 @@ public:
     host::EcoDelivery sendEcoToLayout(host::LogicApplication& powerLogic,
                                       const engine::EcoRows& rows) override;
     std::string layoutUnreachable() override { return layoutProblem; }
-    bool keepRenamesWithoutEco() override {
-        ++cancelQuestions;
+    bool keepRenamesWithoutEco(const std::string& question) override {
+        cancelQuestions.push_back(question);
         return keepOnCancel;
     }
     bool putBackUnfinishedPass(const std::string& question) override {

@@ -9,6 +9,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <set>
 
 namespace sequate::engine {
 
@@ -20,6 +21,9 @@ struct HostSession {
     std::shared_ptr<host::LogicObjects> workList;
     // Where each pass keeps its journal on disk.
     std::filesystem::path journalFolder = defaultJournalFolder();
+    // Journals of passes that ended settled but could be neither removed nor marked finished:
+    // recovery leaves them alone for as long as this process runs.
+    std::set<std::filesystem::path> settledJournals;
 };
 
 } // namespace sequate::engine

@@ -11,6 +11,7 @@
 #include "schematicreader.h"
 #include "unnamedreport.h"
 
+#include <map>
 #include <memory>
 
 namespace sequate::engine {
@@ -36,6 +37,11 @@ std::string undoText(const UndoReport& undo, std::size_t made) {
         text += "\n" + before + " to " + after;
     return text;
 }
+
+constexpr const char* keepWithoutEcoQuestion =
+    "No ECO file was written, so the layout will not get this pass's renames.\n\n"
+    "Keep the renames without an ECO file? If not, they are undone, so that schematic and layout "
+    "stay in step.";
 
 // A stop found by the plan comes before any rename.
 class PlannedStop : public PassStop {
@@ -134,7 +140,17 @@ private:
         if (!mWindow.chkSend())
             return;
         mActivity = "checking the names for the layout";
+        std::map<std::string, std::size_t> carriers;
+        for (const std::string& name : mRead.snapshot.names)
+            ++carriers[name];
         for (const PlannedRename& rename : mPlan.renames) {
+            // The layout cannot tell which of two parts of one name a rename means.
+            if (const std::size_t count = carriers[rename.from]; count > 1)
+                throw PlannedStop(rename.from + " is the name of " + std::to_string(count) +
+                                  " components in the schematic, so an ECO file that renames it "
+                                  "cannot be read into the layout: PowerPCB could not tell which "
+                                  "part is meant. Give each of them a name of its own in "
+                                  "PowerLogic first, then press Run again.");
             if (const std::string problem = host::layoutNameProblem(rename.from); !problem.empty())
                 throw PlannedStop("The ECO file for the layout cannot name " + rename.from + ": " +
                                   problem + ".");
@@ -168,25 +184,35 @@ private:
         RenameJournal planned;
         planned.document = mState.document->Name();
         planned.components = mRead.snapshot.names.size();
+        planned.namesBefore = mRead.snapshot.names;
         for (const PlannedRename& rename : renames)
             planned.renames.push_back({rename.component + 1, rename.from, rename.to});
         try {
             mDiskJournal = std::make_unique<JournalWriter>(
-                journalPath(mState.journalFolder, planned.document), planned);
+                journalPath(mState.journalFolder, planned), planned);
         } catch (const JournalError& error) {
             throw PlannedStop(error.what());
         }
     }
 
-    // The pass has ended with every rename in effect as the user wants, or with none.
+    // The pass has ended with every rename in effect as the user wants, or with none. A
+    // journal left behind would have the next Run put back a pass that completed: where it can
+    // be neither removed nor marked, this process remembers it, and the user is told.
     void closeJournal() {
         if (!mDiskJournal)
             return;
         try {
-            mDiskJournal->markFinished();
-        } catch (const JournalError&) {
-            // Recovery compares the journal with the names: it finds nothing to put back.
+            mDiskJournal->settle();
+        } catch (const JournalError& error) {
+            mState.settledJournals.insert(mDiskJournal->path());
+            mWindow.showMessage(MessageStyle::Critical, "Sequate",
+                                std::string(error.what()) +
+                                    "\n\nThe pass itself is settled. Remove that file once there "
+                                    "is room on the disk: until then, the next start of Sequate "
+                                    "asks about this pass again, and \"Keep as it is\" is the "
+                                    "answer that leaves it as it is now.");
         }
+        mDiskJournal.reset();
     }
 
     // The schematic is renamed; the pass completes only if the layout can follow. Where the
@@ -197,10 +223,11 @@ private:
             rows.oldNames.push_back(rename.from);
             rows.newNames.push_back(rename.to);
         }
+
         const host::EcoDelivery delivery = deliverEco(rows);
         switch (delivery.outcome) {
         case host::EcoOutcome::Cancelled:
-            if (!mWindow.keepRenamesWithoutEco())
+            if (!mWindow.keepRenamesWithoutEco(keepWithoutEcoQuestion))
                 return stop("No ECO file was written: the save dialog was cancelled.");
             break;
         case host::EcoOutcome::NotDelivered:
@@ -238,12 +265,22 @@ private:
         return changed;
     }
 
+    // Recovery must know that the layout may hold the renames before it can.
+    EcoRows journaled(EcoRows rows, HandOver where) {
+        if (mDiskJournal)
+            rows.beforeHandOver = [this, where](const std::string& path) {
+                mDiskJournal->markHandedOver(where, path);
+            };
+        return rows;
+    }
+
     host::EcoDelivery deliverEco(const EcoRows& rows) {
         try {
             if (mWindow.chkSend() && mWindow.optECO())
-                return mWindow.writeEcoFile(rows);
+                return mWindow.writeEcoFile(journaled(rows, HandOver::File));
             if (mWindow.chkSend() && mWindow.optDirect())
-                return mWindow.sendEcoToLayout(*mState.application, rows);
+                return mWindow.sendEcoToLayout(*mState.application,
+                                               journaled(rows, HandOver::Layout));
             return {};
         } catch (const std::exception& problem) {
             return {host::EcoOutcome::NotDelivered,

@@ -10,4 +10,23 @@ std::string describeFailure(const host::HostFailure& failure) {
     return text;
 }
 
+std::string schematicUnreachable(const host::HostFailure& failure) {
+    switch (failure.code()) {
+    case host::HostCode::NoProject:
+        return "PowerLogic has no schematic open. Open the project in PowerLogic, then press Run "
+               "again.";
+    case host::HostCode::NotRunning:
+    case host::HostCode::ServerUnavailable:
+    case host::HostCode::Timeout:
+        return "PowerLogic does not answer: it may have been closed, or be busy (" +
+               describeFailure(failure) +
+               "). Sequate attaches to PowerLogic when it starts, so if PowerLogic was closed, "
+               "close Sequate too and start it again once PowerLogic is running with the "
+               "project open.";
+    default:
+        return "Sequate could not read the schematic's name from PowerLogic: " +
+               describeFailure(failure) + ".";
+    }
+}
+
 } // namespace sequate::engine

@@ -33,4 +33,8 @@ private:
 // "0x80040203 (the name is taken)" style text of a host failure, for messages.
 std::string describeFailure(const host::HostFailure& failure);
 
+// Why the open schematic cannot be reached, in the user's terms, with what to do: no document
+// open, or PowerLogic gone (Sequate attaches to it once, at start).
+std::string schematicUnreachable(const host::HostFailure& failure);
+
 } // namespace sequate::engine

@@ -10,18 +10,109 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <map>
+#include <memory>
+#include <set>
 
 namespace sequate::engine {
 
 namespace {
 
 namespace fs = std::filesystem;
+using Names = std::vector<std::string>;
 
 struct DocumentRead {
-    std::vector<std::string> names;
+    Names names;
     std::vector<std::shared_ptr<host::LogicComponent>> components;
 };
+
+// The names before the journal's renames. A journal of version 1 kept only the names it
+// changed; every other component carries the name it had.
+Names namesBefore(const RenameJournal& journal, const Names& now) {
+    if (!journal.namesBefore.empty())
+        return journal.namesBefore;
+    Names before = now;
+    std::set<std::size_t> seen;
+    for (const JournalRename& rename : journal.renames)
+        if (seen.insert(rename.component).second)
+            before[rename.component - 1] = rename.from;
+    return before;
+}
+
+Names namesAfter(const RenameJournal& journal, const Names& now) {
+    Names after = namesBefore(journal, now);
+    for (const JournalRename& rename : journal.renames)
+        after[rename.component - 1] = rename.to;
+    return after;
+}
+
+// Whether the names now are ones the journal's renames could have left: each component carries
+// its name before them, or a name one of them gave it. A design of the same file name whose
+// names are otherwise is another schematic.
+bool belongsTo(const RenameJournal& journal, const Names& now) {
+    if (now.size() != journal.components)
+        return false;
+    const Names before = namesBefore(journal, now);
+    std::vector<bool> explained(now.size());
+    for (std::size_t i = 0; i < now.size(); ++i)
+        explained[i] = now[i] == before[i];
+    for (const JournalRename& rename : journal.renames)
+        if (rename.to == now[rename.component - 1])
+            explained[rename.component - 1] = true;
+    return std::all_of(explained.begin(), explained.end(), [](bool yes) { return yes; });
+}
+
+// The renames that take the schematic from one set of names to another, each component once,
+// in an order in which no rename meets a name another component still carries.
+std::vector<PlannedRename> renamesBetween(const Names& from, const Names& to) {
+    SchematicSnapshot snapshot;
+    snapshot.names = from;
+    PassPlan plan;
+    for (std::size_t i = 0; i < from.size(); ++i)
+        if (from[i] != to[i])
+            plan.renames.push_back({i, from[i], to[i]});
+    return hostRenames(snapshot, plan);
+}
+
+std::vector<JournalRename> journalRenames(const std::vector<PlannedRename>& renames) {
+    std::vector<JournalRename> out;
+    for (const PlannedRename& rename : renames)
+        out.push_back({rename.component + 1, rename.from, rename.to});
+    return out;
+}
+
+EcoRows ecoRows(const std::vector<PlannedRename>& renames) {
+    EcoRows rows;
+    for (const PlannedRename& rename : renames) {
+        rows.oldNames.push_back(rename.from);
+        rows.newNames.push_back(rename.to);
+    }
+    return rows;
+}
+
+// A file that only renames a name of `from` that `to` lacks, and back: PowerPCB reads it only
+// if its layout has that name, which tells a layout that took a file from one that did not.
+// None when the names differ only in which component carries which.
+std::optional<EcoRows> probeRows(const Names& from, const Names& to) {
+    const std::set<std::string> toNames(to.begin(), to.end());
+    const auto telling = std::find_if(
+        from.begin(), from.end(), [&](const std::string& name) { return !toNames.count(name); });
+    if (telling == from.end())
+        return std::nullopt;
+    std::set<std::string> taken(from.begin(), from.end());
+    taken.insert(to.begin(), to.end());
+    std::string spare = "SQPROBE";
+    for (int n = 1; taken.count(spare); ++n)
+        spare = "SQPROBE" + std::to_string(n);
+    EcoRows rows;
+    rows.oldNames = {*telling, spare};
+    rows.newNames = {spare, *telling};
+    return rows;
+}
+
+bool layoutHasIt(const host::EcoDelivery& delivery) {
+    return delivery.outcome == host::EcoOutcome::Delivered ||
+           delivery.outcome == host::EcoOutcome::FileLeftOver;
+}
 
 class Recovery {
 public:
@@ -31,55 +122,91 @@ public:
     RecoveryOutcome run() {
         if (!mState.application || !mState.document)
             return {};
+        std::string document;
         try {
-            return recover();
+            document = mState.document->Name();
         } catch (const host::HostFailure& failure) {
-            return tell("Sequate could not settle the pass that was cut short: " +
-                        describeFailure(failure) +
-                        ". Its journal stays, so the next Run offers it again.");
+            return tell(schematicUnreachable(failure));
+        }
+        try {
+            return recover(document);
+        } catch (const host::HostFailure& failure) {
+            return tell(unsettled(mActivity + ": " + describeFailure(failure) + "."));
         } catch (const std::exception& problem) {
-            return tell(std::string("Sequate could not settle the pass that was cut short: ") +
-                        problem.what() + " Its journal stays, so the next Run offers it again.");
+            return tell(unsettled(mActivity + ": " + problem.what()));
         }
     }
 
 private:
-    RecoveryOutcome recover() {
-        const std::string document = mState.document->Name();
-        mPath = journalPath(mState.journalFolder, document);
-        if (!fs::exists(mPath))
-            return {};
-        RenameJournal journal;
-        try {
-            journal = readJournal(mPath);
-        } catch (const JournalError& error) {
-            return tell(std::string(error.what()) + setAside());
+    RecoveryOutcome recover(const std::string& document) {
+        std::vector<std::pair<fs::path, RenameJournal>> unfinished;
+        for (const fs::path& path : journalsOf(mState.journalFolder, document)) {
+            if (mState.settledJournals.count(path))
+                continue;
+            try {
+                RenameJournal journal = readJournal(path);
+                if (journal.document != document)
+                    continue;
+                if (journal.finished)
+                    settleJournal(path);
+                else
+                    unfinished.emplace_back(path, std::move(journal));
+            } catch (const JournalError& error) {
+                tell(std::string(error.what()) + setAside(path));
+            }
         }
-        if (journal.finished)
-            return {};
-        mOutcome.found = true;
+        if (unfinished.empty())
+            return mOutcome;
+        mActivity = "reading the schematic's names";
         HostPass pass(*mState.application, mWindow);
         pass.begin();
         const DocumentRead read = readDocument();
-        const auto inEffect = renamesInEffect(journal, read.names);
-        if (!inEffect)
-            return tell(mMismatch + setAside());
-        if (inEffect->empty()) {
-            finishJournal(mPath);
-            return mOutcome;
+        for (auto& [path, journal] : unfinished) {
+            if (!belongsTo(journal, read.names) || atRest(journal, read.names))
+                continue;
+            mPath = path;
+            mOutcome.found = true;
+            settle(journal, read);
+            break;
         }
-        const RecoveryChoice choice = mChoice.value_or(ask(journal, *inEffect, document));
-        if (choice == RecoveryChoice::PutBack)
-            putBack(journal, *inEffect, read);
-        else
-            for (std::size_t index : *inEffect)
-                mOutcome.staying.emplace_back(journal.renames[index].from,
-                                              journal.renames[index].to);
-        finishJournal(mPath);
         pass.end();
-        mOutcome.done = choice;
-        offerEco();
         return mOutcome;
+    }
+
+    // A journal whose schematic is where it would be left anyway, with nothing for the layout,
+    // is left as it is: it may be another copy of the design, whose own pass is not settled.
+    static bool atRest(const RenameJournal& journal, const Names& now) {
+        if (journal.handedOver == HandOver::Layout)
+            return false;
+        switch (journal.kind) {
+        case JournalKind::PutBack:
+            return now == namesAfter(journal, now);
+        case JournalKind::Keep:
+        case JournalKind::Pass:
+            break;
+        }
+        return now == namesBefore(journal, now);
+    }
+
+    void settle(const RenameJournal& journal, const DocumentRead& read) {
+        switch (journal.kind) {
+        case JournalKind::PutBack:
+            mOutcome.done = RecoveryChoice::PutBack;
+            putBack(journal, read, namesAfter(journal, read.names));
+            return;
+        case JournalKind::Keep:
+            mOutcome.done = RecoveryChoice::Keep;
+            keep(journal, read.names);
+            return;
+        case JournalKind::Pass:
+            break;
+        }
+        const RecoveryChoice choice = mChoice ? *mChoice : ask(journal, read.names);
+        mOutcome.done = choice;
+        if (choice == RecoveryChoice::PutBack)
+            putBack(journal, read, namesBefore(journal, read.names));
+        else
+            keep(journal, read.names);
     }
 
     DocumentRead readDocument() {
@@ -95,100 +222,185 @@ private:
         return read;
     }
 
-    // The journal's renames that are in effect, in the order made; none when the schematic is
-    // not as the journal left it. A component's renames were made in order, so its name tells
-    // how many of them took effect.
-    std::optional<std::vector<std::size_t>> renamesInEffect(const RenameJournal& journal,
-                                                            const std::vector<std::string>& names) {
-        if (names.size() != journal.components) {
-            mMismatch = "The schematic has " + std::to_string(names.size()) +
-                        " components, but the journal of its last pass was written for " +
-                        std::to_string(journal.components) + ".";
-            return std::nullopt;
-        }
-        std::map<std::size_t, std::vector<std::size_t>> byComponent;
-        for (std::size_t i = 0; i < journal.renames.size(); ++i)
-            byComponent[journal.renames[i].component].push_back(i);
-        std::vector<std::size_t> inEffect;
-        for (const auto& [component, renames] : byComponent) {
-            const std::string& now = names[component - 1];
-            std::size_t made = renames.size() + 1;
-            if (now == journal.renames[renames.front()].from)
-                made = 0;
-            for (std::size_t k = 0; k < renames.size() && made > renames.size(); ++k)
-                if (journal.renames[renames[k]].to == now)
-                    made = k + 1;
-            if (made > renames.size()) {
-                mMismatch = "Component " + std::to_string(component) + " of the schematic is " +
-                            now + ", a name the journal of its last pass never gave it.";
-                return std::nullopt;
-            }
-            inEffect.insert(inEffect.end(), renames.begin(), renames.begin() + made);
-        }
-        std::sort(inEffect.begin(), inEffect.end());
-        return inEffect;
-    }
-
-    RecoveryChoice ask(const RenameJournal& journal, const std::vector<std::size_t>& inEffect,
-                       const std::string& document) {
-        std::string question = "The last pass on " +
-                               (document.empty() ? "this schematic" : document) +
-                               " was cut short: " + std::to_string(inEffect.size()) + " of its " +
-                               std::to_string(journal.renames.size()) +
-                               " renames are in effect, and the layout has none of them.\n\n"
-                               "Put the schematic back as it was before that pass? Keeping it "
-                               "as it is offers an ECO file of the renames in effect.";
+    RecoveryChoice ask(const RenameJournal& journal, const Names& now) {
+        const Names before = namesBefore(journal, now);
+        std::set<std::size_t> renamed;
+        for (const JournalRename& rename : journal.renames)
+            renamed.insert(rename.component);
+        std::size_t inEffect = 0;
+        for (std::size_t i = 0; i < now.size(); ++i)
+            inEffect += now[i] != before[i];
+        std::string question =
+            "The last pass on " +
+            (journal.document.empty() ? std::string("this schematic") : journal.document) +
+            " was cut short: " + std::to_string(inEffect) + " of its " +
+            std::to_string(renamed.size()) + " renames are in effect, and " +
+            (journal.handedOver == HandOver::Layout
+                 ? "PowerPCB was reading their ECO file, so the layout may hold them too."
+                 : "the layout has none of them.") +
+            "\n\nPut the schematic back as it was before that pass? Keeping it as it is offers "
+            "an ECO file of the renames in effect.";
         return mWindow.putBackUnfinishedPass(question) ? RecoveryChoice::PutBack
                                                        : RecoveryChoice::Keep;
     }
 
-    void putBack(const RenameJournal& journal, const std::vector<std::size_t>& inEffect,
-                 const DocumentRead& read) {
-        SchematicSnapshot now;
-        now.names = read.names;
-        PassPlan back;
-        std::map<std::size_t, std::string> original;
-        for (std::size_t index : inEffect)
-            original.try_emplace(journal.renames[index].component - 1, journal.renames[index].from);
-        for (const auto& [component, name] : original)
-            back.renames.push_back({component, read.names[component], name});
-        PassJournal undo;
-        std::string activity;
-        try {
-            applyRenames({read.components, undo, nullptr}, hostRenames(now, back),
-                         mWindow.progressBar(), activity);
-        } catch (const PassStop& stop) {
-            throw PassStop("putting the names back stopped while " + activity + ": " + stop.what());
+    // Puts the names back, with the put-back itself journaled first (temporary names included),
+    // so that a put-back cut short is carried on at the next Run; then the layout follows.
+    void putBack(const RenameJournal& journal, const DocumentRead& read, const Names& target) {
+        mActivity = "planning how to put the names back";
+        const std::vector<PlannedRename> renames = renamesBetween(read.names, target);
+        RenameJournal back;
+        back.document = journal.document;
+        back.kind = JournalKind::PutBack;
+        back.components = read.names.size();
+        back.namesBefore = read.names;
+        back.renames = journalRenames(renames);
+        if (journal.handedOver == HandOver::Layout) {
+            back.handedOver = HandOver::Layout;
+            back.handOverPath = journal.handOverPath;
         }
+        mActivity = "writing the journal of the put-back";
+        JournalWriter writer(mPath, back);
+        PassJournal undo;
+        applyRenames({read.components, undo, &writer}, renames, mWindow.progressBar(), mActivity);
         mWindow.progressBar().setValue(0);
-        tell("The " + std::to_string(inEffect.size()) +
-             " renames of the pass that was cut short were undone: every name is as it was "
-             "before that pass.");
+        std::string message = "The " + std::to_string(renames.size()) +
+                              " renames of the pass that was cut short were undone: every name "
+                              "is as it was before that pass.";
+        if (journal.handedOver == HandOver::File)
+            message += "\n\nThat pass was writing its ECO file \"" + journal.handOverPath +
+                       "\": if it is there, do not read it into the layout, since its renames "
+                       "are undone.";
+        if (back.handedOver == HandOver::Layout && !followInLayout(read.names, target, writer)) {
+            tell(message);
+            return;
+        }
+        settleWith(writer);
+        tell(message + mLayoutNote);
     }
 
-    void offerEco() {
-        if (mOutcome.staying.empty())
+    // Keeps the names, and hands the layout the renames that stay, as the window's ECO options
+    // say; the journal is settled only once the layout has them, or the user knowingly goes
+    // without.
+    void keep(const RenameJournal& journal, const Names& now) {
+        const Names before = namesBefore(journal, now);
+        mActivity = "working out the renames that stay";
+        const std::vector<PlannedRename> renames = renamesBetween(before, now);
+        for (const PlannedRename& rename : renames)
+            mOutcome.staying.emplace_back(rename.from, rename.to);
+        RenameJournal kept;
+        kept.document = journal.document;
+        kept.kind = JournalKind::Keep;
+        kept.components = now.size();
+        kept.namesBefore = before;
+        kept.renames = journalRenames(renames);
+        kept.done = renames.size();
+        kept.handedOver = journal.handedOver;
+        kept.handOverPath = journal.handOverPath;
+        mActivity = "writing the journal of the renames that stay";
+        JournalWriter writer(mPath, kept);
+        if (journal.handedOver == HandOver::Layout) {
+            if (followInLayout(before, now, writer))
+                settleWith(writer, mLayoutNote);
             return;
-        EcoRows rows;
-        for (const auto& [from, to] : mOutcome.staying) {
-            rows.oldNames.push_back(from);
-            rows.newNames.push_back(to);
         }
-        const host::EcoDelivery delivery = mWindow.writeEcoFile(rows);
-        if (delivery.outcome == host::EcoOutcome::NotDelivered)
-            tell(delivery.message);
+        mActivity = "handing over the ECO file of the renames that stay";
+        EcoRows rows = ecoRows(renames);
+        host::EcoDelivery delivery;
+        if (mWindow.chkSend() && mWindow.optDirect()) {
+            rows.beforeHandOver = [&](const std::string& path) {
+                writer.markHandedOver(HandOver::Layout, path);
+            };
+            delivery = mWindow.sendEcoToLayout(*mState.application, rows);
+        } else {
+            rows.caption = "Save the ECO file of the renames kept from the pass that was cut short";
+            rows.beforeHandOver = [&](const std::string& path) {
+                writer.markHandedOver(HandOver::File, path);
+            };
+            delivery = mWindow.writeEcoFile(rows);
+        }
+        switch (delivery.outcome) {
+        case host::EcoOutcome::Delivered:
+            settleWith(writer);
+            return;
+        case host::EcoOutcome::FileLeftOver:
+            settleWith(writer, "\n\n" + delivery.message);
+            return;
+        case host::EcoOutcome::Cancelled:
+            if (mWindow.keepRenamesWithoutEco(
+                    "No ECO file was written, so the layout will not get the renames kept from "
+                    "the pass that was cut short.\n\nKeep them without an ECO file? If not, the "
+                    "next Run offers their ECO file again."))
+                settleWith(writer);
+            return;
+        case host::EcoOutcome::Unknown:
+        case host::EcoOutcome::NotDelivered:
+            break;
+        }
+        tell(delivery.message + "\n\nThe renames stay in the schematic, and Sequate keeps their "
+                                "journal: the next Run offers their ECO file again.");
+    }
+
+    // The layout may hold the names `from` (it was handed their file) or still the names `to`.
+    // A probe tells which, and only a layout at `from` is handed the renames to `to`: PowerPCB
+    // applies a file whole or not at all. False, with the user told, when that is not known.
+    bool followInLayout(const Names& from, const Names& to, JournalWriter& writer) {
+        mActivity = "bringing the layout in step";
+        const std::vector<PlannedRename> renames = renamesBetween(from, to);
+        const std::optional<EcoRows> probe = probeRows(from, to);
+        if (!probe) {
+            EcoRows rows = ecoRows(renames);
+            rows.caption = "Save the ECO file for a layout that took the renames";
+            mWindow.writeEcoFile(rows);
+            mLayoutNote = "\n\nThe layout may hold the renames of that pass: Sequate cannot tell, "
+                          "since they only moved names among the components. If the layout "
+                          "in PowerPCB has them, read the ECO file just saved into it.";
+            return true;
+        }
+        const host::EcoDelivery probed = mWindow.sendEcoToLayout(*mState.application, *probe);
+        if (!layoutHasIt(probed) && probed.refusedWhole) {
+            mLayoutNote = "\n\nThe layout in PowerPCB was already in step with the schematic.";
+            return true;
+        }
+        host::EcoDelivery delivery = probed;
+        if (layoutHasIt(probed)) {
+            EcoRows rows = ecoRows(renames);
+            rows.beforeHandOver = [&](const std::string& path) {
+                writer.markHandedOver(HandOver::Layout, path);
+            };
+            delivery = mWindow.sendEcoToLayout(*mState.application, rows);
+            if (layoutHasIt(delivery)) {
+                mLayoutNote = "\n\nThe layout in PowerPCB has taken the same renames.";
+                return true;
+            }
+        }
+        tell(delivery.message +
+             "\n\nWhether the layout in PowerPCB is in step with the schematic is not known yet. "
+             "Sequate keeps the journal: once PowerPCB runs with the layout open, the next Run "
+             "brings the layout in step.");
+        return false;
+    }
+
+    void settleWith(JournalWriter& writer, const std::string& note = {}) {
+        writer.settle();
+        if (!note.empty())
+            tell(note.substr(note.find_first_not_of('\n')));
+    }
+
+    std::string unsettled(const std::string& problem) const {
+        return "Sequate could not settle the pass that was cut short while " + problem +
+               " Its journal stays, so the next Run offers it again.";
     }
 
     // A journal that cannot be used is moved aside, not deleted: it may still help by hand.
-    std::string setAside() {
-        const fs::path aside = mPath.string() + ".set-aside";
+    std::string setAside(const fs::path& path) {
+        const fs::path aside = path.string() + ".set-aside";
         std::error_code error;
-        fs::rename(mPath, aside, error);
+        fs::rename(path, aside, error);
         if (error)
             return " It could not be set aside: " + error.message() + ".";
         return " Sequate has set it aside as \"" + aside.string() +
-               "\" and leaves the names as "
-               "they are.";
+               "\" and leaves the names as they are.";
     }
 
     RecoveryOutcome tell(const std::string& message) {
@@ -202,7 +414,8 @@ private:
     FormWindow& mWindow;
     const std::optional<RecoveryChoice> mChoice;
     fs::path mPath;
-    std::string mMismatch;
+    std::string mActivity = "looking for its journal";
+    std::string mLayoutNote;
     RecoveryOutcome mOutcome;
 };
 

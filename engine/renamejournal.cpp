@@ -1,11 +1,14 @@
 #include "renamejournal.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <fstream>
+#include <iomanip>
 #include <sstream>
 #include <unistd.h>
 
@@ -18,6 +21,7 @@
 // by programs started later, and a rename must be told to replace the journal it swaps out.
 constexpr int O_CLOEXEC = O_NOINHERIT | O_BINARY;
 constexpr int O_DIRECTORY = 0; // a folder cannot be opened: syncFolder() has nothing to do
+constexpr int O_NOFOLLOW = 0;  // O_EXCL already refuses whatever stands at the path
 static int open(const wchar_t* path, int flags, int mode = 0) {
     return ::_wopen(path, flags, mode);
 }
@@ -38,7 +42,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr const char* firstLine = "sequate-journal 1";
+constexpr const char* firstLine = "sequate-journal 2";
+constexpr const char* versionOneLine = "sequate-journal 1";
+constexpr const char* journalSuffix = ".journal";
+// A document's name keeps at most this many bytes in its journal's file name, so that the
+// journal, its ".new" file and its ".set-aside" name all stay far below any file system's limit.
+constexpr std::size_t prefixBytes = 40;
 
 std::string quoted(const std::string& text) {
     std::string out = "\"";
@@ -61,7 +70,7 @@ std::string systemError(const std::string& what, const fs::path& path) {
 void writeAll(int file, const std::string& text, const fs::path& path) {
     std::size_t written = 0;
     while (written < text.size()) {
-        const ssize_t got = ::write(file, text.data() + written, text.size() - written);
+        const auto got = ::write(file, text.data() + written, text.size() - written);
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0)
@@ -76,6 +85,54 @@ void syncFolder(const fs::path& folder) {
         ::fsync(handle);
         ::close(handle);
     }
+}
+
+// Letters, digits, "-", "_" and "." stay; anything else, which one file system or another
+// would refuse or read as a folder, becomes "_".
+std::string fileNamePrefix(const std::string& document) {
+    std::string name = document.empty() ? "untitled" : document.substr(0, prefixBytes);
+    for (char& c : name) {
+        const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
+                           (c >= '0' && c <= '9') || c == '-' || c == '_' || c == '.';
+        if (!plain)
+            c = '_';
+    }
+    if (name.front() == '.')
+        name.front() = '_';
+    return name;
+}
+
+// FNV-1a over the document, the names, the time and the process: a name of its own for every
+// journal, so that a pass over a copy of a design never replaces the journal of another.
+std::string digestOf(const RenameJournal& journal) {
+    std::uint64_t hash = 0xcbf29ce484222325ULL;
+    const auto add = [&](const std::string& text) {
+        for (unsigned char c : text + '\0') {
+            hash ^= c;
+            hash *= 0x100000001b3ULL;
+        }
+    };
+    add(journal.document);
+    for (const std::string& name : journal.namesBefore)
+        add(name);
+    add(std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
+    add(std::to_string(std::chrono::system_clock::now().time_since_epoch().count()));
+    add(std::to_string(::getpid()));
+    std::ostringstream text;
+    text << std::hex << std::setw(16) << std::setfill('0') << hash;
+    return text.str();
+}
+
+const char* kindWord(JournalKind kind) {
+    switch (kind) {
+    case JournalKind::PutBack:
+        return "put-back";
+    case JournalKind::Keep:
+        return "keep";
+    case JournalKind::Pass:
+        break;
+    }
+    return "pass";
 }
 
 // One line of a journal, read word by word.
@@ -147,6 +204,141 @@ private:
     std::size_t mAt = 0;
 };
 
+class JournalReader {
+public:
+    explicit JournalReader(const fs::path& path) : mPath(path), mFile(path, std::ios::binary) {
+        if (!mFile)
+            throw JournalError(systemError("opened", path));
+    }
+
+    RenameJournal read() {
+        const bool second = next() && mLine == firstLine;
+        if (!second && mLine != versionOneLine)
+            LineReader(mPath, 1, mLine)
+                .fail("it does not begin with \"" + std::string(firstLine) + "\"");
+        LineReader document = header("document");
+        mJournal.document = document.text();
+        document.end();
+        if (second)
+            mJournal.kind = kind(header("kind"));
+        LineReader count = header("components");
+        mJournal.components = count.number();
+        count.end();
+        while (second && mJournal.namesBefore.size() < mJournal.components) {
+            LineReader name = header("name");
+            mJournal.namesBefore.push_back(name.text());
+            name.end();
+        }
+        readRenames();
+        readTail();
+        return mJournal;
+    }
+
+private:
+    bool next() {
+        if (!std::getline(mFile, mLine))
+            return false;
+        ++mNumber;
+        return true;
+    }
+
+    LineReader header(const std::string& keyword) {
+        if (!next())
+            incomplete();
+        LineReader reader(mPath, mNumber, mLine);
+        if (reader.word() != keyword)
+            reader.fail("\"" + keyword + "\" is expected here");
+        return reader;
+    }
+
+    JournalKind kind(LineReader reader) {
+        const std::string word = reader.word();
+        reader.end();
+        for (JournalKind kind : {JournalKind::Pass, JournalKind::PutBack, JournalKind::Keep})
+            if (word == kindWord(kind))
+                return kind;
+        reader.fail("\"" + word + "\" is not a kind of journal");
+    }
+
+    void readRenames() {
+        while (next()) {
+            LineReader reader(mPath, mNumber, mLine);
+            const std::string keyword = reader.word();
+            if (keyword == "applying") {
+                reader.end();
+                return;
+            }
+            if (keyword != "rename")
+                reader.fail("\"" + keyword + "\" is not expected here");
+            JournalRename rename;
+            rename.component = reader.number();
+            rename.from = reader.text();
+            rename.to = reader.text();
+            reader.end();
+            if (rename.component == 0 || rename.component > mJournal.components)
+                reader.fail("component " + std::to_string(rename.component) +
+                            " is not in the document's list");
+            mJournal.renames.push_back(std::move(rename));
+        }
+        incomplete();
+    }
+
+    // Marks written as the renames went: a line that does not read as one is what a power cut
+    // left, and is passed over.
+    void readTail() {
+        while (next()) {
+            try {
+                LineReader reader(mPath, mNumber, mLine);
+                const std::string keyword = reader.word();
+                if (keyword == "done") {
+                    const std::size_t done = reader.number();
+                    reader.end();
+                    if (done <= mJournal.renames.size())
+                        mJournal.done = std::max(mJournal.done, done);
+                } else if (keyword == "handed-over") {
+                    const std::string where = reader.word();
+                    const std::string path = reader.text();
+                    reader.end();
+                    if (where == "layout" || where == "file") {
+                        mJournal.handedOver = where == "layout" ? HandOver::Layout : HandOver::File;
+                        mJournal.handOverPath = path;
+                    }
+                } else if (keyword == "finished") {
+                    reader.end();
+                    mJournal.finished = true;
+                }
+            } catch (const JournalError&) {
+            }
+        }
+    }
+
+    [[noreturn]] void incomplete() const {
+        throw JournalError("The journal \"" + mPath.string() +
+                           "\" cannot be read: it ends before its list of renames is complete.");
+    }
+
+    const fs::path& mPath;
+    std::ifstream mFile;
+    std::string mLine;
+    std::size_t mNumber = 0;
+    RenameJournal mJournal;
+};
+
+// Appends a line and makes it safe on disk; false when either fails.
+bool appendSynced(const fs::path& path, const std::string& line) {
+    const int file = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
+    if (file < 0)
+        return false;
+    bool safe = false;
+    try {
+        writeAll(file, line, path);
+        safe = ::fsync(file) == 0;
+    } catch (const JournalError&) {
+    }
+    ::close(file);
+    return safe;
+}
+
 } // namespace
 
 fs::path defaultJournalFolder() {
@@ -165,84 +357,60 @@ fs::path defaultJournalFolder() {
     return base / "sequate" / "journals";
 }
 
-fs::path journalPath(const fs::path& folder, const std::string& document) {
-    // The document's file name, kept readable; anything that could reach another folder or
-    // trouble a file system becomes "_".
-    std::string name = document.empty() ? "untitled" : document;
-    for (char& c : name)
-        if (c == '/' || c == '\\' || c == ':' || static_cast<unsigned char>(c) < 0x20)
-            c = '_';
-    if (name == "." || name == "..")
-        name = "_";
-    return folder / (name + ".journal");
+fs::path journalPath(const fs::path& folder, const RenameJournal& journal) {
+    return folder / (fileNamePrefix(journal.document) + "-" + digestOf(journal) + journalSuffix);
+}
+
+std::vector<fs::path> journalsOf(const fs::path& folder, const std::string& document) {
+    const std::string prefix = fileNamePrefix(document) + "-";
+    std::vector<fs::path> found;
+    std::error_code error;
+    for (const auto& entry : fs::directory_iterator(folder, error)) {
+        const std::string name = entry.path().filename().string();
+        if (name.starts_with(prefix) && name.ends_with(journalSuffix) &&
+            entry.is_regular_file(error))
+            found.push_back(entry.path());
+    }
+    std::sort(found.begin(), found.end());
+    return found;
 }
 
 RenameJournal readJournal(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        throw JournalError(systemError("opened", path));
-    RenameJournal journal;
-    std::string line;
-    std::size_t number = 0;
-    bool applying = false;
-    const auto next = [&] { return static_cast<bool>(std::getline(file, line)) && ++number; };
-    if (!next() || line != firstLine)
-        LineReader(path, 1, line).fail("it does not begin with \"" + std::string(firstLine) + "\"");
-    while (next()) {
-        LineReader reader(path, number, line);
-        const std::string keyword = reader.word();
-        if (keyword == "document" && number == 2) {
-            journal.document = reader.text();
-        } else if (keyword == "components" && number == 3) {
-            journal.components = reader.number();
-        } else if (keyword == "rename" && number > 3 && !applying) {
-            JournalRename rename;
-            rename.component = reader.number();
-            rename.from = reader.text();
-            rename.to = reader.text();
-            if (rename.component == 0 || rename.component > journal.components)
-                reader.fail("component " + std::to_string(rename.component) +
-                            " is not in the document's list");
-            journal.renames.push_back(std::move(rename));
-        } else if (keyword == "applying" && number > 3 && !applying) {
-            applying = true;
-        } else if (keyword == "done" && applying && !journal.finished) {
-            journal.done = reader.number();
-            if (journal.done > journal.renames.size())
-                reader.fail("more renames are marked done than the journal holds");
-        } else if (keyword == "finished" && applying && !journal.finished) {
-            journal.finished = true;
-        } else {
-            reader.fail("\"" + keyword + "\" is not expected here");
-        }
-        reader.end();
-    }
-    if (!applying)
-        throw JournalError("The journal \"" + path.string() +
-                           "\" cannot be read: it ends before its list of renames is complete.");
-    return journal;
+    return JournalReader(path).read();
 }
 
 JournalWriter::JournalWriter(const fs::path& path, const RenameJournal& planned) : mPath(path) {
     std::error_code error;
-    fs::create_directories(path.parent_path(), error);
+    const fs::path folder = path.parent_path();
+    if (fs::create_directories(folder, error))
+        fs::permissions(folder, fs::perms::owner_all, fs::perm_options::replace, error);
     if (error)
         throw JournalError("The folder of the journal \"" + path.string() +
                            "\" could not be made: " + error.message() + ".");
     std::ostringstream text;
     text << firstLine << "\n"
          << "document " << quoted(planned.document) << "\n"
-         << "components " << planned.components << "\n";
+         << "kind " << kindWord(planned.kind) << "\n"
+         << "components " << planned.namesBefore.size() << "\n";
+    for (const std::string& name : planned.namesBefore)
+        text << "name " << quoted(name) << "\n";
     for (const JournalRename& rename : planned.renames)
         text << "rename " << rename.component << " " << quoted(rename.from) << " "
              << quoted(rename.to) << "\n";
     text << "applying\n";
+    if (planned.done > 0)
+        text << "done " << planned.done << "\n";
+    if (planned.handedOver != HandOver::None)
+        text << "handed-over " << (planned.handedOver == HandOver::Layout ? "layout " : "file ")
+             << quoted(planned.handOverPath) << "\n";
 
     // Written whole beside the old journal and swapped in: a journal on disk is never half a
-    // list.
+    // list. A ".new" left by a writer that was killed, or a link planted in its place, is
+    // removed, not followed.
     const fs::path temporary = path.string() + ".new";
-    const int file =
-        ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, S_IRUSR | S_IWUSR);
+    ::unlink(temporary.c_str());
+    const int file = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                            S_IRUSR | S_IWUSR);
     if (file < 0)
         throw JournalError(systemError("created", temporary));
     try {
@@ -260,7 +428,7 @@ JournalWriter::JournalWriter(const fs::path& path, const RenameJournal& planned)
         ::unlink(temporary.c_str());
         throw JournalError(message);
     }
-    syncFolder(path.parent_path());
+    syncFolder(folder);
     mFile = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
     if (mFile < 0)
         throw JournalError(systemError("opened", path));
@@ -271,8 +439,9 @@ JournalWriter::~JournalWriter() {
         ::close(mFile);
 }
 
+// Each mark begins on a line of its own, even after a mark that a full disk cut short.
 void JournalWriter::append(const std::string& line) {
-    writeAll(mFile, line + "\n", mPath);
+    writeAll(mFile, "\n" + line + "\n", mPath);
 }
 
 void JournalWriter::markDone(std::size_t renames) {
@@ -283,25 +452,29 @@ void JournalWriter::markDone(std::size_t renames) {
     }
 }
 
-void JournalWriter::markFinished() {
-    append("finished");
+void JournalWriter::markHandedOver(HandOver where, const std::string& path) {
+    append(std::string("handed-over ") + (where == HandOver::Layout ? "layout " : "file ") +
+           quoted(path));
     if (::fsync(mFile) != 0)
         throw JournalError(systemError("saved", mPath));
 }
 
-void finishJournal(const fs::path& path) {
-    const int file = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
-    if (file < 0)
-        throw JournalError(systemError("opened", path));
-    try {
-        writeAll(file, "finished\n", path);
-        if (::fsync(file) != 0)
-            throw JournalError(systemError("saved", path));
-    } catch (...) {
-        ::close(file);
-        throw;
+void JournalWriter::settle() {
+    ::close(mFile);
+    mFile = -1;
+    settleJournal(mPath);
+}
+
+void settleJournal(const fs::path& path) {
+    // Removing needs no free space; the mark is for a journal that cannot be removed.
+    if (::unlink(path.c_str()) == 0) {
+        syncFolder(path.parent_path());
+        return;
     }
-    ::close(file);
+    const std::string removal = std::strerror(errno);
+    if (!appendSynced(path, "\nfinished\n"))
+        throw JournalError("The journal \"" + path.string() + "\" could not be removed (" +
+                           removal + ") nor marked finished: " + std::strerror(errno) + ".");
 }
 
 } // namespace sequate::engine

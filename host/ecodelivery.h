@@ -19,6 +19,9 @@ enum class EcoOutcome {
 struct EcoDelivery {
     EcoOutcome outcome = EcoOutcome::Delivered;
     std::string message; // why, for every outcome but Delivered and Cancelled
+    // NotDelivered because PowerPCB read the file and refused it, which leaves the layout as it
+    // was: it applies a file whole or not at all.
+    bool refusedWhole = false;
 };
 
 } // namespace sequate::host

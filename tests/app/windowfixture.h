@@ -29,6 +29,7 @@ class FakeDialogs : public app::Dialogs {
 public:
     std::vector<QString> messages; // "critical | title | text", or "exclamation | ..."
     std::vector<QString> filters;  // one per file dialog shown
+    std::vector<QString> captions; // likewise
     std::deque<std::optional<QString>> saveAnswers; // nullopt, or none left: Cancel
     std::function<void()> whileFileDialogOpen;      // runs while the file dialog is "on screen"
     bool keepOnCancel = false;
@@ -39,8 +40,10 @@ public:
         messages.push_back((critical ? "critical | " : "exclamation | ") + title + " | " + text);
     }
 
-    std::optional<QString> chooseSaveFile(QWidget*, const QString& filter) override {
+    std::optional<QString> chooseSaveFile(QWidget*, const QString& filter,
+                                          const QString& caption = {}) override {
         filters.push_back(filter);
+        captions.push_back(caption);
         if (whileFileDialogOpen)
             whileFileDialogOpen();
         std::optional<QString> answer;
@@ -51,7 +54,7 @@ public:
         return answer;
     }
 
-    bool keepRenamesWithoutEco(QWidget*) override { return keepOnCancel; }
+    bool keepRenamesWithoutEco(QWidget*, const QString&) override { return keepOnCancel; }
     bool putBackUnfinishedPass(QWidget*, const QString&) override { return true; }
     bool openUrl(const QUrl&) override { return true; }
 };

@@ -18,26 +18,102 @@ using host::HostCode;
 using host::sim::CallFault;
 using Names = std::vector<std::string>;
 
-fs::path journalOf(const Session& session) {
-    return journalPath(session.state.journalFolder, "amp.sch");
+// The unfinished journals of the session's document.
+std::vector<fs::path> journalsLeft(const Session& session) {
+    return journalsOf(session.state.journalFolder, "amp.sch");
 }
 
-TEST(Journal, ReadsWhatItWrote) {
-    const fs::path path =
-        fs::path(sequate::testing::privateDataFolder) / "round" / "amp.sch.journal";
-    RenameJournal planned{"amp \"1\".sch", 3, {{1, "R7", "R1"}, {3, "C\\ 2", "C1"}}, 0, false};
+RenameJournal plannedJournal() {
+    RenameJournal planned;
+    planned.document = "amp \"1\".sch";
+    planned.kind = JournalKind::PutBack;
+    planned.components = 3;
+    planned.namesBefore = {"R7", "R\"9", "C\\ 2"};
+    planned.renames = {{1, "R7", "R1"}, {3, "C\\ 2", "C1"}};
+    return planned;
+}
+
+TEST(Journal, ReadsWhatItWroteAndIsGoneOnceSettled) {
+    const fs::path folder = fs::path(sequate::testing::privateDataFolder) / "round";
+    const RenameJournal planned = plannedJournal();
+    const fs::path path = journalPath(folder, planned);
     {
         JournalWriter writer(path, planned);
         writer.markDone(1);
+        writer.markHandedOver(HandOver::Layout, "/tmp/a b/amp.eco");
     }
-    RenameJournal read = readJournal(path);
+    const RenameJournal read = readJournal(path);
     EXPECT_EQ(read.document, planned.document);
-    EXPECT_EQ(read.components, 3u);
+    EXPECT_EQ(read.kind, JournalKind::PutBack);
+    EXPECT_EQ(read.namesBefore, planned.namesBefore);
     EXPECT_EQ(read.renames, planned.renames);
     EXPECT_EQ(read.done, 1u);
+    EXPECT_EQ(read.handedOver, HandOver::Layout);
+    EXPECT_EQ(read.handOverPath, "/tmp/a b/amp.eco");
     EXPECT_FALSE(read.finished);
-    finishJournal(path);
-    EXPECT_TRUE(readJournal(path).finished);
+    EXPECT_EQ(journalsOf(folder, planned.document), std::vector<fs::path>{path});
+    settleJournal(path);
+    EXPECT_FALSE(fs::exists(path));
+}
+
+// Any document name, however long or whatever it holds, gives a journal of its own with a
+// name every file system takes.
+TEST(Journal, EveryDocumentNameGivesAShortSafeFileName) {
+    const fs::path folder = fs::path(sequate::testing::privateDataFolder) / "names";
+    RenameJournal planned = plannedJournal();
+    for (const std::string& document :
+         {std::string(255, 'a'), std::string("<a>:\"b\"/c\\d|e?f*.sch"), std::string(".."),
+          std::string()}) {
+        planned.document = document;
+        const fs::path path = journalPath(folder, planned);
+        EXPECT_LE(path.filename().string().size(), 80u);
+        EXPECT_EQ(path.filename().string().find_first_of("<>:\"/\\|?*"), std::string::npos);
+        EXPECT_NE(path, journalPath(folder, planned)) << "a pass's journal is its own";
+        JournalWriter(path, planned).markDone(1);
+        EXPECT_EQ(readJournal(path).document, document);
+        EXPECT_EQ(journalsOf(folder, document), std::vector<fs::path>{path});
+        settleJournal(path);
+    }
+}
+
+// A link planted where the journal's new file is made is not followed.
+TEST(Journal, APlantedLinkIsNotFollowed) {
+    const fs::path folder = fs::path(sequate::testing::privateDataFolder) / "link";
+    fs::create_directories(folder);
+    const fs::path victim = folder / "victim";
+    std::ofstream(victim) << "keep";
+    const fs::path path = journalPath(folder, plannedJournal());
+    fs::create_symlink(victim, path.string() + ".new");
+    JournalWriter(path, plannedJournal());
+    std::ifstream read(victim);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(read), {}), "keep");
+    EXPECT_EQ(readJournal(path).renames, plannedJournal().renames);
+}
+
+// What a power cut or a full disk leaves after the list of renames is read as its end; the
+// list itself is intact.
+TEST(Journal, ATornTailIsTheEndOfTheJournal) {
+    const std::string head = "sequate-journal 1\ndocument \"a\"\ncomponents 2\n"
+                             "rename 1 \"R1\" \"R2\"\nrename 2 \"R2\" \"R3\"\napplying\n";
+    const struct {
+        std::string tail;
+        std::size_t done;
+        HandOver handedOver;
+    } cases[] = {
+        {"done 1\ndo", 1, HandOver::None},
+        {"done 2\n" + std::string(4096, '\0'), 2, HandOver::None},
+        {"done 1\nhanded-over layout \"/tmp/a.e", 1, HandOver::None},
+        {"do\ndone 2\nhanded-over file \"a.eco\"\nfini", 2, HandOver::File},
+    };
+    const fs::path path = fs::path(sequate::testing::privateDataFolder) / "torn.journal";
+    for (const auto& c : cases) {
+        std::ofstream(path, std::ios::binary) << head << c.tail;
+        const RenameJournal read = readJournal(path);
+        EXPECT_EQ(read.renames.size(), 2u);
+        EXPECT_EQ(read.done, c.done);
+        EXPECT_EQ(read.handedOver, c.handedOver);
+        EXPECT_FALSE(read.finished);
+    }
 }
 
 TEST(Journal, RefusesWhatDoesNotParseNamingFileAndLine) {
@@ -46,18 +122,20 @@ TEST(Journal, RefusesWhatDoesNotParseNamingFileAndLine) {
         const char* says;
     } cases[] = {
         {"", "line 1: it does not begin with"},
-        {"sequate-journal 2\n", "line 1"},
+        {"sequate-journal 3\n", "line 1"},
+        {"sequate-journal 2\ndocument \"a\"\nkind pass\ncomponents 2\nname \"R1\"\n"
+         "rename 1 \"R1\" \"R2\"\napplying\n",
+         "line 6: \"name\" is expected here"},
+        {"sequate-journal 2\ndocument \"a\"\nkind later\n", "line 3: \"later\" is not a kind"},
         {"sequate-journal 1\ndocument amp\n", "line 2: a quoted name is missing"},
         {"sequate-journal 1\ndocument \"a\"\ncomponents x\n", "line 3: \"x\" is not a number"},
         {"sequate-journal 1\ndocument \"a\"\ncomponents 2\nrename 3 \"R1\" \"R2\"\napplying\n",
          "line 4: component 3 is not in the document's list"},
         {"sequate-journal 1\ndocument \"a\"\ncomponents 2\nrename 1 \"R1\n", "not closed"},
-        {"sequate-journal 1\ndocument \"a\"\ncomponents 2\napplying\ndone 1\n",
-         "line 5: more renames are marked done"},
         {"sequate-journal 1\ndocument \"a\"\ncomponents 2\nrename 1 \"R1\" \"R2\"\n",
          "ends before its list of renames is complete"},
-        {"sequate-journal 1\ndocument \"a\"\ncomponents 2\napplying\nfinished\nfinished\n",
-         "line 6: \"finished\" is not expected here"},
+        {"sequate-journal 1\ndocument \"a\"\ncomponents 2\ndone 1\n",
+         "line 4: \"done\" is not expected here"},
     };
     const fs::path path = fs::path(sequate::testing::privateDataFolder) / "bad.journal";
     for (const auto& c : cases) {
@@ -143,42 +221,52 @@ TEST(Journal, EveryFaultAtEveryCallLeavesEveryNameAccountedFor) {
 // Sequate ends at any call, as a crash would: nothing of the pass's own clean-up runs.
 struct Crash {};
 
-TEST(Journal, RecoveryPutsBackOrKeepsWhatACrashLeft) {
-    const auto doc = document({part("R7"), part("R1"), part("C3"), part("R2"), part("C9"),
-                               part("R3"), part("R9"), part("C1")});
+// Sequate crashed at call k of a pass over the document.
+Names crashAt(Session& session, std::uint64_t k) {
+    std::uint64_t calls = 0;
+    session.logic.setCallObserver([&](const std::string&) {
+        if (++calls == k)
+            throw Crash{};
+    });
+    session.window.controls = engine::Controls::allComponents("1");
+    EXPECT_THROW(runPass(session.state, session.window, PassScope::AllComponents), Crash);
+    session.logic.setCallObserver({});
+    return session.names();
+}
+
+std::uint64_t callsOf(const host::sim::DocumentData& doc) {
     Session probe(doc);
     probe.window.controls = engine::Controls::allComponents("1");
     const auto callsBefore = probe.logic.callCount();
     runPass(probe.state, probe.window, PassScope::AllComponents);
-    const auto passCalls = probe.logic.callCount() - callsBefore;
+    return probe.logic.callCount() - callsBefore;
+}
+
+const host::sim::DocumentData crashDesign =
+    document({part("R7"), part("R1"), part("C3"), part("R2"), part("C9"), part("R3"), part("R9"),
+              part("C1")});
+
+TEST(Journal, RecoveryPutsBackOrKeepsWhatACrashLeft) {
     int recovered = 0;
-    for (std::uint64_t k = 1; k <= passCalls; ++k) {
+    for (std::uint64_t k = 1, passCalls = callsOf(crashDesign); k <= passCalls; ++k) {
         for (RecoveryChoice choice : {RecoveryChoice::PutBack, RecoveryChoice::Keep}) {
             SCOPED_TRACE("crash at call " + std::to_string(k));
-            Session session(doc);
+            Session session(crashDesign);
             const Names before = session.names();
-            std::uint64_t calls = 0;
-            session.logic.setCallObserver([&](const std::string&) {
-                if (++calls == k)
-                    throw Crash{};
-            });
-            session.window.controls = engine::Controls::allComponents("1");
-            EXPECT_THROW(runPass(session.state, session.window, PassScope::AllComponents), Crash);
-            session.logic.setCallObserver({});
-            const Names crashed = session.names();
-            const bool finished =
-                fs::exists(journalOf(session)) && readJournal(journalOf(session)).finished;
+            const Names crashed = crashAt(session, k);
+            const bool settled = journalsLeft(session).empty();
             const RecoveryOutcome outcome =
                 recoverUnfinishedPass(session.state, session.window, choice);
             // A pass the crash left open is closed by the next one.
             previewPass(session.state, session.window, PassScope::AllComponents);
             EXPECT_FALSE(session.logic.passOpen());
-            if (crashed == before || finished) {
+            if (crashed == before || settled) {
                 EXPECT_FALSE(outcome.done);
                 continue;
             }
             ++recovered;
             ASSERT_TRUE(outcome.done) << outcome.message;
+            EXPECT_TRUE(journalsLeft(session).empty());
             if (choice == RecoveryChoice::PutBack) {
                 EXPECT_EQ(session.names(), before);
                 continue;
@@ -189,32 +277,80 @@ TEST(Journal, RecoveryPutsBackOrKeepsWhatACrashLeft) {
             for (const auto& [from, to] : outcome.staying)
                 *std::find(replayed.begin(), replayed.end(), from) = to;
             EXPECT_EQ(replayed, crashed);
-            EXPECT_TRUE(readJournal(journalOf(session)).finished);
         }
     }
     EXPECT_GT(recovered, 4);
 }
 
-TEST(Journal, ANameTheJournalNeverGaveSetsItAside) {
-    // PowerLogic is gone from the first rename on, so nothing can be undone.
-    Session session(document({part("R7"), part("R1")}));
-    std::uint64_t calls = 0;
-    session.logic.setCallObserver([&](const std::string& call) {
-        ++calls;
-        if (call == "LogicComponent.SetName")
-            for (int later = 1; later < 10; ++later)
-                session.logic.planFault(later, CallFault::Fails, HostCode::ServerUnavailable);
-    });
-    session.runAll();
-    session.logic.setCallObserver({});
-    session.logic.clearFaults();
-    ASSERT_FALSE(readJournal(journalOf(session)).finished);
-    auto list = session.logic.application()->CurrentDocument()->ComponentSet()->Objects();
-    list->Item(1)->SetName("R55");
-    const RecoveryOutcome outcome = recoverUnfinishedPass(session.state, session.window);
-    EXPECT_NE(outcome.message.find("set it aside"), std::string::npos) << outcome.message;
-    EXPECT_FALSE(fs::exists(journalOf(session)));
-    EXPECT_TRUE(session.runAll().completed);
+// Recovery's own renames are journaled, temporary names included: a put-back cut short at any
+// call is carried on to its end by the next one, without asking again.
+TEST(Journal, APutBackCutShortIsCarriedOn) {
+    const std::uint64_t passCalls = callsOf(crashDesign);
+    for (std::uint64_t k = passCalls / 2; k <= passCalls; k += passCalls / 4) {
+        for (std::uint64_t j = 1;; ++j) {
+            SCOPED_TRACE("crash at pass call " + std::to_string(k) + ", recovery call " +
+                         std::to_string(j));
+            Session session(crashDesign);
+            const Names before = session.names();
+            if (crashAt(session, k) == before || journalsLeft(session).empty())
+                break;
+            std::uint64_t calls = 0;
+            session.logic.setCallObserver([&](const std::string&) {
+                if (++calls == j)
+                    throw Crash{};
+            });
+            bool crashed = false;
+            try {
+                recoverUnfinishedPass(session.state, session.window, RecoveryChoice::PutBack);
+            } catch (const Crash&) {
+                crashed = true;
+            }
+            session.logic.setCallObserver({});
+            const bool undecided =
+                !journalsLeft(session).empty() &&
+                readJournal(journalsLeft(session).front()).kind == JournalKind::Pass;
+            recoverUnfinishedPass(session.state, session.window);
+            EXPECT_EQ(session.names(), before);
+            EXPECT_EQ(session.window.recoveryQuestions.size(), undecided ? 1u : 0u);
+            // A put-back that ended before it could remove its journal leaves it at rest.
+            for (const fs::path& left : journalsLeft(session))
+                EXPECT_EQ(readJournal(left).kind, JournalKind::PutBack);
+            if (!crashed)
+                break;
+        }
+    }
+}
+
+// A journal belongs to a schematic by its file name and by its names: a copy of the design
+// from before the pass, or another design of the same file name, leaves it untouched and does
+// not stop a Run; the schematic it belongs to gets it offered.
+TEST(Journal, ADesignOfTheSameFileNameLeavesTheJournalAlone) {
+    Session original(crashDesign);
+    const Names before = original.names();
+    const Names crashed = crashAt(original, callsOf(crashDesign) - 4);
+    ASSERT_NE(crashed, before);
+    ASSERT_EQ(journalsLeft(original).size(), 1u);
+    const fs::path journal = journalsLeft(original).front();
+    for (const auto& other :
+         {crashDesign, document({part("R7"), part("R1"), part("C3"), part("R2")})}) {
+        Session session(other);
+        session.state.journalFolder = original.state.journalFolder;
+        EXPECT_TRUE(session.runAll().completed);
+        EXPECT_TRUE(session.window.recoveryQuestions.empty());
+        EXPECT_TRUE(fs::exists(journal));
+    }
+    Session again(document([&] {
+        std::vector<host::sim::ComponentData> parts;
+        for (const std::string& name : crashed)
+            parts.push_back(part(name));
+        return parts;
+    }()));
+    again.state.journalFolder = original.state.journalFolder;
+    const RecoveryOutcome outcome = recoverUnfinishedPass(again.state, again.window);
+    EXPECT_EQ(again.window.recoveryQuestions.size(), 1u);
+    EXPECT_EQ(outcome.done, RecoveryChoice::PutBack);
+    EXPECT_EQ(again.names(), before);
+    EXPECT_FALSE(fs::exists(journal));
 }
 
 TEST(Journal, APassIsAlwaysClosed) {

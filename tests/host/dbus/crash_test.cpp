@@ -4,6 +4,7 @@
 #include "hostsimprocess.h"
 #include "tests/engine/designs.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <csignal>
@@ -38,8 +39,13 @@ void killMidPassThenPutBack(const QString& program, const QStringList& arguments
 
     auto pass = launch(program, arguments);
     const auto renaming = [&] {
-        QFile journal(data.filePath("sequate/journals/board.sch.journal"));
-        return journal.open(QIODevice::ReadOnly) && journal.readAll().contains("\ndone 100\n");
+        const QDir journals(data.filePath("sequate/journals"), "board.sch-*.journal");
+        for (const QString& name : journals.entryList()) {
+            QFile journal(journals.filePath(name));
+            if (journal.open(QIODevice::ReadOnly) && journal.readAll().contains("\ndone 100\n"))
+                return true;
+        }
+        return false;
     };
     ASSERT_TRUE(waitUntil(renaming, 90000))
         << "the pass never got to its renames: " << pass->readAllStandardError().toStdString();
