@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -49,8 +50,25 @@ TEST(QtDialogs, FileDialogIsTheSaveFormWithTheFilterAndNoExtensionAdded) {
         static_cast<QDialog&>(dialog).accept(); // as the Save button does
     });
     EXPECT_EQ(app::QtDialogs().chooseSaveFile(nullptr, "ECO files (*.eco)"), path);
-    whenOpen<QFileDialog>([](QFileDialog& dialog) { dialog.reject(); });
-    EXPECT_EQ(app::QtDialogs().chooseSaveFile(nullptr, "ECO files (*.eco)"), std::nullopt);
+    whenOpen<QFileDialog>([](QFileDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), "What the file is for");
+        dialog.reject();
+    });
+    EXPECT_EQ(app::QtDialogs().chooseSaveFile(nullptr, "ECO files (*.eco)", "What the file is for"),
+              std::nullopt);
+}
+
+// Escape gives the safe answer to both questions: a half-finished pass put back, renames without
+// an ECO file not kept.
+TEST(QtDialogs, EscapeGivesTheSafeAnswer) {
+    const auto escape = [](QMessageBox& box) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(&box, &press);
+    };
+    whenOpen<QMessageBox>(escape);
+    EXPECT_TRUE(app::QtDialogs().putBackUnfinishedPass(nullptr, "cut short"));
+    whenOpen<QMessageBox>(escape);
+    EXPECT_FALSE(app::QtDialogs().keepRenamesWithoutEco(nullptr, "no ECO file"));
 }
 
 } // namespace

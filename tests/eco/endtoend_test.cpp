@@ -4,11 +4,11 @@
 #include "eco/ecofiledialog.h"
 #include "eco/ecotext.h"
 #include "eco/layouthandoff.h"
+#include "ecowindow.h"
 #include "engine/headlesswindow.h"
 #include "engine/hostsession.h"
 #include "engine/runcommand.h"
 #include "engine/startup.h"
-#include "fakeecoui.h"
 #include "host/sim/ecoreader.h"
 #include "host/sim/simpowerlogic.h"
 #include "host/sim/simpowerpcb.h"
@@ -37,33 +37,7 @@ using host::sim::SimPowerPcb;
 using host::sim::SimRunningObjects;
 using ::testing::IsEmpty;
 
-// The main window without a display, its ECO step wired to this library as the real window's.
-class EcoWindow : public engine::HeadlessWindow {
-public:
-    EcoWindow(host::RunningObjects& objects, std::string chosenFile) : mObjects(objects) {
-        ui.choice = std::move(chosenFile);
-    }
-
-    host::EcoDelivery writeEcoFile(const engine::EcoRows& rows) override {
-        ++fileDialogs;
-        return eco::writeEcoFile(rows.oldNames, rows.newNames, ui);
-    }
-    host::EcoDelivery sendEcoToLayout(host::LogicApplication& powerLogic,
-                                      const engine::EcoRows& rows) override {
-        ++pcbHandOffs;
-        const auto delivery =
-            eco::sendEcoToLayout(powerLogic, mObjects, rows.oldNames, rows.newNames);
-        handedOver = delivery.outcome == host::EcoOutcome::Delivered;
-        return delivery;
-    }
-    std::string layoutUnreachable() override { return eco::layoutUnreachable(mObjects); }
-
-    test::FakeEcoUi ui;
-    bool handedOver = false;
-
-private:
-    host::RunningObjects& mObjects;
-};
+using test::EcoWindow;
 
 DocumentData generatedSchematic(std::uint32_t seed) {
     engine::testing::DesignGenerator random(seed);

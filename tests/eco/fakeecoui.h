@@ -13,9 +13,15 @@ class FakeEcoUi : public EcoUi {
 public:
     std::optional<std::string> choice;
     std::vector<std::string> filters;
+    std::vector<std::string> captions;
 
     std::optional<std::string> chooseSaveFile(const std::string& filter) override {
+        return chooseSaveFile(filter, "");
+    }
+    std::optional<std::string> chooseSaveFile(const std::string& filter,
+                                              const std::string& caption) override {
         filters.push_back(filter);
+        captions.push_back(caption);
         return choice;
     }
 };

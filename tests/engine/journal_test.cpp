@@ -353,6 +353,36 @@ TEST(Journal, ADesignOfTheSameFileNameLeavesTheJournalAlone) {
     EXPECT_FALSE(fs::exists(journal));
 }
 
+// Kept renames whose ECO file went nowhere stay journaled, unless the user knowingly goes
+// without it; the save dialog says what the file is for.
+TEST(Journal, AKeptPassIsSettledOnceItsEcoFileWentSomewhere) {
+    using host::EcoOutcome;
+    const struct {
+        EcoOutcome delivery;
+        bool keepWithoutEco;
+        bool settled;
+    } cases[] = {
+        {EcoOutcome::Delivered, false, true},
+        {EcoOutcome::NotDelivered, false, false},
+        {EcoOutcome::Cancelled, false, false},
+        {EcoOutcome::Cancelled, true, true},
+    };
+    for (const auto& c : cases) {
+        Session session(crashDesign);
+        crashAt(session, callsOf(crashDesign) - 4);
+        session.window.delivery = {c.delivery, "not written"};
+        session.window.keepOnCancel = c.keepWithoutEco;
+        const RecoveryOutcome outcome =
+            recoverUnfinishedPass(session.state, session.window, RecoveryChoice::Keep);
+        EXPECT_EQ(session.window.fileDialogs, 1);
+        EXPECT_EQ(journalsLeft(session).empty(), c.settled) << outcome.message;
+        EXPECT_EQ(session.window.cancelQuestions.size(), c.delivery == EcoOutcome::Cancelled);
+        if (!c.settled) {
+            EXPECT_EQ(readJournal(journalsLeft(session).at(0)).kind, JournalKind::Keep);
+        }
+    }
+}
+
 TEST(Journal, APassIsAlwaysClosed) {
     const auto doc = document({part("R7"), part("R1")});
     {

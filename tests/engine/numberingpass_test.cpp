@@ -121,6 +121,13 @@ TEST(NumberingPass, AllModeOnAMultiSelectionSaysHowToNumberEverything) {
     EXPECT_EQ(session.names(), (Names{"R1", "R5", "R6"}));
 }
 
+engine::Controls handedToLayout(bool all) {
+    engine::Controls controls = all ? engine::Controls::allComponents("1")
+                                    : engine::Controls::selectedComponents("1", false);
+    controls.chkSend = true;
+    return controls;
+}
+
 // Stops the plan finds before any rename, with the problem in the user's words.
 TEST(NumberingPass, StopsThePlanFindsRenameNothing) {
     const struct {
@@ -139,6 +146,13 @@ TEST(NumberingPass, StopsThePlanFindsRenameNothing) {
          document({part("R5"), part("R3"), part("R2", true), part("R2")}),
          engine::Controls::selectedComponents("2", false),
          "PowerLogic would not rename R2 to R2: another component already carries that name."},
+        // With an ECO file asked for, the layout must be able to follow every rename.
+        {"a name of two components, with the ECO file",
+         document({part("R5", true), part("R5"), part("R2", true)}), handedToLayout(false),
+         "R5 is the name of 2 components in the schematic, so an ECO file that renames it "
+         "cannot be read into the layout"},
+        {"a name the layout cannot carry, with the ECO file", document({part("TP$1"), part("R2")}),
+         handedToLayout(true), "The ECO file for the layout cannot name TP$1:"},
     };
     for (const auto& c : cases) {
         Session session(c.doc);

@@ -2,6 +2,7 @@
 
 #include "session.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 #include <stdexcept>
 
@@ -67,6 +68,36 @@ TEST(CmdRun, AfterAnIncompleteStartUpThePassStopsWithAMessage) {
     EXPECT_FALSE(result->completed);
     EXPECT_NE(result->stopMessage.find("start it again"), std::string::npos);
     EXPECT_EQ(logic.openNames(), std::vector<std::string>{"R1"});
+}
+
+// After a completed pass, the document closed or PowerLogic gone: the message says so and what
+// to do, and no pass is blamed for having been cut short.
+TEST(CmdRun, ASchematicOutOfReachIsSaidInTheUsersTerms) {
+    const struct {
+        const char* what;
+        std::function<void(host::sim::SimPowerLogic&)> arrange;
+        const char* says;
+    } cases[] = {
+        {"document closed", [](auto& logic) { logic.closeDocument(); },
+         "PowerLogic has no schematic open"},
+        {"PowerLogic gone",
+         [](auto& logic) {
+             for (int k = 1; k < 20; ++k)
+                 logic.failCall(k, host::HostCode::ServerUnavailable);
+         },
+         "close Sequate too and start it again"},
+    };
+    for (const auto& c : cases) {
+        Session session(document({part("R7"), part("R1")}));
+        EXPECT_TRUE(session.runAll().completed);
+        c.arrange(session.logic);
+        session.window.messages.clear();
+        EXPECT_FALSE(session.run(engine::Controls::allComponents("1")));
+        ASSERT_EQ(session.window.messages.size(), 1u) << c.what;
+        EXPECT_NE(session.window.messages[0].text.find(c.says), std::string::npos)
+            << session.window.messages[0].text;
+        EXPECT_EQ(session.window.messages[0].text.find("cut short"), std::string::npos);
+    }
 }
 
 // A window whose controls fail, as a broken binding might.

@@ -1,0 +1,175 @@
+// Sequate dies while PowerPCB reads a pass's ECO file, before the layout took it or just after:
+// the journal says the file went out, and whichever answer the user gives at the next start,
+// schematic and layout end in step.
+
+#include "ecowindow.h"
+#include "engine/recovery.h"
+#include "engine/renamejournal.h"
+#include "engine/runcommand.h"
+#include "engine/startup.h"
+#include "fsynchook.h"
+#include "host/sim/simpowerlogic.h"
+#include "host/sim/simpowerpcb.h"
+#include "host/sim/simrunningobjects.h"
+#include "scratchfolder.h"
+#include "undeletable.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace sequate::eco {
+namespace {
+
+namespace fs = std::filesystem;
+using Names = std::vector<std::string>;
+
+// Keeps a copy of the pass's journal as it stands when the file is handed over: what a crash
+// there leaves on disk.
+class JournalCopyingWindow : public test::EcoWindow {
+public:
+    JournalCopyingWindow(host::RunningObjects& objects, const fs::path& folder)
+        : EcoWindow(objects, ""), mFolder(folder) {}
+
+    host::EcoDelivery sendEcoToLayout(host::LogicApplication& powerLogic,
+                                      const engine::EcoRows& rows) override {
+        engine::EcoRows copying = rows;
+        copying.beforeHandOver = [&](const std::string& path) {
+            rows.beforeHandOver(path);
+            journal = engine::journalsOf(mFolder, "board.sch").at(0);
+            fs::copy_file(journal, copyOfJournal(), fs::copy_options::overwrite_existing);
+        };
+        return EcoWindow::sendEcoToLayout(powerLogic, copying);
+    }
+
+    fs::path copyOfJournal() const { return mFolder / "copy"; }
+
+    fs::path journal;
+
+private:
+    fs::path mFolder;
+};
+
+TEST(HandOffRecovery, ACrashWhilePowerPcbReadsEndsInStepWhicheverTheAnswer) {
+    const struct {
+        const char* what;
+        Names names;
+    } designs[] = {
+        {"new names", {"R7", "R3", "TP12"}},
+        // Nothing in the names tells a layout that took the file from one that did not: the
+        // user is given the file to read in if it did.
+        {"names only moved", {"R2", "R1"}},
+    };
+    for (const auto& design : designs) {
+        for (const bool tookIt : {false, true}) {
+            for (const auto choice :
+                 {engine::RecoveryChoice::PutBack, engine::RecoveryChoice::Keep}) {
+                SCOPED_TRACE(::testing::Message()
+                             << design.what << (tookIt ? ", taken" : ", not taken")
+                             << (choice == engine::RecoveryChoice::Keep ? ", kept" : ", put back"));
+                test::TemporaryFolder tmp;
+                host::sim::DocumentData schematic{"board.sch", {}};
+                for (const std::string& name : design.names)
+                    schematic.components.push_back({name, false, {{0, 0}}});
+                host::sim::SimPowerLogic logic({schematic});
+                host::sim::SimPowerPcb pcb(host::sim::LayoutData{"board.pcb", design.names});
+                host::sim::SimRunningObjects objects(&logic, &pcb);
+                engine::HostSession state;
+                state.journalFolder = tmp.path() / "journals";
+                JournalCopyingWindow window(objects, state.journalFolder);
+                ASSERT_EQ(engine::startUp(state, window, objects), engine::StartupOutcome::Running);
+                window.controls = engine::Controls::allComponents("1");
+                window.controls.chkSend = true;
+                ASSERT_TRUE(engine::pressRun(state, window)->completed);
+                const Names renamed = logic.openNames();
+
+                fs::rename(window.copyOfJournal(), window.journal);
+                if (!tookIt)
+                    pcb.setLayout(host::sim::LayoutData{"board.pcb", design.names});
+                test::EcoWindow next(objects, (tmp.path() / "by-hand.eco").string());
+                next.controls = window.controls;
+                const auto outcome = engine::recoverUnfinishedPass(state, next, choice);
+                ASSERT_EQ(outcome.done, choice) << outcome.message;
+                EXPECT_EQ(logic.openNames(),
+                          choice == engine::RecoveryChoice::Keep ? renamed : design.names);
+                EXPECT_FALSE(fs::exists(window.journal));
+                if (pcb.layout()->parts != logic.openNames()) {
+                    ASSERT_TRUE(fs::exists(tmp.path() / "by-hand.eco")) << outcome.message;
+                    pcb.application()->CurrentDocument()->ReadEcoFile(
+                        (tmp.path() / "by-hand.eco").string());
+                }
+                EXPECT_EQ(pcb.layout()->parts, logic.openNames());
+            }
+        }
+    }
+}
+
+// What a power cut can take is what was not synced: the list of renames is on disk before the
+// first rename, the hand-off before PowerPCB reads the file, and the journal's removal before
+// the pass returns.
+TEST(HandOffRecovery, EachStepIsOnDiskBeforeTheNext) {
+    test::TemporaryFolder tmp;
+    host::sim::SimPowerLogic logic({{"board.sch", {{"R7", false, {{0, 0}}}, {"R3", false, {}}}}});
+    host::sim::SimPowerPcb pcb(host::sim::LayoutData{"board.pcb", {"R7", "R3"}});
+    host::sim::SimRunningObjects objects(&logic, &pcb);
+    engine::HostSession state;
+    state.journalFolder = tmp.path() / "journals";
+    test::EcoWindow window(objects, "");
+    ASSERT_EQ(engine::startUp(state, window, objects), engine::StartupOutcome::Running);
+    window.controls = engine::Controls::allComponents("1");
+    window.controls.chkSend = true;
+
+    std::string synced;        // the journal's text at its last fsync
+    bool folderSynced = false; // the folder, since the journal was last synced
+    test::FsyncHook hook([&](int fd) {
+        const fs::path file = fs::read_symlink("/proc/self/fd/" + std::to_string(fd));
+        folderSynced = file == state.journalFolder;
+        if (file.string().find(".journal") != std::string::npos)
+            synced = test::fileBytes(file.string());
+    });
+    std::vector<std::string> seenAtRename;
+    logic.setCallObserver([&](const std::string& call) {
+        if (call == "LogicComponent.SetName")
+            seenAtRename.push_back(synced);
+    });
+    std::string seenAtRead;
+    pcb.setCallObserver([&](const std::string& call) {
+        if (call == "PcbDocument.ReadEcoFile")
+            seenAtRead = synced;
+    });
+    ASSERT_TRUE(engine::pressRun(state, window)->completed);
+    ASSERT_FALSE(seenAtRename.empty());
+    EXPECT_NE(seenAtRename.front().find("rename 2 \"R3\" \"R2\"\napplying\n"), std::string::npos);
+    EXPECT_NE(seenAtRead.find("handed-over layout"), std::string::npos);
+    EXPECT_TRUE(folderSynced);
+    EXPECT_TRUE(engine::journalsOf(state.journalFolder, "board.sch").empty());
+}
+
+// A journal that cannot be removed at the end of a completed pass, as on a full disk or a
+// locked file: the pass stays completed, and no later Run puts it back.
+TEST(HandOffRecovery, AJournalThatCannotBeRemovedNeverUndoesACompletedPass) {
+    test::TemporaryFolder tmp;
+    host::sim::SimPowerLogic logic({{"board.sch", {{"R7", false, {{0, 0}}}, {"R3", false, {}}}}});
+    host::sim::SimRunningObjects objects(&logic, nullptr);
+    engine::HostSession state;
+    state.journalFolder = tmp.path() / "journals";
+    test::EcoWindow window(objects, "");
+    ASSERT_EQ(engine::startUp(state, window, objects), engine::StartupOutcome::Running);
+    window.controls = engine::Controls::allComponents("1");
+    std::unique_ptr<test::Undeletable> locked;
+    logic.setCallObserver([&](const std::string& call) {
+        if (call == "LogicComponent.SetName" && !locked)
+            locked = std::make_unique<test::Undeletable>(
+                engine::journalsOf(state.journalFolder, "board.sch").at(0));
+    });
+    ASSERT_TRUE(engine::pressRun(state, window)->completed);
+    if (!locked->ok())
+        GTEST_SKIP() << "no way to make a file undeletable here";
+    const Names renamed = logic.openNames();
+    EXPECT_TRUE(engine::pressRun(state, window)->completed);
+    EXPECT_TRUE(window.recoveryQuestions.empty());
+    EXPECT_EQ(logic.openNames(), renamed);
+}
+
+} // namespace
+} // namespace sequate::eco
