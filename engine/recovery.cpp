@@ -261,6 +261,7 @@ private:
         }
         mActivity = "writing the journal of the put-back";
         JournalWriter writer(mPath, back);
+        mPutBackBegun = true;
         PassJournal undo;
         applyRenames({read.components, undo, &writer}, renames, mWindow.progressBar(), mActivity);
         mWindow.progressBar().setValue(0);
@@ -389,7 +390,9 @@ private:
 
     std::string unsettled(const std::string& problem) const {
         return "Sequate could not settle the pass that was cut short while " + problem +
-               " Its journal stays, so the next Run offers it again.";
+               " Its journal stays, so the next Run offers it again" +
+               (mPutBackBegun ? "."
+                              : "; there, \"Keep as it is\" leaves the names as they are now.");
     }
 
     // A journal that cannot be used is moved aside, not deleted: it may still help by hand.
@@ -416,6 +419,7 @@ private:
     fs::path mPath;
     std::string mActivity = "looking for its journal";
     std::string mLayoutNote;
+    bool mPutBackBegun = false;
     RecoveryOutcome mOutcome;
 };
 
