@@ -223,7 +223,6 @@ private:
             rows.oldNames.push_back(rename.from);
             rows.newNames.push_back(rename.to);
         }
-
         const host::EcoDelivery delivery = deliverEco(rows);
         switch (delivery.outcome) {
         case host::EcoOutcome::Cancelled:

@@ -339,6 +339,18 @@ bool appendSynced(const fs::path& path, const std::string& line) {
     return safe;
 }
 
+// Before journals had names of their own, a document's journal was its file name with
+// ".journal"; one left unfinished by an earlier version is still found.
+std::string versionOneName(const std::string& document) {
+    std::string name = document.empty() ? "untitled" : document;
+    for (char& c : name)
+        if (c == '/' || c == '\\' || c == ':' || static_cast<unsigned char>(c) < 0x20)
+            c = '_';
+    if (name == "." || name == "..")
+        name = "_";
+    return name + journalSuffix;
+}
+
 } // namespace
 
 fs::path defaultJournalFolder() {
@@ -363,11 +375,12 @@ fs::path journalPath(const fs::path& folder, const RenameJournal& journal) {
 
 std::vector<fs::path> journalsOf(const fs::path& folder, const std::string& document) {
     const std::string prefix = fileNamePrefix(document) + "-";
+    const std::string earlier = versionOneName(document);
     std::vector<fs::path> found;
     std::error_code error;
     for (const auto& entry : fs::directory_iterator(folder, error)) {
         const std::string name = entry.path().filename().string();
-        if (name.starts_with(prefix) && name.ends_with(journalSuffix) &&
+        if (((name.starts_with(prefix) && name.ends_with(journalSuffix)) || name == earlier) &&
             entry.is_regular_file(error))
             found.push_back(entry.path());
     }

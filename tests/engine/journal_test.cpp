@@ -353,6 +353,18 @@ TEST(Journal, ADesignOfTheSameFileNameLeavesTheJournalAlone) {
     EXPECT_FALSE(fs::exists(journal));
 }
 
+TEST(Journal, AJournalOfTheEarlierVersionIsStillPutBack) {
+    Session session(document({part("R1"), part("R2")}));
+    fs::create_directories(session.state.journalFolder);
+    std::ofstream(session.state.journalFolder / "amp.sch.journal", std::ios::binary)
+        << "sequate-journal 1\ndocument \"amp.sch\"\ncomponents 2\n"
+           "rename 2 \"R1\" \"R2\"\nrename 1 \"R7\" \"R1\"\napplying\ndone 2\n";
+    const RecoveryOutcome outcome = recoverUnfinishedPass(session.state, session.window);
+    EXPECT_EQ(outcome.done, RecoveryChoice::PutBack) << outcome.message;
+    EXPECT_EQ(session.names(), (Names{"R7", "R1"}));
+    EXPECT_TRUE(journalsLeft(session).empty());
+}
+
 // Kept renames whose ECO file went nowhere stay journaled, unless the user knowingly goes
 // without it; the save dialog says what the file is for.
 TEST(Journal, AKeptPassIsSettledOnceItsEcoFileWentSomewhere) {
