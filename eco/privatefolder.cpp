@@ -3,8 +3,12 @@
 #include "ecoerror.h"
 
 #include <cerrno>
+#include <charconv>
+#include <fstream>
+#include <optional>
 #include <stdexcept>
 #include <stdlib.h>
+#include <string_view>
 #include <system_error>
 
 #ifdef _WIN32
@@ -30,6 +34,50 @@ char* mkdtemp(char* pattern) {
     errno = EACCES;
     return nullptr;
 }
+
+int currentProcess() {
+    return static_cast<int>(::GetCurrentProcessId());
+}
+
+// A process that cannot be opened for another reason than its absence still runs.
+bool runs(int process) {
+    const HANDLE handle =
+        ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, static_cast<DWORD>(process));
+    if (!handle)
+        return ::GetLastError() != ERROR_INVALID_PARAMETER;
+    DWORD code = 0;
+    const bool active = ::GetExitCodeProcess(handle, &code) && code == STILL_ACTIVE;
+    ::CloseHandle(handle);
+    return active;
+}
+
+// The user's temporary folder is the user's own; only a real folder, not a junction, is removed.
+bool ownFolder(const std::filesystem::path& folder) {
+    const DWORD attributes = ::GetFileAttributesW(folder.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) &&
+           !(attributes & FILE_ATTRIBUTE_REPARSE_POINT);
+}
+} // namespace
+#else
+#include <csignal>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+int currentProcess() {
+    return static_cast<int>(::getpid());
+}
+
+// A process that exists but belongs to another user still runs.
+bool runs(int process) {
+    return ::kill(static_cast<pid_t>(process), 0) == 0 || errno != ESRCH;
+}
+
+bool ownFolder(const std::filesystem::path& folder) {
+    struct stat status {};
+    return ::lstat(folder.c_str(), &status) == 0 && S_ISDIR(status.st_mode) &&
+           status.st_uid == ::geteuid();
+}
 } // namespace
 #endif
 
@@ -51,12 +99,49 @@ fs::path systemTemporaryFolder() {
     return folder;
 }
 
+constexpr std::string_view folderPrefix = "sequate-eco-";
+// In a folder left for the user, who was told its path: it is theirs to remove.
+constexpr const char* keptMark = ".kept";
+
+// The process that made a folder of that name; nullopt for any other name, the names without a
+// process id that earlier versions gave among them.
+std::optional<int> makerOf(std::string_view name) {
+    if (!name.starts_with(folderPrefix))
+        return std::nullopt;
+    name.remove_prefix(folderPrefix.size());
+    int maker = 0;
+    const auto [dash, error] = std::from_chars(name.data(), name.data() + name.size(), maker);
+    const std::string_view rest(dash, static_cast<std::size_t>(name.data() + name.size() - dash));
+    if (error != std::errc() || maker <= 0 || rest.size() != 7 || rest[0] != '-')
+        return std::nullopt;
+    return maker;
+}
+
 } // namespace
 
+void removeStaleHandOffFolders() {
+    std::error_code error;
+    const fs::path parent = fs::temp_directory_path(error);
+    if (error)
+        return;
+    for (fs::directory_iterator entry(parent, error), end; !error && entry != end;
+         entry.increment(error)) {
+        const auto maker = makerOf(entry->path().filename().string());
+        std::error_code ignored;
+        if (!maker || *maker == currentProcess() || runs(*maker) || !ownFolder(entry->path()) ||
+            fs::exists(entry->path() / keptMark, ignored))
+            continue;
+        fs::remove_all(entry->path(), ignored);
+    }
+}
+
 PrivateFolder::PrivateFolder() {
+    removeStaleHandOffFolders();
     const fs::path parent = systemTemporaryFolder();
     // mkdtemp makes the folder with mode 0700 under a name nobody else can have taken.
-    std::string pattern = (parent / "sequate-eco-XXXXXX").string();
+    std::string pattern =
+        (parent / (std::string(folderPrefix) + std::to_string(currentProcess()) + "-XXXXXX"))
+            .string();
     if (!::mkdtemp(pattern.data()))
         throw EcoError("Cannot create a private folder for the ECO file in \"" + parent.string() +
                        "\": " + std::system_category().message(errno) + ".");
@@ -68,6 +153,11 @@ PrivateFolder::~PrivateFolder() {
         return;
     std::error_code ignored;
     fs::remove_all(mPath, ignored);
+}
+
+void PrivateFolder::keep() {
+    mRemoved = true;
+    std::ofstream mark(mPath / keptMark);
 }
 
 void PrivateFolder::remove() {

@@ -352,10 +352,18 @@ private:
         if (!probe) {
             EcoRows rows = ecoRows(renames);
             rows.caption = "Save the ECO file for a layout that took the renames";
-            mWindow.writeEcoFile(rows);
+            const host::EcoDelivery offered = mWindow.writeEcoFile(rows);
+            if (offered.outcome == host::EcoOutcome::NotDelivered) {
+                tell(offered.message + "\n\nSequate keeps the journal and offers the file again "
+                                       "at the next Run.");
+                return false;
+            }
             mLayoutNote = "\n\nThe layout may hold the renames of that pass: Sequate cannot tell, "
-                          "since they only moved names among the components. If the layout "
-                          "in PowerPCB has them, read the ECO file just saved into it.";
+                          "since they only moved names among the components. If the layout in "
+                          "PowerPCB has them, read into it the ECO file " +
+                          std::string(offered.outcome == host::EcoOutcome::Cancelled
+                                          ? "that puts them in step (none was saved now)."
+                                          : "just saved.");
             return true;
         }
         const host::EcoDelivery probed = mWindow.sendEcoToLayout(*mState.application, *probe);

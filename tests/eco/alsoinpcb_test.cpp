@@ -11,6 +11,8 @@
 #include <functional>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace sequate::eco {
 namespace {
@@ -86,7 +88,8 @@ TEST_F(AlsoInPcbTest, PowerPcbReadsTheFileFromAPrivateFolderThatIsThenRemoved) {
 
     ASSERT_TRUE(duringRead);
     ASSERT_EQ(duringRead->entries.size(), 2u);
-    EXPECT_THAT(duringRead->entries[0], MatchesRegex("sequate-eco-....../"));
+    EXPECT_THAT(duringRead->entries[0],
+                MatchesRegex("sequate-eco-" + std::to_string(::getpid()) + "-....../"));
     EXPECT_EQ(duringRead->entries[1], duringRead->entries[0] + "amp.eco");
     EXPECT_EQ(duringRead->folderPerms, fs::perms::owner_all);
     EXPECT_EQ(duringRead->bytes, test::golden("twosections.eco"));
@@ -139,9 +142,10 @@ TEST_F(AlsoInPcbTest, AFileThatCannotBeWrittenIsReportedAndLeavesNothing) {
         delivery = run();
     }
     EXPECT_EQ(delivery.outcome, Outcome::NotDelivered);
-    EXPECT_THAT(delivery.message,
-                MatchesRegex("Cannot write the ECO file \".*/sequate-eco-....../amp\\.eco\": File "
-                             "too large\\."));
+    EXPECT_THAT(
+        delivery.message,
+        MatchesRegex("Cannot write the ECO file \".*/sequate-eco-[0-9]+-....../amp\\.eco\": File "
+                     "too large\\."));
     EXPECT_FALSE(duringRead);
     EXPECT_THAT(tmp.entries(), IsEmpty());
 }
@@ -158,9 +162,10 @@ TEST_F(AlsoInPcbTest, AFileThatCannotBeDeletedIsReported) {
     if (!pinned->ok())
         GTEST_SKIP() << "no way to make a file undeletable here";
     EXPECT_EQ(delivery.outcome, Outcome::FileLeftOver);
-    EXPECT_THAT(delivery.message,
-                MatchesRegex("The layout in PowerPCB has the renames, but Sequate could not "
-                             "delete the ECO file \".*/sequate-eco-....../amp\\.eco\": .+\\."));
+    EXPECT_THAT(
+        delivery.message,
+        MatchesRegex("The layout in PowerPCB has the renames, but Sequate could not "
+                     "delete the ECO file \".*/sequate-eco-[0-9]+-....../amp\\.eco\": .+\\."));
     EXPECT_EQ(pcb.layout()->parts, layoutAfter);
 }
 
@@ -194,6 +199,34 @@ TEST_F(AlsoInPcbTest, HandsPowerPcbAFullPathEvenWhenTheTemporaryFolderIsGivenRel
     EXPECT_EQ(handedOver.outcome, Outcome::Delivered);
     EXPECT_TRUE(fs::path(objects.pcb->document->readPath).is_absolute())
         << objects.pcb->document->readPath;
+}
+
+// A hand-off folder whose Sequate was killed goes, with the file a killed write left in it; a
+// folder still in use, one left for the user, a link, another user's or another program's
+// folder stays.
+TEST_F(AlsoInPcbTest, FoldersOfKilledHandOffsAreRemovedWhenTheNextIsMade) {
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(0);
+    ::waitpid(child, nullptr, 0);
+    const auto folder = [&](pid_t maker, const std::string& end) {
+        return tmp.path() / ("sequate-eco-" + std::to_string(maker) + "-" + end);
+    };
+    const fs::path stale = folder(child, "aB3dE9");
+    const fs::path other = folder(child, "other0");
+    for (const fs::path& made : {stale, folder(child, "kept00"), folder(::getppid(), "aB3dE9"),
+                                 tmp.path() / "sequate-eco-aB3dE9", other})
+        fs::create_directory(made);
+    test::writeBytes(stale / (".amp.eco.sequate-" + std::to_string(child) + "-1.tmp"), "cut");
+    test::writeBytes(folder(child, "kept00") / ".kept", "");
+    fs::create_directory_symlink(tmp.path() / "sequate-eco-aB3dE9", folder(child, "link00"));
+    if (::geteuid() != 0 || ::chown(other.c_str(), 65534, static_cast<gid_t>(-1)) != 0)
+        fs::remove(other);
+    std::vector<std::string> staying = tmp.entries();
+    std::erase(staying, stale.filename().string());
+
+    EXPECT_EQ(run().outcome, Outcome::Delivered);
+    EXPECT_THAT(tmp.entries(), ::testing::UnorderedElementsAreArray(staying));
 }
 
 } // namespace

@@ -31,6 +31,10 @@ TEST(AtomicFile, WritesAtThePathAsGivenReplacingTheFileButNotItsModeOrLink) {
     writeFileAtomically(folder / "design", ecoText(oldNames, newNames));
     EXPECT_EQ(fileBytes(folder / "design"), test::golden("twosections.eco"));
     EXPECT_THAT(folder.entries(), ElementsAre("design")) << "no extension added, nothing left";
+    // The new file's name beside it stays within the 255 bytes a file name may have.
+    const std::string longest(255, 'd');
+    writeFileAtomically(folder / longest, ecoText({}, {}));
+    EXPECT_THAT(folder.entries(), ::testing::UnorderedElementsAre("design", longest));
 
     fs::create_directory(folder / "designs");
     writeBytes(folder / "designs/amp.eco", std::string(5000, 'x'));

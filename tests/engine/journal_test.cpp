@@ -83,7 +83,10 @@ TEST(Journal, APlantedLinkIsNotFollowed) {
     const fs::path victim = folder / "victim";
     std::ofstream(victim) << "keep";
     const fs::path path = journalPath(folder, plannedJournal());
-    fs::create_symlink(victim, path.string() + ".new");
+    std::error_code noLinks;
+    fs::create_symlink(victim, path.string() + ".new", noLinks);
+    if (noLinks)
+        GTEST_SKIP() << "no symbolic links here: " << noLinks.message();
     JournalWriter(path, plannedJournal());
     std::ifstream read(victim);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(read), {}), "keep");

@@ -167,6 +167,19 @@ TEST(NumberingPass, StopsThePlanFindsRenameNothing) {
     }
 }
 
+// "Assign next free names" reaches the last number there is, and stops only beyond it.
+TEST(NumberingPass, TheNextFreeNameCanBeTheTopNumber) {
+    Session top(document({part("R1", true), part("R32766")}));
+    EXPECT_TRUE(top.runSelected("32766").completed);
+    EXPECT_EQ(top.names(), (Names{"R32767", "R32766"}));
+
+    Session full(document({part("R1", true), part("R32766"), part("R32767")}));
+    const PassResult stopped = full.runSelected("32766");
+    EXPECT_TRUE(contains(stopped.stopMessage, "would need the number 32768"))
+        << stopped.stopMessage;
+    EXPECT_EQ(full.names(), (Names{"R1", "R32766", "R32767"}));
+}
+
 TEST(NumberingPass, HostFailureOutsideARenameNamesTheComponent) {
     const auto doc = document({part("R7", true, 1, 1), part("R8", true, 0, 0)});
     const auto controls = engine::Controls::selectedComponents("1", false);

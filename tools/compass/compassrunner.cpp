@@ -138,8 +138,8 @@ Json report(const std::optional<engine::PassResult>& result, const HandOffWindow
 host::EcoDelivery HandOffWindow::sendEcoToLayout(host::LogicApplication& powerLogic,
                                                  const engine::EcoRows& rows) {
     engine::HeadlessWindow::sendEcoToLayout(powerLogic, rows);
-    const host::EcoDelivery delivery =
-        eco::sendEcoToLayout(powerLogic, mObjects, rows.oldNames, rows.newNames);
+    const host::EcoDelivery delivery = eco::sendEcoToLayout(powerLogic, mObjects, rows.oldNames,
+                                                            rows.newNames, rows.beforeHandOver);
     if (delivery.outcome != host::EcoOutcome::NotDelivered)
         ecoWritten = eco::ecoText(rows.oldNames, rows.newNames);
     return delivery;
@@ -167,21 +167,22 @@ int comRunnerMain(const std::vector<std::string>& arguments, std::ostream& out, 
         status = 1;
         done = report(result, window, state);
     } else {
+        // A recovery that keeps a pass's renames sends them where a pass would.
+        window.controls =
+            options.selected
+                ? engine::Controls::selectedComponents(options.startText, options.duplicates)
+                : engine::Controls::allComponents(options.startText);
+        window.controls.chkSend = options.handOff;
         Json recovered = nullptr;
         if (options.recover) {
             const auto outcome = engine::recoverUnfinishedPass(state, window, options.recover);
             if (outcome.done)
                 recovered = *outcome.done == engine::RecoveryChoice::PutBack ? "undo" : "keep";
         }
-        if (options.pass) {
-            window.controls =
-                options.selected
-                    ? engine::Controls::selectedComponents(options.startText, options.duplicates)
-                    : engine::Controls::allComponents(options.startText);
-            window.controls.chkSend = options.handOff;
+        if (options.pass)
             result = engine::pressRun(state, window);
-            status = result ? 0 : 1;
-        }
+        // Start-up that took up no document leaves nothing to do.
+        status = (options.pass && !result) || !state.document ? 1 : 0;
         done = report(result, window, state);
         done["recovered"] = recovered;
     }

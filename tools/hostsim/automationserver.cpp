@@ -51,6 +51,10 @@ void AutomationServer::setWithholdObject(std::function<bool()> withhold) {
     mWithholdObject = std::move(withhold);
 }
 
+void AutomationServer::setAfterEffect(std::function<void()> afterEffect) {
+    mAfterEffect = std::move(afterEffect);
+}
+
 void AutomationServer::setClientLeft(std::function<void(const QString&)> clientLeft) {
     mClientLeft = std::move(clientLeft);
 }
@@ -104,7 +108,10 @@ QDBusMessage AutomationServer::answer(const QDBusMessage& message, const Automat
                                     : mRegistry.add(std::move(returned), client));
     };
     try {
-        return message.createReply(dispatchCall(object, AutomationCall(message), issue));
+        const QVariantList results = dispatchCall(object, AutomationCall(message), issue);
+        if (mAfterEffect)
+            mAfterEffect();
+        return message.createReply(results);
     } catch (const HostFailure& failed) {
         return failure(message, failed.code(), failed.what());
     } catch (const BadCall& bad) {

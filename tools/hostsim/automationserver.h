@@ -28,6 +28,9 @@ public:
     void setAfterCall(std::function<void(const QDBusMessage& call, bool ok)> afterCall);
     // Asked, whenever a call has made an object, whether to answer "no object" instead.
     void setWithholdObject(std::function<bool()> withhold);
+    // Called once a call has run, before its answer goes out; a host::HostFailure it throws is
+    // the answer instead.
+    void setAfterEffect(std::function<void()> afterEffect);
     // Told the unique name of every client that leaves the bus.
     void setClientLeft(std::function<void(const QString& client)> clientLeft);
     // Sends a signal of the root object whose one argument is object, kept by the program.
@@ -52,6 +55,7 @@ private:
     std::function<void(const QDBusMessage&, bool)> mAfterCall;
     std::function<void(const QString&)> mClientLeft;
     std::function<bool()> mWithholdObject;
+    std::function<void()> mAfterEffect;
 };
 
 } // namespace sequate::hostsim

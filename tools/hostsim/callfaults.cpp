@@ -8,8 +8,9 @@ namespace sequate::hostsim {
 
 CallFaults::CallFaults(FaultPlan plan) : mPlan(plan) {}
 
-void CallFaults::beforeCall() {
+void CallFaults::beforeCall(const std::string& call) {
     ++mCalls;
+    mFailingAfterEffect.reset();
     if (mPlan.exitAtCall == mCalls) {
         std::fprintf(stderr, "sequate-hostsim: ending at automation call %llu, as asked\n",
                      static_cast<unsigned long long>(mCalls));
@@ -21,6 +22,22 @@ void CallFaults::beforeCall() {
                      mPlan.hangMs, static_cast<unsigned long long>(mCalls));
         QThread::msleep(static_cast<unsigned long>(mPlan.hangMs));
     }
+    if (mPlan.failAtCall == mCalls)
+        throw host::HostFailure(mPlan.failCode, call + " failed with " +
+                                                    host::codeText(mPlan.failCode) +
+                                                    " (failure injected by the test)");
+    if (mPlan.failAfterEffectAtCall == mCalls)
+        mFailingAfterEffect = call;
+}
+
+void CallFaults::afterEffect() {
+    if (!mFailingAfterEffect)
+        return;
+    const std::string call = *mFailingAfterEffect;
+    mFailingAfterEffect.reset();
+    throw host::HostFailure(mPlan.failCode, call + " took effect, then failed with " +
+                                                host::codeText(mPlan.failCode) +
+                                                " (failure injected by the test)");
 }
 
 } // namespace sequate::hostsim

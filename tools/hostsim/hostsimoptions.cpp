@@ -31,6 +31,16 @@ QList<QCommandLineOption> optionList() {
         {QStringLiteral("hang-ms"),
          QStringLiteral("Test only: how long the hang lasts (default 10000)."),
          QStringLiteral("MS")},
+        {QStringLiteral("fail-at-call"),
+         QStringLiteral("Test only: fail automation call K before it runs, with --fail-code."),
+         QStringLiteral("K")},
+        {QStringLiteral("fail-after-effect-at-call"),
+         QStringLiteral("Test only: let automation call K take effect, then fail it with "
+                        "--fail-code, as when its answer is lost on the way back."),
+         QStringLiteral("K")},
+        {QStringLiteral("fail-code"),
+         QStringLiteral("Test only: the code of those failures, in hex (default 0x80004005)."),
+         QStringLiteral("HEX")},
         {QStringLiteral("no-object-at-call"),
          QStringLiteral("Test only: answer \"no object\" when automation call K is one that "
                         "gives an object. May be given more than once."),
@@ -73,6 +83,20 @@ int milliseconds(const QCommandLineParser& parser, const QString& name) {
     return value;
 }
 
+host::HostCode failureCode(const QCommandLineParser& parser) {
+    const QString name = QStringLiteral("fail-code");
+    QString text = parser.value(name);
+    if (text.startsWith(QStringLiteral("0x"), Qt::CaseInsensitive))
+        text = text.mid(2);
+    bool ok = false;
+    const uint value = text.toUInt(&ok, 16);
+    if (!ok || text.isEmpty())
+        throw OptionError(QStringLiteral("--%1: expected a code in hex, not \"%2\"")
+                              .arg(name, parser.value(name))
+                              .toStdString());
+    return static_cast<host::HostCode>(value);
+}
+
 QString findSample(const QString& executableDir) {
     const QStringList places{QDir(executableDir).filePath(QStringLiteral(SEQUATE_DATA_FROM_BIN)),
                              QStringLiteral(SEQUATE_SAMPLES_DIR)};
@@ -94,6 +118,13 @@ FaultPlan faultPlan(const QCommandLineParser& parser) {
         plan.hangAtCall = callNumber(parser, QStringLiteral("hang-at-call"));
     if (parser.isSet(QStringLiteral("hang-ms")))
         plan.hangMs = milliseconds(parser, QStringLiteral("hang-ms"));
+    if (parser.isSet(QStringLiteral("fail-at-call")))
+        plan.failAtCall = callNumber(parser, QStringLiteral("fail-at-call"));
+    if (parser.isSet(QStringLiteral("fail-after-effect-at-call")))
+        plan.failAfterEffectAtCall =
+            callNumber(parser, QStringLiteral("fail-after-effect-at-call"));
+    if (parser.isSet(QStringLiteral("fail-code")))
+        plan.failCode = failureCode(parser);
     const QString noObject = QStringLiteral("no-object-at-call");
     for (const QString& k : parser.values(noObject))
         plan.noObjectAtCalls.insert(callNumber(noObject, k));

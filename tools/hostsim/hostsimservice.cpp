@@ -71,6 +71,7 @@ void HostSimService::startPowerLogic() {
         [this](const QDBusMessage& call, bool ok) { afterLogicCall(call, ok); });
     mLogicServer->setClientLeft([this](const QString& client) { clientLeft(client); });
     mLogicServer->setWithholdObject(mWithholdObject);
+    mLogicServer->setAfterEffect(mAfterEffect);
     mRelay = std::make_unique<NotificationRelay>(*mLogicServer);
     mLogicApp->advise(mRelay.get());
     publish(*mLogicServer);
@@ -82,6 +83,7 @@ void HostSimService::startPowerPcb() {
     mPcbServer = std::make_unique<AutomationServer>(bus, mHosts.pcb().application());
     mPcbServer->setAfterCall([this](const QDBusMessage&, bool) { settle(); });
     mPcbServer->setWithholdObject(mWithholdObject);
+    mPcbServer->setAfterEffect(mAfterEffect);
     publish(*mPcbServer);
     own(bus, host::dbus::powerPcbService);
 }
@@ -108,6 +110,10 @@ void HostSimService::settle() {
 
 void HostSimService::setWithholdObject(std::function<bool()> withhold) {
     mWithholdObject = std::move(withhold);
+}
+
+void HostSimService::setAfterEffect(std::function<void()> afterEffect) {
+    mAfterEffect = std::move(afterEffect);
 }
 
 void HostSimService::setWatcher(std::function<void()> changed,

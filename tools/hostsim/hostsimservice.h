@@ -44,6 +44,9 @@ public:
     // Asked, whenever a call of either application has made an object, whether to answer "no
     // object" instead; set before start().
     void setWithholdObject(std::function<bool()> withhold);
+    // Called once a call of either application has run; a host::HostFailure it throws is the
+    // call's answer. Set before start().
+    void setAfterEffect(std::function<void()> afterEffect);
     // Told after every call and user action, and a line for the log now and then.
     void setWatcher(std::function<void()> changed, std::function<void(const QString&)> note);
 
@@ -72,6 +75,7 @@ private:
     std::function<void()> mChanged;
     std::function<void(const QString&)> mNote;
     std::function<bool()> mWithholdObject;
+    std::function<void()> mAfterEffect;
 };
 
 } // namespace sequate::hostsim

@@ -60,16 +60,17 @@ int main(int argc, char** argv) {
     CallFaults faults(options.faults);
     HostSimService service(hosts, options.service);
     service.setWithholdObject([&] { return faults.answersNoObject(); });
+    service.setAfterEffect([&] { faults.afterEffect(); });
     std::unique_ptr<HostSimWindow> view;
     hosts.logic().setCallObserver([&](const std::string& call) {
-        faults.beforeCall();
         service.recordCall("PowerLogic", call);
+        faults.beforeCall(call);
         if (view)
             view->logCall("PowerLogic", call);
     });
     hosts.pcb().setCallObserver([&](const std::string& call) {
-        faults.beforeCall();
         service.recordCall("PowerPCB", call);
+        faults.beforeCall(call);
         if (view)
             view->logCall("PowerPCB", call);
     });

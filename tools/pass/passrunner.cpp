@@ -16,6 +16,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonValue>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <filesystem>
 #include <optional>
 
 namespace sequate::tools {
@@ -24,12 +27,15 @@ namespace {
 
 constexpr const char* usage =
     "usage: sequate-pass STATE.json|--bus [--recover undo|keep] --mode all|selected "
-    "[--duplicates] [--start TEXT] [--plan-only]";
+    "[--duplicates] [--start TEXT] [--plan-only] [--eco-file PATH]";
 
-// The headless window with the real ECO hand-off to the simulated PowerPCB.
+// The headless window with the real ECO hand-off to the simulated PowerPCB, and the real
+// "Write only" to the file the options name, as if the user had chosen it in the save dialog.
 class RunnerWindow : public engine::HeadlessWindow, private eco::EcoUi {
 public:
-    RunnerWindow(host::RunningObjects& objects, host::sim::SimPowerPcb* pcb) : mObjects(objects) {
+    RunnerWindow(host::RunningObjects& objects, host::sim::SimPowerPcb* pcb,
+                 std::optional<std::string> ecoFile)
+        : mObjects(objects), mEcoFile(std::move(ecoFile)) {
         if (pcb)
             pcb->setCallObserver([this](const std::string& call) {
                 if (call == "PcbDocument.ReadEcoFile")
@@ -41,10 +47,25 @@ public:
                                       const engine::EcoRows& rows) override {
         engine::HeadlessWindow::sendEcoToLayout(powerLogic, rows);
         mHandedOver = false;
-        const host::EcoDelivery delivery =
-            eco::sendEcoToLayout(powerLogic, mObjects, rows.oldNames, rows.newNames);
+        const host::EcoDelivery delivery = eco::sendEcoToLayout(powerLogic, mObjects, rows.oldNames,
+                                                                rows.newNames, rows.beforeHandOver);
         // PowerPCB is asked to read the file only once it has been written.
         if (mHandedOver || delivery.outcome == host::EcoOutcome::Delivered)
+            ecoWritten = eco::ecoText(rows.oldNames, rows.newNames);
+        return delivery;
+    }
+
+    // Without --eco-file there is no file to write: saying Delivered would let a pass or a
+    // recovery believe the layout can follow.
+    host::EcoDelivery writeEcoFile(const engine::EcoRows& rows) override {
+        engine::HeadlessWindow::writeEcoFile(rows);
+        if (!mEcoFile)
+            return {host::EcoOutcome::NotDelivered,
+                    "The ECO file was not written: sequate-pass writes one only to the file "
+                    "that --eco-file names."};
+        const host::EcoDelivery delivery =
+            eco::writeEcoFile(rows.oldNames, rows.newNames, *this, rows.beforeHandOver);
+        if (delivery.outcome == host::EcoOutcome::Delivered)
             ecoWritten = eco::ecoText(rows.oldNames, rows.newNames);
         return delivery;
     }
@@ -54,9 +75,10 @@ public:
     std::optional<std::string> ecoWritten;
 
 private:
-    std::optional<std::string> chooseSaveFile(const std::string&) override { return std::nullopt; }
+    std::optional<std::string> chooseSaveFile(const std::string&) override { return mEcoFile; }
 
     host::RunningObjects& mObjects;
+    std::optional<std::string> mEcoFile;
     bool mHandedOver = false;
 };
 
@@ -71,14 +93,16 @@ QJsonArray textList(const std::vector<std::string>& values) {
     return list;
 }
 
+// "Write and force read in PCB", or "Write only" with --eco-file; a recovery that keeps a
+// pass's renames sends them the same way.
 engine::Controls runControls(const RunnerOptions& options) {
     engine::Controls controls =
         options.selected
             ? engine::Controls::selectedComponents(options.startText, options.duplicates)
             : engine::Controls::allComponents(options.startText);
     controls.chkSend = true;
-    controls.optECO = false;
-    controls.optDirect = true;
+    controls.optECO = options.ecoFile.has_value();
+    controls.optDirect = !controls.optECO;
     return controls;
 }
 
@@ -89,10 +113,13 @@ struct Hosts {
     host::sim::SimPowerPcb* pcb = nullptr;
 };
 
-// The open schematic's names: from the simulator, or through automation.
+// The open schematic's names: from the simulator, or through automation; null when start-up
+// took up no document.
 QJsonValue openNames(const Hosts& hosts, const engine::HostSession& state) {
     if (hosts.logic)
         return textList(hosts.logic->openNames());
+    if (!state.document)
+        return QJsonValue::Null;
     try {
         std::vector<std::string> names;
         auto list = state.document->ComponentSet()->Objects();
@@ -171,13 +198,22 @@ const char* recoveryWord(const std::optional<engine::RecoveryChoice>& done) {
     return *done == engine::RecoveryChoice::PutBack ? "undo" : "keep";
 }
 
-// Start-up, then the recovery and the pass that the options ask for.
-RunnerOutcome run(const Hosts& hosts, const RunnerOptions& options) {
+// Start-up, then the recovery and the pass that the options ask for; journals go to
+// journalFolder when one is given.
+RunnerOutcome run(const Hosts& hosts, const RunnerOptions& options,
+                  const std::optional<std::filesystem::path>& journalFolder = std::nullopt) {
     engine::HostSession formState;
-    RunnerWindow window(hosts.objects, hosts.pcb);
+    if (journalFolder)
+        formState.journalFolder = *journalFolder;
+    RunnerWindow window(hosts.objects, hosts.pcb, options.ecoFile);
     std::optional<engine::PassResult> result;
     if (engine::startUp(formState, window, hosts.objects) != engine::StartupOutcome::Running)
         return {1, report(result, window, hosts, formState)};
+    // Start-up sets the start box; a recovery already reads where the ECO file goes.
+    window.controls = runControls(options);
+    // A start-up failure other than "not running" or "no project" leaves the window without a
+    // document, as the program does; whatever is asked then is refused.
+    const int refused = formState.document ? 0 : 1;
     QJsonValue recovered = QJsonValue::Null;
     if (options.recover) {
         const auto outcome = engine::recoverUnfinishedPass(formState, window, options.recover);
@@ -187,15 +223,17 @@ RunnerOutcome run(const Hosts& hosts, const RunnerOptions& options) {
     if (!options.pass) {
         QJsonObject only = report(result, window, hosts, formState);
         only["recovered"] = recovered;
-        return {0, only};
+        return {refused, only};
     }
-    window.controls = runControls(options);
-    if (options.planOnly)
-        return planReport(formState, window, hosts);
+    if (options.planOnly) {
+        RunnerOutcome plan = planReport(formState, window, hosts);
+        plan.exitStatus = std::max(plan.exitStatus, refused);
+        return plan;
+    }
     result = engine::pressRun(formState, window);
     QJsonObject done = report(result, window, hosts, formState);
     done["recovered"] = recovered;
-    return {result ? 0 : 1, done};
+    return {result && !refused ? 0 : 1, done};
 }
 
 std::string valueAfter(const std::vector<std::string>& arguments, std::size_t& i) {
@@ -223,6 +261,8 @@ RunnerOptions parseArguments(const std::vector<std::string>& arguments) {
             options.bus = true;
         else if (argument == "--recover")
             options.recover = recoveryChoice(valueAfter(arguments, i));
+        else if (argument == "--eco-file")
+            options.ecoFile = valueAfter(arguments, i);
         else if (argument.starts_with("--"))
             throw UsageError("unknown option " + argument);
         else if (!options.statePath.empty())
@@ -251,7 +291,14 @@ RunnerOutcome runPass(const host::sim::SimState& state, const RunnerOptions& opt
     host::sim::SimPowerLogic logic(state.documents);
     host::sim::SimPowerPcb pcb(host::sim::startingLayout(state));
     host::sim::SimRunningObjects objects(&logic, &pcb);
-    return run({objects, &logic, &pcb}, options);
+    // Hosts in memory end with the run, so no journal of it can ever be recovered; in the
+    // user's data folder it would only meet a later run against the real schematic.
+    const QTemporaryDir journals;
+    if (!journals.isValid())
+        return {1, QJsonObject{{"messages",
+                                QJsonArray{"Cannot create a temporary folder for the journal: " +
+                                           journals.errorString()}}}};
+    return run({objects, &logic, &pcb}, options, journals.path().toStdString());
 }
 
 RunnerOutcome runOnBus(const RunnerOptions& options) {

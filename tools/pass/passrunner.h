@@ -27,6 +27,9 @@ struct RunnerOptions {
     bool bus = false;
     // --recover: settle a pass an earlier run left unfinished, before any pass.
     std::optional<engine::RecoveryChoice> recover;
+    // --eco-file: "Write only" to this file, as if chosen in the save dialog, in place of the
+    // hand-off to PowerPCB.
+    std::optional<std::string> ecoFile;
 };
 
 class UsageError : public std::runtime_error {

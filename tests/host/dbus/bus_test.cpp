@@ -56,6 +56,25 @@ TEST(Bus, FailuresAndNoObjectCrossWithTheirCodeAndText) {
               "another component");
 }
 
+// A failure before the call runs changes nothing; one after its effect leaves the rename made.
+TEST(Bus, PlannedFailuresComeBeforeOrAfterTheCallsEffect) {
+    PrivateBus bus;
+    HostSimProcess sim(
+        bus, stateFile(),
+        {"--fail-at-call", "2", "--fail-after-effect-at-call", "6", "--fail-code", "0x80040202"});
+    host::dbus::DbusRunningObjects objects(bus.connect());
+    const auto doc = objects.attachPowerLogic()->CurrentDocument();
+    EXPECT_EQ(failureOf([&] { doc->Name(); }),
+              "0x80040202 LogicDocument.Name failed with 0x80040202 (failure injected by the "
+              "test)");
+    const auto c1 = doc->ComponentSet()->Objects()->Item("C1");
+    EXPECT_EQ(failureOf([&] { c1->SetName("C9"); }),
+              "0x80040202 LogicComponent.SetName took effect, then failed with 0x80040202 "
+              "(failure injected by the test)");
+    EXPECT_EQ(namesOf(sim.state().documents[0]), (std::vector<std::string>{"R1", "C9"}));
+    EXPECT_EQ(doc->Name(), "amp.sch");
+}
+
 TEST(Bus, AHostThatDiesInTheMiddleIsUnavailableFromThenOn) {
     PrivateBus bus;
     HostSimProcess sim(bus, stateFile(), {QStringLiteral("--exit-at-call"), "3"});

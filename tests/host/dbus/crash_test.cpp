@@ -1,11 +1,14 @@
 // Sequate killed in the middle of a pass over a large design, with PowerLogic in another
-// process: the next run puts every name back from the journal.
+// process: the next run puts every name back from the journal, or keeps them and writes their ECO
+// file.
 
 #include "hostsimprocess.h"
 #include "tests/engine/designs.h"
 
 #include <QDir>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryDir>
 #include <csignal>
 #include <gtest/gtest.h>
@@ -15,16 +18,12 @@ using namespace sequate::testing;
 
 namespace {
 
-// Killed as the task manager or a power cut would kill it, once renames are under way; then
-// put back by the runner.
-void killMidPassThenPutBack(const QString& program, const QStringList& arguments,
-                            const QStringList& environment) {
-    const host::sim::SimState start{
-        {engine::testing::DesignGenerator(3000).design({3000, 0, false})}, std::nullopt};
-    PrivateBus bus;
-    HostSimProcess sim(bus, writeStateFile(start, "crash.json"));
-    QTemporaryDir data;
-    const auto launch = [&](const QString& path, const QStringList& words) {
+// Sequate killed as the task manager or a power cut would kill it, once renames are under way,
+// in a data folder of the test's own.
+class CrashOverTheBus : public ::testing::Test {
+protected:
+    std::unique_ptr<QProcess> launch(const QString& path, const QStringList& words,
+                                     const QStringList& environment = {}) {
         auto process = std::make_unique<QProcess>();
         QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
         for (const QString& pair :
@@ -35,40 +34,80 @@ void killMidPassThenPutBack(const QString& program, const QStringList& arguments
         process->start(path, words);
         EXPECT_TRUE(process->waitForStarted());
         return process;
-    };
+    }
 
-    auto pass = launch(program, arguments);
-    const auto renaming = [&] {
-        const QDir journals(data.filePath("sequate/journals"), "board.sch-*.journal");
-        for (const QString& name : journals.entryList()) {
-            QFile journal(journals.filePath(name));
-            if (journal.open(QIODevice::ReadOnly) && journal.readAll().contains("\ndone 100\n"))
-                return true;
-        }
-        return false;
-    };
-    ASSERT_TRUE(waitUntil(renaming, 90000))
-        << "the pass never got to its renames: " << pass->readAllStandardError().toStdString();
-    ::kill(static_cast<pid_t>(pass->processId()), SIGKILL);
-    pass->waitForFinished();
-    ASSERT_NE(namesOf(sim.state().documents[0]), namesOf(start.documents[0]))
-        << "nothing was renamed before the kill";
+    void killMidPass(const QString& program, const QStringList& arguments,
+                     const QStringList& environment = {}) {
+        auto pass = launch(program, arguments, environment);
+        const auto renaming = [&] {
+            const QDir journals(data.filePath("sequate/journals"), "board.sch-*.journal");
+            for (const QString& name : journals.entryList()) {
+                QFile journal(journals.filePath(name));
+                if (journal.open(QIODevice::ReadOnly) && journal.readAll().contains("\ndone 100\n"))
+                    return true;
+            }
+            return false;
+        };
+        ASSERT_TRUE(waitUntil(renaming, 90000))
+            << "the pass never got to its renames: " << pass->readAllStandardError().toStdString();
+        ::kill(static_cast<pid_t>(pass->processId()), SIGKILL);
+        pass->waitForFinished();
+        ASSERT_NE(namesOf(sim.state().documents[0]), namesOf(start.documents[0]))
+            << "nothing was renamed before the kill";
+    }
 
-    auto recover = launch(SEQUATE_PASS_PROGRAM, {"--bus", "--recover", "undo"});
-    ASSERT_TRUE(recover->waitForFinished(120000));
-    EXPECT_EQ(recover->exitCode(), 0) << recover->readAllStandardError().toStdString();
-    EXPECT_TRUE(recover->readAllStandardOutput().contains("\"recovered\": \"undo\""));
+    // The runner's recovery, with its report.
+    QByteArray recover(const QStringList& arguments) {
+        auto recovery = launch(SEQUATE_PASS_PROGRAM, QStringList{"--bus"} + arguments);
+        EXPECT_TRUE(recovery->waitForFinished(120000));
+        EXPECT_EQ(recovery->exitCode(), 0) << recovery->readAllStandardError().toStdString();
+        EXPECT_FALSE(sim.passOpen());
+        return recovery->readAllStandardOutput();
+    }
+
+    const host::sim::SimState start{
+        {engine::testing::DesignGenerator(3000).design({3000, 0, false})}, std::nullopt};
+    PrivateBus bus;
+    HostSimProcess sim{bus, writeStateFile(start, "crash.json")};
+    QTemporaryDir data;
+};
+
+TEST_F(CrashOverTheBus, TheWindowProgramKilledMidPassIsPutBack) {
+    killMidPass(SEQUATE_PROGRAM, {}, {"QT_QPA_PLATFORM=offscreen", "SEQUATE_TEST_RUN_ALL=1"});
+    EXPECT_TRUE(recover({"--recover", "undo"}).contains("\"recovered\": \"undo\""));
     EXPECT_EQ(namesOf(sim.state().documents[0]), namesOf(start.documents[0]));
-    EXPECT_FALSE(sim.passOpen());
 }
 
-TEST(CrashOverTheBus, TheWindowProgramKilledMidPassIsPutBack) {
-    killMidPassThenPutBack(SEQUATE_PROGRAM, {},
-                           {"QT_QPA_PLATFORM=offscreen", "SEQUATE_TEST_RUN_ALL=1"});
+TEST_F(CrashOverTheBus, AKilledPassIsPutBackByTheNextRun) {
+    killMidPass(SEQUATE_PASS_PROGRAM, {"--bus", "--mode", "all"});
+    EXPECT_TRUE(recover({"--recover", "undo"}).contains("\"recovered\": \"undo\""));
+    EXPECT_EQ(namesOf(sim.state().documents[0]), namesOf(start.documents[0]));
 }
 
-TEST(CrashOverTheBus, AKilledPassIsPutBackByTheNextRun) {
-    killMidPassThenPutBack(SEQUATE_PASS_PROGRAM, {"--bus", "--mode", "all"}, {});
+// The renames kept reach the layout, as a pass's would with "Write and force read in PCB".
+TEST_F(CrashOverTheBus, AKilledPassKeptReachesTheLayout) {
+    killMidPass(SEQUATE_PASS_PROGRAM, {"--bus", "--mode", "all"});
+    const auto kept = namesOf(sim.state().documents[0]);
+    EXPECT_TRUE(recover({"--recover", "keep"}).contains("\"recovered\": \"keep\""));
+    EXPECT_EQ(namesOf(sim.state().documents[0]), kept);
+    ASSERT_TRUE(sim.state().layout);
+    EXPECT_EQ(sim.state().layout->parts, kept);
+}
+
+// The renames kept go to the ECO file, as "Write only" would send a pass's.
+TEST_F(CrashOverTheBus, AKilledPassKeptIsWrittenToTheEcoFile) {
+    killMidPass(SEQUATE_PASS_PROGRAM, {"--bus", "--mode", "all"});
+    const auto kept = namesOf(sim.state().documents[0]);
+    const QString ecoFile = data.filePath("kept.eco");
+    const QJsonObject report =
+        QJsonDocument::fromJson(recover({"--recover", "keep", "--eco-file", ecoFile})).object();
+    EXPECT_EQ(report["recovered"].toString(), "keep");
+    EXPECT_EQ(namesOf(sim.state().documents[0]), kept);
+    QFile written(ecoFile);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    const QString bytes = QString::fromLatin1(written.readAll());
+    EXPECT_EQ(report["eco"].toString(), bytes);
+    EXPECT_TRUE(bytes.contains("*RENPART*"));
 }
 
 } // namespace

@@ -1,11 +1,13 @@
 // The sequate-pass program: its usage errors, its output and exit status.
 
 #include "host/sim/statefile.h"
+#include "tests/support/privatedatafolder.h"
 #include "tools/pass/passrunner.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QTemporaryDir>
+#include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
@@ -46,6 +48,7 @@ TEST(RunnerProgram, BadArgumentsAndBadStateFilesExitWithTwoAndSaySo) {
         {{"a.json", "--mode", "all", "--duplicates"}, "only applies to --mode selected"},
         {{"a.json", "--recover", "maybe"}, "--recover must be undo or keep"},
         {{"a.json", "--bus", "--mode", "all"}, "a state file and --bus: choose one"},
+        {{"a.json", "--mode", "all", "--eco-file"}, "--eco-file needs a value"},
         {{broken, "--mode", "all"}, "broken.json"},
     };
     for (const auto& c : cases) {
@@ -70,6 +73,33 @@ TEST(RunnerProgram, PrintsOneJsonObjectForThePlanAndForThePass) {
     EXPECT_EQ(plan["plan"], pass.json()["renames"]);
     EXPECT_EQ(pass.json()["names"].toArray(), (QJsonArray{"R1", "R2", "U2A"}));
     EXPECT_EQ(pass.json()["layout"], pass.json()["names"]);
+    // Hosts in memory leave nothing to recover, so no journal reaches the user's data folder.
+    EXPECT_FALSE(std::filesystem::exists(sequate::testing::privateDataFolder / "sequate"));
+}
+
+// "Write only" to the file --eco-file names: the layout is left alone, and a file that cannot
+// be written stops the pass with every name put back.
+TEST(RunnerProgram, EcoFileWritesOnlyThatFile) {
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("amp.json").toStdString();
+    host::sim::saveStateFile(path, {{{"amp.sch", {{"R2", false, {}}, {"R1", false, {}}}}}, {}});
+    const struct {
+        std::string ecoFile;
+        QJsonArray names;
+    } cases[] = {
+        {dir.filePath("out.eco").toStdString(), {"R1", "R2"}},
+        {dir.filePath("missing/out.eco").toStdString(), {"R2", "R1"}},
+    };
+    for (const auto& c : cases) {
+        const QJsonObject report =
+            runProgram({path, "--mode", "all", "--eco-file", c.ecoFile}).json();
+        EXPECT_EQ(report["names"].toArray(), c.names) << c.ecoFile;
+        EXPECT_EQ(report["layout"].toArray(), (QJsonArray{"R2", "R1"}));
+        std::ifstream written(c.ecoFile, std::ios::binary);
+        const std::string bytes((std::istreambuf_iterator<char>(written)), {});
+        EXPECT_EQ(report["eco"].toString().toStdString(), bytes);
+        EXPECT_EQ(report["stopped"].isNull(), !bytes.empty()) << c.ecoFile;
+    }
 }
 
 } // namespace
