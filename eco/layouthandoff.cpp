@@ -27,11 +27,6 @@ std::string withoutFullStop(std::string text) {
     return text;
 }
 
-bool noAnswer(const host::HostFailure& failure) {
-    return failure.code() == host::HostCode::Timeout ||
-           failure.code() == host::HostCode::ServerUnavailable;
-}
-
 std::string reasonOf(const std::string& step, const host::HostFailure& e) {
     return step + ": " + withoutFullStop(e.what()) + " (error " + host::codeText(e.code()) + ").";
 }
@@ -86,7 +81,7 @@ void readIntoLayout(host::PcbDocument& layout, PrivateFolder& folder, const std:
     try {
         layout.ReadEcoFile(path);
     } catch (const host::HostFailure& e) {
-        if (!noAnswer(e))
+        if (!e.outcomeUnknown())
             throw HandOffFailure{host::EcoOutcome::NotDelivered,
                                  reasonOf("PowerPCB did not read the ECO file", e),
                                  e.code() != host::HostCode::FileNotFound};

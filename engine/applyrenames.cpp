@@ -9,17 +9,12 @@ namespace {
 
 using ComponentPtr = std::shared_ptr<host::LogicComponent>;
 
-bool outcomeUnknown(const host::HostFailure& failure) {
-    return failure.code() == host::HostCode::Timeout ||
-           failure.code() == host::HostCode::ServerUnavailable;
-}
-
 // A call that failed on its way back may still have renamed the component. When the host can
 // say so, the rename is journaled if it was made; when it cannot (no answer in time, or gone),
 // the rename is journaled as one that may have been made, and the next contact settles it.
 void journalIfMade(PassJournal& undo, const ComponentPtr& component, const std::string& from,
                    const std::string& to, const host::HostFailure& failure) {
-    if (outcomeUnknown(failure)) {
+    if (failure.outcomeUnknown()) {
         undo.add(component, from, to);
         return;
     }

@@ -4,22 +4,13 @@
 
 namespace sequate::engine {
 
-namespace {
-
-bool outcomeUnknown(const host::HostFailure& failure) {
-    return failure.code() == host::HostCode::Timeout ||
-           failure.code() == host::HostCode::ServerUnavailable;
-}
-
-} // namespace
-
 void HostPass::begin() {
     try {
         mApplication.BeginPass();
         mOpen = true;
         return;
     } catch (const host::HostFailure& failure) {
-        if (outcomeUnknown(failure)) {
+        if (failure.outcomeUnknown()) {
             mOpen = true; // it may be open: it is closed at the end all the same
             throw;
         }
@@ -46,13 +37,13 @@ void HostPass::end() {
         mApplication.EndPass();
         return;
     } catch (const host::HostFailure& failure) {
-        firstUnanswered = outcomeUnknown(failure);
+        firstUnanswered = failure.outcomeUnknown();
     }
     try {
         mApplication.EndPass();
     } catch (const host::HostFailure& failure) {
         // After a try that got no answer, a refusal now says the pass is closed already.
-        if (firstUnanswered && !outcomeUnknown(failure))
+        if (firstUnanswered && !failure.outcomeUnknown())
             return;
         mWindow.showMessage(MessageStyle::Critical, "Sequate",
                             "PowerLogic could not end the pass: " + describeFailure(failure) + ".");

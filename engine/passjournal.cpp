@@ -34,8 +34,7 @@ UndoReport PassJournal::undo() {
             ++failed;
             failures[i] = entry.after + " could not get back its name " + entry.before + ": " +
                           describeFailure(failure);
-            if (failure.code() == host::HostCode::Timeout ||
-                failure.code() == host::HostCode::ServerUnavailable) {
+            if (failure.outcomeUnknown()) {
                 report.hostLost = true;
                 for (std::size_t older = 0; older < i; ++older)
                     failures[older] = failures[i];

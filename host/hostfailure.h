@@ -30,6 +30,11 @@ public:
     HostFailure(HostCode code, const std::string& message);
 
     HostCode code() const noexcept { return mCode; }
+    // The host went away or did not answer in time: the call may still have taken effect, or
+    // take it once the host answers again, and any later call would wait out its time too.
+    bool outcomeUnknown() const noexcept {
+        return mCode == HostCode::Timeout || mCode == HostCode::ServerUnavailable;
+    }
 
 private:
     HostCode mCode;

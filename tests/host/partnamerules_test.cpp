@@ -39,5 +39,14 @@ TEST(PartNameRules, TheLayoutIsStricterThanTheSchematic) {
         EXPECT_EQ(takers(name), "neither") << name;
 }
 
+// The characters PowerPCB refuses in a part name, written out here rather than taken from the
+// rules, so that a character dropped from them is caught.
+TEST(PartNameRules, TheLayoutRefusesEachForbiddenCharacter) {
+    for (const char forbidden : std::string(" ,{}*?.&`:^[]$()@=\\")) {
+        const std::string name = std::string("R") + forbidden + "1";
+        EXPECT_FALSE(layoutNameProblem(name).empty()) << name;
+    }
+}
+
 } // namespace
 } // namespace sequate::host
