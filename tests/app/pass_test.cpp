@@ -124,7 +124,7 @@ TEST_F(PassTest, ReportTellsOfTheLastPass) {
     EXPECT_TRUE(rows("frmNotChanged").empty());
     EXPECT_EQ(logic->openNames(), (Names{"R1", "R2", "U1A", "C1", "R"}));
     EXPECT_EQ(dialogs.messages.size(), 1u);
-    dialogs.keepOnCancel = true;
+    dialogs.defaultAnswer = false; // keeps the renames
     run();
     EXPECT_EQ(logic->openNames(), (Names{"R5", "R6", "U1A", "C5", "R"}));
 }

@@ -26,15 +26,15 @@ void whenOpen(std::function<void(T&)> answer) {
 }
 
 TEST(QtDialogs, MessageBoxHasTheIconTitleTextAndOneOkButton) {
-    for (const auto style : {engine::MessageStyle::Critical, engine::MessageStyle::Exclamation}) {
-        whenOpen<QMessageBox>([style](QMessageBox& box) {
-            EXPECT_EQ(box.icon(), style == engine::MessageStyle::Critical ? QMessageBox::Critical
-                                                                          : QMessageBox::Warning);
+    for (const auto kind : {ui::MessageKind::Failure, ui::MessageKind::Refusal}) {
+        whenOpen<QMessageBox>([kind](QMessageBox& box) {
+            EXPECT_EQ(box.icon(), kind == ui::MessageKind::Failure ? QMessageBox::Critical
+                                                                   : QMessageBox::Warning);
             EXPECT_EQ(box.windowTitle() + "|" + box.text(), "Error Message|Illegal Value");
             EXPECT_EQ(box.buttons(), QList<QAbstractButton*>{box.button(QMessageBox::Ok)});
             box.accept();
         });
-        app::QtDialogs().showMessage(nullptr, style, "Error Message", "Illegal Value");
+        app::QtDialogs().showMessage(nullptr, {kind, "Error Message", "Illegal Value"});
     }
 }
 

@@ -31,12 +31,12 @@ public:
     std::vector<QString> filters;  // one per file dialog shown
     std::deque<std::optional<QString>> saveAnswers; // nullopt, or none left: Cancel
     std::function<void()> whileFileDialogOpen;      // runs while the file dialog is "on screen"
-    bool keepOnCancel = false;
+    bool defaultAnswer = true;                      // to every question
 
-    void showMessage(QWidget*, engine::MessageStyle style, const QString& title,
-                     const QString& text) override {
-        const bool critical = style == engine::MessageStyle::Critical;
-        messages.push_back((critical ? "critical | " : "exclamation | ") + title + " | " + text);
+    void showMessage(QWidget*, const ui::Message& message) override {
+        const bool critical = message.kind == ui::MessageKind::Failure;
+        messages.push_back((critical ? "critical | " : "exclamation | ") +
+                           QString::fromStdString(message.title + " | " + message.text));
     }
 
     std::optional<QString> chooseSaveFile(QWidget*, const QString& filter) override {
@@ -51,8 +51,7 @@ public:
         return answer;
     }
 
-    bool keepRenamesWithoutEco(QWidget*) override { return keepOnCancel; }
-    bool putBackUnfinishedPass(QWidget*, const QString&) override { return true; }
+    bool ask(QWidget*, const ui::Question&) override { return defaultAnswer; }
     bool openUrl(const QUrl&) override { return true; }
 };
 

@@ -1,0 +1,45 @@
+#include "namelist.h"
+
+#include <QLineEdit>
+#include <QTreeWidget>
+
+namespace sequate::app {
+
+NameList::NameList(QWidget& owner)
+    : mFilter(new QLineEdit(&owner)), mList(new QTreeWidget(&owner)) {
+    mFilter->setObjectName("txtFilter");
+    mFilter->setPlaceholderText("Filter by name");
+    mFilter->setClearButtonEnabled(true);
+    mList->setObjectName("lstNames");
+    mList->setHeaderLabels({"Old name", "New name", "Note"});
+    mList->setRootIsDecorated(false);
+    mList->setUniformRowHeights(true);
+    QObject::connect(mFilter, &QLineEdit::textChanged, mList, [this] { applyFilter(); });
+}
+
+void NameList::setRows(const std::vector<ui::NameRow>& rows) {
+    mRows = rows;
+    mList->clear();
+    for (const ui::NameRow& row : rows) {
+        new QTreeWidgetItem(mList,
+                            {QString::fromStdString(row.before), QString::fromStdString(row.after),
+                             QString::fromStdString(row.note)});
+    }
+    applyFilter();
+}
+
+std::vector<ui::NameRow> NameList::shownRows() const {
+    return ui::filteredRows(mRows, filterText());
+}
+
+std::string NameList::filterText() const {
+    return mFilter->text().toStdString();
+}
+
+void NameList::applyFilter() {
+    const std::string filter = filterText();
+    for (std::size_t i = 0; i < mRows.size(); ++i)
+        mList->topLevelItem(static_cast<int>(i))->setHidden(!ui::passesFilter(mRows[i], filter));
+}
+
+} // namespace sequate::app
