@@ -16,8 +16,7 @@ ChoiceOrRefusal choosePass(const OptionPanel& options) {
         return {std::nullopt, startRefusal(*scope)};
     PassChoice choice;
     choice.scope = *scope;
-    if (*scope == PassScope::SelectedComponents)
-        choice.policy = options.policy();
+    choice.policy = options.policy();
     choice.start = *start;
     choice.eco = options.eco();
     return {choice, std::nullopt};

@@ -15,7 +15,7 @@ namespace sequate::ui {
 
 struct PassChoice {
     engine::PassScope scope = engine::PassScope::AllComponents;
-    // None for a pass over every component.
+    // None for a pass over every component: choosing it clears the mode options.
     engine::TakenNamePolicy policy = engine::TakenNamePolicy::None;
     std::int16_t start = 1;
     std::optional<EcoTarget> eco; // nothing: no ECO file

@@ -31,13 +31,15 @@ public:
     PassReport report;
     int reportOpened = 0;
     std::function<void()> whileSaving;
+    host::EcoOutcome saved = host::EcoOutcome::Delivered;
+    bool defaultAnswer = true;
 
     void keepOnTop(bool) override {}
     void setCaption(const std::string& text) override { caption = text; }
     void showOptions(const OptionPanel&) override {}
     engine::ProgressBar& progressBar() override { return mBar; }
     void showMessage(const Message& message) override { messages.push_back(message); }
-    bool ask(const Question&) override { return true; }
+    bool ask(const Question&) override { return defaultAnswer; }
     void showReport(const PassReport& shown, bool open) override {
         report = shown;
         reportOpened += open;
@@ -50,7 +52,7 @@ public:
     host::EcoDelivery writeEcoFile(const engine::EcoRows&) override {
         if (whileSaving)
             whileSaving();
-        return {};
+        return {saved, {}};
     }
     std::string chosenPath() const override { return "/tmp/amp.eco"; }
     host::EcoDelivery sendEcoToLayout(host::LogicApplication&, const engine::EcoRows&) override {
@@ -129,6 +131,20 @@ TEST(MainWindowLogic, PreviewRefusesABadStartAndApplyRunsOnlyThePlanShown) {
     EXPECT_FALSE(desk.view.preview);
     EXPECT_EQ(desk.logic.openNames(), (std::vector<std::string>{"R5", "R3"}));
     EXPECT_EQ(desk.view.reportOpened, 0);
+}
+
+// The default answer to Cancel in the save dialog undoes the renames; the other keeps them.
+TEST(MainWindowLogic, CancelInTheSaveDialogUndoesTheRenamesUnlessTheUserKeepsThem) {
+    Desk desk({document("amp.sch", {"R5", "R7"})});
+    desk.choose({Control::allComponentsOption, Control::sendEcoBox, Control::writeOnlyOption}, "1");
+    desk.view.saved = host::EcoOutcome::Cancelled;
+    desk.window.run();
+    EXPECT_EQ(desk.logic.openNames(), (std::vector<std::string>{"R5", "R7"}));
+    EXPECT_NE(desk.view.report.summary.find("\nThe pass stopped: No ECO file was written"),
+              std::string::npos);
+    desk.view.defaultAnswer = false;
+    desk.window.run();
+    EXPECT_EQ(desk.logic.openNames(), (std::vector<std::string>{"R1", "R2"}));
 }
 
 } // namespace
