@@ -6,7 +6,9 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
@@ -35,6 +37,20 @@ TEST(QtDialogs, MessageBoxHasTheIconTitleTextAndOneOkButton) {
             box.accept();
         });
         app::QtDialogs().showMessage(nullptr, {kind, "Error Message", "Illegal Value"});
+    }
+}
+
+// The default answer is the default button; Escape gives it only when the question says so.
+TEST(QtDialogs, QuestionHasTwoAnswersTheDefaultOneChosenAndEscapeAsItSays) {
+    for (const bool escapeGivesDefault : {true, false}) {
+        const ui::Question question{"Sequate", "Put back?", "&Put back", "&Keep",
+                                    escapeGivesDefault};
+        whenOpen<QMessageBox>([](QMessageBox& box) {
+            EXPECT_EQ(box.defaultButton()->text(), "&Put back");
+            EXPECT_EQ(box.buttons().size(), 2);
+            QTest::keyClick(&box, Qt::Key_Escape);
+        });
+        EXPECT_EQ(app::QtDialogs().ask(nullptr, question), escapeGivesDefault);
     }
 }
 

@@ -25,11 +25,13 @@ TEST(NameRows, CopyIsTabSeparatedAndCsvQuotesWhatWouldBreakAField) {
     const std::vector<NameRow> rows{{"R1", "R2", ""},
                                     {"R7", "R7", "still in effect: \"amp, rev B.sch\""},
                                     {"U3", "U4", "two\nlines"},
+                                    {"R9", "R9", "as \"R9\""},
                                     {"C1", "C1", "from \"a\"\rto b"}};
     EXPECT_EQ(rowsAsText({rows[0]}), "Old name\tNew name\tNote\nR1\tR2\t\n");
     EXPECT_EQ(rowsAsCsv(rows), "Old name,New name,Note\r\nR1,R2,\r\n"
                                "R7,R7,\"still in effect: \"\"amp, rev B.sch\"\"\"\r\n"
                                "U3,U4,\"two\nlines\"\r\n"
+                               "R9,R9,\"as \"\"R9\"\"\"\r\n"
                                "C1,C1,\"from \"\"a\"\"\rto b\"\r\n");
 }
 
