@@ -1,5 +1,7 @@
 #include "namelist.h"
 
+#include "ui/listwindows.h"
+
 #include <QLineEdit>
 #include <QTreeWidget>
 
@@ -7,11 +9,14 @@ namespace sequate::app {
 
 NameList::NameList(QWidget& owner)
     : mFilter(new QLineEdit(&owner)), mList(new QTreeWidget(&owner)) {
-    mFilter->setObjectName("txtFilter");
-    mFilter->setPlaceholderText("Filter by name");
+    mFilter->setObjectName(ui::nameList::filter.objectName);
+    mFilter->setPlaceholderText(ui::nameList::filter.caption);
     mFilter->setClearButtonEnabled(true);
-    mList->setObjectName("lstNames");
-    mList->setHeaderLabels({"Old name", "New name", "Note"});
+    mList->setObjectName(ui::nameList::list.objectName);
+    QStringList columns;
+    for (const char* column : ui::nameList::columns)
+        columns << column;
+    mList->setHeaderLabels(columns);
     mList->setRootIsDecorated(false);
     mList->setUniformRowHeights(true);
     QObject::connect(mFilter, &QLineEdit::textChanged, mList, [this] { applyFilter(); });

@@ -1,5 +1,6 @@
 #include "previewwindow.h"
 
+#include "labelled.h"
 #include "widgets/twips.h"
 
 #include <QHBoxLayout>
@@ -12,23 +13,19 @@
 namespace sequate::app {
 
 PreviewWindow::PreviewWindow(QWidget* parent) : QDialog(parent), mNames(*this) {
-    setObjectName("frmPreview");
-    setWindowTitle("Sequate - preview");
+    namespace texts = ui::previewWindow;
+    setObjectName(texts::window.objectName);
+    setWindowTitle(texts::window.caption);
     // The plan holds only while the options and the schematic stay as they are.
     setWindowModality(Qt::WindowModal);
 
-    mSummary = new QLabel(this);
-    mSummary->setObjectName("lblSummary");
-    mSummary->setWordWrap(true);
-    mSummary->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    mSummary = makeSummaryLabel(*this, texts::summary);
     mCodes = new QLabel(this);
-    mCodes->setObjectName("lblCodes");
+    mCodes->setObjectName(texts::codes.objectName);
 
-    mApplyButton = new QPushButton("&Apply", this);
-    mApplyButton->setObjectName("cmdApply");
+    mApplyButton = makeButton(*this, texts::apply);
     connect(mApplyButton, &QPushButton::clicked, this, &PreviewWindow::applyClicked);
-    auto* close = new QPushButton("&Close", this);
-    close->setObjectName("cmdClose");
+    QPushButton* close = makeButton(*this, texts::close);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* buttons = new QHBoxLayout;

@@ -1,6 +1,7 @@
 #include "reportwindow.h"
 
 #include "dialogs.h"
+#include "labelled.h"
 #include "widgets/twips.h"
 
 #include <QApplication>
@@ -26,36 +27,28 @@ QString withLineFeeds(const std::string& text) {
     return converted;
 }
 
-QPushButton* button(QWidget& owner, const char* name, const char* caption) {
-    auto* made = new QPushButton(caption, &owner);
-    made->setObjectName(name);
-    return made;
-}
-
 } // namespace
 
 ReportWindow::ReportWindow(QWidget* parent, Dialogs* dialogs)
     : QWidget(parent, Qt::Window), mDialogs(dialogs), mNames(*this) {
-    setObjectName("frmNotChanged");
-    setWindowTitle("Sequate - components not renamed");
+    namespace texts = ui::reportWindow;
+    setObjectName(texts::window.objectName);
+    setWindowTitle(texts::window.caption);
 
-    mSummary = new QLabel(this);
-    mSummary->setObjectName("lblSummary");
-    mSummary->setWordWrap(true);
-    mSummary->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    mSummary = makeSummaryLabel(*this, texts::summary);
 
     mEndsInLetter = new QPlainTextEdit(this);
-    mEndsInLetter->setObjectName("txtNotChanged");
+    mEndsInLetter->setObjectName(texts::endsInLetter.objectName);
     mEndsInLetter->setReadOnly(true);
     mEndsInLetter->setLineWrapMode(QPlainTextEdit::NoWrap);
     mEndsInLetter->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
 
-    QPushButton* copy = button(*this, "cmdCopy", "Co&py");
+    QPushButton* copy = makeButton(*this, texts::copy);
     connect(copy, &QPushButton::clicked, this, &ReportWindow::copyList);
-    QPushButton* saveCsv = button(*this, "cmdSaveCsv", "Save as &CSV");
+    QPushButton* saveCsv = makeButton(*this, texts::saveCsv);
     saveCsv->setEnabled(mDialogs != nullptr);
     connect(saveCsv, &QPushButton::clicked, this, &ReportWindow::saveCsv);
-    QPushButton* close = button(*this, "cmdClose", "&Close");
+    QPushButton* close = makeButton(*this, texts::close);
     connect(close, &QPushButton::clicked, this, &QWidget::hide);
 
     auto* buttons = new QHBoxLayout;
@@ -67,7 +60,7 @@ ReportWindow::ReportWindow(QWidget* parent, Dialogs* dialogs)
     layout->addWidget(mSummary);
     layout->addWidget(mNames.filter());
     layout->addWidget(mNames.list(), 3);
-    layout->addWidget(new QLabel("Components that kept their names:", this));
+    layout->addWidget(new QLabel(texts::endsInLetterHeading.caption, this));
     layout->addWidget(mEndsInLetter, 1);
     layout->addLayout(buttons);
     resize(widgets::twipsRect(*this, 0, 0, 6000, 6600).size());
@@ -90,7 +83,8 @@ void ReportWindow::copyList() {
 }
 
 void ReportWindow::saveCsv() {
-    const std::optional<QString> path = mDialogs->chooseSaveFile(this, "CSV files (*.csv)");
+    const std::optional<QString> path =
+        mDialogs->chooseSaveFile(this, ui::reportWindow::csvFileFilter);
     if (!path || path->isEmpty())
         return;
     QFile file(*path);

@@ -1,5 +1,7 @@
 #include "namerows.h"
 
+#include "listwindows.h"
+
 #include <algorithm>
 
 namespace sequate::ui {
@@ -34,7 +36,7 @@ std::string rowLines(const std::vector<NameRow>& rows, char separator, const cha
     const auto line = [&](const std::string& a, const std::string& b, const std::string& c) {
         text += field(a) + separator + field(b) + separator + field(c) + lineEnd;
     };
-    line("Old name", "New name", "Note");
+    line(nameList::columns[0], nameList::columns[1], nameList::columns[2]);
     for (const NameRow& row : rows)
         line(row.before, row.after, row.note);
     return text;
