@@ -28,9 +28,6 @@ using ui::Control;
 using ui::ControlKind;
 using ui::MenuItem;
 
-// The about box opens this far right of and below the main window's corner.
-constexpr int aboutOffsetTwips = 100;
-
 // The installed page beside the program, else the one in the source tree it was built from.
 QUrl helpPageUrl() {
     const QString installed = QDir(QCoreApplication::applicationDirPath())
@@ -115,7 +112,7 @@ void MainWindow::aboutChosen() {
         mAbout = new about::AboutBox(mDialogs, this);
     }
     mAbout->keepOnTop(true);
-    mAbout->move(pos() + widgets::twipsOffset(*this, aboutOffsetTwips, aboutOffsetTwips));
+    mAbout->move(pos() + widgets::twipsOffset(*this, ui::aboutBoxOffset, ui::aboutBoxOffset));
     mAbout->show();
     mAbout->raise();
 }

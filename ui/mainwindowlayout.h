@@ -56,6 +56,8 @@ struct ControlPlace {
 // The client area of the main window, in twips.
 inline constexpr int mainClientWidth = 5700;
 inline constexpr int mainClientHeight = 2325;
+// The about box opens this far right of and below the main window's corner, in twips.
+inline constexpr int aboutBoxOffset = 100;
 
 // In creation order: a container comes before what it holds.
 std::span<const ControlPlace> mainWindowControls();
