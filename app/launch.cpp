@@ -1,5 +1,7 @@
 #include "launch.h"
 
+#include "eco/privatefolder.h"
+
 namespace sequate::app {
 
 namespace {
@@ -13,6 +15,8 @@ Launch launch(std::unique_ptr<host::RunningObjects> objects, Dialogs& dialogs) {
         return {nullptr, startupRefused};
     }
     window->show();
+    // What hand-offs of Sequates that were killed left in the temporary folder goes first.
+    eco::removeStaleHandOffFolders();
     // A pass that an earlier run left unfinished is settled before anything else.
     window->recoverUnfinishedPass();
     return {std::move(window), 0};

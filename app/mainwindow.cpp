@@ -3,25 +3,20 @@
 #include "about/aboutbox.h"
 #include "about/productname.h"
 #include "dialogs.h"
-#include "eco/layouthandoff.h"
-#include "engine/recovery.h"
-#include "engine/runcommand.h"
 #include "optiongroup.h"
-#include "passsummary.h"
 #include "previewwindow.h"
 #include "reportwindow.h"
 #include "widgets/topmost.h"
 #include "widgets/twips.h"
 
 #include <QAction>
-#include <QButtonGroup>
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -29,10 +24,9 @@ namespace sequate::app {
 
 namespace {
 
-// The about box opens this far right of and below the main window's corner.
-constexpr int aboutOffsetTwips = 100;
-
-constexpr const char* notWritten = "not written";
+using ui::Control;
+using ui::ControlKind;
+using ui::MenuItem;
 
 // The installed page beside the program, else the one in the source tree it was built from.
 QUrl helpPageUrl() {
@@ -44,150 +38,61 @@ QUrl helpPageUrl() {
     return QUrl::fromLocalFile(QStringLiteral(SEQUATE_SOURCE_DOCS "/help.md"));
 }
 
-std::string ecoWent(const host::EcoDelivery& delivery, const std::string& delivered) {
-    switch (delivery.outcome) {
-    case host::EcoOutcome::Delivered:
-        return delivered;
-    case host::EcoOutcome::FileLeftOver:
-    case host::EcoOutcome::Unknown:
-        return delivery.message;
-    case host::EcoOutcome::Cancelled:
-    case host::EcoOutcome::NotDelivered:
-        break;
-    }
-    return notWritten;
+bool isChoice(const ui::ControlPlace& place) {
+    return place.kind == ControlKind::Option || place.kind == ControlKind::CheckBox;
+}
+
+void showChosen(QAbstractButton& button, bool chosen) {
+    if (chosen)
+        button.setChecked(true);
+    else if (button.group())
+        unselectOption(*button.group(), button);
+    else
+        button.setChecked(false);
 }
 
 } // namespace
 
 MainWindow::MainWindow(std::unique_ptr<host::RunningObjects> objects, Dialogs& dialogs)
-    : mObjects(std::move(objects)), mDialogs(dialogs), mControls(createRenPartControls(*this)),
-      mProgress(*mControls.progressBar), mEcoUi(dialogs, *this) {
+    : mObjects(std::move(objects)), mDialogs(dialogs), mControls(*this),
+      mProgress(*mControls.get<QProgressBar>(Control::progressBar)),
+      mEcoStep(dialogs, *this, *mObjects), mLogic(*this, mEcoStep) {
     setObjectName("frmRenPart");
     setWindowTitle(about::productName);
-    mNotChanged = new ReportWindow(this, &dialogs);
-    mPreview = new PreviewWindow(mState, *this, this);
+    mReport = new ReportWindow(this, &dialogs);
+    mPreview = new PreviewWindow(this);
     connectHandlers();
 }
 
-MainWindow::~MainWindow() {
-    if (mAdvised) {
-        mAdvised->unadvise(this);
-    }
-}
-
 void MainWindow::connectHandlers() {
-    const MainWindowControls& c = mControls;
-    connect(c.optStart, &QRadioButton::toggled, this, [this](bool selected) {
-        if (selected) {
-            allComponentsChosen();
-        }
-    });
-    connect(c.optSelected, &QRadioButton::toggled, this, [this](bool selected) {
-        if (selected) {
-            selectedComponentsChosen();
-        }
-    });
-    connect(c.chkSend, &QCheckBox::clicked, this, &MainWindow::sendEcoToggled);
-    connect(c.cmdRun, &QPushButton::clicked, this, &MainWindow::runClicked);
-    connect(c.cmdEnd, &QPushButton::clicked, this, &MainWindow::endClicked);
-    connect(c.mnuPreview, &QAction::triggered, this, &MainWindow::previewChosen);
-    connect(c.mnuReport, &QAction::triggered, mNotChanged, &ReportWindow::showReport);
-    connect(c.mnuHelpPage, &QAction::triggered, this, &MainWindow::helpPageChosen);
-    connect(c.mnuAbout, &QAction::triggered, this, &MainWindow::aboutChosen);
-    connect(mPreview, &PreviewWindow::applyClicked, this,
-            [this] { runPass([this] { return mPreview->applyPlan(); }); });
+    for (const ui::ControlPlace& place : ui::mainWindowControls()) {
+        if (isChoice(place))
+            connect(mControls.get<QAbstractButton>(place.control), &QAbstractButton::clicked, this,
+                    [this, control = place.control] { mLogic.click(control); });
+    }
+    connect(mControls.get<QLineEdit>(Control::startBox), &QLineEdit::textChanged, this,
+            [this](const QString& text) { mLogic.startTextEdited(text.toStdString()); });
+    connect(mControls.get<QPushButton>(Control::runButton), &QPushButton::clicked, this,
+            [this] { mLogic.run(); });
+    connect(mControls.get<QPushButton>(Control::endButton), &QPushButton::clicked, this,
+            [this] { endProgram(0); });
+    connect(mControls.action(MenuItem::previewItem), &QAction::triggered, this,
+            [this] { mLogic.preview(); });
+    connect(mControls.action(MenuItem::reportItem), &QAction::triggered, this,
+            [this] { mLogic.openReport(); });
+    connect(mControls.action(MenuItem::helpPageItem), &QAction::triggered, this,
+            &MainWindow::helpPageChosen);
+    connect(mControls.action(MenuItem::aboutItem), &QAction::triggered, this,
+            &MainWindow::aboutChosen);
+    connect(mPreview, &PreviewWindow::applyClicked, this, [this] { mLogic.apply(); });
 }
 
 engine::StartupOutcome MainWindow::startUp() {
-    const engine::StartupOutcome outcome = engine::startUp(mState, *this, *mObjects);
-    if (outcome == engine::StartupOutcome::Running && mState.application) {
-        mAdvised = mState.application;
-        mAdvised->advise(this);
-    }
-    return outcome;
+    return mLogic.startUp(*mObjects);
 }
 
-// --- option handlers ---
-
-void MainWindow::allComponentsChosen() {
-    clearOptions(*mControls.modeGroup);
-    mControls.optAssign->setEnabled(false);
-    mControls.optDuplicate->setEnabled(false);
-    enableStartBox(mControls.optStart->isChecked());
-}
-
-void MainWindow::selectedComponentsChosen() {
-    mControls.optAssign->setEnabled(true);
-    mControls.optDuplicate->setEnabled(true);
-    mControls.optAssign->setChecked(true);
-    enableStartBox(mControls.optSelected->isChecked());
-}
-
-// A disabled box looks greyed; once enabled it has the background of any field one can type
-// in, and no handler disables it again while a start option is selected.
-void MainWindow::enableStartBox(bool selected) {
-    mControls.txtStart->setEnabled(selected);
-}
-
-// The ECO options follow their own enabled state, not the check box: both start disabled
-// with the box unchecked, so they are enabled exactly while it is checked.
-void MainWindow::sendEcoToggled() {
-    const bool enable = !mControls.optECO->isEnabled();
-    mControls.optECO->setEnabled(enable);
-    mControls.optDirect->setEnabled(enable);
-}
-
-// Notifications that arrive while a pass holds the window (a modal dialog at its end runs an
-// event loop) wait until the pass is over.
-void MainWindow::runClicked() {
-    runPass([this] { return engine::pressRun(mState, *this); });
-}
-
-template <typename Pass>
-void MainWindow::runPass(Pass pass) {
-    mPassRunning = true;
-    mNotChanged->beginPass();
-    mEcoWent = notWritten;
-    const std::optional<engine::PassResult> result = pass();
-    mPassRunning = false;
-    if (result && !result->newPlan) {
-        reportPass(*result);
-    }
-    if (mOpenDocumentWaiting) {
-        mOpenDocumentWaiting = false;
-        takeUpOpenedDocument();
-    }
-}
-
-void MainWindow::reportPass(const engine::PassResult& result) {
-    const engine::PassOptions options =
-        engine::passOptions(*this, optStart() ? engine::PassScope::AllComponents
-                                              : engine::PassScope::SelectedComponents);
-    PassReport report;
-    report.heading = "Pass of " +
-                     QDateTime::currentDateTime().toString("yyyy-MM-dd HH:mm:ss").toStdString() +
-                     ": " + describeMode(options) + ", start from " + std::to_string(options.start);
-    report.eco = mEcoWent;
-    if (result.completed) {
-        const PassSummary summary = summarize(result.namesRead, result.applied);
-        report.outcome = std::to_string(result.changed.size()) + " components got a new name; " +
-                         std::to_string(summary.kept.size()) + " kept their names.";
-        for (const auto& [before, after] : result.changed) {
-            report.rows.push_back({before, after, {}});
-        }
-        report.rows.insert(report.rows.end(), summary.kept.begin(), summary.kept.end());
-    } else {
-        report.outcome = "The pass stopped: " + result.stopMessage;
-        for (const auto& [before, after] : result.renames) {
-            report.rows.push_back({before, after, "still in effect"});
-        }
-    }
-    mNotChanged->setReport(report);
-}
-
-void MainWindow::previewChosen() {
-    mPreview->showPreview();
+void MainWindow::recoverUnfinishedPass() {
+    mLogic.recoverUnfinishedPass();
 }
 
 void MainWindow::helpPageChosen() {
@@ -198,15 +103,8 @@ void MainWindow::helpPageChosen() {
     } catch (...) {
         // Said below, with the page's place, which the user can open by hand.
     }
-    if (!opened) {
-        showMessage(engine::MessageStyle::Exclamation, "Sequate",
-                    "The help page could not be opened. It is at " +
-                        page.toLocalFile().toStdString());
-    }
-}
-
-void MainWindow::endClicked() {
-    endProgram(0);
+    if (!opened)
+        showMessage(ui::helpPageNotOpened(page.toLocalFile().toStdString()));
 }
 
 void MainWindow::aboutChosen() {
@@ -214,7 +112,7 @@ void MainWindow::aboutChosen() {
         mAbout = new about::AboutBox(mDialogs, this);
     }
     mAbout->keepOnTop(true);
-    mAbout->move(pos() + widgets::twipsOffset(*this, aboutOffsetTwips, aboutOffsetTwips));
+    mAbout->move(pos() + widgets::twipsOffset(*this, ui::aboutBoxOffset, ui::aboutBoxOffset));
     mAbout->show();
     mAbout->raise();
 }
@@ -224,36 +122,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void MainWindow::endProgram(int exitStatus) {
-    if (mEnded) {
-        return;
-    }
-    mEnded = true;
-    mNotChanged->hide();
-    if (mAbout) {
-        mAbout->hide();
-    }
-    hide();
-    emit programEnd(exitStatus);
-}
-
-// --- host notifications ---
-
-void MainWindow::OpenDocument(std::shared_ptr<host::LogicDocument>) {
-    if (mPassRunning) {
-        mOpenDocumentWaiting = true;
-        return;
-    }
-    takeUpOpenedDocument();
-}
-
-void MainWindow::takeUpOpenedDocument() {
-    if (engine::takeUpOpenedDocument(mState, *this) == engine::StartupOutcome::EndProgram) {
-        endProgram(1);
-    }
-}
-
-// --- engine::FormWindow ---
+// --- ui::MainView ---
 
 void MainWindow::keepOnTop(bool onTop) {
     widgets::setAlwaysOnTop(*this, onTop);
@@ -263,92 +132,56 @@ void MainWindow::setCaption(const std::string& caption) {
     setWindowTitle(QString::fromStdString(caption));
 }
 
-void MainWindow::setStartText(const std::string& text) {
-    mControls.txtStart->setText(QString::fromStdString(text));
+void MainWindow::showOptions(const ui::OptionPanel& options) {
+    for (const ui::ControlPlace& place : ui::mainWindowControls()) {
+        if (isChoice(place))
+            showChosen(*mControls.get<QAbstractButton>(place.control),
+                       options.chosen(place.control));
+        mControls[place.control]->setEnabled(options.enabled(place.control));
+    }
+    auto* startBox = mControls.get<QLineEdit>(Control::startBox);
+    const QString text = QString::fromStdString(options.startText());
+    if (startBox->text() != text)
+        startBox->setText(text);
 }
 
-void MainWindow::deselectOptStart() {
-    unselectOption(*mControls.startGroup, *mControls.optStart);
+void MainWindow::showMessage(const ui::Message& message) {
+    mDialogs.showMessage(this, message);
 }
 
-bool MainWindow::optStart() const {
-    return mControls.optStart->isChecked();
+bool MainWindow::ask(const ui::Question& question) {
+    return mDialogs.ask(this, question);
 }
 
-bool MainWindow::optSelected() const {
-    return mControls.optSelected->isChecked();
+void MainWindow::showReport(const ui::PassReport& report, bool open) {
+    mReport->setReport(report);
+    if (open)
+        mReport->showReport();
 }
 
-bool MainWindow::optAssign() const {
-    return mControls.optAssign->isChecked();
+void MainWindow::showPreview(const ui::PreviewText& preview) {
+    mPreview->showPreview(preview);
 }
 
-bool MainWindow::optDuplicate() const {
-    return mControls.optDuplicate->isChecked();
+void MainWindow::closePreview() {
+    mPreview->hide();
 }
 
-bool MainWindow::chkSend() const {
-    return mControls.chkSend->isChecked();
+std::string MainWindow::localTime() {
+    return QDateTime::currentDateTime().toString("yyyy-MM-dd HH:mm:ss").toStdString();
 }
 
-bool MainWindow::optECO() const {
-    return mControls.optECO->isChecked();
-}
-
-bool MainWindow::optDirect() const {
-    return mControls.optDirect->isChecked();
-}
-
-std::string MainWindow::startText() const {
-    return mControls.txtStart->text().toStdString();
-}
-
-engine::ProgressBar& MainWindow::progressBar() {
-    return mProgress;
-}
-
-void MainWindow::appendToReport(const std::string& text) {
-    mNotChanged->appendText(text);
-}
-
-void MainWindow::showReport() {
-    mNotChanged->showReport();
-}
-
-host::EcoDelivery MainWindow::writeEcoFile(const engine::EcoRows& rows) {
-    const host::EcoDelivery delivery =
-        eco::writeEcoFile(rows.oldNames, rows.newNames, mEcoUi, rows.beforeHandOver, rows.caption);
-    mEcoWent = ecoWent(delivery, mEcoUi.chosenPath());
-    return delivery;
-}
-
-host::EcoDelivery MainWindow::sendEcoToLayout(host::LogicApplication& powerLogic,
-                                              const engine::EcoRows& rows) {
-    const host::EcoDelivery delivery = eco::sendEcoToLayout(powerLogic, *mObjects, rows.oldNames,
-                                                            rows.newNames, rows.beforeHandOver);
-    mEcoWent = ecoWent(delivery, "read by the layout open in PowerPCB");
-    return delivery;
-}
-
-std::string MainWindow::layoutUnreachable() {
-    return eco::layoutUnreachable(*mObjects);
-}
-
-void MainWindow::recoverUnfinishedPass() {
-    engine::recoverUnfinishedPass(mState, *this);
-}
-
-bool MainWindow::keepRenamesWithoutEco(const std::string& question) {
-    return mDialogs.keepRenamesWithoutEco(this, QString::fromStdString(question));
-}
-
-bool MainWindow::putBackUnfinishedPass(const std::string& question) {
-    return mDialogs.putBackUnfinishedPass(this, QString::fromStdString(question));
-}
-
-void MainWindow::showMessage(engine::MessageStyle style, const std::string& title,
-                             const std::string& text) {
-    mDialogs.showMessage(this, style, QString::fromStdString(title), QString::fromStdString(text));
+void MainWindow::endProgram(int exitStatus) {
+    if (mEnded) {
+        return;
+    }
+    mEnded = true;
+    mReport->hide();
+    if (mAbout) {
+        mAbout->hide();
+    }
+    hide();
+    emit programEnd(exitStatus);
 }
 
 } // namespace sequate::app

@@ -14,126 +14,113 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <map>
 
 namespace sequate::app {
 
 namespace {
 
-// Client area of the window, in twips.
-constexpr int clientWidth = 5700;
-constexpr int clientHeight = 2325;
+using ui::Control;
+using ui::ControlKind;
 
-template <typename Control>
-Control* make(QWidget& container, const char* name, int left, int top, int width, int height) {
-    auto* control = new Control(&container);
-    control->setObjectName(name);
-    control->setGeometry(widgets::twipsRect(*control, left, top, width, height));
-    return control;
-}
-
-template <typename Control>
-Control* make(QWidget& container, const char* name, const QString& caption, int left, int top,
-              int width, int height) {
-    Control* control = make<Control>(container, name, left, top, width, height);
-    control->setText(caption);
-    return control;
-}
-
-QFrame* makeFrame(QWidget& container, const char* name, QFrame::Shape shape, int left, int top,
-                  int width, int height) {
-    QFrame* frame = make<QFrame>(container, name, left, top, width, height);
+QFrame* makeFrame(QWidget* container, QFrame::Shape shape) {
+    auto* frame = new QFrame(container);
     frame->setFrameShape(shape);
     frame->setFrameShadow(QFrame::Sunken);
     return frame;
 }
 
-void createStartOptions(MainWindowControls& c) {
-    c.optStart =
-        make<QRadioButton>(*c.frmStart, "optStart", "Sequate all components", 60, 60, 2880, 300);
-    c.optSelected = make<QRadioButton>(*c.frmStart, "optSelected", "Sequate selected components",
-                                       60, 360, 2880, 300);
-    c.frmMode = makeFrame(*c.frmStart, "frmMode", QFrame::StyledPanel, 180, 720, 2760, 690);
-    c.optAssign =
-        make<QRadioButton>(*c.frmMode, "optAssign", "Assign next free names", 90, 60, 2610, 270);
-    c.optDuplicate =
-        make<QRadioButton>(*c.frmMode, "optDuplicate", "Rename duplicates", 90, 345, 2610, 270);
-    c.optAssign->setEnabled(false);
-    c.optDuplicate->setEnabled(false);
+template <typename Widget>
+Widget* withCaption(QWidget* container, const char* caption) {
+    auto* widget = new Widget(container);
+    widget->setText(caption);
+    return widget;
 }
 
-void createStartNumber(MainWindowControls& c) {
-    c.lblStartFrom =
-        make<QLabel>(*c.frmStart, "lblStartFrom", "Start from:", 1680, 1650, 1050, 270);
-    c.lblStartFrom->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    c.txtStart = make<QLineEdit>(*c.frmStart, "txtStart", 2790, 1605, 1050, 330);
-    c.txtStart->setEnabled(false);
-    c.lblStartFrom->setBuddy(c.txtStart);
-}
-
-void createSendOptions(MainWindowControls& c) {
-    c.frmSend = makeFrame(*c.frmStart, "frmSend", QFrame::StyledPanel, 2970, 30, 2700, 1440);
-    c.chkSend =
-        make<QCheckBox>(*c.frmSend, "chkSend", "Write ECO file for PowerPCB", 60, 60, 2610, 300);
-    c.frmSendOptions = make<QGroupBox>(*c.frmSend, "frmSendOptions", 45, 390, 2610, 990);
-    c.frmSendOptions->setTitle("Options");
-    c.optECO = make<QRadioButton>(*c.frmSendOptions, "optECO", "Write only", 60, 300, 2505, 270);
-    c.optDirect = make<QRadioButton>(*c.frmSendOptions, "optDirect", "Write and force read in PCB",
-                                     60, 600, 2505, 270);
-    c.optECO->setEnabled(false);
-    c.optDirect->setEnabled(false);
-}
-
-void createMenu(QMainWindow& window, MainWindowControls& c) {
-    c.mnuPass = window.menuBar()->addMenu("&Pass");
-    c.mnuPass->setObjectName("mnuPass");
-    c.mnuPreview = c.mnuPass->addAction("&Preview...");
-    c.mnuPreview->setObjectName("mnuPreview");
-    c.mnuReport = c.mnuPass->addAction("Last pass &report...");
-    c.mnuReport->setObjectName("mnuReport");
-    c.mnuHelp = window.menuBar()->addMenu("&Help");
-    c.mnuHelp->setObjectName("mnuHelp");
-    c.mnuHelpPage = c.mnuHelp->addAction("Sequate &Help...");
-    c.mnuHelpPage->setObjectName("mnuHelpPage");
-    c.mnuAbout = c.mnuHelp->addAction("&About...");
-    c.mnuAbout->setObjectName("mnuAbout");
-}
-
-void setFocusOrder(const MainWindowControls& c) {
-    QWidget* const order[] = {c.optStart,  c.txtStart,     c.cmdRun, c.optSelected, c.cmdEnd,
-                              c.optAssign, c.optDuplicate, c.optECO, c.optDirect,   c.chkSend};
-    for (std::size_t i = 1; i < std::size(order); ++i) {
-        QWidget::setTabOrder(order[i - 1], order[i]);
+QWidget* make(const ui::ControlPlace& place, QWidget* container) {
+    switch (place.kind) {
+    case ControlKind::Frame:
+        // The outer frame only holds the others; the inner ones show as panels.
+        return makeFrame(container, place.container ? QFrame::StyledPanel : QFrame::NoFrame);
+    case ControlKind::CaptionFrame: {
+        auto* frame = new QGroupBox(container);
+        frame->setTitle(place.caption);
+        return frame;
     }
+    case ControlKind::Option:
+        return withCaption<QRadioButton>(container, place.caption);
+    case ControlKind::CheckBox:
+        return withCaption<QCheckBox>(container, place.caption);
+    case ControlKind::Label: {
+        auto* label = withCaption<QLabel>(container, place.caption);
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        return label;
+    }
+    case ControlKind::TextBox:
+        return new QLineEdit(container);
+    case ControlKind::Button:
+        return withCaption<QPushButton>(container, place.caption);
+    case ControlKind::ProgressBar: {
+        auto* bar = new QProgressBar(container);
+        bar->setTextVisible(false);
+        return bar;
+    }
+    }
+    return nullptr;
 }
 
 } // namespace
 
-MainWindowControls createRenPartControls(QMainWindow& window) {
-    MainWindowControls c;
+MainWindowControls::MainWindowControls(QMainWindow& window) {
     auto* client = new QWidget(&window);
     client->setObjectName("client");
-    client->setFixedSize(widgets::twipsRect(*client, 0, 0, clientWidth, clientHeight).size());
+    client->setFixedSize(
+        widgets::twipsRect(*client, 0, 0, ui::mainClientWidth, ui::mainClientHeight).size());
     window.setCentralWidget(client);
     window.layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    c.frmStart = makeFrame(*client, "frmStart", QFrame::NoFrame, 0, 0, clientWidth, 2010);
-    createStartOptions(c);
-    createStartNumber(c);
-    createSendOptions(c);
-    c.cmdRun = make<QPushButton>(*client, "cmdRun", "Run", 90, 1575, 1350, 390);
-    c.cmdEnd = make<QPushButton>(*client, "cmdEnd", "End", 4260, 1575, 1350, 390);
-    c.progressBar = make<QProgressBar>(*client, "prgbarEdistys", 0, 2115, clientWidth, 210);
-    c.progressBar->setTextVisible(false);
-    createMenu(window, c);
+    // The option buttons of one container exclude each other.
+    std::map<QWidget*, std::vector<QRadioButton*>> groups;
+    for (const ui::ControlPlace& place : ui::mainWindowControls()) {
+        QWidget* container = place.container ? (*this)[*place.container] : client;
+        QWidget* widget = make(place, container);
+        widget->setObjectName(place.objectName);
+        widget->setGeometry(
+            widgets::twipsRect(*widget, place.left, place.top, place.width, place.height));
+        mControls[static_cast<std::size_t>(place.control)] = widget;
+        if (place.kind == ControlKind::Option)
+            groups[container].push_back(static_cast<QRadioButton*>(widget));
+    }
+    get<QLabel>(Control::startLabel)->setBuddy((*this)[Control::startBox]);
+    for (const auto& [container, options] : groups)
+        makeOptionGroup(window, options);
+
+    std::array<QMenu*, ui::menuItemCount> menus{};
+    for (const ui::MenuPlace& place : ui::mainWindowMenus()) {
+        const auto index = static_cast<std::size_t>(place.item);
+        if (place.menu) {
+            mActions[index] =
+                menus[static_cast<std::size_t>(*place.menu)]->addAction(place.caption);
+            mActions[index]->setObjectName(place.objectName);
+        } else {
+            menus[index] = window.menuBar()->addMenu(place.caption);
+            menus[index]->setObjectName(place.objectName);
+            mActions[index] = menus[index]->menuAction();
+        }
+    }
     widenToFitCaptions(*client);
 
-    c.startGroup = makeOptionGroup(window, {c.optStart, c.optSelected});
-    c.modeGroup = makeOptionGroup(window, {c.optAssign, c.optDuplicate});
-    c.sendGroup = makeOptionGroup(window, {c.optECO, c.optDirect});
-    // Selected once in its group, so that the keyboard reaches the group through it.
-    c.optDirect->setChecked(true);
-    setFocusOrder(c);
-    return c;
+    const std::span<const Control> order = ui::mainWindowTabOrder();
+    for (std::size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder((*this)[order[i - 1]], (*this)[order[i]]);
+}
+
+QWidget* MainWindowControls::operator[](Control control) const {
+    return mControls[static_cast<std::size_t>(control)];
+}
+
+QAction* MainWindowControls::action(ui::MenuItem item) const {
+    return mActions[static_cast<std::size_t>(item)];
 }
 
 } // namespace sequate::app

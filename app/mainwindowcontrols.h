@@ -1,52 +1,32 @@
 #pragma once
 
-// The controls of the main window, as created: captions, containers, option groups, places
-// and the order in which the keyboard visits them.
+// The main window's controls and menus, made as the layout table places them.
+
+#include "ui/mainwindowlayout.h"
+
+#include <array>
 
 class QAction;
-class QButtonGroup;
-class QCheckBox;
-class QFrame;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
 class QMainWindow;
-class QMenu;
-class QProgressBar;
-class QPushButton;
-class QRadioButton;
+class QWidget;
 
 namespace sequate::app {
 
-struct MainWindowControls {
-    QFrame* frmStart = nullptr;
-    QRadioButton* optStart = nullptr;
-    QRadioButton* optSelected = nullptr;
-    QFrame* frmMode = nullptr;
-    QRadioButton* optAssign = nullptr;
-    QRadioButton* optDuplicate = nullptr;
-    QLabel* lblStartFrom = nullptr;
-    QLineEdit* txtStart = nullptr;
-    QFrame* frmSend = nullptr;
-    QCheckBox* chkSend = nullptr;
-    QGroupBox* frmSendOptions = nullptr;
-    QRadioButton* optECO = nullptr;
-    QRadioButton* optDirect = nullptr;
-    QPushButton* cmdRun = nullptr;
-    QPushButton* cmdEnd = nullptr;
-    QProgressBar* progressBar = nullptr;
-    QMenu* mnuPass = nullptr;
-    QAction* mnuPreview = nullptr;
-    QAction* mnuReport = nullptr;
-    QMenu* mnuHelp = nullptr;
-    QAction* mnuHelpPage = nullptr;
-    QAction* mnuAbout = nullptr;
+class MainWindowControls {
+public:
+    explicit MainWindowControls(QMainWindow& window);
 
-    QButtonGroup* startGroup = nullptr;
-    QButtonGroup* modeGroup = nullptr;
-    QButtonGroup* sendGroup = nullptr;
+    QWidget* operator[](ui::Control control) const;
+    template <typename Widget>
+    Widget* get(ui::Control control) const {
+        return static_cast<Widget*>((*this)[control]);
+    }
+    // Menus and their items.
+    QAction* action(ui::MenuItem item) const;
+
+private:
+    std::array<QWidget*, ui::controlCount> mControls{};
+    std::array<QAction*, ui::menuItemCount> mActions{};
 };
-
-MainWindowControls createRenPartControls(QMainWindow& window);
 
 } // namespace sequate::app

@@ -18,7 +18,7 @@ void tabToSelected(QButtonGroup& group) {
 
 } // namespace
 
-QButtonGroup* makeOptionGroup(QObject& owner, std::initializer_list<QRadioButton*> options) {
+QButtonGroup* makeOptionGroup(QObject& owner, const std::vector<QRadioButton*>& options) {
     auto* group = new QButtonGroup(&owner);
     for (QRadioButton* option : options) {
         group->addButton(option);
@@ -27,12 +27,6 @@ QButtonGroup* makeOptionGroup(QObject& owner, std::initializer_list<QRadioButton
     QObject::connect(group, &QButtonGroup::buttonToggled, group,
                      [group](QAbstractButton*, bool) { tabToSelected(*group); });
     return group;
-}
-
-void clearOptions(QButtonGroup& group) {
-    for (QAbstractButton* option : group.buttons()) {
-        unselectOption(group, *option);
-    }
 }
 
 // An exclusive group refuses to unselect its selected option, so exclusivity is lifted for

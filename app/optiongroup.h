@@ -4,16 +4,14 @@
 // possible: the start options begin that way and start-up clears the all-components option.
 
 #include <QButtonGroup>
-#include <initializer_list>
+#include <vector>
 
 class QRadioButton;
 
 namespace sequate::app {
 
-QButtonGroup* makeOptionGroup(QObject& owner, std::initializer_list<QRadioButton*> options);
-// Unselects every option of the group without raising any option's click effects.
-void clearOptions(QButtonGroup& group);
-// Unselects one option, leaving the others as they are.
+QButtonGroup* makeOptionGroup(QObject& owner, const std::vector<QRadioButton*>& options);
+// Unselects one option, leaving the others as they are, without raising its click effects.
 void unselectOption(QButtonGroup& group, QAbstractButton& option);
 
 } // namespace sequate::app

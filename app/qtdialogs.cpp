@@ -9,21 +9,16 @@ namespace sequate::app {
 
 namespace {
 
-QMessageBox::Icon iconOf(engine::MessageStyle style) {
-    switch (style) {
-    case engine::MessageStyle::Critical:
-        return QMessageBox::Critical;
-    case engine::MessageStyle::Exclamation:
-        return QMessageBox::Warning;
-    }
-    return QMessageBox::NoIcon;
+QString text(const std::string& words) {
+    return QString::fromStdString(words);
 }
 
 } // namespace
 
-void QtDialogs::showMessage(QWidget* parent, engine::MessageStyle style, const QString& title,
-                            const QString& text) {
-    QMessageBox box(iconOf(style), title, text, QMessageBox::Ok, parent);
+void QtDialogs::showMessage(QWidget* parent, const ui::Message& message) {
+    const QMessageBox::Icon icon =
+        message.kind == ui::MessageKind::Failure ? QMessageBox::Critical : QMessageBox::Warning;
+    QMessageBox box(icon, text(message.title), text(message.text), QMessageBox::Ok, parent);
     box.exec();
 }
 
@@ -36,28 +31,15 @@ std::optional<QString> QtDialogs::chooseSaveFile(QWidget* parent, const QString&
     return path;
 }
 
-bool QtDialogs::keepRenamesWithoutEco(QWidget* parent, const QString& question) {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Sequate"), question,
+bool QtDialogs::ask(QWidget* parent, const ui::Question& question) {
+    QMessageBox box(QMessageBox::Question, text(question.title), text(question.text),
                     QMessageBox::NoButton, parent);
-    QPushButton* undo = box.addButton(QStringLiteral("&Not now"), QMessageBox::RejectRole);
-    QPushButton* keep =
-        box.addButton(QStringLiteral("&Keep them without an ECO file"), QMessageBox::AcceptRole);
-    box.setDefaultButton(undo);
-    box.setEscapeButton(undo);
+    QPushButton* chosen = box.addButton(text(question.defaultAnswer), QMessageBox::AcceptRole);
+    QPushButton* other = box.addButton(text(question.otherAnswer), QMessageBox::RejectRole);
+    box.setDefaultButton(chosen);
+    box.setEscapeButton(question.escapeGivesDefault ? chosen : other);
     box.exec();
-    return box.clickedButton() == keep;
-}
-
-bool QtDialogs::putBackUnfinishedPass(QWidget* parent, const QString& question) {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Sequate"), question,
-                    QMessageBox::NoButton, parent);
-    QPushButton* putBack = box.addButton(QStringLiteral("&Put back"), QMessageBox::AcceptRole);
-    box.addButton(QStringLiteral("&Keep as it is"), QMessageBox::RejectRole);
-    box.setDefaultButton(putBack);
-    // Escape gives the safe answer: keeping a half-finished pass must be chosen knowingly.
-    box.setEscapeButton(putBack);
-    box.exec();
-    return box.clickedButton() == putBack;
+    return box.clickedButton() == chosen;
 }
 
 bool QtDialogs::openUrl(const QUrl& url) {

@@ -1,6 +1,7 @@
 #include "reportwindow.h"
 
 #include "dialogs.h"
+#include "labelled.h"
 #include "widgets/twips.h"
 
 #include <QApplication>
@@ -12,8 +13,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScrollBar>
-#include <QTextCursor>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -30,114 +29,48 @@ QString withLineFeeds(const std::string& text) {
 
 } // namespace
 
-namespace {
-
-void filterNameList(QTreeWidget& list, const QString& text) {
-    for (int i = 0; i < list.topLevelItemCount(); ++i) {
-        QTreeWidgetItem* item = list.topLevelItem(i);
-        const bool shown = item->text(0).contains(text, Qt::CaseInsensitive) ||
-                           item->text(1).contains(text, Qt::CaseInsensitive);
-        item->setHidden(!shown);
-    }
-}
-
-} // namespace
-
-NameList makeNameList(QWidget& owner) {
-    NameList names;
-    names.filter = new QLineEdit(&owner);
-    names.filter->setObjectName("txtFilter");
-    names.filter->setPlaceholderText("Filter by name");
-    names.filter->setClearButtonEnabled(true);
-    names.list = new QTreeWidget(&owner);
-    names.list->setObjectName("lstNames");
-    names.list->setHeaderLabels({"Old name", "New name", "Note"});
-    names.list->setRootIsDecorated(false);
-    names.list->setUniformRowHeights(true);
-    QObject::connect(names.filter, &QLineEdit::textChanged, names.list,
-                     [list = names.list](const QString& text) { filterNameList(*list, text); });
-    return names;
-}
-
-void fillNameList(const NameList& names, const std::vector<NameRow>& rows) {
-    names.list->clear();
-    for (const NameRow& row : rows) {
-        new QTreeWidgetItem(names.list,
-                            {QString::fromStdString(row.before), QString::fromStdString(row.after),
-                             QString::fromStdString(row.note)});
-    }
-    filterNameList(*names.list, names.filter->text());
-}
-
 ReportWindow::ReportWindow(QWidget* parent, Dialogs* dialogs)
-    : QWidget(parent, Qt::Window), mDialogs(dialogs) {
-    setObjectName("frmNotChanged");
-    setWindowTitle("Sequate - components not renamed");
+    : QWidget(parent, Qt::Window), mDialogs(dialogs), mNames(*this) {
+    namespace texts = ui::reportWindow;
+    setObjectName(texts::window.objectName);
+    setWindowTitle(texts::window.caption);
 
-    mLblSummary = new QLabel("No pass has been made yet.", this);
-    mLblSummary->setObjectName("lblSummary");
-    mLblSummary->setWordWrap(true);
-    mLblSummary->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    mSummary = makeSummaryLabel(*this, texts::summary);
 
-    mNames = makeNameList(*this);
+    mEndsInLetter = new QPlainTextEdit(this);
+    mEndsInLetter->setObjectName(texts::endsInLetter.objectName);
+    mEndsInLetter->setReadOnly(true);
+    mEndsInLetter->setLineWrapMode(QPlainTextEdit::NoWrap);
+    mEndsInLetter->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
 
-    mTxtNotChanged = new QPlainTextEdit(this);
-    mTxtNotChanged->setObjectName("txtNotChanged");
-    mTxtNotChanged->setReadOnly(true);
-    mTxtNotChanged->setLineWrapMode(QPlainTextEdit::NoWrap);
-    mTxtNotChanged->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-
-    mCmdCopy = new QPushButton("Co&py", this);
-    mCmdCopy->setObjectName("cmdCopy");
-    connect(mCmdCopy, &QPushButton::clicked, this, &ReportWindow::copyList);
-    mCmdSaveCsv = new QPushButton("Save as &CSV", this);
-    mCmdSaveCsv->setObjectName("cmdSaveCsv");
-    mCmdSaveCsv->setEnabled(mDialogs != nullptr);
-    connect(mCmdSaveCsv, &QPushButton::clicked, this, &ReportWindow::saveCsv);
-    mCmdClose = new QPushButton("&Close", this);
-    mCmdClose->setObjectName("cmdClose");
-    connect(mCmdClose, &QPushButton::clicked, this, &QWidget::hide);
+    QPushButton* copy = makeButton(*this, texts::copy);
+    connect(copy, &QPushButton::clicked, this, &ReportWindow::copyList);
+    QPushButton* saveCsv = makeButton(*this, texts::saveCsv);
+    saveCsv->setEnabled(mDialogs != nullptr);
+    connect(saveCsv, &QPushButton::clicked, this, &ReportWindow::saveCsv);
+    QPushButton* close = makeButton(*this, texts::close);
+    connect(close, &QPushButton::clicked, this, &QWidget::hide);
 
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(mCmdCopy);
-    buttons->addWidget(mCmdSaveCsv);
+    buttons->addWidget(copy);
+    buttons->addWidget(saveCsv);
     buttons->addStretch();
-    buttons->addWidget(mCmdClose);
-    auto* heading = new QLabel("Components that kept their names:", this);
+    buttons->addWidget(close);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(mLblSummary);
-    layout->addWidget(mNames.filter);
-    layout->addWidget(mNames.list, 3);
-    layout->addWidget(heading);
-    layout->addWidget(mTxtNotChanged, 1);
+    layout->addWidget(mSummary);
+    layout->addWidget(mNames.filter());
+    layout->addWidget(mNames.list(), 3);
+    layout->addWidget(new QLabel(texts::endsInLetterHeading.caption, this));
+    layout->addWidget(mEndsInLetter, 1);
     layout->addLayout(buttons);
     resize(widgets::twipsRect(*this, 0, 0, 6000, 6600).size());
+    setReport({});
 }
 
-void ReportWindow::appendText(const std::string& text) {
-    if (mNewPass) {
-        mTxtNotChanged->clear();
-        mNewPass = false;
-    }
-    QTextCursor end(mTxtNotChanged->document());
-    end.movePosition(QTextCursor::End);
-    end.insertText(withLineFeeds(text));
-    mTxtNotChanged->verticalScrollBar()->setValue(mTxtNotChanged->verticalScrollBar()->maximum());
-}
-
-void ReportWindow::beginPass() {
-    mNewPass = true;
-}
-
-void ReportWindow::setReport(const PassReport& report) {
-    if (mNewPass) {
-        mTxtNotChanged->clear();
-        mNewPass = false;
-    }
-    mLblSummary->setText(QString::fromStdString(report.heading + "\n" + report.outcome +
-                                                "\nECO file: " + report.eco));
-    mRows = report.rows;
-    fillNameList(mNames, mRows);
+void ReportWindow::setReport(const ui::PassReport& report) {
+    mSummary->setText(QString::fromStdString(report.summary));
+    mNames.setRows(report.rows);
+    mEndsInLetter->setPlainText(withLineFeeds(report.endsInLetter));
 }
 
 void ReportWindow::showReport() {
@@ -145,31 +78,22 @@ void ReportWindow::showReport() {
     raise();
 }
 
-std::vector<NameRow> ReportWindow::shownRows() const {
-    std::vector<NameRow> rows;
-    for (int i = 0; i < mNames.list->topLevelItemCount(); ++i) {
-        if (!mNames.list->topLevelItem(i)->isHidden())
-            rows.push_back(mRows.at(static_cast<std::size_t>(i)));
-    }
-    return rows;
-}
-
 void ReportWindow::copyList() {
-    QApplication::clipboard()->setText(QString::fromStdString(rowsAsText(shownRows())));
+    QApplication::clipboard()->setText(QString::fromStdString(ui::rowsAsText(mNames.shownRows())));
 }
 
 void ReportWindow::saveCsv() {
-    const std::optional<QString> path = mDialogs->chooseSaveFile(this, "CSV files (*.csv)");
+    const std::optional<QString> path =
+        mDialogs->chooseSaveFile(this, ui::reportWindow::csvFileFilter);
     if (!path || path->isEmpty())
         return;
     QFile file(*path);
-    const std::string csv = rowsAsCsv(shownRows());
+    const std::string csv = ui::rowsAsCsv(mNames.shownRows());
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
         file.write(csv.data(), static_cast<qint64>(csv.size())) !=
             static_cast<qint64>(csv.size())) {
-        mDialogs->showMessage(this, engine::MessageStyle::Critical, "Sequate",
-                              "The list could not be saved in \"" + *path +
-                                  "\": " + file.errorString() + ".");
+        mDialogs->showMessage(
+            this, ui::csvNotSaved(path->toStdString(), file.errorString().toStdString()));
     }
 }
 

@@ -5,9 +5,10 @@
 
 #include <QApplication>
 #include <QFileDialog>
-#include <QKeyEvent>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
@@ -27,15 +28,29 @@ void whenOpen(std::function<void(T&)> answer) {
 }
 
 TEST(QtDialogs, MessageBoxHasTheIconTitleTextAndOneOkButton) {
-    for (const auto style : {engine::MessageStyle::Critical, engine::MessageStyle::Exclamation}) {
-        whenOpen<QMessageBox>([style](QMessageBox& box) {
-            EXPECT_EQ(box.icon(), style == engine::MessageStyle::Critical ? QMessageBox::Critical
-                                                                          : QMessageBox::Warning);
+    for (const auto kind : {ui::MessageKind::Failure, ui::MessageKind::Refusal}) {
+        whenOpen<QMessageBox>([kind](QMessageBox& box) {
+            EXPECT_EQ(box.icon(), kind == ui::MessageKind::Failure ? QMessageBox::Critical
+                                                                   : QMessageBox::Warning);
             EXPECT_EQ(box.windowTitle() + "|" + box.text(), "Error Message|Illegal Value");
             EXPECT_EQ(box.buttons(), QList<QAbstractButton*>{box.button(QMessageBox::Ok)});
             box.accept();
         });
-        app::QtDialogs().showMessage(nullptr, style, "Error Message", "Illegal Value");
+        app::QtDialogs().showMessage(nullptr, {kind, "Error Message", "Illegal Value"});
+    }
+}
+
+// The default answer is the default button; Escape gives it only when the question says so.
+TEST(QtDialogs, QuestionHasTwoAnswersTheDefaultOneChosenAndEscapeAsItSays) {
+    for (const bool escapeGivesDefault : {true, false}) {
+        const ui::Question question{"Sequate", "Put back?", "&Put back", "&Keep",
+                                    escapeGivesDefault};
+        whenOpen<QMessageBox>([](QMessageBox& box) {
+            EXPECT_EQ(box.defaultButton()->text(), "&Put back");
+            EXPECT_EQ(box.buttons().size(), 2);
+            QTest::keyClick(&box, Qt::Key_Escape);
+        });
+        EXPECT_EQ(app::QtDialogs().ask(nullptr, question), escapeGivesDefault);
     }
 }
 
@@ -56,19 +71,6 @@ TEST(QtDialogs, FileDialogIsTheSaveFormWithTheFilterAndNoExtensionAdded) {
     });
     EXPECT_EQ(app::QtDialogs().chooseSaveFile(nullptr, "ECO files (*.eco)", "What the file is for"),
               std::nullopt);
-}
-
-// Escape gives the safe answer to both questions: a half-finished pass put back, renames without
-// an ECO file not kept.
-TEST(QtDialogs, EscapeGivesTheSafeAnswer) {
-    const auto escape = [](QMessageBox& box) {
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-        QApplication::sendEvent(&box, &press);
-    };
-    whenOpen<QMessageBox>(escape);
-    EXPECT_TRUE(app::QtDialogs().putBackUnfinishedPass(nullptr, "cut short"));
-    whenOpen<QMessageBox>(escape);
-    EXPECT_FALSE(app::QtDialogs().keepRenamesWithoutEco(nullptr, "no ECO file"));
 }
 
 } // namespace

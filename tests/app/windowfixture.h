@@ -29,21 +29,19 @@ class FakeDialogs : public app::Dialogs {
 public:
     std::vector<QString> messages; // "critical | title | text", or "exclamation | ..."
     std::vector<QString> filters;  // one per file dialog shown
-    std::vector<QString> captions; // likewise
     std::deque<std::optional<QString>> saveAnswers; // nullopt, or none left: Cancel
     std::function<void()> whileFileDialogOpen;      // runs while the file dialog is "on screen"
-    bool keepOnCancel = false;
+    bool defaultAnswer = true;                      // to every question
 
-    void showMessage(QWidget*, engine::MessageStyle style, const QString& title,
-                     const QString& text) override {
-        const bool critical = style == engine::MessageStyle::Critical;
-        messages.push_back((critical ? "critical | " : "exclamation | ") + title + " | " + text);
+    void showMessage(QWidget*, const ui::Message& message) override {
+        const bool critical = message.kind == ui::MessageKind::Failure;
+        messages.push_back((critical ? "critical | " : "exclamation | ") +
+                           QString::fromStdString(message.title + " | " + message.text));
     }
 
     std::optional<QString> chooseSaveFile(QWidget*, const QString& filter,
-                                          const QString& caption = {}) override {
+                                          const QString& = {}) override {
         filters.push_back(filter);
-        captions.push_back(caption);
         if (whileFileDialogOpen)
             whileFileDialogOpen();
         std::optional<QString> answer;
@@ -54,8 +52,7 @@ public:
         return answer;
     }
 
-    bool keepRenamesWithoutEco(QWidget*, const QString&) override { return keepOnCancel; }
-    bool putBackUnfinishedPass(QWidget*, const QString&) override { return true; }
+    bool ask(QWidget*, const ui::Question&) override { return defaultAnswer; }
     bool openUrl(const QUrl&) override { return true; }
 };
 

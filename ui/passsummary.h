@@ -3,22 +3,14 @@
 // What a pass does, or did, to each component, worked out from the names it read and its plan:
 // the preview before a pass and the report after one show it alike.
 
-#include "engine/passoptions.h"
 #include "engine/passplan.h"
+#include "namerows.h"
 
 #include <cstddef>
 #include <string>
 #include <vector>
 
-namespace sequate::app {
-
-struct NameRow {
-    std::string before;
-    std::string after; // the same as before for a name kept
-    std::string note;  // why a name was kept; empty for a rename
-
-    bool operator==(const NameRow&) const = default;
-};
+namespace sequate::ui {
 
 struct CodeCount {
     std::string code;
@@ -37,11 +29,4 @@ struct PassSummary {
 
 PassSummary summarize(const std::vector<std::string>& names, const engine::PassPlan& plan);
 
-// The mode and its option in the main window's own words.
-std::string describeMode(const engine::PassOptions& options);
-
-// "Old name", "New name", "Note" and a line per row: tab-separated, or as CSV.
-std::string rowsAsText(const std::vector<NameRow>& rows);
-std::string rowsAsCsv(const std::vector<NameRow>& rows);
-
-} // namespace sequate::app
+} // namespace sequate::ui

@@ -1,15 +1,12 @@
 // What the preview and the report say about a plan: net renames, kept names and why, counts
-// per letter code, and the list as CSV.
+// per letter code.
 
-#include "app/passsummary.h"
+#include "ui/passsummary.h"
 
 #include <gtest/gtest.h>
 
-namespace sequate::testing {
+namespace sequate::ui {
 namespace {
-
-using app::CodeCount;
-using app::NameRow;
 
 TEST(PassSummary, NetRenamesKeptNamesAndCountsPerCode) {
     // R5 goes by way of R11 to R1; R2 is planned to its own name; C7 is not numbered.
@@ -18,7 +15,7 @@ TEST(PassSummary, NetRenamesKeptNamesAndCountsPerCode) {
     plan.renames = {{0, "R5", "R11"}, {2, "R2", "R2"}, {0, "R11", "R1"}, {4, "C1", "C2"}};
     plan.walk = {0, 1, 2, 4};
     plan.unnamed = {"U1A"};
-    const app::PassSummary summary = app::summarize(names, plan);
+    const PassSummary summary = summarize(names, plan);
     EXPECT_EQ(summary.renamed, (std::vector<NameRow>{{"R5", "R1", ""}, {"C1", "C2", ""}}));
     EXPECT_EQ(summary.kept, (std::vector<NameRow>{{"U1A", "U1A", "ends in a letter"},
                                                   {"R2", "R2", "already has its name"},
@@ -27,11 +24,5 @@ TEST(PassSummary, NetRenamesKeptNamesAndCountsPerCode) {
     EXPECT_EQ(summary.throughTemporary, 1u);
 }
 
-TEST(PassSummary, CsvQuotesWhatWouldBreakAField) {
-    const std::vector<NameRow> rows{{"R1", "R2", ""}, {"A,B", "say \"x\"", "two\nlines"}};
-    EXPECT_EQ(app::rowsAsCsv(rows), "Old name,New name,Note\r\nR1,R2,\r\n"
-                                    "\"A,B\",\"say \"\"x\"\"\",\"two\nlines\"\r\n");
-}
-
 } // namespace
-} // namespace sequate::testing
+} // namespace sequate::ui

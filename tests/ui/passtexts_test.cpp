@@ -1,0 +1,99 @@
+// The words of the preview and of the report: the choice, what Run would do or did, where the
+// ECO file goes or went, and the names kept because they end in a letter.
+
+#include "ui/passtexts.h"
+
+#include <gtest/gtest.h>
+
+namespace sequate::ui {
+namespace {
+
+using engine::PassScope;
+using engine::TakenNamePolicy;
+
+const std::vector<std::string> names{"R5", "U1A", "C2"};
+
+engine::PassPlan plan() {
+    engine::PassPlan plan;
+    plan.renames = {{0, "R5", "R11"}, {0, "R11", "R1"}, {2, "C2", "C1"}};
+    plan.walk = {0, 1, 2};
+    plan.unnamed = {"U1A"};
+    return plan;
+}
+
+TEST(PassTexts, PreviewSaysWhatRunWouldDoAndWhereTheEcoFileGoes) {
+    const struct {
+        PassChoice choice;
+        std::optional<std::string> stop;
+        const char* summary;
+    } cases[] = {
+        {{PassScope::AllComponents, TakenNamePolicy::None, 1, {}},
+         {},
+         "Sequate all components, start from 1\n2 components get a new name, 1 of them by way "
+         "of a temporary name; 1 keep their names.\nECO file: not written (\"Write ECO file for "
+         "PowerPCB\" is not ticked)"},
+        {{PassScope::SelectedComponents, TakenNamePolicy::RenameDuplicates, 40,
+          EcoTarget::WriteOnly},
+         "R5 is taken",
+         "Sequate selected components, Rename duplicates, start from 40\nRun would stop: R5 is "
+         "taken\nECO file: \"Write only\": to a file you choose when the pass ends"},
+        {{PassScope::SelectedComponents, TakenNamePolicy::AssignNextFree, 2, EcoTarget::ForceRead},
+         {},
+         "Sequate selected components, Assign next free names, start from 2\n2 components get a "
+         "new name, 1 of them by way of a temporary name; 1 keep their names.\nECO file: \"Write "
+         "and force read in PCB\": read into the layout open in PowerPCB"},
+    };
+    for (const auto& c : cases) {
+        engine::PassPlan planned = plan();
+        planned.stop = c.stop;
+        const PreviewText text = previewText(c.choice, names, planned);
+        EXPECT_EQ(text.summary, c.summary);
+        EXPECT_EQ(text.canApply, !c.stop);
+        EXPECT_EQ(text.codes, "Per letter code:\n  C: 1 renamed, 0 kept\n  R: 1 renamed, 0 kept\n"
+                              "  U: 0 renamed, 1 kept");
+        EXPECT_EQ(text.rows,
+                  (std::vector<NameRow>{
+                      {"R5", "R1", ""}, {"C2", "C1", ""}, {"U1A", "U1A", "ends in a letter"}}));
+    }
+}
+
+TEST(PassTexts, ReportTellsOfACompletedOrAStoppedPass) {
+    const PassChoice all{PassScope::AllComponents, TakenNamePolicy::None, 3, {}};
+    engine::PassResult completed;
+    completed.completed = true;
+    completed.namesRead = names;
+    completed.applied = plan();
+    completed.unnamed = {"U1A", "R"};
+    PassReport report = passReport(all, "2026-12-06 22:00:00", completed, "read by PowerPCB");
+    EXPECT_EQ(report.summary, "Pass of 2026-12-06 22:00:00: Sequate all components, start from "
+                              "3\n2 components got a new name; 1 kept their names.\nECO file: "
+                              "read by PowerPCB");
+    EXPECT_EQ(report.rows.size(), 3u);
+    EXPECT_EQ(report.endsInLetter, "U1A\r\nR\r\n");
+
+    engine::PassResult stopped;
+    stopped.stopMessage = "PowerLogic stopped answering.";
+    stopped.renames = {{"C2", "C1"}};
+    report = passReport(all, "now", stopped, ecoNotWritten);
+    EXPECT_EQ(report.summary, "Pass of now: Sequate all components, start from 3\nThe pass "
+                              "stopped: PowerLogic stopped answering.\nECO file: not written");
+    EXPECT_EQ(report.rows, (std::vector<NameRow>{{"C2", "C1", "still in effect"}}));
+    EXPECT_EQ(report.endsInLetter, "");
+}
+
+TEST(PassTexts, WhereTheEcoFileWent) {
+    using host::EcoOutcome;
+    const struct {
+        EcoOutcome outcome;
+        const char* went;
+    } cases[] = {{EcoOutcome::Delivered, "/tmp/a.eco"},
+                 {EcoOutcome::Cancelled, "not written"},
+                 {EcoOutcome::NotDelivered, "not written"},
+                 {EcoOutcome::FileLeftOver, "kept at /tmp/x"},
+                 {EcoOutcome::Unknown, "kept at /tmp/x"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(ecoWent({c.outcome, "kept at /tmp/x"}, "/tmp/a.eco"), c.went);
+}
+
+} // namespace
+} // namespace sequate::ui

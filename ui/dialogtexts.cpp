@@ -1,0 +1,45 @@
+#include "dialogtexts.h"
+
+namespace sequate::ui {
+
+namespace {
+constexpr const char* sequateTitle = "Sequate";
+}
+
+Message startRefusal(engine::PassScope scope) {
+    // The two texts differ only because the old program's two checks were written apart.
+    return {MessageKind::Refusal, "Error Message",
+            scope == engine::PassScope::AllComponents ? "Illegal Value"
+                                                      : "Illegal value in Start textbox"};
+}
+
+Message passProblem(const std::string& what) {
+    return {MessageKind::Failure, sequateTitle,
+            "The pass ended because of an unexpected problem: " + what};
+}
+
+Message previewProblem(const std::string& what) {
+    return {MessageKind::Failure, sequateTitle,
+            "The preview ended because of an unexpected problem: " + what};
+}
+
+Message helpPageNotOpened(const std::string& path) {
+    return {MessageKind::Refusal, sequateTitle,
+            "The help page could not be opened. It is at " + path};
+}
+
+Message csvNotSaved(const std::string& path, const std::string& reason) {
+    return {MessageKind::Failure, sequateTitle,
+            "The list could not be saved in \"" + path + "\": " + reason + "."};
+}
+
+Question keepRenamesWithoutEcoQuestion(const std::string& text) {
+    return {sequateTitle, text, "&No", "&Keep them without an ECO file", true};
+}
+
+// Escape keeps nothing of a half-finished pass: keeping it must be chosen knowingly.
+Question putBackQuestion(const std::string& text) {
+    return {sequateTitle, text, "&Put back", "&Keep as it is", true};
+}
+
+} // namespace sequate::ui

@@ -1,0 +1,51 @@
+#pragma once
+
+// The message boxes and questions of the windows: their kind, title, words and which answer
+// is the default. A view only shows them.
+
+#include "engine/passoptions.h"
+
+#include <string>
+
+namespace sequate::ui {
+
+// What a message box tells, which gives its icon. Every box has one OK button.
+enum class MessageKind {
+    Failure, // something could not be done (the old program's critical icon, style 16)
+    Refusal, // what the user typed or asked for cannot be used (exclamation icon, style 48)
+};
+
+struct Message {
+    MessageKind kind = MessageKind::Failure;
+    std::string title;
+    std::string text;
+
+    bool operator==(const Message&) const = default;
+};
+
+// A question with two answers. Enter gives the default answer; Escape gives it too when
+// escapeGivesDefault, otherwise the other answer.
+struct Question {
+    std::string title;
+    std::string text;
+    std::string defaultAnswer;
+    std::string otherAnswer;
+    bool escapeGivesDefault = false;
+};
+
+// The start box holds no number a pass can start from.
+Message startRefusal(engine::PassScope scope);
+// An exception reached the firewall of Run or of Preview.
+Message passProblem(const std::string& what);
+Message previewProblem(const std::string& what);
+Message helpPageNotOpened(const std::string& path);
+Message csvNotSaved(const std::string& path, const std::string& reason);
+
+// After Cancel in the save dialog, with the engine's words for what the default answer does
+// (undo a pass's renames, or keep a cut-short pass's journal); the default answer keeps no
+// renames without an ECO file.
+Question keepRenamesWithoutEcoQuestion(const std::string& text);
+// A pass was cut short; the default answer, also for Escape, puts its renames back.
+Question putBackQuestion(const std::string& text);
+
+} // namespace sequate::ui

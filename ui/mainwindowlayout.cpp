@@ -1,0 +1,84 @@
+#include "mainwindowlayout.h"
+
+#include <stdexcept>
+
+namespace sequate::ui {
+
+namespace {
+
+using C = Control;
+using K = ControlKind;
+
+constexpr ControlPlace controls[] = {
+    {C::optionsFrame, K::Frame, "frmStart", "", {}, 0, 0, mainClientWidth, 2010},
+    {C::allComponentsOption, K::Option, "optStart", "Sequate all components", C::optionsFrame, 60,
+     60, 2880, 300},
+    {C::selectedComponentsOption, K::Option, "optSelected", "Sequate selected components",
+     C::optionsFrame, 60, 360, 2880, 300},
+    {C::modeFrame, K::Frame, "frmMode", "", C::optionsFrame, 180, 720, 2760, 690},
+    {C::assignNextFreeOption, K::Option, "optAssign", "Assign next free names", C::modeFrame, 90,
+     60, 2610, 270},
+    {C::renameDuplicatesOption, K::Option, "optDuplicate", "Rename duplicates", C::modeFrame, 90,
+     345, 2610, 270},
+    {C::startLabel, K::Label, "lblStartFrom", "Start from:", C::optionsFrame, 1680, 1650, 1050,
+     270},
+    {C::startBox, K::TextBox, "txtStart", "", C::optionsFrame, 2790, 1605, 1050, 330},
+    {C::sendFrame, K::Frame, "frmSend", "", C::optionsFrame, 2970, 30, 2700, 1440},
+    {C::sendEcoBox, K::CheckBox, "chkSend", "Write ECO file for PowerPCB", C::sendFrame, 60, 60,
+     2610, 300},
+    {C::sendOptionsFrame, K::CaptionFrame, "frmSendOptions", "Options", C::sendFrame, 45, 390, 2610,
+     990},
+    {C::writeOnlyOption, K::Option, "optECO", "Write only", C::sendOptionsFrame, 60, 300, 2505,
+     270},
+    {C::forceReadOption, K::Option, "optDirect", "Write and force read in PCB", C::sendOptionsFrame,
+     60, 600, 2505, 270},
+    {C::runButton, K::Button, "cmdRun", "Run", {}, 90, 1575, 1350, 390},
+    {C::endButton, K::Button, "cmdEnd", "End", {}, 4260, 1575, 1350, 390},
+    {C::progressBar, K::ProgressBar, "prgbarEdistys", "", {}, 0, 2115, mainClientWidth, 210},
+};
+
+constexpr Control tabOrder[] = {
+    C::allComponentsOption,
+    C::startBox,
+    C::runButton,
+    C::selectedComponentsOption,
+    C::endButton,
+    C::assignNextFreeOption,
+    C::renameDuplicatesOption,
+    C::writeOnlyOption,
+    C::forceReadOption,
+    C::sendEcoBox,
+};
+
+using M = MenuItem;
+constexpr MenuPlace menus[] = {
+    {M::passMenu, "mnuPass", "&Pass", {}},
+    {M::previewItem, "mnuPreview", "&Preview...", M::passMenu},
+    {M::reportItem, "mnuReport", "Last pass &report...", M::passMenu},
+    {M::helpMenu, "mnuHelp", "&Help", {}},
+    {M::helpPageItem, "mnuHelpPage", "Sequate &Help...", M::helpMenu},
+    {M::aboutItem, "mnuAbout", "&About...", M::helpMenu},
+};
+
+} // namespace
+
+std::span<const ControlPlace> mainWindowControls() {
+    return controls;
+}
+
+const ControlPlace& placeOf(Control control) {
+    for (const ControlPlace& place : controls)
+        if (place.control == control)
+            return place;
+    throw std::logic_error("a control without a place");
+}
+
+std::span<const Control> mainWindowTabOrder() {
+    return tabOrder;
+}
+
+std::span<const MenuPlace> mainWindowMenus() {
+    return menus;
+}
+
+} // namespace sequate::ui

@@ -1,0 +1,89 @@
+#pragma once
+
+// The main window's controls as any view creates them: kind, objectName, caption, container
+// and place in twips, the order in which the keyboard visits them, and the menus. A view
+// walks these tables; it decides nothing of its own about where a control goes.
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <span>
+
+namespace sequate::ui {
+
+// Every control of the main window. Old program: the names in each comment, which stay the
+// controls' objectNames.
+enum class Control : std::size_t {
+    optionsFrame,             // frmStart
+    allComponentsOption,      // optStart
+    selectedComponentsOption, // optSelected
+    modeFrame,                // frmMode
+    assignNextFreeOption,     // optAssign
+    renameDuplicatesOption,   // optDuplicate
+    startLabel,               // lblStartFrom
+    startBox,                 // txtStart
+    sendFrame,                // frmSend
+    sendEcoBox,               // chkSend
+    sendOptionsFrame,         // frmSendOptions
+    writeOnlyOption,          // optECO
+    forceReadOption,          // optDirect
+    runButton,                // cmdRun
+    endButton,                // cmdEnd
+    progressBar,              // prgbarEdistys
+};
+inline constexpr std::size_t controlCount = static_cast<std::size_t>(Control::progressBar) + 1;
+
+enum class ControlKind {
+    Frame,        // a sunken panel without a caption
+    CaptionFrame, // a frame with its caption along the top
+    Option,       // an option button; the options of one container exclude each other
+    CheckBox,
+    Label,
+    TextBox,
+    Button,
+    ProgressBar,
+};
+
+struct ControlPlace {
+    Control control;
+    ControlKind kind;
+    const char* objectName;
+    const char* caption;              // empty for none
+    std::optional<Control> container; // none: the window's client area
+    int left, top, width, height;     // twips, within the container
+};
+
+// The client area of the main window, in twips.
+inline constexpr int mainClientWidth = 5700;
+inline constexpr int mainClientHeight = 2325;
+// The about box opens this far right of and below the main window's corner, in twips.
+inline constexpr int aboutBoxOffset = 100;
+
+// In creation order: a container comes before what it holds.
+std::span<const ControlPlace> mainWindowControls();
+const ControlPlace& placeOf(Control control);
+// The order in which Tab visits the controls, as the old program had it.
+std::span<const Control> mainWindowTabOrder();
+
+// The menus: Pass > Preview, Last pass report; Help > Sequate Help, About.
+enum class MenuItem : std::size_t {
+    passMenu,     // mnuPass
+    previewItem,  // mnuPreview
+    reportItem,   // mnuReport
+    helpMenu,     // mnuHelp
+    helpPageItem, // mnuHelpPage
+    aboutItem,    // mnuAbout
+};
+inline constexpr std::size_t menuItemCount = static_cast<std::size_t>(MenuItem::aboutItem) + 1;
+
+struct MenuPlace {
+    MenuItem item;
+    const char* objectName;
+    const char* caption;
+    std::optional<MenuItem> menu; // none: a menu of the menu bar
+};
+
+// In the order of the menu bar and of each menu.
+std::span<const MenuPlace> mainWindowMenus();
+
+} // namespace sequate::ui

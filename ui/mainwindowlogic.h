@@ -1,0 +1,67 @@
+#pragma once
+
+// What the main window decides, apart from any toolkit: the options and their click effects,
+// Run and Preview with the check of the start number, the report of the last pass, and the
+// documents PowerLogic opens, which wait while a pass holds the window. A view forwards the
+// user's clicks here and shows what it is told.
+
+#include "ecostep.h"
+#include "engineseam.h"
+#include "host/powerlogic.h"
+#include "mainview.h"
+#include "optionpanel.h"
+#include "passtexts.h"
+
+#include <memory>
+#include <optional>
+
+namespace sequate::ui {
+
+class MainWindowLogic : public host::LogicApplicationEvents {
+public:
+    MainWindowLogic(MainView& view, EcoStep& eco);
+    ~MainWindowLogic() override;
+
+    // While the window is still hidden; once running, the window follows the documents
+    // PowerLogic opens. Old program: Form_Load.
+    engine::StartupOutcome startUp(host::RunningObjects& objects);
+    // Offers to put back or keep what a pass cut short left in the open schematic.
+    void recoverUnfinishedPass();
+    const engine::HostSession& session() const { return mSeam.session(); }
+
+    // An option or the ECO check box was clicked.
+    void click(Control control);
+    void startTextEdited(const std::string& text);
+    // Old program: cmdRun_Click.
+    void run();
+    // Pass > Preview, and Apply in the preview.
+    void preview();
+    void apply();
+    // Pass > Last pass report.
+    void openReport();
+
+    const OptionPanel& options() const { return mOptions; }
+
+    // PowerLogic opened a document. Old program: powerLogicApp_OpenDocument.
+    void OpenDocument(std::shared_ptr<host::LogicDocument> doc) override;
+
+private:
+    // A pass holds the window until it ends: a document opened meanwhile is taken up after it.
+    template <typename Pass>
+    void held(const PassChoice& choice, Pass pass);
+    void showPlan(const PassChoice& choice, const std::vector<std::string>& names,
+                  const engine::PassPlan& plan);
+    void takeUpOpenedDocument();
+
+    MainView& mView;
+    OptionPanel mOptions;
+    EngineSeam mSeam;
+    PassReport mReport;
+    std::optional<PassChoice> mPreviewChoice; // the choice and plan the preview shows
+    engine::PassPlan mPreviewPlan;
+    std::shared_ptr<host::LogicApplication> mAdvised;
+    bool mPassRunning = false;
+    bool mOpenDocumentWaiting = false;
+};
+
+} // namespace sequate::ui

@@ -1,0 +1,52 @@
+#pragma once
+
+// The options of a pass as the main window holds them: which are chosen, which can be chosen,
+// and what a click on each does to the others. A view shows this state after every click and
+// asks it, never its own controls, what the user chose.
+
+#include "engine/passoptions.h"
+#include "mainwindowlayout.h"
+
+#include <optional>
+#include <string>
+
+namespace sequate::ui {
+
+// Where the ECO file of a pass goes, once "Write ECO file for PowerPCB" is ticked.
+enum class EcoTarget {
+    WriteOnly, // "Write only": a file the user chooses
+    ForceRead, // "Write and force read in PCB": handed to PowerPCB
+};
+
+class OptionPanel {
+public:
+    // The user clicked an option or the check box; a greyed one does nothing. Old
+    // program: optStart_Click, optSelected_Click, chkSend_Click, and the options' own
+    // exclusion within their frame.
+    void click(Control control);
+    // Another document was opened in PowerLogic: the all-components option is cleared,
+    // without the click effects of any option.
+    void clearAllComponents();
+    void setStartText(std::string text) { mStartText = std::move(text); }
+
+    bool enabled(Control control) const;
+    // Option buttons and the check box: whether they show chosen.
+    bool chosen(Control control) const;
+    const std::string& startText() const { return mStartText; }
+
+    std::optional<engine::PassScope> scope() const { return mScope; }
+    engine::TakenNamePolicy policy() const { return mPolicy; }
+    // The ECO step asked for, or nothing when the check box is clear.
+    std::optional<EcoTarget> eco() const;
+
+private:
+    std::optional<engine::PassScope> mScope; // neither start option at first
+    engine::TakenNamePolicy mPolicy = engine::TakenNamePolicy::None;
+    bool mModeEnabled = false;
+    bool mStartBoxEnabled = false;
+    std::string mStartText;
+    bool mSendEco = false; // the ECO options can be chosen exactly while it is ticked
+    EcoTarget mEcoTarget = EcoTarget::ForceRead;
+};
+
+} // namespace sequate::ui

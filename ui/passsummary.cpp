@@ -1,0 +1,53 @@
+#include "passsummary.h"
+
+#include "engine/partname.h"
+
+#include <map>
+
+namespace sequate::ui {
+
+namespace {
+
+std::string keptBecause(const std::string& name, bool numbered) {
+    if (!numbered)
+        return "not selected";
+    if (engine::endsInLetter(name))
+        return "ends in a letter";
+    return "already has its name";
+}
+
+} // namespace
+
+PassSummary summarize(const std::vector<std::string>& names, const engine::PassPlan& plan) {
+    std::vector<std::string> after = names;
+    std::vector<std::size_t> renameCount(names.size(), 0);
+    for (const engine::PlannedRename& rename : plan.renames) {
+        after.at(rename.component) = rename.to;
+        ++renameCount[rename.component];
+    }
+    std::vector<bool> numbered(names.size(), false);
+    for (std::size_t component : plan.walk)
+        numbered.at(component) = true;
+
+    PassSummary summary;
+    std::map<std::string, CodeCount> perCode;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        CodeCount& count = perCode[engine::letterCode(names[i])];
+        if (after[i] != names[i]) {
+            summary.renamed.push_back({names[i], after[i], {}});
+            ++count.renamed;
+        } else {
+            summary.kept.push_back({names[i], names[i], keptBecause(names[i], numbered[i])});
+            ++count.kept;
+        }
+        if (renameCount[i] > 1)
+            ++summary.throughTemporary;
+    }
+    for (auto& [code, count] : perCode) {
+        count.code = code;
+        summary.perCode.push_back(count);
+    }
+    return summary;
+}
+
+} // namespace sequate::ui

@@ -1,0 +1,42 @@
+#pragma once
+
+// The words of the preview and of the report of the last pass: one builder for both, from the
+// choice the pass was made with and what the engine read, planned or did.
+
+#include "engine/numberingpass.h"
+#include "host/ecodelivery.h"
+#include "namerows.h"
+#include "passchoice.h"
+
+#include <string>
+#include <vector>
+
+namespace sequate::ui {
+
+struct PreviewText {
+    std::string summary; // the choice, what Run would do, where the ECO file goes
+    std::string codes;   // the counts per letter code
+    std::vector<NameRow> rows;
+    bool canApply = false; // false when Run would stop
+};
+
+// Old program: frmNotChanged and naytaNimeamattomat, which listed only the names kept because
+// they end in a letter.
+struct PassReport {
+    std::string summary = "No pass has been made yet.";
+    std::vector<NameRow> rows; // the renames, then the names kept
+    std::string endsInLetter;  // those names, one line each ending in CR LF
+};
+
+PreviewText previewText(const PassChoice& choice, const std::vector<std::string>& names,
+                        const engine::PassPlan& plan);
+// `when` is the local time the pass ended; `ecoWent` where its ECO file went.
+PassReport passReport(const PassChoice& choice, const std::string& when,
+                      const engine::PassResult& result, const std::string& ecoWent);
+
+// For the report: `deliveredTo` when the file arrived, the reason it is somewhere else, or
+// "not written".
+std::string ecoWent(const host::EcoDelivery& delivery, const std::string& deliveredTo);
+inline constexpr const char* ecoNotWritten = "not written";
+
+} // namespace sequate::ui
