@@ -5,17 +5,24 @@
 // selected components in the order of their position on the sheet. A pass either completes,
 // or stops and puts back every name it changed.
 
-#include "formwindow.h"
 #include "hostsession.h"
 #include "passjournal.h"
-#include "passoptions.h"
 #include "passplan.h"
+#include "passports.h"
+#include "passrequest.h"
 
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace sequate::engine {
+
+// What came of the ECO step of a pass.
+struct EcoSent {
+    EcoDestination destination = EcoDestination::None;
+    host::EcoDelivery delivery;
+    std::string path; // the file as it was handed over: the one chosen, or the one PowerPCB read
+};
 
 struct PassResult {
     bool completed = false;
@@ -32,16 +39,15 @@ struct PassResult {
     // completed or found a new plan. With `applied`, the plan a completed pass made; for reports.
     std::vector<std::string> namesRead;
     PassPlan applied;
+    // The ECO step, once it was tried; nothing when no file was asked for or the pass stopped
+    // before it.
+    std::optional<EcoSent> eco;
 };
 
-// The options of the window's controls for a pass of this scope.
-PassOptions passOptions(const FormWindow& window, PassScope scope);
-
-// The tables are emptied again before it returns; the result keeps what the caller needs.
 // Old program: StartFrom.
 // With `previewed`, the pass applies only that plan: if the schematic now gives another one,
 // it renames nothing and returns the new plan.
-PassResult runPass(HostSession& state, FormWindow& window, PassScope scope,
+PassResult runPass(HostSession& state, const PassPorts& ports, const PassRequest& request,
                    const PassPlan* previewed = nullptr);
 
 struct PlanPreview {
@@ -50,6 +56,6 @@ struct PlanPreview {
 };
 
 // What a pass would do, read and planned inside a pass of PowerLogic's, with nothing renamed.
-PlanPreview previewPass(HostSession& state, FormWindow& window, PassScope scope);
+PlanPreview previewPass(HostSession& state, const PassPorts& ports, const PassRequest& request);
 
 } // namespace sequate::engine

@@ -1,9 +1,9 @@
 #pragma once
 
 // The plan of a pass: every rename the numbering makes, worked out in memory from what was read
-// of the schematic. A pure function of the snapshot and the options: no host, no window.
+// of the schematic. A pure function of the snapshot and the request: no host, no window.
 
-#include "passoptions.h"
+#include "passrequest.h"
 #include "schematicsnapshot.h"
 
 #include <cstddef>
@@ -32,7 +32,7 @@ struct PassPlan {
     bool operator==(const PassPlan&) const = default;
 };
 
-PassPlan planPass(const SchematicSnapshot& snapshot, const PassOptions& options);
+PassPlan planPass(const SchematicSnapshot& snapshot, const PassRequest& request);
 
 // Said when a pass over all components numbers only the two or more selected ones and a name
 // it wants belongs to a component outside the selection.

@@ -116,8 +116,9 @@ bool layoutHasIt(const host::EcoDelivery& delivery) {
 
 class Recovery {
 public:
-    Recovery(HostSession& state, FormWindow& window, std::optional<RecoveryChoice> choice)
-        : mState(state), mWindow(window), mChoice(choice) {}
+    Recovery(HostSession& state, const PassPorts& ports, EcoDestination eco,
+             std::optional<RecoveryChoice> choice)
+        : mState(state), mPorts(ports), mEco(eco), mChoice(choice) {}
 
     RecoveryOutcome run() {
         if (!mState.application || !mState.document)
@@ -158,7 +159,7 @@ private:
         if (unfinished.empty())
             return mOutcome;
         mActivity = "reading the schematic's names";
-        HostPass pass(*mState.application, mWindow);
+        HostPass pass(*mState.application, mPorts.dialogs);
         pass.begin();
         const DocumentRead read = readDocument();
         for (auto& [path, journal] : unfinished) {
@@ -240,8 +241,8 @@ private:
                  : "the layout has none of them.") +
             "\n\nPut the schematic back as it was before that pass? Keeping it as it is offers "
             "an ECO file of the renames in effect.";
-        return mWindow.putBackUnfinishedPass(question) ? RecoveryChoice::PutBack
-                                                       : RecoveryChoice::Keep;
+        return mPorts.dialogs.putBackUnfinishedPass(question) ? RecoveryChoice::PutBack
+                                                              : RecoveryChoice::Keep;
     }
 
     // Puts the names back, with the put-back itself journaled first (temporary names included),
@@ -263,8 +264,8 @@ private:
         JournalWriter writer(mPath, back);
         mPutBackBegun = true;
         PassJournal undo;
-        applyRenames({read.components, undo, &writer}, renames, mWindow.progressBar(), mActivity);
-        mWindow.progressBar().setValue(0);
+        applyRenames({read.components, undo, &writer}, renames, mPorts.progress, mActivity);
+        mPorts.progress.setValue(0);
         std::string message = "The " + std::to_string(renames.size()) +
                               " renames of the pass that was cut short were undone: every name "
                               "is as it was before that pass.";
@@ -308,17 +309,17 @@ private:
         mActivity = "handing over the ECO file of the renames that stay";
         EcoRows rows = ecoRows(renames);
         host::EcoDelivery delivery;
-        if (mWindow.chkSend() && mWindow.optDirect()) {
+        if (mEco == EcoDestination::PowerPcb) {
             rows.beforeHandOver = [&](const std::string& path) {
                 writer.markHandedOver(HandOver::Layout, path);
             };
-            delivery = mWindow.sendEcoToLayout(*mState.application, rows);
+            delivery = mPorts.eco.handToPowerPcb(*mState.application, rows);
         } else {
             rows.caption = "Save the ECO file of the renames kept from the pass that was cut short";
             rows.beforeHandOver = [&](const std::string& path) {
                 writer.markHandedOver(HandOver::File, path);
             };
-            delivery = mWindow.writeEcoFile(rows);
+            delivery = mPorts.eco.writeToChosenFile(rows);
         }
         switch (delivery.outcome) {
         case host::EcoOutcome::Delivered:
@@ -328,7 +329,7 @@ private:
             settleWith(writer, "\n\n" + delivery.message);
             return;
         case host::EcoOutcome::Cancelled:
-            if (mWindow.keepRenamesWithoutEco(
+            if (mPorts.dialogs.keepRenamesWithoutEco(
                     "No ECO file was written, so the layout will not get the renames kept from "
                     "the pass that was cut short.\n\nKeep them without an ECO file? If not, the "
                     "next Run offers their ECO file again."))
@@ -352,7 +353,7 @@ private:
         if (!probe) {
             EcoRows rows = ecoRows(renames);
             rows.caption = "Save the ECO file for a layout that took the renames";
-            const host::EcoDelivery offered = mWindow.writeEcoFile(rows);
+            const host::EcoDelivery offered = mPorts.eco.writeToChosenFile(rows);
             if (offered.outcome == host::EcoOutcome::NotDelivered) {
                 tell(offered.message + "\n\nSequate keeps the journal and offers the file again "
                                        "at the next Run.");
@@ -366,7 +367,7 @@ private:
                                           : "just saved.");
             return true;
         }
-        const host::EcoDelivery probed = mWindow.sendEcoToLayout(*mState.application, *probe);
+        const host::EcoDelivery probed = mPorts.eco.handToPowerPcb(*mState.application, *probe);
         if (!layoutHasIt(probed) && probed.refusedWhole) {
             mLayoutNote = "\n\nThe layout in PowerPCB was already in step with the schematic.";
             return true;
@@ -377,7 +378,7 @@ private:
             rows.beforeHandOver = [&](const std::string& path) {
                 writer.markHandedOver(HandOver::Layout, path);
             };
-            delivery = mWindow.sendEcoToLayout(*mState.application, rows);
+            delivery = mPorts.eco.handToPowerPcb(*mState.application, rows);
             if (layoutHasIt(delivery)) {
                 mLayoutNote = "\n\nThe layout in PowerPCB has taken the same renames.";
                 return true;
@@ -417,12 +418,13 @@ private:
     RecoveryOutcome tell(const std::string& message) {
         mOutcome.found = true;
         mOutcome.message += (mOutcome.message.empty() ? "" : "\n\n") + message;
-        mWindow.showMessage(MessageStyle::Critical, "Sequate", message);
+        mPorts.dialogs.showMessage(MessageKind::Failure, "Sequate", message);
         return mOutcome;
     }
 
     HostSession& mState;
-    FormWindow& mWindow;
+    const PassPorts mPorts;
+    const EcoDestination mEco;
     const std::optional<RecoveryChoice> mChoice;
     fs::path mPath;
     std::string mActivity = "looking for its journal";
@@ -433,9 +435,9 @@ private:
 
 } // namespace
 
-RecoveryOutcome recoverUnfinishedPass(HostSession& state, FormWindow& window,
-                                      std::optional<RecoveryChoice> choice) {
-    return Recovery(state, window, choice).run();
+RecoveryOutcome recoverUnfinishedPass(HostSession& state, const PassPorts& ports,
+                                      EcoDestination eco, std::optional<RecoveryChoice> choice) {
+    return Recovery(state, ports, eco, choice).run();
 }
 
 } // namespace sequate::engine

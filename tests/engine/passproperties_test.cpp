@@ -98,21 +98,17 @@ struct Outcome {
 };
 
 // One pass, checked for what every pass must hold.
-Outcome runChecked(const host::sim::DocumentData& doc, const engine::Controls& controls,
+Outcome runChecked(const host::sim::DocumentData& doc, const PassRequest& request,
                    const std::function<void(Session&)>& prepare = {}) {
     Session session(doc);
     if (prepare)
         prepare(session);
     Outcome outcome;
     outcome.before = session.names();
-    outcome.result = *session.run(controls);
+    outcome.result = *session.run(request);
     outcome.after = session.names();
     Session preview(doc);
-    preview.window.controls = controls;
-    outcome.walk =
-        previewPass(preview.state, preview.window,
-                    controls.optSelected ? PassScope::SelectedComponents : PassScope::AllComponents)
-            .plan.walk;
+    outcome.walk = previewPass(preview.state, preview.window.ports(), request).plan.walk;
     expectConsistent(outcome.before, outcome.after, outcome.result);
     return outcome;
 }
@@ -131,7 +127,7 @@ TEST(PassProperties, AllComponents) {
         const auto doc = random.design(shape);
         const int start = startNumber(random);
         const auto [before, after, result, walk] =
-            runChecked(doc, engine::Controls::allComponents(std::to_string(start)));
+            runChecked(doc, engine::allComponentsRequest(std::to_string(start)));
 
         if (shape.twins || selectedCount(doc) > 1)
             continue;
@@ -159,7 +155,7 @@ TEST(PassProperties, SelectedComponents) {
         const bool duplicatesOption = seed % 2 == 0;
         const int start = startNumber(random);
         const auto [before, after, result, walk] = runChecked(
-            doc, engine::Controls::selectedComponents(std::to_string(start), duplicatesOption));
+            doc, engine::selectedComponentsRequest(std::to_string(start), duplicatesOption));
 
         if (shape.twins || shape.unplaced)
             continue;

@@ -23,7 +23,7 @@ engine::PassPlan plan() {
 
 TEST(PassTexts, PreviewSaysWhatRunWouldDoAndWhereTheEcoFileGoes) {
     const struct {
-        PassChoice choice;
+        PassRequest choice;
         std::optional<std::string> stop;
         const char* summary;
     } cases[] = {
@@ -33,11 +33,12 @@ TEST(PassTexts, PreviewSaysWhatRunWouldDoAndWhereTheEcoFileGoes) {
          "of a temporary name; 1 keep their names.\nECO file: not written (\"Write ECO file for "
          "PowerPCB\" is not ticked)"},
         {{PassScope::SelectedComponents, TakenNamePolicy::RenameDuplicates, 40,
-          EcoTarget::WriteOnly},
+          engine::EcoDestination::ChosenFile},
          "R5 is taken",
          "Sequate selected components, Rename duplicates, start from 40\nRun would stop: R5 is "
          "taken\nECO file: \"Write only\": to a file you choose when the pass ends"},
-        {{PassScope::SelectedComponents, TakenNamePolicy::AssignNextFree, 2, EcoTarget::ForceRead},
+        {{PassScope::SelectedComponents, TakenNamePolicy::AssignNextFree, 2,
+          engine::EcoDestination::PowerPcb},
          {},
          "Sequate selected components, Assign next free names, start from 2\n2 components get a "
          "new name, 1 of them by way of a temporary name; 1 keep their names.\nECO file: \"Write "
@@ -58,7 +59,7 @@ TEST(PassTexts, PreviewSaysWhatRunWouldDoAndWhereTheEcoFileGoes) {
 }
 
 TEST(PassTexts, ReportTellsOfACompletedOrAStoppedPass) {
-    const PassChoice all{PassScope::AllComponents, TakenNamePolicy::None, 3, {}};
+    const PassRequest all{PassScope::AllComponents, TakenNamePolicy::None, 3, {}};
     engine::PassResult completed;
     completed.completed = true;
     completed.namesRead = names;

@@ -135,9 +135,9 @@ Json report(const std::optional<engine::PassResult>& result, const HandOffWindow
 
 } // namespace
 
-host::EcoDelivery HandOffWindow::sendEcoToLayout(host::LogicApplication& powerLogic,
-                                                 const engine::EcoRows& rows) {
-    engine::HeadlessWindow::sendEcoToLayout(powerLogic, rows);
+host::EcoDelivery HandOffWindow::handToPowerPcb(host::LogicApplication& powerLogic,
+                                                const engine::EcoRows& rows) {
+    engine::HeadlessWindow::handToPowerPcb(powerLogic, rows);
     const host::EcoDelivery delivery = eco::sendEcoToLayout(powerLogic, mObjects, rows.oldNames,
                                                             rows.newNames, rows.beforeHandOver);
     if (delivery.outcome != host::EcoOutcome::NotDelivered)
@@ -145,7 +145,7 @@ host::EcoDelivery HandOffWindow::sendEcoToLayout(host::LogicApplication& powerLo
     return delivery;
 }
 
-std::string HandOffWindow::layoutUnreachable() {
+std::string HandOffWindow::whyPowerPcbCannotTake() {
     return eco::layoutUnreachable(mObjects);
 }
 
@@ -163,24 +163,28 @@ int comRunnerMain(const std::vector<std::string>& arguments, std::ostream& out, 
     std::optional<engine::PassResult> result;
     int status = 0;
     Json done;
-    if (engine::startUp(state, window, objects) != engine::StartupOutcome::Running) {
+    if (engine::startUp(state, window, window, objects) != engine::StartupOutcome::Running) {
         status = 1;
         done = report(result, window, state);
     } else {
         // A recovery that keeps a pass's renames sends them where a pass would.
-        window.controls =
-            options.selected
-                ? engine::Controls::selectedComponents(options.startText, options.duplicates)
-                : engine::Controls::allComponents(options.startText);
-        window.controls.chkSend = options.handOff;
+        const engine::EcoDestination eco =
+            options.handOff ? engine::EcoDestination::PowerPcb : engine::EcoDestination::None;
         Json recovered = nullptr;
         if (options.recover) {
-            const auto outcome = engine::recoverUnfinishedPass(state, window, options.recover);
+            const auto outcome =
+                engine::recoverUnfinishedPass(state, window.ports(), eco, options.recover);
             if (outcome.done)
                 recovered = *outcome.done == engine::RecoveryChoice::PutBack ? "undo" : "keep";
         }
+        const engine::RequestOrRefusal asked =
+            engine::requestPass(options.selected ? engine::PassScope::SelectedComponents
+                                                 : engine::PassScope::AllComponents,
+                                options.duplicates ? engine::TakenNamePolicy::RenameDuplicates
+                                                   : engine::TakenNamePolicy::AssignNextFree,
+                                options.startText, eco);
         if (options.pass)
-            result = engine::pressRun(state, window);
+            result = engine::pressRun(state, window.ports(), asked);
         // Start-up that took up no document leaves nothing to do.
         status = (options.pass && !result) || !state.document ? 1 : 0;
         done = report(result, window, state);

@@ -20,9 +20,9 @@ class HandOffWindow : public engine::HeadlessWindow {
 public:
     explicit HandOffWindow(host::RunningObjects& objects) : mObjects(objects) {}
 
-    host::EcoDelivery sendEcoToLayout(host::LogicApplication& powerLogic,
-                                      const engine::EcoRows& rows) override;
-    std::string layoutUnreachable() override;
+    host::EcoDelivery handToPowerPcb(host::LogicApplication& powerLogic,
+                                     const engine::EcoRows& rows) override;
+    std::string whyPowerPcbCannotTake() override;
 
     // The ECO text PowerPCB was given, once it was written.
     std::optional<std::string> ecoWritten;
