@@ -10,13 +10,13 @@ WindowEcoStep::WindowEcoStep(Dialogs& dialogs, QWidget& window, host::RunningObj
     : mDialogs(dialogs), mWindow(window), mObjects(objects) {}
 
 host::EcoDelivery WindowEcoStep::writeToChosenFile(const engine::EcoRows& rows) {
-    return eco::writeEcoFile(rows.oldNames, rows.newNames, *this, rows.beforeHandOver,
+    return eco::writeEcoFile(rows.oldNames(), rows.newNames(), *this, rows.beforeHandOver,
                              rows.caption);
 }
 
 host::EcoDelivery WindowEcoStep::handToPowerPcb(host::LogicApplication& powerLogic,
                                                 const engine::EcoRows& rows) {
-    return eco::sendEcoToLayout(powerLogic, mObjects, rows.oldNames, rows.newNames,
+    return eco::sendEcoToLayout(powerLogic, mObjects, rows.oldNames(), rows.newNames(),
                                 rows.beforeHandOver);
 }
 

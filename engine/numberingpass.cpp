@@ -31,8 +31,8 @@ std::string undoText(const UndoReport& undo, std::size_t made) {
                 "the schematic then. These renames may still be in effect:";
     else
         text += " These renames are still in effect:";
-    for (const auto& [before, after] : undo.stillInEffect)
-        text += "\n" + before + " to " + after;
+    for (const Rename& rename : undo.stillInEffect)
+        text += "\n" + rename.before + " to " + rename.after;
     return text;
 }
 
@@ -139,19 +139,20 @@ private:
         std::map<std::string, std::size_t> carriers;
         for (const std::string& name : mRead.snapshot.names)
             ++carriers[name];
-        for (const PlannedRename& rename : mPlan.renames) {
+        for (const Rename& rename : mPlan.renames) {
             // The layout cannot tell which of two parts of one name a rename means.
-            if (const std::size_t count = carriers[rename.from]; count > 1)
-                throw PlannedStop(rename.from + " is the name of " + std::to_string(count) +
+            if (const std::size_t count = carriers[rename.before]; count > 1)
+                throw PlannedStop(rename.before + " is the name of " + std::to_string(count) +
                                   " components in the schematic, so an ECO file that renames it "
                                   "cannot be read into the layout: PowerPCB could not tell which "
                                   "part is meant. Give each of them a name of its own in "
                                   "PowerLogic first, then press Run again.");
-            if (const std::string problem = host::layoutNameProblem(rename.from); !problem.empty())
-                throw PlannedStop("The ECO file for the layout cannot name " + rename.from + ": " +
-                                  problem + ".");
-            if (const std::string problem = host::layoutNameProblem(rename.to); !problem.empty())
-                throw PlannedStop(rename.from + " would be renamed to " + rename.to +
+            if (const std::string problem = host::layoutNameProblem(rename.before);
+                !problem.empty())
+                throw PlannedStop("The ECO file for the layout cannot name " + rename.before +
+                                  ": " + problem + ".");
+            if (const std::string problem = host::layoutNameProblem(rename.after); !problem.empty())
+                throw PlannedStop(rename.before + " would be renamed to " + rename.after +
                                   ", which the layout cannot carry: " + problem + ".");
         }
         if (mRequest.eco != EcoDestination::PowerPcb)
@@ -165,7 +166,7 @@ private:
 
     void apply() {
         mActivity = "renaming the components";
-        const std::vector<PlannedRename> renames = hostRenames(mRead.snapshot, mPlan);
+        const std::vector<Rename> renames = hostRenames(mRead.snapshot, mPlan);
         if (renames.empty())
             return;
         openJournal(renames);
@@ -175,14 +176,13 @@ private:
 
     // Before the first rename the whole list is on disk, so that a pass cut short by a crash
     // can be put back at the next start.
-    void openJournal(const std::vector<PlannedRename>& renames) {
+    void openJournal(const std::vector<Rename>& renames) {
         mActivity = "writing the journal of the pass";
         RenameJournal planned;
         planned.document = mState.document->Name();
         planned.components = mRead.snapshot.names.size();
         planned.namesBefore = mRead.snapshot.names;
-        for (const PlannedRename& rename : renames)
-            planned.renames.push_back({rename.component + 1, rename.from, rename.to});
+        planned.renames = renames;
         try {
             mDiskJournal = std::make_unique<JournalWriter>(
                 journalPath(mState.journalFolder, planned), planned);
@@ -216,10 +216,7 @@ private:
     // ECO file did not reach it, the renames are undone, unless the user keeps them knowingly.
     PassResult finish() {
         EcoRows rows;
-        for (const PlannedRename& rename : mPlan.renames) {
-            rows.oldNames.push_back(rename.from);
-            rows.newNames.push_back(rename.to);
-        }
+        rows.renames = mPlan.renames;
         const host::EcoDelivery delivery = deliverEco(rows);
         switch (delivery.outcome) {
         case host::EcoOutcome::Cancelled:
@@ -237,9 +234,8 @@ private:
         }
         PassResult result;
         result.completed = true;
-        for (const PlannedRename& rename : mPlan.renames)
-            result.renames.emplace_back(rename.from, rename.to);
-        result.changed = changedNames();
+        result.changed =
+            changedNames(mRead.snapshot.names, namesAfter(mRead.snapshot.names, mPlan.renames));
         result.namesRead = mRead.snapshot.names;
         result.applied = mPlan;
         result.unnamed = mPlan.unnamed;
@@ -247,17 +243,6 @@ private:
         closeJournal();
         endPass();
         return result;
-    }
-
-    std::vector<RenameRecord> changedNames() const {
-        std::vector<std::string> after = mRead.snapshot.names;
-        for (const PlannedRename& rename : mPlan.renames)
-            after[rename.component] = rename.to;
-        std::vector<RenameRecord> changed;
-        for (std::size_t i = 0; i < after.size(); ++i)
-            if (after[i] != mRead.snapshot.names[i])
-                changed.emplace_back(mRead.snapshot.names[i], after[i]);
-        return changed;
     }
 
     // Recovery must know that the layout may hold the renames before it can; the result tells
@@ -309,7 +294,7 @@ private:
     PassResult stopWith(const std::string& message, UndoReport undo = {}) {
         PassResult result;
         result.stopMessage = message;
-        result.renames = std::move(undo.stillInEffect);
+        result.stillInEffect = std::move(undo.stillInEffect);
         result.eco = mEcoSent;
         mPorts.dialogs.showMessage(MessageKind::Failure, "Sequate", result.stopMessage);
         endPass();

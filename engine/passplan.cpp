@@ -203,7 +203,7 @@ private:
                 problem += outsideSelectionHint(newName);
             throw PassStop(problem);
         }
-        mPlan.renames.push_back({component, present, newName});
+        mPlan.renames.push_back({ComponentIndex(component), present, newName});
         mBoard.rename(component, newName);
     }
 

@@ -4,6 +4,7 @@
 // of the schematic. A pure function of the snapshot and the request: no host, no window.
 
 #include "passrequest.h"
+#include "rename.h"
 #include "schematicsnapshot.h"
 
 #include <cstddef>
@@ -13,17 +14,9 @@
 
 namespace sequate::engine {
 
-struct PlannedRename {
-    std::size_t component = 0; // index into the snapshot's names
-    std::string from;
-    std::string to;
-
-    bool operator==(const PlannedRename&) const = default;
-};
-
 struct PassPlan {
     // In the order the numbering makes them, temporary names included: the ECO file's records.
-    std::vector<PlannedRename> renames;
+    std::vector<Rename> renames;
     std::vector<std::string> unnamed; // kept their names: they end in a letter
     std::vector<std::size_t> walk;    // the components in the order they were numbered
     // Why the pass cannot be made; then nothing of it is applied.

@@ -9,6 +9,7 @@
 #include "host/ecodelivery.h"
 #include "host/powerlogic.h"
 #include "progressbar.h"
+#include "rename.h"
 
 #include <functional>
 #include <string>
@@ -19,14 +20,16 @@ namespace sequate::engine {
 // The rows of an ECO file: each rename's name before and after, in the order made; with what
 // the ECO step needs to know of them.
 struct EcoRows {
-    std::vector<std::string> oldNames;
-    std::vector<std::string> newNames;
+    std::vector<Rename> renames;
     // Called with the file's path just before the file the user chose is written, or before
     // PowerPCB is asked to read it: the journal notes the hand-off first. When it throws, the
     // file goes nowhere.
     std::function<void(const std::string& path)> beforeHandOver;
     // The save dialog's caption, where the file is not the pass's own: what the file is for.
     std::string caption;
+
+    std::vector<std::string> oldNames() const;
+    std::vector<std::string> newNames() const;
 };
 
 // What a message box tells, which gives its icon. Every box has one OK button.

@@ -22,8 +22,8 @@ std::optional<std::int16_t> startNumber(const std::string& startText) {
     return static_cast<std::int16_t>(value);
 }
 
-RequestOrRefusal requestPass(PassScope scope, TakenNamePolicy policy,
-                             const std::string& startText, EcoDestination eco) {
+RequestOrRefusal requestPass(PassScope scope, TakenNamePolicy policy, const std::string& startText,
+                             EcoDestination eco) {
     const std::optional<std::int16_t> start = startNumber(startText);
     if (!start)
         return {std::nullopt, scope == PassScope::AllComponents ? "Illegal Value"

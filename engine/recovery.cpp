@@ -1,11 +1,11 @@
 #include "recovery.h"
 
 #include "applyrenames.h"
+#include "componentlist.h"
 #include "hostpass.h"
 #include "hostrenames.h"
 #include "passstop.h"
 #include "renamejournal.h"
-#include "required.h"
 #include "workinglist.h"
 
 #include <algorithm>
@@ -20,10 +20,7 @@ namespace {
 namespace fs = std::filesystem;
 using Names = std::vector<std::string>;
 
-struct DocumentRead {
-    Names names;
-    std::vector<std::shared_ptr<host::LogicComponent>> components;
-};
+using DocumentRead = ComponentList;
 
 // The names before the journal's renames. A journal of version 1 kept only the names it
 // changed; every other component carries the name it had.
@@ -31,18 +28,15 @@ Names namesBefore(const RenameJournal& journal, const Names& now) {
     if (!journal.namesBefore.empty())
         return journal.namesBefore;
     Names before = now;
-    std::set<std::size_t> seen;
-    for (const JournalRename& rename : journal.renames)
+    std::set<ComponentIndex> seen;
+    for (const Rename& rename : journal.renames)
         if (seen.insert(rename.component).second)
-            before[rename.component - 1] = rename.from;
+            before[rename.component.value()] = rename.before;
     return before;
 }
 
 Names namesAfter(const RenameJournal& journal, const Names& now) {
-    Names after = namesBefore(journal, now);
-    for (const JournalRename& rename : journal.renames)
-        after[rename.component - 1] = rename.to;
-    return after;
+    return namesAfter(namesBefore(journal, now), journal.renames);
 }
 
 // Whether the names now are ones the journal's renames could have left: each component carries
@@ -55,37 +49,25 @@ bool belongsTo(const RenameJournal& journal, const Names& now) {
     std::vector<bool> explained(now.size());
     for (std::size_t i = 0; i < now.size(); ++i)
         explained[i] = now[i] == before[i];
-    for (const JournalRename& rename : journal.renames)
-        if (rename.to == now[rename.component - 1])
-            explained[rename.component - 1] = true;
+    for (const Rename& rename : journal.renames)
+        if (rename.after == now[rename.component.value()])
+            explained[rename.component.value()] = true;
     return std::all_of(explained.begin(), explained.end(), [](bool yes) { return yes; });
 }
 
 // The renames that take the schematic from one set of names to another, each component once,
 // in an order in which no rename meets a name another component still carries.
-std::vector<PlannedRename> renamesBetween(const Names& from, const Names& to) {
+std::vector<Rename> renamesBetween(const Names& from, const Names& to) {
     SchematicSnapshot snapshot;
     snapshot.names = from;
     PassPlan plan;
-    for (std::size_t i = 0; i < from.size(); ++i)
-        if (from[i] != to[i])
-            plan.renames.push_back({i, from[i], to[i]});
+    plan.renames = changedNames(from, to);
     return hostRenames(snapshot, plan);
 }
 
-std::vector<JournalRename> journalRenames(const std::vector<PlannedRename>& renames) {
-    std::vector<JournalRename> out;
-    for (const PlannedRename& rename : renames)
-        out.push_back({rename.component + 1, rename.from, rename.to});
-    return out;
-}
-
-EcoRows ecoRows(const std::vector<PlannedRename>& renames) {
+EcoRows ecoRows(const std::vector<Rename>& renames) {
     EcoRows rows;
-    for (const PlannedRename& rename : renames) {
-        rows.oldNames.push_back(rename.from);
-        rows.newNames.push_back(rename.to);
-    }
+    rows.renames = renames;
     return rows;
 }
 
@@ -103,9 +85,9 @@ std::optional<EcoRows> probeRows(const Names& from, const Names& to) {
     std::string spare = "SQPROBE";
     for (int n = 1; taken.count(spare); ++n)
         spare = "SQPROBE" + std::to_string(n);
+    const ComponentIndex component(static_cast<std::size_t>(telling - from.begin()));
     EcoRows rows;
-    rows.oldNames = {*telling, spare};
-    rows.newNames = {spare, *telling};
+    rows.renames = {{component, *telling, spare}, {component, spare, *telling}};
     return rows;
 }
 
@@ -212,21 +194,13 @@ private:
 
     DocumentRead readDocument() {
         auto list = allComponents(*mState.document);
-        DocumentRead read;
-        const std::int32_t count = list->Count();
-        for (std::int32_t i = 1; i <= count; ++i) {
-            auto component =
-                required(list->Item(i), "LogicObjects.Item(" + std::to_string(i) + ")");
-            read.names.push_back(component->Name());
-            read.components.push_back(std::move(component));
-        }
-        return read;
+        return readComponentList(*list, list->Count());
     }
 
     RecoveryChoice ask(const RenameJournal& journal, const Names& now) {
         const Names before = namesBefore(journal, now);
-        std::set<std::size_t> renamed;
-        for (const JournalRename& rename : journal.renames)
+        std::set<ComponentIndex> renamed;
+        for (const Rename& rename : journal.renames)
             renamed.insert(rename.component);
         std::size_t inEffect = 0;
         for (std::size_t i = 0; i < now.size(); ++i)
@@ -249,13 +223,13 @@ private:
     // so that a put-back cut short is carried on at the next Run; then the layout follows.
     void putBack(const RenameJournal& journal, const DocumentRead& read, const Names& target) {
         mActivity = "planning how to put the names back";
-        const std::vector<PlannedRename> renames = renamesBetween(read.names, target);
+        const std::vector<Rename> renames = renamesBetween(read.names, target);
         RenameJournal back;
         back.document = journal.document;
         back.kind = JournalKind::PutBack;
         back.components = read.names.size();
         back.namesBefore = read.names;
-        back.renames = journalRenames(renames);
+        back.renames = renames;
         if (journal.handedOver == HandOver::Layout) {
             back.handedOver = HandOver::Layout;
             back.handOverPath = journal.handOverPath;
@@ -287,15 +261,14 @@ private:
     void keep(const RenameJournal& journal, const Names& now) {
         const Names before = namesBefore(journal, now);
         mActivity = "working out the renames that stay";
-        const std::vector<PlannedRename> renames = renamesBetween(before, now);
-        for (const PlannedRename& rename : renames)
-            mOutcome.staying.emplace_back(rename.from, rename.to);
+        const std::vector<Rename> renames = renamesBetween(before, now);
+        mOutcome.staying = renames;
         RenameJournal kept;
         kept.document = journal.document;
         kept.kind = JournalKind::Keep;
         kept.components = now.size();
         kept.namesBefore = before;
-        kept.renames = journalRenames(renames);
+        kept.renames = renames;
         kept.done = renames.size();
         kept.handedOver = journal.handedOver;
         kept.handOverPath = journal.handOverPath;
@@ -348,7 +321,7 @@ private:
     // applies a file whole or not at all. False, with the user told, when that is not known.
     bool followInLayout(const Names& from, const Names& to, JournalWriter& writer) {
         mActivity = "bringing the layout in step";
-        const std::vector<PlannedRename> renames = renamesBetween(from, to);
+        const std::vector<Rename> renames = renamesBetween(from, to);
         const std::optional<EcoRows> probe = probeRows(from, to);
         if (!probe) {
             EcoRows rows = ecoRows(renames);

@@ -22,7 +22,7 @@ enum class RecoveryChoice { PutBack, Keep };
 struct RecoveryOutcome {
     bool found = false;                 // an unfinished journal of the open schematic
     std::optional<RecoveryChoice> done; // what was done, when anything was
-    std::vector<RenameRecord> staying;  // the renames in effect afterwards, in the order made
+    std::vector<Rename> staying;        // the renames in effect afterwards, in the order made
     std::string message;                // what the user was told
 };
 

@@ -68,8 +68,8 @@ PassReport passReport(const PassRequest& choice, const std::string& when,
         report.rows = renamedThenKept(summary);
     } else {
         outcome = "The pass stopped: " + result.stopMessage;
-        for (const auto& [before, after] : result.renames)
-            report.rows.push_back({before, after, "still in effect"});
+        for (const engine::Rename& rename : result.stillInEffect)
+            report.rows.push_back({rename.before, rename.after, "still in effect"});
     }
     for (const std::string& name : result.unnamed)
         report.endsInLetter += name + "\r\n";

@@ -104,7 +104,8 @@ void BM_UndoRenames(benchmark::State& state) {
         state.PauseTiming();
         PassJournal journal;
         for (int i = 0; i < renames; ++i)
-            journal.add(component, "R" + std::to_string(i), "R" + std::to_string(i + 1));
+            journal.add(component,
+                        {ComponentIndex(0), "R" + std::to_string(i), "R" + std::to_string(i + 1)});
         state.ResumeTiming();
         benchmark::DoNotOptimize(journal.undo());
     }

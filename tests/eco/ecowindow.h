@@ -18,14 +18,14 @@ public:
 
     host::EcoDelivery writeToChosenFile(const engine::EcoRows& rows) override {
         ++fileDialogs;
-        return eco::writeEcoFile(rows.oldNames, rows.newNames, ui, rows.beforeHandOver,
+        return eco::writeEcoFile(rows.oldNames(), rows.newNames(), ui, rows.beforeHandOver,
                                  rows.caption);
     }
     host::EcoDelivery handToPowerPcb(host::LogicApplication& powerLogic,
                                      const engine::EcoRows& rows) override {
         ++pcbHandOffs;
-        const auto delivery = eco::sendEcoToLayout(powerLogic, mObjects, rows.oldNames,
-                                                   rows.newNames, rows.beforeHandOver);
+        const auto delivery = eco::sendEcoToLayout(powerLogic, mObjects, rows.oldNames(),
+                                                   rows.newNames(), rows.beforeHandOver);
         handedOver = delivery.outcome == host::EcoOutcome::Delivered;
         return delivery;
     }

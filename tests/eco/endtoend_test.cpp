@@ -160,9 +160,9 @@ TEST_F(EcoEndToEnd, SchematicAndLayoutStayInStep) {
             const std::string kept = shown.substr(open, shown.find('"', open) - open);
             std::vector<std::string> oldNames;
             std::vector<std::string> newNames;
-            for (const auto& [from, to] : result->renames) {
-                oldNames.push_back(from);
-                newNames.push_back(to);
+            for (const engine::Rename& rename : result->renamesInEffect()) {
+                oldNames.push_back(rename.before);
+                newNames.push_back(rename.after);
             }
             EXPECT_EQ(test::fileBytes(kept), eco::ecoText(oldNames, newNames));
             break;
@@ -210,9 +210,9 @@ TEST_F(EcoEndToEnd, NoPassLeavesTheLayoutBehind) {
             std::vector<std::string> expected = layout;
             std::vector<std::string> oldNames;
             std::vector<std::string> newNames;
-            for (const auto& [from, to] : result->renames) {
-                oldNames.push_back(from);
-                newNames.push_back(to);
+            for (const engine::Rename& rename : result->renamesInEffect()) {
+                oldNames.push_back(rename.before);
+                newNames.push_back(rename.after);
             }
             EXPECT_THAT(
                 host::sim::applyEcoText(eco::ecoText(oldNames, newNames), "pass.eco", expected).log,

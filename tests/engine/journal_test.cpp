@@ -29,7 +29,7 @@ RenameJournal plannedJournal() {
     planned.kind = JournalKind::PutBack;
     planned.components = 3;
     planned.namesBefore = {"R7", "R\"9", "C\\ 2"};
-    planned.renames = {{1, "R7", "R1"}, {3, "C\\ 2", "C1"}};
+    planned.renames = {renameOf(0, "R7", "R1"), renameOf(2, "C\\ 2", "C1")};
     return planned;
 }
 
@@ -198,8 +198,8 @@ TEST(Journal, EveryFaultAtEveryCallLeavesEveryNameAccountedFor) {
                 }
                 if (!result->completed) {
                     std::map<std::string, std::string> mayHaveBecome;
-                    for (const auto& [from, to] : result->renames)
-                        mayHaveBecome[from] = to;
+                    for (const Rename& rename : result->stillInEffect)
+                        mayHaveBecome[rename.before] = rename.after;
                     for (std::size_t i = 0; i < after.size(); ++i) {
                         std::string name = before[i];
                         for (int step = 0; step < 4 && name != after[i]; ++step)
@@ -277,8 +277,8 @@ TEST(Journal, RecoveryPutsBackOrKeepsWhatACrashLeft) {
             EXPECT_EQ(session.names(), crashed);
             // What stays, made in order on the names before, gives the names now.
             Names replayed = before;
-            for (const auto& [from, to] : outcome.staying)
-                *std::find(replayed.begin(), replayed.end(), from) = to;
+            for (const Rename& rename : outcome.staying)
+                *std::find(replayed.begin(), replayed.end(), rename.before) = rename.after;
             EXPECT_EQ(replayed, crashed);
         }
     }

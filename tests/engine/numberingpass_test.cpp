@@ -47,7 +47,7 @@ TEST(NumberingPass, NothingSelectedNamesNothingButStillClosesThePass) {
     const PassResult result =
         *session.run(selectedComponentsRequest("1", false, EcoDestination::PowerPcb));
     EXPECT_TRUE(result.completed);
-    EXPECT_TRUE(result.renames.empty());
+    EXPECT_TRUE(result.renamesInEffect().empty());
     EXPECT_EQ(session.names(), (Names{"R7", "R9"}));
     EXPECT_EQ(session.window.pcbHandOffs, 1);
     EXPECT_TRUE(result.unnamed.empty());
@@ -57,7 +57,7 @@ TEST(NumberingPass, NothingSelectedNamesNothingButStillClosesThePass) {
 TEST(NumberingPass, OneSelectedIsTheOnlyOneRenamed) {
     Session session(document({part("R7"), part("R9", true, 5, 5), part("R8")}));
     const PassResult result = session.runSelected("1");
-    EXPECT_EQ(result.renames, (std::vector<RenameRecord>{{"R9", "R1"}}));
+    EXPECT_EQ(result.renamesInEffect(), (std::vector<Rename>{renameOf(1, "R9", "R1")}));
 }
 
 TEST(NumberingPass, SelectedRunsAreSortedEachInItsPlace) {
@@ -77,7 +77,7 @@ TEST(NumberingPass, StoppedPassPutsEveryNameBack) {
                                HostCode::Failed);
         const PassResult result = *session.run(request);
         EXPECT_FALSE(result.completed);
-        EXPECT_TRUE(result.renames.empty());
+        EXPECT_TRUE(result.stillInEffect.empty());
         EXPECT_EQ(session.names(), (Names{"R7", "R8", "C3", "R9"})) << n;
         ASSERT_EQ(session.window.messages.size(), 1u);
         const auto& message = session.window.messages[0];
@@ -103,7 +103,7 @@ TEST(NumberingPass, FailedUndoListsWhatStays) {
     EXPECT_TRUE(contains(result.stopMessage, "R51 to R3")) << result.stopMessage;
     EXPECT_TRUE(contains(result.stopMessage, "failed too")) << result.stopMessage;
     EXPECT_TRUE(contains(result.stopMessage, "\nR50 to R1")) << result.stopMessage;
-    EXPECT_EQ(result.renames, (std::vector<RenameRecord>{{"R50", "R1"}}));
+    EXPECT_EQ(result.stillInEffect, (std::vector<Rename>{renameOf(0, "R50", "R1")}));
     EXPECT_EQ(session.names(), (Names{"R1", "R50", "R51"}));
 }
 
@@ -204,8 +204,9 @@ TEST(NumberingPass, ANameReadBackOtherThanPlannedStopsThePass) {
     PassJournal undo;
     std::string activity;
     engine::HeadlessProgressBar bar;
-    EXPECT_THROW(applyRenames({components, undo, nullptr}, {{0, "R7", "R1"}}, bar, activity),
-                 PassStop);
+    EXPECT_THROW(
+        applyRenames({components, undo, nullptr}, {renameOf(0, "R7", "R1")}, bar, activity),
+        PassStop);
     ASSERT_EQ(undo.size(), 1u);
     EXPECT_TRUE(undo.undo().complete);
     EXPECT_EQ(components[0]->Name(), "R7");
@@ -229,7 +230,8 @@ TEST(NumberingPass, AppliesAPreviewedPlanOnlyWhileItHolds) {
         runPass(session.state, session.window.ports(), request, &*stale.newPlan);
     EXPECT_TRUE(applied.completed);
     EXPECT_EQ(session.names(), (Names{"R1", "R2"}));
-    EXPECT_EQ(applied.changed, (std::vector<RenameRecord>{{"R7", "R1"}, {"R9", "R2"}}));
+    EXPECT_EQ(applied.changed,
+              (std::vector<Rename>{renameOf(0, "R7", "R1"), renameOf(1, "R9", "R2")}));
 }
 
 } // namespace

@@ -33,9 +33,9 @@ double selectedShare(DesignGenerator& random) {
     return selection == 0 ? 0 : selection == 1 ? -1 : random.between(1, 9) / 10.0;
 }
 
-std::multiset<std::string> replay(const Names& before, const std::vector<RenameRecord>& records) {
+std::multiset<std::string> replay(const Names& before, const std::vector<Rename>& records) {
     std::multiset<std::string> names(before.begin(), before.end());
-    for (const auto& [from, to] : records) {
+    for (const auto& [component, from, to] : records) {
         const auto found = names.find(from);
         EXPECT_NE(found, names.end()) << "record " << from << " to " << to;
         if (found == names.end())
@@ -60,7 +60,7 @@ void expectNoNewDuplicate(const Names& before, const Names& after) {
 }
 
 void expectConsistent(const Names& before, const Names& after, const PassResult& result) {
-    const auto replayed = replay(before, result.renames);
+    const auto replayed = replay(before, result.renamesInEffect());
     EXPECT_EQ(replayed, std::multiset<std::string>(after.begin(), after.end()));
     if (result.completed) {
         expectNoNewDuplicate(before, after);

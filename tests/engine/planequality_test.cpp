@@ -36,8 +36,8 @@ std::string passLine(const host::sim::DocumentData& doc, const PassRequest& requ
     Session session(doc);
     const PassResult result = runPass(session.state, session.window.ports(), request);
     Digest digest;
-    for (const auto& [from, to] : result.renames)
-        digest.add(from + " " + to);
+    for (const Rename& rename : result.renamesInEffect())
+        digest.add(rename.before + " " + rename.after);
     for (const auto& name : session.names())
         digest.add(name);
     for (const auto& name : result.unnamed)

@@ -28,6 +28,11 @@ inline host::sim::DocumentData document(std::vector<host::sim::ComponentData> co
     return {name, std::move(components)};
 }
 
+// The rename of the component at `index` (from 0), as the engine records it.
+inline Rename renameOf(std::size_t index, std::string before, std::string after) {
+    return {ComponentIndex(index), std::move(before), std::move(after)};
+}
+
 struct Session {
     host::sim::SimPowerLogic logic;
     host::sim::SimRunningObjects objects{&logic, nullptr};

@@ -15,7 +15,10 @@ const std::vector<std::string> names{"R5", "U1A", "C2"};
 
 engine::PassPlan plan() {
     engine::PassPlan plan;
-    plan.renames = {{0, "R5", "R11"}, {0, "R11", "R1"}, {2, "C2", "C1"}};
+    using engine::ComponentIndex;
+    plan.renames = {{ComponentIndex(0), "R5", "R11"},
+                    {ComponentIndex(0), "R11", "R1"},
+                    {ComponentIndex(2), "C2", "C1"}};
     plan.walk = {0, 1, 2};
     plan.unnamed = {"U1A"};
     return plan;
@@ -74,7 +77,7 @@ TEST(PassTexts, ReportTellsOfACompletedOrAStoppedPass) {
 
     engine::PassResult stopped;
     stopped.stopMessage = "PowerLogic stopped answering.";
-    stopped.renames = {{"C2", "C1"}};
+    stopped.stillInEffect = {{engine::ComponentIndex(2), "C2", "C1"}};
     report = passReport(all, "now", stopped, ecoNotWritten);
     EXPECT_EQ(report.summary, "Pass of now: Sequate all components, start from 3\nThe pass "
                               "stopped: PowerLogic stopped answering.\nECO file: not written");

@@ -114,8 +114,8 @@ Json report(const std::optional<engine::PassResult>& result, const HandOffWindow
     Json unnamed = Json::array();
     Json stopped = nullptr;
     if (result) {
-        for (const auto& [before, after] : result->renames)
-            renames.push_back({before, after});
+        for (const engine::Rename& rename : result->renamesInEffect())
+            renames.push_back({rename.before, rename.after});
         unnamed = result->unnamed;
         if (!result->completed)
             stopped = result->stopMessage;
@@ -138,10 +138,10 @@ Json report(const std::optional<engine::PassResult>& result, const HandOffWindow
 host::EcoDelivery HandOffWindow::handToPowerPcb(host::LogicApplication& powerLogic,
                                                 const engine::EcoRows& rows) {
     engine::HeadlessWindow::handToPowerPcb(powerLogic, rows);
-    const host::EcoDelivery delivery = eco::sendEcoToLayout(powerLogic, mObjects, rows.oldNames,
-                                                            rows.newNames, rows.beforeHandOver);
+    const host::EcoDelivery delivery = eco::sendEcoToLayout(powerLogic, mObjects, rows.oldNames(),
+                                                            rows.newNames(), rows.beforeHandOver);
     if (delivery.outcome != host::EcoOutcome::NotDelivered)
-        ecoWritten = eco::ecoText(rows.oldNames, rows.newNames);
+        ecoWritten = eco::ecoText(rows.oldNames(), rows.newNames());
     return delivery;
 }
 

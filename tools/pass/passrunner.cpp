@@ -47,11 +47,11 @@ public:
                                      const engine::EcoRows& rows) override {
         engine::HeadlessWindow::handToPowerPcb(powerLogic, rows);
         mHandedOver = false;
-        const host::EcoDelivery delivery = eco::sendEcoToLayout(powerLogic, mObjects, rows.oldNames,
-                                                                rows.newNames, rows.beforeHandOver);
+        const host::EcoDelivery delivery = eco::sendEcoToLayout(
+            powerLogic, mObjects, rows.oldNames(), rows.newNames(), rows.beforeHandOver);
         // PowerPCB is asked to read the file only once it has been written.
         if (mHandedOver || delivery.outcome == host::EcoOutcome::Delivered)
-            ecoWritten = eco::ecoText(rows.oldNames, rows.newNames);
+            ecoWritten = eco::ecoText(rows.oldNames(), rows.newNames());
         return delivery;
     }
 
@@ -64,9 +64,9 @@ public:
                     "The ECO file was not written: sequate-pass writes one only to the file "
                     "that --eco-file names."};
         const host::EcoDelivery delivery =
-            eco::writeEcoFile(rows.oldNames, rows.newNames, *this, rows.beforeHandOver);
+            eco::writeEcoFile(rows.oldNames(), rows.newNames(), *this, rows.beforeHandOver);
         if (delivery.outcome == host::EcoOutcome::Delivered)
-            ecoWritten = eco::ecoText(rows.oldNames, rows.newNames);
+            ecoWritten = eco::ecoText(rows.oldNames(), rows.newNames());
         return delivery;
     }
 
@@ -139,8 +139,8 @@ QJsonObject report(const std::optional<engine::PassResult>& result, const Runner
     QJsonArray unnamed;
     QJsonValue stopped = QJsonValue::Null;
     if (result) {
-        for (const auto& [before, after] : result->renames)
-            renames.append(QJsonArray{text(before), text(after)});
+        for (const engine::Rename& rename : result->renamesInEffect())
+            renames.append(QJsonArray{text(rename.before), text(rename.after)});
         unnamed = textList(result->unnamed);
         if (!result->completed)
             stopped = text(result->stopMessage);
@@ -170,8 +170,8 @@ RunnerOutcome planReport(engine::HostSession& state, RunnerWindow& window, const
                          const engine::PassRequest& request) {
     const engine::PlanPreview preview = engine::previewPass(state, window.ports(), request);
     QJsonArray renames;
-    for (const engine::PlannedRename& rename : preview.plan.renames)
-        renames.append(QJsonArray{text(rename.from), text(rename.to)});
+    for (const engine::Rename& rename : preview.plan.renames)
+        renames.append(QJsonArray{text(rename.before), text(rename.after)});
     return {0, QJsonObject{
                    {"plan", renames},
                    {"unnamed", textList(preview.plan.unnamed)},
