@@ -38,10 +38,10 @@ void OptionPanel::click(Control control) {
         mSendEco = !mSendEco;
         break;
     case Control::writeOnlyOption:
-        mEcoTarget = EcoDestination::ChosenFile;
+        mEcoOption = EcoDestination::ChosenFile;
         break;
     case Control::forceReadOption:
-        mEcoTarget = EcoDestination::PowerPcb;
+        mEcoOption = EcoDestination::PowerPcb;
         break;
     default:
         break;
@@ -81,9 +81,9 @@ bool OptionPanel::chosen(Control control) const {
     case Control::sendEcoBox:
         return mSendEco;
     case Control::writeOnlyOption:
-        return mEcoTarget == EcoDestination::ChosenFile;
+        return mEcoOption == EcoDestination::ChosenFile;
     case Control::forceReadOption:
-        return mEcoTarget == EcoDestination::PowerPcb;
+        return mEcoOption == EcoDestination::PowerPcb;
     default:
         return false;
     }
@@ -92,7 +92,7 @@ bool OptionPanel::chosen(Control control) const {
 EcoDestination OptionPanel::eco() const {
     if (!mSendEco)
         return EcoDestination::None;
-    return mEcoTarget;
+    return mEcoOption;
 }
 
 } // namespace sequate::ui

@@ -41,7 +41,7 @@ private:
     std::string mStartText;
     bool mSendEco = false; // the ECO options can be chosen exactly while it is ticked
     // Which ECO option is chosen, whether or not the box is ticked.
-    engine::EcoDestination mEcoTarget = engine::EcoDestination::PowerPcb;
+    engine::EcoDestination mEcoOption = engine::EcoDestination::PowerPcb;
 };
 
 } // namespace sequate::ui
