@@ -1,0 +1,31 @@
+#include "calltrace.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <stdexcept>
+
+namespace sequate::host::com {
+
+CallTrace::CallTrace(const std::string& path) : mFile(path, std::ios::binary | std::ios::trunc) {
+    if (!mFile)
+        throw std::runtime_error("cannot write the call trace \"" + path + "\"");
+}
+
+void CallTrace::record(const std::string& application, const std::string& call,
+                       const std::string& arguments, const std::string& outcome,
+                       double milliseconds) {
+    char time[32];
+    std::snprintf(time, sizeof time, "%.3f ms", milliseconds);
+    mFile << application << ' ' << call << '(' << arguments << ") -> " << outcome << " [" << time
+          << "]\r\n";
+    mFile.flush();
+}
+
+std::shared_ptr<CallTrace> CallTrace::fromEnvironment() {
+    const char* path = std::getenv("SEQUATE_TRACE");
+    if (!path || !*path)
+        return nullptr;
+    return std::make_shared<CallTrace>(path);
+}
+
+} // namespace sequate::host::com
