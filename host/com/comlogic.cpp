@@ -3,6 +3,7 @@
 #include "opendocumentsink.h"
 
 #include <cstdio>
+#include <set>
 #include <utility>
 
 namespace sequate::host::com {
@@ -175,9 +176,16 @@ std::shared_ptr<PcbDocument> ComPcbApplication::CurrentDocument() {
 ComRunningObjects::ComRunningObjects(int timeoutMs, CallTypes::Log log,
                                      std::shared_ptr<CallTrace> trace)
     : mApartment(std::make_shared<Apartment>(timeoutMs)), mTimeoutMs(timeoutMs),
-      mLog(log ? std::move(log)
-               : [](const std::string& line) { std::fprintf(stderr, "%s\n", line.c_str()); }),
-      mTrace(std::move(trace)) {}
+      mTrace(std::move(trace)) {
+    if (!log)
+        log = [](const std::string& line) { std::fprintf(stderr, "%s\n", line.c_str()); };
+    // An application attached again (PowerPCB for each hand-off) is not told of twice.
+    mLog = [log = std::move(log),
+            told = std::make_shared<std::set<std::string>>()](const std::string& line) {
+        if (told->insert(line).second)
+            log(line);
+    };
+}
 
 std::shared_ptr<LogicApplication> ComRunningObjects::attachPowerLogic() {
     ComPtr<IDispatch> object;

@@ -90,6 +90,21 @@ TEST_F(ComBinding, AClassThatIsNotRegisteredIsNotRunningEither) {
     }
 }
 
+TEST_F(ComBinding, AnApplicationDeclaringSlotsItCannotCallIsRefusedAtAttaching) {
+    ComSimProcess sim(stateFile, {"--types", "incompatible"});
+    host::com::ComRunningObjects objects;
+    try {
+        objects.attachPowerLogic();
+        ADD_FAILURE() << "attached";
+    } catch (const host::HostFailure& failure) {
+        const std::string text = failure.what();
+        for (const char* slot :
+             {"LogicComponent slot 8 is `put_Value(VARIANT)`, not a method taking a name",
+              "LogicPlacement slot 18 is `FirstCoordinate(long, long) -> double`"})
+            EXPECT_NE(text.find(slot), std::string::npos) << text;
+    }
+}
+
 TEST_F(ComBinding, PowerPcbReadsTheEcoFileItIsGiven) {
     ComSimProcess sim(stateFile);
     host::com::ComRunningObjects objects;
