@@ -1,7 +1,5 @@
 #include "calltypes.h"
 
-#include "host/hostfailure.h"
-
 #include <cstring>
 
 namespace sequate::host::com {
@@ -123,7 +121,7 @@ void CallTypes::refuseMisfits() const {
     for (const std::string& refusal : found)
         text += "; " + refusal;
     text += ". Sequate has not called them, and renamed nothing.";
-    throw HostFailure(static_cast<HostCode>(static_cast<std::uint32_t>(DISP_E_TYPEMISMATCH)), text);
+    throw HostFailure(typeMismatchCode, text);
 }
 
 void CallTypes::readKind(Kind kind, ITypeInfo* table) {

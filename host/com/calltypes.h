@@ -6,6 +6,7 @@
 // IDispatch is the kind's interface (then calls go through IDispatch::Invoke, which needs no
 // QueryInterface) or not (then through the interface's table).
 
+#include "host/hostfailure.h"
 #include "signature.h"
 
 #include <array>
@@ -15,6 +16,10 @@
 #include <vector>
 
 namespace sequate::host::com {
+
+// The code of a failure over types: an operation declared in a way Sequate cannot call, or a
+// value that does not fit its declared type (DISP_E_TYPEMISMATCH).
+inline constexpr HostCode typeMismatchCode = static_cast<HostCode>(0x80020005u);
 
 class CallTypes {
 public:

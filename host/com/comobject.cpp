@@ -16,8 +16,7 @@ double msSince(Clock::time_point start) {
 }
 
 HostFailure typeMismatch(const std::string& text) {
-    return HostFailure(static_cast<HostCode>(static_cast<std::uint32_t>(DISP_E_TYPEMISMATCH)),
-                       text);
+    return HostFailure(typeMismatchCode, text);
 }
 
 std::string callName(Kind kind, const OperationInfo& operation) {

@@ -55,8 +55,7 @@ std::optional<std::string> refusedTypes(host::com::ComRunningObjects& objects, b
         try {
             objects.inspect(application)->types.refuseMisfits();
         } catch (const host::HostFailure& failure) {
-            if (failure.code() ==
-                static_cast<host::HostCode>(static_cast<std::uint32_t>(DISP_E_TYPEMISMATCH)))
+            if (failure.code() == host::com::typeMismatchCode)
                 return failure.what();
         }
     }
