@@ -1,7 +1,7 @@
 #pragma once
 
 // Every automation call of a session, written to a text file the user chose: the application,
-// the interface, the slot and name, the arguments, the result or the failure with the
+// the interface, the slot (over COM) and name, the arguments, the result or the failure with the
 // application's text, and the time it took. What the real application answered can be seen
 // nowhere else. Names in it are the design's own, so it is written only when asked for.
 
@@ -9,7 +9,7 @@
 #include <memory>
 #include <string>
 
-namespace sequate::host::com {
+namespace sequate::host {
 
 class CallTrace {
 public:
@@ -27,4 +27,4 @@ private:
     std::ofstream mFile;
 };
 
-} // namespace sequate::host::com
+} // namespace sequate::host

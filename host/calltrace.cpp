@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <stdexcept>
 
-namespace sequate::host::com {
+namespace sequate::host {
 
 CallTrace::CallTrace(const std::string& path) : mFile(path, std::ios::binary | std::ios::trunc) {
     if (!mFile)
@@ -28,4 +28,4 @@ std::shared_ptr<CallTrace> CallTrace::fromEnvironment() {
     return std::make_shared<CallTrace>(path);
 }
 
-} // namespace sequate::host::com
+} // namespace sequate::host
