@@ -71,8 +71,11 @@ Variant ComObject::perform(Operation operation, Arguments arguments) {
     std::size_t i = 0;
     for (Variant& argument : arguments) {
         const VARTYPE type = signature.inputs[i];
+        // A name is never read as a number: Item("12") must not become Item(12).
+        const bool nameAsNumber = argument.get().vt == VT_BSTR && type != VT_BSTR;
         const HRESULT made =
             type == VT_VARIANT ? ::VariantCopy(converted[i].out(), &argument.get())
+            : nameAsNumber     ? DISP_E_TYPEMISMATCH
                                : ::VariantChangeType(converted[i].out(), &argument.get(), 0, type);
         if (FAILED(made))
             throw typeMismatch(mHost->title + " declares input " + std::to_string(i + 1) + " of " +

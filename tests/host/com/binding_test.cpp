@@ -53,6 +53,15 @@ TEST_F(ComBinding, ItemByNameGivesTheComponentOrNoObjectAndABadIndexItsCode) {
     EXPECT_EQ(failureOf([&] { list->Item(5); }), HostCode::BadIndex);
 }
 
+// An Item declared to take a long takes no name, not even one that reads as a number.
+TEST_F(ComBinding, AnItemDeclaredByNumberIsNotAskedForANameAsAnIndex) {
+    ComSimProcess sim(stateFile, {"--types", "variant"});
+    host::com::ComRunningObjects objects;
+    const auto list = objects.attachPowerLogic()->CurrentDocument()->ComponentSet()->Objects();
+    EXPECT_EQ(list->Item(2)->Name(), "C1");
+    EXPECT_EQ(failureOf([&] { list->Item("2"); }), host::com::typeMismatchCode);
+}
+
 TEST_F(ComBinding, AListIsASnapshotWhileNamesAreLiveAndARefusedRenameKeepsItsCode) {
     ComSimProcess sim(stateFile);
     host::com::ComRunningObjects objects;
