@@ -146,7 +146,7 @@ void CallTypes::fallBack(Kind kind, const std::string& why) {
     }
     mRead[static_cast<std::size_t>(kind)] = true;
     if (mSource.empty())
-        mSource = "Sequate's built-in types";
+        mSource = "Sequate's built-in types, as " + mTitle + " " + why;
     if (mFellBack)
         return;
     mFellBack = true;
