@@ -183,11 +183,11 @@ std::string HandOffWindow::layoutUnreachable() {
 
 int comRunnerMain(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
     Options options;
-    std::shared_ptr<host::com::CallTrace> trace;
+    std::shared_ptr<host::CallTrace> trace;
     try {
         options = parse(arguments);
         if (!options.trace.empty())
-            trace = std::make_shared<host::com::CallTrace>(options.trace);
+            trace = std::make_shared<host::CallTrace>(options.trace);
     } catch (const std::runtime_error& problem) {
         err << "sequate-pass-com: " << problem.what() << "\n" << usage << "\n";
         return 2;
@@ -199,7 +199,7 @@ int comRunnerMain(const std::vector<std::string>& arguments, std::ostream& out, 
     Json log = Json::array();
     host::com::ComRunningObjects objects(
         options.timeoutMs, [&](const std::string& line) { log.push_back(line); },
-        trace ? trace : host::com::CallTrace::fromEnvironment());
+        trace ? trace : host::CallTrace::fromEnvironment());
     if (options.describe)
         return describeTypes(objects, out) ? 0 : 1;
     engine::HostSession state;
