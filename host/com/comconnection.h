@@ -8,9 +8,9 @@
 // (deliverNotifications() hands them over), so none reaches Sequate in the middle of a pass,
 // and a call that gets no answer within the time limit is cancelled.
 
-#include "host/calltrace.h"
 #include "calltypes.h"
 #include "comhandles.h"
+#include "host/calltrace.h"
 #include "host/hostfailure.h"
 
 #include <atomic>
