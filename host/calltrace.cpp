@@ -25,7 +25,13 @@ std::shared_ptr<CallTrace> CallTrace::fromEnvironment() {
     const char* path = std::getenv("SEQUATE_TRACE");
     if (!path || !*path)
         return nullptr;
-    return std::make_shared<CallTrace>(path);
+    try {
+        return std::make_shared<CallTrace>(path);
+    } catch (const std::runtime_error& problem) {
+        // Asked for by the environment, not by a command: the session goes on without it.
+        std::fprintf(stderr, "SEQUATE_TRACE: %s; no calls are traced\n", problem.what());
+        return nullptr;
+    }
 }
 
 } // namespace sequate::host

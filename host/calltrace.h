@@ -20,7 +20,8 @@ public:
     void record(const std::string& application, const std::string& call,
                 const std::string& arguments, const std::string& outcome, double milliseconds);
 
-    // The trace the environment asks for (SEQUATE_TRACE, a file path), or none.
+    // The trace the environment asks for (SEQUATE_TRACE, a file path), or none; a file that
+    // cannot be written is said on standard error.
     static std::shared_ptr<CallTrace> fromEnvironment();
 
 private:
