@@ -123,6 +123,7 @@ public:
 private:
     RecoveryOutcome recover(const std::string& document) {
         std::vector<std::pair<fs::path, RenameJournal>> unfinished;
+        std::error_code ignored; // a finished journal is only tidied away
         for (const fs::path& path : journalsOf(mState.journalFolder, document)) {
             if (mState.settledJournals.count(path))
                 continue;
@@ -131,7 +132,7 @@ private:
                 if (journal.document != document)
                     continue;
                 if (journal.finished)
-                    settleJournal(path);
+                    fs::remove(path, ignored);
                 else
                     unfinished.emplace_back(path, std::move(journal));
             } catch (const JournalError& error) {
@@ -322,6 +323,10 @@ private:
     bool followInLayout(const Names& from, const Names& to, JournalWriter& writer) {
         mActivity = "bringing the layout in step";
         const std::vector<Rename> renames = renamesBetween(from, to);
+        // Nothing between the two: a layout that took the file would hold the names the
+        // schematic has now, so either way it is in step.
+        if (renames.empty())
+            return true;
         const std::optional<EcoRows> probe = probeRows(from, to);
         if (!probe) {
             EcoRows rows = ecoRows(renames);

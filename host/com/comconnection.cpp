@@ -63,6 +63,8 @@ bool serverGone(HRESULT result) {
     }
 }
 
+} // namespace
+
 std::string hostText() {
     ComPtr<IErrorInfo> info;
     if (::GetErrorInfo(0, info.out()) != S_OK || !info)
@@ -72,8 +74,6 @@ std::string hostText() {
         return {};
     return utf8FromWide(description.view());
 }
-
-} // namespace
 
 Apartment::Apartment(int timeoutMs) {
     const HRESULT result = ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
@@ -110,7 +110,8 @@ Apartment::~Apartment() {
     ::CoUninitialize();
 }
 
-void throwCallFailure(const ComHost& host, HRESULT result, const std::string& call) {
+void throwCallFailure(const ComHost& host, HRESULT result, const std::string& call,
+                      std::string text) {
     if (result == callCancelled || result == RPC_E_CALL_REJECTED || result == RPC_E_TIMEOUT)
         throw HostFailure(HostCode::Timeout, host.title + " did not answer " + call + " within " +
                                                  std::to_string(host.timeoutMs) + " ms");
@@ -119,38 +120,11 @@ void throwCallFailure(const ComHost& host, HRESULT result, const std::string& ca
                           host.title + " went away during " + call + " (" +
                               codeText(static_cast<HostCode>(result)) + ")");
     const auto code = static_cast<HostCode>(static_cast<std::uint32_t>(result));
-    std::string text = hostText();
+    if (text.empty())
+        text = hostText();
     if (text.empty())
         text = host.title + " failed " + call + " with " + codeText(code);
     throw HostFailure(code, text);
-}
-
-ComObject::ComObject(std::shared_ptr<ComHost> host, const ComPtr<IUnknown>& object, const IID& iid,
-                     const char* kind)
-    : mHost(std::move(host)), mKind(kind) {
-    const HRESULT result = object->QueryInterface(iid, mInterface.outVoid());
-    if (FAILED(result) || !mInterface) {
-        if (result != E_NOINTERFACE)
-            throwCallFailure(*mHost, result, mKind + " (QueryInterface)");
-        throw HostFailure(HostCode::NoInterface,
-                          mHost->title + " gave an object that is not a " + mKind);
-    }
-}
-
-void ComObject::fail(HRESULT result, const char* operation) const {
-    throwCallFailure(*mHost, result, mKind + '.' + operation);
-}
-
-std::string ComObject::callString(int slot, const char* operation) {
-    Bstr text;
-    call(slot, operation, text.out());
-    return utf8FromWide(text.view());
-}
-
-std::int32_t ComObject::callCount(int slot, const char* operation) {
-    long count = 0;
-    call(slot, operation, &count);
-    return static_cast<std::int32_t>(count);
 }
 
 std::size_t deliverNotifications() {

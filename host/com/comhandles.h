@@ -44,6 +44,7 @@ public:
     }
     Interface* get() const { return mPointer; }
     Interface* operator->() const { return mPointer; }
+    Interface& operator*() const { return *mPointer; }
     explicit operator bool() const { return mPointer != nullptr; }
     // For a call's out-parameter: whatever was held goes first.
     Interface** out() {
@@ -90,9 +91,11 @@ public:
     }
     Variant(const Variant&) = delete;
     Variant& operator=(const Variant&) = delete;
+    Variant(Variant&& other) noexcept : mValue(other.mValue) { ::VariantInit(&other.mValue); }
     ~Variant() { ::VariantClear(&mValue); }
 
     VARIANT& get() { return mValue; }
+    const VARIANT& get() const { return mValue; }
     VARIANT* out() {
         ::VariantClear(&mValue);
         return &mValue;

@@ -1,152 +1,126 @@
 #include "comlogic.h"
 
-#include "automationids.h"
 #include "opendocumentsink.h"
 
+#include <cstdio>
+#include <set>
 #include <utility>
 
 namespace sequate::host::com {
 
-ComLogicPlacement::ComLogicPlacement(std::shared_ptr<ComHost> host, const ComPtr<IUnknown>& object)
-    : ComObject(std::move(host), object, iidLogicPlacement, "LogicPlacement") {}
+using enum Operation;
+
+ComLogicPlacement::ComLogicPlacement(std::shared_ptr<ComHost> host, ComPtr<IDispatch> object)
+    : ComObject(std::move(host), std::move(object), Kind::LogicPlacement) {}
 
 double ComLogicPlacement::FirstCoordinate(std::int32_t units) {
-    double value = 0;
-    call(slot::placementFirstCoordinate, "FirstCoordinate", static_cast<long>(units), &value);
-    return value;
+    Variant which(static_cast<long>(units));
+    return callCoordinate(PlacementFirstCoordinate, {which});
 }
 
 double ComLogicPlacement::SecondCoordinate(std::int32_t units) {
-    double value = 0;
-    call(slot::placementSecondCoordinate, "SecondCoordinate", static_cast<long>(units), &value);
-    return value;
+    Variant which(static_cast<long>(units));
+    return callCoordinate(PlacementSecondCoordinate, {which});
 }
 
-ComLogicPlacements::ComLogicPlacements(std::shared_ptr<ComHost> host,
-                                       const ComPtr<IUnknown>& object)
-    : ComObject(std::move(host), object, iidLogicObjects, "LogicObjects") {}
+ComLogicPlacements::ComLogicPlacements(std::shared_ptr<ComHost> host, ComPtr<IDispatch> object)
+    : ComObject(std::move(host), std::move(object), Kind::LogicObjects) {}
 
 std::int32_t ComLogicPlacements::Count() {
-    return callCount(slot::objectsCount, "Count");
+    return callCount(ObjectsCount);
 }
 
 std::shared_ptr<LogicPlacement> ComLogicPlacements::Item(std::int32_t index) {
     Variant which(static_cast<long>(index));
-    return callObject<ComLogicPlacement>(slot::objectsItem, "Item", which.get());
+    return callObject<ComLogicPlacement>(ObjectsItem, {which});
 }
 
-ComLogicComponent::ComLogicComponent(std::shared_ptr<ComHost> host, const ComPtr<IUnknown>& object)
-    : ComObject(std::move(host), object, iidLogicComponent, "LogicComponent") {}
+ComLogicComponent::ComLogicComponent(std::shared_ptr<ComHost> host, ComPtr<IDispatch> object)
+    : ComObject(std::move(host), std::move(object), Kind::LogicComponent) {}
 
-// The default member has no slot of its own: it is reached through IDispatch, as a script
-// that reads the object as a value reaches it.
 std::string ComLogicComponent::Value() {
-    IDispatch* dispatch = static_cast<IDispatch*>(object());
-    DISPPARAMS none{};
-    Variant result;
-    EXCEPINFO exception{};
-    const HRESULT outcome =
-        dispatch->Invoke(DISPID_VALUE, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none,
-                         result.out(), &exception, nullptr);
-    if (outcome == DISP_E_EXCEPTION) {
-        Bstr source;
-        Bstr description;
-        *source.out() = exception.bstrSource;
-        *description.out() = exception.bstrDescription;
-        ::SysFreeString(exception.bstrHelpFile);
-        const HRESULT code = exception.scode ? exception.scode : E_FAIL;
-        if (!description.view().empty())
-            throw HostFailure(static_cast<HostCode>(static_cast<std::uint32_t>(code)),
-                              utf8FromWide(description.view()));
-        fail(code, "Value");
-    }
-    if (FAILED(outcome))
-        fail(outcome, "Value");
-    if (FAILED(::VariantChangeType(&result.get(), &result.get(), 0, VT_BSTR)))
-        fail(DISP_E_TYPEMISMATCH, "Value");
+    Variant result = performDefault();
+    readAs(result, VT_BSTR, "LogicComponent's default member", "a text");
     return utf8FromWide({result.get().bstrVal, ::SysStringLen(result.get().bstrVal)});
 }
 
 std::string ComLogicComponent::Name() {
-    return callString(slot::componentName, "Name");
+    return callText(ComponentName);
 }
 
 void ComLogicComponent::SetName(const std::string& name) {
-    const Bstr text(wideFromUtf8(name));
-    call(slot::componentSetName, "SetName", text.get());
+    Variant text(wideFromUtf8(name));
+    perform(ComponentSetName, {text});
 }
 
 bool ComLogicComponent::Selected() {
-    VARIANT_BOOL selected = VARIANT_FALSE;
-    call(slot::componentSelected, "Selected", &selected);
-    return selected != VARIANT_FALSE;
+    return callFlag(ComponentSelected);
 }
 
 std::shared_ptr<LogicPlacements> ComLogicComponent::Placements() {
-    return callObject<ComLogicPlacements>(slot::componentPlacements, "Placements");
+    return callObject<ComLogicPlacements>(ComponentPlacements);
 }
 
-ComLogicObjects::ComLogicObjects(std::shared_ptr<ComHost> host, const ComPtr<IUnknown>& object)
-    : ComObject(std::move(host), object, iidLogicObjects, "LogicObjects") {}
+ComLogicObjects::ComLogicObjects(std::shared_ptr<ComHost> host, ComPtr<IDispatch> object)
+    : ComObject(std::move(host), std::move(object), Kind::LogicObjects) {}
 
 std::int32_t ComLogicObjects::Count() {
-    return callCount(slot::objectsCount, "Count");
+    return callCount(ObjectsCount);
 }
 
 std::shared_ptr<LogicComponent> ComLogicObjects::Item(std::int32_t index) {
     Variant which(static_cast<long>(index));
-    return callObject<ComLogicComponent>(slot::objectsItem, "Item", which.get());
+    return callObject<ComLogicComponent>(ObjectsItem, {which});
 }
 
 std::shared_ptr<LogicComponent> ComLogicObjects::Item(const std::string& name) {
     Variant which(wideFromUtf8(name));
-    return callObject<ComLogicComponent>(slot::objectsItem, "Item", which.get());
+    return callObject<ComLogicComponent>(ObjectsItem, {which});
 }
 
-ComLogicSelection::ComLogicSelection(std::shared_ptr<ComHost> host, const ComPtr<IUnknown>& object)
-    : ComObject(std::move(host), object, iidLogicSelection, "LogicSelection") {}
+ComLogicSelection::ComLogicSelection(std::shared_ptr<ComHost> host, ComPtr<IDispatch> object)
+    : ComObject(std::move(host), std::move(object), Kind::LogicSelection) {}
 
 std::int32_t ComLogicSelection::Count() {
-    return callCount(slot::selectionCount, "Count");
+    return callCount(SelectionCount);
 }
 
-ComLogicComponentSet::ComLogicComponentSet(std::shared_ptr<ComHost> host,
-                                           const ComPtr<IUnknown>& object)
-    : ComObject(std::move(host), object, iidLogicComponentSet, "LogicComponentSet") {}
+ComLogicComponentSet::ComLogicComponentSet(std::shared_ptr<ComHost> host, ComPtr<IDispatch> object)
+    : ComObject(std::move(host), std::move(object), Kind::LogicComponentSet) {}
 
 std::shared_ptr<LogicObjects> ComLogicComponentSet::Objects() {
-    return callObject<ComLogicObjects>(slot::componentSetObjects, "Objects");
+    return callObject<ComLogicObjects>(ComponentSetObjects);
 }
 
 std::shared_ptr<LogicObjects>
 ComLogicComponentSet::Query(std::int32_t kind, const std::string& filter, std::int32_t flags) {
-    const Bstr text(wideFromUtf8(filter));
-    return callObject<ComLogicObjects>(slot::componentSetQuery, "Query", static_cast<long>(kind),
-                                       text.get(), static_cast<long>(flags));
+    Variant which(static_cast<long>(kind));
+    Variant text(wideFromUtf8(filter));
+    Variant how(static_cast<long>(flags));
+    return callObject<ComLogicObjects>(ComponentSetQuery, {which, text, how});
 }
 
-ComLogicDocument::ComLogicDocument(std::shared_ptr<ComHost> host, const ComPtr<IUnknown>& object)
-    : ComObject(std::move(host), object, iidLogicDocument, "LogicDocument") {}
+ComLogicDocument::ComLogicDocument(std::shared_ptr<ComHost> host, ComPtr<IDispatch> object)
+    : ComObject(std::move(host), std::move(object), Kind::LogicDocument) {}
 
 std::string ComLogicDocument::Name() {
-    return callString(slot::documentName, "Name");
+    return callText(DocumentName);
 }
 
 std::shared_ptr<LogicComponentSet> ComLogicDocument::ComponentSet() {
-    return callObject<ComLogicComponentSet>(slot::documentComponentSet, "ComponentSet");
+    return callObject<ComLogicComponentSet>(DocumentComponentSet);
 }
 
 std::shared_ptr<LogicSelection> ComLogicDocument::Selection() {
-    return callObject<ComLogicSelection>(slot::documentSelection, "Selection");
+    return callObject<ComLogicSelection>(DocumentSelection);
 }
 
 std::shared_ptr<LogicObjects> ComLogicDocument::SelectedObjects() {
-    return callObject<ComLogicObjects>(slot::documentSelectedObjects, "SelectedObjects");
+    return callObject<ComLogicObjects>(DocumentSelectedObjects);
 }
 
-ComLogicApplication::ComLogicApplication(std::shared_ptr<ComHost> host,
-                                         const ComPtr<IUnknown>& object)
-    : ComObject(std::move(host), object, iidLogicApplication, "LogicApplication") {}
+ComLogicApplication::ComLogicApplication(std::shared_ptr<ComHost> host, ComPtr<IDispatch> object)
+    : ComObject(std::move(host), std::move(object), Kind::LogicApplication) {}
 
 ComLogicApplication::~ComLogicApplication() {
     if (mEvents) {
@@ -156,20 +130,20 @@ ComLogicApplication::~ComLogicApplication() {
 }
 
 std::shared_ptr<LogicDocument> ComLogicApplication::CurrentDocument() {
-    return callObject<ComLogicDocument>(slot::applicationCurrentDocument, "CurrentDocument");
+    return callObject<ComLogicDocument>(ApplicationCurrentDocument);
 }
 
 void ComLogicApplication::BeginPass() {
-    call(slot::applicationBeginPass, "BeginPass");
+    perform(ApplicationBeginPass);
 }
 
 void ComLogicApplication::EndPass() {
-    call(slot::applicationEndPass, "EndPass");
+    perform(ApplicationEndPass);
 }
 
 void ComLogicApplication::advise(LogicApplicationEvents* sink) {
     if (!mEvents)
-        mEvents = new OpenDocumentSink(host(), ComPtr<IUnknown>::share(object()));
+        mEvents = new OpenDocumentSink(host(), ComPtr<IUnknown>::share(dispatch()));
     mEvents->add(sink);
 }
 
@@ -184,38 +158,62 @@ void ComLogicApplication::unadvise(LogicApplicationEvents* sink) {
     }
 }
 
-ComPcbDocument::ComPcbDocument(std::shared_ptr<ComHost> host, const ComPtr<IUnknown>& object)
-    : ComObject(std::move(host), object, iidPcbDocument, "PcbDocument") {}
+ComPcbDocument::ComPcbDocument(std::shared_ptr<ComHost> host, ComPtr<IDispatch> object)
+    : ComObject(std::move(host), std::move(object), Kind::PcbDocument) {}
 
 void ComPcbDocument::ReadEcoFile(const std::string& path) {
-    const Bstr text(wideFromUtf8(path));
-    long result = 0;
-    call(slot::pcbDocumentReadEcoFile, "ReadEcoFile", text.get(), &result);
+    Variant text(wideFromUtf8(path));
+    perform(PcbDocumentReadEcoFile, {text});
 }
 
-ComPcbApplication::ComPcbApplication(std::shared_ptr<ComHost> host, const ComPtr<IUnknown>& object)
-    : ComObject(std::move(host), object, iidPcbApplication, "PcbApplication") {}
+ComPcbApplication::ComPcbApplication(std::shared_ptr<ComHost> host, ComPtr<IDispatch> object)
+    : ComObject(std::move(host), std::move(object), Kind::PcbApplication) {}
 
 std::shared_ptr<PcbDocument> ComPcbApplication::CurrentDocument() {
-    return callObject<ComPcbDocument>(slot::pcbApplicationCurrentDocument, "CurrentDocument");
+    return callObject<ComPcbDocument>(PcbApplicationCurrentDocument);
 }
 
-ComRunningObjects::ComRunningObjects(int timeoutMs)
-    : mApartment(std::make_shared<Apartment>(timeoutMs)), mTimeoutMs(timeoutMs) {}
+ComRunningObjects::ComRunningObjects(int timeoutMs, CallTypes::Log log,
+                                     std::shared_ptr<CallTrace> trace)
+    : mApartment(std::make_shared<Apartment>(timeoutMs)), mTimeoutMs(timeoutMs),
+      mTrace(std::move(trace)) {
+    if (!log)
+        log = [](const std::string& line) { std::fprintf(stderr, "%s\n", line.c_str()); };
+    // An application attached again (PowerPCB for each hand-off) is not told of twice.
+    mLog = [log = std::move(log),
+            told = std::make_shared<std::set<std::string>>()](const std::string& line) {
+        if (told->insert(line).second)
+            log(line);
+    };
+}
 
 std::shared_ptr<LogicApplication> ComRunningObjects::attachPowerLogic() {
-    auto host = std::make_shared<ComHost>(ComHost{mApartment, "PowerLogic", mTimeoutMs});
-    return std::make_shared<ComLogicApplication>(host, attach(L"PowerLogic.Application", host));
+    ComPtr<IDispatch> object;
+    auto host = attach(Application::PowerLogic, object);
+    host->types.refuseMisfits();
+    return std::make_shared<ComLogicApplication>(host, std::move(object));
 }
 
 std::shared_ptr<PcbApplication> ComRunningObjects::attachPowerPcb() {
-    auto host = std::make_shared<ComHost>(ComHost{mApartment, "PowerPCB", mTimeoutMs});
-    return std::make_shared<ComPcbApplication>(host, attach(L"PowerPCB.Application", host));
+    ComPtr<IDispatch> object;
+    auto host = attach(Application::PowerPcb, object);
+    host->types.refuseMisfits();
+    return std::make_shared<ComPcbApplication>(host, std::move(object));
 }
 
-ComPtr<IUnknown> ComRunningObjects::attach(const std::wstring& className,
-                                           const std::shared_ptr<ComHost>& host) {
-    const std::string what = host->title + " is not running: ";
+std::shared_ptr<ComHost> ComRunningObjects::inspect(Application application) {
+    ComPtr<IDispatch> object;
+    return attach(application, object);
+}
+
+std::shared_ptr<ComHost> ComRunningObjects::attach(Application application,
+                                                   ComPtr<IDispatch>& object) {
+    const bool logic = application == Application::PowerLogic;
+    const std::string title = logic ? "PowerLogic" : "PowerPCB";
+    const std::wstring className = logic ? L"PowerLogic.Application" : L"PowerPCB.Application";
+    auto host = std::make_shared<ComHost>(
+        ComHost{mApartment, title, mTimeoutMs, CallTypes(application, title, mLog), mTrace});
+    const std::string what = title + " is not running: ";
     CLSID id{};
     if (FAILED(::CLSIDFromProgID(className.c_str(), &id)))
         throw HostFailure(HostCode::NotRunning,
@@ -224,7 +222,11 @@ ComPtr<IUnknown> ComRunningObjects::attach(const std::wstring& className,
     if (FAILED(::GetActiveObject(id, nullptr, running.out())) || !running)
         throw HostFailure(HostCode::NotRunning, what + utf8FromWide(className) +
                                                     " is not in the table of running objects");
-    return running;
+    const HRESULT asked = running->QueryInterface(IID_IDispatch, object.outVoid());
+    if (FAILED(asked) || !object)
+        throwCallFailure(*host, asked, title + " (asked for its IDispatch)");
+    host->types.readLibrary(*object.get());
+    return host;
 }
 
 } // namespace sequate::host::com

@@ -1,11 +1,9 @@
 #pragma once
 
-// The host interfaces over COM: each object holds the interface of its kind, asked for by its
-// identifier, and each operation calls the slot of that interface. The argument types are
-// those of the applications' type libraries: counts are long, strings BSTR, flags
-// VARIANT_BOOL, objects IDispatch, and a list's item is asked for by a VARIANT index or name.
+// The host interfaces over COM: each object holds the IDispatch the application gave for it,
+// and each operation is called with the types the application declares for it (comobject.h).
 
-#include "comconnection.h"
+#include "comobject.h"
 #include "host/powerlogic.h"
 #include "host/powerpcb.h"
 #include "host/runningobjects.h"
@@ -16,7 +14,7 @@ class OpenDocumentSink;
 
 class ComLogicPlacement : public LogicPlacement, private ComObject {
 public:
-    ComLogicPlacement(std::shared_ptr<ComHost> host, const ComPtr<IUnknown>& object);
+    ComLogicPlacement(std::shared_ptr<ComHost> host, ComPtr<IDispatch> object);
     double FirstCoordinate(std::int32_t units) override;
     double SecondCoordinate(std::int32_t units) override;
 };
@@ -24,14 +22,14 @@ public:
 // A component's placements: a list of the LogicObjects kind whose items are placements.
 class ComLogicPlacements : public LogicPlacements, private ComObject {
 public:
-    ComLogicPlacements(std::shared_ptr<ComHost> host, const ComPtr<IUnknown>& object);
+    ComLogicPlacements(std::shared_ptr<ComHost> host, ComPtr<IDispatch> object);
     std::int32_t Count() override;
     std::shared_ptr<LogicPlacement> Item(std::int32_t index) override;
 };
 
 class ComLogicComponent : public LogicComponent, private ComObject {
 public:
-    ComLogicComponent(std::shared_ptr<ComHost> host, const ComPtr<IUnknown>& object);
+    ComLogicComponent(std::shared_ptr<ComHost> host, ComPtr<IDispatch> object);
     std::string Value() override;
     std::string Name() override;
     void SetName(const std::string& name) override;
@@ -41,7 +39,7 @@ public:
 
 class ComLogicObjects : public LogicObjects, private ComObject {
 public:
-    ComLogicObjects(std::shared_ptr<ComHost> host, const ComPtr<IUnknown>& object);
+    ComLogicObjects(std::shared_ptr<ComHost> host, ComPtr<IDispatch> object);
     std::int32_t Count() override;
     std::shared_ptr<LogicComponent> Item(std::int32_t index) override;
     std::shared_ptr<LogicComponent> Item(const std::string& name) override;
@@ -49,13 +47,13 @@ public:
 
 class ComLogicSelection : public LogicSelection, private ComObject {
 public:
-    ComLogicSelection(std::shared_ptr<ComHost> host, const ComPtr<IUnknown>& object);
+    ComLogicSelection(std::shared_ptr<ComHost> host, ComPtr<IDispatch> object);
     std::int32_t Count() override;
 };
 
 class ComLogicComponentSet : public LogicComponentSet, private ComObject {
 public:
-    ComLogicComponentSet(std::shared_ptr<ComHost> host, const ComPtr<IUnknown>& object);
+    ComLogicComponentSet(std::shared_ptr<ComHost> host, ComPtr<IDispatch> object);
     std::shared_ptr<LogicObjects> Objects() override;
     std::shared_ptr<LogicObjects> Query(std::int32_t kind, const std::string& filter,
                                         std::int32_t flags) override;
@@ -63,7 +61,7 @@ public:
 
 class ComLogicDocument : public LogicDocument, private ComObject {
 public:
-    ComLogicDocument(std::shared_ptr<ComHost> host, const ComPtr<IUnknown>& object);
+    ComLogicDocument(std::shared_ptr<ComHost> host, ComPtr<IDispatch> object);
     std::string Name() override;
     std::shared_ptr<LogicComponentSet> ComponentSet() override;
     std::shared_ptr<LogicSelection> Selection() override;
@@ -72,7 +70,7 @@ public:
 
 class ComLogicApplication : public LogicApplication, private ComObject {
 public:
-    ComLogicApplication(std::shared_ptr<ComHost> host, const ComPtr<IUnknown>& object);
+    ComLogicApplication(std::shared_ptr<ComHost> host, ComPtr<IDispatch> object);
     ~ComLogicApplication() override;
     std::shared_ptr<LogicDocument> CurrentDocument() override;
     void BeginPass() override;
@@ -88,31 +86,44 @@ private:
 
 class ComPcbDocument : public PcbDocument, private ComObject {
 public:
-    ComPcbDocument(std::shared_ptr<ComHost> host, const ComPtr<IUnknown>& object);
+    ComPcbDocument(std::shared_ptr<ComHost> host, ComPtr<IDispatch> object);
     void ReadEcoFile(const std::string& path) override;
 };
 
 class ComPcbApplication : public PcbApplication, private ComObject {
 public:
-    ComPcbApplication(std::shared_ptr<ComHost> host, const ComPtr<IUnknown>& object);
+    ComPcbApplication(std::shared_ptr<ComHost> host, ComPtr<IDispatch> object);
     std::shared_ptr<PcbDocument> CurrentDocument() override;
 };
 
 // The table of running objects of Windows: the class name to a class identifier through the
 // registry, then the running instance from the table. Never starts one.
+//
+// Attaching reads the types the application declares for every operation Sequate calls and
+// refuses, with HostFailure naming the interface, the slot and what is declared there, an
+// application that declares one in a way Sequate cannot call.
 class ComRunningObjects : public RunningObjects {
 public:
-    // Every call gives up after timeoutMs and fails with HostCode::Timeout.
-    explicit ComRunningObjects(int timeoutMs = 5000);
+    // Every call gives up after timeoutMs and fails with HostCode::Timeout. The log hears what
+    // people should know of an application (none: standard error); the trace, when given or
+    // named by SEQUATE_TRACE, records every call.
+    explicit ComRunningObjects(int timeoutMs = 5000, CallTypes::Log log = {},
+                               std::shared_ptr<CallTrace> trace = CallTrace::fromEnvironment());
 
     std::shared_ptr<LogicApplication> attachPowerLogic() override;
     std::shared_ptr<PcbApplication> attachPowerPcb() override;
 
+    // The application attached and its types read, without refusing any: what --describe
+    // shows.
+    std::shared_ptr<ComHost> inspect(Application application);
+
 private:
-    ComPtr<IUnknown> attach(const std::wstring& className, const std::shared_ptr<ComHost>& host);
+    std::shared_ptr<ComHost> attach(Application application, ComPtr<IDispatch>& object);
 
     std::shared_ptr<Apartment> mApartment;
     int mTimeoutMs;
+    CallTypes::Log mLog;
+    std::shared_ptr<CallTrace> mTrace;
 };
 
 } // namespace sequate::host::com

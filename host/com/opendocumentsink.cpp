@@ -101,7 +101,10 @@ std::size_t OpenDocumentSink::deliver() {
         }
         std::shared_ptr<LogicDocument> doc;
         try {
-            doc = std::make_shared<ComLogicDocument>(mHost, document);
+            ComPtr<IDispatch> dispatch;
+            if (FAILED(document->QueryInterface(IID_IDispatch, dispatch.outVoid())) || !dispatch)
+                continue;
+            doc = std::make_shared<ComLogicDocument>(mHost, std::move(dispatch));
         } catch (const HostFailure&) {
             continue; // not a document: nothing to hand over
         }

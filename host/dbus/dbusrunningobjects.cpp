@@ -41,8 +41,10 @@ std::shared_ptr<HostConnection> DbusRunningObjects::attach(const QString& servic
     if (answer.type() != QDBusMessage::ReplyMessage)
         throw HostFailure(HostCode::NotRunning,
                           what + "nothing owns " + service.toStdString() + " on the session bus");
-    return std::make_shared<HostConnection>(mBus, answer.arguments().value(0).toString(), title,
-                                            mTimeoutMs);
+    auto connection = std::make_shared<HostConnection>(mBus, answer.arguments().value(0).toString(),
+                                                       title, mTimeoutMs);
+    connection->traceTo(mTrace);
+    return connection;
 }
 
 } // namespace sequate::host::dbus

@@ -3,6 +3,7 @@
 // The running-object table on Linux: an application is running when its well-known name
 // ("PowerLogic.Application", "PowerPCB.Application") has an owner on the D-Bus session bus.
 
+#include "host/calltrace.h"
 #include "host/runningobjects.h"
 
 #include <QDBusConnection>
@@ -22,11 +23,16 @@ public:
     std::shared_ptr<LogicApplication> attachPowerLogic() override;
     std::shared_ptr<PcbApplication> attachPowerPcb() override;
 
+    // Every call of the applications attached from now on is written to the trace (by
+    // default the one SEQUATE_TRACE names, if any).
+    void traceTo(std::shared_ptr<CallTrace> trace) { mTrace = std::move(trace); }
+
 private:
     std::shared_ptr<HostConnection> attach(const QString& service, const QString& title);
 
     QDBusConnection mBus;
     int mTimeoutMs;
+    std::shared_ptr<CallTrace> mTrace = CallTrace::fromEnvironment();
 };
 
 } // namespace sequate::host::dbus

@@ -6,6 +6,8 @@
 #include <QCoreApplication>
 #include <QDBusError>
 #include <QDBusMessage>
+#include <QDBusObjectPath>
+#include <chrono>
 #include <utility>
 
 namespace sequate::host::dbus {
@@ -23,6 +25,30 @@ bool isGone(const QDBusError& error) {
 
 bool isTimeout(QDBusError::ErrorType type) {
     return type == QDBusError::Timeout || type == QDBusError::TimedOut;
+}
+
+// Values as the call trace shows them: "R7" with its quotes, 12, true, object.
+std::string traceText(const QVariantList& values) {
+    std::string text;
+    for (const QVariant& value : values) {
+        if (!text.empty())
+            text += ", ";
+        if (value.metaType().id() == QMetaType::QString)
+            text += '"' + value.toString().toStdString() + '"';
+        else if (value.canConvert<QDBusObjectPath>())
+            text += value.value<QDBusObjectPath>().path() == noObjectPath ? "no object" : "object";
+        else
+            text += value.toString().toStdString();
+    }
+    return text;
+}
+
+std::string answerText(const QDBusMessage& reply) {
+    if (reply.type() == QDBusMessage::ReplyMessage)
+        return reply.arguments().isEmpty() ? "nothing" : traceText(reply.arguments());
+    if (const auto carried = parseErrorMessage(reply.errorMessage()))
+        return "failed " + codeText(carried->code) + " " + carried->text;
+    return "failed " + reply.errorName().toStdString() + " " + reply.errorMessage().toStdString();
 }
 
 } // namespace
@@ -44,7 +70,14 @@ QVariantList HostConnection::call(const QString& path, const QString& kind, cons
         QDBusMessage::createMethodCall(mOwner, path, interfaceName(kind), method);
     message.setArguments(args);
     message.setAutoStartService(false);
+    const auto start = std::chrono::steady_clock::now();
     const QDBusMessage reply = mBus.call(message, QDBus::Block, mTimeoutMs);
+    if (mTrace)
+        mTrace->record(
+            mTitle.toStdString(), (kind + QLatin1Char(' ') + method).toStdString(), traceText(args),
+            answerText(reply),
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                .count());
     if (reply.type() != QDBusMessage::ReplyMessage)
         fail(reply, kind + QLatin1Char('.') + method);
     return reply.arguments();

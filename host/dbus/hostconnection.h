@@ -5,10 +5,13 @@
 // one), and the calls into it. Every call blocks without running the event loop, so a
 // notification waits until the caller returns to it.
 
+#include "host/calltrace.h"
+
 #include <QDBusConnection>
 #include <QString>
 #include <QStringList>
 #include <QVariantList>
+#include <memory>
 
 namespace sequate::host::dbus {
 
@@ -28,6 +31,8 @@ public:
     // Drops the reference to the object at path. Released objects are sent to the host in
     // batches, without waiting for an answer.
     void release(const QString& path);
+    // Every call from now on is written to the trace.
+    void traceTo(std::shared_ptr<CallTrace> trace) { mTrace = std::move(trace); }
 
     const QDBusConnection& bus() const { return mBus; }
     const QString& owner() const { return mOwner; }
@@ -43,6 +48,7 @@ private:
     QString mTitle;
     int mTimeoutMs;
     QStringList mReleased;
+    std::shared_ptr<CallTrace> mTrace;
 };
 
 } // namespace sequate::host::dbus

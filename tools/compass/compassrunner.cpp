@@ -1,5 +1,6 @@
 #include "compassrunner.h"
 
+#include "describe.h"
 #include "eco/ecotext.h"
 #include "eco/layouthandoff.h"
 #include "engine/recovery.h"
@@ -20,9 +21,29 @@ using Json = nlohmann::json;
 
 constexpr const char* usage =
     "usage: sequate-pass-com [--recover undo|keep] --mode all|selected [--duplicates] "
-    "[--start TEXT] [--write-only] [--timeout MS]";
+    "[--start TEXT] [--write-only] [--timeout MS] [--trace FILE]\n"
+    "       sequate-pass-com --describe [--timeout MS] [--trace FILE]\n"
+    "       sequate-pass-com --help";
+
+constexpr const char* help =
+    "One numbering pass over the schematic open in the running PowerLogic, through COM, as a\n"
+    "user pressing Run would; the report comes as JSON on standard output.\n"
+    "  --mode all|selected   number all components, or the selected ones by position\n"
+    "  --duplicates          with --mode selected: a taken name is taken from its carrier\n"
+    "  --start TEXT          the start number as typed (1)\n"
+    "  --write-only          rename in the schematic only; PowerPCB is not asked to read\n"
+    "  --recover undo|keep   first settle a pass left unfinished\n"
+    "  --timeout MS          give up on a call after MS milliseconds (30000)\n"
+    "  --trace FILE          write every automation call, its arguments, its answer and its\n"
+    "                        time to FILE (names of the design included)\n"
+    "  --describe            rename nothing: for every operation Sequate calls, print what the\n"
+    "                        running PowerLogic and PowerPCB declare at its slot and whether\n"
+    "                        Sequate accepts it; exit 0 when every one is accepted\n";
 
 struct Options {
+    bool describe = false;
+    bool help = false;
+    std::string trace;
     bool pass = false;
     bool selected = false;
     bool duplicates = false;
@@ -49,6 +70,12 @@ Options parse(const std::vector<std::string>& arguments) {
         };
         if (argument == "--mode")
             mode = value();
+        else if (argument == "--describe")
+            options.describe = true;
+        else if (argument == "--help")
+            options.help = true;
+        else if (argument == "--trace")
+            options.trace = value();
         else if (argument == "--start")
             options.startText = value();
         else if (argument == "--duplicates")
@@ -69,6 +96,11 @@ Options parse(const std::vector<std::string>& arguments) {
                 word == "undo" ? engine::RecoveryChoice::PutBack : engine::RecoveryChoice::Keep;
         } else
             throw UsageError("unknown argument " + argument);
+    }
+    if (options.help || options.describe) {
+        if (mode || options.recover)
+            throw UsageError("--describe and --help run no pass");
+        return options;
     }
     if (!mode && !options.recover)
         throw UsageError("--mode is missing");
@@ -145,25 +177,48 @@ host::EcoDelivery HandOffWindow::handToPowerPcb(host::LogicApplication& powerLog
     return delivery;
 }
 
+host::EcoDelivery HandOffWindow::writeToChosenFile(const engine::EcoRows& rows) {
+    engine::HeadlessWindow::writeToChosenFile(rows);
+    return {host::EcoOutcome::NotDelivered,
+            "sequate-pass-com writes no ECO file where a window would ask for one: hand it to "
+            "PowerPCB instead."};
+}
+
 std::string HandOffWindow::whyPowerPcbCannotTake() {
     return eco::layoutUnreachable(mObjects);
 }
 
 int comRunnerMain(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
     Options options;
+    std::shared_ptr<host::CallTrace> trace;
     try {
         options = parse(arguments);
-    } catch (const UsageError& problem) {
+        if (!options.trace.empty())
+            trace = std::make_shared<host::CallTrace>(options.trace);
+    } catch (const std::runtime_error& problem) {
         err << "sequate-pass-com: " << problem.what() << "\n" << usage << "\n";
         return 2;
     }
-    host::com::ComRunningObjects objects(options.timeoutMs);
+    if (options.help) {
+        out << usage << "\n" << help;
+        return 0;
+    }
+    Json log = Json::array();
+    host::com::ComRunningObjects objects(
+        options.timeoutMs, [&](const std::string& line) { log.push_back(line); },
+        trace ? trace : host::CallTrace::fromEnvironment());
+    if (options.describe)
+        return describeTypes(objects, out) ? 0 : 1;
     engine::HostSession state;
     HandOffWindow window(objects);
     std::optional<engine::PassResult> result;
     int status = 0;
     Json done;
-    if (engine::startUp(state, window, window, objects) != engine::StartupOutcome::Running) {
+    if (const auto refusal = refusedTypes(objects, options.handOff)) {
+        window.messages.push_back({engine::MessageKind::Failure, "Sequate", *refusal});
+        status = 1;
+        done = report(result, window, state);
+    } else if (engine::startUp(state, window, window, objects) != engine::StartupOutcome::Running) {
         status = 1;
         done = report(result, window, state);
     } else {
@@ -190,6 +245,7 @@ int comRunnerMain(const std::vector<std::string>& arguments, std::ostream& out, 
         done = report(result, window, state);
         done["recovered"] = recovered;
     }
+    done["log"] = log;
     out << done.dump(4) << "\n";
     return status;
 }

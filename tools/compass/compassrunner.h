@@ -23,6 +23,8 @@ public:
     host::EcoDelivery handToPowerPcb(host::LogicApplication& powerLogic,
                                      const engine::EcoRows& rows) override;
     std::string whyPowerPcbCannotTake() override;
+    // The runner chooses no file of its own: only PowerPCB gets an ECO file.
+    host::EcoDelivery writeToChosenFile(const engine::EcoRows& rows) override;
 
     // The ECO text PowerPCB was given, once it was written.
     std::optional<std::string> ecoWritten;

@@ -39,6 +39,12 @@ constexpr const char* usage =
     "  --stop-event NAME      serve until the named event is set\n"
     "  --save-on-exit FILE    write the hosts' state to FILE when told to stop\n"
     "  --unregister           remove the class names of the current user and end\n"
+    "  --types SET            the type library the objects tell clients they are: standard\n"
+    "                         (hosts.idl), variant (the same slots with other but fitting\n"
+    "                         types) or incompatible (a property put at LogicComponent slot 8\n"
+    "                         and an extra input at LogicPlacement slot 18)\n"
+    "  --foreign-dispatch     every object's IDispatch tells of another interface than its own\n"
+    "  --no-type-info         the objects give no type information at all\n"
     "Test only, with automation calls counted over both applications from 1:\n"
     "  --exit-at-call K       end the program, as a crash would, when call K comes in\n"
     "  --hang-at-call K       stop answering when call K comes in, for --hang-ms MS (10000)\n"
@@ -55,6 +61,8 @@ struct Options {
     std::wstring readyEvent;
     std::wstring stopEvent;
     std::string saveOnExit;
+    std::string types = "standard";
+    comsim::SelfDescription self = comsim::SelfDescription::Declared;
     comsim::FaultPlan faults;
 };
 
@@ -97,6 +105,16 @@ Options parse(const std::vector<std::string>& arguments) {
             options.stopEvent = wide(value());
         else if (option == "--save-on-exit")
             options.saveOnExit = value();
+        else if (option == "--types") {
+            options.types = value();
+            if (options.types != "standard" && options.types != "variant" &&
+                options.types != "incompatible")
+                throw std::invalid_argument("--types: not standard, variant or incompatible: \"" +
+                                            options.types + "\"");
+        } else if (option == "--foreign-dispatch")
+            options.self = comsim::SelfDescription::Foreign;
+        else if (option == "--no-type-info")
+            options.self = comsim::SelfDescription::None;
         else if (option == "--exit-at-call")
             options.faults.exitAtCall = number(option, value());
         else if (option == "--hang-at-call")
@@ -192,7 +210,17 @@ int serve(const Options& options) {
     check(::LoadTypeLibEx(library.c_str(), REGKIND_NONE, &types), "Loading the type library");
     check(::RegisterTypeLibForUser(types, const_cast<wchar_t*>(library.c_str()), nullptr),
           "Registering the type library");
-    comsim::Served::setup(types, options.faults);
+    ITypeLib* declared = types;
+    if (options.types != "standard") {
+        // Registered after the native one, as the library that describes the interfaces.
+        const std::wstring other =
+            (programFolder() / ("sequate-hosts-" + options.types + ".tlb")).wstring();
+        check(::LoadTypeLibEx(other.c_str(), REGKIND_NONE, &declared),
+              "Loading the declared type library");
+        check(::RegisterTypeLibForUser(declared, const_cast<wchar_t*>(other.c_str()), nullptr),
+              "Registering the declared type library");
+    }
+    comsim::Served::setup(types, declared, options.self, options.faults);
     registerClass(powerLogicClass, CLSID_SimulatedPowerLogic);
     registerClass(powerPcbClass, CLSID_SimulatedPowerPcb);
 

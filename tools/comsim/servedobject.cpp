@@ -10,29 +10,100 @@ namespace sequate::comsim {
 namespace {
 
 ITypeLib* typeLibrary = nullptr;
+ITypeLib* declaredLibrary = nullptr;
+SelfDescription selfDescription = SelfDescription::Declared;
 FaultPlan faults;
 std::uint64_t calls = 0;
 bool openDocumentPending = false;
 
+using Known = std::map<GUID, ITypeInfo*, decltype([](const GUID& a, const GUID& b) {
+                           return std::memcmp(&a, &b, sizeof(GUID)) < 0;
+                       })>;
+
+ITypeInfo* typeInfoIn(ITypeLib* library, const IID& iid, Known& known) {
+    if (const auto found = known.find(iid); found != known.end())
+        return found->second;
+    ITypeInfo* info = nullptr;
+    if (!library || FAILED(library->GetTypeInfoOfGuid(iid, &info)))
+        return nullptr;
+    known.emplace(iid, info);
+    return info;
+}
+
+// The type an [out, retval] parameter points to, where it is a plain value.
+VARTYPE retvalType(ITypeInfo* info, DISPID member) {
+    ITypeInfo* table = info;
+    HREFTYPE reference = 0;
+    if (SUCCEEDED(info->GetRefTypeOfImplType(static_cast<UINT>(-1), &reference)))
+        info->GetRefTypeInfo(reference, &table);
+    TYPEATTR* attr = nullptr;
+    VARTYPE type = VT_EMPTY;
+    if (FAILED(table->GetTypeAttr(&attr)))
+        return type;
+    for (UINT i = 0; i < attr->cFuncs; ++i) {
+        FUNCDESC* function = nullptr;
+        if (FAILED(table->GetFuncDesc(i, &function)))
+            continue;
+        if (function->memid == member &&
+            (function->invkind == INVOKE_PROPERTYGET || function->invkind == INVOKE_FUNC)) {
+            for (SHORT p = 0; p < function->cParams; ++p) {
+                const ELEMDESC& parameter = function->lprgelemdescParam[p];
+                if ((parameter.paramdesc.wParamFlags & PARAMFLAG_FRETVAL) &&
+                    parameter.tdesc.vt == VT_PTR && parameter.tdesc.lptdesc->vt < VT_VARIANT)
+                    type = parameter.tdesc.lptdesc->vt;
+            }
+        }
+        table->ReleaseFuncDesc(function);
+    }
+    table->ReleaseTypeAttr(attr);
+    if (table != info)
+        table->Release();
+    return type;
+}
+
 } // namespace
 
-void Served::setup(ITypeLib* library, FaultPlan plan) {
-    typeLibrary = library;
+void Served::setup(ITypeLib* native, ITypeLib* declared, SelfDescription self, FaultPlan plan) {
+    typeLibrary = native;
+    declaredLibrary = declared;
+    selfDescription = self;
     faults = std::move(plan);
 }
 
 ITypeInfo* Served::typeInfo(const IID& iid) {
-    static std::map<GUID, ITypeInfo*, decltype([](const GUID& a, const GUID& b) {
-                        return std::memcmp(&a, &b, sizeof(GUID)) < 0;
-                    })>
-        known;
-    if (const auto found = known.find(iid); found != known.end())
-        return found->second;
-    ITypeInfo* info = nullptr;
-    if (!typeLibrary || FAILED(typeLibrary->GetTypeInfoOfGuid(iid, &info)))
+    static Known known;
+    return typeInfoIn(typeLibrary, iid, known);
+}
+
+ITypeInfo* Served::describedTypeInfo(const IID& iid) {
+    static Known known;
+    switch (selfDescription) {
+    case SelfDescription::None:
         return nullptr;
-    known.emplace(iid, info);
-    return info;
+    case SelfDescription::Foreign:
+        return typeInfoIn(typeLibrary, DIID_DSimulatedObject, known);
+    case SelfDescription::Declared:
+        break;
+    }
+    return typeInfoIn(declaredLibrary, iid, known);
+}
+
+void Served::declareResult(const IID& iid, DISPID member, VARIANT* result) {
+    if (!result || declaredLibrary == typeLibrary)
+        return;
+    static std::map<std::pair<std::string, DISPID>, VARTYPE> declared;
+    const std::string key(reinterpret_cast<const char*>(&iid), sizeof iid);
+    auto found = declared.find({key, member});
+    if (found == declared.end()) {
+        static Known known;
+        ITypeInfo* info = typeInfoIn(declaredLibrary, iid, known);
+        found = declared
+                    .emplace(std::pair{key, member},
+                             info ? retvalType(info, member) : VARTYPE(VT_EMPTY))
+                    .first;
+    }
+    if (found->second != VT_EMPTY && found->second != result->vt)
+        ::VariantChangeType(result, result, 0, found->second);
 }
 
 std::optional<HRESULT> Served::beforeCall() {

@@ -27,11 +27,26 @@ struct FaultPlan {
     std::size_t openIndex = 0;
 };
 
-// The simulator's state that its objects reach: the loaded type library and the calls made.
+// What the objects say of themselves through IDispatch::GetTypeInfo.
+enum class SelfDescription {
+    Declared, // the interface as the declared library gives it
+    Foreign,  // a dispatch interface that is not the object's interface
+    None,     // no type information at all
+};
+
+// The simulator's state that its objects reach: the loaded type libraries and the calls made.
 class Served {
 public:
-    static void setup(ITypeLib* library, FaultPlan plan);
+    // The objects are built on the native library (hosts.idl); declared is what they tell
+    // clients they are, the native one or a library declaring the same slots otherwise.
+    static void setup(ITypeLib* native, ITypeLib* declared, SelfDescription self, FaultPlan plan);
+    // The native type information, which Invoke goes by.
     static ITypeInfo* typeInfo(const IID& iid);
+    // What GetTypeInfo answers; null for none.
+    static ITypeInfo* describedTypeInfo(const IID& iid);
+    // An Invoke's result turned into the type the declared library gives it, as an
+    // application that declares it so would answer.
+    static void declareResult(const IID& iid, DISPID member, VARIANT* result);
     // Counts the call and plays what the plan has for it; a failure to return is its HRESULT.
     static std::optional<HRESULT> beforeCall();
     static bool answersNoObject();
@@ -79,13 +94,13 @@ public:
         return left;
     }
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
-        *count = 1;
+        *count = Served::describedTypeInfo(__uuidof(Interface)) ? 1 : 0;
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo** info) override {
-        *info = Served::typeInfo(__uuidof(Interface));
+        *info = Served::describedTypeInfo(__uuidof(Interface));
         if (!*info)
-            return E_FAIL;
+            return E_NOTIMPL;
         (*info)->AddRef();
         return S_OK;
     }
@@ -96,8 +111,12 @@ public:
     HRESULT STDMETHODCALLTYPE Invoke(DISPID member, REFIID, LCID, WORD flags, DISPPARAMS* params,
                                      VARIANT* result, EXCEPINFO* exception,
                                      UINT* badArgument) override {
-        return ::DispInvoke(static_cast<Interface*>(this), Served::typeInfo(__uuidof(Interface)),
-                            member, flags, params, result, exception, badArgument);
+        const HRESULT outcome =
+            ::DispInvoke(static_cast<Interface*>(this), Served::typeInfo(__uuidof(Interface)),
+                         member, flags, params, result, exception, badArgument);
+        if (SUCCEEDED(outcome))
+            Served::declareResult(__uuidof(Interface), member, result);
+        return outcome;
     }
     virtual ~ServedObject() = default;
 

@@ -27,7 +27,7 @@ namespace {
 
 constexpr const char* usage =
     "usage: sequate-pass STATE.json|--bus [--recover undo|keep] --mode all|selected "
-    "[--duplicates] [--start TEXT] [--plan-only] [--eco-file PATH]";
+    "[--duplicates] [--start TEXT] [--plan-only] [--eco-file PATH] [--trace FILE (with --bus)]";
 
 // The headless window with the real ECO hand-off to the simulated PowerPCB, and the real
 // "Write only" to the file the options name, as if the user had chosen it in the save dialog.
@@ -263,6 +263,8 @@ RunnerOptions parseArguments(const std::vector<std::string>& arguments) {
             options.recover = recoveryChoice(valueAfter(arguments, i));
         else if (argument == "--eco-file")
             options.ecoFile = valueAfter(arguments, i);
+        else if (argument == "--trace")
+            options.tracePath = valueAfter(arguments, i);
         else if (argument.starts_with("--"))
             throw UsageError("unknown option " + argument);
         else if (!options.statePath.empty())
@@ -274,6 +276,8 @@ RunnerOptions parseArguments(const std::vector<std::string>& arguments) {
         throw UsageError("no state file given");
     if (!options.statePath.empty() && options.bus)
         throw UsageError("a state file and --bus: choose one");
+    if (!options.tracePath.empty() && !options.bus)
+        throw UsageError("--trace needs --bus: the state file's hosts make no automation calls");
     options.pass = mode.has_value();
     if (!mode && !options.recover)
         throw UsageError("--mode is missing");
@@ -301,30 +305,37 @@ RunnerOutcome runPass(const host::sim::SimState& state, const RunnerOptions& opt
     return run({objects, &logic, &pcb}, options, journals.path().toStdString());
 }
 
-RunnerOutcome runOnBus(const RunnerOptions& options) {
+RunnerOutcome runOnBus(const RunnerOptions& options, std::shared_ptr<host::CallTrace> trace) {
     int argc = 1;
     char name[] = "sequate-pass";
     char* argv[] = {name, nullptr};
     QCoreApplication application(argc, argv);
     host::dbus::DbusRunningObjects objects;
+    if (trace)
+        objects.traceTo(std::move(trace));
     return run({objects}, options);
 }
 
 int runnerMain(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
     RunnerOptions options;
     host::sim::SimState state;
+    std::shared_ptr<host::CallTrace> trace;
     try {
         options = parseArguments(arguments);
         if (!options.bus)
             state = host::sim::loadStateFile(options.statePath);
+        if (!options.tracePath.empty())
+            trace = std::make_shared<host::CallTrace>(options.tracePath);
     } catch (const UsageError& problem) {
         err << "sequate-pass: " << problem.what() << "\n" << usage << "\n";
         return 2;
-    } catch (const host::sim::StateFileError& problem) {
+    } catch (const std::runtime_error& problem) {
+        // A state file that cannot be read, a trace that cannot be written.
         err << "sequate-pass: " << problem.what() << "\n";
         return 2;
     }
-    const RunnerOutcome outcome = options.bus ? runOnBus(options) : runPass(state, options);
+    const RunnerOutcome outcome =
+        options.bus ? runOnBus(options, std::move(trace)) : runPass(state, options);
     out << QJsonDocument(outcome.report).toJson(QJsonDocument::Indented).toStdString();
     return outcome.exitStatus;
 }

@@ -5,9 +5,11 @@
 // presses Run with the given options and tells in JSON what came of it.
 
 #include "engine/recovery.h"
+#include "host/calltrace.h"
 #include "host/sim/simstate.h"
 
 #include <QJsonObject>
+#include <memory>
 #include <optional>
 #include <ostream>
 #include <stdexcept>
@@ -30,6 +32,8 @@ struct RunnerOptions {
     // --eco-file: "Write only" to this file, as if chosen in the save dialog, in place of the
     // hand-off to PowerPCB.
     std::optional<std::string> ecoFile;
+    // --trace FILE, with --bus: every automation call written to FILE.
+    std::string tracePath;
 };
 
 class UsageError : public std::runtime_error {
@@ -46,10 +50,11 @@ struct RunnerOutcome {
 };
 
 RunnerOutcome runPass(const host::sim::SimState& state, const RunnerOptions& options);
-// The same against the hosts on the session bus.
-RunnerOutcome runOnBus(const RunnerOptions& options);
+// The same against the hosts on the session bus, each call written to the trace if one is given.
+RunnerOutcome runOnBus(const RunnerOptions& options, std::shared_ptr<host::CallTrace> trace = {});
 
-// The whole program; exit status 2 for bad arguments or a bad state file.
+// The whole program; exit status 2 for bad arguments, a bad state file or a trace that cannot be
+// written.
 int runnerMain(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
 
 } // namespace sequate::tools

@@ -53,6 +53,15 @@ TEST_F(ComBinding, ItemByNameGivesTheComponentOrNoObjectAndABadIndexItsCode) {
     EXPECT_EQ(failureOf([&] { list->Item(5); }), HostCode::BadIndex);
 }
 
+// An Item declared to take a long takes no name, not even one that reads as a number.
+TEST_F(ComBinding, AnItemDeclaredByNumberIsNotAskedForANameAsAnIndex) {
+    ComSimProcess sim(stateFile, {"--types", "variant"});
+    host::com::ComRunningObjects objects;
+    const auto list = objects.attachPowerLogic()->CurrentDocument()->ComponentSet()->Objects();
+    EXPECT_EQ(list->Item(2)->Name(), "C1");
+    EXPECT_EQ(failureOf([&] { list->Item("2"); }), host::com::typeMismatchCode);
+}
+
 TEST_F(ComBinding, AListIsASnapshotWhileNamesAreLiveAndARefusedRenameKeepsItsCode) {
     ComSimProcess sim(stateFile);
     host::com::ComRunningObjects objects;
@@ -87,6 +96,21 @@ TEST_F(ComBinding, AClassThatIsNotRegisteredIsNotRunningEither) {
         EXPECT_EQ(failure.code(), HostCode::NotRunning);
         EXPECT_NE(std::string(failure.what()).find("not registered"), std::string::npos)
             << failure.what();
+    }
+}
+
+TEST_F(ComBinding, AnApplicationDeclaringSlotsItCannotCallIsRefusedAtAttaching) {
+    ComSimProcess sim(stateFile, {"--types", "incompatible"});
+    host::com::ComRunningObjects objects;
+    try {
+        objects.attachPowerLogic();
+        ADD_FAILURE() << "attached";
+    } catch (const host::HostFailure& failure) {
+        const std::string text = failure.what();
+        for (const char* slot :
+             {"LogicComponent slot 8 is `put_Value(VARIANT)`, not a method taking a name",
+              "LogicPlacement slot 18 is `FirstCoordinate(long, long) -> double`"})
+            EXPECT_NE(text.find(slot), std::string::npos) << text;
     }
 }
 

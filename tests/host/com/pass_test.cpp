@@ -49,26 +49,42 @@ protected:
     std::string stateFile = writeStateFile(original, "pass.json");
 };
 
-class EveryMode : public ::testing::TestWithParam<Mode> {};
+// How the simulated applications declare and describe their objects: as hosts.idl does, with
+// other but fitting types, through a dispatch interface that is not the object's own (calls go
+// through the slots), or with no type information at all (the built-in types, logged).
+enum class Declared { Standard, Variant, ThroughSlots, WithoutTypeInformation };
+
+class EveryMode : public ::testing::TestWithParam<std::tuple<Mode, Declared>> {};
 
 TEST_P(EveryMode, GivesWhatThePassInMemoryGivesAndTheLayoutFollows) {
-    const host::sim::SimState original = passState(GetParam());
+    const auto [mode, declared] = GetParam();
+    const host::sim::SimState original = passState(mode);
     const std::string stateFile = writeStateFile(original, "mode.json");
     host::sim::SimPowerLogic memoryLogic(original.documents);
     host::sim::SimPowerPcb memoryPcb(host::sim::startingLayout(original));
     host::sim::SimRunningObjects inMemory(&memoryLogic, &memoryPcb);
-    const PassRun expected = runPass(inMemory, GetParam(), true);
+    const PassRun expected = runPass(inMemory, mode, true);
     ASSERT_TRUE(expected.result.completed) << expected.result.stopMessage;
     ASSERT_TRUE(expected.eco);
 
+    const std::vector<std::vector<std::string>> options = {
+        {}, {"--types", "variant"}, {"--foreign-dispatch"}, {"--no-type-info"}};
     std::optional<host::sim::SimState> after;
     PassRun got;
+    std::vector<std::string> log;
     {
-        ComSimProcess sim(stateFile);
-        host::com::ComRunningObjects objects;
-        got = runPass(objects, GetParam(), true);
+        ComSimProcess sim(stateFile, options[static_cast<std::size_t>(declared)]);
+        host::com::ComRunningObjects objects(
+            5000, [&](const std::string& line) { log.push_back(line); }, nullptr);
+        got = runPass(objects, mode, true);
         after = sim.stop();
     }
+    // Once for each application, and only for one without type information.
+    EXPECT_EQ(log.size(), declared == Declared::WithoutTypeInformation ? 2u : 0u);
+    for (const std::string& line : log)
+        EXPECT_NE(line.find("gives no type information: Sequate calls it with its built-in types"),
+                  std::string::npos)
+            << line;
     ASSERT_TRUE(got.result.completed) << got.result.stopMessage;
     EXPECT_EQ(got.result.renamesInEffect(), expected.result.renamesInEffect());
     EXPECT_EQ(got.result.unnamed, expected.result.unnamed);
@@ -79,8 +95,11 @@ TEST_P(EveryMode, GivesWhatThePassInMemoryGivesAndTheLayoutFollows) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Modes, EveryMode,
-                         ::testing::Values(Mode::All, Mode::SelectedAssign,
-                                           Mode::SelectedDuplicates));
+                         ::testing::Combine(::testing::Values(Mode::All, Mode::SelectedAssign,
+                                                              Mode::SelectedDuplicates),
+                                            ::testing::Values(Declared::Standard, Declared::Variant,
+                                                              Declared::ThroughSlots,
+                                                              Declared::WithoutTypeInformation)));
 
 TEST_F(PassOverCom, ASimulatorThatDiesStopsThePassWithAMessageNamingIt) {
     const std::uint64_t k = callInTheMiddle("LogicComponent.SetName");

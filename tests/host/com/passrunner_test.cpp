@@ -7,8 +7,10 @@
 #include "host/sim/simrunningobjects.h"
 #include "host/sim/statefile.h"
 #include "passwindow.h"
+#include "tests/host/sim/sampledocuments.h"
 #include "tools/compass/compassrunner.h"
 
+#include <fstream>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 #include <sstream>
@@ -37,6 +39,80 @@ TEST(ComPassRunner, APassOverTheSampleReachesSchematicAndLayout) {
     EXPECT_TRUE(report["eco"].is_string());
     const host::sim::SimState after = sim.stop();
     EXPECT_EQ(after.layout->parts, memoryLogic.openNames());
+}
+
+TEST(ComPassRunner, RefusesAtStartUpAPowerLogicDeclaringASlotItCannotCallAndRenamesNothing) {
+    const host::sim::SimState sample = host::sim::loadStateFile(SEQUATE_SAMPLES_DIR "/sample.json");
+    ComSimProcess sim(writeStateFile(sample, "sample.json"), {"--types", "incompatible"});
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(tools::comRunnerMain({"--mode", "all"}, out, err), 1) << err.str();
+    const nlohmann::json report = nlohmann::json::parse(out.str());
+    ASSERT_EQ(report["messages"].size(), 1u);
+    EXPECT_NE(report["messages"][0].get<std::string>().find(
+                  "LogicComponent slot 8 is `put_Value(VARIANT)`, not a method taking a name"),
+              std::string::npos)
+        << report["messages"][0];
+    EXPECT_TRUE(report["renames"].empty());
+    EXPECT_EQ(sim.stop().documents, sample.documents);
+}
+
+TEST(ComPassRunner, DescribeAcceptsEveryOperationOfTheSimulatorAndNamesABadSlot) {
+    const std::string stateFile =
+        writeStateFile(host::sim::loadStateFile(SEQUATE_SAMPLES_DIR "/sample.json"), "sample.json");
+    for (const std::string types : {"standard", "incompatible"}) {
+        ComSimProcess sim(stateFile, {"--types", types});
+        std::ostringstream out;
+        std::ostringstream err;
+        const int status = tools::comRunnerMain({"--describe"}, out, err);
+        const std::string text = out.str();
+        std::size_t accepted = 0;
+        for (std::size_t at = 0; (at = text.find("  accepted\n", at)) != std::string::npos; ++at)
+            ++accepted;
+        if (types == "standard") {
+            EXPECT_EQ(status, 0) << text;
+            EXPECT_EQ(accepted, 20u) << text;
+        } else {
+            EXPECT_EQ(status, 1) << text;
+            EXPECT_NE(text.find("LogicComponent slot 8 SetName: put_Value(VARIANT)  REFUSED"),
+                      std::string::npos)
+                << text;
+        }
+    }
+}
+
+// The trace's calls of PowerLogic, as "LogicObjects.Item", are those of the same pass in memory,
+// in order, each with its answer; the runner's reading of the names afterwards follows them.
+TEST(ComPassRunner, TheTraceListsEveryCallOfThePassInOrderWithItsAnswer) {
+    const host::sim::SimState sample = sampleWithoutSelection();
+    host::sim::SimPowerLogic memory(sample.documents);
+    std::vector<std::string> expected;
+    memory.setCallObserver([&](const std::string& call) { expected.push_back(call); });
+    host::sim::SimRunningObjects inMemory(&memory, nullptr);
+    ASSERT_TRUE(runPass(inMemory, Mode::All, false).result.completed);
+
+    ComSimProcess sim(writeStateFile(sample, "trace.json"));
+    const std::string trace = temporaryFile("calls.trace");
+    std::ostringstream out;
+    std::ostringstream err;
+    ASSERT_EQ(tools::comRunnerMain({"--mode", "all", "--write-only", "--trace", trace}, out, err),
+              0)
+        << err.str();
+    std::ifstream file(trace);
+    std::vector<std::string> traced;
+    for (std::string line; std::getline(file, line) && traced.size() < expected.size();) {
+        // PowerLogic LogicComponent slot 8 SetName("R7") -> nothing [0.412 ms]
+        std::istringstream words(line);
+        std::string application, kind, slot, number, call;
+        words >> application >> kind >> slot >> number >> call;
+        EXPECT_EQ(application, "PowerLogic") << line;
+        EXPECT_NE(line.find(") -> "), std::string::npos) << line;
+        if (call.starts_with("Name")) {
+            EXPECT_NE(line.find(") -> \""), std::string::npos) << line;
+        }
+        traced.push_back(kind + '.' + call.substr(0, call.find('(')));
+    }
+    EXPECT_EQ(traced, expected);
 }
 
 } // namespace

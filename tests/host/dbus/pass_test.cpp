@@ -9,7 +9,10 @@
 #include "host/sim/simrunningobjects.h"
 #include "hostsimprocess.h"
 
+#include <QTemporaryDir>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -49,6 +52,41 @@ TEST(PassOverTheBus, AHostThatHangsMidPassAndAnswersLateLeavesEveryNameAsItWas) 
         << stopped.stopMessage;
     EXPECT_EQ(namesOf(sim.state().documents[0]), namesOf(original.documents[0]));
     EXPECT_FALSE(sim.passOpen());
+}
+
+// The trace's calls, as "LogicObjects.Item", are those of the same pass in memory, in order,
+// each with its answer.
+TEST(PassOverTheBus, TheTraceListsEveryCallOfThePassInOrderWithItsAnswer) {
+    const host::sim::SimState original = sampleWithoutSelection();
+    host::sim::SimPowerLogic memory(original.documents);
+    std::vector<std::string> expected;
+    memory.setCallObserver([&](const std::string& call) { expected.push_back(call); });
+    host::sim::SimRunningObjects inMemory(&memory, nullptr);
+    ASSERT_TRUE(runAllComponents(inMemory).completed);
+
+    PrivateBus bus;
+    HostSimProcess sim(bus, writeStateFile(original, QStringLiteral("trace.json")));
+    const QTemporaryDir folder;
+    const std::string trace = folder.filePath(QStringLiteral("calls.trace")).toStdString();
+    {
+        host::dbus::DbusRunningObjects objects(bus.connect());
+        objects.traceTo(std::make_shared<host::CallTrace>(trace));
+        ASSERT_TRUE(runAllComponents(objects).completed);
+    }
+    std::ifstream file(trace);
+    std::vector<std::string> traced;
+    for (std::string line; std::getline(file, line);) {
+        // PowerLogic LogicComponent SetName("R7") -> nothing [0.412 ms]
+        std::istringstream words(line);
+        std::string application, kind, call;
+        words >> application >> kind >> call;
+        EXPECT_EQ(application, "PowerLogic") << line;
+        if (call.starts_with("Name(")) {
+            EXPECT_NE(line.find(") -> \""), std::string::npos) << line;
+        }
+        traced.push_back(kind + '.' + call.substr(0, call.find('(')));
+    }
+    EXPECT_EQ(traced, expected);
 }
 
 } // namespace
