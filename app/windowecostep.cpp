@@ -9,18 +9,18 @@ namespace sequate::app {
 WindowEcoStep::WindowEcoStep(Dialogs& dialogs, QWidget& window, host::RunningObjects& objects)
     : mDialogs(dialogs), mWindow(window), mObjects(objects) {}
 
-host::EcoDelivery WindowEcoStep::writeEcoFile(const engine::EcoRows& rows) {
-    return eco::writeEcoFile(rows.oldNames, rows.newNames, *this, rows.beforeHandOver,
+host::EcoDelivery WindowEcoStep::writeToChosenFile(const engine::EcoRows& rows) {
+    return eco::writeEcoFile(rows.oldNames(), rows.newNames(), *this, rows.beforeHandOver,
                              rows.caption);
 }
 
-host::EcoDelivery WindowEcoStep::sendEcoToLayout(host::LogicApplication& powerLogic,
-                                                 const engine::EcoRows& rows) {
-    return eco::sendEcoToLayout(powerLogic, mObjects, rows.oldNames, rows.newNames,
+host::EcoDelivery WindowEcoStep::handToPowerPcb(host::LogicApplication& powerLogic,
+                                                const engine::EcoRows& rows) {
+    return eco::sendEcoToLayout(powerLogic, mObjects, rows.oldNames(), rows.newNames(),
                                 rows.beforeHandOver);
 }
 
-std::string WindowEcoStep::layoutUnreachable() {
+std::string WindowEcoStep::whyPowerPcbCannotTake() {
     return eco::layoutUnreachable(mObjects);
 }
 
@@ -35,8 +35,7 @@ std::optional<std::string> WindowEcoStep::chooseSaveFile(const std::string& filt
     if (!path || path->isEmpty()) {
         return std::nullopt;
     }
-    mChosenPath = path->toStdString();
-    return mChosenPath;
+    return path->toStdString();
 }
 
 } // namespace sequate::app

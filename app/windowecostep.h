@@ -4,8 +4,8 @@
 // the save dialog asks where.
 
 #include "eco/ecofiledialog.h"
+#include "engine/passports.h"
 #include "host/runningobjects.h"
-#include "ui/ecostep.h"
 
 class QWidget;
 
@@ -13,15 +13,14 @@ namespace sequate::app {
 
 class Dialogs;
 
-class WindowEcoStep : public ui::EcoStep, private eco::EcoUi {
+class WindowEcoStep : public engine::EcoHandOff, private eco::EcoUi {
 public:
     WindowEcoStep(Dialogs& dialogs, QWidget& window, host::RunningObjects& objects);
 
-    host::EcoDelivery writeEcoFile(const engine::EcoRows& rows) override;
-    std::string chosenPath() const override { return mChosenPath; }
-    host::EcoDelivery sendEcoToLayout(host::LogicApplication& powerLogic,
-                                      const engine::EcoRows& rows) override;
-    std::string layoutUnreachable() override;
+    host::EcoDelivery writeToChosenFile(const engine::EcoRows& rows) override;
+    host::EcoDelivery handToPowerPcb(host::LogicApplication& powerLogic,
+                                     const engine::EcoRows& rows) override;
+    std::string whyPowerPcbCannotTake() override;
 
 private:
     std::optional<std::string> chooseSaveFile(const std::string& filter) override;
@@ -31,7 +30,6 @@ private:
     Dialogs& mDialogs;
     QWidget& mWindow;
     host::RunningObjects& mObjects;
-    std::string mChosenPath;
 };
 
 } // namespace sequate::app

@@ -12,31 +12,32 @@ using ComponentPtr = std::shared_ptr<host::LogicComponent>;
 // A call that failed on its way back may still have renamed the component. When the host can
 // say so, the rename is journaled if it was made; when it cannot (no answer in time, or gone),
 // the rename is journaled as one that may have been made, and the next contact settles it.
-void journalIfMade(PassJournal& undo, const ComponentPtr& component, const std::string& from,
-                   const std::string& to, const host::HostFailure& failure) {
+void journalIfMade(PassJournal& undo, const ComponentPtr& component, const Rename& rename,
+                   const host::HostFailure& failure) {
     if (failure.outcomeUnknown()) {
-        undo.add(component, from, to);
+        undo.add(component, rename);
         return;
     }
     try {
-        if (component->Name() == to)
-            undo.add(component, from, to);
+        if (component->Name() == rename.after)
+            undo.add(component, rename);
     } catch (const host::HostFailure&) {
-        undo.add(component, from, to);
+        undo.add(component, rename);
     }
 }
 
-void renameInHost(PassJournal& undo, const ComponentPtr& component, const std::string& from,
-                  const std::string& to) {
+void renameInHost(PassJournal& undo, const ComponentPtr& component, const Rename& rename) {
+    const std::string& from = rename.before;
+    const std::string& to = rename.after;
     try {
         component->SetName(to);
     } catch (const host::HostFailure& failure) {
-        journalIfMade(undo, component, from, to, failure);
+        journalIfMade(undo, component, rename, failure);
         throw RenameRefused("PowerLogic did not rename " + from + " to " + to + ": " +
                                 describeFailure(failure) + ".",
                             to, failure.code());
     }
-    undo.add(component, from, to);
+    undo.add(component, rename);
     std::string readBack;
     try {
         readBack = component->Name();
@@ -53,17 +54,17 @@ void renameInHost(PassJournal& undo, const ComponentPtr& component, const std::s
 
 } // namespace
 
-void applyRenames(const RenameTarget& target, const std::vector<PlannedRename>& renames,
-                  ProgressBar& bar, std::string& activity) {
+void applyRenames(const RenameTarget& target, const std::vector<Rename>& renames, ProgressBar& bar,
+                  std::string& activity) {
     if (renames.empty())
         return;
     bar.setMinimum(0);
     bar.setMaximum(static_cast<long long>(renames.size()));
     bar.setValue(0);
     for (std::size_t i = 0; i < renames.size(); ++i) {
-        const PlannedRename& rename = renames[i];
-        activity = "renaming " + rename.from + " to " + rename.to;
-        renameInHost(target.undo, target.components[rename.component], rename.from, rename.to);
+        const Rename& rename = renames[i];
+        activity = "renaming " + rename.before + " to " + rename.after;
+        renameInHost(target.undo, target.components[rename.component.value()], rename);
         if (target.disk)
             target.disk->markDone(i + 1);
         stepProgress(bar);

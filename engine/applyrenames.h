@@ -23,7 +23,7 @@ struct RenameTarget {
 
 // Throws RenameRefused when PowerLogic will not take a name, PassStop when a rename cannot be
 // confirmed. `activity` names the rename under way.
-void applyRenames(const RenameTarget& target, const std::vector<PlannedRename>& renames,
-                  ProgressBar& bar, std::string& activity);
+void applyRenames(const RenameTarget& target, const std::vector<Rename>& renames, ProgressBar& bar,
+                  std::string& activity);
 
 } // namespace sequate::engine

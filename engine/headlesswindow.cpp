@@ -1,41 +1,49 @@
 #include "headlesswindow.h"
 
+#include <stdexcept>
+
 namespace sequate::engine {
+
+namespace {
+
+PassRequest acceptedRequest(const RequestOrRefusal& made, const std::string& start) {
+    if (!made.request)
+        throw std::invalid_argument("the start text \"" + start + "\" is refused: " + made.refusal);
+    return *made.request;
+}
+
+} // namespace
 
 void HeadlessProgressBar::setValue(long long value) {
     mValue = value;
     mHistory.push_back(value);
 }
 
-Controls Controls::allComponents(const std::string& start) {
-    Controls controls;
-    controls.optStart = true;
-    controls.startText = start;
-    return controls;
+PassRequest allComponentsRequest(const std::string& start, EcoDestination eco) {
+    return acceptedRequest(requestPass(PassScope::AllComponents, TakenNamePolicy::None, start, eco),
+                           start);
 }
 
-Controls Controls::selectedComponents(const std::string& start, bool renameDuplicates) {
-    Controls controls;
-    controls.optSelected = true;
-    controls.optAssign = !renameDuplicates;
-    controls.optDuplicate = renameDuplicates;
-    controls.startText = start;
-    return controls;
+PassRequest selectedComponentsRequest(const std::string& start, bool renameDuplicates,
+                                      EcoDestination eco) {
+    const TakenNamePolicy policy =
+        renameDuplicates ? TakenNamePolicy::RenameDuplicates : TakenNamePolicy::AssignNextFree;
+    return acceptedRequest(requestPass(PassScope::SelectedComponents, policy, start, eco), start);
 }
 
-host::EcoDelivery HeadlessWindow::writeEcoFile(const engine::EcoRows&) {
+host::EcoDelivery HeadlessWindow::writeToChosenFile(const engine::EcoRows&) {
     ++fileDialogs;
     return delivery;
 }
 
-host::EcoDelivery HeadlessWindow::sendEcoToLayout(host::LogicApplication&, const engine::EcoRows&) {
+host::EcoDelivery HeadlessWindow::handToPowerPcb(host::LogicApplication&, const engine::EcoRows&) {
     ++pcbHandOffs;
     return delivery;
 }
 
-void HeadlessWindow::showMessage(engine::MessageStyle style, const std::string& title,
+void HeadlessWindow::showMessage(engine::MessageKind kind, const std::string& title,
                                  const std::string& text) {
-    messages.push_back({style, title, text});
+    messages.push_back({kind, title, text});
 }
 
 } // namespace sequate::engine

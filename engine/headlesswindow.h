@@ -1,10 +1,12 @@
 #pragma once
 
-// The main window without a display: plain values for the controls, a progress bar that only
-// keeps its numbers, and lists of what a user would have seen. The pass runner, the tests and
-// the benchmarks drive the engine through it.
+// The engine's ports without a display: a progress bar that only keeps its numbers, answers a
+// test sets up, and lists of what a user would have seen. The pass runners, the tests and the
+// benchmarks drive the engine through it.
 
-#include "formwindow.h"
+#include "passports.h"
+#include "passrequest.h"
+#include "startup.h"
 
 #include <string>
 #include <vector>
@@ -31,33 +33,24 @@ private:
 };
 
 struct ShownMessage {
-    engine::MessageStyle style;
+    engine::MessageKind kind;
     std::string title;
     std::string text;
 };
 
-// The states of the controls a pass reads, as the option handlers leave them.
-struct Controls {
-    bool optStart = false;
-    bool optSelected = false;
-    bool optAssign = false;
-    bool optDuplicate = false;
-    bool chkSend = false;
-    bool optECO = false;
-    bool optDirect = true;
-    std::string startText;
+// A request as the user makes it with these options; throws std::invalid_argument when the
+// start text is refused.
+PassRequest allComponentsRequest(const std::string& start,
+                                 EcoDestination eco = EcoDestination::None);
+PassRequest selectedComponentsRequest(const std::string& start, bool renameDuplicates,
+                                      EcoDestination eco = EcoDestination::None);
 
-    static Controls allComponents(const std::string& start);
-    static Controls selectedComponents(const std::string& start, bool renameDuplicates);
-};
-
-class HeadlessWindow : public engine::FormWindow {
+class HeadlessWindow : public StartupDisplay, public UserDialogs, public EcoHandOff {
 public:
-    Controls controls;
     std::string caption = "Sequate 1.4";
     bool topmost = false;
-    std::string notChangedText;
-    int notChangedShown = 0;
+    std::string startText;
+    bool allComponentsChosen = false;
     int fileDialogs = 0;
     int pcbHandOffs = 0;
     // How the ECO step goes, as a test sets it up.
@@ -69,28 +62,18 @@ public:
     std::vector<std::string> recoveryQuestions;
     std::vector<ShownMessage> messages;
 
+    PassPorts ports() { return {mBar, *this, *this}; }
+    HeadlessProgressBar& progressBar() { return mBar; }
+
     void keepOnTop(bool onTop) override { topmost = onTop; }
     void setCaption(const std::string& text) override { caption = text; }
-    void setStartText(const std::string& text) override { controls.startText = text; }
-    void deselectOptStart() override { controls.optStart = false; }
+    void setStartText(const std::string& text) override { startText = text; }
+    void clearAllComponentsOption() override { allComponentsChosen = false; }
 
-    bool optStart() const override { return controls.optStart; }
-    bool optSelected() const override { return controls.optSelected; }
-    bool optAssign() const override { return controls.optAssign; }
-    bool optDuplicate() const override { return controls.optDuplicate; }
-    bool chkSend() const override { return controls.chkSend; }
-    bool optECO() const override { return controls.optECO; }
-    bool optDirect() const override { return controls.optDirect; }
-    std::string startText() const override { return controls.startText; }
-    HeadlessProgressBar& progressBar() override { return mBar; }
-
-    void appendToReport(const std::string& text) override { notChangedText += text; }
-    void showReport() override { ++notChangedShown; }
-
-    host::EcoDelivery writeEcoFile(const engine::EcoRows& rows) override;
-    host::EcoDelivery sendEcoToLayout(host::LogicApplication& powerLogic,
-                                      const engine::EcoRows& rows) override;
-    std::string layoutUnreachable() override { return layoutProblem; }
+    host::EcoDelivery writeToChosenFile(const engine::EcoRows& rows) override;
+    host::EcoDelivery handToPowerPcb(host::LogicApplication& powerLogic,
+                                     const engine::EcoRows& rows) override;
+    std::string whyPowerPcbCannotTake() override { return layoutProblem; }
     bool keepRenamesWithoutEco(const std::string& question) override {
         cancelQuestions.push_back(question);
         return keepOnCancel;
@@ -100,7 +83,7 @@ public:
         return putBackOnRecovery;
     }
 
-    void showMessage(engine::MessageStyle style, const std::string& title,
+    void showMessage(engine::MessageKind kind, const std::string& title,
                      const std::string& text) override;
 
 private:

@@ -23,9 +23,9 @@ void HostPass::begin() {
     }
     mApplication.BeginPass();
     mOpen = true;
-    mWindow.showMessage(MessageStyle::Critical, "Sequate",
-                        "PowerLogic still had a pass open that an earlier run could not end, "
-                        "which held back your edits in PowerLogic. Sequate has closed it.");
+    mDialogs.showMessage(MessageKind::Failure, "Sequate",
+                         "PowerLogic still had a pass open that an earlier run could not end, "
+                         "which held back your edits in PowerLogic. Sequate has closed it.");
 }
 
 void HostPass::end() {
@@ -45,8 +45,9 @@ void HostPass::end() {
         // After a try that got no answer, a refusal now says the pass is closed already.
         if (firstUnanswered && !failure.outcomeUnknown())
             return;
-        mWindow.showMessage(MessageStyle::Critical, "Sequate",
-                            "PowerLogic could not end the pass: " + describeFailure(failure) + ".");
+        mDialogs.showMessage(MessageKind::Failure, "Sequate",
+                             "PowerLogic could not end the pass: " + describeFailure(failure) +
+                                 ".");
     }
 }
 

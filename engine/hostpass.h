@@ -4,15 +4,15 @@
 // always closed again: when BeginPass may have taken effect (a timeout included), EndPass is
 // called, and tried twice; a pass an earlier run left open is closed before a new one begins.
 
-#include "formwindow.h"
 #include "host/powerlogic.h"
+#include "passports.h"
 
 namespace sequate::engine {
 
 class HostPass {
 public:
-    HostPass(host::LogicApplication& application, FormWindow& window)
-        : mApplication(application), mWindow(window) {}
+    HostPass(host::LogicApplication& application, UserDialogs& dialogs)
+        : mApplication(application), mDialogs(dialogs) {}
     ~HostPass() { end(); }
     HostPass(const HostPass&) = delete;
     HostPass& operator=(const HostPass&) = delete;
@@ -24,7 +24,7 @@ public:
 
 private:
     host::LogicApplication& mApplication;
-    FormWindow& mWindow;
+    UserDialogs& mDialogs;
     bool mOpen = false;
 };
 

@@ -25,15 +25,15 @@ public:
         mFinal.assign(mNames.size(), none);
         mStillPending.assign(mNames.size(), 0);
         for (std::size_t step = 0; step < plan.renames.size(); ++step)
-            mFinal[plan.renames[step].component] = step;
+            mFinal[plan.renames[step].component.value()] = step;
         for (std::size_t step : mFinal)
             if (step != none)
-                mTaken.insert(plan.renames[step].to);
+                mTaken.insert(plan.renames[step].after);
     }
 
     // Components become ready in the order of the document, and in the order their names are
     // freed: a queue keeps that order with no sorting.
-    std::vector<PlannedRename> run() {
+    std::vector<Rename> run() {
         for (std::size_t component = 0; component < mFinal.size(); ++component) {
             if (mFinal[component] != none && finalName(component) != mNames[component]) {
                 ++mPending;
@@ -57,7 +57,7 @@ private:
     static constexpr std::size_t none = static_cast<std::size_t>(-1);
 
     const std::string& finalName(std::size_t component) const {
-        return mPlan.renames[mFinal[component]].to;
+        return mPlan.renames[mFinal[component]].after;
     }
 
     bool heldByAnother(const std::string& name, std::size_t component) const {
@@ -77,7 +77,7 @@ private:
 
     void send(std::size_t component, const std::string& newName) {
         const std::string before = mNames[component];
-        mSent.push_back({component, before, newName});
+        mSent.push_back({ComponentIndex(component), before, newName});
         auto& carriers = mCarriers[before];
         carriers.erase(std::find(carriers.begin(), carriers.end(), component));
         mCarriers[newName].push_back(component);
@@ -119,9 +119,9 @@ private:
     // A name the plan gave the component on its way, if no component carries it before or
     // after the pass, else the highest free number of its code.
     std::string temporaryName(std::size_t component) {
-        for (const PlannedRename& rename : mPlan.renames)
-            if (rename.component == component && !mTaken.count(rename.to))
-                return take(rename.to);
+        for (const Rename& rename : mPlan.renames)
+            if (rename.component.value() == component && !mTaken.count(rename.after))
+                return take(rename.after);
         const std::string code = letterCode(mNames[component]);
         for (std::int32_t number = 32767; number >= -32768; --number) {
             const std::string name = code + std::to_string(number);
@@ -147,12 +147,12 @@ private:
     std::vector<char> mStillPending; // per component: its final rename is still to be sent
     std::size_t mCursor = 0;
     std::size_t mPending = 0;
-    std::vector<PlannedRename> mSent;
+    std::vector<Rename> mSent;
 };
 
 } // namespace
 
-std::vector<PlannedRename> hostRenames(const SchematicSnapshot& snapshot, const PassPlan& plan) {
+std::vector<Rename> hostRenames(const SchematicSnapshot& snapshot, const PassPlan& plan) {
     return HostOrder(snapshot, plan).run();
 }
 

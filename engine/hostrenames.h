@@ -14,6 +14,6 @@
 namespace sequate::engine {
 
 // Throws PassStop when a ring finds no free temporary name.
-std::vector<PlannedRename> hostRenames(const SchematicSnapshot& snapshot, const PassPlan& plan);
+std::vector<Rename> hostRenames(const SchematicSnapshot& snapshot, const PassPlan& plan);
 
 } // namespace sequate::engine

@@ -4,12 +4,10 @@
 #include "host/partnamerules.h"
 #include "hostpass.h"
 #include "hostrenames.h"
-#include "partnumber.h"
 #include "passstop.h"
 #include "progress.h"
 #include "renamejournal.h"
 #include "schematicreader.h"
-#include "unnamedreport.h"
 
 #include <map>
 #include <memory>
@@ -33,8 +31,8 @@ std::string undoText(const UndoReport& undo, std::size_t made) {
                 "the schematic then. These renames may still be in effect:";
     else
         text += " These renames are still in effect:";
-    for (const auto& [before, after] : undo.stillInEffect)
-        text += "\n" + before + " to " + after;
+    for (const Rename& rename : undo.stillInEffect)
+        text += "\n" + rename.before + " to " + rename.after;
     return text;
 }
 
@@ -53,8 +51,8 @@ public:
 // the messages that name what the pass was doing when a call failed.
 class PassFrame {
 public:
-    PassFrame(HostSession& state, FormWindow& window, PassScope scope)
-        : mState(state), mWindow(window), mScope(scope) {}
+    PassFrame(HostSession& state, const PassPorts& ports, const PassRequest& request)
+        : mState(state), mPorts(ports), mRequest(request) {}
 
 protected:
     void begin() {
@@ -62,13 +60,12 @@ protected:
             throw PassStop("Sequate is not attached to a PowerLogic document: start-up did not "
                            "complete. Close Sequate and start it again once PowerLogic has a "
                            "project open.");
-        mOptions = passOptions(mWindow, mScope);
         mActivity = "starting the pass";
-        mHostPass.emplace(*mState.application, mWindow);
+        mHostPass.emplace(*mState.application, mPorts.dialogs);
         mHostPass->begin();
-        mRead = readSchematic(*mState.document, mScope, mWindow.progressBar(), mActivity);
+        mRead = readSchematic(*mState.document, mRequest.scope, mPorts.progress, mActivity);
         mActivity = "planning the renames";
-        mPlan = planPass(mRead.snapshot, mOptions);
+        mPlan = planPass(mRead.snapshot, mRequest);
     }
 
     std::string failureText(const host::HostFailure& failure) const {
@@ -83,13 +80,12 @@ protected:
     void endPass() {
         if (mHostPass)
             mHostPass->end();
-        mWindow.progressBar().setValue(0);
+        mPorts.progress.setValue(0);
     }
 
     HostSession& mState;
-    FormWindow& mWindow;
-    const PassScope mScope;
-    PassOptions mOptions;
+    const PassPorts mPorts;
+    const PassRequest mRequest;
     SchematicRead mRead;
     PassPlan mPlan;
     std::optional<HostPass> mHostPass;
@@ -98,9 +94,9 @@ protected:
 
 class NumberingPass : private PassFrame {
 public:
-    NumberingPass(HostSession& state, FormWindow& window, PassScope scope,
+    NumberingPass(HostSession& state, const PassPorts& ports, const PassRequest& request,
                   const PassPlan* previewed)
-        : PassFrame(state, window, scope), mPreviewed(previewed) {}
+        : PassFrame(state, ports, request), mPreviewed(previewed) {}
 
     PassResult run() {
         try {
@@ -137,31 +133,32 @@ private:
     // the layout can carry, and PowerPCB must be there to read it: found now, a refusal costs
     // nothing.
     void checkTheLayoutCanFollow() {
-        if (!mWindow.chkSend())
+        if (mRequest.eco == EcoDestination::None)
             return;
         mActivity = "checking the names for the layout";
         std::map<std::string, std::size_t> carriers;
         for (const std::string& name : mRead.snapshot.names)
             ++carriers[name];
-        for (const PlannedRename& rename : mPlan.renames) {
+        for (const Rename& rename : mPlan.renames) {
             // The layout cannot tell which of two parts of one name a rename means.
-            if (const std::size_t count = carriers[rename.from]; count > 1)
-                throw PlannedStop(rename.from + " is the name of " + std::to_string(count) +
+            if (const std::size_t count = carriers[rename.before]; count > 1)
+                throw PlannedStop(rename.before + " is the name of " + std::to_string(count) +
                                   " components in the schematic, so an ECO file that renames it "
                                   "cannot be read into the layout: PowerPCB could not tell which "
                                   "part is meant. Give each of them a name of its own in "
                                   "PowerLogic first, then press Run again.");
-            if (const std::string problem = host::layoutNameProblem(rename.from); !problem.empty())
-                throw PlannedStop("The ECO file for the layout cannot name " + rename.from + ": " +
-                                  problem + ".");
-            if (const std::string problem = host::layoutNameProblem(rename.to); !problem.empty())
-                throw PlannedStop(rename.from + " would be renamed to " + rename.to +
+            if (const std::string problem = host::layoutNameProblem(rename.before);
+                !problem.empty())
+                throw PlannedStop("The ECO file for the layout cannot name " + rename.before +
+                                  ": " + problem + ".");
+            if (const std::string problem = host::layoutNameProblem(rename.after); !problem.empty())
+                throw PlannedStop(rename.before + " would be renamed to " + rename.after +
                                   ", which the layout cannot carry: " + problem + ".");
         }
-        if (!mWindow.optDirect())
+        if (mRequest.eco != EcoDestination::PowerPcb)
             return;
         mActivity = "reaching the layout in PowerPCB";
-        if (const std::string problem = mWindow.layoutUnreachable(); !problem.empty())
+        if (const std::string problem = mPorts.eco.whyPowerPcbCannotTake(); !problem.empty())
             throw PlannedStop(problem +
                               "\n\nStart PowerPCB with the layout open, or choose \"Write "
                               "only\", and press Run again.");
@@ -169,24 +166,23 @@ private:
 
     void apply() {
         mActivity = "renaming the components";
-        const std::vector<PlannedRename> renames = hostRenames(mRead.snapshot, mPlan);
+        const std::vector<Rename> renames = hostRenames(mRead.snapshot, mPlan);
         if (renames.empty())
             return;
         openJournal(renames);
-        applyRenames({mRead.components, mJournal, mDiskJournal.get()}, renames,
-                     mWindow.progressBar(), mActivity);
+        applyRenames({mRead.components, mJournal, mDiskJournal.get()}, renames, mPorts.progress,
+                     mActivity);
     }
 
     // Before the first rename the whole list is on disk, so that a pass cut short by a crash
     // can be put back at the next start.
-    void openJournal(const std::vector<PlannedRename>& renames) {
+    void openJournal(const std::vector<Rename>& renames) {
         mActivity = "writing the journal of the pass";
         RenameJournal planned;
         planned.document = mState.document->Name();
         planned.components = mRead.snapshot.names.size();
         planned.namesBefore = mRead.snapshot.names;
-        for (const PlannedRename& rename : renames)
-            planned.renames.push_back({rename.component + 1, rename.from, rename.to});
+        planned.renames = renames;
         try {
             mDiskJournal = std::make_unique<JournalWriter>(
                 journalPath(mState.journalFolder, planned), planned);
@@ -205,12 +201,13 @@ private:
             mDiskJournal->settle();
         } catch (const JournalError& error) {
             mState.settledJournals.insert(mDiskJournal->path());
-            mWindow.showMessage(MessageStyle::Critical, "Sequate",
-                                std::string(error.what()) +
-                                    "\n\nThe pass itself is settled. Remove that file once there "
-                                    "is room on the disk: until then, the next start of Sequate "
-                                    "asks about this pass again, and \"Keep as it is\" is the "
-                                    "answer that leaves it as it is now.");
+            mPorts.dialogs.showMessage(
+                MessageKind::Failure, "Sequate",
+                std::string(error.what()) +
+                    "\n\nThe pass itself is settled. Remove that file once there "
+                    "is room on the disk: until then, the next start of Sequate "
+                    "asks about this pass again, and \"Keep as it is\" is the "
+                    "answer that leaves it as it is now.");
         }
         mDiskJournal.reset();
     }
@@ -219,68 +216,60 @@ private:
     // ECO file did not reach it, the renames are undone, unless the user keeps them knowingly.
     PassResult finish() {
         EcoRows rows;
-        for (const PlannedRename& rename : mPlan.renames) {
-            rows.oldNames.push_back(rename.from);
-            rows.newNames.push_back(rename.to);
-        }
+        rows.renames = mPlan.renames;
         const host::EcoDelivery delivery = deliverEco(rows);
         switch (delivery.outcome) {
         case host::EcoOutcome::Cancelled:
-            if (!mWindow.keepRenamesWithoutEco(keepWithoutEcoQuestion))
+            if (!mPorts.dialogs.keepRenamesWithoutEco(keepWithoutEcoQuestion))
                 return stop("No ECO file was written: the save dialog was cancelled.");
             break;
         case host::EcoOutcome::NotDelivered:
             return stop(delivery.message);
         case host::EcoOutcome::FileLeftOver:
         case host::EcoOutcome::Unknown:
-            mWindow.showMessage(MessageStyle::Critical, "Sequate", delivery.message);
+            mPorts.dialogs.showMessage(MessageKind::Failure, "Sequate", delivery.message);
             break;
         case host::EcoOutcome::Delivered:
             break;
         }
         PassResult result;
         result.completed = true;
-        for (const PlannedRename& rename : mPlan.renames)
-            result.renames.emplace_back(rename.from, rename.to);
-        result.changed = changedNames();
+        result.changed =
+            changedNames(mRead.snapshot.names, namesAfter(mRead.snapshot.names, mPlan.renames));
         result.namesRead = mRead.snapshot.names;
         result.applied = mPlan;
         result.unnamed = mPlan.unnamed;
-        if (!mPlan.unnamed.empty())
-            showUnnamedReport(mPlan.unnamed, mWindow);
+        result.eco = mEcoSent;
         closeJournal();
         endPass();
         return result;
     }
 
-    std::vector<RenameRecord> changedNames() const {
-        std::vector<std::string> after = mRead.snapshot.names;
-        for (const PlannedRename& rename : mPlan.renames)
-            after[rename.component] = rename.to;
-        std::vector<RenameRecord> changed;
-        for (std::size_t i = 0; i < after.size(); ++i)
-            if (after[i] != mRead.snapshot.names[i])
-                changed.emplace_back(mRead.snapshot.names[i], after[i]);
-        return changed;
-    }
-
-    // Recovery must know that the layout may hold the renames before it can.
+    // Recovery must know that the layout may hold the renames before it can; the result tells
+    // where the file went.
     EcoRows journaled(EcoRows rows, HandOver where) {
-        if (mDiskJournal)
-            rows.beforeHandOver = [this, where](const std::string& path) {
+        rows.beforeHandOver = [this, where](const std::string& path) {
+            mEcoSent->path = path;
+            if (mDiskJournal)
                 mDiskJournal->markHandedOver(where, path);
-            };
+        };
         return rows;
     }
 
     host::EcoDelivery deliverEco(const EcoRows& rows) {
-        try {
-            if (mWindow.chkSend() && mWindow.optECO())
-                return mWindow.writeEcoFile(journaled(rows, HandOver::File));
-            if (mWindow.chkSend() && mWindow.optDirect())
-                return mWindow.sendEcoToLayout(*mState.application,
-                                               journaled(rows, HandOver::Layout));
+        if (mRequest.eco == EcoDestination::None)
             return {};
+        mEcoSent = EcoSent{mRequest.eco, {}, {}};
+        mEcoSent->delivery = handOver(rows);
+        return mEcoSent->delivery;
+    }
+
+    host::EcoDelivery handOver(const EcoRows& rows) {
+        try {
+            if (mRequest.eco == EcoDestination::ChosenFile)
+                return mPorts.eco.writeToChosenFile(journaled(rows, HandOver::File));
+            return mPorts.eco.handToPowerPcb(*mState.application,
+                                             journaled(rows, HandOver::Layout));
         } catch (const std::exception& problem) {
             return {host::EcoOutcome::NotDelivered,
                     std::string("The ECO file could not be written: ") + problem.what() + "."};
@@ -305,8 +294,9 @@ private:
     PassResult stopWith(const std::string& message, UndoReport undo = {}) {
         PassResult result;
         result.stopMessage = message;
-        result.renames = std::move(undo.stillInEffect);
-        mWindow.showMessage(MessageStyle::Critical, "Sequate", result.stopMessage);
+        result.stillInEffect = std::move(undo.stillInEffect);
+        result.eco = mEcoSent;
+        mPorts.dialogs.showMessage(MessageKind::Failure, "Sequate", result.stopMessage);
         endPass();
         return result;
     }
@@ -314,6 +304,7 @@ private:
     const PassPlan* mPreviewed;
     PassJournal mJournal;
     std::unique_ptr<JournalWriter> mDiskJournal;
+    std::optional<EcoSent> mEcoSent;
 };
 
 class Preview : private PassFrame {
@@ -338,24 +329,13 @@ public:
 
 } // namespace
 
-PassOptions passOptions(const FormWindow& window, PassScope scope) {
-    PassOptions options;
-    options.scope = scope;
-    if (scope == PassScope::SelectedComponents && window.optAssign())
-        options.policy = TakenNamePolicy::AssignNextFree;
-    else if (scope == PassScope::SelectedComponents && window.optDuplicate())
-        options.policy = TakenNamePolicy::RenameDuplicates;
-    options.start = startNumber(window);
-    return options;
-}
-
-PassResult runPass(HostSession& state, FormWindow& window, PassScope scope,
+PassResult runPass(HostSession& state, const PassPorts& ports, const PassRequest& request,
                    const PassPlan* previewed) {
-    return NumberingPass(state, window, scope, previewed).run();
+    return NumberingPass(state, ports, request, previewed).run();
 }
 
-PlanPreview previewPass(HostSession& state, FormWindow& window, PassScope scope) {
-    return Preview(state, window, scope).run();
+PlanPreview previewPass(HostSession& state, const PassPorts& ports, const PassRequest& request) {
+    return Preview(state, ports, request).run();
 }
 
 } // namespace sequate::engine

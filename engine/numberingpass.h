@@ -5,11 +5,11 @@
 // selected components in the order of their position on the sheet. A pass either completes,
 // or stops and puts back every name it changed.
 
-#include "formwindow.h"
 #include "hostsession.h"
 #include "passjournal.h"
-#include "passoptions.h"
 #include "passplan.h"
+#include "passports.h"
+#include "passrequest.h"
 
 #include <optional>
 #include <string>
@@ -17,31 +17,51 @@
 
 namespace sequate::engine {
 
+// What came of the ECO step of a pass.
+struct EcoSent {
+    EcoDestination destination = EcoDestination::None;
+    host::EcoDelivery delivery;
+    std::string path; // the file as it was handed over: the one chosen, or the one PowerPCB read
+};
+
+// A pass either completes, with every rename of its plan in effect, or does not: it stopped
+// (stopMessage) and put back every name it could, or, applying a previewed plan, found the
+// schematic changed (newPlan) and renamed nothing.
 struct PassResult {
     bool completed = false;
-    std::vector<RenameRecord> renames; // in effect after the pass, in the order made
-    std::vector<std::string> unnamed;  // kept their names: they end in a letter
-    std::string stopMessage;           // what the user was told when the pass stopped
-    // Each component whose name the completed pass changed: its name before and after, in
-    // the order of the document.
-    std::vector<RenameRecord> changed;
+
+    // Completed: the plan it applied, whose renames (temporary names included, in the order
+    // made) are the ECO file's rows, and each component whose name changed, in document order.
+    PassPlan applied;
+    std::vector<Rename> changed;
+    std::vector<std::string> unnamed; // kept their names: they end in a letter
+
+    // Stopped: what the user was told, and the renames still in effect, which the pass could not
+    // put back (oldest first); empty when every name is as it was.
+    std::string stopMessage;
+    std::vector<Rename> stillInEffect;
+
     // A previewed plan was not applied: the schematic had changed since. This is the plan of
     // the schematic as it is now; nothing was renamed and nothing was shown.
     std::optional<PassPlan> newPlan;
     // The name of every component as the pass read it, in document order: set when the pass
-    // completed or found a new plan. With `applied`, the plan a completed pass made; for reports.
+    // completed or found a new plan.
     std::vector<std::string> namesRead;
-    PassPlan applied;
+    // The ECO step, once it was tried; nothing when no file was asked for or the pass stopped
+    // before it.
+    std::optional<EcoSent> eco;
+
+    // The renames in effect after the pass, in the order made: the plan's when it completed,
+    // those still in effect when it did not.
+    const std::vector<Rename>& renamesInEffect() const {
+        return completed ? applied.renames : stillInEffect;
+    }
 };
 
-// The options of the window's controls for a pass of this scope.
-PassOptions passOptions(const FormWindow& window, PassScope scope);
-
-// The tables are emptied again before it returns; the result keeps what the caller needs.
 // Old program: StartFrom.
 // With `previewed`, the pass applies only that plan: if the schematic now gives another one,
 // it renames nothing and returns the new plan.
-PassResult runPass(HostSession& state, FormWindow& window, PassScope scope,
+PassResult runPass(HostSession& state, const PassPorts& ports, const PassRequest& request,
                    const PassPlan* previewed = nullptr);
 
 struct PlanPreview {
@@ -50,6 +70,6 @@ struct PlanPreview {
 };
 
 // What a pass would do, read and planned inside a pass of PowerLogic's, with nothing renamed.
-PlanPreview previewPass(HostSession& state, FormWindow& window, PassScope scope);
+PlanPreview previewPass(HostSession& state, const PassPorts& ports, const PassRequest& request);
 
 } // namespace sequate::engine

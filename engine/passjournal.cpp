@@ -7,13 +7,12 @@
 
 namespace sequate::engine {
 
-void PassJournal::add(std::shared_ptr<host::LogicComponent> component, std::string before,
-                      std::string after) {
-    mEntries.push_back({std::move(component), std::move(before), std::move(after)});
+void PassJournal::add(std::shared_ptr<host::LogicComponent> component, Rename rename) {
+    mEntries.push_back({std::move(component), std::move(rename)});
 }
 
 void PassJournal::confirmLast(std::string after) {
-    mEntries.back().after = std::move(after);
+    mEntries.back().rename.after = std::move(after);
 }
 
 UndoReport PassJournal::undo() {
@@ -26,13 +25,14 @@ UndoReport PassJournal::undo() {
     UndoReport report;
     for (std::size_t i = mEntries.size(); i-- > 0;) {
         const Entry& entry = mEntries[i];
+        const Rename& rename = entry.rename;
         try {
-            entry.component->SetName(entry.before);
+            entry.component->SetName(rename.before);
             if (failed > 0)
                 failed -= putBackPast(i, next, failures);
         } catch (const host::HostFailure& failure) {
             ++failed;
-            failures[i] = entry.after + " could not get back its name " + entry.before + ": " +
+            failures[i] = rename.after + " could not get back its name " + rename.before + ": " +
                           describeFailure(failure);
             if (failure.outcomeUnknown()) {
                 report.hostLost = true;
@@ -48,7 +48,7 @@ UndoReport PassJournal::undo() {
         if (report.complete)
             report.failure = failures[i];
         report.complete = false;
-        report.stillInEffect.emplace_back(mEntries[i].before, mEntries[i].after);
+        report.stillInEffect.push_back(mEntries[i].rename);
     }
     std::reverse(report.stillInEffect.begin(), report.stillInEffect.end());
     mEntries.clear();
@@ -61,10 +61,10 @@ std::vector<std::size_t> PassJournal::nextRenames() const {
     std::vector<std::size_t> next(mEntries.size(), mEntries.size());
     std::unordered_map<std::string, std::size_t> firstTaking; // name -> earliest later rename
     for (std::size_t i = mEntries.size(); i-- > 0;) {
-        const auto found = firstTaking.find(mEntries[i].after);
+        const auto found = firstTaking.find(mEntries[i].rename.after);
         if (found != firstTaking.end())
             next[i] = found->second;
-        firstTaking[mEntries[i].before] = i;
+        firstTaking[mEntries[i].rename.before] = i;
     }
     return next;
 }

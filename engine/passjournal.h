@@ -4,6 +4,7 @@
 // so that a pass that cannot finish can put every name back.
 
 #include "host/powerlogic.h"
+#include "rename.h"
 
 #include <cstddef>
 #include <memory>
@@ -13,12 +14,10 @@
 
 namespace sequate::engine {
 
-using RenameRecord = std::pair<std::string, std::string>; // old name, new name
-
 struct UndoReport {
     bool complete = true;
-    std::string failure;                     // what went wrong while undoing, when not complete
-    std::vector<RenameRecord> stillInEffect; // oldest first
+    std::string failure;               // what went wrong while undoing, when not complete
+    std::vector<Rename> stillInEffect; // oldest first
     // PowerLogic stopped answering: the older renames were not tried, and calls it has queued
     // may still take effect when it answers again.
     bool hostLost = false;
@@ -26,8 +25,7 @@ struct UndoReport {
 
 class PassJournal {
 public:
-    void add(std::shared_ptr<host::LogicComponent> component, std::string before,
-             std::string after);
+    void add(std::shared_ptr<host::LogicComponent> component, Rename rename);
     // The name the host reports after the newest rename.
     void confirmLast(std::string after);
     std::size_t size() const { return mEntries.size(); }
@@ -38,8 +36,7 @@ public:
 private:
     struct Entry {
         std::shared_ptr<host::LogicComponent> component;
-        std::string before;
-        std::string after;
+        Rename rename;
     };
     std::vector<std::size_t> nextRenames() const;
     std::size_t putBackPast(std::size_t undone, const std::vector<std::size_t>& next,

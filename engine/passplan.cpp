@@ -23,12 +23,12 @@ std::int64_t firstTemporary(std::int64_t start, std::int64_t highest, std::int64
 
 class Planner {
 public:
-    Planner(const SchematicSnapshot& snapshot, const PassOptions& options)
-        : mSnapshot(snapshot), mOptions(options), mBoard(snapshot) {}
+    Planner(const SchematicSnapshot& snapshot, const PassRequest& request)
+        : mSnapshot(snapshot), mRequest(request), mBoard(snapshot) {}
 
     PassPlan run() {
         try {
-            if (mOptions.scope == PassScope::AllComponents)
+            if (mRequest.scope == PassScope::AllComponents)
                 planAllComponents();
             else
                 planSelectedComponents();
@@ -55,7 +55,7 @@ private:
         for (std::size_t i = 0; i < before.size(); ++i) {
             const std::string& name = before[i];
             const std::int64_t number = parts[i].number;
-            if (number < mOptions.start || number > mOptions.start + count || parts[i].endsInLetter)
+            if (number < mRequest.start || number > mRequest.start + count || parts[i].endsInLetter)
                 continue;
             const auto component = mBoard.firstCarrierInWorkList(name);
             if (!component)
@@ -63,7 +63,7 @@ private:
                                " could not be found in the schematic while names were being "
                                "moved out of the way.");
             const std::int16_t temporary =
-                checkedPartNumber(firstTemporary(mOptions.start, highest, count) + moved,
+                checkedPartNumber(firstTemporary(mRequest.start, highest, count) + moved,
                                   "The temporary name for " + name);
             rename(*component, parts[i].code + std::to_string(temporary));
             ++moved;
@@ -96,12 +96,12 @@ private:
                 mPlan.unnamed.push_back(name);
                 continue;
             }
-            if (mOptions.policy == TakenNamePolicy::AssignNextFree) {
+            if (mRequest.policy == TakenNamePolicy::AssignNextFree) {
                 const std::string wanted = candidate(name, part.code, used);
                 rename(component,
                        mBoard.carried(wanted) ? nextFreeName(wanted, name, false) : wanted);
                 ++used;
-            } else if (mOptions.policy == TakenNamePolicy::RenameDuplicates) {
+            } else if (mRequest.policy == TakenNamePolicy::RenameDuplicates) {
                 takeNameFromHolder(component, name, candidate(name, part.code, used));
                 ++used;
             }
@@ -160,7 +160,7 @@ private:
     std::string candidate(const std::string& name, const std::string& code,
                           std::int64_t used) const {
         const std::int16_t number =
-            checkedPartNumber(mOptions.start + used, "The new name for " + name);
+            checkedPartNumber(mRequest.start + used, "The new name for " + name);
         return code + std::to_string(number);
     }
 
@@ -198,17 +198,17 @@ private:
         if (mBoard.carriedByAnother(newName, component)) {
             std::string problem = "PowerLogic would not rename " + present + " to " + newName +
                                   ": another component already carries that name.";
-            if (mOptions.scope == PassScope::AllComponents && mSnapshot.workListIsSelection &&
+            if (mRequest.scope == PassScope::AllComponents && mSnapshot.workListIsSelection &&
                 !mBoard.firstCarrierInWorkList(newName))
                 problem += outsideSelectionHint(newName);
             throw PassStop(problem);
         }
-        mPlan.renames.push_back({component, present, newName});
+        mPlan.renames.push_back({ComponentIndex(component), present, newName});
         mBoard.rename(component, newName);
     }
 
     const SchematicSnapshot& mSnapshot;
-    const PassOptions mOptions;
+    const PassRequest mRequest;
     NameBoard mBoard;
     PassPlan mPlan;
     std::unordered_map<std::string, std::int64_t> mUsed; // numbers used, per letter code
@@ -216,8 +216,8 @@ private:
 
 } // namespace
 
-PassPlan planPass(const SchematicSnapshot& snapshot, const PassOptions& options) {
-    return Planner(snapshot, options).run();
+PassPlan planPass(const SchematicSnapshot& snapshot, const PassRequest& request) {
+    return Planner(snapshot, request).run();
 }
 
 std::string outsideSelectionHint(const std::string& name) {

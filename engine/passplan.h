@@ -1,9 +1,10 @@
 #pragma once
 
 // The plan of a pass: every rename the numbering makes, worked out in memory from what was read
-// of the schematic. A pure function of the snapshot and the options: no host, no window.
+// of the schematic. A pure function of the snapshot and the request: no host, no window.
 
-#include "passoptions.h"
+#include "passrequest.h"
+#include "rename.h"
 #include "schematicsnapshot.h"
 
 #include <cstddef>
@@ -13,17 +14,9 @@
 
 namespace sequate::engine {
 
-struct PlannedRename {
-    std::size_t component = 0; // index into the snapshot's names
-    std::string from;
-    std::string to;
-
-    bool operator==(const PlannedRename&) const = default;
-};
-
 struct PassPlan {
     // In the order the numbering makes them, temporary names included: the ECO file's records.
-    std::vector<PlannedRename> renames;
+    std::vector<Rename> renames;
     std::vector<std::string> unnamed; // kept their names: they end in a letter
     std::vector<std::size_t> walk;    // the components in the order they were numbered
     // Why the pass cannot be made; then nothing of it is applied.
@@ -32,7 +25,7 @@ struct PassPlan {
     bool operator==(const PassPlan&) const = default;
 };
 
-PassPlan planPass(const SchematicSnapshot& snapshot, const PassOptions& options);
+PassPlan planPass(const SchematicSnapshot& snapshot, const PassRequest& request);
 
 // Said when a pass over all components numbers only the two or more selected ones and a name
 // it wants belongs to a component outside the selection.

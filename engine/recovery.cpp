@@ -1,11 +1,11 @@
 #include "recovery.h"
 
 #include "applyrenames.h"
+#include "componentlist.h"
 #include "hostpass.h"
 #include "hostrenames.h"
 #include "passstop.h"
 #include "renamejournal.h"
-#include "required.h"
 #include "workinglist.h"
 
 #include <algorithm>
@@ -20,10 +20,7 @@ namespace {
 namespace fs = std::filesystem;
 using Names = std::vector<std::string>;
 
-struct DocumentRead {
-    Names names;
-    std::vector<std::shared_ptr<host::LogicComponent>> components;
-};
+using DocumentRead = ComponentList;
 
 // The names before the journal's renames. A journal of version 1 kept only the names it
 // changed; every other component carries the name it had.
@@ -31,18 +28,15 @@ Names namesBefore(const RenameJournal& journal, const Names& now) {
     if (!journal.namesBefore.empty())
         return journal.namesBefore;
     Names before = now;
-    std::set<std::size_t> seen;
-    for (const JournalRename& rename : journal.renames)
+    std::set<ComponentIndex> seen;
+    for (const Rename& rename : journal.renames)
         if (seen.insert(rename.component).second)
-            before[rename.component - 1] = rename.from;
+            before[rename.component.value()] = rename.before;
     return before;
 }
 
 Names namesAfter(const RenameJournal& journal, const Names& now) {
-    Names after = namesBefore(journal, now);
-    for (const JournalRename& rename : journal.renames)
-        after[rename.component - 1] = rename.to;
-    return after;
+    return namesAfter(namesBefore(journal, now), journal.renames);
 }
 
 // Whether the names now are ones the journal's renames could have left: each component carries
@@ -55,37 +49,25 @@ bool belongsTo(const RenameJournal& journal, const Names& now) {
     std::vector<bool> explained(now.size());
     for (std::size_t i = 0; i < now.size(); ++i)
         explained[i] = now[i] == before[i];
-    for (const JournalRename& rename : journal.renames)
-        if (rename.to == now[rename.component - 1])
-            explained[rename.component - 1] = true;
+    for (const Rename& rename : journal.renames)
+        if (rename.after == now[rename.component.value()])
+            explained[rename.component.value()] = true;
     return std::all_of(explained.begin(), explained.end(), [](bool yes) { return yes; });
 }
 
 // The renames that take the schematic from one set of names to another, each component once,
 // in an order in which no rename meets a name another component still carries.
-std::vector<PlannedRename> renamesBetween(const Names& from, const Names& to) {
+std::vector<Rename> renamesBetween(const Names& from, const Names& to) {
     SchematicSnapshot snapshot;
     snapshot.names = from;
     PassPlan plan;
-    for (std::size_t i = 0; i < from.size(); ++i)
-        if (from[i] != to[i])
-            plan.renames.push_back({i, from[i], to[i]});
+    plan.renames = changedNames(from, to);
     return hostRenames(snapshot, plan);
 }
 
-std::vector<JournalRename> journalRenames(const std::vector<PlannedRename>& renames) {
-    std::vector<JournalRename> out;
-    for (const PlannedRename& rename : renames)
-        out.push_back({rename.component + 1, rename.from, rename.to});
-    return out;
-}
-
-EcoRows ecoRows(const std::vector<PlannedRename>& renames) {
+EcoRows ecoRows(const std::vector<Rename>& renames) {
     EcoRows rows;
-    for (const PlannedRename& rename : renames) {
-        rows.oldNames.push_back(rename.from);
-        rows.newNames.push_back(rename.to);
-    }
+    rows.renames = renames;
     return rows;
 }
 
@@ -103,9 +85,9 @@ std::optional<EcoRows> probeRows(const Names& from, const Names& to) {
     std::string spare = "SQPROBE";
     for (int n = 1; taken.count(spare); ++n)
         spare = "SQPROBE" + std::to_string(n);
+    const ComponentIndex component(static_cast<std::size_t>(telling - from.begin()));
     EcoRows rows;
-    rows.oldNames = {*telling, spare};
-    rows.newNames = {spare, *telling};
+    rows.renames = {{component, *telling, spare}, {component, spare, *telling}};
     return rows;
 }
 
@@ -116,8 +98,9 @@ bool layoutHasIt(const host::EcoDelivery& delivery) {
 
 class Recovery {
 public:
-    Recovery(HostSession& state, FormWindow& window, std::optional<RecoveryChoice> choice)
-        : mState(state), mWindow(window), mChoice(choice) {}
+    Recovery(HostSession& state, const PassPorts& ports, EcoDestination eco,
+             std::optional<RecoveryChoice> choice)
+        : mState(state), mPorts(ports), mEco(eco), mChoice(choice) {}
 
     RecoveryOutcome run() {
         if (!mState.application || !mState.document)
@@ -159,7 +142,7 @@ private:
         if (unfinished.empty())
             return mOutcome;
         mActivity = "reading the schematic's names";
-        HostPass pass(*mState.application, mWindow);
+        HostPass pass(*mState.application, mPorts.dialogs);
         pass.begin();
         const DocumentRead read = readDocument();
         for (auto& [path, journal] : unfinished) {
@@ -212,21 +195,13 @@ private:
 
     DocumentRead readDocument() {
         auto list = allComponents(*mState.document);
-        DocumentRead read;
-        const std::int32_t count = list->Count();
-        for (std::int32_t i = 1; i <= count; ++i) {
-            auto component =
-                required(list->Item(i), "LogicObjects.Item(" + std::to_string(i) + ")");
-            read.names.push_back(component->Name());
-            read.components.push_back(std::move(component));
-        }
-        return read;
+        return readComponentList(*list, list->Count());
     }
 
     RecoveryChoice ask(const RenameJournal& journal, const Names& now) {
         const Names before = namesBefore(journal, now);
-        std::set<std::size_t> renamed;
-        for (const JournalRename& rename : journal.renames)
+        std::set<ComponentIndex> renamed;
+        for (const Rename& rename : journal.renames)
             renamed.insert(rename.component);
         std::size_t inEffect = 0;
         for (std::size_t i = 0; i < now.size(); ++i)
@@ -241,21 +216,21 @@ private:
                  : "the layout has none of them.") +
             "\n\nPut the schematic back as it was before that pass? Keeping it as it is offers "
             "an ECO file of the renames in effect.";
-        return mWindow.putBackUnfinishedPass(question) ? RecoveryChoice::PutBack
-                                                       : RecoveryChoice::Keep;
+        return mPorts.dialogs.putBackUnfinishedPass(question) ? RecoveryChoice::PutBack
+                                                              : RecoveryChoice::Keep;
     }
 
     // Puts the names back, with the put-back itself journaled first (temporary names included),
     // so that a put-back cut short is carried on at the next Run; then the layout follows.
     void putBack(const RenameJournal& journal, const DocumentRead& read, const Names& target) {
         mActivity = "planning how to put the names back";
-        const std::vector<PlannedRename> renames = renamesBetween(read.names, target);
+        const std::vector<Rename> renames = renamesBetween(read.names, target);
         RenameJournal back;
         back.document = journal.document;
         back.kind = JournalKind::PutBack;
         back.components = read.names.size();
         back.namesBefore = read.names;
-        back.renames = journalRenames(renames);
+        back.renames = renames;
         if (journal.handedOver == HandOver::Layout) {
             back.handedOver = HandOver::Layout;
             back.handOverPath = journal.handOverPath;
@@ -264,8 +239,8 @@ private:
         JournalWriter writer(mPath, back);
         mPutBackBegun = true;
         PassJournal undo;
-        applyRenames({read.components, undo, &writer}, renames, mWindow.progressBar(), mActivity);
-        mWindow.progressBar().setValue(0);
+        applyRenames({read.components, undo, &writer}, renames, mPorts.progress, mActivity);
+        mPorts.progress.setValue(0);
         std::string message = "The " + std::to_string(renames.size()) +
                               " renames of the pass that was cut short were undone: every name "
                               "is as it was before that pass.";
@@ -287,15 +262,14 @@ private:
     void keep(const RenameJournal& journal, const Names& now) {
         const Names before = namesBefore(journal, now);
         mActivity = "working out the renames that stay";
-        const std::vector<PlannedRename> renames = renamesBetween(before, now);
-        for (const PlannedRename& rename : renames)
-            mOutcome.staying.emplace_back(rename.from, rename.to);
+        const std::vector<Rename> renames = renamesBetween(before, now);
+        mOutcome.staying = renames;
         RenameJournal kept;
         kept.document = journal.document;
         kept.kind = JournalKind::Keep;
         kept.components = now.size();
         kept.namesBefore = before;
-        kept.renames = journalRenames(renames);
+        kept.renames = renames;
         kept.done = renames.size();
         kept.handedOver = journal.handedOver;
         kept.handOverPath = journal.handOverPath;
@@ -309,17 +283,17 @@ private:
         mActivity = "handing over the ECO file of the renames that stay";
         EcoRows rows = ecoRows(renames);
         host::EcoDelivery delivery;
-        if (mWindow.chkSend() && mWindow.optDirect()) {
+        if (mEco == EcoDestination::PowerPcb) {
             rows.beforeHandOver = [&](const std::string& path) {
                 writer.markHandedOver(HandOver::Layout, path);
             };
-            delivery = mWindow.sendEcoToLayout(*mState.application, rows);
+            delivery = mPorts.eco.handToPowerPcb(*mState.application, rows);
         } else {
             rows.caption = "Save the ECO file of the renames kept from the pass that was cut short";
             rows.beforeHandOver = [&](const std::string& path) {
                 writer.markHandedOver(HandOver::File, path);
             };
-            delivery = mWindow.writeEcoFile(rows);
+            delivery = mPorts.eco.writeToChosenFile(rows);
         }
         switch (delivery.outcome) {
         case host::EcoOutcome::Delivered:
@@ -329,7 +303,7 @@ private:
             settleWith(writer, "\n\n" + delivery.message);
             return;
         case host::EcoOutcome::Cancelled:
-            if (mWindow.keepRenamesWithoutEco(
+            if (mPorts.dialogs.keepRenamesWithoutEco(
                     "No ECO file was written, so the layout will not get the renames kept from "
                     "the pass that was cut short.\n\nKeep them without an ECO file? If not, the "
                     "next Run offers their ECO file again."))
@@ -348,7 +322,7 @@ private:
     // applies a file whole or not at all. False, with the user told, when that is not known.
     bool followInLayout(const Names& from, const Names& to, JournalWriter& writer) {
         mActivity = "bringing the layout in step";
-        const std::vector<PlannedRename> renames = renamesBetween(from, to);
+        const std::vector<Rename> renames = renamesBetween(from, to);
         // Nothing between the two: a layout that took the file would hold the names the
         // schematic has now, so either way it is in step.
         if (renames.empty())
@@ -357,7 +331,7 @@ private:
         if (!probe) {
             EcoRows rows = ecoRows(renames);
             rows.caption = "Save the ECO file for a layout that took the renames";
-            const host::EcoDelivery offered = mWindow.writeEcoFile(rows);
+            const host::EcoDelivery offered = mPorts.eco.writeToChosenFile(rows);
             if (offered.outcome == host::EcoOutcome::NotDelivered) {
                 tell(offered.message + "\n\nSequate keeps the journal and offers the file again "
                                        "at the next Run.");
@@ -371,7 +345,7 @@ private:
                                           : "just saved.");
             return true;
         }
-        const host::EcoDelivery probed = mWindow.sendEcoToLayout(*mState.application, *probe);
+        const host::EcoDelivery probed = mPorts.eco.handToPowerPcb(*mState.application, *probe);
         if (!layoutHasIt(probed) && probed.refusedWhole) {
             mLayoutNote = "\n\nThe layout in PowerPCB was already in step with the schematic.";
             return true;
@@ -382,7 +356,7 @@ private:
             rows.beforeHandOver = [&](const std::string& path) {
                 writer.markHandedOver(HandOver::Layout, path);
             };
-            delivery = mWindow.sendEcoToLayout(*mState.application, rows);
+            delivery = mPorts.eco.handToPowerPcb(*mState.application, rows);
             if (layoutHasIt(delivery)) {
                 mLayoutNote = "\n\nThe layout in PowerPCB has taken the same renames.";
                 return true;
@@ -422,12 +396,13 @@ private:
     RecoveryOutcome tell(const std::string& message) {
         mOutcome.found = true;
         mOutcome.message += (mOutcome.message.empty() ? "" : "\n\n") + message;
-        mWindow.showMessage(MessageStyle::Critical, "Sequate", message);
+        mPorts.dialogs.showMessage(MessageKind::Failure, "Sequate", message);
         return mOutcome;
     }
 
     HostSession& mState;
-    FormWindow& mWindow;
+    const PassPorts mPorts;
+    const EcoDestination mEco;
     const std::optional<RecoveryChoice> mChoice;
     fs::path mPath;
     std::string mActivity = "looking for its journal";
@@ -438,9 +413,9 @@ private:
 
 } // namespace
 
-RecoveryOutcome recoverUnfinishedPass(HostSession& state, FormWindow& window,
-                                      std::optional<RecoveryChoice> choice) {
-    return Recovery(state, window, choice).run();
+RecoveryOutcome recoverUnfinishedPass(HostSession& state, const PassPorts& ports,
+                                      EcoDestination eco, std::optional<RecoveryChoice> choice) {
+    return Recovery(state, ports, eco, choice).run();
 }
 
 } // namespace sequate::engine

@@ -6,9 +6,10 @@
 // pass or to keep it as it is; either way the journal is closed, and the ECO file of the
 // renames that stay is offered, so that the layout can follow.
 
-#include "formwindow.h"
 #include "hostsession.h"
 #include "passjournal.h"
+#include "passports.h"
+#include "passrequest.h"
 
 #include <optional>
 #include <string>
@@ -21,12 +22,15 @@ enum class RecoveryChoice { PutBack, Keep };
 struct RecoveryOutcome {
     bool found = false;                 // an unfinished journal of the open schematic
     std::optional<RecoveryChoice> done; // what was done, when anything was
-    std::vector<RenameRecord> staying;  // the renames in effect afterwards, in the order made
+    std::vector<Rename> staying;        // the renames in effect afterwards, in the order made
     std::string message;                // what the user was told
 };
 
-// `choice` answers the question for a caller without a window to ask (the headless runner).
-RecoveryOutcome recoverUnfinishedPass(HostSession& state, FormWindow& window,
+// The renames kept go where `eco` says a pass's ECO file goes: PowerPCB, or else a file the
+// user chooses. `choice` answers the question for a caller without a window to ask (the
+// headless runner).
+RecoveryOutcome recoverUnfinishedPass(HostSession& state, const PassPorts& ports,
+                                      EcoDestination eco,
                                       std::optional<RecoveryChoice> choice = std::nullopt);
 
 } // namespace sequate::engine

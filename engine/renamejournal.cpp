@@ -270,14 +270,16 @@ private:
             }
             if (keyword != "rename")
                 reader.fail("\"" + keyword + "\" is not expected here");
-            JournalRename rename;
-            rename.component = reader.number();
-            rename.from = reader.text();
-            rename.to = reader.text();
+            // The file counts the components from 1.
+            const std::size_t place = reader.number();
+            Rename rename;
+            rename.before = reader.text();
+            rename.after = reader.text();
             reader.end();
-            if (rename.component == 0 || rename.component > mJournal.components)
-                reader.fail("component " + std::to_string(rename.component) +
+            if (place == 0 || place > mJournal.components)
+                reader.fail("component " + std::to_string(place) +
                             " is not in the document's list");
+            rename.component = ComponentIndex(place - 1);
             mJournal.renames.push_back(std::move(rename));
         }
         incomplete();
@@ -407,9 +409,9 @@ JournalWriter::JournalWriter(const fs::path& path, const RenameJournal& planned)
          << "components " << planned.namesBefore.size() << "\n";
     for (const std::string& name : planned.namesBefore)
         text << "name " << quoted(name) << "\n";
-    for (const JournalRename& rename : planned.renames)
-        text << "rename " << rename.component << " " << quoted(rename.from) << " "
-             << quoted(rename.to) << "\n";
+    for (const Rename& rename : planned.renames)
+        text << "rename " << rename.component.value() + 1 << " " << quoted(rename.before) << " "
+             << quoted(rename.after) << "\n";
     text << "applying\n";
     if (planned.done > 0)
         text << "done " << planned.done << "\n";

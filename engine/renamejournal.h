@@ -23,6 +23,8 @@
 // the zero bytes it left, end the journal there. Journals of version 1 (no kind, no names)
 // are still read.
 
+#include "rename.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -31,14 +33,6 @@
 #include <vector>
 
 namespace sequate::engine {
-
-struct JournalRename {
-    std::size_t component = 0; // place in the document's list, from 1
-    std::string from;
-    std::string to;
-
-    bool operator==(const JournalRename&) const = default;
-};
 
 enum class JournalKind {
     Pass,    // a numbering pass: its renames may be put back or kept
@@ -57,7 +51,7 @@ struct RenameJournal {
     JournalKind kind = JournalKind::Pass;
     std::size_t components = 0;
     std::vector<std::string> namesBefore; // one per component; empty in a version 1 journal
-    std::vector<JournalRename> renames;
+    std::vector<Rename> renames;          // the file writes each component's place from 1
     std::size_t done = 0;
     HandOver handedOver = HandOver::None;
     std::string handOverPath;

@@ -1,23 +1,24 @@
 #pragma once
 
-// The Run button: checks the start number and starts a pass in the chosen mode.
+// The Run button: settles a pass left unfinished, else starts the pass asked for.
 
-#include "formwindow.h"
 #include "hostsession.h"
 #include "numberingpass.h"
+#include "passports.h"
+#include "passrequest.h"
 
-#include <cstdint>
 #include <optional>
-#include <string>
 
 namespace sequate::engine {
 
-// The start box's number when it is a whole number from 1 to 32767, blanks around it allowed.
-// Old program: CheckTextBox, which answered true when the text was NOT acceptable.
-std::optional<std::int16_t> acceptableStart(const std::string& text);
-
-// The Run button's handler (old program: cmdRun_Click) and the firewall of a pass: no
-// exception leaves it. The pass that ran, or nothing when none was started.
-std::optional<PassResult> pressRun(HostSession& state, FormWindow& window);
+// The Run button's handler (old program: cmdRun_Click, once its checks made the request) and
+// the firewall of a pass: no exception leaves it. The pass that ran, or nothing when none was
+// started.
+std::optional<PassResult> pressRun(HostSession& state, const PassPorts& ports,
+                                   const PassRequest& request);
+// The same for a request as it was made: one refused for its start text is told, as the Run
+// button tells it, and no pass runs.
+std::optional<PassResult> pressRun(HostSession& state, const PassPorts& ports,
+                                   const RequestOrRefusal& asked);
 
 } // namespace sequate::engine

@@ -1,5 +1,6 @@
 #include "schematicreader.h"
 
+#include "componentlist.h"
 #include "coordinatetext.h"
 #include "passstop.h"
 #include "required.h"
@@ -12,12 +13,7 @@ namespace sequate::engine {
 
 namespace {
 
-using ComponentPtr = std::shared_ptr<host::LogicComponent>;
-
-struct ListRead {
-    std::vector<std::string> names;
-    std::vector<ComponentPtr> components;
-};
+using ListRead = ComponentList;
 
 class Reader {
 public:
@@ -67,16 +63,7 @@ public:
 
 private:
     ListRead readList(host::LogicObjects& list, std::int32_t count) {
-        ListRead read;
-        read.names.reserve(static_cast<std::size_t>(count));
-        read.components.reserve(static_cast<std::size_t>(count));
-        for (std::int32_t i = 1; i <= count; ++i) {
-            auto component = required(list.Item(i), "LogicObjects.Item(" + std::to_string(i) + ")");
-            read.names.push_back(component->Name());
-            read.components.push_back(std::move(component));
-            mBar.setValue(mBar.value() + 1);
-        }
-        return read;
+        return readComponentList(list, count, &mBar);
     }
 
     static void keep(SchematicRead& result, ListRead list) {

@@ -6,7 +6,7 @@
 // name, since a name is taken when any component of the document carries it.
 
 #include "host/powerlogic.h"
-#include "passoptions.h"
+#include "passrequest.h"
 #include "progressbar.h"
 #include "schematicsnapshot.h"
 

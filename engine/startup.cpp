@@ -21,17 +21,17 @@ void takeFirstWorkList(HostSession& state) {
 }
 
 // One trap over the whole sequence; only the two codes that end the program are told.
-StartupOutcome trapped(FormWindow& window, const char* noProjectText,
+StartupOutcome trapped(UserDialogs& dialogs, const char* noProjectText,
                        const std::function<void()>& sequence) {
     try {
         sequence();
     } catch (const host::HostFailure& failure) {
         if (failure.code() == host::HostCode::NoProject) {
-            window.showMessage(MessageStyle::Critical, sequateTitle, noProjectText);
+            dialogs.showMessage(MessageKind::Failure, sequateTitle, noProjectText);
             return StartupOutcome::EndProgram;
         }
         if (failure.code() == host::HostCode::NotRunning) {
-            window.showMessage(MessageStyle::Critical, sequateTitle, notRunningText);
+            dialogs.showMessage(MessageKind::Failure, sequateTitle, notRunningText);
             return StartupOutcome::EndProgram;
         }
     } catch (const std::exception&) {
@@ -42,27 +42,29 @@ StartupOutcome trapped(FormWindow& window, const char* noProjectText,
 
 } // namespace
 
-StartupOutcome startUp(HostSession& state, FormWindow& window, host::RunningObjects& objects) {
-    return trapped(window, "You must load a project before running Sequate", [&] {
-        window.keepOnTop(true);
-        window.deselectOptStart();
+StartupOutcome startUp(HostSession& state, StartupDisplay& display, UserDialogs& dialogs,
+                       host::RunningObjects& objects) {
+    return trapped(dialogs, "You must load a project before running Sequate", [&] {
+        display.keepOnTop(true);
+        display.clearAllComponentsOption();
         state.application = required(objects.attachPowerLogic(), "the running object table");
         state.document =
             required(state.application->CurrentDocument(), "LogicApplication.CurrentDocument");
         takeFirstWorkList(state);
-        window.setCaption("Sequate " + state.document->Name());
-        window.setStartText("1");
+        display.setCaption("Sequate " + state.document->Name());
+        display.setStartText("1");
     });
 }
 
-StartupOutcome takeUpOpenedDocument(HostSession& state, FormWindow& window) {
+StartupOutcome takeUpOpenedDocument(HostSession& state, StartupDisplay& display,
+                                    UserDialogs& dialogs) {
     if (!state.document)
         return StartupOutcome::Running;
-    return trapped(window, "There is no componets in project", [&] {
-        window.setCaption("Quillaron" + state.document->Name());
-        window.deselectOptStart();
+    return trapped(dialogs, "There is no componets in project", [&] {
+        display.setCaption("Quillaron" + state.document->Name());
+        display.clearAllComponentsOption();
         takeFirstWorkList(state);
-        window.setCaption("Quillaron " + state.document->Name());
+        display.setCaption("Quillaron " + state.document->Name());
     });
 }
 

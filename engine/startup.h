@@ -2,19 +2,34 @@
 
 // Start-up and the open-document handler: attach to the running PowerLogic, take up its open
 // document and choose the first working list. Failures that end the program are told to the
-// user through the window before the outcome says so.
+// user before the outcome says so.
 
-#include "formwindow.h"
 #include "host/runningobjects.h"
 #include "hostsession.h"
+#include "passports.h"
+
+#include <string>
 
 namespace sequate::engine {
+
+// What start-up and a newly opened document set in the main window.
+class StartupDisplay {
+public:
+    virtual ~StartupDisplay() = default;
+    virtual void keepOnTop(bool onTop) = 0; // Old program: AlwaysOnTop
+    virtual void setCaption(const std::string& caption) = 0;
+    virtual void setStartText(const std::string& text) = 0;
+    // Without the option's click effects. Old program: optStart.Value = False.
+    virtual void clearAllComponentsOption() = 0;
+};
 
 enum class StartupOutcome { Running, EndProgram };
 
 // Old program: Form_Load.
-StartupOutcome startUp(HostSession& state, FormWindow& window, host::RunningObjects& objects);
+StartupOutcome startUp(HostSession& state, StartupDisplay& display, UserDialogs& dialogs,
+                       host::RunningObjects& objects);
 // Old program: powerLogicApp_OpenDocument.
-StartupOutcome takeUpOpenedDocument(HostSession& state, FormWindow& window);
+StartupOutcome takeUpOpenedDocument(HostSession& state, StartupDisplay& display,
+                                    UserDialogs& dialogs);
 
 } // namespace sequate::engine

@@ -6,11 +6,8 @@ namespace {
 constexpr const char* sequateTitle = "Sequate";
 }
 
-Message startRefusal(engine::PassScope scope) {
-    // The two texts differ only because the old program's two checks were written apart.
-    return {MessageKind::Refusal, "Error Message",
-            scope == engine::PassScope::AllComponents ? "Illegal Value"
-                                                      : "Illegal value in Start textbox"};
+Message startRefusal(const std::string& words) {
+    return {MessageKind::Refusal, engine::startRefusalTitle, words};
 }
 
 Message passProblem(const std::string& what) {

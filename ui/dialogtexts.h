@@ -3,17 +3,15 @@
 // The message boxes and questions of the windows: their kind, title, words and which answer
 // is the default. A view only shows them.
 
-#include "engine/passoptions.h"
+#include "engine/passports.h"
+#include "engine/passrequest.h"
 
 #include <string>
 
 namespace sequate::ui {
 
-// What a message box tells, which gives its icon. Every box has one OK button.
-enum class MessageKind {
-    Failure, // something could not be done (the old program's critical icon, style 16)
-    Refusal, // what the user typed or asked for cannot be used (exclamation icon, style 48)
-};
+// What a message box tells, which gives its icon; the engine's and the windows' alike.
+using engine::MessageKind;
 
 struct Message {
     MessageKind kind = MessageKind::Failure;
@@ -33,8 +31,8 @@ struct Question {
     bool escapeGivesDefault = false;
 };
 
-// The start box holds no number a pass can start from.
-Message startRefusal(engine::PassScope scope);
+// The start box holds no number a pass can start from: the engine's words of refusal.
+Message startRefusal(const std::string& words);
 // An exception reached the firewall of Run or of Preview.
 Message passProblem(const std::string& what);
 Message previewProblem(const std::string& what);

@@ -5,48 +5,37 @@
 
 namespace sequate::ui {
 
-EngineSeam::EngineSeam(OptionPanel& options, MainView& view, EcoStep& eco)
+EngineSeam::EngineSeam(OptionPanel& options, MainView& view, engine::EcoHandOff& eco)
     : mOptions(options), mView(view), mEco(eco) {}
 
 engine::StartupOutcome EngineSeam::startUp(host::RunningObjects& objects) {
-    return engine::startUp(mSession, *this, objects);
+    return engine::startUp(mSession, *this, *this, objects);
 }
 
 engine::StartupOutcome EngineSeam::takeUpOpenedDocument() {
-    return engine::takeUpOpenedDocument(mSession, *this);
+    return engine::takeUpOpenedDocument(mSession, *this, *this);
 }
 
 void EngineSeam::recoverUnfinishedPass() {
-    engine::recoverUnfinishedPass(mSession, *this);
+    engine::recoverUnfinishedPass(mSession, ports(), mOptions.eco());
 }
 
-void EngineSeam::begin(const PassChoice& choice) {
-    mChoice = choice;
-    mEcoWent = ecoNotWritten;
-    mOpenReport = false;
+std::optional<engine::PassResult> EngineSeam::run(const PassRequest& request) {
+    return engine::pressRun(mSession, ports(), request);
 }
 
-PassOutcome EngineSeam::run(const PassChoice& choice) {
-    begin(choice);
-    // The start number was checked when the choice was made; pressRun checks it again.
-    std::optional<engine::PassResult> result = engine::pressRun(mSession, *this);
-    return {std::move(result), mEcoWent, mOpenReport};
+engine::PlanPreview EngineSeam::preview(const PassRequest& request) {
+    return engine::previewPass(mSession, ports(), request);
 }
 
-engine::PlanPreview EngineSeam::preview(const PassChoice& choice) {
-    begin(choice);
-    return engine::previewPass(mSession, *this, choice.scope);
-}
-
-PassOutcome EngineSeam::apply(const PassChoice& choice, const engine::PassPlan& plan) {
-    begin(choice);
+std::optional<engine::PassResult> EngineSeam::apply(const PassRequest& request,
+                                                    const engine::PassPlan& plan) {
     try {
-        engine::PassResult result = engine::runPass(mSession, *this, choice.scope, &plan);
-        return {std::move(result), mEcoWent, mOpenReport};
+        return engine::runPass(mSession, ports(), request, &plan);
     } catch (const std::exception& problem) {
         mView.showMessage(passProblem(problem.what()));
     }
-    return {};
+    return std::nullopt;
 }
 
 void EngineSeam::setStartText(const std::string& text) {
@@ -54,38 +43,9 @@ void EngineSeam::setStartText(const std::string& text) {
     mView.showOptions(mOptions);
 }
 
-void EngineSeam::deselectOptStart() {
+void EngineSeam::clearAllComponentsOption() {
     mOptions.clearAllComponents();
     mView.showOptions(mOptions);
-}
-
-bool EngineSeam::optStart() const {
-    return mChoice.scope == engine::PassScope::AllComponents;
-}
-
-bool EngineSeam::optSelected() const {
-    return mChoice.scope == engine::PassScope::SelectedComponents;
-}
-
-bool EngineSeam::optAssign() const {
-    return mChoice.policy == engine::TakenNamePolicy::AssignNextFree;
-}
-
-bool EngineSeam::optDuplicate() const {
-    return mChoice.policy == engine::TakenNamePolicy::RenameDuplicates;
-}
-
-host::EcoDelivery EngineSeam::writeEcoFile(const engine::EcoRows& rows) {
-    const host::EcoDelivery delivery = mEco.writeEcoFile(rows);
-    mEcoWent = ecoWent(delivery, mEco.chosenPath());
-    return delivery;
-}
-
-host::EcoDelivery EngineSeam::sendEcoToLayout(host::LogicApplication& powerLogic,
-                                              const engine::EcoRows& rows) {
-    const host::EcoDelivery delivery = mEco.sendEcoToLayout(powerLogic, rows);
-    mEcoWent = ecoWent(delivery, "read by the layout open in PowerPCB");
-    return delivery;
 }
 
 bool EngineSeam::keepRenamesWithoutEco(const std::string& question) {
@@ -94,13 +54,6 @@ bool EngineSeam::keepRenamesWithoutEco(const std::string& question) {
 
 bool EngineSeam::putBackUnfinishedPass(const std::string& question) {
     return mView.ask(putBackQuestion(question));
-}
-
-void EngineSeam::showMessage(engine::MessageStyle style, const std::string& title,
-                             const std::string& text) {
-    const MessageKind kind =
-        style == engine::MessageStyle::Exclamation ? MessageKind::Refusal : MessageKind::Failure;
-    mView.showMessage({kind, title, text});
 }
 
 } // namespace sequate::ui

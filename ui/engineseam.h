@@ -1,15 +1,13 @@
 #pragma once
 
-// The one place where the window logic calls the engine. The engine still takes a window
-// (engine::FormWindow) and reads a pass's options from it; this seam answers those reads from
-// the choice made when Run or Preview was pressed, never from the controls, and hands the
-// engine's messages, questions and ECO step on to the view. When the engine takes a request
-// value and narrow ports instead, only this file and its header change.
+// The one place where the window logic calls the engine. It hands the engine a PassRequest
+// made when Run or Preview was pressed, and the ports: the view's progress bar, the view's
+// message boxes and questions in the windows' words, the ECO step, and what start-up sets in
+// the window.
 
-#include "ecostep.h"
-#include "engine/formwindow.h"
 #include "engine/hostsession.h"
 #include "engine/numberingpass.h"
+#include "engine/passports.h"
 #include "engine/startup.h"
 #include "host/runningobjects.h"
 #include "mainview.h"
@@ -21,66 +19,47 @@
 
 namespace sequate::ui {
 
-struct PassOutcome {
-    std::optional<engine::PassResult> result; // nothing: no pass was started
-    std::string ecoWent;                      // where the ECO file went, in the report's words
-    bool openReport = false;                  // the engine asked to show the report window
-};
-
-class EngineSeam : private engine::FormWindow {
+class EngineSeam : private engine::StartupDisplay, private engine::UserDialogs {
 public:
-    EngineSeam(OptionPanel& options, MainView& view, EcoStep& eco);
+    EngineSeam(OptionPanel& options, MainView& view, engine::EcoHandOff& eco);
 
     // Old program: Form_Load and powerLogicApp_OpenDocument.
     engine::StartupOutcome startUp(host::RunningObjects& objects);
     engine::StartupOutcome takeUpOpenedDocument();
+    // The renames kept go where the options now send an ECO file.
     void recoverUnfinishedPass();
     const engine::HostSession& session() const { return mSession; }
 
-    // Run: settles a pass left unfinished first, then runs one. Lets no exception out.
-    PassOutcome run(const PassChoice& choice);
+    // Run: settles a pass left unfinished first, then runs one; nothing when no pass ran.
+    // Lets no exception out.
+    std::optional<engine::PassResult> run(const PassRequest& request);
     // Reads and plans with nothing renamed.
-    engine::PlanPreview preview(const PassChoice& choice);
+    engine::PlanPreview preview(const PassRequest& request);
     // Runs the previewed plan only; a new plan comes back in the result when the schematic
     // changed since.
-    PassOutcome apply(const PassChoice& choice, const engine::PassPlan& plan);
+    std::optional<engine::PassResult> apply(const PassRequest& request,
+                                            const engine::PassPlan& plan);
 
 private:
-    void begin(const PassChoice& choice);
+    engine::PassPorts ports() { return {mView.progressBar(), *this, mEco}; }
 
-    // engine::FormWindow
+    // engine::StartupDisplay
     void keepOnTop(bool onTop) override { mView.keepOnTop(onTop); }
     void setCaption(const std::string& caption) override { mView.setCaption(caption); }
     void setStartText(const std::string& text) override;
-    void deselectOptStart() override;
-    bool optStart() const override;
-    bool optSelected() const override;
-    bool optAssign() const override;
-    bool optDuplicate() const override;
-    bool chkSend() const override { return mChoice.eco.has_value(); }
-    bool optECO() const override { return mChoice.eco == EcoTarget::WriteOnly; }
-    bool optDirect() const override { return mChoice.eco == EcoTarget::ForceRead; }
-    std::string startText() const override { return std::to_string(mChoice.start); }
-    engine::ProgressBar& progressBar() override { return mView.progressBar(); }
-    // The report's list of names kept is built from the pass's result.
-    void appendToReport(const std::string&) override {}
-    void showReport() override { mOpenReport = true; }
-    host::EcoDelivery writeEcoFile(const engine::EcoRows& rows) override;
-    host::EcoDelivery sendEcoToLayout(host::LogicApplication& powerLogic,
-                                      const engine::EcoRows& rows) override;
-    std::string layoutUnreachable() override { return mEco.layoutUnreachable(); }
+    void clearAllComponentsOption() override;
+    // engine::UserDialogs
+    void showMessage(engine::MessageKind kind, const std::string& title,
+                     const std::string& text) override {
+        mView.showMessage({kind, title, text});
+    }
     bool keepRenamesWithoutEco(const std::string& question) override;
     bool putBackUnfinishedPass(const std::string& question) override;
-    void showMessage(engine::MessageStyle style, const std::string& title,
-                     const std::string& text) override;
 
     engine::HostSession mSession;
     OptionPanel& mOptions;
     MainView& mView;
-    EcoStep& mEco;
-    PassChoice mChoice; // of the pass under way
-    std::string mEcoWent;
-    bool mOpenReport = false;
+    engine::EcoHandOff& mEco;
 };
 
 } // namespace sequate::ui

@@ -2,7 +2,7 @@
 
 namespace sequate::ui {
 
-MainWindowLogic::MainWindowLogic(MainView& view, EcoStep& eco)
+MainWindowLogic::MainWindowLogic(MainView& view, engine::EcoHandOff& eco)
     : mView(view), mSeam(mOptions, view, eco) {}
 
 MainWindowLogic::~MainWindowLogic() {
@@ -34,22 +34,22 @@ void MainWindowLogic::startTextEdited(const std::string& text) {
 }
 
 void MainWindowLogic::run() {
-    const ChoiceOrRefusal asked = choosePass(mOptions);
+    const RequestOrRefusal asked = choosePass(mOptions);
     if (asked.refusal)
         mView.showMessage(*asked.refusal);
-    if (asked.choice)
-        held(*asked.choice, [&] { return mSeam.run(*asked.choice); });
+    if (asked.request)
+        held(*asked.request, [&] { return mSeam.run(*asked.request); });
 }
 
 void MainWindowLogic::preview() {
-    const ChoiceOrRefusal asked = choosePass(mOptions);
+    const RequestOrRefusal asked = choosePass(mOptions);
     if (asked.refusal)
         mView.showMessage(*asked.refusal);
-    if (!asked.choice)
+    if (!asked.request)
         return;
     try {
-        const engine::PlanPreview preview = mSeam.preview(*asked.choice);
-        showPlan(*asked.choice, preview.names, preview.plan);
+        const engine::PlanPreview preview = mSeam.preview(*asked.request);
+        showPlan(*asked.request, preview.names, preview.plan);
     } catch (const std::exception& problem) {
         mView.closePreview();
         mView.showMessage(previewProblem(problem.what()));
@@ -57,16 +57,16 @@ void MainWindowLogic::preview() {
 }
 
 void MainWindowLogic::apply() {
-    if (!mPreviewChoice)
+    if (!mPreviewRequest)
         return;
-    const PassChoice choice = *mPreviewChoice;
-    held(choice, [&] {
-        PassOutcome outcome = mSeam.apply(choice, mPreviewPlan);
-        if (outcome.result && outcome.result->newPlan)
-            showPlan(choice, outcome.result->namesRead, *outcome.result->newPlan);
+    const PassRequest request = *mPreviewRequest;
+    held(request, [&] {
+        std::optional<engine::PassResult> result = mSeam.apply(request, mPreviewPlan);
+        if (result && result->newPlan)
+            showPlan(request, result->namesRead, *result->newPlan);
         else
             mView.closePreview();
-        return outcome;
+        return result;
     });
 }
 
@@ -75,13 +75,14 @@ void MainWindowLogic::openReport() {
 }
 
 template <typename Pass>
-void MainWindowLogic::held(const PassChoice& choice, Pass pass) {
+void MainWindowLogic::held(const PassRequest& request, Pass pass) {
     mPassRunning = true;
-    const PassOutcome outcome = pass();
+    const std::optional<engine::PassResult> result = pass();
     mPassRunning = false;
-    if (outcome.result && !outcome.result->newPlan) {
-        mReport = passReport(choice, mView.localTime(), *outcome.result, outcome.ecoWent);
-        mView.showReport(mReport, outcome.openReport);
+    if (result && !result->newPlan) {
+        mReport = passReport(request, mView.localTime(), *result, ecoWent(result->eco));
+        // Old program: naytaNimeamattomat, which showed the names kept after a completed pass.
+        mView.showReport(mReport, result->completed && !result->unnamed.empty());
     }
     if (mOpenDocumentWaiting) {
         mOpenDocumentWaiting = false;
@@ -89,11 +90,11 @@ void MainWindowLogic::held(const PassChoice& choice, Pass pass) {
     }
 }
 
-void MainWindowLogic::showPlan(const PassChoice& choice, const std::vector<std::string>& names,
+void MainWindowLogic::showPlan(const PassRequest& request, const std::vector<std::string>& names,
                                const engine::PassPlan& plan) {
-    mPreviewChoice = choice;
+    mPreviewRequest = request;
     mPreviewPlan = plan;
-    mView.showPreview(previewText(choice, names, plan));
+    mView.showPreview(previewText(request, names, plan));
 }
 
 void MainWindowLogic::OpenDocument(std::shared_ptr<host::LogicDocument>) {

@@ -5,7 +5,6 @@
 // documents PowerLogic opens, which wait while a pass holds the window. A view forwards the
 // user's clicks here and shows what it is told.
 
-#include "ecostep.h"
 #include "engineseam.h"
 #include "host/powerlogic.h"
 #include "mainview.h"
@@ -19,7 +18,7 @@ namespace sequate::ui {
 
 class MainWindowLogic : public host::LogicApplicationEvents {
 public:
-    MainWindowLogic(MainView& view, EcoStep& eco);
+    MainWindowLogic(MainView& view, engine::EcoHandOff& eco);
     ~MainWindowLogic() override;
 
     // While the window is still hidden; once running, the window follows the documents
@@ -48,8 +47,8 @@ public:
 private:
     // A pass holds the window until it ends: a document opened meanwhile is taken up after it.
     template <typename Pass>
-    void held(const PassChoice& choice, Pass pass);
-    void showPlan(const PassChoice& choice, const std::vector<std::string>& names,
+    void held(const PassRequest& request, Pass pass);
+    void showPlan(const PassRequest& request, const std::vector<std::string>& names,
                   const engine::PassPlan& plan);
     void takeUpOpenedDocument();
 
@@ -57,7 +56,7 @@ private:
     OptionPanel mOptions;
     EngineSeam mSeam;
     PassReport mReport;
-    std::optional<PassChoice> mPreviewChoice; // the choice and plan the preview shows
+    std::optional<PassRequest> mPreviewRequest; // the request and plan the preview shows
     engine::PassPlan mPreviewPlan;
     std::shared_ptr<host::LogicApplication> mAdvised;
     bool mPassRunning = false;

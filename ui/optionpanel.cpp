@@ -2,6 +2,7 @@
 
 namespace sequate::ui {
 
+using engine::EcoDestination;
 using engine::PassScope;
 using engine::TakenNamePolicy;
 
@@ -37,10 +38,10 @@ void OptionPanel::click(Control control) {
         mSendEco = !mSendEco;
         break;
     case Control::writeOnlyOption:
-        mEcoTarget = EcoTarget::WriteOnly;
+        mEcoOption = EcoDestination::ChosenFile;
         break;
     case Control::forceReadOption:
-        mEcoTarget = EcoTarget::ForceRead;
+        mEcoOption = EcoDestination::PowerPcb;
         break;
     default:
         break;
@@ -80,18 +81,18 @@ bool OptionPanel::chosen(Control control) const {
     case Control::sendEcoBox:
         return mSendEco;
     case Control::writeOnlyOption:
-        return mEcoTarget == EcoTarget::WriteOnly;
+        return mEcoOption == EcoDestination::ChosenFile;
     case Control::forceReadOption:
-        return mEcoTarget == EcoTarget::ForceRead;
+        return mEcoOption == EcoDestination::PowerPcb;
     default:
         return false;
     }
 }
 
-std::optional<EcoTarget> OptionPanel::eco() const {
+EcoDestination OptionPanel::eco() const {
     if (!mSendEco)
-        return std::nullopt;
-    return mEcoTarget;
+        return EcoDestination::None;
+    return mEcoOption;
 }
 
 } // namespace sequate::ui

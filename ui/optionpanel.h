@@ -4,19 +4,13 @@
 // and what a click on each does to the others. A view shows this state after every click and
 // asks it, never its own controls, what the user chose.
 
-#include "engine/passoptions.h"
+#include "engine/passrequest.h"
 #include "mainwindowlayout.h"
 
 #include <optional>
 #include <string>
 
 namespace sequate::ui {
-
-// Where the ECO file of a pass goes, once "Write ECO file for PowerPCB" is ticked.
-enum class EcoTarget {
-    WriteOnly, // "Write only": a file the user chooses
-    ForceRead, // "Write and force read in PCB": handed to PowerPCB
-};
 
 class OptionPanel {
 public:
@@ -36,8 +30,8 @@ public:
 
     std::optional<engine::PassScope> scope() const { return mScope; }
     engine::TakenNamePolicy policy() const { return mPolicy; }
-    // The ECO step asked for, or nothing when the check box is clear.
-    std::optional<EcoTarget> eco() const;
+    // The ECO step asked for: None when the check box is clear.
+    engine::EcoDestination eco() const;
 
 private:
     std::optional<engine::PassScope> mScope; // neither start option at first
@@ -46,7 +40,8 @@ private:
     bool mStartBoxEnabled = false;
     std::string mStartText;
     bool mSendEco = false; // the ECO options can be chosen exactly while it is ticked
-    EcoTarget mEcoTarget = EcoTarget::ForceRead;
+    // Which ECO option is chosen, whether or not the box is ticked.
+    engine::EcoDestination mEcoOption = engine::EcoDestination::PowerPcb;
 };
 
 } // namespace sequate::ui

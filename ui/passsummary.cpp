@@ -19,12 +19,10 @@ std::string keptBecause(const std::string& name, bool numbered) {
 } // namespace
 
 PassSummary summarize(const std::vector<std::string>& names, const engine::PassPlan& plan) {
-    std::vector<std::string> after = names;
+    const std::vector<std::string> after = engine::namesAfter(names, plan.renames);
     std::vector<std::size_t> renameCount(names.size(), 0);
-    for (const engine::PlannedRename& rename : plan.renames) {
-        after.at(rename.component) = rename.to;
-        ++renameCount[rename.component];
-    }
+    for (const engine::Rename& rename : plan.renames)
+        ++renameCount.at(rename.component.value());
     std::vector<bool> numbered(names.size(), false);
     for (std::size_t component : plan.walk)
         numbered.at(component) = true;

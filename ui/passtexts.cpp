@@ -6,14 +6,14 @@ namespace sequate::ui {
 
 namespace {
 
-std::string choiceLine(const PassChoice& choice) {
+std::string choiceLine(const PassRequest& choice) {
     return describeMode(choice) + ", start from " + std::to_string(choice.start);
 }
 
-std::string ecoDestination(const PassChoice& choice) {
-    if (!choice.eco)
+std::string ecoDestination(const PassRequest& choice) {
+    if (choice.eco == engine::EcoDestination::None)
         return "not written (\"Write ECO file for PowerPCB\" is not ticked)";
-    if (*choice.eco == EcoTarget::WriteOnly)
+    if (choice.eco == engine::EcoDestination::ChosenFile)
         return "\"Write only\": to a file you choose when the pass ends";
     return "\"Write and force read in PCB\": read into the layout open in PowerPCB";
 }
@@ -35,7 +35,7 @@ std::vector<NameRow> renamedThenKept(const PassSummary& summary) {
 
 } // namespace
 
-PreviewText previewText(const PassChoice& choice, const std::vector<std::string>& names,
+PreviewText previewText(const PassRequest& choice, const std::vector<std::string>& names,
                         const engine::PassPlan& plan) {
     const PassSummary summary = summarize(names, plan);
     PreviewText text;
@@ -57,7 +57,7 @@ PreviewText previewText(const PassChoice& choice, const std::vector<std::string>
     return text;
 }
 
-PassReport passReport(const PassChoice& choice, const std::string& when,
+PassReport passReport(const PassRequest& choice, const std::string& when,
                       const engine::PassResult& result, const std::string& ecoWent) {
     PassReport report;
     std::string outcome;
@@ -68,8 +68,8 @@ PassReport passReport(const PassChoice& choice, const std::string& when,
         report.rows = renamedThenKept(summary);
     } else {
         outcome = "The pass stopped: " + result.stopMessage;
-        for (const auto& [before, after] : result.renames)
-            report.rows.push_back({before, after, "still in effect"});
+        for (const engine::Rename& rename : result.stillInEffect)
+            report.rows.push_back({rename.before, rename.after, "still in effect"});
     }
     for (const std::string& name : result.unnamed)
         report.endsInLetter += name + "\r\n";
@@ -90,6 +90,14 @@ std::string ecoWent(const host::EcoDelivery& delivery, const std::string& delive
         break;
     }
     return ecoNotWritten;
+}
+
+std::string ecoWent(const std::optional<engine::EcoSent>& eco) {
+    if (!eco)
+        return ecoNotWritten;
+    return ecoWent(eco->delivery, eco->destination == engine::EcoDestination::PowerPcb
+                                      ? "read by the layout open in PowerPCB"
+                                      : eco->path);
 }
 
 } // namespace sequate::ui

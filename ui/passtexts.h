@@ -8,6 +8,7 @@
 #include "namerows.h"
 #include "passchoice.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,15 +29,17 @@ struct PassReport {
     std::string endsInLetter;  // those names, one line each ending in CR LF
 };
 
-PreviewText previewText(const PassChoice& choice, const std::vector<std::string>& names,
+PreviewText previewText(const PassRequest& choice, const std::vector<std::string>& names,
                         const engine::PassPlan& plan);
 // `when` is the local time the pass ended; `ecoWent` where its ECO file went.
-PassReport passReport(const PassChoice& choice, const std::string& when,
+PassReport passReport(const PassRequest& choice, const std::string& when,
                       const engine::PassResult& result, const std::string& ecoWent);
 
 // For the report: `deliveredTo` when the file arrived, the reason it is somewhere else, or
 // "not written".
 std::string ecoWent(const host::EcoDelivery& delivery, const std::string& deliveredTo);
+// The same for the ECO step of a pass, or "not written" when it had none.
+std::string ecoWent(const std::optional<engine::EcoSent>& eco);
 inline constexpr const char* ecoNotWritten = "not written";
 
 } // namespace sequate::ui

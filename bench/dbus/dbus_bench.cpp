@@ -59,10 +59,8 @@ BENCHMARK(BM_ItemByNameOverTheBus)->Repetitions(5)->ReportAggregatesOnly(true)->
 
 // A simulator of its own, started up against, ready for a pass.
 struct PassRig {
-    PassRig(const QString& file, const engine::Controls& controls)
-        : sim(bus, file), objects(bus.connect()) {
-        engine::startUp(form, window, objects);
-        window.controls = controls;
+    PassRig(const QString& file) : sim(bus, file), objects(bus.connect()) {
+        engine::startUp(form, window, window, objects);
     }
 
     PrivateBus bus;
@@ -74,18 +72,16 @@ struct PassRig {
 
 // One pass per iteration, each on a fresh simulator; starting and stopping it is not timed.
 void passOverTheBus(benchmark::State& state, const host::sim::SimState& start,
-                    const engine::Controls& controls) {
+                    const engine::PassRequest& request) {
     const QString file = testing::writeStateFile(start, "pass.json");
     const auto components = static_cast<double>(start.documents[0].components.size());
-    const auto scope = controls.optSelected ? engine::PassScope::SelectedComponents
-                                            : engine::PassScope::AllComponents;
     std::uint64_t calls = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        auto rig = std::make_unique<PassRig>(file, controls);
+        auto rig = std::make_unique<PassRig>(file);
         const std::uint64_t before = rig->sim.callCount();
         state.ResumeTiming();
-        const auto result = engine::runPass(rig->form, rig->window, scope);
+        const auto result = engine::runPass(rig->form, rig->window.ports(), request);
         state.PauseTiming();
         if (!result.completed) {
             state.SkipWithError(result.stopMessage.c_str());
@@ -101,12 +97,12 @@ void passOverTheBus(benchmark::State& state, const host::sim::SimState& start,
 }
 
 void registerPasses() {
-    const auto all = engine::Controls::allComponents("1");
-    const auto assign = engine::Controls::selectedComponents("1", false);
+    const auto all = engine::allComponentsRequest("1");
+    const auto assign = engine::selectedComponentsRequest("1", false);
     const struct {
         const char* name;
         host::sim::SimState start;
-        engine::Controls controls;
+        engine::PassRequest request;
         int iterations;
     } passes[] = {
         {"Sample/All", testing::sampleWithoutSelection(), all, 3},
@@ -117,7 +113,7 @@ void registerPasses() {
         {"All10000", design(10000, 0), all, 1},
     };
     for (const auto& p : passes)
-        benchmark::RegisterBenchmark(p.name, passOverTheBus, p.start, p.controls)
+        benchmark::RegisterBenchmark(p.name, passOverTheBus, p.start, p.request)
             ->Iterations(p.iterations)
             ->Unit(benchmark::kMillisecond)
             ->UseRealTime();

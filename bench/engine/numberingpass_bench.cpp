@@ -23,7 +23,7 @@ host::sim::DocumentData design(int size, double share) {
 }
 
 void runPasses(benchmark::State& state, const host::sim::DocumentData& doc,
-               const engine::Controls& controls) {
+               const engine::PassRequest& request) {
     std::uint64_t calls = 0;
     std::uint64_t floor = 0;
     std::uint64_t selected = 0;
@@ -32,20 +32,20 @@ void runPasses(benchmark::State& state, const host::sim::DocumentData& doc,
     for (auto _ : state) {
         state.PauseTiming();
         auto session = std::make_unique<Session>(doc);
-        session->window.controls = controls;
         const auto before = session->names();
         const auto callsBefore = session->logic.callCount();
         state.ResumeTiming();
-        const PassResult result = *pressRun(session->state, session->window);
+        const PassResult result = *pressRun(session->state, session->window.ports(), request);
         state.PauseTiming();
         if (!result.completed) {
             state.SkipWithError("the pass did not complete");
             break;
         }
         calls += session->logic.callCount() - callsBefore;
-        const bool selectionCounts = controls.optSelected || selected > 1;
+        const bool selectedScope = request.scope == engine::PassScope::SelectedComponents;
+        const bool selectionCounts = selectedScope || selected > 1;
         floor += testing::hostCallFloor(before, session->names(), selectionCounts ? selected : 0,
-                                        controls.optSelected);
+                                        selectedScope);
         session.reset();
         state.ResumeTiming();
     }
@@ -60,7 +60,7 @@ void runPasses(benchmark::State& state, const host::sim::DocumentData& doc,
 // Arguments: components, percent selected.
 void BM_AllComponents(benchmark::State& state) {
     runPasses(state, design(static_cast<int>(state.range(0)), state.range(1) / 100.0),
-              engine::Controls::allComponents("1"));
+              engine::allComponentsRequest("1"));
 }
 BENCHMARK(BM_AllComponents)
     ->ArgsProduct({{1000, 3000, 10000}, {0}})
@@ -69,7 +69,7 @@ BENCHMARK(BM_AllComponents)
 
 void BM_SelectedAssign(benchmark::State& state) {
     runPasses(state, design(static_cast<int>(state.range(0)), state.range(1) / 100.0),
-              engine::Controls::selectedComponents("1", false));
+              engine::selectedComponentsRequest("1", false));
 }
 BENCHMARK(BM_SelectedAssign)
     ->ArgsProduct({{1000, 3000, 10000}, {10, 50, 100}})
@@ -78,7 +78,7 @@ BENCHMARK(BM_SelectedAssign)
 
 void BM_SelectedRenameDuplicates(benchmark::State& state) {
     runPasses(state, design(static_cast<int>(state.range(0)), state.range(1) / 100.0),
-              engine::Controls::selectedComponents("1", true));
+              engine::selectedComponentsRequest("1", true));
 }
 BENCHMARK(BM_SelectedRenameDuplicates)
     ->ArgsProduct({{1000, 3000, 10000}, {10, 50, 100}})
@@ -104,7 +104,8 @@ void BM_UndoRenames(benchmark::State& state) {
         state.PauseTiming();
         PassJournal journal;
         for (int i = 0; i < renames; ++i)
-            journal.add(component, "R" + std::to_string(i), "R" + std::to_string(i + 1));
+            journal.add(component,
+                        {ComponentIndex(0), "R" + std::to_string(i), "R" + std::to_string(i + 1)});
         state.ResumeTiming();
         benchmark::DoNotOptimize(journal.undo());
     }

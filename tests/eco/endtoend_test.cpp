@@ -53,13 +53,13 @@ std::vector<std::string> namesOf(const DocumentData& document) {
 
 struct Options {
     const char* label;
-    engine::Controls controls;
+    engine::PassRequest request;
 };
 
 std::vector<Options> everyOption(const std::string& start) {
-    return {{"all", engine::Controls::allComponents(start)},
-            {"selected, next free", engine::Controls::selectedComponents(start, false)},
-            {"selected, duplicates", engine::Controls::selectedComponents(start, true)}};
+    return {{"all", engine::allComponentsRequest(start)},
+            {"selected, next free", engine::selectedComponentsRequest(start, false)},
+            {"selected, duplicates", engine::selectedComponentsRequest(start, true)}};
 }
 
 class EcoEndToEnd : public ::testing::Test {
@@ -129,13 +129,12 @@ TEST_F(EcoEndToEnd, SchematicAndLayoutStayInStep) {
         if (c.arrange)
             c.arrange(pcb, window, mTmp);
         engine::HostSession state;
-        ASSERT_EQ(engine::startUp(state, window, objects), engine::StartupOutcome::Running);
-        window.controls = engine::Controls::allComponents(c.start);
-        window.controls.chkSend = true;
-        window.controls.optECO = c.writeOnly;
-        window.controls.optDirect = !c.writeOnly;
+        ASSERT_EQ(engine::startUp(state, window, window, objects), engine::StartupOutcome::Running);
         const auto layoutBefore = pcb.layout();
-        const auto result = engine::pressRun(state, window);
+        const auto result = engine::pressRun(
+            state, window.ports(),
+            engine::allComponentsRequest(c.start, c.writeOnly ? engine::EcoDestination::ChosenFile
+                                                              : engine::EcoDestination::PowerPcb));
         ASSERT_TRUE(result);
         std::string shown;
         for (const auto& message : window.messages)
@@ -161,9 +160,9 @@ TEST_F(EcoEndToEnd, SchematicAndLayoutStayInStep) {
             const std::string kept = shown.substr(open, shown.find('"', open) - open);
             std::vector<std::string> oldNames;
             std::vector<std::string> newNames;
-            for (const auto& [from, to] : result->renames) {
-                oldNames.push_back(from);
-                newNames.push_back(to);
+            for (const engine::Rename& rename : result->renamesInEffect()) {
+                oldNames.push_back(rename.before);
+                newNames.push_back(rename.after);
             }
             EXPECT_EQ(test::fileBytes(kept), eco::ecoText(oldNames, newNames));
             break;
@@ -194,11 +193,11 @@ TEST_F(EcoEndToEnd, NoPassLeavesTheLayoutBehind) {
             SimRunningObjects objects(&logic, &pcb);
             EcoWindow window(objects, "");
             engine::HostSession state;
-            ASSERT_EQ(engine::startUp(state, window, objects), engine::StartupOutcome::Running);
-            window.controls = options.controls;
-            window.controls.chkSend = true;
-            window.controls.optDirect = true;
-            const auto result = engine::pressRun(state, window);
+            ASSERT_EQ(engine::startUp(state, window, window, objects),
+                      engine::StartupOutcome::Running);
+            engine::PassRequest request = options.request;
+            request.eco = engine::EcoDestination::PowerPcb;
+            const auto result = engine::pressRun(state, window.ports(), request);
             ASSERT_TRUE(result);
             if (!result->completed) {
                 ++undone;
@@ -211,9 +210,9 @@ TEST_F(EcoEndToEnd, NoPassLeavesTheLayoutBehind) {
             std::vector<std::string> expected = layout;
             std::vector<std::string> oldNames;
             std::vector<std::string> newNames;
-            for (const auto& [from, to] : result->renames) {
-                oldNames.push_back(from);
-                newNames.push_back(to);
+            for (const engine::Rename& rename : result->renamesInEffect()) {
+                oldNames.push_back(rename.before);
+                newNames.push_back(rename.after);
             }
             EXPECT_THAT(
                 host::sim::applyEcoText(eco::ecoText(oldNames, newNames), "pass.eco", expected).log,

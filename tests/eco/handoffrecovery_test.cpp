@@ -31,15 +31,15 @@ public:
     JournalCopyingWindow(host::RunningObjects& objects, const fs::path& folder)
         : EcoWindow(objects, ""), mFolder(folder) {}
 
-    host::EcoDelivery sendEcoToLayout(host::LogicApplication& powerLogic,
-                                      const engine::EcoRows& rows) override {
+    host::EcoDelivery handToPowerPcb(host::LogicApplication& powerLogic,
+                                     const engine::EcoRows& rows) override {
         engine::EcoRows copying = rows;
         copying.beforeHandOver = [&](const std::string& path) {
             rows.beforeHandOver(path);
             journal = engine::journalsOf(mFolder, "board.sch").at(0);
             fs::copy_file(journal, copyOfJournal(), fs::copy_options::overwrite_existing);
         };
-        return EcoWindow::sendEcoToLayout(powerLogic, copying);
+        return EcoWindow::handToPowerPcb(powerLogic, copying);
     }
 
     fs::path copyOfJournal() const { return mFolder / "copy"; }
@@ -78,18 +78,19 @@ TEST(HandOffRecovery, ACrashWhilePowerPcbReadsEndsInStepWhicheverTheAnswer) {
                 engine::HostSession state;
                 state.journalFolder = tmp.path() / "journals";
                 JournalCopyingWindow window(objects, state.journalFolder);
-                ASSERT_EQ(engine::startUp(state, window, objects), engine::StartupOutcome::Running);
-                window.controls = engine::Controls::allComponents("1");
-                window.controls.chkSend = true;
-                ASSERT_TRUE(engine::pressRun(state, window)->completed);
+                ASSERT_EQ(engine::startUp(state, window, window, objects),
+                          engine::StartupOutcome::Running);
+                const auto request =
+                    engine::allComponentsRequest("1", engine::EcoDestination::PowerPcb);
+                ASSERT_TRUE(engine::pressRun(state, window.ports(), request)->completed);
                 const Names renamed = logic.openNames();
 
                 fs::rename(window.copyOfJournal(), window.journal);
                 if (!tookIt)
                     pcb.setLayout(host::sim::LayoutData{"board.pcb", design.names});
                 test::EcoWindow next(objects, (tmp.path() / "by-hand.eco").string());
-                next.controls = window.controls;
-                const auto outcome = engine::recoverUnfinishedPass(state, next, choice);
+                const auto outcome =
+                    engine::recoverUnfinishedPass(state, next.ports(), request.eco, choice);
                 ASSERT_EQ(outcome.done, choice) << outcome.message;
                 EXPECT_EQ(logic.openNames(),
                           choice == engine::RecoveryChoice::Keep ? renamed : design.names);
@@ -118,9 +119,7 @@ TEST(HandOffRecovery, EachStepIsOnDiskBeforeTheNext) {
     engine::HostSession state;
     state.journalFolder = tmp.path() / "journals";
     test::EcoWindow window(objects, "");
-    ASSERT_EQ(engine::startUp(state, window, objects), engine::StartupOutcome::Running);
-    window.controls = engine::Controls::allComponents("1");
-    window.controls.chkSend = true;
+    ASSERT_EQ(engine::startUp(state, window, window, objects), engine::StartupOutcome::Running);
 
     std::string synced;        // the journal's text at its last fsync
     bool folderSynced = false; // the folder, since the journal was last synced
@@ -140,7 +139,10 @@ TEST(HandOffRecovery, EachStepIsOnDiskBeforeTheNext) {
         if (call == "PcbDocument.ReadEcoFile")
             seenAtRead = synced;
     });
-    ASSERT_TRUE(engine::pressRun(state, window)->completed);
+    ASSERT_TRUE(
+        engine::pressRun(state, window.ports(),
+                         engine::allComponentsRequest("1", engine::EcoDestination::PowerPcb))
+            ->completed);
     ASSERT_FALSE(seenAtRename.empty());
     EXPECT_NE(seenAtRename.front().find("rename 2 \"R3\" \"R2\"\napplying\n"), std::string::npos);
     EXPECT_NE(seenAtRead.find("handed-over layout"), std::string::npos);
@@ -157,19 +159,19 @@ TEST(HandOffRecovery, AJournalThatCannotBeRemovedNeverUndoesACompletedPass) {
     engine::HostSession state;
     state.journalFolder = tmp.path() / "journals";
     test::EcoWindow window(objects, "");
-    ASSERT_EQ(engine::startUp(state, window, objects), engine::StartupOutcome::Running);
-    window.controls = engine::Controls::allComponents("1");
+    ASSERT_EQ(engine::startUp(state, window, window, objects), engine::StartupOutcome::Running);
+    const auto request = engine::allComponentsRequest("1");
     std::unique_ptr<test::Undeletable> locked;
     logic.setCallObserver([&](const std::string& call) {
         if (call == "LogicComponent.SetName" && !locked)
             locked = std::make_unique<test::Undeletable>(
                 engine::journalsOf(state.journalFolder, "board.sch").at(0));
     });
-    ASSERT_TRUE(engine::pressRun(state, window)->completed);
+    ASSERT_TRUE(engine::pressRun(state, window.ports(), request)->completed);
     if (!locked->ok())
         GTEST_SKIP() << "no way to make a file undeletable here";
     const Names renamed = logic.openNames();
-    EXPECT_TRUE(engine::pressRun(state, window)->completed);
+    EXPECT_TRUE(engine::pressRun(state, window.ports(), request)->completed);
     EXPECT_TRUE(window.recoveryQuestions.empty());
     EXPECT_EQ(logic.openNames(), renamed);
 }

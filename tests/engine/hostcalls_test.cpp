@@ -14,18 +14,18 @@ TEST(HostCalls, EveryModeWithinAFifthOfTheFloor) {
     const struct {
         int components;
         double share; // of components selected
-        engine::Controls controls;
+        engine::PassRequest request;
     } cases[] = {
-        {400, 0, engine::Controls::allComponents("1")},
-        {2000, 0, engine::Controls::allComponents("7")},
-        {400, 1, engine::Controls::allComponents("1")}, // through the selection list
-        {400, -1, engine::Controls::selectedComponents("1", false)},
-        {400, 0.1, engine::Controls::selectedComponents("1", false)},
-        {2000, 0.5, engine::Controls::selectedComponents("1", false)},
-        {400, 1, engine::Controls::selectedComponents("100", false)},
-        {400, 0.1, engine::Controls::selectedComponents("1", true)},
-        {2000, 0.5, engine::Controls::selectedComponents("1", true)},
-        {400, 1, engine::Controls::selectedComponents("7", true)},
+        {400, 0, engine::allComponentsRequest("1")},
+        {2000, 0, engine::allComponentsRequest("7")},
+        {400, 1, engine::allComponentsRequest("1")}, // through the selection list
+        {400, -1, engine::selectedComponentsRequest("1", false)},
+        {400, 0.1, engine::selectedComponentsRequest("1", false)},
+        {2000, 0.5, engine::selectedComponentsRequest("1", false)},
+        {400, 1, engine::selectedComponentsRequest("100", false)},
+        {400, 0.1, engine::selectedComponentsRequest("1", true)},
+        {2000, 0.5, engine::selectedComponentsRequest("1", true)},
+        {400, 1, engine::selectedComponentsRequest("7", true)},
     };
     std::uint32_t seed = 0;
     for (const auto& c : cases) {
@@ -36,14 +36,16 @@ TEST(HostCalls, EveryModeWithinAFifthOfTheFloor) {
         Session session(doc);
         const std::vector<std::string> before = session.names();
         const std::uint64_t callsBefore = session.logic.callCount();
-        const PassResult result = *session.run(c.controls);
+        const PassResult result = *session.run(c.request);
         const std::uint64_t calls = session.logic.callCount() - callsBefore;
         const auto selected = static_cast<std::uint64_t>(
             std::count_if(doc.components.begin(), doc.components.end(),
                           [](const auto& part) { return part.selected; }));
-        const bool selectionCounts = c.controls.optSelected || selected > 1;
-        const std::uint64_t floor = hostCallFloor(
-            before, session.names(), selectionCounts ? selected : 0, c.controls.optSelected);
+        const bool selectionCounts =
+            c.request.scope == PassScope::SelectedComponents || selected > 1;
+        const std::uint64_t floor =
+            hostCallFloor(before, session.names(), selectionCounts ? selected : 0,
+                          c.request.scope == PassScope::SelectedComponents);
         EXPECT_TRUE(result.completed) << result.stopMessage;
         EXPECT_LE(calls, floor * 6 / 5) << "floor " << floor;
     }

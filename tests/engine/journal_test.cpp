@@ -29,7 +29,7 @@ RenameJournal plannedJournal() {
     planned.kind = JournalKind::PutBack;
     planned.components = 3;
     planned.namesBefore = {"R7", "R\"9", "C\\ 2"};
-    planned.renames = {{1, "R7", "R1"}, {3, "C\\ 2", "C1"}};
+    planned.renames = {renameOf(0, "R7", "R1"), renameOf(2, "C\\ 2", "C1")};
     return planned;
 }
 
@@ -159,9 +159,9 @@ TEST(Journal, RefusesWhatDoesNotParseNamingFileAndLine) {
 TEST(Journal, EveryFaultAtEveryCallLeavesEveryNameAccountedFor) {
     const auto doc = document({part("R7", true, 0, 0), part("R1", false, 1, 0),
                                part("C3", true, 2, 0), part("R2", true, 3, 0), part("U1A")});
-    const engine::Controls modes[] = {engine::Controls::allComponents("1"),
-                                      engine::Controls::selectedComponents("1", false),
-                                      engine::Controls::selectedComponents("1", true)};
+    const engine::PassRequest modes[] = {engine::allComponentsRequest("1"),
+                                         engine::selectedComponentsRequest("1", false),
+                                         engine::selectedComponentsRequest("1", true)};
     struct Kind {
         const char* name;
         CallFault fault;
@@ -178,10 +178,10 @@ TEST(Journal, EveryFaultAtEveryCallLeavesEveryNameAccountedFor) {
         {"took effect, then failed", CallFault::FailsAfterEffect, HostCode::Failed, 1},
         {"no object", CallFault::AnswersNoObject, HostCode::Failed, 1},
     };
-    for (const auto& controls : modes) {
+    for (const auto& request : modes) {
         Session probe(doc);
         const auto callsBefore = probe.logic.callCount();
-        probe.run(controls);
+        probe.run(request);
         const auto passCalls = probe.logic.callCount() - callsBefore;
         for (const Kind& kind : kinds) {
             for (std::uint64_t k = 1; k <= passCalls; ++k) {
@@ -190,7 +190,7 @@ TEST(Journal, EveryFaultAtEveryCallLeavesEveryNameAccountedFor) {
                 const Names before = session.names();
                 for (int i = 0; i < kind.calls; ++i)
                     session.logic.planFault(k + i, kind.fault, kind.code);
-                const auto result = session.run(controls);
+                const auto result = session.run(request);
                 const Names after = session.names();
                 if (!result) { // the check for an earlier pass's journal failed: no pass ran
                     EXPECT_EQ(after, before);
@@ -198,8 +198,8 @@ TEST(Journal, EveryFaultAtEveryCallLeavesEveryNameAccountedFor) {
                 }
                 if (!result->completed) {
                     std::map<std::string, std::string> mayHaveBecome;
-                    for (const auto& [from, to] : result->renames)
-                        mayHaveBecome[from] = to;
+                    for (const Rename& rename : result->stillInEffect)
+                        mayHaveBecome[rename.before] = rename.after;
                     for (std::size_t i = 0; i < after.size(); ++i) {
                         std::string name = before[i];
                         for (int step = 0; step < 4 && name != after[i]; ++step)
@@ -210,8 +210,9 @@ TEST(Journal, EveryFaultAtEveryCallLeavesEveryNameAccountedFor) {
                 // PowerLogic answers again: the next contact settles the pass and closes any
                 // pass left open.
                 session.logic.clearFaults();
-                recoverUnfinishedPass(session.state, session.window, RecoveryChoice::PutBack);
-                previewPass(session.state, session.window, PassScope::AllComponents);
+                recoverUnfinishedPass(session.state, session.window.ports(), EcoDestination::None,
+                                      RecoveryChoice::PutBack);
+                previewPass(session.state, session.window.ports(), allComponentsRequest("1"));
                 if (!result->completed) {
                     EXPECT_EQ(session.names(), before);
                 }
@@ -231,17 +232,16 @@ Names crashAt(Session& session, std::uint64_t k) {
         if (++calls == k)
             throw Crash{};
     });
-    session.window.controls = engine::Controls::allComponents("1");
-    EXPECT_THROW(runPass(session.state, session.window, PassScope::AllComponents), Crash);
+    EXPECT_THROW(runPass(session.state, session.window.ports(), allComponentsRequest("1")), Crash);
     session.logic.setCallObserver({});
     return session.names();
 }
 
 std::uint64_t callsOf(const host::sim::DocumentData& doc) {
     Session probe(doc);
-    probe.window.controls = engine::Controls::allComponents("1");
+
     const auto callsBefore = probe.logic.callCount();
-    runPass(probe.state, probe.window, PassScope::AllComponents);
+    runPass(probe.state, probe.window.ports(), allComponentsRequest("1"));
     return probe.logic.callCount() - callsBefore;
 }
 
@@ -258,10 +258,10 @@ TEST(Journal, RecoveryPutsBackOrKeepsWhatACrashLeft) {
             const Names before = session.names();
             const Names crashed = crashAt(session, k);
             const bool settled = journalsLeft(session).empty();
-            const RecoveryOutcome outcome =
-                recoverUnfinishedPass(session.state, session.window, choice);
+            const RecoveryOutcome outcome = recoverUnfinishedPass(
+                session.state, session.window.ports(), EcoDestination::None, choice);
             // A pass the crash left open is closed by the next one.
-            previewPass(session.state, session.window, PassScope::AllComponents);
+            previewPass(session.state, session.window.ports(), allComponentsRequest("1"));
             EXPECT_FALSE(session.logic.passOpen());
             if (crashed == before || settled) {
                 EXPECT_FALSE(outcome.done);
@@ -277,8 +277,8 @@ TEST(Journal, RecoveryPutsBackOrKeepsWhatACrashLeft) {
             EXPECT_EQ(session.names(), crashed);
             // What stays, made in order on the names before, gives the names now.
             Names replayed = before;
-            for (const auto& [from, to] : outcome.staying)
-                *std::find(replayed.begin(), replayed.end(), from) = to;
+            for (const Rename& rename : outcome.staying)
+                *std::find(replayed.begin(), replayed.end(), rename.before) = rename.after;
             EXPECT_EQ(replayed, crashed);
         }
     }
@@ -304,7 +304,8 @@ TEST(Journal, APutBackCutShortIsCarriedOn) {
             });
             bool crashed = false;
             try {
-                recoverUnfinishedPass(session.state, session.window, RecoveryChoice::PutBack);
+                recoverUnfinishedPass(session.state, session.window.ports(), EcoDestination::None,
+                                      RecoveryChoice::PutBack);
             } catch (const Crash&) {
                 crashed = true;
             }
@@ -312,7 +313,7 @@ TEST(Journal, APutBackCutShortIsCarriedOn) {
             const bool undecided =
                 !journalsLeft(session).empty() &&
                 readJournal(journalsLeft(session).front()).kind == JournalKind::Pass;
-            recoverUnfinishedPass(session.state, session.window);
+            recoverUnfinishedPass(session.state, session.window.ports(), EcoDestination::None);
             EXPECT_EQ(session.names(), before);
             EXPECT_EQ(session.window.recoveryQuestions.size(), undecided ? 1u : 0u);
             // A put-back that ended before it could remove its journal leaves it at rest.
@@ -349,7 +350,8 @@ TEST(Journal, ADesignOfTheSameFileNameLeavesTheJournalAlone) {
         return parts;
     }()));
     again.state.journalFolder = original.state.journalFolder;
-    const RecoveryOutcome outcome = recoverUnfinishedPass(again.state, again.window);
+    const RecoveryOutcome outcome =
+        recoverUnfinishedPass(again.state, again.window.ports(), EcoDestination::None);
     EXPECT_EQ(again.window.recoveryQuestions.size(), 1u);
     EXPECT_EQ(outcome.done, RecoveryChoice::PutBack);
     EXPECT_EQ(again.names(), before);
@@ -362,7 +364,8 @@ TEST(Journal, AJournalOfTheEarlierVersionIsStillPutBack) {
     std::ofstream(session.state.journalFolder / "amp.sch.journal", std::ios::binary)
         << "sequate-journal 1\ndocument \"amp.sch\"\ncomponents 2\n"
            "rename 2 \"R1\" \"R2\"\nrename 1 \"R7\" \"R1\"\napplying\ndone 2\n";
-    const RecoveryOutcome outcome = recoverUnfinishedPass(session.state, session.window);
+    const RecoveryOutcome outcome =
+        recoverUnfinishedPass(session.state, session.window.ports(), EcoDestination::None);
     EXPECT_EQ(outcome.done, RecoveryChoice::PutBack) << outcome.message;
     EXPECT_EQ(session.names(), (Names{"R7", "R1"}));
     EXPECT_TRUE(journalsLeft(session).empty());
@@ -387,8 +390,8 @@ TEST(Journal, AKeptPassIsSettledOnceItsEcoFileWentSomewhere) {
         crashAt(session, callsOf(crashDesign) - 4);
         session.window.delivery = {c.delivery, "not written"};
         session.window.keepOnCancel = c.keepWithoutEco;
-        const RecoveryOutcome outcome =
-            recoverUnfinishedPass(session.state, session.window, RecoveryChoice::Keep);
+        const RecoveryOutcome outcome = recoverUnfinishedPass(
+            session.state, session.window.ports(), EcoDestination::None, RecoveryChoice::Keep);
         EXPECT_EQ(session.window.fileDialogs, 1);
         EXPECT_EQ(journalsLeft(session).empty(), c.settled) << outcome.message;
         EXPECT_EQ(session.window.cancelQuestions.size(), c.delivery == EcoOutcome::Cancelled);
@@ -413,7 +416,7 @@ TEST(Journal, APassIsAlwaysClosed) {
         SCOPED_TRACE("BeginPass answered too late");
         Session session(doc);
         session.logic.planFault(
-            nthCall(doc, engine::Controls::allComponents("1"), "LogicApplication.BeginPass", 1),
+            nthCall(doc, engine::allComponentsRequest("1"), "LogicApplication.BeginPass", 1),
             CallFault::FailsAfterEffect, HostCode::Timeout);
         EXPECT_FALSE(session.runAll().completed);
         EXPECT_FALSE(session.logic.passOpen());

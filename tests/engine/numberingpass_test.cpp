@@ -17,51 +17,47 @@ bool contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
 }
 
-TEST(NumberingPass, ReportListsTheUnnamedAfterWhatTheBoxHeld) {
+TEST(NumberingPass, ResultListsTheUnnamedInTheirOrder) {
     Session session(document({part("U1A"), part("R"), part("C"), part("R7")}));
-    session.window.notChangedText = "earlier\r\n";
     const PassResult result = session.runAll();
     EXPECT_EQ(result.unnamed, (Names{"U1A", "R", "C"}));
-    EXPECT_EQ(session.window.notChangedText, "earlier\r\nU1A\r\nR\r\nC\r\n");
-    EXPECT_EQ(session.window.notChangedShown, 1);
 
     Session none(document({part("R7")}));
-    none.runAll();
-    EXPECT_EQ(none.window.notChangedShown, 0);
+    EXPECT_TRUE(none.runAll().unnamed.empty());
 }
 
 TEST(NumberingPass, EcoStepFollowsTheChosenOption) {
     for (bool send : {true, false}) {
         for (bool writeOnly : {true, false}) {
             Session session(document({part("R7")}));
-            auto controls = engine::Controls::allComponents("1");
-            controls.chkSend = send;
-            controls.optECO = writeOnly;
-            controls.optDirect = !writeOnly;
-            session.run(controls);
+            const EcoDestination eco = !send       ? EcoDestination::None
+                                       : writeOnly ? EcoDestination::ChosenFile
+                                                   : EcoDestination::PowerPcb;
+            const PassResult result = *session.run(allComponentsRequest("1", eco));
             EXPECT_EQ(session.window.fileDialogs, send && writeOnly ? 1 : 0);
             EXPECT_EQ(session.window.pcbHandOffs, send && !writeOnly ? 1 : 0);
+            EXPECT_EQ(result.eco.has_value(), send);
+            EXPECT_EQ(result.eco ? result.eco->destination : EcoDestination::None, eco);
         }
     }
 }
 
 TEST(NumberingPass, NothingSelectedNamesNothingButStillClosesThePass) {
     Session session(document({part("R7"), part("R9")}));
-    auto controls = engine::Controls::selectedComponents("1", false);
-    controls.chkSend = true;
-    const PassResult result = *session.run(controls);
+    const PassResult result =
+        *session.run(selectedComponentsRequest("1", false, EcoDestination::PowerPcb));
     EXPECT_TRUE(result.completed);
-    EXPECT_TRUE(result.renames.empty());
+    EXPECT_TRUE(result.renamesInEffect().empty());
     EXPECT_EQ(session.names(), (Names{"R7", "R9"}));
     EXPECT_EQ(session.window.pcbHandOffs, 1);
-    EXPECT_EQ(session.window.notChangedShown, 0);
+    EXPECT_TRUE(result.unnamed.empty());
     EXPECT_FALSE(session.logic.passOpen());
 }
 
 TEST(NumberingPass, OneSelectedIsTheOnlyOneRenamed) {
     Session session(document({part("R7"), part("R9", true, 5, 5), part("R8")}));
     const PassResult result = session.runSelected("1");
-    EXPECT_EQ(result.renames, (std::vector<RenameRecord>{{"R9", "R1"}}));
+    EXPECT_EQ(result.renamesInEffect(), (std::vector<Rename>{renameOf(1, "R9", "R1")}));
 }
 
 TEST(NumberingPass, SelectedRunsAreSortedEachInItsPlace) {
@@ -74,24 +70,23 @@ TEST(NumberingPass, SelectedRunsAreSortedEachInItsPlace) {
 
 TEST(NumberingPass, StoppedPassPutsEveryNameBack) {
     const auto doc = document({part("R7"), part("R8"), part("C3"), part("R9")});
-    const auto controls = engine::Controls::allComponents("1");
+    const auto request = allComponentsRequest("1");
     for (int n = 1; n <= 4; ++n) {
         Session session(doc);
-        session.logic.failCall(nthCall(doc, controls, "LogicComponent.SetName", n),
+        session.logic.failCall(nthCall(doc, request, "LogicComponent.SetName", n),
                                HostCode::Failed);
-        session.window.controls.chkSend = true;
-        const PassResult result = *session.run(controls);
+        const PassResult result = *session.run(request);
         EXPECT_FALSE(result.completed);
-        EXPECT_TRUE(result.renames.empty());
+        EXPECT_TRUE(result.stillInEffect.empty());
         EXPECT_EQ(session.names(), (Names{"R7", "R8", "C3", "R9"})) << n;
         ASSERT_EQ(session.window.messages.size(), 1u);
         const auto& message = session.window.messages[0];
-        EXPECT_EQ(message.style, MessageStyle::Critical);
+        EXPECT_EQ(message.kind, MessageKind::Failure);
         EXPECT_EQ(message.title, "Sequate");
         EXPECT_TRUE(contains(message.text, "did not rename")) << message.text;
         EXPECT_EQ(message.text, result.stopMessage);
         EXPECT_EQ(session.window.pcbHandOffs, 0);
-        EXPECT_EQ(session.window.notChangedShown, 0);
+        EXPECT_TRUE(result.unnamed.empty());
         EXPECT_FALSE(session.logic.passOpen());
         EXPECT_EQ(session.window.progressBar().value(), 0);
     }
@@ -100,15 +95,15 @@ TEST(NumberingPass, StoppedPassPutsEveryNameBack) {
 TEST(NumberingPass, FailedUndoListsWhatStays) {
     // Two components share R50; once both are renamed, the first cannot have R50 back.
     const auto doc = document({part("R50"), part("R50"), part("R51")});
-    const auto controls = engine::Controls::allComponents("1");
+    const auto request = allComponentsRequest("1");
     Session session(doc);
-    session.logic.failCall(nthCall(doc, controls, "LogicComponent.SetName", 3), HostCode::Failed);
-    const PassResult result = *session.run(controls);
+    session.logic.failCall(nthCall(doc, request, "LogicComponent.SetName", 3), HostCode::Failed);
+    const PassResult result = *session.run(request);
     EXPECT_FALSE(result.completed);
     EXPECT_TRUE(contains(result.stopMessage, "R51 to R3")) << result.stopMessage;
     EXPECT_TRUE(contains(result.stopMessage, "failed too")) << result.stopMessage;
     EXPECT_TRUE(contains(result.stopMessage, "\nR50 to R1")) << result.stopMessage;
-    EXPECT_EQ(result.renames, (std::vector<RenameRecord>{{"R50", "R1"}}));
+    EXPECT_EQ(result.stillInEffect, (std::vector<Rename>{renameOf(0, "R50", "R1")}));
     EXPECT_EQ(session.names(), (Names{"R1", "R50", "R51"}));
 }
 
@@ -121,11 +116,9 @@ TEST(NumberingPass, AllModeOnAMultiSelectionSaysHowToNumberEverything) {
     EXPECT_EQ(session.names(), (Names{"R1", "R5", "R6"}));
 }
 
-engine::Controls handedToLayout(bool all) {
-    engine::Controls controls = all ? engine::Controls::allComponents("1")
-                                    : engine::Controls::selectedComponents("1", false);
-    controls.chkSend = true;
-    return controls;
+PassRequest handedToLayout(bool all) {
+    return all ? allComponentsRequest("1", EcoDestination::PowerPcb)
+               : selectedComponentsRequest("1", false, EcoDestination::PowerPcb);
 }
 
 // Stops the plan finds before any rename, with the problem in the user's words.
@@ -133,18 +126,18 @@ TEST(NumberingPass, StopsThePlanFindsRenameNothing) {
     const struct {
         const char* what;
         host::sim::DocumentData doc;
-        engine::Controls controls;
+        engine::PassRequest request;
         std::string problem;
     } cases[] = {
         {"a number beyond 16 bits", document({part("R5"), part("R9")}),
-         engine::Controls::allComponents("32767"),
+         engine::allComponentsRequest("32767"),
          "The new name for R9 would need the number 32768, but part-name numbers only go from "
          "-32768 to 32767."},
         // PowerLogic refuses a name that a twin carries, even the component's own: the gap
         // below R3 gives R2 its own name back.
         {"a name a twin also carries",
          document({part("R5"), part("R3"), part("R2", true), part("R2")}),
-         engine::Controls::selectedComponents("2", false),
+         engine::selectedComponentsRequest("2", false),
          "PowerLogic would not rename R2 to R2: another component already carries that name."},
         // With an ECO file asked for, the layout must be able to follow every rename.
         {"a name of two components, with the ECO file",
@@ -156,7 +149,7 @@ TEST(NumberingPass, StopsThePlanFindsRenameNothing) {
     };
     for (const auto& c : cases) {
         Session session(c.doc);
-        const PassResult result = *session.run(c.controls);
+        const PassResult result = *session.run(c.request);
         EXPECT_FALSE(result.completed) << c.what;
         EXPECT_TRUE(result.stopMessage.starts_with(c.problem))
             << c.what << ": " << result.stopMessage;
@@ -182,11 +175,11 @@ TEST(NumberingPass, TheNextFreeNameCanBeTheTopNumber) {
 
 TEST(NumberingPass, HostFailureOutsideARenameNamesTheComponent) {
     const auto doc = document({part("R7", true, 1, 1), part("R8", true, 0, 0)});
-    const auto controls = engine::Controls::selectedComponents("1", false);
+    const auto request = selectedComponentsRequest("1", false);
     Session session(doc);
-    session.logic.failCall(nthCall(doc, controls, "LogicPlacement.SecondCoordinate", 2),
+    session.logic.failCall(nthCall(doc, request, "LogicPlacement.SecondCoordinate", 2),
                            HostCode::Timeout);
-    const PassResult result = *session.run(controls);
+    const PassResult result = *session.run(request);
     EXPECT_FALSE(result.completed);
     EXPECT_TRUE(contains(result.stopMessage, "position of R8")) << result.stopMessage;
 }
@@ -211,8 +204,9 @@ TEST(NumberingPass, ANameReadBackOtherThanPlannedStopsThePass) {
     PassJournal undo;
     std::string activity;
     engine::HeadlessProgressBar bar;
-    EXPECT_THROW(applyRenames({components, undo, nullptr}, {{0, "R7", "R1"}}, bar, activity),
-                 PassStop);
+    EXPECT_THROW(
+        applyRenames({components, undo, nullptr}, {renameOf(0, "R7", "R1")}, bar, activity),
+        PassStop);
     ASSERT_EQ(undo.size(), 1u);
     EXPECT_TRUE(undo.undo().complete);
     EXPECT_EQ(components[0]->Name(), "R7");
@@ -220,25 +214,24 @@ TEST(NumberingPass, ANameReadBackOtherThanPlannedStopsThePass) {
 
 TEST(NumberingPass, AppliesAPreviewedPlanOnlyWhileItHolds) {
     Session session(document({part("R7"), part("R3")}));
-    session.window.controls = engine::Controls::allComponents("1");
-    const PlanPreview preview =
-        previewPass(session.state, session.window, PassScope::AllComponents);
+    const PassRequest request = allComponentsRequest("1");
+    const PlanPreview preview = previewPass(session.state, session.window.ports(), request);
     EXPECT_EQ(session.names(), (Names{"R7", "R3"}));
 
     session.logic.application()->CurrentDocument()->ComponentSet()->Objects()->Item(2)->SetName(
         "R9");
-    const PassResult stale =
-        runPass(session.state, session.window, PassScope::AllComponents, &preview.plan);
+    const PassResult stale = runPass(session.state, session.window.ports(), request, &preview.plan);
     ASSERT_TRUE(stale.newPlan);
     EXPECT_FALSE(stale.completed);
     EXPECT_EQ(session.names(), (Names{"R7", "R9"}));
     EXPECT_TRUE(session.window.messages.empty());
 
     const PassResult applied =
-        runPass(session.state, session.window, PassScope::AllComponents, &*stale.newPlan);
+        runPass(session.state, session.window.ports(), request, &*stale.newPlan);
     EXPECT_TRUE(applied.completed);
     EXPECT_EQ(session.names(), (Names{"R1", "R2"}));
-    EXPECT_EQ(applied.changed, (std::vector<RenameRecord>{{"R7", "R1"}, {"R9", "R2"}}));
+    EXPECT_EQ(applied.changed,
+              (std::vector<Rename>{renameOf(0, "R7", "R1"), renameOf(1, "R9", "R2")}));
 }
 
 } // namespace

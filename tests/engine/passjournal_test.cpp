@@ -10,7 +10,7 @@ namespace sequate::engine::testing {
 namespace {
 
 using Names = std::vector<std::string>;
-using Records = std::vector<RenameRecord>;
+using Records = std::vector<Rename>;
 
 struct JournalSession : Session {
     PassJournal journal;
@@ -29,7 +29,7 @@ struct JournalSession : Session {
         auto component = state.document->ComponentSet()->Objects()->Item(i);
         const std::string before = component->Name();
         component->SetName(newName);
-        journal.add(component, before, newName);
+        journal.add(component, renameOf(static_cast<std::size_t>(i - 1), before, newName));
     }
 };
 
@@ -57,19 +57,19 @@ TEST(PassJournal, WhatStaysAreTheRenamesStillInEffect) {
          // and cannot have D back, so C5 cannot have C4 back, but X can be put back from C5.
          {"X", "D", "D"},
          {{1, "C4"}, {1, "C5"}, {2, "C4"}},
-         {{"D", "C4"}},
+         {renameOf(1, "D", "C4")},
          {"X", "C4", "D"}},
         {"no rename of a component can be undone: all of them stay, in the order made",
          {"D", "D", "E", "E"},
          {{1, "C4"}, {1, "C5"}, {3, "C4"}},
-         {{"D", "C4"}, {"C4", "C5"}, {"E", "C4"}},
+         {renameOf(0, "D", "C4"), renameOf(0, "C4", "C5"), renameOf(2, "E", "C4")},
          {"C5", "D", "C4", "E"}},
         {"putting back the oldest rename of a component clears its whole chain of later ones",
          // X goes A, B, C, E; the twins P and Q then take C and B and cannot be put back, so
          // neither can X's later renames, until X's first one puts it back to A.
          {"A", "P", "P", "Q", "Q"},
          {{1, "B"}, {1, "C"}, {1, "E"}, {2, "C"}, {4, "B"}},
-         {{"P", "C"}, {"Q", "B"}},
+         {renameOf(1, "P", "C"), renameOf(3, "Q", "B")},
          {"A", "C", "P", "B", "Q"}},
     };
     for (const auto& c : cases) {
@@ -108,7 +108,8 @@ TEST(PassJournal, UndoStopsTryingOnceTheHostNoLongerAnswers) {
         EXPECT_EQ(session.logic.callCount() - callsBefore, 1u);
         EXPECT_FALSE(undo.complete);
         EXPECT_TRUE(undo.hostLost);
-        EXPECT_EQ(undo.stillInEffect, (Records{{"R7", "R1"}, {"R8", "R2"}, {"R9", "R3"}}));
+        EXPECT_EQ(undo.stillInEffect, (Records{renameOf(0, "R7", "R1"), renameOf(1, "R8", "R2"),
+                                               renameOf(2, "R9", "R3")}));
     }
 }
 
@@ -119,7 +120,7 @@ TEST(PassJournal, AnOrdinaryRefusalLetsTheOlderRenamesBeTried) {
     session.logic.failCall(1, host::HostCode::RenameRefused);
     const UndoReport undo = session.journal.undo();
     EXPECT_FALSE(undo.hostLost);
-    EXPECT_EQ(undo.stillInEffect, (Records{{"R8", "R2"}}));
+    EXPECT_EQ(undo.stillInEffect, (Records{renameOf(1, "R8", "R2")}));
     EXPECT_EQ(session.names(), (Names{"R7", "R2"}));
 }
 

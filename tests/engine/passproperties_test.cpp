@@ -33,9 +33,9 @@ double selectedShare(DesignGenerator& random) {
     return selection == 0 ? 0 : selection == 1 ? -1 : random.between(1, 9) / 10.0;
 }
 
-std::multiset<std::string> replay(const Names& before, const std::vector<RenameRecord>& records) {
+std::multiset<std::string> replay(const Names& before, const std::vector<Rename>& records) {
     std::multiset<std::string> names(before.begin(), before.end());
-    for (const auto& [from, to] : records) {
+    for (const auto& [component, from, to] : records) {
         const auto found = names.find(from);
         EXPECT_NE(found, names.end()) << "record " << from << " to " << to;
         if (found == names.end())
@@ -60,7 +60,7 @@ void expectNoNewDuplicate(const Names& before, const Names& after) {
 }
 
 void expectConsistent(const Names& before, const Names& after, const PassResult& result) {
-    const auto replayed = replay(before, result.renames);
+    const auto replayed = replay(before, result.renamesInEffect());
     EXPECT_EQ(replayed, std::multiset<std::string>(after.begin(), after.end()));
     if (result.completed) {
         expectNoNewDuplicate(before, after);
@@ -98,21 +98,17 @@ struct Outcome {
 };
 
 // One pass, checked for what every pass must hold.
-Outcome runChecked(const host::sim::DocumentData& doc, const engine::Controls& controls,
+Outcome runChecked(const host::sim::DocumentData& doc, const PassRequest& request,
                    const std::function<void(Session&)>& prepare = {}) {
     Session session(doc);
     if (prepare)
         prepare(session);
     Outcome outcome;
     outcome.before = session.names();
-    outcome.result = *session.run(controls);
+    outcome.result = *session.run(request);
     outcome.after = session.names();
     Session preview(doc);
-    preview.window.controls = controls;
-    outcome.walk =
-        previewPass(preview.state, preview.window,
-                    controls.optSelected ? PassScope::SelectedComponents : PassScope::AllComponents)
-            .plan.walk;
+    outcome.walk = previewPass(preview.state, preview.window.ports(), request).plan.walk;
     expectConsistent(outcome.before, outcome.after, outcome.result);
     return outcome;
 }
@@ -131,7 +127,7 @@ TEST(PassProperties, AllComponents) {
         const auto doc = random.design(shape);
         const int start = startNumber(random);
         const auto [before, after, result, walk] =
-            runChecked(doc, engine::Controls::allComponents(std::to_string(start)));
+            runChecked(doc, engine::allComponentsRequest(std::to_string(start)));
 
         if (shape.twins || selectedCount(doc) > 1)
             continue;
@@ -159,7 +155,7 @@ TEST(PassProperties, SelectedComponents) {
         const bool duplicatesOption = seed % 2 == 0;
         const int start = startNumber(random);
         const auto [before, after, result, walk] = runChecked(
-            doc, engine::Controls::selectedComponents(std::to_string(start), duplicatesOption));
+            doc, engine::selectedComponentsRequest(std::to_string(start), duplicatesOption));
 
         if (shape.twins || shape.unplaced)
             continue;

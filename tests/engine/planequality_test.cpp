@@ -32,15 +32,12 @@ private:
 
 // What a pass over one design did, as one line: completed or the stop's problem, and a digest
 // of everything else.
-std::string passLine(const host::sim::DocumentData& doc, const engine::Controls& controls) {
+std::string passLine(const host::sim::DocumentData& doc, const PassRequest& request) {
     Session session(doc);
-    session.window.controls = controls;
-    const PassResult result =
-        runPass(session.state, session.window,
-                controls.optSelected ? PassScope::SelectedComponents : PassScope::AllComponents);
+    const PassResult result = runPass(session.state, session.window.ports(), request);
     Digest digest;
-    for (const auto& [from, to] : result.renames)
-        digest.add(from + " " + to);
+    for (const Rename& rename : result.renamesInEffect())
+        digest.add(rename.before + " " + rename.after);
     for (const auto& name : session.names())
         digest.add(name);
     for (const auto& name : result.unnamed)
@@ -64,13 +61,13 @@ std::vector<std::string> allPassLines() {
         shape.twins = seed % 7 == 0;
         const auto doc = random.design(shape);
         const std::string start = starts[seed % 3];
-        const std::pair<const char*, engine::Controls> options[] = {
-            {"all", engine::Controls::allComponents(start)},
-            {"assign", engine::Controls::selectedComponents(start, false)},
-            {"duplicates", engine::Controls::selectedComponents(start, true)},
+        const std::pair<const char*, engine::PassRequest> options[] = {
+            {"all", engine::allComponentsRequest(start)},
+            {"assign", engine::selectedComponentsRequest(start, false)},
+            {"duplicates", engine::selectedComponentsRequest(start, true)},
         };
-        for (const auto& [mode, controls] : options)
-            lines.push_back(std::to_string(seed) + " " + mode + " " + passLine(doc, controls));
+        for (const auto& [mode, request] : options)
+            lines.push_back(std::to_string(seed) + " " + mode + " " + passLine(doc, request));
     }
     return lines;
 }

@@ -1,4 +1,4 @@
-// The Run button: the check of the start number, which pass it starts, and its firewall.
+// The Run button: the one rule of the start number, which pass it starts, and its firewall.
 
 #include "session.h"
 
@@ -14,41 +14,45 @@ TEST(StartNumber, OnlyWholeNumbersFromOneTo32767) {
         const char* text;
         int accepted; // 0: refused
     } cases[] = {
-        {"", 0},    {"0", 0},   {"1", 1},   {"-5", 0},          {"abc", 0},   {"12a", 0},
-        {"1.5", 0}, {"2.5", 0}, {"2.0", 0}, {"32767", 32767},   {"32768", 0}, {"+3", 0},
-        {" 7 ", 7}, {"-", 0},   {"007", 7}, {"99999999999", 0},
+        {"", 0},    {" ", 0},   {"0", 0},    {"1", 1},           {"-5", 0},        {"abc", 0},
+        {"12a", 0}, {"1.5", 0}, {"2.5", 0},  {"2.0", 0},         {"32767", 32767}, {"32768", 0},
+        {"+3", 0},  {" 7 ", 7}, {" 7\t", 7}, {"-", 0},           {"007", 7},       {"1 2", 0},
+        {"000", 0}, {"9", 9},   {"10", 10},  {"99999999999", 0},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(acceptableStart(c.text).value_or(0), c.accepted) << '"' << c.text << '"';
+        EXPECT_EQ(startNumber(c.text).value_or(0), c.accepted) << '"' << c.text << '"';
 }
 
 struct RunCase {
-    engine::Controls controls;
-    std::vector<std::string> messages; // the exclamation boxes expected
+    PassScope scope;
+    const char* start;
+    std::vector<std::string> messages; // the refusals expected
     bool passRuns;
 };
 
-TEST(CmdRun, StartsAPassOnlyForAChosenOptionAndAnAcceptableNumber) {
-    using engine::Controls;
+TEST(CmdRun, StartsAPassOnlyForAnAcceptableNumber) {
+    const auto all = PassScope::AllComponents;
+    const auto selected = PassScope::SelectedComponents;
     const RunCase cases[] = {
-        {Controls{}, {}, false},
-        {Controls::allComponents(""), {"Illegal Value"}, false},
-        {Controls::allComponents("x1"), {"Illegal Value"}, false},
-        {Controls::selectedComponents("0", false), {"Illegal value in Start textbox"}, false},
-        {Controls::selectedComponents("40000", true), {"Illegal value in Start textbox"}, false},
-        {Controls::allComponents("-3"), {"Illegal Value"}, false},
-        {Controls::allComponents("3"), {}, true},
-        {Controls::selectedComponents("5", false), {}, true},
+        {all, "", {"Illegal Value"}, false},
+        {all, "x1", {"Illegal Value"}, false},
+        {selected, "0", {"Illegal value in Start textbox"}, false},
+        {selected, "40000", {"Illegal value in Start textbox"}, false},
+        {all, "-3", {"Illegal Value"}, false},
+        {all, "3", {}, true},
+        {selected, "5", {}, true},
     };
     for (const RunCase& c : cases) {
         Session session(document({part("R1", true), part("R2")}));
         const auto callsBefore = session.logic.callCount();
-        const auto result = session.run(c.controls);
-        EXPECT_EQ(result.has_value(), c.passRuns) << c.controls.startText;
+        const auto result = pressRun(
+            session.state, session.window.ports(),
+            requestPass(c.scope, TakenNamePolicy::AssignNextFree, c.start, EcoDestination::None));
+        EXPECT_EQ(result.has_value(), c.passRuns) << c.start;
         EXPECT_EQ(session.logic.callCount() > callsBefore, c.passRuns);
         ASSERT_EQ(session.window.messages.size(), c.messages.size());
         for (std::size_t i = 0; i < c.messages.size(); ++i) {
-            EXPECT_EQ(session.window.messages[i].style, MessageStyle::Exclamation);
+            EXPECT_EQ(session.window.messages[i].kind, MessageKind::Refusal);
             EXPECT_EQ(session.window.messages[i].title, "Error Message");
             EXPECT_EQ(session.window.messages[i].text, c.messages[i]);
         }
@@ -61,9 +65,8 @@ TEST(CmdRun, AfterAnIncompleteStartUpThePassStopsWithAMessage) {
     logic.failCall(1, host::HostCode::Failed); // the current document
     HostSession state;
     engine::HeadlessWindow window;
-    ASSERT_EQ(startUp(state, window, objects), StartupOutcome::Running);
-    window.controls = engine::Controls::allComponents("1");
-    const auto result = pressRun(state, window);
+    ASSERT_EQ(startUp(state, window, window, objects), StartupOutcome::Running);
+    const auto result = pressRun(state, window.ports(), allComponentsRequest("1"));
     ASSERT_TRUE(result);
     EXPECT_FALSE(result->completed);
     EXPECT_NE(result->stopMessage.find("start it again"), std::string::npos);
@@ -92,7 +95,7 @@ TEST(CmdRun, ASchematicOutOfReachIsSaidInTheUsersTerms) {
         EXPECT_TRUE(session.runAll().completed);
         c.arrange(session.logic);
         session.window.messages.clear();
-        EXPECT_FALSE(session.run(engine::Controls::allComponents("1")));
+        EXPECT_FALSE(session.run(allComponentsRequest("1")));
         ASSERT_EQ(session.window.messages.size(), 1u) << c.what;
         EXPECT_NE(session.window.messages[0].text.find(c.says), std::string::npos)
             << session.window.messages[0].text;
@@ -100,10 +103,12 @@ TEST(CmdRun, ASchematicOutOfReachIsSaidInTheUsersTerms) {
     }
 }
 
-// A window whose controls fail, as a broken binding might.
+// A window whose question fails, as a broken binding might.
 class FailingWindow : public engine::HeadlessWindow {
 public:
-    std::string startText() const override { throw std::runtime_error("the box is gone"); }
+    bool keepRenamesWithoutEco(const std::string&) override {
+        throw std::runtime_error("the box is gone");
+    }
 };
 
 TEST(CmdRun, NothingEscapesTheButton) {
@@ -111,11 +116,12 @@ TEST(CmdRun, NothingEscapesTheButton) {
     host::sim::SimRunningObjects objects(&logic, nullptr);
     HostSession state;
     FailingWindow window;
-    ASSERT_EQ(startUp(state, window, objects), StartupOutcome::Running);
-    window.controls.optStart = true;
-    EXPECT_NO_THROW(pressRun(state, window));
+    ASSERT_EQ(startUp(state, window, window, objects), StartupOutcome::Running);
+    window.delivery = {host::EcoOutcome::Cancelled, {}};
+    EXPECT_NO_THROW(
+        pressRun(state, window.ports(), allComponentsRequest("1", EcoDestination::ChosenFile)));
     ASSERT_EQ(window.messages.size(), 1u);
-    EXPECT_EQ(window.messages[0].style, MessageStyle::Critical);
+    EXPECT_EQ(window.messages[0].kind, MessageKind::Failure);
     EXPECT_NE(window.messages[0].text.find("the box is gone"), std::string::npos);
 }
 

@@ -28,6 +28,11 @@ inline host::sim::DocumentData document(std::vector<host::sim::ComponentData> co
     return {name, std::move(components)};
 }
 
+// The rename of the component at `index` (from 0), as the engine records it.
+inline Rename renameOf(std::size_t index, std::string before, std::string after) {
+    return {ComponentIndex(index), std::move(before), std::move(after)};
+}
+
 struct Session {
     host::sim::SimPowerLogic logic;
     host::sim::SimRunningObjects objects{&logic, nullptr};
@@ -36,7 +41,7 @@ struct Session {
     StartupOutcome startup;
 
     explicit Session(std::vector<host::sim::DocumentData> documents)
-        : logic(std::move(documents)), startup(startUp(state, window, objects)) {
+        : logic(std::move(documents)), startup(startUp(state, window, window, objects)) {
         // Each session is a desk of its own: no journal of another session's pass.
         static int sessions = 0;
         state.journalFolder =
@@ -45,26 +50,23 @@ struct Session {
     explicit Session(host::sim::DocumentData doc)
         : Session(std::vector<host::sim::DocumentData>{std::move(doc)}) {}
 
-    std::optional<PassResult> run(const engine::Controls& controls) {
-        window.controls = controls;
-        return pressRun(state, window);
+    std::optional<PassResult> run(const PassRequest& request) {
+        return pressRun(state, window.ports(), request);
     }
-    PassResult runAll(const std::string& start = "1") {
-        return *run(engine::Controls::allComponents(start));
-    }
+    PassResult runAll(const std::string& start = "1") { return *run(allComponentsRequest(start)); }
     PassResult runSelected(const std::string& start = "1", bool duplicates = false) {
-        return *run(engine::Controls::selectedComponents(start, duplicates));
+        return *run(selectedComponentsRequest(start, duplicates));
     }
     std::vector<std::string> names() const { return logic.openNames(); }
 };
 
 // The position, from the start of the pass, of the n-th call of the given kind.
-inline std::uint64_t nthCall(const host::sim::DocumentData& doc, const engine::Controls& controls,
+inline std::uint64_t nthCall(const host::sim::DocumentData& doc, const PassRequest& request,
                              const std::string& kind, int n) {
     Session probe(doc);
     std::vector<std::string> calls;
     probe.logic.setCallObserver([&](const std::string& call) { calls.push_back(call); });
-    probe.run(controls);
+    probe.run(request);
     for (std::size_t i = 0; i < calls.size(); ++i)
         if (calls[i] == kind && --n == 0)
             return i + 1;

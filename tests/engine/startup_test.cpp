@@ -12,7 +12,7 @@ using host::HostCode;
 
 void expectOnlyCritical(const engine::HeadlessWindow& window, const std::string& text) {
     ASSERT_EQ(window.messages.size(), 1u);
-    EXPECT_EQ(window.messages[0].style, MessageStyle::Critical);
+    EXPECT_EQ(window.messages[0].kind, MessageKind::Failure);
     EXPECT_EQ(window.messages[0].title, "Sequate");
     EXPECT_EQ(window.messages[0].text, text);
 }
@@ -21,7 +21,7 @@ TEST(FormLoad, WithoutPowerLogicSaysSoAndEnds) {
     host::sim::SimRunningObjects nothingRunning(nullptr, nullptr);
     HostSession state;
     engine::HeadlessWindow window;
-    EXPECT_EQ(startUp(state, window, nothingRunning), StartupOutcome::EndProgram);
+    EXPECT_EQ(startUp(state, window, window, nothingRunning), StartupOutcome::EndProgram);
     expectOnlyCritical(window, "Are you sure Powerlogic is running ? ");
     EXPECT_EQ(window.caption, "Sequate 1.4");
 }
@@ -41,7 +41,7 @@ TEST(FormLoad, TakesUpTheOpenDocument) {
     EXPECT_TRUE(session.window.messages.empty());
     EXPECT_TRUE(session.window.topmost);
     EXPECT_EQ(session.window.caption, "Sequate amp.sch");
-    EXPECT_EQ(session.window.controls.startText, "1");
+    EXPECT_EQ(session.window.startText, "1");
     EXPECT_EQ(session.state.workList->Count(), 2);
 }
 
@@ -70,10 +70,10 @@ TEST(FormLoad, OtherFailureIsSwallowedAndSkipsTheRest) {
     logic.failCall(2, HostCode::Failed); // the selection, right after the current document
     HostSession state;
     engine::HeadlessWindow window;
-    EXPECT_EQ(startUp(state, window, objects), StartupOutcome::Running);
+    EXPECT_EQ(startUp(state, window, window, objects), StartupOutcome::Running);
     EXPECT_TRUE(window.messages.empty());
     EXPECT_EQ(window.caption, "Sequate 1.4");
-    EXPECT_EQ(window.controls.startText, "");
+    EXPECT_EQ(window.startText, "");
 }
 
 TEST(FormLoad, NoProjectCodeFromAnyProbeCallEnds) {
@@ -83,27 +83,27 @@ TEST(FormLoad, NoProjectCodeFromAnyProbeCallEnds) {
         logic.failCall(call, HostCode::NoProject);
         HostSession state;
         engine::HeadlessWindow window;
-        EXPECT_EQ(startUp(state, window, objects), StartupOutcome::EndProgram) << call;
+        EXPECT_EQ(startUp(state, window, window, objects), StartupOutcome::EndProgram) << call;
         expectOnlyCritical(window, "You must load a project before running Sequate");
     }
 }
 
 TEST(OpenDocument, TakesUpTheNewDocumentAndClearsOnlyTheAllOption) {
     Session session({document({part("R1")}), document({part("C1"), part("C2")}, "psu.sch")});
-    session.window.controls.optStart = true;
-    session.window.controls.optSelected = true;
+    session.window.allComponentsChosen = true;
     session.logic.openDocument(1);
-    EXPECT_EQ(takeUpOpenedDocument(session.state, session.window), StartupOutcome::Running);
+    EXPECT_EQ(takeUpOpenedDocument(session.state, session.window, session.window),
+              StartupOutcome::Running);
     EXPECT_EQ(session.window.caption, "Quillaron psu.sch");
-    EXPECT_FALSE(session.window.controls.optStart);
-    EXPECT_TRUE(session.window.controls.optSelected);
+    EXPECT_FALSE(session.window.allComponentsChosen);
     EXPECT_EQ(session.state.workList->Count(), 2);
 }
 
 TEST(OpenDocument, EmptyDocumentSaysSoAndEnds) {
     Session session({document({part("R1")}), document({}, "empty.sch")});
     session.logic.openDocument(1);
-    EXPECT_EQ(takeUpOpenedDocument(session.state, session.window), StartupOutcome::EndProgram);
+    EXPECT_EQ(takeUpOpenedDocument(session.state, session.window, session.window),
+              StartupOutcome::EndProgram);
     expectOnlyCritical(session.window, "There is no componets in project");
     EXPECT_EQ(session.window.caption, "Quillaronempty.sch");
 }
@@ -112,7 +112,8 @@ TEST(OpenDocument, UnreachablePowerLogicSaysSoAndEnds) {
     Session session({document({part("R1")}), document({part("C1")}, "psu.sch")});
     session.logic.openDocument(1);
     session.logic.failCall(1, HostCode::NotRunning);
-    EXPECT_EQ(takeUpOpenedDocument(session.state, session.window), StartupOutcome::EndProgram);
+    EXPECT_EQ(takeUpOpenedDocument(session.state, session.window, session.window),
+              StartupOutcome::EndProgram);
     expectOnlyCritical(session.window, "Are you sure Powerlogic is running ? ");
 }
 
@@ -120,7 +121,8 @@ TEST(OpenDocument, OtherFailureLeavesTheFirstCaption) {
     Session session({document({part("R1")}), document({part("C1")}, "psu.sch")});
     session.logic.openDocument(1);
     session.logic.failCall(2, HostCode::Timeout); // the selection, after the caption's name
-    EXPECT_EQ(takeUpOpenedDocument(session.state, session.window), StartupOutcome::Running);
+    EXPECT_EQ(takeUpOpenedDocument(session.state, session.window, session.window),
+              StartupOutcome::Running);
     EXPECT_TRUE(session.window.messages.empty());
     EXPECT_EQ(session.window.caption, "Quillaronpsu.sch");
 }

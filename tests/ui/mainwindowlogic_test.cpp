@@ -23,7 +23,7 @@ public:
 };
 
 // Remembers what a view was told to show; the ECO file is "written" by a callback.
-class FakeView : public MainView, public EcoStep {
+class FakeView : public MainView, public engine::EcoHandOff {
 public:
     std::string caption;
     std::vector<Message> messages;
@@ -53,16 +53,17 @@ public:
     std::string localTime() override { return "today"; }
     void endProgram(int) override {}
 
-    host::EcoDelivery writeEcoFile(const engine::EcoRows&) override {
+    host::EcoDelivery writeToChosenFile(const engine::EcoRows& rows) override {
         if (whileSaving)
             whileSaving();
+        if (saved != host::EcoOutcome::Cancelled)
+            rows.beforeHandOver("/tmp/amp.eco");
         return {saved, {}};
     }
-    std::string chosenPath() const override { return "/tmp/amp.eco"; }
-    host::EcoDelivery sendEcoToLayout(host::LogicApplication&, const engine::EcoRows&) override {
+    host::EcoDelivery handToPowerPcb(host::LogicApplication&, const engine::EcoRows&) override {
         return {};
     }
-    std::string layoutUnreachable() override { return {}; }
+    std::string whyPowerPcbCannotTake() override { return {}; }
 
 private:
     NullBar mBar;
@@ -117,8 +118,8 @@ TEST(MainWindowLogic, PreviewRefusesABadStartAndApplyRunsOnlyThePlanShown) {
     Desk desk({document("amp.sch", {"R5", "R7"})});
     desk.choose({Control::selectedComponentsOption}, "0");
     desk.window.preview();
-    EXPECT_EQ(desk.view.messages,
-              (std::vector<Message>{startRefusal(engine::PassScope::SelectedComponents)}));
+    EXPECT_EQ(desk.view.messages, (std::vector<Message>{{MessageKind::Refusal, "Error Message",
+                                                         "Illegal value in Start textbox"}}));
     EXPECT_FALSE(desk.view.preview);
 
     desk.window.startTextEdited("3");

@@ -2,7 +2,6 @@
 // box, and the choice Run and Preview take from them.
 
 #include "ui/passchoice.h"
-#include "ui/startnumber.h"
 
 #include <gtest/gtest.h>
 #include <vector>
@@ -50,20 +49,7 @@ TEST(OptionPanel, ClicksEnableGreyAndClearTheOthers) {
     }
 }
 
-TEST(StartNumber, OnlyWholeNumbersFromOneTo32767) {
-    const struct {
-        const char* text;
-        int accepted; // 0: refused
-    } cases[] = {
-        {"", 0},    {" ", 0},   {"0", 0},           {"1", 1},     {"-5", 0}, {"abc", 0},
-        {"12a", 0}, {"1.5", 0}, {"32767", 32767},   {"32768", 0}, {"+3", 0}, {" 7\t", 7},
-        {"007", 7}, {"1 2", 0}, {"99999999999", 0}, {"000", 0},   {"9", 9},  {"10", 10},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(startNumberOf(c.text).value_or(0), c.accepted) << '"' << c.text << '"';
-}
-
-TEST(PassChoice, TakenOnceFromTheOptionsOrRefusedWithTheModesWords) {
+TEST(PassRequest, TakenOnceFromTheOptionsOrRefusedWithTheModesWords) {
     using engine::PassScope;
     using engine::TakenNamePolicy;
     const struct {
@@ -72,7 +58,7 @@ TEST(PassChoice, TakenOnceFromTheOptionsOrRefusedWithTheModesWords) {
         const char* refusal; // empty: a choice, or nothing at all when no start option is chosen
         PassScope scope;
         TakenNamePolicy policy;
-        std::optional<EcoTarget> eco;
+        engine::EcoDestination eco;
     } cases[] = {
         {{}, "1", "", PassScope::AllComponents, TakenNamePolicy::None, {}},
         {{C::allComponentsOption}, "", "Illegal Value", {}, {}, {}},
@@ -82,14 +68,14 @@ TEST(PassChoice, TakenOnceFromTheOptionsOrRefusedWithTheModesWords) {
          "",
          PassScope::AllComponents,
          TakenNamePolicy::None,
-         EcoTarget::ForceRead},
+         engine::EcoDestination::PowerPcb},
         {{C::selectedComponentsOption, C::renameDuplicatesOption, C::sendEcoBox,
           C::writeOnlyOption},
          "7",
          "",
          PassScope::SelectedComponents,
          TakenNamePolicy::RenameDuplicates,
-         EcoTarget::WriteOnly},
+         engine::EcoDestination::ChosenFile},
         {{C::selectedComponentsOption},
          "3",
          "",
@@ -100,18 +86,18 @@ TEST(PassChoice, TakenOnceFromTheOptionsOrRefusedWithTheModesWords) {
     for (const auto& c : cases) {
         OptionPanel options = clicked(c.clicks);
         options.setStartText(c.start);
-        const ChoiceOrRefusal asked = choosePass(options);
+        const RequestOrRefusal asked = choosePass(options);
         if (*c.refusal) {
             EXPECT_EQ(asked.refusal, (Message{MessageKind::Refusal, "Error Message", c.refusal}));
-            EXPECT_FALSE(asked.choice);
+            EXPECT_FALSE(asked.request);
         } else if (c.clicks.empty()) {
-            EXPECT_FALSE(asked.choice || asked.refusal);
+            EXPECT_FALSE(asked.request || asked.refusal);
         } else {
-            ASSERT_TRUE(asked.choice && !asked.refusal) << c.start;
-            EXPECT_EQ(asked.choice->scope, c.scope);
-            EXPECT_EQ(asked.choice->policy, c.policy);
-            EXPECT_EQ(asked.choice->start, std::atoi(c.start));
-            EXPECT_EQ(asked.choice->eco, c.eco);
+            ASSERT_TRUE(asked.request && !asked.refusal) << c.start;
+            EXPECT_EQ(asked.request->scope, c.scope);
+            EXPECT_EQ(asked.request->policy, c.policy);
+            EXPECT_EQ(asked.request->start, std::atoi(c.start));
+            EXPECT_EQ(asked.request->eco, c.eco);
         }
     }
 }

@@ -12,7 +12,11 @@ TEST(PassSummary, NetRenamesKeptNamesAndCountsPerCode) {
     // R5 goes by way of R11 to R1; R2 is planned to its own name; C7 is not numbered.
     const std::vector<std::string> names{"R5", "U1A", "R2", "C7", "C1"};
     engine::PassPlan plan;
-    plan.renames = {{0, "R5", "R11"}, {2, "R2", "R2"}, {0, "R11", "R1"}, {4, "C1", "C2"}};
+    using engine::ComponentIndex;
+    plan.renames = {{ComponentIndex(0), "R5", "R11"},
+                    {ComponentIndex(2), "R2", "R2"},
+                    {ComponentIndex(0), "R11", "R1"},
+                    {ComponentIndex(4), "C1", "C2"}};
     plan.walk = {0, 1, 2, 4};
     plan.unnamed = {"U1A"};
     const PassSummary summary = summarize(names, plan);

@@ -15,7 +15,10 @@ const std::vector<std::string> names{"R5", "U1A", "C2"};
 
 engine::PassPlan plan() {
     engine::PassPlan plan;
-    plan.renames = {{0, "R5", "R11"}, {0, "R11", "R1"}, {2, "C2", "C1"}};
+    using engine::ComponentIndex;
+    plan.renames = {{ComponentIndex(0), "R5", "R11"},
+                    {ComponentIndex(0), "R11", "R1"},
+                    {ComponentIndex(2), "C2", "C1"}};
     plan.walk = {0, 1, 2};
     plan.unnamed = {"U1A"};
     return plan;
@@ -23,7 +26,7 @@ engine::PassPlan plan() {
 
 TEST(PassTexts, PreviewSaysWhatRunWouldDoAndWhereTheEcoFileGoes) {
     const struct {
-        PassChoice choice;
+        PassRequest choice;
         std::optional<std::string> stop;
         const char* summary;
     } cases[] = {
@@ -33,11 +36,12 @@ TEST(PassTexts, PreviewSaysWhatRunWouldDoAndWhereTheEcoFileGoes) {
          "of a temporary name; 1 keep their names.\nECO file: not written (\"Write ECO file for "
          "PowerPCB\" is not ticked)"},
         {{PassScope::SelectedComponents, TakenNamePolicy::RenameDuplicates, 40,
-          EcoTarget::WriteOnly},
+          engine::EcoDestination::ChosenFile},
          "R5 is taken",
          "Sequate selected components, Rename duplicates, start from 40\nRun would stop: R5 is "
          "taken\nECO file: \"Write only\": to a file you choose when the pass ends"},
-        {{PassScope::SelectedComponents, TakenNamePolicy::AssignNextFree, 2, EcoTarget::ForceRead},
+        {{PassScope::SelectedComponents, TakenNamePolicy::AssignNextFree, 2,
+          engine::EcoDestination::PowerPcb},
          {},
          "Sequate selected components, Assign next free names, start from 2\n2 components get a "
          "new name, 1 of them by way of a temporary name; 1 keep their names.\nECO file: \"Write "
@@ -58,7 +62,7 @@ TEST(PassTexts, PreviewSaysWhatRunWouldDoAndWhereTheEcoFileGoes) {
 }
 
 TEST(PassTexts, ReportTellsOfACompletedOrAStoppedPass) {
-    const PassChoice all{PassScope::AllComponents, TakenNamePolicy::None, 3, {}};
+    const PassRequest all{PassScope::AllComponents, TakenNamePolicy::None, 3, {}};
     engine::PassResult completed;
     completed.completed = true;
     completed.namesRead = names;
@@ -73,7 +77,7 @@ TEST(PassTexts, ReportTellsOfACompletedOrAStoppedPass) {
 
     engine::PassResult stopped;
     stopped.stopMessage = "PowerLogic stopped answering.";
-    stopped.renames = {{"C2", "C1"}};
+    stopped.stillInEffect = {{engine::ComponentIndex(2), "C2", "C1"}};
     report = passReport(all, "now", stopped, ecoNotWritten);
     EXPECT_EQ(report.summary, "Pass of now: Sequate all components, start from 3\nThe pass "
                               "stopped: PowerLogic stopped answering.\nECO file: not written");

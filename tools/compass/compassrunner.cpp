@@ -146,8 +146,8 @@ Json report(const std::optional<engine::PassResult>& result, const HandOffWindow
     Json unnamed = Json::array();
     Json stopped = nullptr;
     if (result) {
-        for (const auto& [before, after] : result->renames)
-            renames.push_back({before, after});
+        for (const engine::Rename& rename : result->renamesInEffect())
+            renames.push_back({rename.before, rename.after});
         unnamed = result->unnamed;
         if (!result->completed)
             stopped = result->stopMessage;
@@ -167,24 +167,24 @@ Json report(const std::optional<engine::PassResult>& result, const HandOffWindow
 
 } // namespace
 
-host::EcoDelivery HandOffWindow::sendEcoToLayout(host::LogicApplication& powerLogic,
-                                                 const engine::EcoRows& rows) {
-    engine::HeadlessWindow::sendEcoToLayout(powerLogic, rows);
-    const host::EcoDelivery delivery = eco::sendEcoToLayout(powerLogic, mObjects, rows.oldNames,
-                                                            rows.newNames, rows.beforeHandOver);
+host::EcoDelivery HandOffWindow::handToPowerPcb(host::LogicApplication& powerLogic,
+                                                const engine::EcoRows& rows) {
+    engine::HeadlessWindow::handToPowerPcb(powerLogic, rows);
+    const host::EcoDelivery delivery = eco::sendEcoToLayout(powerLogic, mObjects, rows.oldNames(),
+                                                            rows.newNames(), rows.beforeHandOver);
     if (delivery.outcome != host::EcoOutcome::NotDelivered)
-        ecoWritten = eco::ecoText(rows.oldNames, rows.newNames);
+        ecoWritten = eco::ecoText(rows.oldNames(), rows.newNames());
     return delivery;
 }
 
-host::EcoDelivery HandOffWindow::writeEcoFile(const engine::EcoRows& rows) {
-    engine::HeadlessWindow::writeEcoFile(rows);
+host::EcoDelivery HandOffWindow::writeToChosenFile(const engine::EcoRows& rows) {
+    engine::HeadlessWindow::writeToChosenFile(rows);
     return {host::EcoOutcome::NotDelivered,
             "sequate-pass-com writes no ECO file where a window would ask for one: hand it to "
             "PowerPCB instead."};
 }
 
-std::string HandOffWindow::layoutUnreachable() {
+std::string HandOffWindow::whyPowerPcbCannotTake() {
     return eco::layoutUnreachable(mObjects);
 }
 
@@ -215,27 +215,31 @@ int comRunnerMain(const std::vector<std::string>& arguments, std::ostream& out, 
     int status = 0;
     Json done;
     if (const auto refusal = refusedTypes(objects, options.handOff)) {
-        window.messages.push_back({engine::MessageStyle::Critical, "Sequate", *refusal});
+        window.messages.push_back({engine::MessageKind::Failure, "Sequate", *refusal});
         status = 1;
         done = report(result, window, state);
-    } else if (engine::startUp(state, window, objects) != engine::StartupOutcome::Running) {
+    } else if (engine::startUp(state, window, window, objects) != engine::StartupOutcome::Running) {
         status = 1;
         done = report(result, window, state);
     } else {
         // A recovery that keeps a pass's renames sends them where a pass would.
-        window.controls =
-            options.selected
-                ? engine::Controls::selectedComponents(options.startText, options.duplicates)
-                : engine::Controls::allComponents(options.startText);
-        window.controls.chkSend = options.handOff;
+        const engine::EcoDestination eco =
+            options.handOff ? engine::EcoDestination::PowerPcb : engine::EcoDestination::None;
         Json recovered = nullptr;
         if (options.recover) {
-            const auto outcome = engine::recoverUnfinishedPass(state, window, options.recover);
+            const auto outcome =
+                engine::recoverUnfinishedPass(state, window.ports(), eco, options.recover);
             if (outcome.done)
                 recovered = *outcome.done == engine::RecoveryChoice::PutBack ? "undo" : "keep";
         }
+        const engine::RequestOrRefusal asked =
+            engine::requestPass(options.selected ? engine::PassScope::SelectedComponents
+                                                 : engine::PassScope::AllComponents,
+                                options.duplicates ? engine::TakenNamePolicy::RenameDuplicates
+                                                   : engine::TakenNamePolicy::AssignNextFree,
+                                options.startText, eco);
         if (options.pass)
-            result = engine::pressRun(state, window);
+            result = engine::pressRun(state, window.ports(), asked);
         // Start-up that took up no document leaves nothing to do.
         status = (options.pass && !result) || !state.document ? 1 : 0;
         done = report(result, window, state);

@@ -20,11 +20,11 @@ class HandOffWindow : public engine::HeadlessWindow {
 public:
     explicit HandOffWindow(host::RunningObjects& objects) : mObjects(objects) {}
 
-    host::EcoDelivery sendEcoToLayout(host::LogicApplication& powerLogic,
-                                      const engine::EcoRows& rows) override;
-    std::string layoutUnreachable() override;
+    host::EcoDelivery handToPowerPcb(host::LogicApplication& powerLogic,
+                                     const engine::EcoRows& rows) override;
+    std::string whyPowerPcbCannotTake() override;
     // The runner chooses no file of its own: only PowerPCB gets an ECO file.
-    host::EcoDelivery writeEcoFile(const engine::EcoRows& rows) override;
+    host::EcoDelivery writeToChosenFile(const engine::EcoRows& rows) override;
 
     // The ECO text PowerPCB was given, once it was written.
     std::optional<std::string> ecoWritten;

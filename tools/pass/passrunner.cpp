@@ -43,34 +43,34 @@ public:
             });
     }
 
-    host::EcoDelivery sendEcoToLayout(host::LogicApplication& powerLogic,
-                                      const engine::EcoRows& rows) override {
-        engine::HeadlessWindow::sendEcoToLayout(powerLogic, rows);
+    host::EcoDelivery handToPowerPcb(host::LogicApplication& powerLogic,
+                                     const engine::EcoRows& rows) override {
+        engine::HeadlessWindow::handToPowerPcb(powerLogic, rows);
         mHandedOver = false;
-        const host::EcoDelivery delivery = eco::sendEcoToLayout(powerLogic, mObjects, rows.oldNames,
-                                                                rows.newNames, rows.beforeHandOver);
+        const host::EcoDelivery delivery = eco::sendEcoToLayout(
+            powerLogic, mObjects, rows.oldNames(), rows.newNames(), rows.beforeHandOver);
         // PowerPCB is asked to read the file only once it has been written.
         if (mHandedOver || delivery.outcome == host::EcoOutcome::Delivered)
-            ecoWritten = eco::ecoText(rows.oldNames, rows.newNames);
+            ecoWritten = eco::ecoText(rows.oldNames(), rows.newNames());
         return delivery;
     }
 
     // Without --eco-file there is no file to write: saying Delivered would let a pass or a
     // recovery believe the layout can follow.
-    host::EcoDelivery writeEcoFile(const engine::EcoRows& rows) override {
-        engine::HeadlessWindow::writeEcoFile(rows);
+    host::EcoDelivery writeToChosenFile(const engine::EcoRows& rows) override {
+        engine::HeadlessWindow::writeToChosenFile(rows);
         if (!mEcoFile)
             return {host::EcoOutcome::NotDelivered,
                     "The ECO file was not written: sequate-pass writes one only to the file "
                     "that --eco-file names."};
         const host::EcoDelivery delivery =
-            eco::writeEcoFile(rows.oldNames, rows.newNames, *this, rows.beforeHandOver);
+            eco::writeEcoFile(rows.oldNames(), rows.newNames(), *this, rows.beforeHandOver);
         if (delivery.outcome == host::EcoOutcome::Delivered)
-            ecoWritten = eco::ecoText(rows.oldNames, rows.newNames);
+            ecoWritten = eco::ecoText(rows.oldNames(), rows.newNames());
         return delivery;
     }
 
-    std::string layoutUnreachable() override { return eco::layoutUnreachable(mObjects); }
+    std::string whyPowerPcbCannotTake() override { return eco::layoutUnreachable(mObjects); }
 
     std::optional<std::string> ecoWritten;
 
@@ -95,15 +95,17 @@ QJsonArray textList(const std::vector<std::string>& values) {
 
 // "Write and force read in PCB", or "Write only" with --eco-file; a recovery that keeps a
 // pass's renames sends them the same way.
-engine::Controls runControls(const RunnerOptions& options) {
-    engine::Controls controls =
-        options.selected
-            ? engine::Controls::selectedComponents(options.startText, options.duplicates)
-            : engine::Controls::allComponents(options.startText);
-    controls.chkSend = true;
-    controls.optECO = options.ecoFile.has_value();
-    controls.optDirect = !controls.optECO;
-    return controls;
+engine::EcoDestination ecoDestination(const RunnerOptions& options) {
+    return options.ecoFile ? engine::EcoDestination::ChosenFile : engine::EcoDestination::PowerPcb;
+}
+
+engine::RequestOrRefusal request(const RunnerOptions& options) {
+    const engine::TakenNamePolicy policy = options.duplicates
+                                               ? engine::TakenNamePolicy::RenameDuplicates
+                                               : engine::TakenNamePolicy::AssignNextFree;
+    return engine::requestPass(options.selected ? engine::PassScope::SelectedComponents
+                                                : engine::PassScope::AllComponents,
+                               policy, options.startText, ecoDestination(options));
 }
 
 // The hosts a run works with: the in-memory ones of a state file, or those on the bus.
@@ -137,8 +139,8 @@ QJsonObject report(const std::optional<engine::PassResult>& result, const Runner
     QJsonArray unnamed;
     QJsonValue stopped = QJsonValue::Null;
     if (result) {
-        for (const auto& [before, after] : result->renames)
-            renames.append(QJsonArray{text(before), text(after)});
+        for (const engine::Rename& rename : result->renamesInEffect())
+            renames.append(QJsonArray{text(rename.before), text(rename.after)});
         unnamed = textList(result->unnamed);
         if (!result->completed)
             stopped = text(result->stopMessage);
@@ -164,17 +166,12 @@ QJsonObject report(const std::optional<engine::PassResult>& result, const Runner
 
 // What a pass would do, with nothing renamed: the plan's renames in order, temporary names
 // included, and the names the schematic keeps.
-RunnerOutcome planReport(engine::HostSession& state, RunnerWindow& window, const Hosts& hosts) {
-    const bool selected = window.controls.optSelected;
-    if (!engine::acceptableStart(window.startText()))
-        return {1, QJsonObject{{"stopped", text(selected ? "Illegal value in Start textbox"
-                                                         : "Illegal Value")}}};
-    const auto scope =
-        selected ? engine::PassScope::SelectedComponents : engine::PassScope::AllComponents;
-    const engine::PlanPreview preview = engine::previewPass(state, window, scope);
+RunnerOutcome planReport(engine::HostSession& state, RunnerWindow& window, const Hosts& hosts,
+                         const engine::PassRequest& request) {
+    const engine::PlanPreview preview = engine::previewPass(state, window.ports(), request);
     QJsonArray renames;
-    for (const engine::PlannedRename& rename : preview.plan.renames)
-        renames.append(QJsonArray{text(rename.from), text(rename.to)});
+    for (const engine::Rename& rename : preview.plan.renames)
+        renames.append(QJsonArray{text(rename.before), text(rename.after)});
     return {0, QJsonObject{
                    {"plan", renames},
                    {"unnamed", textList(preview.plan.unnamed)},
@@ -207,16 +204,16 @@ RunnerOutcome run(const Hosts& hosts, const RunnerOptions& options,
         formState.journalFolder = *journalFolder;
     RunnerWindow window(hosts.objects, hosts.pcb, options.ecoFile);
     std::optional<engine::PassResult> result;
-    if (engine::startUp(formState, window, hosts.objects) != engine::StartupOutcome::Running)
+    if (engine::startUp(formState, window, window, hosts.objects) !=
+        engine::StartupOutcome::Running)
         return {1, report(result, window, hosts, formState)};
-    // Start-up sets the start box; a recovery already reads where the ECO file goes.
-    window.controls = runControls(options);
     // A start-up failure other than "not running" or "no project" leaves the window without a
     // document, as the program does; whatever is asked then is refused.
     const int refused = formState.document ? 0 : 1;
     QJsonValue recovered = QJsonValue::Null;
     if (options.recover) {
-        const auto outcome = engine::recoverUnfinishedPass(formState, window, options.recover);
+        const auto outcome = engine::recoverUnfinishedPass(
+            formState, window.ports(), ecoDestination(options), options.recover);
         if (const char* word = recoveryWord(outcome.done))
             recovered = word;
     }
@@ -225,12 +222,15 @@ RunnerOutcome run(const Hosts& hosts, const RunnerOptions& options,
         only["recovered"] = recovered;
         return {refused, only};
     }
+    const engine::RequestOrRefusal asked = request(options);
+    if (!asked.request && options.planOnly)
+        return {1, QJsonObject{{"stopped", text(asked.refusal)}}};
     if (options.planOnly) {
-        RunnerOutcome plan = planReport(formState, window, hosts);
+        RunnerOutcome plan = planReport(formState, window, hosts, *asked.request);
         plan.exitStatus = std::max(plan.exitStatus, refused);
         return plan;
     }
-    result = engine::pressRun(formState, window);
+    result = engine::pressRun(formState, window.ports(), asked);
     QJsonObject done = report(result, window, hosts, formState);
     done["recovered"] = recovered;
     return {result && !refused ? 0 : 1, done};

@@ -35,7 +35,7 @@ TEST(ComPassRunner, APassOverTheSampleReachesSchematicAndLayout) {
     const nlohmann::json report = nlohmann::json::parse(out.str());
     EXPECT_TRUE(report["stopped"].is_null()) << report["stopped"];
     EXPECT_EQ(report["names"].get<std::vector<std::string>>(), memoryLogic.openNames());
-    EXPECT_EQ(report["renames"].size(), expected.result.renames.size());
+    EXPECT_EQ(report["renames"].size(), expected.result.renamesInEffect().size());
     EXPECT_TRUE(report["eco"].is_string());
     const host::sim::SimState after = sim.stop();
     EXPECT_EQ(after.layout->parts, memoryLogic.openNames());

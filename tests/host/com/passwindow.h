@@ -31,16 +31,16 @@ inline PassRun runPass(host::RunningObjects& objects, Mode mode, bool handOff) {
     state.journalFolder = temporaryFile("journals-" + std::to_string(++passes));
     tools::HandOffWindow window(objects);
     PassRun run;
-    if (engine::startUp(state, window, objects) != engine::StartupOutcome::Running) {
+    if (engine::startUp(state, window, window, objects) != engine::StartupOutcome::Running) {
         run.messages = window.messages;
         return run;
     }
-    window.controls =
+    const auto eco = handOff ? engine::EcoDestination::PowerPcb : engine::EcoDestination::None;
+    const engine::PassRequest request =
         mode == Mode::All
-            ? engine::Controls::allComponents("1")
-            : engine::Controls::selectedComponents("1", mode == Mode::SelectedDuplicates);
-    window.controls.chkSend = handOff;
-    if (const auto result = engine::pressRun(state, window))
+            ? engine::allComponentsRequest("1", eco)
+            : engine::selectedComponentsRequest("1", mode == Mode::SelectedDuplicates, eco);
+    if (const auto result = engine::pressRun(state, window.ports(), request))
         run.result = *result;
     run.messages = window.messages;
     run.eco = window.ecoWritten;

@@ -24,9 +24,8 @@ namespace {
 engine::PassResult runAllComponents(host::RunningObjects& objects) {
     engine::HostSession state;
     engine::HeadlessWindow window;
-    EXPECT_EQ(engine::startUp(state, window, objects), engine::StartupOutcome::Running);
-    window.controls = engine::Controls::allComponents("1");
-    return engine::runPass(state, window, engine::PassScope::AllComponents);
+    EXPECT_EQ(engine::startUp(state, window, window, objects), engine::StartupOutcome::Running);
+    return engine::runPass(state, window.ports(), engine::allComponentsRequest("1"));
 }
 
 TEST(PassOverTheBus, AHostThatHangsMidPassAndAnswersLateLeavesEveryNameAsItWas) {

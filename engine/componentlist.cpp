@@ -1,0 +1,22 @@
+#include "componentlist.h"
+
+#include "required.h"
+
+namespace sequate::engine {
+
+ComponentList readComponentList(host::LogicObjects& list, std::int32_t count, ProgressBar* bar) {
+    ComponentList read;
+    read.names.reserve(static_cast<std::size_t>(count));
+    read.components.reserve(static_cast<std::size_t>(count));
+    for (std::int32_t position = 1; position <= count; ++position) {
+        auto component =
+            required(list.Item(position), "LogicObjects.Item(" + std::to_string(position) + ")");
+        read.names.push_back(component->Name());
+        read.components.push_back(std::move(component));
+        if (bar)
+            bar->setValue(bar->value() + 1);
+    }
+    return read;
+}
+
+} // namespace sequate::engine

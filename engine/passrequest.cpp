@@ -1,0 +1,40 @@
+#include "passrequest.h"
+
+namespace sequate::engine {
+
+// A start below 1 gives names such as R0, C-5 or a bare "-1", a fraction would be rounded
+// without a word, and part-name numbers are 16-bit: only whole numbers 1..32767 are taken.
+std::optional<std::int16_t> startNumber(const std::string& startText) {
+    const std::size_t first = startText.find_first_not_of(" \t");
+    if (first == std::string::npos)
+        return std::nullopt;
+    const std::size_t last = startText.find_last_not_of(" \t");
+    long value = 0;
+    for (std::size_t i = first; i <= last; ++i) {
+        if (startText[i] < '0' || startText[i] > '9')
+            return std::nullopt;
+        value = value * 10 + (startText[i] - '0');
+        if (value > INT16_MAX)
+            return std::nullopt;
+    }
+    if (value < 1)
+        return std::nullopt;
+    return static_cast<std::int16_t>(value);
+}
+
+RequestOrRefusal requestPass(PassScope scope, TakenNamePolicy policy, const std::string& startText,
+                             EcoDestination eco) {
+    const std::optional<std::int16_t> start = startNumber(startText);
+    if (!start)
+        return {std::nullopt, scope == PassScope::AllComponents ? "Illegal Value"
+                                                                : "Illegal value in Start textbox"};
+    PassRequest request;
+    request.scope = scope;
+    if (scope == PassScope::SelectedComponents)
+        request.policy = policy;
+    request.start = *start;
+    request.eco = eco;
+    return {request, {}};
+}
+
+} // namespace sequate::engine
