@@ -1,10 +1,13 @@
 #pragma once
 
 // A pass cut short (Sequate killed, the power gone, PowerLogic no longer answering) leaves its
-// journal unfinished. At the next start, and before a Run, Sequate compares that journal with
-// the names PowerLogic reports, and offers to put the schematic back as it was before that
-// pass or to keep it as it is; either way the journal is closed, and the ECO file of the
-// renames that stay is offered, so that the layout can follow.
+// journal behind. At the next start, and before a Run, Sequate looks for the journal whose names
+// explain the names PowerLogic reports (another design of the same file name leaves it alone),
+// and offers to put the schematic back as it was before that pass or to keep it as it is. A
+// put-back is journaled first, so one cut short is carried on; kept renames go to the layout,
+// and their journal is settled only once they did or the user chose to go without an ECO
+// file. Where the journal says PowerPCB was reading the file, a probe tells whether the layout
+// took it before anything else is handed over.
 
 #include "hostsession.h"
 #include "passjournal.h"
