@@ -1,0 +1,100 @@
+#pragma once
+
+// The Windows window in the test's own process, over the COM simulator, with the dialogs
+// answered by FakeDialogs, which remembers what was shown.
+
+#include "host/com/comlogic.h"
+#include "host/sim/simstate.h"
+#include "tests/host/com/comsimprocess.h"
+#include "win/dialogs.h"
+#include "win/launch.h"
+#include "win/widetext.h"
+
+#include <commctrl.h>
+#include <deque>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace sequate::testing {
+
+class FakeDialogs : public win::Dialogs {
+public:
+    std::vector<std::string> messages;   // "critical | title | text", or "exclamation | ..."
+    std::vector<std::string> filters;    // one per save dialog shown
+    std::deque<std::string> saveAnswers; // none left: Cancel
+    std::vector<std::string> opened;
+
+    void showMessage(HWND, const ui::Message& message) override {
+        const bool critical = message.kind == ui::MessageKind::Failure;
+        messages.push_back((critical ? "critical | " : "exclamation | ") + message.title + " | " +
+                           message.text);
+    }
+    bool ask(HWND, const ui::Question&) override { return true; }
+    std::optional<std::string> chooseSaveFile(HWND, const std::string& filter,
+                                              const std::string& = {}) override {
+        filters.push_back(filter);
+        if (saveAnswers.empty())
+            return std::nullopt;
+        std::string answer = saveAnswers.front();
+        saveAnswers.pop_front();
+        return answer;
+    }
+    bool open(HWND, const std::string& target) override {
+        opened.push_back(target);
+        return true;
+    }
+};
+
+// amp.sch with R1, C1, U1 and R2, nothing selected.
+inline host::sim::SimState ampState() {
+    using host::sim::ComponentData;
+    return {{{"amp.sch",
+              {ComponentData{"R1", false, {{100, 0}}}, ComponentData{"C1", false, {{200, 0}}},
+               ComponentData{"U1", false, {{300, 0}}}, ComponentData{"R2", false, {{400, 0}}}}}},
+            std::nullopt};
+}
+
+// amp.sch open in the COM simulator, and the window started on it.
+class WindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        simulator = std::make_unique<ComSimProcess>(writeStateFile(ampState(), "win.json"));
+        objects = std::make_unique<host::com::ComRunningObjects>(
+            5000, [](const std::string&) {}, nullptr);
+        launched = win::launch(*objects, dialogs, [this](int status) { endedWith = status; });
+        ASSERT_TRUE(launched.window) << (dialogs.messages.empty() ? "" : dialogs.messages[0]);
+    }
+
+    win::MainWindow& window() { return *launched.window; }
+    HWND control(ui::Control control) { return window().control(control); }
+    void click(HWND button) { ::SendMessageW(button, BM_CLICK, 0, 0); }
+    void click(ui::Control control) { click(window().control(control)); }
+    void type(ui::Control control, const std::string& text) {
+        win::setWindowText(window().control(control), text);
+    }
+    void choose(ui::MenuItem item) {
+        ::SendMessageW(window().handle(), WM_COMMAND, MAKEWPARAM(win::menuId(item), 0), 0);
+    }
+    int listRows(win::NativeWindow& listWindow) {
+        return static_cast<int>(
+            ::SendMessageW(listWindow.child("lstNames"), LVM_GETITEMCOUNT, 0, 0));
+    }
+    // Ends the window first: the simulator cannot stop while the window listens to it and
+    // nothing here takes its messages.
+    std::vector<std::string> namesInTheSimulator() {
+        launched = {};
+        objects.reset();
+        std::vector<std::string> names;
+        for (const auto& component : simulator->stop().documents[0].components)
+            names.push_back(component.name);
+        return names;
+    }
+
+    FakeDialogs dialogs;
+    std::unique_ptr<ComSimProcess> simulator;
+    std::unique_ptr<host::com::ComRunningObjects> objects;
+    win::Launch launched;
+    std::optional<int> endedWith;
+};
+
+} // namespace sequate::testing
