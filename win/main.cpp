@@ -4,9 +4,11 @@
 #include "host/com/comlogic.h"
 #include "launch.h"
 #include "nativedialogs.h"
+#include "screenshottour.h"
 
 #include <clocale>
 #include <commctrl.h>
+#include <cstdlib>
 #include <windows.h>
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
@@ -23,5 +25,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         objects, dialogs, [](int exitStatus) { ::PostQuitMessage(exitStatus); });
     if (!launched.window)
         return launched.exitStatus;
+    if (const char* folder = std::getenv("SEQUATE_SCREENSHOT_DIR"); folder && *folder)
+        sequate::win::startScreenshotTour(*launched.window, folder);
     return sequate::win::runMessageLoop();
 }

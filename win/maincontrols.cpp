@@ -113,9 +113,11 @@ MainControls::MainControls(HWND window) {
                        SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         previous = (*this)[control];
     }
-    for (const ui::ControlPlace& place : ui::mainWindowControls())
-        if (place.kind == ControlKind::Frame || place.kind == ControlKind::CaptionFrame)
-            ::SetWindowPos((*this)[place.control], HWND_BOTTOM, 0, 0, 0, 0,
+    // A container lies under what it holds, the inner frames over the outer ones.
+    const std::span<const ui::ControlPlace> places = ui::mainWindowControls();
+    for (auto place = places.rbegin(); place != places.rend(); ++place)
+        if (place->kind == ControlKind::Frame || place->kind == ControlKind::CaptionFrame)
+            ::SetWindowPos((*this)[place->control], HWND_BOTTOM, 0, 0, 0, 0,
                            SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 

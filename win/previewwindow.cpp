@@ -11,7 +11,7 @@ namespace texts = ui::previewWindow;
 PreviewWindow::PreviewWindow(HWND owner, std::function<void()> applyClicked)
     : NameListWindow(texts::window, owner), mOwner(owner), mApplyClicked(std::move(applyClicked)) {
     mCodes = addControl(WC_STATICW, texts::codes.objectName, "", SS_LEFT | SS_NOPREFIX);
-    mBands.push_back({mCodes, 540});
+    mBands.push_back({mCodes, 540, 1});
     mApply = addButton(texts::apply, true);
     mClose = addButton(texts::close, true);
     finishLayout();

@@ -10,8 +10,10 @@
 #include "win/launch.h"
 #include "win/widetext.h"
 
+#include <chrono>
 #include <commctrl.h>
 #include <deque>
+#include <future>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -79,14 +81,22 @@ protected:
         return static_cast<int>(
             ::SendMessageW(listWindow.child("lstNames"), LVM_GETITEMCOUNT, 0, 0));
     }
-    // Ends the window first: the simulator cannot stop while the window listens to it and
-    // nothing here takes its messages.
+    // Ends the window first, and takes this thread's messages while the simulator stops: it
+    // lets go of the window's notification sink, a call into this thread.
     std::vector<std::string> namesInTheSimulator() {
         launched = {};
         objects.reset();
+        auto stopped = std::async(std::launch::async, [this] { return simulator->stop(); });
+        while (stopped.wait_for(std::chrono::milliseconds(0)) != std::future_status::ready) {
+            ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+            MSG message;
+            while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+                ::DispatchMessageW(&message);
+        }
         std::vector<std::string> names;
-        for (const auto& component : simulator->stop().documents[0].components)
-            names.push_back(component.name);
+        for (const auto& document : stopped.get().documents)
+            for (const auto& component : document.components)
+                names.push_back(component.name);
         return names;
     }
 
