@@ -1,5 +1,6 @@
 #include "aboutbox.h"
 
+#include "about/aboutlayout.h"
 #include "about/productname.h"
 #include "dialogs.h"
 #include "dpi.h"
@@ -14,17 +15,6 @@ namespace {
 constexpr COLORREF hoverColour = RGB(0, 0, 255);
 constexpr COLORREF restColour = RGB(0, 0, 0);
 
-// The old program's places, in twips: left, top, width, height.
-struct Place {
-    int left, top, width, height;
-};
-constexpr Place titlePlace{180, 180, 3945, 375};
-constexpr Place noticePlace{210, 630, 3885, 435};
-constexpr Place addressPlace{1080, 1200, 2085, 165};
-constexpr Place closePlace{3570, 1440, 885, 555};
-constexpr int clientWidth = 4500;
-constexpr int clientHeight = 2040;
-
 } // namespace
 
 AboutBox::AboutBox(Dialogs& dialogs) : mDialogs(dialogs) {
@@ -35,7 +25,7 @@ AboutBox::AboutBox(Dialogs& dialogs) : mDialogs(dialogs) {
     mNotice = addControl(WC_STATICW, "Label1", SEQUATE_NOTICE, SS_LEFT | SS_NOPREFIX);
     mAddress =
         addControl(WC_STATICW, "lblAddress", SEQUATE_WEBSITE, SS_LEFT | SS_NOPREFIX | SS_NOTIFY);
-    mClose = addControl(WC_BUTTONW, "cmdClose", "&Close", BS_PUSHBUTTON | WS_TABSTOP);
+    mClose = addControl(WC_BUTTONW, "cmdClose", about::closeCaption, BS_PUSHBUTTON | WS_TABSTOP);
     ::SetWindowSubclass(mAddress, &AboutBox::addressMessage, 1, reinterpret_cast<DWORD_PTR>(this));
     applyFont();
     arrange();
@@ -50,10 +40,10 @@ AboutBox::~AboutBox() {
 void AboutBox::arrange() {
     // A label is never lower than one line of its font.
     const int line = twipsToPixels(270, dpi());
-    for (const auto& [control, place] : {std::pair{mTitle, titlePlace},
-                                         {mNotice, noticePlace},
-                                         {mAddress, addressPlace},
-                                         {mClose, closePlace}}) {
+    for (const auto& [control, place] : {std::pair{mTitle, about::titlePlace},
+                                         {mNotice, about::noticePlace},
+                                         {mAddress, about::addressPlace},
+                                         {mClose, about::closePlace}}) {
         const RECT rect = twipsRect(place.left, place.top, place.width, place.height, dpi());
         ::SetWindowPos(control, nullptr, rect.left, rect.top, rect.right - rect.left,
                        std::max<int>(rect.bottom - rect.top, line), SWP_NOZORDER | SWP_NOACTIVATE);
@@ -62,7 +52,8 @@ void AboutBox::arrange() {
         ::DeleteObject(mTitleFont);
     mTitleFont = messageFont(dpi(), 150, true);
     ::SendMessageW(mTitle, WM_SETFONT, reinterpret_cast<WPARAM>(mTitleFont), FALSE);
-    setClientSize(handle(), twipsToPixels(clientWidth, dpi()), twipsToPixels(clientHeight, dpi()));
+    setClientSize(handle(), twipsToPixels(about::aboutClientWidth, dpi()),
+                  twipsToPixels(about::aboutClientHeight, dpi()));
 }
 
 void AboutBox::keepOnTop(bool onTop) {
