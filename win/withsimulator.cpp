@@ -1,6 +1,7 @@
 // sequate-with-simulator: tries Sequate without PowerLogic. Starts the COM simulator on the
 // installed sample, waits until both simulated applications are in the table of running
-// objects, runs Sequate, and stops the simulator once Sequate has ended.
+// objects, runs Sequate, and stops the simulator once Sequate has ended, taking its class names
+// away again.
 
 #include <string>
 #include <windows.h>
@@ -56,5 +57,11 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     }
     ::SetEvent(stop);
     ::WaitForSingleObject(simulator, 30000);
+    // The simulator registered PowerLogic's and PowerPCB's class names for this user, over
+    // the real applications' own: they go again, so that Sequate finds the real ones next.
+    if (HANDLE unregister = start(L"\"" + folder + L"sequate-comsim.exe\" --unregister")) {
+        ::WaitForSingleObject(unregister, 30000);
+        ::CloseHandle(unregister);
+    }
     return static_cast<int>(status);
 }
