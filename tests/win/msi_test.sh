@@ -36,6 +36,7 @@ expect absent "$menu/Sequate.lnk"
 msiexec /i "$windows_msi" ADDLOCAL=ALL
 expect present "$installed/sequate-comsim.exe"
 expect present "$installed/sequate-with-simulator.exe"
+expect present "$installed/sequate-hosts.tlb"
 expect present "$menu/Sequate with the simulated PowerLogic.lnk"
 msiexec /x "$windows_msi"
 expect absent "$installed"
