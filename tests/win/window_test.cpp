@@ -139,3 +139,18 @@ TEST_F(WindowTest, EndButtonEndsWithStatusZeroAndHidesTheWindows) {
     EXPECT_EQ(endedWith, 0);
     EXPECT_FALSE(window().visible());
 }
+
+// The message loop hands the window what PowerLogic said while the window was busy.
+TEST_F(WindowTest, DocumentOpenedDuringAPreviewReachesTheCaptionThroughTheMessageLoop) {
+    launched = {};
+    objects.reset();
+    host::sim::SimState state = ampState();
+    state.documents.push_back(state.documents[0]);
+    state.documents[1].name = "preamp.sch";
+    start(state, {"--open-document-at-call", "20", "--open-index", "1"});
+    click(Control::allComponentsOption);
+    choose(ui::MenuItem::previewItem);
+    ::SetTimer(nullptr, 0, 1000, [](HWND, UINT, UINT_PTR, DWORD) { ::PostQuitMessage(0); });
+    win::runMessageLoop();
+    EXPECT_EQ(win::windowText(window().handle()), "Quillaron preamp.sch");
+}

@@ -59,8 +59,10 @@ inline host::sim::SimState ampState() {
 // amp.sch open in the COM simulator, and the window started on it.
 class WindowTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        simulator = std::make_unique<ComSimProcess>(writeStateFile(ampState(), "win.json"));
+    void SetUp() override { start(ampState()); }
+
+    void start(const host::sim::SimState& state, const std::vector<std::string>& options = {}) {
+        simulator = std::make_unique<ComSimProcess>(writeStateFile(state, "win.json"), options);
         objects = std::make_unique<host::com::ComRunningObjects>(
             5000, [](const std::string&) {}, nullptr);
         launched = win::launch(*objects, dialogs, [this](int status) { endedWith = status; });
