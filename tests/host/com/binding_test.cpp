@@ -79,6 +79,19 @@ TEST_F(ComBinding, AListIsASnapshotWhileNamesAreLiveAndARefusedRenameKeepsItsCod
     EXPECT_EQ(namesOf(state.documents[0]), (std::vector<std::string>{"R7", "C1", "U1", "R2"}));
 }
 
+// Automation strings are UTF-16: a name of ISO 8859-1 beyond ASCII goes and comes back
+// unchanged, as a name to set and as a name to look up.
+TEST_F(ComBinding, ANameBeyondAsciiCrossesUnchanged) {
+    ComSimProcess sim(stateFile);
+    host::com::ComRunningObjects objects;
+    const auto list = objects.attachPowerLogic()->CurrentDocument()->ComponentSet()->Objects();
+    const std::string name = "\u00B5"
+                             "5";
+    list->Item("C1")->SetName(name);
+    EXPECT_EQ(list->Item(name)->Name(), name);
+    EXPECT_EQ(namesOf(sim.stop().documents[0]), (std::vector<std::string>{"R1", name, "U1", "R2"}));
+}
+
 TEST_F(ComBinding, AnApplicationLeftOutOfTheTableIsNotRunning) {
     ComSimProcess sim(stateFile, {"--no-powerlogic"});
     host::com::ComRunningObjects objects;
