@@ -4,7 +4,6 @@
 #include "protocol.h"
 
 #include <QDBusObjectPath>
-#include <algorithm>
 #include <utility>
 
 namespace sequate::host::dbus {
@@ -18,19 +17,13 @@ OpenDocumentListener::~OpenDocumentListener() {
 }
 
 void OpenDocumentListener::advise(LogicApplicationEvents* sink) {
-    if (std::find(mSinks.begin(), mSinks.end(), sink) != mSinks.end())
-        return;
-    if (mSinks.empty())
+    const bool first = mSinks.empty();
+    if (mSinks.add(sink) && first)
         subscribe(true);
-    mSinks.push_back(sink);
 }
 
 void OpenDocumentListener::unadvise(LogicApplicationEvents* sink) {
-    const auto it = std::find(mSinks.begin(), mSinks.end(), sink);
-    if (it == mSinks.end())
-        return;
-    mSinks.erase(it);
-    if (mSinks.empty())
+    if (mSinks.remove(sink) && mSinks.empty())
         subscribe(false);
 }
 
@@ -39,12 +32,7 @@ void OpenDocumentListener::onOpenDocument(const QDBusMessage& message) {
     if (path.isEmpty())
         return;
     const auto doc = std::make_shared<DbusLogicDocument>(mHost, path, false);
-    // A sink may unadvise itself, or another one, while it handles the notification.
-    const auto sinks = mSinks;
-    for (LogicApplicationEvents* sink : sinks) {
-        if (std::find(mSinks.begin(), mSinks.end(), sink) != mSinks.end())
-            sink->OpenDocument(doc);
-    }
+    mSinks.notify([&](LogicApplicationEvents* sink) { sink->OpenDocument(doc); });
 }
 
 void OpenDocumentListener::subscribe(bool on) {

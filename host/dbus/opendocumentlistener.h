@@ -3,13 +3,13 @@
 // Receives the OpenDocument signal of one attached PowerLogic on the Qt event loop and hands
 // it to the advised sinks, so a notification is only ever delivered between user actions.
 
+#include "host/eventreceivers.h"
 #include "host/powerlogic.h"
 #include "hostconnection.h"
 
 #include <QDBusMessage>
 #include <QObject>
 #include <memory>
-#include <vector>
 
 namespace sequate::host::dbus {
 
@@ -30,7 +30,7 @@ private:
     void subscribe(bool on);
 
     std::shared_ptr<HostConnection> mHost;
-    std::vector<LogicApplicationEvents*> mSinks;
+    EventReceivers<LogicApplicationEvents*> mSinks;
 };
 
 } // namespace sequate::host::dbus
