@@ -6,7 +6,7 @@
 #include "engine/recovery.h"
 #include "engine/runcommand.h"
 #include "engine/startup.h"
-#include "host/com/comlogic.h"
+#include "host/com/comrunningobjects.h"
 
 #include <charconv>
 #include <nlohmann/json.hpp>

@@ -3,7 +3,7 @@
 
 #include "comdocuments.h"
 #include "comsimprocess.h"
-#include "host/com/comlogic.h"
+#include "host/com/comrunningobjects.h"
 #include "host/sim/simpowerlogic.h"
 
 #include <fstream>

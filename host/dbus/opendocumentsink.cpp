@@ -1,6 +1,6 @@
-#include "opendocumentlistener.h"
+#include "opendocumentsink.h"
 
-#include "dbuslogicdocument.h"
+#include "dbuslogic.h"
 #include "protocol.h"
 
 #include <QDBusObjectPath>
@@ -8,26 +8,25 @@
 
 namespace sequate::host::dbus {
 
-OpenDocumentListener::OpenDocumentListener(std::shared_ptr<HostConnection> host)
-    : mHost(std::move(host)) {}
+OpenDocumentSink::OpenDocumentSink(std::shared_ptr<DbusHost> host) : mHost(std::move(host)) {}
 
-OpenDocumentListener::~OpenDocumentListener() {
+OpenDocumentSink::~OpenDocumentSink() {
     if (!mSinks.empty())
         subscribe(false);
 }
 
-void OpenDocumentListener::advise(LogicApplicationEvents* sink) {
+void OpenDocumentSink::advise(LogicApplicationEvents* sink) {
     const bool first = mSinks.empty();
     if (mSinks.add(sink) && first)
         subscribe(true);
 }
 
-void OpenDocumentListener::unadvise(LogicApplicationEvents* sink) {
+void OpenDocumentSink::unadvise(LogicApplicationEvents* sink) {
     if (mSinks.remove(sink) && mSinks.empty())
         subscribe(false);
 }
 
-void OpenDocumentListener::onOpenDocument(const QDBusMessage& message) {
+void OpenDocumentSink::onOpenDocument(const QDBusMessage& message) {
     const QString path = message.arguments().value(0).value<QDBusObjectPath>().path();
     if (path.isEmpty())
         return;
@@ -35,7 +34,7 @@ void OpenDocumentListener::onOpenDocument(const QDBusMessage& message) {
     mSinks.notify([&](LogicApplicationEvents* sink) { sink->OpenDocument(doc); });
 }
 
-void OpenDocumentListener::subscribe(bool on) {
+void OpenDocumentSink::subscribe(bool on) {
     QDBusConnection bus = mHost->bus();
     const QString interface = interfaceName(QStringLiteral("LogicApplication"));
     const char* slot = SLOT(onOpenDocument(QDBusMessage));
