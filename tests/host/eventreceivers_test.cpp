@@ -8,10 +8,10 @@
 namespace sequate::host {
 namespace {
 
-// Receiver 1 unadvises 2 and itself when it is told, 3 unadvises nobody; 2 is advised twice.
+// Receiver 1 unadvises 2 and itself when it is told, 3 unadvises nobody; 3 is advised twice.
 TEST(EventReceivers, EachIsToldOnceAndOneUnadvisedMeanwhileNoMore) {
     EventReceivers<int> receivers;
-    for (int receiver : {1, 2, 2, 3})
+    for (int receiver : {1, 2, 3, 3})
         receivers.add(receiver);
     std::string told;
     const auto tell = [&](int receiver) {
