@@ -55,8 +55,8 @@ void showChosen(QAbstractButton& button, bool chosen) {
 
 MainWindow::MainWindow(std::unique_ptr<host::RunningObjects> objects, Dialogs& dialogs)
     : mObjects(std::move(objects)), mDialogs(dialogs), mControls(*this),
-      mProgress(*mControls.get<QProgressBar>(Control::progressBar)),
-      mEcoStep(dialogs, *this, *mObjects), mLogic(*this, mEcoStep) {
+      mProgress(*mControls.get<QProgressBar>(Control::progressBar)), mSaveDialog(dialogs, *this),
+      mEcoStep(*mObjects, mSaveDialog), mLogic(*this, mEcoStep) {
     setObjectName("frmRenPart");
     setWindowTitle(about::productName);
     mReport = new ReportWindow(this, &dialogs);

@@ -4,12 +4,13 @@
 // menus. A view of ui::MainWindowLogic: it places the controls as the layout table says,
 // forwards clicks and shows what the logic tells it.
 
+#include "eco/ecostep.h"
 #include "host/runningobjects.h"
 #include "mainwindowcontrols.h"
 #include "progressbaradapter.h"
 #include "ui/mainview.h"
 #include "ui/mainwindowlogic.h"
-#include "windowecostep.h"
+#include "windowsavedialog.h"
 
 #include <QMainWindow>
 #include <memory>
@@ -66,7 +67,8 @@ private:
     Dialogs& mDialogs;
     MainWindowControls mControls;
     ProgressBarAdapter mProgress;
-    WindowEcoStep mEcoStep;
+    WindowSaveDialog mSaveDialog;
+    eco::EcoStep mEcoStep;
     ui::MainWindowLogic mLogic;
     ReportWindow* mReport = nullptr;
     PreviewWindow* mPreview = nullptr;

@@ -62,7 +62,10 @@ public:
     std::vector<std::string> recoveryQuestions;
     std::vector<ShownMessage> messages;
 
-    PassPorts ports() { return {mBar, *this, *this}; }
+    // The ECO step is the window's own, which counts and answers as set up above, unless one
+    // is given: the ECO library's, for the runners and the ECO tests.
+    PassPorts ports() { return {mBar, *this, mEcoStep ? *mEcoStep : *this}; }
+    void useEcoStep(EcoHandOff& step) { mEcoStep = &step; }
     HeadlessProgressBar& progressBar() { return mBar; }
 
     void keepOnTop(bool onTop) override { topmost = onTop; }
@@ -88,6 +91,7 @@ public:
 
 private:
     HeadlessProgressBar mBar;
+    EcoHandOff* mEcoStep = nullptr;
 };
 
 } // namespace sequate::engine

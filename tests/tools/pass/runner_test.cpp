@@ -4,8 +4,6 @@
 #include "tests/support/privatedatafolder.h"
 #include "tools/pass/passrunner.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QTemporaryDir>
 #include <filesystem>
 #include <fstream>
@@ -20,9 +18,7 @@ struct Program {
     std::string out;
     std::string err;
 
-    QJsonObject json() const {
-        return QJsonDocument::fromJson(QByteArray::fromStdString(out)).object();
-    }
+    Json json() const { return Json::parse(out); }
 };
 
 Program runProgram(const std::vector<std::string>& arguments) {
@@ -65,13 +61,13 @@ TEST(RunnerProgram, PrintsOneJsonObjectForThePlanAndForThePass) {
     host::sim::saveStateFile(
         path, {{{"amp.sch", {{"R2", false, {}}, {"R1", false, {}}, {"U2A", false, {}}}}}, {}});
 
-    const QJsonObject plan = runProgram({path, "--mode", "all", "--plan-only"}).json();
+    const Json plan = runProgram({path, "--mode", "all", "--plan-only"}).json();
     const Program pass = runProgram({path, "--mode", "all"});
     EXPECT_TRUE(pass.status == 0 && pass.err.empty()) << pass.err;
-    EXPECT_EQ(plan["names"].toArray(), (QJsonArray{"R2", "R1", "U2A"}));
-    EXPECT_EQ(plan["plan"].toArray().size(), 4); // both through temporary names
+    EXPECT_EQ(plan["names"], Json::array({"R2", "R1", "U2A"}));
+    EXPECT_EQ(plan["plan"].size(), 4u); // both through temporary names
     EXPECT_EQ(plan["plan"], pass.json()["renames"]);
-    EXPECT_EQ(pass.json()["names"].toArray(), (QJsonArray{"R1", "R2", "U2A"}));
+    EXPECT_EQ(pass.json()["names"], Json::array({"R1", "R2", "U2A"}));
     EXPECT_EQ(pass.json()["layout"], pass.json()["names"]);
     // Hosts in memory leave nothing to recover, so no journal reaches the user's data folder.
     EXPECT_FALSE(std::filesystem::exists(sequate::testing::privateDataFolder / "sequate"));
@@ -85,20 +81,19 @@ TEST(RunnerProgram, EcoFileWritesOnlyThatFile) {
     host::sim::saveStateFile(path, {{{"amp.sch", {{"R2", false, {}}, {"R1", false, {}}}}}, {}});
     const struct {
         std::string ecoFile;
-        QJsonArray names;
+        Json names;
     } cases[] = {
-        {dir.filePath("out.eco").toStdString(), {"R1", "R2"}},
-        {dir.filePath("missing/out.eco").toStdString(), {"R2", "R1"}},
+        {dir.filePath("out.eco").toStdString(), Json::array({"R1", "R2"})},
+        {dir.filePath("missing/out.eco").toStdString(), Json::array({"R2", "R1"})},
     };
     for (const auto& c : cases) {
-        const QJsonObject report =
-            runProgram({path, "--mode", "all", "--eco-file", c.ecoFile}).json();
-        EXPECT_EQ(report["names"].toArray(), c.names) << c.ecoFile;
-        EXPECT_EQ(report["layout"].toArray(), (QJsonArray{"R2", "R1"}));
+        const Json report = runProgram({path, "--mode", "all", "--eco-file", c.ecoFile}).json();
+        EXPECT_EQ(report["names"], c.names) << c.ecoFile;
+        EXPECT_EQ(report["layout"], Json::array({"R2", "R1"}));
         std::ifstream written(c.ecoFile, std::ios::binary);
         const std::string bytes((std::istreambuf_iterator<char>(written)), {});
-        EXPECT_EQ(report["eco"].toString().toStdString(), bytes);
-        EXPECT_EQ(report["stopped"].isNull(), !bytes.empty()) << c.ecoFile;
+        EXPECT_EQ(report["eco"], bytes.empty() ? Json(nullptr) : Json(bytes));
+        EXPECT_EQ(report["stopped"].is_null(), !bytes.empty()) << c.ecoFile;
     }
 }
 

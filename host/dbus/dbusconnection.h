@@ -15,13 +15,13 @@
 
 namespace sequate::host::dbus {
 
-class HostConnection {
+class DbusHost {
 public:
     // title names the application in messages, such as "PowerLogic".
-    HostConnection(QDBusConnection bus, QString owner, QString title, int timeoutMs);
-    ~HostConnection();
-    HostConnection(const HostConnection&) = delete;
-    HostConnection& operator=(const HostConnection&) = delete;
+    DbusHost(QDBusConnection bus, QString owner, QString title, int timeoutMs);
+    ~DbusHost();
+    DbusHost(const DbusHost&) = delete;
+    DbusHost& operator=(const DbusHost&) = delete;
 
     // One automation call: method of interface kind (such as "LogicObjects") on the object at
     // path. Returns the reply's arguments; throws HostFailure with the host's own code, or

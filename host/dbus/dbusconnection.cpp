@@ -1,4 +1,4 @@
-#include "hostconnection.h"
+#include "dbusconnection.h"
 
 #include "host/hostfailure.h"
 #include "protocol.h"
@@ -53,19 +53,19 @@ std::string answerText(const QDBusMessage& reply) {
 
 } // namespace
 
-HostConnection::HostConnection(QDBusConnection bus, QString owner, QString title, int timeoutMs)
+DbusHost::DbusHost(QDBusConnection bus, QString owner, QString title, int timeoutMs)
     : mBus(std::move(bus)), mOwner(std::move(owner)), mTitle(std::move(title)),
       mTimeoutMs(timeoutMs) {}
 
-HostConnection::~HostConnection() {
+DbusHost::~DbusHost() {
     // Without the application object the bus machinery is gone; the host drops what a client
     // held when the client leaves the bus.
     if (QCoreApplication::instance())
         sendReleases();
 }
 
-QVariantList HostConnection::call(const QString& path, const QString& kind, const QString& method,
-                                  const QVariantList& args) {
+QVariantList DbusHost::call(const QString& path, const QString& kind, const QString& method,
+                            const QVariantList& args) {
     QDBusMessage message =
         QDBusMessage::createMethodCall(mOwner, path, interfaceName(kind), method);
     message.setArguments(args);
@@ -83,13 +83,13 @@ QVariantList HostConnection::call(const QString& path, const QString& kind, cons
     return reply.arguments();
 }
 
-void HostConnection::release(const QString& path) {
+void DbusHost::release(const QString& path) {
     mReleased.append(path);
     if (mReleased.size() >= releaseBatch)
         sendReleases();
 }
 
-void HostConnection::sendReleases() {
+void DbusHost::sendReleases() {
     if (mReleased.isEmpty())
         return;
     QDBusMessage message =
@@ -100,7 +100,7 @@ void HostConnection::sendReleases() {
     mReleased.clear();
 }
 
-void HostConnection::fail(const QDBusMessage& reply, const QString& callName) {
+void DbusHost::fail(const QDBusMessage& reply, const QString& callName) {
     const std::string call = callName.toStdString();
     const std::string title = mTitle.toStdString();
     if (reply.errorName() == errorName) {
@@ -125,7 +125,7 @@ void HostConnection::fail(const QDBusMessage& reply, const QString& callName) {
                                             reply.errorMessage().toStdString());
 }
 
-bool HostConnection::ownerStillOnBus() {
+bool DbusHost::ownerStillOnBus() {
     QDBusMessage question = QDBusMessage::createMethodCall(busService, busPath, busService,
                                                            QStringLiteral("NameHasOwner"));
     question.setArguments({mOwner});

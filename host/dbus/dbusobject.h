@@ -4,7 +4,7 @@
 // connection and its kind (the interface name without prefix, such as "LogicObjects"). An
 // owned object is released on the host when the proxy goes, as a reference count would be.
 
-#include "hostconnection.h"
+#include "dbusconnection.h"
 #include "protocol.h"
 
 #include <QString>
@@ -15,17 +15,17 @@
 
 namespace sequate::host::dbus {
 
-class RemoteObject {
+class DbusObject {
 public:
-    RemoteObject(std::shared_ptr<HostConnection> host, QString path, QString kind, bool owned);
-    ~RemoteObject();
-    RemoteObject(const RemoteObject&) = delete;
-    RemoteObject& operator=(const RemoteObject&) = delete;
+    DbusObject(std::shared_ptr<DbusHost> host, QString path, QString kind, bool owned);
+    ~DbusObject();
+    DbusObject(const DbusObject&) = delete;
+    DbusObject& operator=(const DbusObject&) = delete;
 
     const QString& path() const { return mPath; }
 
 protected:
-    const std::shared_ptr<HostConnection>& host() const { return mHost; }
+    const std::shared_ptr<DbusHost>& host() const { return mHost; }
 
     void callVoid(const QString& method, const QVariantList& args = {});
     std::string callString(const QString& method, const QVariantList& args = {});
@@ -46,7 +46,7 @@ private:
     QString callObjectPath(const QString& method, const QVariantList& args);
     QVariant callOne(const QString& method, const QVariantList& args, int expectedType);
 
-    std::shared_ptr<HostConnection> mHost;
+    std::shared_ptr<DbusHost> mHost;
     QString mPath;
     QString mKind;
     bool mOwned;

@@ -3,22 +3,22 @@
 // Receives the OpenDocument signal of one attached PowerLogic on the Qt event loop and hands
 // it to the advised sinks, so a notification is only ever delivered between user actions.
 
+#include "dbusconnection.h"
+#include "host/eventreceivers.h"
 #include "host/powerlogic.h"
-#include "hostconnection.h"
 
 #include <QDBusMessage>
 #include <QObject>
 #include <memory>
-#include <vector>
 
 namespace sequate::host::dbus {
 
-class OpenDocumentListener : public QObject {
+class OpenDocumentSink : public QObject {
     Q_OBJECT
 
 public:
-    explicit OpenDocumentListener(std::shared_ptr<HostConnection> host);
-    ~OpenDocumentListener() override;
+    explicit OpenDocumentSink(std::shared_ptr<DbusHost> host);
+    ~OpenDocumentSink() override;
 
     void advise(LogicApplicationEvents* sink);
     void unadvise(LogicApplicationEvents* sink);
@@ -29,8 +29,8 @@ private slots:
 private:
     void subscribe(bool on);
 
-    std::shared_ptr<HostConnection> mHost;
-    std::vector<LogicApplicationEvents*> mSinks;
+    std::shared_ptr<DbusHost> mHost;
+    EventReceivers<LogicApplicationEvents*> mSinks;
 };
 
 } // namespace sequate::host::dbus

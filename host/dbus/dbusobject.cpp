@@ -1,4 +1,4 @@
-#include "remoteobject.h"
+#include "dbusobject.h"
 
 #include "host/hostfailure.h"
 
@@ -7,40 +7,39 @@
 
 namespace sequate::host::dbus {
 
-RemoteObject::RemoteObject(std::shared_ptr<HostConnection> host, QString path, QString kind,
-                           bool owned)
+DbusObject::DbusObject(std::shared_ptr<DbusHost> host, QString path, QString kind, bool owned)
     : mHost(std::move(host)), mPath(std::move(path)), mKind(std::move(kind)), mOwned(owned) {}
 
-RemoteObject::~RemoteObject() {
+DbusObject::~DbusObject() {
     if (mOwned)
         mHost->release(mPath);
 }
 
-void RemoteObject::callVoid(const QString& method, const QVariantList& args) {
+void DbusObject::callVoid(const QString& method, const QVariantList& args) {
     mHost->call(mPath, mKind, method, args);
 }
 
-std::string RemoteObject::callString(const QString& method, const QVariantList& args) {
+std::string DbusObject::callString(const QString& method, const QVariantList& args) {
     return callOne(method, args, QMetaType::QString).toString().toStdString();
 }
 
-std::int32_t RemoteObject::callInt(const QString& method, const QVariantList& args) {
+std::int32_t DbusObject::callInt(const QString& method, const QVariantList& args) {
     return callOne(method, args, QMetaType::Int).toInt();
 }
 
-double RemoteObject::callDouble(const QString& method, const QVariantList& args) {
+double DbusObject::callDouble(const QString& method, const QVariantList& args) {
     return callOne(method, args, QMetaType::Double).toDouble();
 }
 
-bool RemoteObject::callBool(const QString& method, const QVariantList& args) {
+bool DbusObject::callBool(const QString& method, const QVariantList& args) {
     return callOne(method, args, QMetaType::Bool).toBool();
 }
 
-QString RemoteObject::callObjectPath(const QString& method, const QVariantList& args) {
+QString DbusObject::callObjectPath(const QString& method, const QVariantList& args) {
     return callOne(method, args, qMetaTypeId<QDBusObjectPath>()).value<QDBusObjectPath>().path();
 }
 
-QVariant RemoteObject::callOne(const QString& method, const QVariantList& args, int expectedType) {
+QVariant DbusObject::callOne(const QString& method, const QVariantList& args, int expectedType) {
     const QVariantList reply = mHost->call(mPath, mKind, method, args);
     if (reply.size() != 1 || reply.front().metaType().id() != expectedType)
         throw HostFailure(HostCode::Failed, mHost->title().toStdString() + " answered " +
