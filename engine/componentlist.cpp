@@ -1,5 +1,6 @@
 #include "componentlist.h"
 
+#include "progress.h"
 #include "required.h"
 
 namespace sequate::engine {
@@ -13,8 +14,10 @@ ComponentList readComponentList(host::LogicObjects& list, std::int32_t count, Pr
             required(list.Item(position), "LogicObjects.Item(" + std::to_string(position) + ")");
         read.names.push_back(component->Name());
         read.components.push_back(std::move(component));
-        if (bar)
+        if (bar) {
             bar->setValue(bar->value() + 1);
+            stopIfAsked(*bar);
+        }
     }
     return read;
 }

@@ -5,6 +5,7 @@
 #include "engine/passstop.h"
 #include "session.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace sequate::engine::testing {
@@ -89,6 +90,38 @@ TEST(NumberingPass, StoppedPassPutsEveryNameBack) {
         EXPECT_TRUE(result.unnamed.empty());
         EXPECT_FALSE(session.logic.passOpen());
         EXPECT_EQ(session.window.progressBar().value(), 0);
+    }
+}
+
+// A stop the user asks for during the read, or after some renames, puts every name back as a
+// failed pass does, and says so as an outcome rather than a failure.
+TEST(NumberingPass, StopAskedByTheUserPutsEveryNameBack) {
+    const auto doc = document({part("R7"), part("R8"), part("C3"), part("R9")});
+    // The read sets the bar to 0 then to 1 to 4; the renames to 0 then 1 to 4.
+    const struct {
+        std::size_t valuesSet;
+        int renamesMade;
+    } cases[] = {{1, 0}, {3, 0}, {5, 0}, {7, 1}, {9, 3}, {10, 4}};
+    for (const auto& c : cases) {
+        Session session(doc);
+        session.window.progressBar().stopOnceSet = c.valuesSet;
+        int renames = 0;
+        session.logic.setCallObserver(
+            [&](const std::string& call) { renames += call == "LogicComponent.SetName"; });
+        const PassResult result = *session.run(allComponentsRequest("1", EcoDestination::PowerPcb));
+        EXPECT_FALSE(result.completed);
+        EXPECT_TRUE(result.byUser);
+        EXPECT_EQ(session.names(), (Names{"R7", "R8", "C3", "R9"}));
+        EXPECT_EQ(renames, 2 * c.renamesMade) << c.valuesSet; // each made, then put back
+        EXPECT_EQ(session.window.pcbHandOffs, 0);
+        EXPECT_FALSE(session.logic.passOpen());
+        ASSERT_EQ(session.window.messages.size(), 1u);
+        EXPECT_EQ(session.window.messages[0].kind, MessageKind::Information);
+        EXPECT_TRUE(contains(result.stopMessage, "You stopped the pass.\n\n"));
+        EXPECT_TRUE(contains(result.stopMessage, c.renamesMade ? "undone" : "No name had been"))
+            << result.stopMessage;
+        EXPECT_TRUE(!std::filesystem::exists(session.state.journalFolder) ||
+                    std::filesystem::is_empty(session.state.journalFolder));
     }
 }
 
