@@ -65,6 +65,8 @@ QWidget* make(const ui::ControlPlace& place, QWidget* container) {
         bar->setTextVisible(false);
         return bar;
     }
+    case ControlKind::StatusText:
+        return new QLabel(container);
     }
     return nullptr;
 }
@@ -92,6 +94,7 @@ MainWindowControls::MainWindowControls(QMainWindow& window) {
             groups[container].push_back(static_cast<QRadioButton*>(widget));
     }
     get<QLabel>(Control::startLabel)->setBuddy((*this)[Control::startBox]);
+    get<QPushButton>(ui::defaultButton)->setDefault(true);
     for (const auto& [container, options] : groups)
         makeOptionGroup(window, options);
 

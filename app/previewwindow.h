@@ -21,6 +21,8 @@ public:
     explicit PreviewWindow(QWidget* parent);
 
     void showPreview(const ui::PreviewText& preview);
+    // While a pass is under way, Apply cannot start another.
+    void showPassRunning(bool running);
 
 signals:
     void applyClicked();
@@ -30,6 +32,7 @@ private:
     QLabel* mCodes = nullptr;
     NameList mNames;
     QPushButton* mApplyButton = nullptr;
+    bool mCanApply = false;
 };
 
 } // namespace sequate::app
