@@ -180,7 +180,10 @@ void MainWindow::showPassRunning(bool running) {
     mControls[Control::optionsFrame]->setEnabled(!running);
     mControls[Control::runButton]->setEnabled(!running);
     mControls.action(MenuItem::previewItem)->setEnabled(!running);
-    mPreview->showPassRunning(running);
+    // The preview holds the main window while it is open: once Apply runs its plan, it goes,
+    // so that End reaches the pass. It comes back with a new plan if the schematic changed.
+    if (running)
+        mPreview->hide();
     mSinceResponded.invalidate();
 }
 

@@ -45,14 +45,9 @@ void PreviewWindow::showPreview(const ui::PreviewText& preview) {
     mSummary->setText(QString::fromStdString(preview.summary));
     mCodes->setText(QString::fromStdString(preview.codes));
     mNames.setRows(preview.rows);
-    mCanApply = preview.canApply;
-    mApplyButton->setEnabled(mCanApply);
+    mApplyButton->setEnabled(preview.canApply);
     show();
     raise();
-}
-
-void PreviewWindow::showPassRunning(bool running) {
-    mApplyButton->setEnabled(mCanApply && !running);
 }
 
 } // namespace sequate::app

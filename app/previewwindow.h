@@ -21,8 +21,6 @@ public:
     explicit PreviewWindow(QWidget* parent);
 
     void showPreview(const ui::PreviewText& preview);
-    // While a pass is under way, Apply cannot start another.
-    void showPassRunning(bool running);
 
 signals:
     void applyClicked();
@@ -32,7 +30,6 @@ private:
     QLabel* mCodes = nullptr;
     NameList mNames;
     QPushButton* mApplyButton = nullptr;
-    bool mCanApply = false;
 };
 
 } // namespace sequate::app

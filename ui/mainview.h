@@ -27,8 +27,8 @@ public:
     // events waiting for it (repaints, End, Escape, closing) and returns. It may do so only
     // every few tens of milliseconds, to keep the pass fast.
     virtual void letWindowRespond() = 0;
-    // While a pass or a preview is under way, Run, Pass > Preview, the options and the
-    // preview's Apply are disabled, so that nothing starts another pass; End stays enabled.
+    // While a pass or a preview is under way, Run, Pass > Preview and the options are disabled
+    // and the preview window is closed, so that nothing starts another pass; End stays enabled.
     // Afterwards the logic shows the options again (showOptions).
     virtual void showPassRunning(bool running) = 0;
     // The line under the progress bar: a one-line account of the last pass (accountLine).
