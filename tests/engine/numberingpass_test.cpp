@@ -69,57 +69,44 @@ TEST(NumberingPass, SelectedRunsAreSortedEachInItsPlace) {
     EXPECT_EQ(session.names(), (Names{"R11", "R10", "C10", "R12"}));
 }
 
+// A pass stopped by a refused rename, or by the user during the read or after some renames,
+// puts every name back and settles its journal; a stop the user chose is told as an outcome.
 TEST(NumberingPass, StoppedPassPutsEveryNameBack) {
     const auto doc = document({part("R7"), part("R8"), part("C3"), part("R9")});
-    const auto request = allComponentsRequest("1");
-    for (int n = 1; n <= 4; ++n) {
-        Session session(doc);
-        session.logic.failCall(nthCall(doc, request, "LogicComponent.SetName", n),
-                               HostCode::Failed);
-        const PassResult result = *session.run(request);
-        EXPECT_FALSE(result.completed);
-        EXPECT_TRUE(result.stillInEffect.empty());
-        EXPECT_EQ(session.names(), (Names{"R7", "R8", "C3", "R9"})) << n;
-        ASSERT_EQ(session.window.messages.size(), 1u);
-        const auto& message = session.window.messages[0];
-        EXPECT_EQ(message.kind, MessageKind::Failure);
-        EXPECT_EQ(message.title, "Sequate");
-        EXPECT_TRUE(contains(message.text, "did not rename")) << message.text;
-        EXPECT_EQ(message.text, result.stopMessage);
-        EXPECT_EQ(session.window.pcbHandOffs, 0);
-        EXPECT_TRUE(result.unnamed.empty());
-        EXPECT_FALSE(session.logic.passOpen());
-        EXPECT_EQ(session.window.progressBar().value(), 0);
-    }
-}
-
-// A stop the user asks for during the read, or after some renames, puts every name back as a
-// failed pass does, and says so as an outcome rather than a failure.
-TEST(NumberingPass, StopAskedByTheUserPutsEveryNameBack) {
-    const auto doc = document({part("R7"), part("R8"), part("C3"), part("R9")});
-    // The read sets the bar to 0 then to 1 to 4; the renames to 0 then 1 to 4.
+    const auto request = allComponentsRequest("1", EcoDestination::PowerPcb);
+    // refusedRename: the n-th SetName fails. Else the user stops once the bar was set so many
+    // times: the read sets it to 0, then 1 to 4; the renames to 0, then 1 to 4.
     const struct {
+        int refusedRename;
         std::size_t valuesSet;
-        int renamesMade;
-    } cases[] = {{1, 0}, {3, 0}, {5, 0}, {7, 1}, {9, 3}, {10, 4}};
+        const char* said;
+    } cases[] = {{1, 0, "did not rename"},
+                 {4, 0, "did not rename"},
+                 {0, 1, "No name had been"},
+                 {0, 5, "No name had been"},
+                 {0, 7, "The rename this pass had made was undone"},
+                 {0, 10, "The 4 renames"}};
     for (const auto& c : cases) {
         Session session(doc);
-        session.window.progressBar().stopOnceSet = c.valuesSet;
-        int renames = 0;
-        session.logic.setCallObserver(
-            [&](const std::string& call) { renames += call == "LogicComponent.SetName"; });
-        const PassResult result = *session.run(allComponentsRequest("1", EcoDestination::PowerPcb));
+        if (c.refusedRename)
+            session.logic.failCall(nthCall(doc, request, "LogicComponent.SetName", c.refusedRename),
+                                   HostCode::Failed);
+        else
+            session.window.progressBar().stopOnceSet = c.valuesSet;
+        const PassResult result = *session.run(request);
         EXPECT_FALSE(result.completed);
-        EXPECT_TRUE(result.byUser);
-        EXPECT_EQ(session.names(), (Names{"R7", "R8", "C3", "R9"}));
-        EXPECT_EQ(renames, 2 * c.renamesMade) << c.valuesSet; // each made, then put back
+        EXPECT_EQ(result.byUser, c.refusedRename == 0);
+        EXPECT_TRUE(result.stillInEffect.empty());
+        EXPECT_EQ(session.names(), (Names{"R7", "R8", "C3", "R9"})) << c.said;
+        ASSERT_EQ(session.window.messages.size(), 1u);
+        const auto& message = session.window.messages[0];
+        EXPECT_EQ(message.kind, c.refusedRename ? MessageKind::Failure : MessageKind::Information);
+        EXPECT_EQ(message.title, "Sequate");
+        EXPECT_TRUE(contains(message.text, c.said)) << message.text;
+        EXPECT_EQ(message.text, result.stopMessage);
         EXPECT_EQ(session.window.pcbHandOffs, 0);
         EXPECT_FALSE(session.logic.passOpen());
-        ASSERT_EQ(session.window.messages.size(), 1u);
-        EXPECT_EQ(session.window.messages[0].kind, MessageKind::Information);
-        EXPECT_TRUE(contains(result.stopMessage, "You stopped the pass.\n\n"));
-        EXPECT_TRUE(contains(result.stopMessage, c.renamesMade ? "undone" : "No name had been"))
-            << result.stopMessage;
+        EXPECT_EQ(session.window.progressBar().value(), 0);
         EXPECT_TRUE(!std::filesystem::exists(session.state.journalFolder) ||
                     std::filesystem::is_empty(session.state.journalFolder));
     }

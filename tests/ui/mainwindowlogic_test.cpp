@@ -123,37 +123,23 @@ TEST(MainWindowLogic, DocumentOpenedDuringAPassIsTakenUpAfterItAndTheReportFollo
     EXPECT_EQ(desk.view.reportBroughtToFront, 1);
 }
 
-// End during a pass asks whether to stop it; a stop during the read or after some renames puts
-// every name back, one asked during the ECO step comes too late and the pass completes. The
-// window responds after each step: 4 during the read of three names, then one before the
-// renames and one after each.
-TEST(MainWindowLogic, EndDuringAPassAsksAndAStopPutsEveryNameBack) {
+// End during a pass asks whether to stop it: "Stop the pass" puts every name back (where in
+// a pass is the engine's to test), "Go on" lets it complete, and a stop asked during the ECO
+// step comes too late. The window responds 4 times during the read of three names, then after
+// each step of the renames.
+TEST(MainWindowLogic, EndDuringAPassAsksWhetherToStopIt) {
+    const std::vector<std::string> before{"R5", "R7", "U1A"}, after{"R1", "R2", "U1A"};
+    const char* completed =
+        "2 renamed, 1 not numbered (ending in a letter), ECO file written to /tmp/amp.eco";
     const struct {
         int atResponse; // 0: during the ECO step
         bool stop;
-        std::vector<std::string> after;
+        std::vector<std::string> names;
         const char* account;
     } cases[] = {
-        {2,
-         true,
-         {"R5", "R7", "U1A"},
-         "Nothing changed: the pass was stopped and every name is as it was"},
-        {6,
-         true,
-         {"R5", "R7", "U1A"},
-         "Nothing changed: the pass was stopped and every name is as it was"},
-        {7,
-         true,
-         {"R5", "R7", "U1A"},
-         "Nothing changed: the pass was stopped and every name is as it was"},
-        {6,
-         false,
-         {"R1", "R2", "U1A"},
-         "2 renamed, 1 not numbered (ending in a letter), ECO file written to /tmp/amp.eco"},
-        {0,
-         true,
-         {"R1", "R2", "U1A"},
-         "2 renamed, 1 not numbered (ending in a letter), ECO file written to /tmp/amp.eco"},
+        {6, true, before, "Nothing changed: the pass was stopped and every name is as it was"},
+        {6, false, after, completed},
+        {0, true, after, completed},
     };
     for (const auto& c : cases) {
         Desk desk({document("amp.sch", {"R5", "R7", "U1A"})});
@@ -173,7 +159,7 @@ TEST(MainWindowLogic, EndDuringAPassAsksAndAStopPutsEveryNameBack) {
         EXPECT_FALSE(ended);
         ASSERT_EQ(desk.view.questions.size(), 1u);
         EXPECT_EQ(desk.view.questions[0].text, stopPassQuestion().text);
-        EXPECT_EQ(desk.logic.openNames(), c.after);
+        EXPECT_EQ(desk.logic.openNames(), c.names);
         EXPECT_EQ(desk.view.account, c.account);
         EXPECT_FALSE(desk.window.passRunning());
     }
