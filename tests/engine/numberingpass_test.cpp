@@ -202,6 +202,10 @@ TEST(NumberingPass, HostFailureOutsideARenameNamesTheComponent) {
     const PassResult result = *session.run(request);
     EXPECT_FALSE(result.completed);
     EXPECT_TRUE(contains(result.stopMessage, "position of R8")) << result.stopMessage;
+    // A component PowerLogic does not give is named by its neighbour in the list.
+    Session missing(doc);
+    missing.logic.answerNoObjectAtCall(nthCall(doc, request, "LogicObjects.Item", 2));
+    EXPECT_TRUE(contains(missing.run(request)->stopMessage, "the component after R7 in its list"));
 }
 
 // A previewed plan is applied only while it is still the plan: a schematic changed since gives
