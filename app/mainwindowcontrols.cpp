@@ -58,8 +58,12 @@ QWidget* make(const ui::ControlPlace& place, QWidget* container) {
     }
     case ControlKind::TextBox:
         return new QLineEdit(container);
-    case ControlKind::Button:
-        return withCaption<QPushButton>(container, place.caption);
+    case ControlKind::Button: {
+        // As in a dialog, Enter presses the button that has the keyboard, else the default one.
+        auto* button = withCaption<QPushButton>(container, place.caption);
+        button->setAutoDefault(true);
+        return button;
+    }
     case ControlKind::ProgressBar: {
         auto* bar = new QProgressBar(container);
         bar->setTextVisible(false);
