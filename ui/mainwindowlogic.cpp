@@ -20,8 +20,11 @@ engine::StartupOutcome MainWindowLogic::startUp(host::RunningObjects& objects) {
     return outcome;
 }
 
+// Putting back a pass renames through the same port as a pass, and holds the window alike.
 void MainWindowLogic::recoverUnfinishedPass() {
+    beginHold();
     mSeam.recoverUnfinishedPass();
+    endHold();
 }
 
 void MainWindowLogic::click(Control control) {
