@@ -83,7 +83,6 @@ void MainWindow::connectHandlers() {
             [this] { mLogic.run(); });
     connect(mControls.get<QPushButton>(Control::endButton), &QPushButton::clicked, this,
             [this] { mLogic.end(); });
-
     connect(mControls.action(MenuItem::previewItem), &QAction::triggered, this,
             [this] { mLogic.preview(); });
     connect(mControls.action(MenuItem::reportItem), &QAction::triggered, this,
