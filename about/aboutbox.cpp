@@ -7,6 +7,7 @@
 
 #include <QEvent>
 #include <QFont>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -63,7 +64,9 @@ void AboutBox::createControls() {
 
     mCmdClose = new QPushButton("&Close", this);
     mCmdClose->setObjectName("cmdClose");
-    place(*mCmdClose, 3570, 1440, 885, 555);
+    // As large as Run and End in the main window (the old program's was 885 by 555 twips, which
+    // looked swollen beside them), at the bottom right.
+    place(*mCmdClose, 3060, 1575, 1350, 390);
     connect(mCmdClose, &QPushButton::clicked, this, &AboutBox::closeClicked);
 }
 
@@ -100,6 +103,13 @@ bool AboutBox::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void AboutBox::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape)
+        closeClicked();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void AboutBox::closeClicked() {

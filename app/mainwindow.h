@@ -12,6 +12,7 @@
 #include "ui/mainwindowlogic.h"
 #include "windowsavedialog.h"
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <memory>
 
@@ -22,6 +23,7 @@ class AboutBox;
 namespace sequate::app {
 
 class Dialogs;
+class HelpWindow;
 class ReportWindow;
 class PreviewWindow;
 
@@ -44,6 +46,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void connectHandlers();
@@ -55,9 +58,13 @@ private:
     void setCaption(const std::string& caption) override;
     void showOptions(const ui::OptionPanel& options) override;
     engine::ProgressBar& progressBar() override { return mProgress; }
+    void letWindowRespond() override;
+    void showPassRunning(bool running) override;
+    void showAccount(const std::string& line) override;
     void showMessage(const ui::Message& message) override;
     bool ask(const ui::Question& question) override;
     void showReport(const ui::PassReport& report, bool open) override;
+    void bringReportToFront() override;
     void showPreview(const ui::PreviewText& preview) override;
     void closePreview() override;
     std::string localTime() override;
@@ -73,6 +80,8 @@ private:
     ReportWindow* mReport = nullptr;
     PreviewWindow* mPreview = nullptr;
     about::AboutBox* mAbout = nullptr;
+    HelpWindow* mHelp = nullptr;
+    QElapsedTimer mSinceResponded; // since the window last handled its events during a pass
     bool mEnded = false;
 };
 

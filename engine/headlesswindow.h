@@ -8,6 +8,8 @@
 #include "passrequest.h"
 #include "startup.h"
 
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,9 +23,12 @@ public:
     void setMinimum(long long value) override { mMinimum = value; }
     void setMaximum(long long value) override { mMaximum = value; }
     void setValue(long long value) override;
+    bool stopRequested() const override { return stopOnceSet && mHistory.size() >= *stopOnceSet; }
 
     // Every value the bar was set to, in order.
     const std::vector<long long>& history() const { return mHistory; }
+    // The user asks the pass to stop once this many values have been set.
+    std::optional<std::size_t> stopOnceSet;
 
 private:
     long long mMinimum = 0;
