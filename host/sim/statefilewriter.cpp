@@ -107,13 +107,14 @@ void saveStateFile(const std::string& path, const SimState& state) {
         std::filesystem::remove(temporary, ignored);
         return StateFileError(path + ": cannot write: " + reason);
     };
-    {
-        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-        if (!file)
-            throw failed(std::generic_category().message(errno));
-        if (!file.write(text.data(), static_cast<std::streamsize>(text.size())).flush())
-            throw failed(std::generic_category().message(errno));
-    }
+    std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
+    if (!file)
+        throw failed(std::generic_category().message(errno));
+    file.write(text.data(), static_cast<std::streamsize>(text.size()));
+    // Closed before anything is removed: Windows removes no open file.
+    file.close();
+    if (!file)
+        throw failed(std::generic_category().message(errno));
     std::error_code error;
     std::filesystem::rename(temporary, path, error);
     if (error)
