@@ -1,24 +1,53 @@
 #include "passrunner.h"
 
-#include "host/dbus/dbusrunningobjects.h"
 #include "host/sim/simpowerlogic.h"
 #include "host/sim/simpowerpcb.h"
 #include "host/sim/simrunningobjects.h"
 #include "host/sim/statefile.h"
 
-#include <QCoreApplication>
-#include <QTemporaryDir>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <optional>
+#include <stdlib.h>
 
 namespace sequate::tools {
 
 namespace {
 
-constexpr const char* program = "sequate-pass";
+constexpr const char* program = passProgramName;
 
 constexpr const char* usage =
     "usage: sequate-pass STATE.json|--bus [--recover undo|keep] --mode all|selected "
     "[--duplicates] [--start TEXT] [--plan-only] [--eco-file PATH|--write-only] "
     "[--trace FILE (with --bus)]";
+
+// A folder of the run's own, removed with all it holds when the run ends.
+class RunFolder {
+public:
+    RunFolder() {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "sequate-pass-XXXXXX").string();
+        if (::mkdtemp(pattern.data()))
+            mPath = pattern;
+        else
+            mError = std::strerror(errno);
+    }
+    ~RunFolder() {
+        std::error_code ignored;
+        if (mPath)
+            std::filesystem::remove_all(*mPath, ignored);
+    }
+    RunFolder(const RunFolder&) = delete;
+    RunFolder& operator=(const RunFolder&) = delete;
+
+    const std::optional<std::filesystem::path>& path() const { return mPath; }
+    const std::string& error() const { return mError; }
+
+private:
+    std::optional<std::filesystem::path> mPath;
+    std::string mError;
+};
 
 } // namespace
 
@@ -53,11 +82,11 @@ RunnerOutcome runPass(const host::sim::SimState& state, const PassProgramOptions
     host::sim::SimRunningObjects objects(&logic, &pcb);
     // Hosts in memory end with the run, so no journal of it can ever be recovered; in the
     // user's data folder it would only meet a later run against the real schematic.
-    const QTemporaryDir journals;
-    if (!journals.isValid())
+    const RunFolder journals;
+    if (!journals.path())
         return {1, Json{{"messages", Json::array({"Cannot create a temporary folder for the "
                                                   "journal: " +
-                                                  journals.errorString().toStdString()})}}};
+                                                  journals.error()})}}};
     RunnerHosts hosts{objects};
     hosts.names = [&](const engine::HostSession&) -> Json { return logic.openNames(); };
     hosts.addFields = [&](Json& report) {
@@ -65,33 +94,19 @@ RunnerOutcome runPass(const host::sim::SimState& state, const PassProgramOptions
         report["layout"] = layout ? Json(layout->parts) : Json(nullptr);
         report["host_calls"] = logic.callCount();
     };
-    hosts.journalFolder = journals.path().toStdString();
+    hosts.journalFolder = *journals.path();
     return runRunner(hosts, options.runner, program);
 }
 
-RunnerOutcome runOnBus(const PassProgramOptions& options, std::shared_ptr<host::CallTrace> trace) {
-    int argc = 1;
-    char name[] = "sequate-pass";
-    char* argv[] = {name, nullptr};
-    QCoreApplication application(argc, argv);
-    host::dbus::DbusRunningObjects objects;
-    if (trace)
-        objects.traceTo(std::move(trace));
-    RunnerHosts hosts{objects};
-    // The layout and the calls are the simulator program's to tell.
-    hosts.addFields = [](Json& report) {
-        report["layout"] = nullptr;
-        report["host_calls"] = nullptr;
-    };
-    return runRunner(hosts, options.runner, program);
-}
-
-int runnerMain(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+int runnerMain(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
+               const BusRun& onBus) {
     PassProgramOptions options;
     host::sim::SimState state;
     std::shared_ptr<host::CallTrace> trace;
     try {
         options = parseArguments(arguments);
+        if (options.bus && !onBus)
+            throw std::runtime_error("--bus: this build cannot reach the session bus");
         if (!options.bus)
             state = host::sim::loadStateFile(options.statePath);
         if (!options.runner.tracePath.empty())
@@ -105,7 +120,7 @@ int runnerMain(const std::vector<std::string>& arguments, std::ostream& out, std
         return 2;
     }
     const RunnerOutcome outcome =
-        options.bus ? runOnBus(options, std::move(trace)) : runPass(state, options);
+        options.bus ? onBus(options, std::move(trace)) : runPass(state, options);
     out << outcome.report.dump(4) << "\n";
     return outcome.exitStatus;
 }

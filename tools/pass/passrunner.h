@@ -9,12 +9,15 @@
 #include "host/sim/simstate.h"
 #include "tools/passcore/runnercore.h"
 
+#include <functional>
 #include <memory>
 #include <ostream>
 #include <string>
 #include <vector>
 
 namespace sequate::tools {
+
+inline constexpr const char* passProgramName = "sequate-pass";
 
 struct PassProgramOptions {
     RunnerOptions runner;
@@ -29,12 +32,15 @@ PassProgramOptions parseArguments(const std::vector<std::string>& arguments);
 // A run on the in-memory hosts of the state; the report adds the layout and the automation
 // calls the simulated PowerLogic counted.
 RunnerOutcome runPass(const host::sim::SimState& state, const PassProgramOptions& options);
-// The same against the hosts on the session bus, each call written to the trace if one is given.
-RunnerOutcome runOnBus(const PassProgramOptions& options,
-                       std::shared_ptr<host::CallTrace> trace = {});
+
+// A run against the hosts on the session bus, each call written to the trace if one is given:
+// the program's own (tools/pass/busrunner.h, Qt's D-Bus); without it --bus is refused.
+using BusRun =
+    std::function<RunnerOutcome(const PassProgramOptions&, std::shared_ptr<host::CallTrace>)>;
 
 // The whole program; exit status 2 for bad arguments, a bad state file or a trace that cannot be
 // written.
-int runnerMain(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
+int runnerMain(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
+               const BusRun& onBus = {});
 
 } // namespace sequate::tools

@@ -4,7 +4,6 @@
 #include "tests/support/privatedatafolder.h"
 #include "tools/pass/passrunner.h"
 
-#include <QTemporaryDir>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -28,8 +27,8 @@ Program runProgram(const std::vector<std::string>& arguments) {
 }
 
 TEST(RunnerProgram, BadArgumentsAndBadStateFilesExitWithTwoAndSaySo) {
-    QTemporaryDir dir;
-    const std::string broken = dir.filePath("broken.json").toStdString();
+    const std::filesystem::path& dir = sequate::testing::privateDataFolder;
+    const std::string broken = (dir / "broken.json").string();
     std::ofstream(broken) << "{\"documents\": [{\"name\": 3}]}";
     const struct {
         std::vector<std::string> arguments;
@@ -45,6 +44,7 @@ TEST(RunnerProgram, BadArgumentsAndBadStateFilesExitWithTwoAndSaySo) {
         {{"a.json", "--recover", "maybe"}, "--recover must be undo or keep"},
         {{"a.json", "--bus", "--mode", "all"}, "a state file and --bus: choose one"},
         {{"a.json", "--mode", "all", "--eco-file"}, "--eco-file needs a value"},
+        {{"a.json", "--mode", "all", "--eco-file", "a.eco", "--write-only"}, "choose one"},
         {{broken, "--mode", "all"}, "broken.json"},
     };
     for (const auto& c : cases) {
@@ -56,8 +56,8 @@ TEST(RunnerProgram, BadArgumentsAndBadStateFilesExitWithTwoAndSaySo) {
 
 // The plan the runner prints is what the pass then does, and printing it renames nothing.
 TEST(RunnerProgram, PrintsOneJsonObjectForThePlanAndForThePass) {
-    QTemporaryDir dir;
-    const std::string path = dir.filePath("amp.json").toStdString();
+    const std::filesystem::path& dir = sequate::testing::privateDataFolder;
+    const std::string path = (dir / "amp.json").string();
     host::sim::saveStateFile(
         path, {{{"amp.sch", {{"R2", false, {}}, {"R1", false, {}}, {"U2A", false, {}}}}}, {}});
 
@@ -76,15 +76,15 @@ TEST(RunnerProgram, PrintsOneJsonObjectForThePlanAndForThePass) {
 // "Write only" to the file --eco-file names: the layout is left alone, and a file that cannot
 // be written stops the pass with every name put back.
 TEST(RunnerProgram, EcoFileWritesOnlyThatFile) {
-    QTemporaryDir dir;
-    const std::string path = dir.filePath("amp.json").toStdString();
+    const std::filesystem::path& dir = sequate::testing::privateDataFolder;
+    const std::string path = (dir / "amp.json").string();
     host::sim::saveStateFile(path, {{{"amp.sch", {{"R2", false, {}}, {"R1", false, {}}}}}, {}});
     const struct {
         std::string ecoFile;
         Json names;
     } cases[] = {
-        {dir.filePath("out.eco").toStdString(), Json::array({"R1", "R2"})},
-        {dir.filePath("missing/out.eco").toStdString(), Json::array({"R2", "R1"})},
+        {(dir / "out.eco").string(), Json::array({"R1", "R2"})},
+        {(dir / "missing/out.eco").string(), Json::array({"R2", "R1"})},
     };
     for (const auto& c : cases) {
         const Json report = runProgram({path, "--mode", "all", "--eco-file", c.ecoFile}).json();
