@@ -8,6 +8,7 @@
 
 #include <QEvent>
 #include <QFont>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -101,6 +102,13 @@ bool AboutBox::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void AboutBox::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape)
+        closeClicked();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void AboutBox::closeClicked() {

@@ -26,6 +26,8 @@ public:
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Escape closes it, as the Close button does.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void createControls();

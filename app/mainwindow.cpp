@@ -3,6 +3,7 @@
 #include "about/aboutbox.h"
 #include "about/productname.h"
 #include "dialogs.h"
+#include "helpwindow.h"
 #include "optiongroup.h"
 #include "previewwindow.h"
 #include "reportwindow.h"
@@ -15,6 +16,8 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -28,14 +31,18 @@ using ui::Control;
 using ui::ControlKind;
 using ui::MenuItem;
 
+// Often enough that the bar moves smoothly and End is heard at once, seldom enough that the
+// window's own work does not slow a pass over thousands of components.
+constexpr qint64 respondEveryMs = 30;
+
 // The installed page beside the program, else the one in the source tree it was built from.
-QUrl helpPageUrl() {
+QString helpPagePath() {
     const QString installed = QDir(QCoreApplication::applicationDirPath())
                                   .filePath(QStringLiteral(SEQUATE_DOC_FROM_BIN "/help.md"));
     if (QFileInfo::exists(installed)) {
-        return QUrl::fromLocalFile(QDir::cleanPath(installed));
+        return QDir::cleanPath(installed);
     }
-    return QUrl::fromLocalFile(QStringLiteral(SEQUATE_SOURCE_DOCS "/help.md"));
+    return QStringLiteral(SEQUATE_SOURCE_DOCS "/help.md");
 }
 
 bool isChoice(const ui::ControlPlace& place) {
@@ -55,8 +62,8 @@ void showChosen(QAbstractButton& button, bool chosen) {
 
 MainWindow::MainWindow(std::unique_ptr<host::RunningObjects> objects, Dialogs& dialogs)
     : mObjects(std::move(objects)), mDialogs(dialogs), mControls(*this),
-      mProgress(*mControls.get<QProgressBar>(Control::progressBar)),
-      mEcoStep(dialogs, *this, *mObjects), mLogic(*this, mEcoStep) {
+      mProgress(*mControls.get<QProgressBar>(Control::progressBar)), mSaveDialog(dialogs, *this),
+      mEcoStep(*mObjects, mSaveDialog), mLogic(*this, mEcoStep) {
     setObjectName("frmRenPart");
     setWindowTitle(about::productName);
     mReport = new ReportWindow(this, &dialogs);
@@ -75,7 +82,7 @@ void MainWindow::connectHandlers() {
     connect(mControls.get<QPushButton>(Control::runButton), &QPushButton::clicked, this,
             [this] { mLogic.run(); });
     connect(mControls.get<QPushButton>(Control::endButton), &QPushButton::clicked, this,
-            [this] { endProgram(0); });
+            [this] { mLogic.end(); });
     connect(mControls.action(MenuItem::previewItem), &QAction::triggered, this,
             [this] { mLogic.preview(); });
     connect(mControls.action(MenuItem::reportItem), &QAction::triggered, this,
@@ -96,15 +103,11 @@ void MainWindow::recoverUnfinishedPass() {
 }
 
 void MainWindow::helpPageChosen() {
-    const QUrl page = helpPageUrl();
-    bool opened = false;
-    try {
-        opened = mDialogs.openUrl(page);
-    } catch (...) {
-        // Said below, with the page's place, which the user can open by hand.
-    }
-    if (!opened)
-        showMessage(ui::helpPageNotOpened(page.toLocalFile().toStdString()));
+    const QString page = helpPagePath();
+    if (!mHelp)
+        mHelp = new HelpWindow(this);
+    if (!mHelp->showPage(page))
+        showMessage(ui::helpPageNotOpened(page.toStdString()));
 }
 
 void MainWindow::aboutChosen() {
@@ -117,9 +120,29 @@ void MainWindow::aboutChosen() {
     mAbout->raise();
 }
 
+// Enter presses the default button from wherever the keyboard is, as in a dialog: the controls
+// pass it on. Escape is the window logic's.
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (auto* run = mControls.get<QPushButton>(ui::defaultButton); run->isEnabled())
+            run->click();
+        return;
+    case Qt::Key_Escape:
+        mLogic.escape();
+        return;
+    default:
+        QMainWindow::keyPressEvent(event);
+    }
+}
+
+// During a pass, closing the window asks whether to stop the pass, as End does.
 void MainWindow::closeEvent(QCloseEvent* event) {
-    endProgram(0);
-    event->accept();
+    if (mEnded || mLogic.end())
+        event->accept();
+    else
+        event->ignore();
 }
 
 // --- ui::MainView ---
@@ -145,6 +168,31 @@ void MainWindow::showOptions(const ui::OptionPanel& options) {
         startBox->setText(text);
 }
 
+void MainWindow::letWindowRespond() {
+    if (mSinceResponded.isValid() && mSinceResponded.elapsed() < respondEveryMs)
+        return;
+    QCoreApplication::processEvents();
+    mSinceResponded.start();
+}
+
+void MainWindow::showPassRunning(bool running) {
+    mControls[Control::optionsFrame]->setEnabled(!running);
+    mControls[Control::runButton]->setEnabled(!running);
+    mControls.action(MenuItem::previewItem)->setEnabled(!running);
+    // The preview holds the main window while it is open: once Apply runs its plan, it goes,
+    // so that End reaches the pass. It comes back with a new plan if the schematic changed.
+    if (running)
+        mPreview->hide();
+    mSinceResponded.invalidate();
+}
+
+void MainWindow::showAccount(const std::string& line) {
+    auto* account = mControls.get<QLabel>(Control::accountLine);
+    account->setText(QString::fromStdString(line));
+    // A long path is cut off at the window's edge; the whole line shows on hovering.
+    account->setToolTip(account->text());
+}
+
 void MainWindow::showMessage(const ui::Message& message) {
     mDialogs.showMessage(this, message);
 }
@@ -157,6 +205,10 @@ void MainWindow::showReport(const ui::PassReport& report, bool open) {
     mReport->setReport(report);
     if (open)
         mReport->showReport();
+}
+
+void MainWindow::bringReportToFront() {
+    mReport->bringToFront();
 }
 
 void MainWindow::showPreview(const ui::PreviewText& preview) {
@@ -180,6 +232,8 @@ void MainWindow::endProgram(int exitStatus) {
     if (mAbout) {
         mAbout->hide();
     }
+    if (mHelp)
+        mHelp->hide();
     hide();
     emit programEnd(exitStatus);
 }

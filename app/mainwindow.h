@@ -4,13 +4,15 @@
 // menus. A view of ui::MainWindowLogic: it places the controls as the layout table says,
 // forwards clicks and shows what the logic tells it.
 
+#include "eco/ecostep.h"
 #include "host/runningobjects.h"
 #include "mainwindowcontrols.h"
 #include "progressbaradapter.h"
 #include "ui/mainview.h"
 #include "ui/mainwindowlogic.h"
-#include "windowecostep.h"
+#include "windowsavedialog.h"
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <memory>
 
@@ -21,6 +23,7 @@ class AboutBox;
 namespace sequate::app {
 
 class Dialogs;
+class HelpWindow;
 class ReportWindow;
 class PreviewWindow;
 
@@ -43,6 +46,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void connectHandlers();
@@ -54,9 +58,13 @@ private:
     void setCaption(const std::string& caption) override;
     void showOptions(const ui::OptionPanel& options) override;
     engine::ProgressBar& progressBar() override { return mProgress; }
+    void letWindowRespond() override;
+    void showPassRunning(bool running) override;
+    void showAccount(const std::string& line) override;
     void showMessage(const ui::Message& message) override;
     bool ask(const ui::Question& question) override;
     void showReport(const ui::PassReport& report, bool open) override;
+    void bringReportToFront() override;
     void showPreview(const ui::PreviewText& preview) override;
     void closePreview() override;
     std::string localTime() override;
@@ -66,11 +74,14 @@ private:
     Dialogs& mDialogs;
     MainWindowControls mControls;
     ProgressBarAdapter mProgress;
-    WindowEcoStep mEcoStep;
+    WindowSaveDialog mSaveDialog;
+    eco::EcoStep mEcoStep;
     ui::MainWindowLogic mLogic;
     ReportWindow* mReport = nullptr;
     PreviewWindow* mPreview = nullptr;
     about::AboutBox* mAbout = nullptr;
+    HelpWindow* mHelp = nullptr;
+    QElapsedTimer mSinceResponded; // since the window last handled its events during a pass
     bool mEnded = false;
 };
 

@@ -58,13 +58,19 @@ QWidget* make(const ui::ControlPlace& place, QWidget* container) {
     }
     case ControlKind::TextBox:
         return new QLineEdit(container);
-    case ControlKind::Button:
-        return withCaption<QPushButton>(container, place.caption);
+    case ControlKind::Button: {
+        // As in a dialog, Enter presses the button that has the keyboard, else the default one.
+        auto* button = withCaption<QPushButton>(container, place.caption);
+        button->setAutoDefault(true);
+        return button;
+    }
     case ControlKind::ProgressBar: {
         auto* bar = new QProgressBar(container);
         bar->setTextVisible(false);
         return bar;
     }
+    case ControlKind::StatusText:
+        return new QLabel(container);
     }
     return nullptr;
 }
@@ -92,6 +98,7 @@ MainWindowControls::MainWindowControls(QMainWindow& window) {
             groups[container].push_back(static_cast<QRadioButton*>(widget));
     }
     get<QLabel>(Control::startLabel)->setBuddy((*this)[Control::startBox]);
+    get<QPushButton>(ui::defaultButton)->setDefault(true);
     for (const auto& [container, options] : groups)
         makeOptionGroup(window, options);
 

@@ -20,8 +20,8 @@ PreviewWindow::PreviewWindow(QWidget* parent) : QDialog(parent), mNames(*this) {
     setWindowModality(Qt::WindowModal);
 
     mSummary = makeSummaryLabel(*this, texts::summary);
-    mCodes = new QLabel(this);
-    mCodes->setObjectName(texts::codes.objectName);
+    // One wrapped paragraph under the list, which takes the rest of the window.
+    mCodes = makeSummaryLabel(*this, texts::codes);
 
     mApplyButton = makeButton(*this, texts::apply);
     connect(mApplyButton, &QPushButton::clicked, this, &PreviewWindow::applyClicked);

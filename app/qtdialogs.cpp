@@ -2,6 +2,7 @@
 
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -13,12 +14,37 @@ QString text(const std::string& words) {
     return QString::fromStdString(words);
 }
 
+QMessageBox::Icon iconOf(ui::MessageKind kind) {
+    switch (kind) {
+    case ui::MessageKind::Failure:
+        return QMessageBox::Critical;
+    case ui::MessageKind::Refusal:
+        return QMessageBox::Warning;
+    case ui::MessageKind::Information:
+        break;
+    }
+    return QMessageBox::Information;
+}
+
+// A short text leaves the box narrower than its title, which the window manager then cuts
+// off: the box is made at least as wide as the title needs.
+void wideEnoughForTitle(QMessageBox& box) {
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (!grid)
+        return;
+    const int titleWidth = box.fontMetrics().horizontalAdvance(box.windowTitle());
+    // The frame's buttons and margins take about as much again as a short title.
+    const int width = titleWidth + 160;
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Expanding),
+                  grid->rowCount(), 0, 1, grid->columnCount());
+}
+
 } // namespace
 
 void QtDialogs::showMessage(QWidget* parent, const ui::Message& message) {
-    const QMessageBox::Icon icon =
-        message.kind == ui::MessageKind::Failure ? QMessageBox::Critical : QMessageBox::Warning;
-    QMessageBox box(icon, text(message.title), text(message.text), QMessageBox::Ok, parent);
+    QMessageBox box(iconOf(message.kind), text(message.title), text(message.text), QMessageBox::Ok,
+                    parent);
+    wideEnoughForTitle(box);
     box.exec();
 }
 

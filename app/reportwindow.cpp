@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -76,6 +77,19 @@ void ReportWindow::setReport(const ui::PassReport& report) {
 void ReportWindow::showReport() {
     show();
     raise();
+}
+
+void ReportWindow::bringToFront() {
+    showNormal();
+    raise();
+    activateWindow();
+}
+
+void ReportWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape)
+        hide();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void ReportWindow::copyList() {

@@ -27,6 +27,12 @@ public:
     void setReport(const ui::PassReport& report);
     // Shows the window without taking the user's input away from the main window.
     void showReport();
+    // Restored if minimised, raised, and given the keyboard.
+    void bringToFront();
+
+protected:
+    // Escape closes it, as it does a dialog.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void copyList();

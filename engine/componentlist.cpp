@@ -1,5 +1,6 @@
 #include "componentlist.h"
 
+#include "progress.h"
 #include "required.h"
 
 namespace sequate::engine {
@@ -9,12 +10,18 @@ ComponentList readComponentList(host::LogicObjects& list, std::int32_t count, Pr
     read.names.reserve(static_cast<std::size_t>(count));
     read.components.reserve(static_cast<std::size_t>(count));
     for (std::int32_t position = 1; position <= count; ++position) {
-        auto component =
-            required(list.Item(position), "LogicObjects.Item(" + std::to_string(position) + ")");
+        // Named by its neighbour, which the user can find in the schematic, not by a place in
+        // a list the user never sees.
+        auto component = required(
+            list.Item(position), read.names.empty()
+                                     ? std::string("the first component of its list")
+                                     : "the component after " + read.names.back() + " in its list");
         read.names.push_back(component->Name());
         read.components.push_back(std::move(component));
-        if (bar)
+        if (bar) {
             bar->setValue(bar->value() + 1);
+            stopIfAsked(*bar);
+        }
     }
     return read;
 }

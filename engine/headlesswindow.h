@@ -8,6 +8,8 @@
 #include "passrequest.h"
 #include "startup.h"
 
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,9 +23,12 @@ public:
     void setMinimum(long long value) override { mMinimum = value; }
     void setMaximum(long long value) override { mMaximum = value; }
     void setValue(long long value) override;
+    bool stopRequested() const override { return stopOnceSet && mHistory.size() >= *stopOnceSet; }
 
     // Every value the bar was set to, in order.
     const std::vector<long long>& history() const { return mHistory; }
+    // The user asks the pass to stop once this many values have been set.
+    std::optional<std::size_t> stopOnceSet;
 
 private:
     long long mMinimum = 0;
@@ -62,7 +67,10 @@ public:
     std::vector<std::string> recoveryQuestions;
     std::vector<ShownMessage> messages;
 
-    PassPorts ports() { return {mBar, *this, *this}; }
+    // The ECO step is the window's own, which counts and answers as set up above, unless one
+    // is given: the ECO library's, for the runners and the ECO tests.
+    PassPorts ports() { return {mBar, *this, mEcoStep ? *mEcoStep : *this}; }
+    void useEcoStep(EcoHandOff& step) { mEcoStep = &step; }
     HeadlessProgressBar& progressBar() { return mBar; }
 
     void keepOnTop(bool onTop) override { topmost = onTop; }
@@ -88,6 +96,7 @@ public:
 
 private:
     HeadlessProgressBar mBar;
+    EcoHandOff* mEcoStep = nullptr;
 };
 
 } // namespace sequate::engine

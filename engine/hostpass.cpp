@@ -29,13 +29,18 @@ void HostPass::begin() {
 }
 
 void HostPass::end() {
+    if (const std::string problem = endQuietly(); !problem.empty())
+        mDialogs.showMessage(MessageKind::Failure, "Sequate", problem);
+}
+
+std::string HostPass::endQuietly() {
     if (!mOpen)
-        return;
+        return {};
     mOpen = false;
     bool firstUnanswered = false;
     try {
         mApplication.EndPass();
-        return;
+        return {};
     } catch (const host::HostFailure& failure) {
         firstUnanswered = failure.outcomeUnknown();
     }
@@ -44,11 +49,10 @@ void HostPass::end() {
     } catch (const host::HostFailure& failure) {
         // After a try that got no answer, a refusal now says the pass is closed already.
         if (firstUnanswered && !failure.outcomeUnknown())
-            return;
-        mDialogs.showMessage(MessageKind::Failure, "Sequate",
-                             "PowerLogic could not end the pass: " + describeFailure(failure) +
-                                 ".");
+            return {};
+        return "PowerLogic could not end the pass: " + describeFailure(failure) + ".";
     }
+    return {};
 }
 
 } // namespace sequate::engine

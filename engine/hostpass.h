@@ -7,6 +7,8 @@
 #include "host/powerlogic.h"
 #include "passports.h"
 
+#include <string>
+
 namespace sequate::engine {
 
 class HostPass {
@@ -21,6 +23,9 @@ public:
     void begin();
     // Says so in a message box when PowerLogic cannot end it.
     void end();
+    // The same, but returns what it would say (empty when the pass ended), for a message that
+    // tells it together with what went before.
+    std::string endQuietly();
 
 private:
     host::LogicApplication& mApplication;

@@ -114,10 +114,15 @@ public:
                 throw PlannedStop(*mPlan.stop);
             checkTheLayoutCanFollow();
             apply();
+            // The last moment a stop puts everything back: once the ECO file is handed over,
+            // the layout may hold the renames.
+            stopIfAsked(mPorts.progress);
         } catch (const PlannedStop& problem) {
             return stopWith(std::string(problem.what()) +
                             "\n\nNo name had been changed yet: the pass checks its renames before "
                             "it makes the first, so nothing had to be undone.");
+        } catch (const StoppedByUser& stopped) {
+            return stop(stopped.what(), ByUser::Yes);
         } catch (const PassStop& problem) {
             return stop(problem.what());
         } catch (const host::HostFailure& failure) {
@@ -221,7 +226,7 @@ private:
         switch (delivery.outcome) {
         case host::EcoOutcome::Cancelled:
             if (!mPorts.dialogs.keepRenamesWithoutEco(keepWithoutEcoQuestion))
-                return stop("No ECO file was written: the save dialog was cancelled.");
+                return stop("No ECO file was written: the save dialog was cancelled.", ByUser::Yes);
             break;
         case host::EcoOutcome::NotDelivered:
             return stop(delivery.message);
@@ -279,7 +284,9 @@ private:
         }
     }
 
-    PassResult stop(const std::string& problem) {
+    enum class ByUser { No, Yes };
+
+    PassResult stop(const std::string& problem, ByUser byUser = ByUser::No) {
         const std::size_t made = mJournal.size();
         UndoReport undo = mJournal.undo();
         std::string message = problem + "\n\n" + undoText(undo, made);
@@ -288,15 +295,25 @@ private:
         else if (mDiskJournal)
             message += "\n\nSequate keeps a journal of this pass: the next Run, or the next start "
                        "of Sequate, offers to put these names back.";
-        return stopWith(message, std::move(undo));
+        return stopWith(message, std::move(undo), byUser);
     }
 
-    PassResult stopWith(const std::string& message, UndoReport undo = {}) {
+    // A stop the user chose that left every name as it was is an outcome, not a failure. What
+    // ending PowerLogic's pass could not do is told in the same box.
+    PassResult stopWith(const std::string& message, UndoReport undo = {},
+                        ByUser byUser = ByUser::No) {
         PassResult result;
         result.stopMessage = message;
+        result.byUser = byUser == ByUser::Yes;
+        const bool asItWas = undo.complete;
         result.stillInEffect = std::move(undo.stillInEffect);
         result.eco = mEcoSent;
-        mPorts.dialogs.showMessage(MessageKind::Failure, "Sequate", result.stopMessage);
+        if (mHostPass)
+            if (const std::string notEnded = mHostPass->endQuietly(); !notEnded.empty())
+                result.stopMessage += "\n\n" + notEnded;
+        const MessageKind kind =
+            result.byUser && asItWas ? MessageKind::Information : MessageKind::Failure;
+        mPorts.dialogs.showMessage(kind, "Sequate", result.stopMessage);
         endPass();
         return result;
     }

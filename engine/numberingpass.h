@@ -40,6 +40,9 @@ struct PassResult {
     // put back (oldest first); empty when every name is as it was.
     std::string stopMessage;
     std::vector<Rename> stillInEffect;
+    // Stopped because the user asked it to stop, or would not keep its renames without an ECO
+    // file.
+    bool byUser = false;
 
     // A previewed plan was not applied: the schematic had changed since. This is the plan of
     // the schematic as it is now; nothing was renamed and nothing was shown.

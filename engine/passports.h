@@ -36,6 +36,8 @@ struct EcoRows {
 enum class MessageKind {
     Failure, // something could not be done (the old program's critical icon, style 16)
     Refusal, // what the user typed or asked for cannot be used (exclamation icon, style 48)
+    // An outcome the user chose, or one that left everything as it was (information icon).
+    Information,
 };
 
 // Messages, and the two questions the engine asks. Old program: MsgBox.

@@ -3,11 +3,28 @@
 namespace sequate::engine {
 
 std::string describeFailure(const host::HostFailure& failure) {
-    std::string text = "PowerLogic reported error " + host::codeText(failure.code());
+    std::string text;
+    switch (failure.code()) {
+    case host::HostCode::NotRunning:
+    case host::HostCode::ServerUnavailable:
+        // It cannot have reported anything: it is gone.
+        text = "PowerLogic is no longer there to answer";
+        break;
+    case host::HostCode::Timeout:
+        text = "PowerLogic did not answer in time";
+        break;
+    case host::HostCode::NoProject:
+        text = "PowerLogic has no project open";
+        break;
+    default:
+        text = "PowerLogic refused the call";
+        break;
+    }
+    text += " (error " + host::codeText(failure.code());
     const std::string detail = failure.what();
     if (!detail.empty())
-        text += " (" + detail + ")";
-    return text;
+        text += ": " + detail;
+    return text + ")";
 }
 
 std::string schematicUnreachable(const host::HostFailure& failure) {
@@ -18,9 +35,9 @@ std::string schematicUnreachable(const host::HostFailure& failure) {
     case host::HostCode::NotRunning:
     case host::HostCode::ServerUnavailable:
     case host::HostCode::Timeout:
-        return "PowerLogic does not answer: it may have been closed, or be busy (" +
+        return "PowerLogic does not answer: it may have been closed, or be busy. " +
                describeFailure(failure) +
-               "). Sequate attaches to PowerLogic when it starts, so if PowerLogic was closed, "
+               ". Sequate attaches to PowerLogic when it starts, so if PowerLogic was closed, "
                "close Sequate too and start it again once PowerLogic is running with the "
                "project open.";
     default:

@@ -16,6 +16,12 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// The user asked the pass to stop: it ends as a stopped pass does, with its renames put back.
+class StoppedByUser : public PassStop {
+public:
+    using PassStop::PassStop;
+};
+
 // PowerLogic refused to give a component a new name.
 class RenameRefused : public PassStop {
 public:
@@ -30,7 +36,8 @@ private:
     host::HostCode mCode;
 };
 
-// "0x80040203 (the name is taken)" style text of a host failure, for messages.
+// A host failure in the user's words, its code and the host's own text only as a detail at the
+// end: "PowerLogic refused the call (error 0x80040203: the name is taken)".
 std::string describeFailure(const host::HostFailure& failure);
 
 // Why the open schematic cannot be reached, in the user's terms, with what to do: no document

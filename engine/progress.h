@@ -7,7 +7,10 @@
 
 namespace sequate::engine {
 
-// Once the bar is full it stays there.
+// Once the bar is full it stays there. Throws StoppedByUser when the user asked the pass to
+// stop.
 void stepProgress(ProgressBar& bar);
+// Throws StoppedByUser when the user asked the pass to stop.
+void stopIfAsked(const ProgressBar& bar);
 
 } // namespace sequate::engine

@@ -13,6 +13,11 @@ public:
     virtual void setMinimum(long long value) = 0;
     virtual void setMaximum(long long value) = 0;
     virtual void setValue(long long value) = 0;
+    // Whether the user asked the pass to stop. The pass asks after every step it shows (each
+    // component read, each rename) and once more before its ECO step; a window that lets a
+    // pass be stopped answers true from the moment the user asks. The old program's pass could
+    // not be stopped.
+    virtual bool stopRequested() const { return false; }
 };
 
 } // namespace sequate::engine

@@ -253,7 +253,7 @@ private:
             return;
         }
         settleWith(writer);
-        tell(message + mLayoutNote);
+        tell(message + mLayoutNote, MessageKind::Information);
     }
 
     // Keeps the names, and hands the layout the renames that stay, as the window's ECO options
@@ -277,7 +277,7 @@ private:
         JournalWriter writer(mPath, kept);
         if (journal.handedOver == HandOver::Layout) {
             if (followInLayout(before, now, writer))
-                settleWith(writer, mLayoutNote);
+                settleWith(writer, mLayoutNote, MessageKind::Information);
             return;
         }
         mActivity = "handing over the ECO file of the renames that stay";
@@ -369,10 +369,11 @@ private:
         return false;
     }
 
-    void settleWith(JournalWriter& writer, const std::string& note = {}) {
+    void settleWith(JournalWriter& writer, const std::string& note = {},
+                    MessageKind kind = MessageKind::Failure) {
         writer.settle();
         if (!note.empty())
-            tell(note.substr(note.find_first_not_of('\n')));
+            tell(note.substr(note.find_first_not_of('\n')), kind);
     }
 
     std::string unsettled(const std::string& problem) const {
@@ -393,10 +394,12 @@ private:
                "\" and leaves the names as they are.";
     }
 
-    RecoveryOutcome tell(const std::string& message) {
+    // A put-back that completed, or renames kept that the layout took too, is an outcome the
+    // user chose: the information icon.
+    RecoveryOutcome tell(const std::string& message, MessageKind kind = MessageKind::Failure) {
         mOutcome.found = true;
         mOutcome.message += (mOutcome.message.empty() ? "" : "\n\n") + message;
-        mPorts.dialogs.showMessage(MessageKind::Failure, "Sequate", message);
+        mPorts.dialogs.showMessage(kind, "Sequate", message);
         return mOutcome;
     }
 

@@ -75,7 +75,7 @@ private:
     // name tells which it is, and only where a name is carried twice is the host asked which
     // of the carriers is selected.
     void readTheSelectedOne(SchematicRead& result) {
-        auto selection = required(mDocument.SelectedObjects(), "LogicDocument.SelectedObjects");
+        auto selection = required(mDocument.SelectedObjects(), "the selected objects");
         const std::int32_t count = selection->Count();
         ListRead selected = readList(*selection, count);
         // The work list is the whole document, so a component's row is its index.
@@ -128,7 +128,7 @@ private:
     static std::pair<std::string, std::string> position(host::LogicComponent& component,
                                                         const std::string& name) {
         try {
-            auto placements = required(component.Placements(), "LogicComponent.Placements");
+            auto placements = required(component.Placements(), "where " + name + " is placed");
             auto placement = placements->Item(1);
             if (!placement)
                 throw host::HostFailure(host::HostCode::BadIndex, "no placed element");

@@ -48,8 +48,7 @@ StartupOutcome startUp(HostSession& state, StartupDisplay& display, UserDialogs&
         display.keepOnTop(true);
         display.clearAllComponentsOption();
         state.application = required(objects.attachPowerLogic(), "the running object table");
-        state.document =
-            required(state.application->CurrentDocument(), "LogicApplication.CurrentDocument");
+        state.document = required(state.application->CurrentDocument(), "the open document");
         takeFirstWorkList(state);
         display.setCaption("Sequate " + state.document->Name());
         display.setStartText("1");

@@ -5,17 +5,17 @@
 namespace sequate::engine {
 
 WorkList chooseWorkList(host::LogicDocument& doc, AllComponents how) {
-    const std::int32_t selected = required(doc.Selection(), "LogicDocument.Selection")->Count();
+    const std::int32_t selected = required(doc.Selection(), "the selection")->Count();
     if (selected > 1)
-        return {required(doc.SelectedObjects(), "LogicDocument.SelectedObjects"), true, selected};
+        return {required(doc.SelectedObjects(), "the selected objects"), true, selected};
     return {allComponents(doc, how), false, selected};
 }
 
 std::shared_ptr<host::LogicObjects> allComponents(host::LogicDocument& doc, AllComponents how) {
-    auto set = required(doc.ComponentSet(), "LogicDocument.ComponentSet");
+    auto set = required(doc.ComponentSet(), "the components of the document");
     if (how == AllComponents::Query)
-        return required(set->Query(1, "", 0), "LogicComponentSet.Query");
-    return required(set->Objects(), "LogicComponentSet.Objects");
+        return required(set->Query(1, "", 0), "the components of the document");
+    return required(set->Objects(), "the components of the document");
 }
 
 } // namespace sequate::engine

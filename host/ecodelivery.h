@@ -16,6 +16,14 @@ enum class EcoOutcome {
     Unknown,      // PowerPCB stopped answering while it read the file; the file is kept
 };
 
+// Whether the file went somewhere: written where the user chose, read by PowerPCB, or kept for
+// the user where PowerPCB may have read it. Nothing was written on Cancel, and a file PowerPCB
+// could not take is deleted again.
+inline bool fileWentSomewhere(EcoOutcome outcome) {
+    return outcome == EcoOutcome::Delivered || outcome == EcoOutcome::FileLeftOver ||
+           outcome == EcoOutcome::Unknown;
+}
+
 struct EcoDelivery {
     EcoOutcome outcome = EcoOutcome::Delivered;
     std::string message; // why, for every outcome but Delivered and Cancelled

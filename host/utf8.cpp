@@ -31,6 +31,31 @@ std::optional<LeadByte> leadByte(unsigned char b) {
     return std::nullopt;
 }
 
+constexpr char32_t replacement = 0xFFFD;
+
+bool isSurrogate(char32_t value) {
+    return value >= 0xD800 && value <= 0xDFFF;
+}
+
+void appendUtf8(std::string& bytes, char32_t value) {
+    const auto byte = [&](char32_t bits) { bytes += static_cast<char>(bits); };
+    if (value < 0x80) {
+        byte(value);
+    } else if (value < 0x800) {
+        byte(0xC0 | (value >> 6));
+        byte(0x80 | (value & 0x3F));
+    } else if (value < 0x10000) {
+        byte(0xE0 | (value >> 12));
+        byte(0x80 | ((value >> 6) & 0x3F));
+        byte(0x80 | (value & 0x3F));
+    } else {
+        byte(0xF0 | (value >> 18));
+        byte(0x80 | ((value >> 12) & 0x3F));
+        byte(0x80 | ((value >> 6) & 0x3F));
+        byte(0x80 | (value & 0x3F));
+    }
+}
+
 } // namespace
 
 std::optional<CodePoint> decodeUtf8(std::string_view text, std::size_t pos) {
@@ -47,6 +72,47 @@ std::optional<CodePoint> decodeUtf8(std::string_view text, std::size_t pos) {
         value = (value << 6) | (b & 0x3F);
     }
     return CodePoint{value, lead->length};
+}
+
+std::u16string utf16FromUtf8(std::string_view text) {
+    std::u16string units;
+    units.reserve(text.size());
+    for (std::size_t pos = 0; pos < text.size();) {
+        const auto c = decodeUtf8(text, pos);
+        const char32_t value = c ? c->value : replacement;
+        pos += c ? c->length : 1;
+        if (value < 0x10000) {
+            units += static_cast<char16_t>(value);
+        } else {
+            units += static_cast<char16_t>(0xD800 + ((value - 0x10000) >> 10));
+            units += static_cast<char16_t>(0xDC00 + ((value - 0x10000) & 0x3FF));
+        }
+    }
+    return units;
+}
+
+std::string utf8FromUtf16(std::u16string_view text) {
+    std::string bytes;
+    bytes.reserve(text.size());
+    for (std::size_t pos = 0; pos < text.size(); ++pos) {
+        char32_t value = text[pos];
+        if (isSurrogate(value)) {
+            const bool paired = value < 0xDC00 && pos + 1 < text.size() &&
+                                text[pos + 1] >= 0xDC00 && text[pos + 1] <= 0xDFFF;
+            value =
+                paired ? 0x10000 + ((value - 0xD800) << 10) + (text[++pos] - 0xDC00) : replacement;
+        }
+        appendUtf8(bytes, value);
+    }
+    return bytes;
+}
+
+std::string utf8FromLatin1(std::string_view bytes) {
+    std::string text;
+    text.reserve(bytes.size());
+    for (const char c : bytes)
+        appendUtf8(text, static_cast<unsigned char>(c));
+    return text;
 }
 
 } // namespace sequate::host

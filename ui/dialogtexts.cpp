@@ -21,8 +21,9 @@ Message previewProblem(const std::string& what) {
 }
 
 Message helpPageNotOpened(const std::string& path) {
-    return {MessageKind::Refusal, sequateTitle,
-            "The help page could not be opened. It is at " + path};
+    return {MessageKind::Failure, sequateTitle,
+            "The help page could not be found: there is no file " + path +
+                ". Reinstalling Sequate puts it back."};
 }
 
 Message csvNotSaved(const std::string& path, const std::string& reason) {
@@ -37,6 +38,13 @@ Question keepRenamesWithoutEcoQuestion(const std::string& text) {
 // Escape keeps nothing of a half-finished pass: keeping it must be chosen knowingly.
 Question putBackQuestion(const std::string& text) {
     return {sequateTitle, text, "&Put back", "&Keep as it is", true};
+}
+
+// A key pressed by mistake must not undo what the user asked for.
+Question stopPassQuestion() {
+    return {sequateTitle,
+            "A pass is under way. Stop it? The names it has changed so far are put back.", "&Go on",
+            "&Stop the pass", true};
 }
 
 } // namespace sequate::ui

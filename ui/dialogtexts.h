@@ -10,7 +10,8 @@
 
 namespace sequate::ui {
 
-// What a message box tells, which gives its icon; the engine's and the windows' alike.
+// What a message box tells, which gives its icon (Failure: error, Refusal: warning,
+// Information: information); the engine's and the windows' alike.
 using engine::MessageKind;
 
 struct Message {
@@ -45,5 +46,8 @@ Message csvNotSaved(const std::string& path, const std::string& reason);
 Question keepRenamesWithoutEcoQuestion(const std::string& text);
 // A pass was cut short; the default answer, also for Escape, puts its renames back.
 Question putBackQuestion(const std::string& text);
+// End, Escape or closing the window while a pass is under way. The default answer, also for
+// Escape, lets the pass go on; the other stops it, and its renames are put back.
+Question stopPassQuestion();
 
 } // namespace sequate::ui

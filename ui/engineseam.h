@@ -13,6 +13,7 @@
 #include "mainview.h"
 #include "optionpanel.h"
 #include "passchoice.h"
+#include "passprogress.h"
 
 #include <optional>
 #include <string>
@@ -29,6 +30,8 @@ public:
     // The renames kept go where the options now send an ECO file.
     void recoverUnfinishedPass();
     const engine::HostSession& session() const { return mSession; }
+    // The progress port of every pass, which carries the user's request to stop.
+    PassProgress& progress() { return mProgress; }
 
     // Run: settles a pass left unfinished first, then runs one; nothing when no pass ran.
     // Lets no exception out.
@@ -41,7 +44,7 @@ public:
                                             const engine::PassPlan& plan);
 
 private:
-    engine::PassPorts ports() { return {mView.progressBar(), *this, mEco}; }
+    engine::PassPorts ports() { return {mProgress, *this, mEco}; }
 
     // engine::StartupDisplay
     void keepOnTop(bool onTop) override { mView.keepOnTop(onTop); }
@@ -60,6 +63,7 @@ private:
     OptionPanel& mOptions;
     MainView& mView;
     engine::EcoHandOff& mEco;
+    PassProgress mProgress{mView};
 };
 
 } // namespace sequate::ui

@@ -31,10 +31,11 @@ inline constexpr Labelled close{"cmdClose", "&Close"};
 namespace reportWindow {
 inline constexpr Labelled window{"frmNotChanged", "Sequate - components not renamed"};
 inline constexpr Labelled summary{"lblSummary", ""};
-inline constexpr Labelled endsInLetterHeading{"", "Components that kept their names:"};
+inline constexpr Labelled endsInLetterHeading{"",
+                                              "Components not numbered as they end in a letter:"};
 inline constexpr Labelled endsInLetter{"txtNotChanged", ""};
 inline constexpr Labelled copy{"cmdCopy", "Co&py"};
-inline constexpr Labelled saveCsv{"cmdSaveCsv", "Save as &CSV"};
+inline constexpr Labelled saveCsv{"cmdSaveCsv", "&Save as CSV"};
 inline constexpr Labelled close{"cmdClose", "&Close"};
 inline constexpr const char* csvFileFilter = "CSV files (*.csv)";
 } // namespace reportWindow

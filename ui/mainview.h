@@ -23,12 +23,25 @@ public:
     virtual void showOptions(const OptionPanel& options) = 0;
     // Old program: prgbarEdistys.
     virtual engine::ProgressBar& progressBar() = 0;
+    // Called between the host calls of a pass (see passprogress.h): the window handles the
+    // events waiting for it (repaints, End, Escape, closing) and returns. It may do so only
+    // every few tens of milliseconds, to keep the pass fast.
+    virtual void letWindowRespond() = 0;
+    // While a pass or a preview is under way, Run, Pass > Preview and the options are disabled
+    // and the preview window is closed, so that nothing starts another pass; End stays enabled.
+    // Afterwards the logic shows the options again (showOptions).
+    virtual void showPassRunning(bool running) = 0;
+    // The line under the progress bar: a one-line account of the last pass (accountLine).
+    virtual void showAccount(const std::string& line) = 0;
     // Returns once the user has closed the box.
     virtual void showMessage(const Message& message) = 0;
     // True when the user gave the question's default answer.
     virtual bool ask(const Question& question) = 0;
-    // Replaces what the report window shows; opens it when `open`.
+    // Replaces what the report window shows; opens it when `open`, beside the main window,
+    // which keeps the keyboard.
     virtual void showReport(const PassReport& report, bool open) = 0;
+    // Pass > Last pass report: the report window restored if minimised, raised and active.
+    virtual void bringReportToFront() = 0;
     virtual void showPreview(const PreviewText& preview) = 0;
     virtual void closePreview() = 0;
     // The local time as "yyyy-MM-dd HH:mm:ss", for the report.

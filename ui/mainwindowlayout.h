@@ -2,7 +2,9 @@
 
 // The main window's controls as any view creates them: kind, objectName, caption, container
 // and place in twips, the order in which the keyboard visits them, and the menus. A view
-// walks these tables; it decides nothing of its own about where a control goes.
+// walks these tables; it decides nothing of its own about where a control goes. Captions carry
+// their access keys ('&' before the letter, as both toolkits read it); the old program's
+// captions had none.
 
 #include <array>
 #include <cstddef>
@@ -30,8 +32,9 @@ enum class Control : std::size_t {
     runButton,                // cmdRun
     endButton,                // cmdEnd
     progressBar,              // prgbarEdistys
+    accountLine,              // the account of the last pass; the old program had none
 };
-inline constexpr std::size_t controlCount = static_cast<std::size_t>(Control::progressBar) + 1;
+inline constexpr std::size_t controlCount = static_cast<std::size_t>(Control::accountLine) + 1;
 
 enum class ControlKind {
     Frame,        // a sunken panel without a caption
@@ -42,6 +45,7 @@ enum class ControlKind {
     TextBox,
     Button,
     ProgressBar,
+    StatusText, // a line the window writes, from the left
 };
 
 struct ControlPlace {
@@ -53,16 +57,20 @@ struct ControlPlace {
     int left, top, width, height;     // twips, within the container
 };
 
-// The client area of the main window, in twips.
+// The client area of the main window, in twips: the old program's 5700 by 2325, and the
+// account line under the progress bar.
 inline constexpr int mainClientWidth = 5700;
-inline constexpr int mainClientHeight = 2325;
+inline constexpr int mainClientHeight = 2640;
+// Enter presses it wherever the keyboard is in the main window.
+inline constexpr Control defaultButton = Control::runButton;
 // The about box opens this far right of and below the main window's corner, in twips.
 inline constexpr int aboutBoxOffset = 100;
 
 // In creation order: a container comes before what it holds.
 std::span<const ControlPlace> mainWindowControls();
 const ControlPlace& placeOf(Control control);
-// The order in which Tab visits the controls, as the old program had it.
+// The order in which Tab visits the controls: down the options on the left, down the ECO
+// options on the right, then along the bottom row.
 std::span<const Control> mainWindowTabOrder();
 
 // The menus: Pass > Preview, Last pass report; Help > Sequate Help, About.

@@ -20,8 +20,11 @@ engine::StartupOutcome MainWindowLogic::startUp(host::RunningObjects& objects) {
     return outcome;
 }
 
+// Putting back a pass renames through the same port as a pass, and holds the window alike.
 void MainWindowLogic::recoverUnfinishedPass() {
+    beginHold();
     mSeam.recoverUnfinishedPass();
+    endHold();
 }
 
 void MainWindowLogic::click(Control control) {
@@ -34,6 +37,8 @@ void MainWindowLogic::startTextEdited(const std::string& text) {
 }
 
 void MainWindowLogic::run() {
+    if (mPassRunning)
+        return;
     const RequestOrRefusal asked = choosePass(mOptions);
     if (asked.refusal)
         mView.showMessage(*asked.refusal);
@@ -42,28 +47,38 @@ void MainWindowLogic::run() {
 }
 
 void MainWindowLogic::preview() {
+    if (mPassRunning)
+        return;
     const RequestOrRefusal asked = choosePass(mOptions);
     if (asked.refusal)
         mView.showMessage(*asked.refusal);
     if (!asked.request)
         return;
+    const PassRequest& request = *asked.request;
+    beginHold();
     try {
-        const engine::PlanPreview preview = mSeam.preview(*asked.request);
-        showPlan(*asked.request, preview.names, preview.plan);
+        const engine::PlanPreview preview = mSeam.preview(request);
+        // A preview the user stopped has nothing to show.
+        if (mSeam.progress().stopRequested())
+            mView.closePreview();
+        else
+            showPlan(request, previewText(request, preview.names, preview.plan), preview.plan);
     } catch (const std::exception& problem) {
         mView.closePreview();
         mView.showMessage(previewProblem(problem.what()));
     }
+    endHold();
 }
 
 void MainWindowLogic::apply() {
-    if (!mPreviewRequest)
+    if (!mPreviewRequest || mPassRunning)
         return;
     const PassRequest request = *mPreviewRequest;
     held(request, [&] {
         std::optional<engine::PassResult> result = mSeam.apply(request, mPreviewPlan);
         if (result && result->newPlan)
-            showPlan(request, result->namesRead, *result->newPlan);
+            showPlan(request, changedPlanText(request, result->namesRead, *result->newPlan),
+                     *result->newPlan);
         else
             mView.closePreview();
         return result;
@@ -71,30 +86,63 @@ void MainWindowLogic::apply() {
 }
 
 void MainWindowLogic::openReport() {
-    mView.showReport(mReport, true);
+    mView.showReport(mReport, false);
+    mView.bringReportToFront();
 }
 
-template <typename Pass>
-void MainWindowLogic::held(const PassRequest& request, Pass pass) {
-    mPassRunning = true;
-    const std::optional<engine::PassResult> result = pass();
-    mPassRunning = false;
-    if (result && !result->newPlan) {
-        mReport = passReport(request, mView.localTime(), *result, ecoWent(result->eco));
-        // Old program: naytaNimeamattomat, which showed the names kept after a completed pass.
-        mView.showReport(mReport, result->completed && !result->unnamed.empty());
+bool MainWindowLogic::end() {
+    if (mPassRunning) {
+        askToStop();
+        return false;
     }
+    mView.endProgram(0);
+    return true;
+}
+
+void MainWindowLogic::escape() {
+    if (mPassRunning)
+        askToStop();
+}
+
+void MainWindowLogic::askToStop() {
+    if (!mSeam.progress().stopRequested() && !mView.ask(stopPassQuestion()))
+        mSeam.progress().requestStop();
+}
+
+void MainWindowLogic::beginHold() {
+    mPassRunning = true;
+    mSeam.progress().clearStopRequest();
+    mView.showPassRunning(true);
+}
+
+void MainWindowLogic::endHold() {
+    mView.showPassRunning(false);
+    mView.showOptions(mOptions);
+    mPassRunning = false;
     if (mOpenDocumentWaiting) {
         mOpenDocumentWaiting = false;
         takeUpOpenedDocument();
     }
 }
 
-void MainWindowLogic::showPlan(const PassRequest& request, const std::vector<std::string>& names,
+template <typename Pass>
+void MainWindowLogic::held(const PassRequest& request, Pass pass) {
+    beginHold();
+    const std::optional<engine::PassResult> result = pass();
+    mView.showAccount(result ? accountLine(*result) : std::string());
+    if (result && !result->newPlan) {
+        mReport = passReport(request, mView.localTime(), *result, ecoWent(result->eco));
+        // Old program: naytaNimeamattomat, which showed the names kept after a completed pass.
+        mView.showReport(mReport, result->completed && !result->unnamed.empty());
+    }
+    endHold();
+}
+
+void MainWindowLogic::showPlan(const PassRequest& request, const PreviewText& text,
                                const engine::PassPlan& plan) {
     mPreviewRequest = request;
     mPreviewPlan = plan;
-    mView.showPreview(previewText(request, names, plan));
+    mView.showPreview(text);
 }
 
 void MainWindowLogic::OpenDocument(std::shared_ptr<host::LogicDocument>) {

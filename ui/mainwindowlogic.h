@@ -2,8 +2,9 @@
 
 // What the main window decides, apart from any toolkit: the options and their click effects,
 // Run and Preview with the check of the start number, the report of the last pass, and the
-// documents PowerLogic opens, which wait while a pass holds the window. A view forwards the
-// user's clicks here and shows what it is told.
+// documents PowerLogic opens, which wait while a pass holds the window, and End and Escape,
+// which during a pass ask whether to stop it. A view forwards the user's clicks and keys here
+// and shows what it is told.
 
 #include "engineseam.h"
 #include "host/powerlogic.h"
@@ -38,6 +39,12 @@ public:
     void apply();
     // Pass > Last pass report.
     void openReport();
+    // End, or closing the main window: ends the program, or, while a pass is under way, asks
+    // whether to stop it. False when the program goes on.
+    bool end();
+    // Escape in the main window: while a pass is under way, asks whether to stop it.
+    void escape();
+    bool passRunning() const { return mPassRunning; }
 
     const OptionPanel& options() const { return mOptions; }
 
@@ -45,10 +52,15 @@ public:
     void OpenDocument(std::shared_ptr<host::LogicDocument> doc) override;
 
 private:
-    // A pass holds the window until it ends: a document opened meanwhile is taken up after it.
+    // A pass or a preview holds the window until it ends: the view disables what could start
+    // another, and a document opened meanwhile is taken up after it.
+    void beginHold();
+    void endHold();
+    // A pass, with its account and its report.
     template <typename Pass>
     void held(const PassRequest& request, Pass pass);
-    void showPlan(const PassRequest& request, const std::vector<std::string>& names,
+    void askToStop();
+    void showPlan(const PassRequest& request, const PreviewText& text,
                   const engine::PassPlan& plan);
     void takeUpOpenedDocument();
 

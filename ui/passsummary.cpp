@@ -34,12 +34,12 @@ PassSummary summarize(const std::vector<std::string>& names, const engine::PassP
         if (after[i] != names[i]) {
             summary.renamed.push_back({names[i], after[i], {}});
             ++count.renamed;
+            if (renameCount[i] > 1)
+                ++summary.throughTemporary;
         } else {
             summary.kept.push_back({names[i], names[i], keptBecause(names[i], numbered[i])});
             ++count.kept;
         }
-        if (renameCount[i] > 1)
-            ++summary.throughTemporary;
     }
     for (auto& [code, count] : perCode) {
         count.code = code;

@@ -21,10 +21,12 @@ struct CodeCount {
 };
 
 struct PassSummary {
-    std::vector<NameRow> renamed;     // each component's net change, in document order
-    std::vector<NameRow> kept;        // in document order
-    std::vector<CodeCount> perCode;   // in the order of the letter codes
-    std::size_t throughTemporary = 0; // components the plan renames more than once
+    std::vector<NameRow> renamed;   // each component's net change, in document order
+    std::vector<NameRow> kept;      // in document order
+    std::vector<CodeCount> perCode; // in the order of the letter codes
+    // Of the renamed: those that go by way of a temporary name. A component moved out of the
+    // way and back to its own name is among the kept.
+    std::size_t throughTemporary = 0;
 };
 
 PassSummary summarize(const std::vector<std::string>& names, const engine::PassPlan& plan);

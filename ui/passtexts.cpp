@@ -18,13 +18,38 @@ std::string ecoDestination(const PassRequest& choice) {
     return "\"Write and force read in PCB\": read into the layout open in PowerPCB";
 }
 
+// One paragraph, so that the list of renames keeps most of the window.
 std::string codeCounts(const std::vector<CodeCount>& counts) {
     std::string text = "Per letter code:";
+    const char* separator = " ";
     for (const CodeCount& count : counts) {
-        text += "\n  " + (count.code.empty() ? std::string("(none)") : count.code) + ": " +
+        text += separator + (count.code.empty() ? std::string("(none)") : count.code) + " " +
                 std::to_string(count.renamed) + " renamed, " + std::to_string(count.kept) + " kept";
+        separator = "; ";
     }
     return text;
+}
+
+std::string count(std::size_t n, const char* one, const char* many) {
+    return std::to_string(n) + " " + (n == 1 ? one : many);
+}
+
+std::string ecoAccount(const std::optional<engine::EcoSent>& eco) {
+    if (!eco)
+        return "no ECO file";
+    switch (eco->delivery.outcome) {
+    case host::EcoOutcome::Delivered:
+        return eco->destination == engine::EcoDestination::PowerPcb
+                   ? "ECO file read by PowerPCB"
+                   : "ECO file written to " + eco->path;
+    case host::EcoOutcome::Cancelled:
+        return "no ECO file: kept without one";
+    case host::EcoOutcome::NotDelivered:
+    case host::EcoOutcome::FileLeftOver:
+    case host::EcoOutcome::Unknown:
+        break;
+    }
+    return "ECO file not confirmed: see Pass > Last pass report";
 }
 
 std::vector<NameRow> renamedThenKept(const PassSummary& summary) {
@@ -57,6 +82,34 @@ PreviewText previewText(const PassRequest& choice, const std::vector<std::string
     return text;
 }
 
+PreviewText changedPlanText(const PassRequest& choice, const std::vector<std::string>& names,
+                            const engine::PassPlan& plan) {
+    PreviewText text = previewText(choice, names, plan);
+    text.summary = "The schematic changed since the preview was made, so Apply renamed nothing. "
+                   "This is the plan for the schematic as it is now:\n" +
+                   text.summary;
+    return text;
+}
+
+std::string accountLine(const engine::PassResult& result) {
+    if (result.newPlan)
+        return "Nothing changed: the schematic changed since the preview, which now shows the "
+               "new plan";
+    if (!result.completed) {
+        if (result.stillInEffect.empty())
+            return std::string("Nothing changed: ") +
+                   (result.byUser ? "the pass was stopped" : "the pass failed") +
+                   " and every name is as it was";
+        return "The pass stopped with " + count(result.stillInEffect.size(), "rename", "renames") +
+               " still in effect: see Pass > Last pass report";
+    }
+    std::string line = result.changed.empty() ? "Nothing changed: no component needed a new name"
+                                              : std::to_string(result.changed.size()) + " renamed";
+    if (!result.unnamed.empty())
+        line += ", " + std::to_string(result.unnamed.size()) + " not numbered (ending in a letter)";
+    return line + ", " + ecoAccount(result.eco);
+}
+
 PassReport passReport(const PassRequest& choice, const std::string& when,
                       const engine::PassResult& result, const std::string& ecoWent) {
     PassReport report;
@@ -64,7 +117,11 @@ PassReport passReport(const PassRequest& choice, const std::string& when,
     if (result.completed) {
         PassSummary summary = summarize(result.namesRead, result.applied);
         outcome = std::to_string(summary.renamed.size()) + " components got a new name; " +
-                  std::to_string(summary.kept.size()) + " kept their names.";
+                  std::to_string(summary.kept.size()) + " kept their names";
+        if (!result.unnamed.empty())
+            outcome += ", " + std::to_string(result.unnamed.size()) +
+                       " of them because they end in a letter";
+        outcome += ".";
         report.rows = renamedThenKept(summary);
     } else {
         outcome = "The pass stopped: " + result.stopMessage;

@@ -16,7 +16,7 @@ namespace sequate::ui {
 
 struct PreviewText {
     std::string summary; // the choice, what Run would do, where the ECO file goes
-    std::string codes;   // the counts per letter code
+    std::string codes;   // the counts per letter code, one paragraph
     std::vector<NameRow> rows;
     bool canApply = false; // false when Run would stop
 };
@@ -26,14 +26,22 @@ struct PreviewText {
 struct PassReport {
     std::string summary = "No pass has been made yet.";
     std::vector<NameRow> rows; // the renames, then the names kept
-    std::string endsInLetter;  // those names, one line each ending in CR LF
+    std::string endsInLetter;  // the names kept because they end in a letter, one line each
+                               // ending in CR LF
 };
 
 PreviewText previewText(const PassRequest& choice, const std::vector<std::string>& names,
                         const engine::PassPlan& plan);
+// The preview of the plan Apply found instead of the one shown, which it did not run.
+PreviewText changedPlanText(const PassRequest& choice, const std::vector<std::string>& names,
+                            const engine::PassPlan& plan);
 // `when` is the local time the pass ended; `ecoWent` where its ECO file went.
 PassReport passReport(const PassRequest& choice, const std::string& when,
                       const engine::PassResult& result, const std::string& ecoWent);
+
+// The line under the progress bar after a pass: what it changed and where its ECO file went,
+// or why nothing changed. The report of the pass tells it in full.
+std::string accountLine(const engine::PassResult& result);
 
 // For the report: `deliveredTo` when the file arrived, the reason it is somewhere else, or
 // "not written".

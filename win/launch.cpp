@@ -23,18 +23,38 @@ Launch launch(host::RunningObjects& objects, Dialogs& dialogs,
     return {std::move(window), 0};
 }
 
+namespace {
+
+void handle(MSG& message) {
+    // Tab, the arrows, Enter and Escape move among the controls as in a dialog.
+    HWND root = ::GetAncestor(message.hwnd, GA_ROOT);
+    if (!root || !::IsDialogMessageW(root, &message)) {
+        ::TranslateMessage(&message);
+        ::DispatchMessageW(&message);
+    }
+}
+
+} // namespace
+
 int runMessageLoop() {
     MSG message;
     while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
-        // Tab, the arrows and Enter move among the controls as in a dialog.
-        HWND root = ::GetAncestor(message.hwnd, GA_ROOT);
-        if (!root || !::IsDialogMessageW(root, &message)) {
-            ::TranslateMessage(&message);
-            ::DispatchMessageW(&message);
-        }
+        handle(message);
         host::com::OpenDocumentSink::deliverQueued();
     }
     return static_cast<int>(message.wParam);
+}
+
+void handleWaitingMessages() {
+    MSG message;
+    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            // For the message loop, once the pass has returned to it.
+            ::PostQuitMessage(static_cast<int>(message.wParam));
+            return;
+        }
+        handle(message);
+    }
 }
 
 } // namespace sequate::win

@@ -20,5 +20,8 @@ Launch launch(host::RunningObjects& objects, Dialogs& dialogs, std::function<voi
 
 // Until WM_QUIT; gives its exit status.
 int runMessageLoop();
+// The messages waiting now, while a pass holds the host: the window repaints and hears End and
+// Escape. PowerLogic's queued notifications wait for the message loop, after the pass.
+void handleWaitingMessages();
 
 } // namespace sequate::win

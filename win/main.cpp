@@ -1,7 +1,7 @@
 // Sequate on Windows: gives new part names to the components of the schematic open in the
 // running PowerLogic, through COM.
 
-#include "host/com/comlogic.h"
+#include "host/com/comrunningobjects.h"
 #include "launch.h"
 #include "nativedialogs.h"
 #include "screenshottour.h"

@@ -39,9 +39,13 @@ NativeKind nativeKind(const ui::ControlPlace& place) {
     case ControlKind::TextBox:
         return {WC_EDITW, ES_AUTOHSCROLL | tabbed, WS_EX_CLIENTEDGE};
     case ControlKind::Button:
-        return {WC_BUTTONW, BS_PUSHBUTTON | tabbed};
+        return {WC_BUTTONW,
+                (place.control == ui::defaultButton ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | tabbed};
     case ControlKind::ProgressBar:
         return {PROGRESS_CLASSW, 0};
+    case ControlKind::StatusText:
+        // A path is cut short at the window's edge rather than wrapped out of sight.
+        return {WC_STATICW, SS_LEFTNOWORDWRAP | SS_NOPREFIX | SS_ENDELLIPSIS};
     }
     return {WC_STATICW, 0};
 }
@@ -59,7 +63,8 @@ double widthFactor(std::span<const ui::ControlPlace> places, const MainControls&
         HDC dc = ::GetDC(control);
         const auto font = reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0));
         HGDIOBJ previous = ::SelectObject(dc, font);
-        const std::wstring caption = wide(place.caption);
+        std::wstring caption = wide(place.caption);
+        std::erase(caption, L'&'); // the access key's mark is drawn as an underline
         SIZE size{};
         ::GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &size);
         ::SelectObject(dc, previous);

@@ -4,6 +4,7 @@
 #include "dialogs.h"
 #include "dpi.h"
 #include "helppage.h"
+#include "launch.h"
 #include "widetext.h"
 
 #include <cstdio>
@@ -25,7 +26,7 @@ bool isChoice(const ui::ControlPlace& place) {
 MainWindow::MainWindow(host::RunningObjects& objects, Dialogs& dialogs,
                        std::function<void(int)> programEnd)
     : mObjects(objects), mDialogs(dialogs), mProgramEnd(std::move(programEnd)),
-      mEcoStep(dialogs, *this, objects), mLogic(*this, mEcoStep) {
+      mSaveDialog(dialogs, *this), mEcoStep(objects, mSaveDialog), mLogic(*this, mEcoStep) {
     create(L"frmRenPart", about::productName,
            WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, nullptr, makeMenuBar());
     mControls = std::make_unique<MainControls>(handle());
@@ -57,11 +58,17 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         command(LOWORD(wParam), HIWORD(wParam));
         return 0;
     case WM_CLOSE:
-        endProgram(0);
+        // During a pass, closing the window asks whether to stop the pass, as End does.
+        if (!mEnded)
+            mLogic.end();
         return 0;
     default:
         return NativeWindow::onMessage(message, wParam, lParam);
     }
+}
+
+void MainWindow::escapePressed() {
+    mLogic.escape();
 }
 
 void MainWindow::command(int id, int notification) {
@@ -75,7 +82,13 @@ void MainWindow::command(int id, int notification) {
         else if (*clicked == Control::runButton)
             mLogic.run();
         else if (*clicked == Control::endButton)
-            endProgram(0);
+            mLogic.end();
+        return;
+    }
+    // Enter where no button has the keyboard, as the message loop's dialog keys send it.
+    if (id == IDOK) {
+        if (::IsWindowEnabled(control(ui::defaultButton)))
+            mLogic.run();
         return;
     }
     switch (menuItemWithId(id).value_or(MenuItem::passMenu)) {
@@ -144,6 +157,37 @@ void MainWindow::showOptions(const ui::OptionPanel& options) {
         setWindowText(startBox, options.startText());
 }
 
+// How often a pass lets the window respond: often enough to look alive, rarely enough to cost
+// the pass nothing.
+constexpr ULONGLONG respondEveryMs = 30;
+
+void MainWindow::letWindowRespond() {
+    const ULONGLONG now = ::GetTickCount64();
+    if (mLastResponded != 0 && now - mLastResponded < respondEveryMs)
+        return;
+    handleWaitingMessages();
+    mLastResponded = ::GetTickCount64();
+}
+
+void MainWindow::showPassRunning(bool running) {
+    // Every option, the start box and Run; End stays for the stop.
+    for (const ui::ControlPlace& place : ui::mainWindowControls())
+        if (isChoice(place) || place.kind == ControlKind::TextBox ||
+            place.control == Control::runButton)
+            ::EnableWindow(control(place.control), !running);
+    ::EnableMenuItem(::GetMenu(handle()), menuId(MenuItem::previewItem),
+                     MF_BYCOMMAND | (running ? MF_GRAYED : MF_ENABLED));
+    // The preview holds the main window while it is open: once Apply runs its plan, it goes,
+    // so that End reaches the pass. It comes back with a new plan if the schematic changed.
+    if (running)
+        mPreview->close();
+    mLastResponded = 0;
+}
+
+void MainWindow::showAccount(const std::string& line) {
+    setWindowText(control(Control::accountLine), line);
+}
+
 void MainWindow::showMessage(const ui::Message& message) {
     mDialogs.showMessage(handle(), message);
 }
@@ -156,6 +200,10 @@ void MainWindow::showReport(const ui::PassReport& report, bool open) {
     mReport->setReport(report);
     if (open)
         mReport->show();
+}
+
+void MainWindow::bringReportToFront() {
+    mReport->bringToFront();
 }
 
 void MainWindow::showPreview(const ui::PreviewText& preview) {

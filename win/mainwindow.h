@@ -6,12 +6,13 @@
 // program: frmRenPart (its window class).
 
 #include "aboutbox.h"
-#include "ecostep.h"
+#include "eco/ecostep.h"
 #include "maincontrols.h"
 #include "nativewindow.h"
 #include "previewwindow.h"
 #include "progressbar.h"
 #include "reportwindow.h"
+#include "savedialog.h"
 #include "ui/mainview.h"
 #include "ui/mainwindowlogic.h"
 
@@ -42,6 +43,8 @@ public:
 protected:
     void arrange() override;
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // During a pass, asks whether to stop it.
+    void escapePressed() override;
 
 private:
     void command(int id, int notification);
@@ -53,9 +56,13 @@ private:
     void setCaption(const std::string& caption) override;
     void showOptions(const ui::OptionPanel& options) override;
     engine::ProgressBar& progressBar() override { return *mProgress; }
+    void letWindowRespond() override;
+    void showPassRunning(bool running) override;
+    void showAccount(const std::string& line) override;
     void showMessage(const ui::Message& message) override;
     bool ask(const ui::Question& question) override;
     void showReport(const ui::PassReport& report, bool open) override;
+    void bringReportToFront() override;
     void showPreview(const ui::PreviewText& preview) override;
     void closePreview() override;
     std::string localTime() override;
@@ -64,13 +71,15 @@ private:
     host::RunningObjects& mObjects;
     Dialogs& mDialogs;
     std::function<void(int)> mProgramEnd;
-    NativeEcoStep mEcoStep;
+    WindowSaveDialog mSaveDialog;
+    eco::EcoStep mEcoStep;
     ui::MainWindowLogic mLogic;
     std::unique_ptr<MainControls> mControls;
     std::unique_ptr<NativeProgressBar> mProgress;
     std::unique_ptr<ReportWindow> mReport;
     std::unique_ptr<PreviewWindow> mPreview;
     std::unique_ptr<AboutBox> mAbout;
+    ULONGLONG mLastResponded = 0; // GetTickCount64 when the window last had its turn in a pass
     bool mEnded = false;
 };
 

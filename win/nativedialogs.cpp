@@ -12,12 +12,24 @@ namespace sequate::win {
 namespace {
 constexpr int defaultAnswerButton = 100;
 constexpr int otherAnswerButton = 101;
+
+UINT iconOf(ui::MessageKind kind) {
+    switch (kind) {
+    case ui::MessageKind::Failure:
+        return MB_ICONERROR;
+    case ui::MessageKind::Refusal:
+        return MB_ICONWARNING;
+    case ui::MessageKind::Information:
+        break;
+    }
+    return MB_ICONINFORMATION;
+}
+
 } // namespace
 
 void NativeDialogs::showMessage(HWND owner, const ui::Message& message) {
-    // The old program's style codes: 16 for a failure, 48 for a refusal.
-    const UINT icon = message.kind == ui::MessageKind::Failure ? MB_ICONERROR : MB_ICONWARNING;
-    ::MessageBoxW(owner, wide(message.text).c_str(), wide(message.title).c_str(), MB_OK | icon);
+    ::MessageBoxW(owner, wide(message.text).c_str(), wide(message.title).c_str(),
+                  MB_OK | iconOf(message.kind));
 }
 
 bool NativeDialogs::ask(HWND owner, const ui::Question& question) {

@@ -23,6 +23,11 @@ void NativeWindow::show() {
     ::SetForegroundWindow(mWindow);
 }
 
+void NativeWindow::bringToFront() {
+    ::ShowWindow(mWindow, ::IsIconic(mWindow) ? SW_RESTORE : SW_SHOW);
+    ::SetForegroundWindow(mWindow);
+}
+
 void NativeWindow::create(const wchar_t* className, const std::string& caption, DWORD style,
                           HWND owner, HMENU menu) {
     HINSTANCE instance = ::GetModuleHandleW(nullptr);
@@ -93,6 +98,10 @@ LRESULT CALLBACK NativeWindow::dispatch(HWND window, UINT message, WPARAM wParam
     auto* self = reinterpret_cast<NativeWindow*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
     if (!self)
         return ::DefWindowProcW(window, message, wParam, lParam);
+    if (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL && lParam == 0) {
+        self->escapePressed();
+        return 0;
+    }
     return self->onMessage(message, wParam, lParam);
 }
 

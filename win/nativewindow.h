@@ -20,6 +20,8 @@ public:
     UINT dpi() const { return mDpi; }
     void show();
     void hide() { ::ShowWindow(mWindow, SW_HIDE); }
+    // Shown, restored if minimised, in front and with the keyboard.
+    void bringToFront();
     bool visible() const { return ::IsWindowVisible(mWindow) != FALSE; }
     // A control by the objectName the Linux window gives it; null for none.
     HWND child(const std::string& objectName) const;
@@ -36,6 +38,8 @@ protected:
     // Places the controls for the window's dpi; called at creation and on a dpi change.
     virtual void arrange() = 0;
     virtual LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // Escape, as the message loop's dialog keys send it: closes the window, as on any dialog.
+    virtual void escapePressed() { ::SendMessageW(mWindow, WM_CLOSE, 0, 0); }
     // The dialog font on every control, at the window's dpi.
     void applyFont();
 

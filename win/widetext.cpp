@@ -1,15 +1,15 @@
 #include "widetext.h"
 
-#include "host/com/comhandles.h"
+#include "host/utf8.h"
 
 namespace sequate::win {
 
 std::wstring wide(const std::string& text) {
-    return host::com::wideFromUtf8(text);
+    return host::wideFromUtf8(text);
 }
 
 std::string narrow(const std::wstring& text) {
-    return host::com::utf8FromWide(text);
+    return host::utf8FromWide(text);
 }
 
 std::string windowText(HWND window) {

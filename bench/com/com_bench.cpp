@@ -2,7 +2,7 @@
 // components with its calls per component. Wine's figures are not Windows's: they tell how the
 // binding scales, not what a user on Windows waits.
 
-#include "host/com/comlogic.h"
+#include "host/com/comrunningobjects.h"
 #include "host/sim/simpowerlogic.h"
 #include "host/sim/simrunningobjects.h"
 #include "tests/engine/designs.h"

@@ -3,6 +3,8 @@
 // Owners for what COM hands out: an interface pointer is released, a BSTR freed and a VARIANT
 // cleared when its owner goes, on every path, failures included.
 
+#include "host/utf8.h"
+
 #include <objbase.h>
 #include <oleauto.h>
 #include <string>
@@ -104,9 +106,5 @@ public:
 private:
     VARIANT mValue;
 };
-
-// Automation strings are UTF-16; the host interfaces' are UTF-8.
-std::wstring wideFromUtf8(std::string_view text);
-std::string utf8FromWide(std::wstring_view text);
 
 } // namespace sequate::host::com

@@ -3,7 +3,6 @@
 #include "automationids.h"
 #include "comlogic.h"
 
-#include <algorithm>
 #include <ocidl.h>
 
 namespace sequate::host::com {
@@ -11,7 +10,7 @@ namespace sequate::host::com {
 namespace {
 
 // The sinks of this thread that have notifications to hand over, in the order they came in.
-thread_local std::vector<OpenDocumentSink*> connectedSinks;
+thread_local EventReceivers<OpenDocumentSink*> connectedSinks;
 
 // OpenDocument is the first member of the event interface; its dispatch identifier is read
 // from the application's type library where there is one.
@@ -49,22 +48,21 @@ OpenDocumentSink::OpenDocumentSink(std::shared_ptr<ComHost> host,
         mPoint.reset();
         throwCallFailure(*mHost, result, "LogicApplication (advising the notifications)");
     }
-    connectedSinks.push_back(this);
+    connectedSinks.add(this);
 }
 
 OpenDocumentSink::~OpenDocumentSink() = default;
 
 void OpenDocumentSink::add(LogicApplicationEvents* sink) {
-    if (std::find(mSinks.begin(), mSinks.end(), sink) == mSinks.end())
-        mSinks.push_back(sink);
+    mSinks.add(sink);
 }
 
 void OpenDocumentSink::remove(LogicApplicationEvents* sink) {
-    std::erase(mSinks, sink);
+    mSinks.remove(sink);
 }
 
 void OpenDocumentSink::disconnect() {
-    std::erase(connectedSinks, this);
+    connectedSinks.remove(this);
     {
         std::lock_guard lock(mQueueMutex);
         mQueued.clear();
@@ -78,12 +76,7 @@ void OpenDocumentSink::disconnect() {
 
 std::size_t OpenDocumentSink::deliverQueued() {
     std::size_t delivered = 0;
-    // A sink may disconnect while it handles a notification.
-    const auto sinks = connectedSinks;
-    for (OpenDocumentSink* sink : sinks) {
-        if (std::find(connectedSinks.begin(), connectedSinks.end(), sink) != connectedSinks.end())
-            delivered += sink->deliver();
-    }
+    connectedSinks.notify([&](OpenDocumentSink* sink) { delivered += sink->deliver(); });
     return delivered;
 }
 
@@ -108,11 +101,7 @@ std::size_t OpenDocumentSink::deliver() {
         } catch (const HostFailure&) {
             continue; // not a document: nothing to hand over
         }
-        const auto sinks = mSinks;
-        for (LogicApplicationEvents* sink : sinks) {
-            if (std::find(mSinks.begin(), mSinks.end(), sink) != mSinks.end())
-                sink->OpenDocument(doc);
-        }
+        mSinks.notify([&](LogicApplicationEvents* sink) { sink->OpenDocument(doc); });
         ++delivered;
     }
     Release();

@@ -5,13 +5,13 @@
 // deliverNotifications() hands it to the advised host sinks later, between user actions.
 
 #include "comconnection.h"
+#include "host/eventreceivers.h"
 #include "host/powerlogic.h"
 
 #include <atomic>
 #include <deque>
 #include <mutex>
 #include <ocidl.h>
-#include <vector>
 
 namespace sequate::host::com {
 
@@ -46,7 +46,7 @@ private:
     ComPtr<IConnectionPoint> mPoint;
     DWORD mCookie = 0;
     DISPID mOpenDocument = 1;
-    std::vector<LogicApplicationEvents*> mSinks;
+    EventReceivers<LogicApplicationEvents*> mSinks;
     // A thread that was in the multithreaded apartment already gets notifications on COM's
     // threads.
     std::mutex mQueueMutex;

@@ -1,9 +1,8 @@
 #include "dbusrunningobjects.h"
 
-#include "dbuslogicapplication.h"
-#include "dbuspcbapplication.h"
+#include "dbusconnection.h"
+#include "dbuslogic.h"
 #include "host/hostfailure.h"
-#include "hostconnection.h"
 #include "protocol.h"
 
 #include <QDBusMessage>
@@ -27,8 +26,7 @@ std::shared_ptr<PcbApplication> DbusRunningObjects::attachPowerPcb() {
         attach(powerPcbService, QStringLiteral("PowerPCB")));
 }
 
-std::shared_ptr<HostConnection> DbusRunningObjects::attach(const QString& service,
-                                                           const QString& title) {
+std::shared_ptr<DbusHost> DbusRunningObjects::attach(const QString& service, const QString& title) {
     const std::string what = title.toStdString() + " is not running: ";
     if (!mBus.isConnected())
         throw HostFailure(HostCode::NotRunning, what + "there is no D-Bus session bus (" +
@@ -41,8 +39,8 @@ std::shared_ptr<HostConnection> DbusRunningObjects::attach(const QString& servic
     if (answer.type() != QDBusMessage::ReplyMessage)
         throw HostFailure(HostCode::NotRunning,
                           what + "nothing owns " + service.toStdString() + " on the session bus");
-    auto connection = std::make_shared<HostConnection>(mBus, answer.arguments().value(0).toString(),
-                                                       title, mTimeoutMs);
+    auto connection =
+        std::make_shared<DbusHost>(mBus, answer.arguments().value(0).toString(), title, mTimeoutMs);
     connection->traceTo(mTrace);
     return connection;
 }

@@ -11,7 +11,7 @@
 
 namespace sequate::host::dbus {
 
-class HostConnection;
+class DbusHost;
 
 class DbusRunningObjects : public RunningObjects {
 public:
@@ -28,7 +28,7 @@ public:
     void traceTo(std::shared_ptr<CallTrace> trace) { mTrace = std::move(trace); }
 
 private:
-    std::shared_ptr<HostConnection> attach(const QString& service, const QString& title);
+    std::shared_ptr<DbusHost> attach(const QString& service, const QString& title);
 
     QDBusConnection mBus;
     int mTimeoutMs;

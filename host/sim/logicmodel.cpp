@@ -127,29 +127,19 @@ void LogicModel::setSelected(ComponentRef ref, bool selected) {
 }
 
 void LogicModel::advise(LogicApplicationEvents* sink) {
-    if (sink != nullptr && !advised(sink))
-        mSinks.push_back(sink);
+    if (sink != nullptr)
+        mSinks.add(sink);
 }
 
 void LogicModel::unadvise(LogicApplicationEvents* sink) {
-    mSinks.erase(std::remove(mSinks.begin(), mSinks.end(), sink), mSinks.end());
-}
-
-bool LogicModel::advised(LogicApplicationEvents* sink) const {
-    return std::find(mSinks.begin(), mSinks.end(), sink) != mSinks.end();
+    mSinks.remove(sink);
 }
 
 std::size_t
 LogicModel::deliverEvents(const std::function<std::shared_ptr<LogicDocument>()>& document) {
     const std::size_t events = std::exchange(mPendingOpenEvents, 0);
-    for (std::size_t event = 0; event < events; ++event) {
-        // A sink may unadvise itself or another one from inside its handler.
-        const auto sinks = mSinks;
-        for (auto* sink : sinks) {
-            if (advised(sink))
-                sink->OpenDocument(document());
-        }
-    }
+    for (std::size_t event = 0; event < events; ++event)
+        mSinks.notify([&](LogicApplicationEvents* sink) { sink->OpenDocument(document()); });
     return events;
 }
 

@@ -5,6 +5,7 @@
 // index pair identifies one for the life of the simulator.
 
 #include "callmeter.h"
+#include "host/eventreceivers.h"
 #include "host/powerlogic.h"
 #include "simstate.h"
 
@@ -67,7 +68,6 @@ private:
     using NameIndex = std::unordered_map<std::string, std::vector<std::size_t>>;
 
     void indexDocument(std::size_t document);
-    bool advised(LogicApplicationEvents* sink) const;
 
     std::vector<DocumentData> mDocuments;
     std::vector<NameIndex> mNameIndex; // per document: name -> carriers, ascending
@@ -77,7 +77,7 @@ private:
     bool mPassOpen = false;
     std::vector<std::function<void()>> mWaitingActions;
     std::size_t mPendingOpenEvents = 0;
-    std::vector<LogicApplicationEvents*> mSinks;
+    EventReceivers<LogicApplicationEvents*> mSinks;
     CallMeter mMeter;
 };
 

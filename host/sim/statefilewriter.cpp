@@ -2,46 +2,26 @@
 
 #include "statefile.h"
 
-#include <QSaveFile>
-#include <QString>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <system_error>
 
 namespace sequate::host::sim {
 
 namespace {
 
-std::string quoted(const std::string& text) {
-    std::string out = "\"";
-    for (const char c : text) {
-        switch (c) {
-        case '"':
-            out += "\\\"";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20) {
-                char escape[8];
-                std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(c));
-                out += escape;
-            } else {
-                out += c;
-            }
-        }
+// nlohmann escapes the text; a name that is no UTF-8 is refused here, where its place is known,
+// not when the file is read back.
+std::string quoted(const std::string& text, const std::string& place) {
+    try {
+        return nlohmann::json(text).dump();
+    } catch (const nlohmann::json::type_error&) {
+        throw StateFileError(place + ": not UTF-8 text");
     }
-    return out + "\"";
 }
 
 // The shortest text that reads back as the same double.
@@ -65,7 +45,7 @@ std::string placements(const ComponentData& component, const std::string& place)
 }
 
 std::string component(const ComponentData& component, const std::string& place) {
-    std::string out = "{\"name\": " + quoted(component.name);
+    std::string out = "{\"name\": " + quoted(component.name, place + ".name");
     if (component.selected)
         out += ", \"selected\": true";
     if (!component.placements.empty())
@@ -74,7 +54,7 @@ std::string component(const ComponentData& component, const std::string& place) 
 }
 
 std::string document(const DocumentData& document, const std::string& place) {
-    std::string out = "    {\n      \"name\": " + quoted(document.name) + ",\n";
+    std::string out = "    {\n      \"name\": " + quoted(document.name, place + ".name") + ",\n";
     if (document.components.empty())
         return out + "      \"components\": []\n    }";
     out += "      \"components\": [\n";
@@ -87,12 +67,14 @@ std::string document(const DocumentData& document, const std::string& place) {
 }
 
 std::string layout(const LayoutData& layout) {
-    std::string out = "  \"layout\": {\n    \"name\": " + quoted(layout.name) + ",\n";
+    std::string out =
+        "  \"layout\": {\n    \"name\": " + quoted(layout.name, "layout.name") + ",\n";
     if (layout.parts.empty())
         return out + "    \"parts\": []\n  }\n";
     out += "    \"parts\": [\n";
     for (std::size_t i = 0; i < layout.parts.size(); ++i)
-        out += "      " + quoted(layout.parts[i]) + (i + 1 < layout.parts.size() ? ",\n" : "\n");
+        out += "      " + quoted(layout.parts[i], "layout.parts[" + std::to_string(i) + "]") +
+               (i + 1 < layout.parts.size() ? ",\n" : "\n");
     return out + "    ]\n  }\n";
 }
 
@@ -118,18 +100,25 @@ static std::string serializedFor(const std::string& path, const SimState& state)
 
 void saveStateFile(const std::string& path, const SimState& state) {
     const std::string text = serializedFor(path, state);
-    // QSaveFile writes beside the target and renames over it only once everything is written.
-    QSaveFile file(QString::fromStdString(path));
-    const auto failed = [&] {
-        return StateFileError(path + ": cannot write: " + file.errorString().toStdString());
+    // Written beside the target and renamed over it only once everything is written.
+    const std::string temporary = path + ".new";
+    const auto failed = [&](const std::string& reason) {
+        std::error_code ignored;
+        std::filesystem::remove(temporary, ignored);
+        return StateFileError(path + ": cannot write: " + reason);
     };
-    if (!file.open(QIODevice::WriteOnly))
-        throw failed();
-    if (file.write(text.data(), static_cast<qint64>(text.size())) !=
-        static_cast<qint64>(text.size()))
-        throw failed();
-    if (!file.commit())
-        throw failed();
+    std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
+    if (!file)
+        throw failed(std::generic_category().message(errno));
+    file.write(text.data(), static_cast<std::streamsize>(text.size()));
+    // Closed before anything is removed: Windows removes no open file.
+    file.close();
+    if (!file)
+        throw failed(std::generic_category().message(errno));
+    std::error_code error;
+    std::filesystem::rename(temporary, path, error);
+    if (error)
+        throw failed(error.message());
 }
 
 } // namespace sequate::host::sim

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPlainTextEdit>
+#include <QTimer>
 #include <QTreeWidget>
 
 namespace sequate::testing {
@@ -97,7 +98,8 @@ TEST_F(PassTest, ReportTellsOfTheLastPass) {
                                            {"U1A", "U1A", "ends in a letter"},
                                            {"R", "R", "ends in a letter"}}));
     EXPECT_EQ(reportText(), "U1A\nR\n");
-    expectSummary("2 components got a new name; 3 kept their names.");
+    expectSummary("2 components got a new name; 3 kept their names, 2 of them because they end in "
+                  "a letter.");
     expectSummary("ECO file: not written");
     QTest::keyClicks(child("frmNotChanged/txtFilter"), "r");
     click("frmNotChanged/cmdCopy");
@@ -129,9 +131,14 @@ TEST_F(PassTest, EcoFileIsReadByPowerPcbOrWrittenWhereChosen) {
     EXPECT_EQ(pcb->layout()->parts, logic->openNames());
     EXPECT_TRUE(pcb->log().empty());
     EXPECT_FALSE(shown("frmNotChanged")); // every name numbered: nothing to show
+    EXPECT_EQ(child<QLabel>("lblAccount")->text(), "3 renamed, ECO file read by PowerPCB");
+    child("frmNotChanged")->showMinimized();
     trigger("mnuReport");
     EXPECT_TRUE(shown("frmNotChanged"));
+    EXPECT_FALSE(child("frmNotChanged")->isMinimized());
     expectSummary("ECO file: read by the layout open in PowerPCB");
+    QTest::keyClick(child("frmNotChanged"), Qt::Key_Escape);
+    EXPECT_FALSE(shown("frmNotChanged"));
 
     click("optECO");
     typeStart("3");
@@ -141,6 +148,31 @@ TEST_F(PassTest, EcoFileIsReadByPowerPcbOrWrittenWhereChosen) {
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"renames"});
     EXPECT_EQ(readFile(path), eco::ecoText({"R1", "C1", "R2"}, {"R3", "C3", "R4"}));
     expectSummary("ECO file: " + path);
+}
+
+// End during a pass asks whether to stop it, while Run and the options are greyed; the pass
+// stops, every name comes back, and the program goes on. Enter starts a pass.
+TEST_F(PassTest, EndDuringAPassStopsItAndEveryNameComesBack) {
+    start({document("amp.sch", {"R5", "R7", "C9"})});
+    QSignalSpy ended(&window(), &app::MainWindow::programEnd);
+    click("optStart");
+    bool greyedDuringPass = false;
+    QTimer::singleShot(0, &window(), [&] {
+        greyedDuringPass = !child("cmdRun")->isEnabled() && !child("frmStart")->isEnabled();
+        click("cmdEnd");
+    });
+    dialogs.defaultAnswer = false; // "Stop the pass"
+    QTest::keyClick(child("txtStart"), Qt::Key_Return);
+    EXPECT_TRUE(greyedDuringPass);
+    EXPECT_EQ(logic->openNames(), (Names{"R5", "R7", "C9"}));
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].startsWith("information | Sequate | You stopped the pass."));
+    EXPECT_EQ(child<QLabel>("lblAccount")->text(),
+              "Nothing changed: the pass was stopped and every name is as it was");
+    EXPECT_TRUE(child("cmdRun")->isEnabled() && child("frmStart")->isEnabled());
+    EXPECT_EQ(ended.count(), 0);
+    QTest::keyClick(child("txtStart"), Qt::Key_Return);
+    EXPECT_EQ(logic->openNames(), (Names{"R1", "R2", "C1"}));
 }
 
 } // namespace

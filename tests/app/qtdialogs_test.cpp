@@ -27,16 +27,23 @@ void whenOpen(std::function<void(T&)> answer) {
     });
 }
 
+// A box with a short text is still as wide as its title needs.
 TEST(QtDialogs, MessageBoxHasTheIconTitleTextAndOneOkButton) {
-    for (const auto kind : {ui::MessageKind::Failure, ui::MessageKind::Refusal}) {
-        whenOpen<QMessageBox>([kind](QMessageBox& box) {
-            EXPECT_EQ(box.icon(), kind == ui::MessageKind::Failure ? QMessageBox::Critical
-                                                                   : QMessageBox::Warning);
+    const struct {
+        ui::MessageKind kind;
+        QMessageBox::Icon icon;
+    } cases[] = {{ui::MessageKind::Failure, QMessageBox::Critical},
+                 {ui::MessageKind::Refusal, QMessageBox::Warning},
+                 {ui::MessageKind::Information, QMessageBox::Information}};
+    for (const auto& c : cases) {
+        whenOpen<QMessageBox>([&c](QMessageBox& box) {
+            EXPECT_EQ(box.icon(), c.icon);
             EXPECT_EQ(box.windowTitle() + "|" + box.text(), "Error Message|Illegal Value");
             EXPECT_EQ(box.buttons(), QList<QAbstractButton*>{box.button(QMessageBox::Ok)});
+            EXPECT_GE(box.width(), box.fontMetrics().horizontalAdvance(box.windowTitle()) + 160);
             box.accept();
         });
-        app::QtDialogs().showMessage(nullptr, {kind, "Error Message", "Illegal Value"});
+        app::QtDialogs().showMessage(nullptr, {c.kind, "Error Message", "Illegal Value"});
     }
 }
 

@@ -4,6 +4,9 @@
 
 #include "windowfixture.h"
 
+#include <QImage>
+#include <QTextBrowser>
+
 namespace sequate::testing {
 namespace {
 
@@ -72,6 +75,24 @@ TEST_F(WindowTest, EndButtonAndWindowFrameEndWithStatusZeroAndCloseEveryWindow) 
         EXPECT_EQ(ended.front().front().toInt(), 0);
         EXPECT_FALSE(window().isVisible() || shown("frmNotChanged") || shown("frmAbout"));
     }
+}
+
+// Help > Sequate Help shows the help page as a page, its pictures found beside it; Escape
+// closes it, and the about box too.
+TEST_F(WindowTest, HelpShowsThePageWithItsPicturesAndEscapeClosesItAndTheAboutBox) {
+    start({document("amp.sch", {"R1"})});
+    trigger("mnuHelpPage");
+    ASSERT_TRUE(shown("frmHelp"));
+    QTextDocument* page = child<QTextBrowser>("frmHelp/txtHelp")->document();
+    EXPECT_TRUE(page->toPlainText().startsWith("Sequate help"));
+    const QVariant picture = page->resource(QTextDocument::ImageResource, QUrl("main-window.png"));
+    EXPECT_FALSE(picture.value<QImage>().isNull());
+    trigger("mnuAbout");
+    for (const char* name : {"frmHelp", "frmAbout"}) {
+        QTest::keyClick(child(name), Qt::Key_Escape);
+        EXPECT_FALSE(shown(name)) << name;
+    }
+    EXPECT_TRUE(dialogs.messages.empty());
 }
 
 // The clicks reach the window logic and the controls show what it says. One letter per

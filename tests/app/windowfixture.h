@@ -27,15 +27,16 @@ namespace sequate::testing {
 
 class FakeDialogs : public app::Dialogs {
 public:
-    std::vector<QString> messages; // "critical | title | text", or "exclamation | ..."
-    std::vector<QString> filters;  // one per file dialog shown
+    std::vector<QString>
+        messages; // "critical | title | text", "exclamation | ..." or "information | ..."
+    std::vector<QString> filters;                   // one per file dialog shown
     std::deque<std::optional<QString>> saveAnswers; // nullopt, or none left: Cancel
     std::function<void()> whileFileDialogOpen;      // runs while the file dialog is "on screen"
     bool defaultAnswer = true;                      // to every question
 
     void showMessage(QWidget*, const ui::Message& message) override {
-        const bool critical = message.kind == ui::MessageKind::Failure;
-        messages.push_back((critical ? "critical | " : "exclamation | ") +
+        static const char* const icons[] = {"critical | ", "exclamation | ", "information | "};
+        messages.push_back(icons[static_cast<int>(message.kind)] +
                            QString::fromStdString(message.title + " | " + message.text));
     }
 

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "eco/ecofiledialog.h"
-#include "eco/layouthandoff.h"
+#include "eco/ecostep.h"
 #include "engine/headlesswindow.h"
 #include "fakeecoui.h"
 
@@ -9,33 +8,16 @@
 
 namespace sequate::eco::test {
 
-// The ports without a display, the ECO step wired to this library as the real window's.
+// The ports without a display, with the ECO step of this library, as the real window's.
 class EcoWindow : public engine::HeadlessWindow {
 public:
-    EcoWindow(host::RunningObjects& objects, std::string chosenFile) : mObjects(objects) {
+    EcoWindow(host::RunningObjects& objects, std::string chosenFile) : step(objects, ui) {
         ui.choice = std::move(chosenFile);
+        useEcoStep(step);
     }
-
-    host::EcoDelivery writeToChosenFile(const engine::EcoRows& rows) override {
-        ++fileDialogs;
-        return eco::writeEcoFile(rows.oldNames(), rows.newNames(), ui, rows.beforeHandOver,
-                                 rows.caption);
-    }
-    host::EcoDelivery handToPowerPcb(host::LogicApplication& powerLogic,
-                                     const engine::EcoRows& rows) override {
-        ++pcbHandOffs;
-        const auto delivery = eco::sendEcoToLayout(powerLogic, mObjects, rows.oldNames(),
-                                                   rows.newNames(), rows.beforeHandOver);
-        handedOver = delivery.outcome == host::EcoOutcome::Delivered;
-        return delivery;
-    }
-    std::string whyPowerPcbCannotTake() override { return eco::layoutUnreachable(mObjects); }
 
     FakeEcoUi ui;
-    bool handedOver = false;
-
-private:
-    host::RunningObjects& mObjects;
+    EcoStep step;
 };
 
 } // namespace sequate::eco::test

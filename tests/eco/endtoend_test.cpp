@@ -153,6 +153,7 @@ TEST_F(EcoEndToEnd, SchematicAndLayoutStayInStep) {
             EXPECT_EQ(logic.openNames(), start);
             EXPECT_EQ(pcb.layout() ? pcb.layout()->parts : std::vector<std::string>{},
                       layoutBefore ? layoutBefore->parts : std::vector<std::string>{});
+            EXPECT_FALSE(window.step.lastWritten()) << "a file that went nowhere";
             break;
         case Expect::FileKept: {
             EXPECT_TRUE(result->completed);
@@ -165,6 +166,7 @@ TEST_F(EcoEndToEnd, SchematicAndLayoutStayInStep) {
                 newNames.push_back(rename.after);
             }
             EXPECT_EQ(test::fileBytes(kept), eco::ecoText(oldNames, newNames));
+            EXPECT_EQ(window.step.lastWritten(), test::fileBytes(kept));
             break;
         }
         }

@@ -26,10 +26,10 @@ using Names = std::vector<std::string>;
 
 // Keeps a copy of the pass's journal as it stands when the file is handed over: what a crash
 // there leaves on disk.
-class JournalCopyingWindow : public test::EcoWindow {
+class JournalCopyingStep : public EcoStep {
 public:
-    JournalCopyingWindow(host::RunningObjects& objects, const fs::path& folder)
-        : EcoWindow(objects, ""), mFolder(folder) {}
+    JournalCopyingStep(host::RunningObjects& objects, EcoUi& ui, const fs::path& folder)
+        : EcoStep(objects, ui), mFolder(folder) {}
 
     host::EcoDelivery handToPowerPcb(host::LogicApplication& powerLogic,
                                      const engine::EcoRows& rows) override {
@@ -39,7 +39,7 @@ public:
             journal = engine::journalsOf(mFolder, "board.sch").at(0);
             fs::copy_file(journal, copyOfJournal(), fs::copy_options::overwrite_existing);
         };
-        return EcoWindow::handToPowerPcb(powerLogic, copying);
+        return EcoStep::handToPowerPcb(powerLogic, copying);
     }
 
     fs::path copyOfJournal() const { return mFolder / "copy"; }
@@ -77,7 +77,9 @@ TEST(HandOffRecovery, ACrashWhilePowerPcbReadsEndsInStepWhicheverTheAnswer) {
                 host::sim::SimRunningObjects objects(&logic, &pcb);
                 engine::HostSession state;
                 state.journalFolder = tmp.path() / "journals";
-                JournalCopyingWindow window(objects, state.journalFolder);
+                test::EcoWindow window(objects, "");
+                JournalCopyingStep copying(objects, window.ui, state.journalFolder);
+                window.useEcoStep(copying);
                 ASSERT_EQ(engine::startUp(state, window, window, objects),
                           engine::StartupOutcome::Running);
                 const auto request =
@@ -85,7 +87,7 @@ TEST(HandOffRecovery, ACrashWhilePowerPcbReadsEndsInStepWhicheverTheAnswer) {
                 ASSERT_TRUE(engine::pressRun(state, window.ports(), request)->completed);
                 const Names renamed = logic.openNames();
 
-                fs::rename(window.copyOfJournal(), window.journal);
+                fs::rename(copying.copyOfJournal(), copying.journal);
                 if (!tookIt)
                     pcb.setLayout(host::sim::LayoutData{"board.pcb", design.names});
                 test::EcoWindow next(objects, (tmp.path() / "by-hand.eco").string());
@@ -94,7 +96,7 @@ TEST(HandOffRecovery, ACrashWhilePowerPcbReadsEndsInStepWhicheverTheAnswer) {
                 ASSERT_EQ(outcome.done, choice) << outcome.message;
                 EXPECT_EQ(logic.openNames(),
                           choice == engine::RecoveryChoice::Keep ? renamed : design.names);
-                EXPECT_FALSE(fs::exists(window.journal));
+                EXPECT_FALSE(fs::exists(copying.journal));
                 // Only where the names cannot tell is the user asked to read a file in.
                 EXPECT_EQ(fs::exists(tmp.path() / "by-hand.eco"), design.byHand);
                 if (pcb.layout()->parts != logic.openNames()) {

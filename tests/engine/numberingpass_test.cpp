@@ -5,6 +5,7 @@
 #include "engine/passstop.h"
 #include "session.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace sequate::engine::testing {
@@ -68,27 +69,46 @@ TEST(NumberingPass, SelectedRunsAreSortedEachInItsPlace) {
     EXPECT_EQ(session.names(), (Names{"R11", "R10", "C10", "R12"}));
 }
 
+// A pass stopped by a refused rename, or by the user during the read or after some renames,
+// puts every name back and settles its journal; a stop the user chose is told as an outcome.
 TEST(NumberingPass, StoppedPassPutsEveryNameBack) {
     const auto doc = document({part("R7"), part("R8"), part("C3"), part("R9")});
-    const auto request = allComponentsRequest("1");
-    for (int n = 1; n <= 4; ++n) {
+    const auto request = allComponentsRequest("1", EcoDestination::PowerPcb);
+    // refusedRename: the n-th SetName fails. Else the user stops once the bar was set so many
+    // times: the read sets it to 0, then 1 to 4; the renames to 0, then 1 to 4.
+    const struct {
+        int refusedRename;
+        std::size_t valuesSet;
+        const char* said;
+    } cases[] = {{1, 0, "did not rename"},
+                 {4, 0, "did not rename"},
+                 {0, 1, "No name had been"},
+                 {0, 5, "No name had been"},
+                 {0, 7, "The rename this pass had made was undone"},
+                 {0, 10, "The 4 renames"}};
+    for (const auto& c : cases) {
         Session session(doc);
-        session.logic.failCall(nthCall(doc, request, "LogicComponent.SetName", n),
-                               HostCode::Failed);
+        if (c.refusedRename)
+            session.logic.failCall(nthCall(doc, request, "LogicComponent.SetName", c.refusedRename),
+                                   HostCode::Failed);
+        else
+            session.window.progressBar().stopOnceSet = c.valuesSet;
         const PassResult result = *session.run(request);
         EXPECT_FALSE(result.completed);
+        EXPECT_EQ(result.byUser, c.refusedRename == 0);
         EXPECT_TRUE(result.stillInEffect.empty());
-        EXPECT_EQ(session.names(), (Names{"R7", "R8", "C3", "R9"})) << n;
+        EXPECT_EQ(session.names(), (Names{"R7", "R8", "C3", "R9"})) << c.said;
         ASSERT_EQ(session.window.messages.size(), 1u);
         const auto& message = session.window.messages[0];
-        EXPECT_EQ(message.kind, MessageKind::Failure);
+        EXPECT_EQ(message.kind, c.refusedRename ? MessageKind::Failure : MessageKind::Information);
         EXPECT_EQ(message.title, "Sequate");
-        EXPECT_TRUE(contains(message.text, "did not rename")) << message.text;
+        EXPECT_TRUE(contains(message.text, c.said)) << message.text;
         EXPECT_EQ(message.text, result.stopMessage);
         EXPECT_EQ(session.window.pcbHandOffs, 0);
-        EXPECT_TRUE(result.unnamed.empty());
         EXPECT_FALSE(session.logic.passOpen());
         EXPECT_EQ(session.window.progressBar().value(), 0);
+        EXPECT_TRUE(!std::filesystem::exists(session.state.journalFolder) ||
+                    std::filesystem::is_empty(session.state.journalFolder));
     }
 }
 
@@ -182,6 +202,10 @@ TEST(NumberingPass, HostFailureOutsideARenameNamesTheComponent) {
     const PassResult result = *session.run(request);
     EXPECT_FALSE(result.completed);
     EXPECT_TRUE(contains(result.stopMessage, "position of R8")) << result.stopMessage;
+    // A component PowerLogic does not give is named by its neighbour in the list.
+    Session missing(doc);
+    missing.logic.answerNoObjectAtCall(nthCall(doc, request, "LogicObjects.Item", 2));
+    EXPECT_TRUE(contains(missing.run(request)->stopMessage, "the component after R7 in its list"));
 }
 
 // A previewed plan is applied only while it is still the plan: a schematic changed since gives

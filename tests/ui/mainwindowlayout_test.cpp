@@ -1,10 +1,15 @@
-// The main window's layout table: the old program's objectNames and Tab order, and every
-// control inside the container it is placed in.
+// The main window's layout table: the old program's objectNames, the Tab order and the access
+// keys, and every control inside the container it is placed in.
 
+#include "ui/listwindows.h"
 #include "ui/mainwindowlayout.h"
 
+#include <algorithm>
+#include <cctype>
 #include <gtest/gtest.h>
+#include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace sequate::ui {
@@ -17,11 +22,83 @@ std::vector<std::string> objectNames(std::span<const Control> controls) {
     return names;
 }
 
-TEST(MainWindowLayout, TabVisitsTheControlsInTheOldProgramsOrder) {
-    EXPECT_EQ(
-        objectNames(mainWindowTabOrder()),
-        (std::vector<std::string>{"optStart", "txtStart", "cmdRun", "optSelected", "cmdEnd",
-                                  "optAssign", "optDuplicate", "optECO", "optDirect", "chkSend"}));
+struct Point {
+    int left, top;
+};
+
+Point absolute(Control control) {
+    const ControlPlace& place = placeOf(control);
+    Point point{place.left, place.top};
+    if (place.container) {
+        const Point outer = absolute(*place.container);
+        point = {point.left + outer.left, point.top + outer.top};
+    }
+    return point;
+}
+
+// Tab goes down the column on the left, down the ECO options on the right, then along the row
+// of Run, the start box and End: top left to bottom right as the eye reads the window.
+TEST(MainWindowLayout, TabFollowsTheLayout) {
+    std::vector<Control> focusable;
+    for (const ControlPlace& place : mainWindowControls())
+        if (place.kind == ControlKind::Option || place.kind == ControlKind::CheckBox ||
+            place.kind == ControlKind::TextBox || place.kind == ControlKind::Button)
+            focusable.push_back(place.control);
+    const int bottomRow = absolute(Control::runButton).top - 60;
+    const int rightColumn = absolute(Control::sendFrame).left;
+    const auto key = [&](Control control) {
+        const Point at = absolute(control);
+        const bool below = at.top >= bottomRow;
+        return std::tuple(below, below ? 0 : at.left >= rightColumn, below ? at.left : at.top,
+                          at.left);
+    };
+    std::stable_sort(focusable.begin(), focusable.end(),
+                     [&](Control a, Control b) { return key(a) < key(b); });
+    EXPECT_EQ(objectNames(mainWindowTabOrder()), objectNames(focusable));
+    EXPECT_EQ(objectNames(mainWindowTabOrder()).front(), "optStart");
+}
+
+char accessKey(const std::string& caption) {
+    const std::size_t at = caption.find('&');
+    return at == std::string::npos ? 0 : static_cast<char>(std::tolower(caption.at(at + 1)));
+}
+
+std::string shown(std::string caption) {
+    std::erase(caption, '&');
+    return caption;
+}
+
+// Alt and a letter reach every control with a caption and each menu of the menu bar, no two
+// alike; the captions read as the old program's did.
+TEST(MainWindowLayout, AccessKeysAreUniqueAndLeaveTheCaptionsAsTheyWere) {
+    std::vector<std::string> captions;
+    for (const ControlPlace& place : mainWindowControls())
+        if (*place.caption && place.kind != ControlKind::CaptionFrame)
+            captions.push_back(place.caption);
+    for (const MenuPlace& place : mainWindowMenus())
+        if (!place.menu)
+            captions.push_back(place.caption);
+    std::set<char> keys;
+    std::vector<std::string> shownCaptions;
+    for (const std::string& caption : captions) {
+        EXPECT_NE(accessKey(caption), 0) << caption;
+        EXPECT_TRUE(keys.insert(accessKey(caption)).second) << caption;
+        shownCaptions.push_back(shown(caption));
+    }
+    EXPECT_EQ(shownCaptions,
+              (std::vector<std::string>{
+                  "Sequate all components", "Sequate selected components", "Assign next free names",
+                  "Rename duplicates", "Start from:", "Write ECO file for PowerPCB", "Write only",
+                  "Write and force read in PCB", "Run", "End", "Pass", "Help"}));
+    EXPECT_EQ(defaultButton, Control::runButton);
+
+    for (const auto& buttons :
+         {std::vector<Labelled>{reportWindow::copy, reportWindow::saveCsv, reportWindow::close},
+          std::vector<Labelled>{previewWindow::apply, previewWindow::close}}) {
+        std::set<char> windowKeys;
+        for (const Labelled& button : buttons)
+            EXPECT_TRUE(windowKeys.insert(accessKey(button.caption)).second) << button.caption;
+    }
 }
 
 TEST(MainWindowLayout, EveryControlHasItsOldNameAndLiesInsideItsContainer) {
@@ -29,10 +106,10 @@ TEST(MainWindowLayout, EveryControlHasItsOldNameAndLiesInsideItsContainer) {
     for (std::size_t i = 0; i < controlCount; ++i)
         all.push_back(static_cast<Control>(i));
     EXPECT_EQ(objectNames(all),
-              (std::vector<std::string>{"frmStart", "optStart", "optSelected", "frmMode",
-                                        "optAssign", "optDuplicate", "lblStartFrom", "txtStart",
-                                        "frmSend", "chkSend", "frmSendOptions", "optECO",
-                                        "optDirect", "cmdRun", "cmdEnd", "prgbarEdistys"}));
+              (std::vector<std::string>{
+                  "frmStart", "optStart", "optSelected", "frmMode", "optAssign", "optDuplicate",
+                  "lblStartFrom", "txtStart", "frmSend", "chkSend", "frmSendOptions", "optECO",
+                  "optDirect", "cmdRun", "cmdEnd", "prgbarEdistys", "lblAccount"}));
     std::vector<Control> made;
     for (const ControlPlace& place : mainWindowControls()) {
         int width = mainClientWidth;

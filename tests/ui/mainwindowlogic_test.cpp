@@ -1,6 +1,8 @@
 // The main window's sequence without a toolkit: Run and Preview against the in-memory
-// PowerLogic, the report that follows, and a document opened while a pass holds the window.
+// PowerLogic, the account and the report that follow, a document opened while a pass holds the
+// window, and End during a pass.
 
+#include "engine/headlesswindow.h"
 #include "host/sim/simpowerlogic.h"
 #include "host/sim/simrunningobjects.h"
 #include "tests/support/privatedatafolder.h"
@@ -12,16 +14,6 @@
 namespace sequate::ui {
 namespace {
 
-class NullBar : public engine::ProgressBar {
-public:
-    long long minimum() const override { return 0; }
-    long long maximum() const override { return 0; }
-    long long value() const override { return 0; }
-    void setMinimum(long long) override {}
-    void setMaximum(long long) override {}
-    void setValue(long long) override {}
-};
-
 // Remembers what a view was told to show; the ECO file is "written" by a callback.
 class FakeView : public MainView, public engine::EcoHandOff {
 public:
@@ -30,6 +22,11 @@ public:
     std::optional<PreviewText> preview; // nothing: closed
     PassReport report;
     int reportOpened = 0;
+    int reportBroughtToFront = 0;
+    std::string account;
+    std::vector<bool> passRunning;         // each showPassRunning
+    int responses = 0;                     // letWindowRespond calls
+    std::function<void(int)> whileRunning; // with the count of responses so far
     std::function<void()> whileSaving;
     host::EcoOutcome saved = host::EcoOutcome::Delivered;
     bool defaultAnswer = true;
@@ -39,6 +36,13 @@ public:
     void setCaption(const std::string& text) override { caption = text; }
     void showOptions(const OptionPanel&) override {}
     engine::ProgressBar& progressBar() override { return mBar; }
+    void letWindowRespond() override {
+        if (whileRunning)
+            whileRunning(++responses);
+    }
+    void showPassRunning(bool running) override { passRunning.push_back(running); }
+    void showAccount(const std::string& line) override { account = line; }
+    void bringReportToFront() override { ++reportBroughtToFront; }
     void showMessage(const Message& message) override { messages.push_back(message); }
     bool ask(const Question& question) override {
         questions.push_back(question);
@@ -66,7 +70,7 @@ public:
     std::string whyPowerPcbCannotTake() override { return {}; }
 
 private:
-    NullBar mBar;
+    engine::HeadlessProgressBar mBar;
 };
 
 host::sim::DocumentData document(std::string name, std::vector<std::string> parts) {
@@ -105,12 +109,65 @@ TEST(MainWindowLogic, DocumentOpenedDuringAPassIsTakenUpAfterItAndTheReportFollo
     EXPECT_EQ(captionDuringPass, "Sequate amp.sch");
     EXPECT_EQ(desk.view.caption, "Quillaron amp.sch");
     EXPECT_FALSE(desk.window.options().chosen(Control::allComponentsOption));
-    EXPECT_EQ(desk.view.report.summary, "Pass of today: Sequate all components, start from 1\n2 "
-                                        "components got a new name; 1 kept their names.\nECO "
-                                        "file: /tmp/amp.eco");
+    EXPECT_EQ(desk.view.report.summary,
+              "Pass of today: Sequate all components, start from 1\n2 components got a new name; "
+              "1 kept their names, 1 of them because they end in a letter.\nECO file: "
+              "/tmp/amp.eco");
     EXPECT_EQ(desk.view.report.endsInLetter, "U1A\r\n");
     EXPECT_EQ(desk.view.reportOpened, 1);
+    EXPECT_EQ(desk.view.account,
+              "2 renamed, 1 not numbered (ending in a letter), ECO file written to /tmp/amp.eco");
+    EXPECT_EQ(desk.view.passRunning, (std::vector<bool>{true, false}));
     EXPECT_TRUE(desk.view.messages.empty());
+    desk.window.openReport();
+    EXPECT_EQ(desk.view.reportBroughtToFront, 1);
+}
+
+// End during a pass asks whether to stop it: "Stop the pass" puts every name back (where in
+// a pass is the engine's to test), "Go on" lets it complete, and a stop asked during the ECO
+// step comes too late. The window responds 4 times during the read of three names, then after
+// each step of the renames.
+TEST(MainWindowLogic, EndDuringAPassAsksWhetherToStopIt) {
+    const std::vector<std::string> before{"R5", "R7", "U1A"}, after{"R1", "R2", "U1A"};
+    const char* completed =
+        "2 renamed, 1 not numbered (ending in a letter), ECO file written to /tmp/amp.eco";
+    const struct {
+        int atResponse; // 0: during the ECO step
+        bool stop;
+        std::vector<std::string> names;
+        const char* account;
+    } cases[] = {
+        {6, true, before, "Nothing changed: the pass was stopped and every name is as it was"},
+        {6, false, after, completed},
+        {0, true, after, completed},
+    };
+    for (const auto& c : cases) {
+        Desk desk({document("amp.sch", {"R5", "R7", "U1A"})});
+        desk.choose({Control::allComponentsOption, Control::sendEcoBox, Control::writeOnlyOption},
+                    "1");
+        desk.view.defaultAnswer = !c.stop;
+        bool ended = true;
+        const auto pressEnd = [&] { ended = desk.window.end(); };
+        desk.view.whileRunning = [&](int response) {
+            if (response == c.atResponse)
+                pressEnd();
+        };
+        if (c.atResponse == 0)
+            desk.view.whileSaving = pressEnd;
+        desk.window.run();
+        SCOPED_TRACE(c.atResponse);
+        EXPECT_FALSE(ended);
+        ASSERT_EQ(desk.view.questions.size(), 1u);
+        EXPECT_EQ(desk.view.questions[0].text, stopPassQuestion().text);
+        EXPECT_EQ(desk.logic.openNames(), c.names);
+        EXPECT_EQ(desk.view.account, c.account);
+        EXPECT_FALSE(desk.window.passRunning());
+    }
+    // Without a pass, Escape does nothing and End ends the program.
+    Desk idle({document("amp.sch", {"R5"})});
+    idle.window.escape();
+    EXPECT_TRUE(idle.window.end());
+    EXPECT_TRUE(idle.view.questions.empty());
 }
 
 // Apply runs the plan shown; when the schematic changed since, it shows the new plan instead.
@@ -131,6 +188,7 @@ TEST(MainWindowLogic, PreviewRefusesABadStartAndApplyRunsOnlyThePlanShown) {
     desk.window.apply();
     ASSERT_TRUE(desk.view.preview);
     EXPECT_EQ(desk.view.preview->rows.front(), (NameRow{"R7", "R3", ""}));
+    EXPECT_EQ(desk.view.preview->summary.rfind("The schematic changed since the preview", 0), 0u);
     EXPECT_EQ(desk.logic.openNames(), (std::vector<std::string>{"R5", "R7"}));
     desk.window.apply();
     EXPECT_FALSE(desk.view.preview);
@@ -155,11 +213,24 @@ TEST(MainWindowLogic, CancelInTheSaveDialogUndoesTheRenamesUnlessTheUserKeepsThe
     EXPECT_EQ(desk.logic.openNames(), (std::vector<std::string>{"R1", "R2"}));
 }
 
-// Keeping what a cut-short pass left must be chosen knowingly: Escape puts it back.
-TEST(MainWindowLogic, EscapePutsBackACutShortPass) {
-    const Question question = putBackQuestion("The last pass was cut short.");
-    EXPECT_EQ(question.defaultAnswer, "&Put back");
-    EXPECT_TRUE(question.escapeGivesDefault);
+// Each question's default answer, which Enter and Escape give, is the one that cannot lose
+// what the user has: a cut-short pass is put back, a running pass goes on, no renames are kept
+// without an ECO file. Failures get the error icon, refusals the warning.
+TEST(DialogTexts, DefaultAnswersAndIcons) {
+    const struct {
+        Question question;
+        const char* defaultAnswer;
+    } questions[] = {{putBackQuestion("cut short"), "&Put back"},
+                     {stopPassQuestion(), "&Go on"},
+                     {keepRenamesWithoutEcoQuestion("keep?"), "&No"}};
+    for (const auto& q : questions) {
+        EXPECT_EQ(q.question.defaultAnswer, q.defaultAnswer);
+        EXPECT_TRUE(q.question.escapeGivesDefault) << q.defaultAnswer;
+    }
+    EXPECT_EQ(startRefusal("Illegal Value").kind, MessageKind::Refusal);
+    for (const Message& failure :
+         {passProblem("x"), previewProblem("x"), helpPageNotOpened("/x"), csvNotSaved("/x", "y")})
+        EXPECT_EQ(failure.kind, MessageKind::Failure) << failure.text;
 }
 
 } // namespace

@@ -53,8 +53,8 @@ TEST(PassTexts, PreviewSaysWhatRunWouldDoAndWhereTheEcoFileGoes) {
         const PreviewText text = previewText(c.choice, names, planned);
         EXPECT_EQ(text.summary, c.summary);
         EXPECT_EQ(text.canApply, !c.stop);
-        EXPECT_EQ(text.codes, "Per letter code:\n  C: 1 renamed, 0 kept\n  R: 1 renamed, 0 kept\n"
-                              "  U: 0 renamed, 1 kept");
+        EXPECT_EQ(text.codes,
+                  "Per letter code: C 1 renamed, 0 kept; R 1 renamed, 0 kept; U 0 renamed, 1 kept");
         EXPECT_EQ(text.rows,
                   (std::vector<NameRow>{
                       {"R5", "R1", ""}, {"C2", "C1", ""}, {"U1A", "U1A", "ends in a letter"}}));
@@ -67,13 +67,13 @@ TEST(PassTexts, ReportTellsOfACompletedOrAStoppedPass) {
     completed.completed = true;
     completed.namesRead = names;
     completed.applied = plan();
-    completed.unnamed = {"U1A", "R"};
+    completed.unnamed = {"U1A"};
     PassReport report = passReport(all, "2026-12-06 22:00:00", completed, "read by PowerPCB");
     EXPECT_EQ(report.summary, "Pass of 2026-12-06 22:00:00: Sequate all components, start from "
-                              "3\n2 components got a new name; 1 kept their names.\nECO file: "
-                              "read by PowerPCB");
+                              "3\n2 components got a new name; 1 kept their names, 1 of them "
+                              "because they end in a letter.\nECO file: read by PowerPCB");
     EXPECT_EQ(report.rows.size(), 3u);
-    EXPECT_EQ(report.endsInLetter, "U1A\r\nR\r\n");
+    EXPECT_EQ(report.endsInLetter, "U1A\r\n");
 
     engine::PassResult stopped;
     stopped.stopMessage = "PowerLogic stopped answering.";
@@ -83,6 +83,53 @@ TEST(PassTexts, ReportTellsOfACompletedOrAStoppedPass) {
                               "stopped: PowerLogic stopped answering.\nECO file: not written");
     EXPECT_EQ(report.rows, (std::vector<NameRow>{{"C2", "C1", "still in effect"}}));
     EXPECT_EQ(report.endsInLetter, "");
+}
+
+// The line under the progress bar, for each way a pass can end.
+TEST(PassTexts, AccountLineSaysWhatThePassDidInOneLine) {
+    using host::EcoOutcome;
+    const auto sent = [](engine::EcoDestination to, EcoOutcome outcome) {
+        return engine::EcoSent{to, {outcome, "left at /tmp/x"}, "/tmp/a.eco"};
+    };
+    const auto completed = [](std::size_t renamed, std::vector<std::string> unnamed,
+                              std::optional<engine::EcoSent> eco) {
+        engine::PassResult result;
+        result.completed = true;
+        result.changed.resize(renamed);
+        result.unnamed = std::move(unnamed);
+        result.eco = std::move(eco);
+        return result;
+    };
+    engine::PassResult stopped;
+    engine::PassResult stoppedByUser;
+    stoppedByUser.byUser = true;
+    engine::PassResult leftOver;
+    leftOver.stillInEffect.resize(1);
+    engine::PassResult changedPlan;
+    changedPlan.newPlan.emplace();
+    using engine::EcoDestination;
+    const struct {
+        engine::PassResult result;
+        const char* line;
+    } cases[] = {
+        {completed(150, {}, sent(EcoDestination::PowerPcb, EcoOutcome::Delivered)),
+         "150 renamed, ECO file read by PowerPCB"},
+        {completed(3, {"U1A", "R"}, sent(EcoDestination::ChosenFile, EcoOutcome::Delivered)),
+         "3 renamed, 2 not numbered (ending in a letter), ECO file written to /tmp/a.eco"},
+        {completed(3, {}, sent(EcoDestination::ChosenFile, EcoOutcome::Cancelled)),
+         "3 renamed, no ECO file: kept without one"},
+        {completed(3, {}, sent(EcoDestination::PowerPcb, EcoOutcome::Unknown)),
+         "3 renamed, ECO file not confirmed: see Pass > Last pass report"},
+        {completed(0, {}, std::nullopt),
+         "Nothing changed: no component needed a new name, no ECO file"},
+        {stopped, "Nothing changed: the pass failed and every name is as it was"},
+        {stoppedByUser, "Nothing changed: the pass was stopped and every name is as it was"},
+        {leftOver, "The pass stopped with 1 rename still in effect: see Pass > Last pass report"},
+        {changedPlan, "Nothing changed: the schematic changed since the preview, which now shows "
+                      "the new plan"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(accountLine(c.result), c.line);
 }
 
 TEST(PassTexts, WhereTheEcoFileWent) {

@@ -140,6 +140,32 @@ TEST_F(WindowTest, EndButtonEndsWithStatusZeroAndHidesTheWindows) {
     EXPECT_FALSE(window().visible());
 }
 
+// End waits in the queue until the pass lets the window respond, as a click during it would.
+TEST_F(WindowTest, EndDuringAPassAsksAndStopsItWithEveryNameBack) {
+    dialogs.answers.push_back(false); // "Stop the pass"
+    click(Control::allComponentsOption);
+    type(Control::startBox, "5");
+    HWND end = control(Control::endButton);
+    ::PostMessageW(window().handle(), WM_COMMAND,
+                   MAKEWPARAM(win::controlId(Control::endButton), BN_CLICKED),
+                   reinterpret_cast<LPARAM>(end));
+    click(Control::runButton);
+    EXPECT_EQ(dialogs.questions.size(), 1u);
+    EXPECT_FALSE(endedWith);
+    EXPECT_TRUE(::IsWindowEnabled(control(Control::runButton)));
+    EXPECT_NE(win::windowText(control(Control::accountLine)).find("Nothing changed"),
+              std::string::npos);
+    EXPECT_EQ(namesInTheSimulator(), (std::vector<std::string>{"R1", "C1", "U1", "R2"}));
+}
+
+TEST_F(WindowTest, LastPassReportRestoresTheMinimisedReport) {
+    window().report().show();
+    ::ShowWindow(window().report().handle(), SW_MINIMIZE);
+    choose(ui::MenuItem::reportItem);
+    EXPECT_TRUE(window().report().visible());
+    EXPECT_FALSE(::IsIconic(window().report().handle()));
+}
+
 // The message loop hands the window what PowerLogic said while the window was busy.
 TEST_F(WindowTest, DocumentOpenedDuringAPreviewReachesTheCaptionThroughTheMessageLoop) {
     launched = {};

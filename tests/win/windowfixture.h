@@ -3,7 +3,7 @@
 // The Windows window in the test's own process, over the COM simulator, with the dialogs
 // answered by FakeDialogs, which remembers what was shown.
 
-#include "host/com/comlogic.h"
+#include "host/com/comrunningobjects.h"
 #include "host/sim/simstate.h"
 #include "tests/host/com/comsimprocess.h"
 #include "win/dialogs.h"
@@ -21,17 +21,26 @@ namespace sequate::testing {
 
 class FakeDialogs : public win::Dialogs {
 public:
-    std::vector<std::string> messages;   // "critical | title | text", or "exclamation | ..."
+    std::vector<std::string> messages;   // "critical | title | text", "exclamation | ...", ...
     std::vector<std::string> filters;    // one per save dialog shown
     std::deque<std::string> saveAnswers; // none left: Cancel
     std::vector<std::string> opened;
+    std::vector<std::string> questions;
+    std::deque<bool> answers; // none left: the default answer
 
     void showMessage(HWND, const ui::Message& message) override {
-        const bool critical = message.kind == ui::MessageKind::Failure;
-        messages.push_back((critical ? "critical | " : "exclamation | ") + message.title + " | " +
+        static constexpr const char* icons[] = {"critical | ", "exclamation | ", "information | "};
+        messages.push_back(icons[static_cast<int>(message.kind)] + message.title + " | " +
                            message.text);
     }
-    bool ask(HWND, const ui::Question&) override { return true; }
+    bool ask(HWND, const ui::Question& question) override {
+        questions.push_back(question.text);
+        if (answers.empty())
+            return true;
+        const bool answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
     std::optional<std::string> chooseSaveFile(HWND, const std::string& filter,
                                               const std::string& = {}) override {
         filters.push_back(filter);

@@ -3,7 +3,7 @@
 // What the running PowerLogic and PowerPCB declare for the operations Sequate calls: the first
 // thing to look at on a machine with the real applications.
 
-#include "host/com/comlogic.h"
+#include "host/com/comrunningobjects.h"
 
 #include <optional>
 #include <ostream>

@@ -6,6 +6,7 @@
 #include "host/sim/simpowerlogic.h"
 #include "host/sim/simpowerpcb.h"
 #include "host/sim/statefile.h"
+#include "host/utf8.h"
 #include "servedhosts.h"
 #include "servedobject.h"
 
@@ -49,6 +50,7 @@ constexpr const char* usage =
     "  --exit-at-call K       end the program, as a crash would, when call K comes in\n"
     "  --hang-at-call K       stop answering when call K comes in, for --hang-ms MS (10000)\n"
     "  --fail-at-call K       fail call K with --fail-code HEX (0x80004005)\n"
+    "  --fail-after-effect-at-call K  let call K take effect, then fail it with --fail-code\n"
     "  --no-object-at-call K  answer \"no object\" to call K if it gives an object\n"
     "  --open-document-at-call K  the user opens document --open-index I (0) at call K\n";
 
@@ -63,23 +65,15 @@ struct Options {
     std::string saveOnExit;
     std::string types = "standard";
     comsim::SelfDescription self = comsim::SelfDescription::Declared;
-    comsim::FaultPlan faults;
+    comsim::TestPlan test;
 };
 
-std::uint64_t number(std::string_view option, const std::string& text, int base = 10) {
+std::uint64_t number(std::string_view option, const std::string& text) {
     std::uint64_t value = 0;
-    std::string_view digits = text;
-    if (base == 16 && digits.starts_with("0x"))
-        digits.remove_prefix(2);
-    const auto [end, error] =
-        std::from_chars(digits.data(), digits.data() + digits.size(), value, base);
-    if (error != std::errc() || end != digits.data() + digits.size())
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size())
         throw std::invalid_argument(std::string(option) + ": not a number: \"" + text + "\"");
     return value;
-}
-
-std::wstring wide(const std::string& text) {
-    return std::wstring(text.begin(), text.end());
 }
 
 Options parse(const std::vector<std::string>& arguments) {
@@ -100,9 +94,9 @@ Options parse(const std::vector<std::string>& arguments) {
         else if (option == "--unregister")
             options.unregister = true;
         else if (option == "--ready-event")
-            options.readyEvent = wide(value());
+            options.readyEvent = host::wideFromUtf8(value());
         else if (option == "--stop-event")
-            options.stopEvent = wide(value());
+            options.stopEvent = host::wideFromUtf8(value());
         else if (option == "--save-on-exit")
             options.saveOnExit = value();
         else if (option == "--types") {
@@ -115,22 +109,12 @@ Options parse(const std::vector<std::string>& arguments) {
             options.self = comsim::SelfDescription::Foreign;
         else if (option == "--no-type-info")
             options.self = comsim::SelfDescription::None;
-        else if (option == "--exit-at-call")
-            options.faults.exitAtCall = number(option, value());
-        else if (option == "--hang-at-call")
-            options.faults.hangAtCall = number(option, value());
-        else if (option == "--hang-ms")
-            options.faults.hangMs = static_cast<unsigned>(number(option, value()));
-        else if (option == "--fail-at-call")
-            options.faults.failAtCall = number(option, value());
-        else if (option == "--fail-code")
-            options.faults.failCode = static_cast<HRESULT>(number(option, value(), 16));
-        else if (option == "--no-object-at-call")
-            options.faults.noObjectAtCalls.insert(number(option, value()));
+        else if (option.starts_with("--") && host::sim::isFaultOption(option.substr(2)))
+            host::sim::setFault(options.test.faults, option.substr(2), value());
         else if (option == "--open-document-at-call")
-            options.faults.openDocumentAtCall = number(option, value());
+            options.test.openDocumentAtCall = number(option, value());
         else if (option == "--open-index")
-            options.faults.openIndex = number(option, value());
+            options.test.openIndex = number(option, value());
         else if (!option.starts_with("--") && options.stateFile.empty())
             options.stateFile = option;
         else
@@ -220,7 +204,7 @@ int serve(const Options& options) {
         check(::RegisterTypeLibForUser(declared, const_cast<wchar_t*>(other.c_str()), nullptr),
               "Registering the declared type library");
     }
-    comsim::Served::setup(types, declared, options.self, options.faults);
+    comsim::Served::setup(types, declared, options.self, options.test);
     registerClass(powerLogicClass, CLSID_SimulatedPowerLogic);
     registerClass(powerPcbClass, CLSID_SimulatedPowerPcb);
 

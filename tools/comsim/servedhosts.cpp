@@ -1,8 +1,11 @@
 #include "servedhosts.h"
 
+#include "host/eventreceivers.h"
 #include "host/sim/simpowerlogic.h"
+#include "host/utf8.h"
 #include "servedobject.h"
 
+#include <algorithm>
 #include <ocidl.h>
 #include <olectl.h>
 #include <string>
@@ -14,24 +17,12 @@ namespace {
 
 using namespace sequate::host;
 
-std::wstring wide(const std::string& text) {
-    std::wstring result(text.size() + 1, L'\0');
-    const int size = ::MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, result.data(),
-                                           static_cast<int>(result.size()));
-    result.resize(size > 0 ? static_cast<std::size_t>(size - 1) : 0);
-    return result;
-}
-
 std::string narrow(BSTR text) {
-    const int length = static_cast<int>(::SysStringLen(text));
-    const int size = ::WideCharToMultiByte(CP_UTF8, 0, text, length, nullptr, 0, nullptr, nullptr);
-    std::string result(static_cast<std::size_t>(size), '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, text, length, result.data(), size, nullptr, nullptr);
-    return result;
+    return utf8FromWide({text, ::SysStringLen(text)});
 }
 
 BSTR bstr(const std::string& text) {
-    const std::wstring w = wide(text);
+    const std::wstring w = wideFromUtf8(text);
     return ::SysAllocStringLen(w.data(), static_cast<UINT>(w.size()));
 }
 
@@ -258,19 +249,19 @@ public:
         if (!sink ||
             FAILED(sink->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&dispatch))))
             return CONNECT_E_CANNOTCONNECT;
-        mSinks.push_back({++mLastCookie, dispatch});
+        mSinks.add({++mLastCookie, dispatch});
         *cookie = mLastCookie;
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE Unadvise(DWORD cookie) override {
-        for (auto it = mSinks.begin(); it != mSinks.end(); ++it) {
-            if (it->cookie == cookie) {
-                it->sink->Release();
-                mSinks.erase(it);
-                return S_OK;
-            }
-        }
-        return CONNECT_E_NOCONNECTION;
+        const Sink advised{cookie, nullptr};
+        const auto found = std::find(mSinks.all().begin(), mSinks.all().end(), advised);
+        if (found == mSinks.all().end())
+            return CONNECT_E_NOCONNECTION;
+        IDispatch* const dispatch = found->sink;
+        mSinks.remove(advised);
+        dispatch->Release();
+        return S_OK;
     }
     HRESULT STDMETHODCALLTYPE EnumConnections(IEnumConnections** out) override {
         *out = nullptr;
@@ -278,8 +269,7 @@ public:
     }
 
     void openDocument(IDispatch* document) {
-        const auto sinks = mSinks;
-        for (const Sink& sink : sinks) {
+        mSinks.notify([&](const Sink& sink) {
             VARIANT argument;
             ::VariantInit(&argument);
             argument.vt = VT_DISPATCH;
@@ -289,16 +279,17 @@ public:
             if (FAILED(sink.sink->Invoke(1, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD,
                                          &parameters, nullptr, nullptr, nullptr)))
                 Unadvise(sink.cookie);
-        }
+        });
     }
 
 private:
     struct Sink {
         DWORD cookie;
         IDispatch* sink;
+        bool operator==(const Sink& other) const { return cookie == other.cookie; }
     };
     IConnectionPointContainer* mContainer;
-    std::vector<Sink> mSinks;
+    EventReceivers<Sink> mSinks;
     DWORD mLastCookie = 0;
 };
 

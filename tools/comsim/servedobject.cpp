@@ -1,5 +1,7 @@
 #include "servedobject.h"
 
+#include "host/utf8.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -12,8 +14,8 @@ namespace {
 ITypeLib* typeLibrary = nullptr;
 ITypeLib* declaredLibrary = nullptr;
 SelfDescription selfDescription = SelfDescription::Declared;
-FaultPlan faults;
-std::uint64_t calls = 0;
+TestPlan plan;
+std::optional<host::sim::CallFaults> faults;
 bool openDocumentPending = false;
 
 using Known = std::map<GUID, ITypeInfo*, decltype([](const GUID& a, const GUID& b) {
@@ -63,11 +65,12 @@ VARTYPE retvalType(ITypeInfo* info, DISPID member) {
 
 } // namespace
 
-void Served::setup(ITypeLib* native, ITypeLib* declared, SelfDescription self, FaultPlan plan) {
+void Served::setup(ITypeLib* native, ITypeLib* declared, SelfDescription self, TestPlan test) {
     typeLibrary = native;
     declaredLibrary = declared;
     selfDescription = self;
-    faults = std::move(plan);
+    plan = std::move(test);
+    faults.emplace("sequate-comsim", plan.faults);
 }
 
 ITypeInfo* Served::typeInfo(const IID& iid) {
@@ -106,47 +109,31 @@ void Served::declareResult(const IID& iid, DISPID member, VARIANT* result) {
         ::VariantChangeType(result, result, 0, found->second);
 }
 
-std::optional<HRESULT> Served::beforeCall() {
-    ++calls;
-    if (faults.exitAtCall == calls) {
-        std::fprintf(stderr, "sequate-comsim: ending at automation call %llu, as asked\n",
-                     static_cast<unsigned long long>(calls));
-        // As a crash would: no clean-up, nothing revoked.
-        std::_Exit(3);
-    }
-    if (faults.hangAtCall == calls) {
-        std::fprintf(stderr, "sequate-comsim: not answering for %u ms at automation call %llu\n",
-                     faults.hangMs, static_cast<unsigned long long>(calls));
-        ::Sleep(faults.hangMs);
-    }
-    if (faults.openDocumentAtCall == calls)
+void Served::beforeCall() {
+    faults->beforeCall({});
+    if (plan.openDocumentAtCall == faults->calls())
         openDocumentPending = true;
-    if (faults.failAtCall == calls) {
-        ::SetErrorInfo(0, nullptr);
-        return faults.failCode;
-    }
-    return std::nullopt;
+}
+
+void Served::afterEffect() {
+    faults->afterEffect();
 }
 
 bool Served::answersNoObject() {
-    return faults.noObjectAtCalls.contains(calls);
+    return faults->answersNoObject();
 }
 
 std::optional<std::size_t> Served::takeOpenDocument() {
     if (!openDocumentPending)
         return std::nullopt;
     openDocumentPending = false;
-    return faults.openIndex;
+    return plan.openIndex;
 }
 
 HRESULT Served::failed(const host::HostFailure& failure, const IID& iid) {
     ICreateErrorInfo* create = nullptr;
     if (SUCCEEDED(::CreateErrorInfo(&create))) {
-        const std::string text = failure.what();
-        std::wstring description(text.size() + 1, L'\0');
-        const int size = ::MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, description.data(),
-                                               static_cast<int>(description.size()));
-        description.resize(size > 0 ? static_cast<std::size_t>(size - 1) : 0);
+        std::wstring description = host::wideFromUtf8(failure.what());
         create->SetGUID(iid);
         create->SetDescription(description.data());
         IErrorInfo* info = nullptr;

@@ -5,23 +5,19 @@
 // and turns a failure of the simulated host into its HRESULT with the host's text.
 
 #include "host/hostfailure.h"
+#include "host/sim/callfaults.h"
 #include "hosts.h"
 
 #include <atomic>
 #include <cstdint>
 #include <optional>
-#include <set>
 #include <string>
 
 namespace sequate::comsim {
 
-struct FaultPlan {
-    std::optional<std::uint64_t> exitAtCall;
-    std::optional<std::uint64_t> hangAtCall;
-    unsigned hangMs = 10000;
-    std::optional<std::uint64_t> failAtCall;
-    HRESULT failCode = E_FAIL;
-    std::set<std::uint64_t> noObjectAtCalls;
+// The faults of the calls, and the user who opens a document in the middle of one.
+struct TestPlan {
+    host::sim::FaultPlan faults;
     // Acts as the user who opens document openIndex when this call comes in.
     std::optional<std::uint64_t> openDocumentAtCall;
     std::size_t openIndex = 0;
@@ -39,7 +35,7 @@ class Served {
 public:
     // The objects are built on the native library (hosts.idl); declared is what they tell
     // clients they are, the native one or a library declaring the same slots otherwise.
-    static void setup(ITypeLib* native, ITypeLib* declared, SelfDescription self, FaultPlan plan);
+    static void setup(ITypeLib* native, ITypeLib* declared, SelfDescription self, TestPlan plan);
     // The native type information, which Invoke goes by.
     static ITypeInfo* typeInfo(const IID& iid);
     // What GetTypeInfo answers; null for none.
@@ -47,8 +43,10 @@ public:
     // An Invoke's result turned into the type the declared library gives it, as an
     // application that declares it so would answer.
     static void declareResult(const IID& iid, DISPID member, VARIANT* result);
-    // Counts the call and plays what the plan has for it; a failure to return is its HRESULT.
-    static std::optional<HRESULT> beforeCall();
+    // Count the call and play what the plan has for it, before it runs and once it has; a
+    // failure comes as HostFailure.
+    static void beforeCall();
+    static void afterEffect();
     static bool answersNoObject();
     static std::optional<std::size_t> takeOpenDocument();
     // The failure as an HRESULT, with its text for IErrorInfo.
@@ -128,10 +126,10 @@ protected:
     // Runs one operation of the simulated host.
     template <typename Body>
     HRESULT guard(Body&& body) {
-        if (const auto fault = Served::beforeCall())
-            return *fault;
         try {
+            Served::beforeCall();
             body();
+            Served::afterEffect();
             return S_OK;
         } catch (const host::HostFailure& failure) {
             return Served::failed(failure, __uuidof(Interface));

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <cstring>
+#include <stdexcept>
 
 namespace sequate::hostsim {
 
@@ -59,44 +60,6 @@ QCommandLineParser& configured(QCommandLineParser& parser) {
     return parser;
 }
 
-std::uint64_t callNumber(const QString& name, const QString& text) {
-    bool ok = false;
-    const qulonglong value = text.toULongLong(&ok);
-    if (!ok || value == 0)
-        throw OptionError(QStringLiteral("--%1: expected a call number from 1, not \"%2\"")
-                              .arg(name, text)
-                              .toStdString());
-    return value;
-}
-
-std::uint64_t callNumber(const QCommandLineParser& parser, const QString& name) {
-    return callNumber(name, parser.value(name));
-}
-
-int milliseconds(const QCommandLineParser& parser, const QString& name) {
-    bool ok = false;
-    const int value = parser.value(name).toInt(&ok);
-    if (!ok || value < 0)
-        throw OptionError(QStringLiteral("--%1: expected milliseconds, not \"%2\"")
-                              .arg(name, parser.value(name))
-                              .toStdString());
-    return value;
-}
-
-host::HostCode failureCode(const QCommandLineParser& parser) {
-    const QString name = QStringLiteral("fail-code");
-    QString text = parser.value(name);
-    if (text.startsWith(QStringLiteral("0x"), Qt::CaseInsensitive))
-        text = text.mid(2);
-    bool ok = false;
-    const uint value = text.toUInt(&ok, 16);
-    if (!ok || text.isEmpty())
-        throw OptionError(QStringLiteral("--%1: expected a code in hex, not \"%2\"")
-                              .arg(name, parser.value(name))
-                              .toStdString());
-    return static_cast<host::HostCode>(value);
-}
-
 QString findSample(const QString& executableDir) {
     const QStringList places{QDir(executableDir).filePath(QStringLiteral(SEQUATE_DATA_FROM_BIN)),
                              QStringLiteral(SEQUATE_SAMPLES_DIR)};
@@ -110,24 +73,17 @@ QString findSample(const QString& executableDir) {
                       places[1].toStdString());
 }
 
-FaultPlan faultPlan(const QCommandLineParser& parser) {
-    FaultPlan plan;
-    if (parser.isSet(QStringLiteral("exit-at-call")))
-        plan.exitAtCall = callNumber(parser, QStringLiteral("exit-at-call"));
-    if (parser.isSet(QStringLiteral("hang-at-call")))
-        plan.hangAtCall = callNumber(parser, QStringLiteral("hang-at-call"));
-    if (parser.isSet(QStringLiteral("hang-ms")))
-        plan.hangMs = milliseconds(parser, QStringLiteral("hang-ms"));
-    if (parser.isSet(QStringLiteral("fail-at-call")))
-        plan.failAtCall = callNumber(parser, QStringLiteral("fail-at-call"));
-    if (parser.isSet(QStringLiteral("fail-after-effect-at-call")))
-        plan.failAfterEffectAtCall =
-            callNumber(parser, QStringLiteral("fail-after-effect-at-call"));
-    if (parser.isSet(QStringLiteral("fail-code")))
-        plan.failCode = failureCode(parser);
-    const QString noObject = QStringLiteral("no-object-at-call");
-    for (const QString& k : parser.values(noObject))
-        plan.noObjectAtCalls.insert(callNumber(noObject, k));
+host::sim::FaultPlan faultPlan(const QCommandLineParser& parser) {
+    host::sim::FaultPlan plan;
+    try {
+        for (const std::string_view option : host::sim::faultOptions) {
+            const QString name = QString::fromLatin1(option.data(), qsizetype(option.size()));
+            for (const QString& value : parser.values(name))
+                host::sim::setFault(plan, option, value.toStdString());
+        }
+    } catch (const std::invalid_argument& problem) {
+        throw OptionError(problem.what());
+    }
     return plan;
 }
 

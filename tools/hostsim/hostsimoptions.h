@@ -2,7 +2,7 @@
 
 // The simulator program's command line.
 
-#include "callfaults.h"
+#include "host/sim/callfaults.h"
 #include "hostsimservice.h"
 
 #include <QString>
@@ -17,7 +17,7 @@ struct HostSimOptions {
     bool layout = true; // PowerPCB has the state's layout open, or none with --no-layout
     bool help = false;
     ServiceOptions service;
-    FaultPlan faults;
+    host::sim::FaultPlan faults;
 };
 
 // A command line that cannot be used; what() says which option and why.

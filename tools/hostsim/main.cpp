@@ -1,8 +1,8 @@
 // sequate-hostsim: the simulated PowerLogic and PowerPCB, serving a state file on the D-Bus
 // session bus, with a window or without one.
 
-#include "callfaults.h"
 #include "desktop/missingdisplay.h"
+#include "host/sim/callfaults.h"
 #include "host/sim/statefile.h"
 #include "hostsimoptions.h"
 #include "hostsimservice.h"
@@ -57,7 +57,7 @@ int main(int argc, char** argv) {
     SimHosts hosts(state);
     if (!options.layout)
         hosts.pcb().setLayout(std::nullopt);
-    CallFaults faults(options.faults);
+    host::sim::CallFaults faults("sequate-hostsim", options.faults);
     HostSimService service(hosts, options.service);
     service.setWithholdObject([&] { return faults.answersNoObject(); });
     service.setAfterEffect([&] { faults.afterEffect(); });

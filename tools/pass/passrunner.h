@@ -1,60 +1,46 @@
 #pragma once
 
-// sequate-pass: one numbering pass over a schematic from a state file, without a display.
-// Loads the state into the in-memory PowerLogic and PowerPCB, starts up as the program does,
-// presses Run with the given options and tells in JSON what came of it.
+// sequate-pass: one numbering pass over a schematic from a state file, without a display, or
+// over the PowerLogic and PowerPCB on the session bus. Loads the state into the in-memory
+// PowerLogic and PowerPCB, and leaves the rest to the runners' core (tools/passcore): start-up
+// as the program does, Run pressed with the given options, and JSON telling what came of it.
 
-#include "engine/recovery.h"
 #include "host/calltrace.h"
 #include "host/sim/simstate.h"
+#include "tools/passcore/runnercore.h"
 
-#include <QJsonObject>
+#include <functional>
 #include <memory>
-#include <optional>
 #include <ostream>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace sequate::tools {
 
-struct RunnerOptions {
+inline constexpr const char* passProgramName = "sequate-pass";
+
+struct PassProgramOptions {
+    RunnerOptions runner;
     std::string statePath;
-    bool selected = false;   // --mode selected; else all components
-    bool duplicates = false; // "Rename duplicates" instead of "Assign next free names"
-    std::string startText = "1";
-    bool planOnly = false; // read and plan, rename nothing
-    bool pass = true;      // --mode was given
     // --bus: the PowerLogic and PowerPCB running on the session bus, not the state file's.
     bool bus = false;
-    // --recover: settle a pass an earlier run left unfinished, before any pass.
-    std::optional<engine::RecoveryChoice> recover;
-    // --eco-file: "Write only" to this file, as if chosen in the save dialog, in place of the
-    // hand-off to PowerPCB.
-    std::optional<std::string> ecoFile;
-    // --trace FILE, with --bus: every automation call written to FILE.
-    std::string tracePath;
-};
-
-class UsageError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
 };
 
 // The arguments after the program name. Throws UsageError saying what is wrong.
-RunnerOptions parseArguments(const std::vector<std::string>& arguments);
+PassProgramOptions parseArguments(const std::vector<std::string>& arguments);
 
-struct RunnerOutcome {
-    int exitStatus = 0; // 0 a pass ran (completed or stopped), 1 start-up or Run refused
-    QJsonObject report;
-};
+// A run on the in-memory hosts of the state; the report adds the layout and the automation
+// calls the simulated PowerLogic counted.
+RunnerOutcome runPass(const host::sim::SimState& state, const PassProgramOptions& options);
 
-RunnerOutcome runPass(const host::sim::SimState& state, const RunnerOptions& options);
-// The same against the hosts on the session bus, each call written to the trace if one is given.
-RunnerOutcome runOnBus(const RunnerOptions& options, std::shared_ptr<host::CallTrace> trace = {});
+// A run against the hosts on the session bus, each call written to the trace if one is given:
+// the program's own (tools/pass/busrunner.h, Qt's D-Bus); without it --bus is refused.
+using BusRun =
+    std::function<RunnerOutcome(const PassProgramOptions&, std::shared_ptr<host::CallTrace>)>;
 
 // The whole program; exit status 2 for bad arguments, a bad state file or a trace that cannot be
 // written.
-int runnerMain(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
+int runnerMain(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
+               const BusRun& onBus = {});
 
 } // namespace sequate::tools

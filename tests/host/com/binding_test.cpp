@@ -3,7 +3,7 @@
 
 #include "comdocuments.h"
 #include "comsimprocess.h"
-#include "host/com/comlogic.h"
+#include "host/com/comrunningobjects.h"
 #include "host/sim/simpowerlogic.h"
 
 #include <fstream>
@@ -77,6 +77,19 @@ TEST_F(ComBinding, AListIsASnapshotWhileNamesAreLiveAndARefusedRenameKeepsItsCod
     app->EndPass();
     const auto state = sim.stop();
     EXPECT_EQ(namesOf(state.documents[0]), (std::vector<std::string>{"R7", "C1", "U1", "R2"}));
+}
+
+// Automation strings are UTF-16: a name of ISO 8859-1 beyond ASCII goes and comes back
+// unchanged, as a name to set and as a name to look up.
+TEST_F(ComBinding, ANameBeyondAsciiCrossesUnchanged) {
+    ComSimProcess sim(stateFile);
+    host::com::ComRunningObjects objects;
+    const auto list = objects.attachPowerLogic()->CurrentDocument()->ComponentSet()->Objects();
+    const std::string name = "\u00B5"
+                             "5";
+    list->Item("C1")->SetName(name);
+    EXPECT_EQ(list->Item(name)->Name(), name);
+    EXPECT_EQ(namesOf(sim.stop().documents[0]), (std::vector<std::string>{"R1", name, "U1", "R2"}));
 }
 
 TEST_F(ComBinding, AnApplicationLeftOutOfTheTableIsNotRunning) {

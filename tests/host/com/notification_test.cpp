@@ -3,7 +3,7 @@
 
 #include "comdocuments.h"
 #include "comsimprocess.h"
-#include "host/com/comlogic.h"
+#include "host/com/comrunningobjects.h"
 
 #include <gtest/gtest.h>
 

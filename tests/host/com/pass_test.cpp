@@ -4,7 +4,7 @@
 
 #include "comdocuments.h"
 #include "comsimprocess.h"
-#include "host/com/comlogic.h"
+#include "host/com/comrunningobjects.h"
 #include "host/sim/simpowerlogic.h"
 #include "host/sim/simpowerpcb.h"
 #include "host/sim/simrunningobjects.h"

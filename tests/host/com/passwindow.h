@@ -7,7 +7,7 @@
 #include "engine/hostsession.h"
 #include "engine/runcommand.h"
 #include "engine/startup.h"
-#include "tools/compass/compassrunner.h"
+#include "tools/passcore/runnerwindow.h"
 
 #include <optional>
 #include <string>
@@ -29,7 +29,7 @@ inline PassRun runPass(host::RunningObjects& objects, Mode mode, bool handOff) {
     static int passes = 0;
     engine::HostSession state;
     state.journalFolder = temporaryFile("journals-" + std::to_string(++passes));
-    tools::HandOffWindow window(objects);
+    tools::RunnerWindow window(objects, std::nullopt, "test");
     PassRun run;
     if (engine::startUp(state, window, window, objects) != engine::StartupOutcome::Running) {
         run.messages = window.messages;
@@ -43,7 +43,7 @@ inline PassRun runPass(host::RunningObjects& objects, Mode mode, bool handOff) {
     if (const auto result = engine::pressRun(state, window.ports(), request))
         run.result = *result;
     run.messages = window.messages;
-    run.eco = window.ecoWritten;
+    run.eco = window.ecoWritten();
     return run;
 }
 

@@ -75,6 +75,20 @@ TEST(Bus, PlannedFailuresComeBeforeOrAfterTheCallsEffect) {
     EXPECT_EQ(doc->Name(), "amp.sch");
 }
 
+// Names travel the bus as UTF-8: one of ISO 8859-1 beyond ASCII goes and comes back unchanged,
+// as a name to set and as a name to look up.
+TEST(Bus, ANameBeyondAsciiCrossesUnchanged) {
+    PrivateBus bus;
+    HostSimProcess sim(bus, stateFile());
+    host::dbus::DbusRunningObjects objects(bus.connect());
+    const auto list = objects.attachPowerLogic()->CurrentDocument()->ComponentSet()->Objects();
+    const std::string name = "R\u00C4"
+                             "1";
+    list->Item("C1")->SetName(name);
+    EXPECT_EQ(list->Item(name)->Name(), name);
+    EXPECT_EQ(namesOf(sim.state().documents[0]), (std::vector<std::string>{"R1", name}));
+}
+
 TEST(Bus, AHostThatDiesInTheMiddleIsUnavailableFromThenOn) {
     PrivateBus bus;
     HostSimProcess sim(bus, stateFile(), {QStringLiteral("--exit-at-call"), "3"});

@@ -9,7 +9,6 @@
 #include "tools/pass/passrunner.h"
 
 #include <QAbstractButton>
-#include <QJsonArray>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -17,13 +16,6 @@ using namespace sequate;
 using namespace sequate::testing;
 
 namespace {
-
-std::vector<std::string> strings(const QJsonValue& value) {
-    std::vector<std::string> list;
-    for (const QJsonValue& item : value.toArray())
-        list.push_back(item.toString().toStdString());
-    return list;
-}
 
 TEST(EndToEnd, APassOverAllComponentsReachesTheLayout) {
     const auto state = sampleWithoutSelection();
@@ -41,12 +33,13 @@ TEST(EndToEnd, APassOverAllComponentsReachesTheLayout) {
     click("chkSend");
     click("cmdRun");
 
-    const auto expected = tools::runPass(state, {}).report;
+    const auto expected =
+        tools::runPass(state, tools::parseArguments({"state.json", "--mode", "all"})).report;
     const auto now = sim.state();
     EXPECT_TRUE(dialogs.messages.empty());
-    EXPECT_EQ(namesOf(now.documents[0]), strings(expected["names"]));
+    EXPECT_EQ(namesOf(now.documents[0]), expected["names"].get<std::vector<std::string>>());
     ASSERT_TRUE(now.layout);
-    EXPECT_EQ(now.layout->parts, strings(expected["layout"]));
+    EXPECT_EQ(now.layout->parts, expected["layout"].get<std::vector<std::string>>());
     EXPECT_NE(now.layout->parts, namesOf(state.documents[0])) << "the pass renamed nothing";
 }
 

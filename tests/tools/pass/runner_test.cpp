@@ -4,9 +4,6 @@
 #include "tests/support/privatedatafolder.h"
 #include "tools/pass/passrunner.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QTemporaryDir>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -20,9 +17,7 @@ struct Program {
     std::string out;
     std::string err;
 
-    QJsonObject json() const {
-        return QJsonDocument::fromJson(QByteArray::fromStdString(out)).object();
-    }
+    Json json() const { return Json::parse(out); }
 };
 
 Program runProgram(const std::vector<std::string>& arguments) {
@@ -32,8 +27,8 @@ Program runProgram(const std::vector<std::string>& arguments) {
 }
 
 TEST(RunnerProgram, BadArgumentsAndBadStateFilesExitWithTwoAndSaySo) {
-    QTemporaryDir dir;
-    const std::string broken = dir.filePath("broken.json").toStdString();
+    const std::filesystem::path& dir = sequate::testing::privateDataFolder;
+    const std::string broken = (dir / "broken.json").string();
     std::ofstream(broken) << "{\"documents\": [{\"name\": 3}]}";
     const struct {
         std::vector<std::string> arguments;
@@ -49,6 +44,7 @@ TEST(RunnerProgram, BadArgumentsAndBadStateFilesExitWithTwoAndSaySo) {
         {{"a.json", "--recover", "maybe"}, "--recover must be undo or keep"},
         {{"a.json", "--bus", "--mode", "all"}, "a state file and --bus: choose one"},
         {{"a.json", "--mode", "all", "--eco-file"}, "--eco-file needs a value"},
+        {{"a.json", "--mode", "all", "--eco-file", "a.eco", "--write-only"}, "choose one"},
         {{broken, "--mode", "all"}, "broken.json"},
     };
     for (const auto& c : cases) {
@@ -60,18 +56,18 @@ TEST(RunnerProgram, BadArgumentsAndBadStateFilesExitWithTwoAndSaySo) {
 
 // The plan the runner prints is what the pass then does, and printing it renames nothing.
 TEST(RunnerProgram, PrintsOneJsonObjectForThePlanAndForThePass) {
-    QTemporaryDir dir;
-    const std::string path = dir.filePath("amp.json").toStdString();
+    const std::filesystem::path& dir = sequate::testing::privateDataFolder;
+    const std::string path = (dir / "amp.json").string();
     host::sim::saveStateFile(
         path, {{{"amp.sch", {{"R2", false, {}}, {"R1", false, {}}, {"U2A", false, {}}}}}, {}});
 
-    const QJsonObject plan = runProgram({path, "--mode", "all", "--plan-only"}).json();
+    const Json plan = runProgram({path, "--mode", "all", "--plan-only"}).json();
     const Program pass = runProgram({path, "--mode", "all"});
     EXPECT_TRUE(pass.status == 0 && pass.err.empty()) << pass.err;
-    EXPECT_EQ(plan["names"].toArray(), (QJsonArray{"R2", "R1", "U2A"}));
-    EXPECT_EQ(plan["plan"].toArray().size(), 4); // both through temporary names
+    EXPECT_EQ(plan["names"], Json::array({"R2", "R1", "U2A"}));
+    EXPECT_EQ(plan["plan"].size(), 4u); // both through temporary names
     EXPECT_EQ(plan["plan"], pass.json()["renames"]);
-    EXPECT_EQ(pass.json()["names"].toArray(), (QJsonArray{"R1", "R2", "U2A"}));
+    EXPECT_EQ(pass.json()["names"], Json::array({"R1", "R2", "U2A"}));
     EXPECT_EQ(pass.json()["layout"], pass.json()["names"]);
     // Hosts in memory leave nothing to recover, so no journal reaches the user's data folder.
     EXPECT_FALSE(std::filesystem::exists(sequate::testing::privateDataFolder / "sequate"));
@@ -80,25 +76,24 @@ TEST(RunnerProgram, PrintsOneJsonObjectForThePlanAndForThePass) {
 // "Write only" to the file --eco-file names: the layout is left alone, and a file that cannot
 // be written stops the pass with every name put back.
 TEST(RunnerProgram, EcoFileWritesOnlyThatFile) {
-    QTemporaryDir dir;
-    const std::string path = dir.filePath("amp.json").toStdString();
+    const std::filesystem::path& dir = sequate::testing::privateDataFolder;
+    const std::string path = (dir / "amp.json").string();
     host::sim::saveStateFile(path, {{{"amp.sch", {{"R2", false, {}}, {"R1", false, {}}}}}, {}});
     const struct {
         std::string ecoFile;
-        QJsonArray names;
+        Json names;
     } cases[] = {
-        {dir.filePath("out.eco").toStdString(), {"R1", "R2"}},
-        {dir.filePath("missing/out.eco").toStdString(), {"R2", "R1"}},
+        {(dir / "out.eco").string(), Json::array({"R1", "R2"})},
+        {(dir / "missing/out.eco").string(), Json::array({"R2", "R1"})},
     };
     for (const auto& c : cases) {
-        const QJsonObject report =
-            runProgram({path, "--mode", "all", "--eco-file", c.ecoFile}).json();
-        EXPECT_EQ(report["names"].toArray(), c.names) << c.ecoFile;
-        EXPECT_EQ(report["layout"].toArray(), (QJsonArray{"R2", "R1"}));
+        const Json report = runProgram({path, "--mode", "all", "--eco-file", c.ecoFile}).json();
+        EXPECT_EQ(report["names"], c.names) << c.ecoFile;
+        EXPECT_EQ(report["layout"], Json::array({"R2", "R1"}));
         std::ifstream written(c.ecoFile, std::ios::binary);
         const std::string bytes((std::istreambuf_iterator<char>(written)), {});
-        EXPECT_EQ(report["eco"].toString().toStdString(), bytes);
-        EXPECT_EQ(report["stopped"].isNull(), !bytes.empty()) << c.ecoFile;
+        EXPECT_EQ(report["eco"], bytes.empty() ? Json(nullptr) : Json(bytes));
+        EXPECT_EQ(report["stopped"].is_null(), !bytes.empty()) << c.ecoFile;
     }
 }
 

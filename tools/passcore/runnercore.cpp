@@ -1,0 +1,135 @@
+#include "runnercore.h"
+
+#include "engine/componentlist.h"
+#include "engine/numberingpass.h"
+#include "engine/runcommand.h"
+#include "engine/startup.h"
+#include "host/utf8.h"
+#include "runnerwindow.h"
+
+namespace sequate::tools {
+
+namespace {
+
+Json namesThroughAutomation(const engine::HostSession& state) {
+    if (!state.document)
+        return nullptr;
+    try {
+        const auto list = state.document->ComponentSet()->Objects();
+        return engine::readComponentList(*list, list->Count()).names;
+    } catch (const std::exception&) {
+        return nullptr;
+    }
+}
+
+Json renameRows(const std::vector<engine::Rename>& renames) {
+    Json rows = Json::array();
+    for (const engine::Rename& rename : renames)
+        rows.push_back({rename.before, rename.after});
+    return rows;
+}
+
+class Run {
+public:
+    Run(const RunnerHosts& hosts, const RunnerOptions& options, const std::string& program)
+        : mHosts(hosts), mOptions(options), mWindow(hosts.objects, options.ecoFile, program) {
+        if (hosts.journalFolder)
+            mState.journalFolder = *hosts.journalFolder;
+    }
+
+    RunnerOutcome run() {
+        if (mHosts.refusal) {
+            if (const auto refusal = mHosts.refusal()) {
+                mWindow.messages.push_back({engine::MessageKind::Failure, "Sequate", *refusal});
+                return {1, report()};
+            }
+        }
+        if (engine::startUp(mState, mWindow, mWindow, mHosts.objects) !=
+            engine::StartupOutcome::Running)
+            return {1, report()};
+        // A start-up failure other than "not running" or "no project" leaves the window
+        // without a document, as the program does; whatever is asked then is refused.
+        const int refused = mState.document ? 0 : 1;
+        Json recovered = nullptr;
+        if (mOptions.recover) {
+            const auto outcome = engine::recoverUnfinishedPass(mState, mWindow.ports(),
+                                                               mOptions.eco, mOptions.recover);
+            if (outcome.done)
+                recovered = *outcome.done == engine::RecoveryChoice::PutBack ? "undo" : "keep";
+        }
+        if (!mOptions.pass)
+            return {refused, report(recovered)};
+        const engine::RequestOrRefusal asked = passRequest(mOptions);
+        if (mOptions.planOnly)
+            return asked.request ? RunnerOutcome{refused, plan(*asked.request)}
+                                 : RunnerOutcome{1, Json{{"stopped", asked.refusal}}};
+        mResult = engine::pressRun(mState, mWindow.ports(), asked);
+        return {mResult && !refused ? 0 : 1, report(recovered)};
+    }
+
+private:
+    Json names() const {
+        return mHosts.names ? mHosts.names(mState) : namesThroughAutomation(mState);
+    }
+
+    Json withFields(Json report) const {
+        if (mHosts.addFields)
+            mHosts.addFields(report);
+        return report;
+    }
+
+    Json report(std::optional<Json> recovered = std::nullopt) const {
+        Json renames = Json::array();
+        Json unnamed = Json::array();
+        Json stopped = nullptr;
+        if (mResult) {
+            renames = renameRows(mResult->renamesInEffect());
+            unnamed = mResult->unnamed;
+            if (!mResult->completed)
+                stopped = mResult->stopMessage;
+        }
+        Json messages = Json::array();
+        for (const engine::ShownMessage& message : mWindow.messages)
+            messages.push_back(message.text);
+        const auto& eco = mWindow.ecoWritten();
+        Json report{
+            {"renames", renames},
+            {"unnamed", unnamed},
+            {"names", names()},
+            // The file is ISO 8859-1, as PowerPCB reads it.
+            {"eco", eco ? Json(host::utf8FromLatin1(*eco)) : Json(nullptr)},
+            {"stopped", stopped},
+            {"messages", messages},
+        };
+        if (recovered)
+            report["recovered"] = *recovered;
+        return withFields(std::move(report));
+    }
+
+    // What a pass would do, with nothing renamed: the plan's renames in order, temporary names
+    // included, and the names the schematic keeps.
+    Json plan(const engine::PassRequest& request) {
+        const engine::PlanPreview preview = engine::previewPass(mState, mWindow.ports(), request);
+        return withFields({
+            {"plan", renameRows(preview.plan.renames)},
+            {"unnamed", preview.plan.unnamed},
+            {"names", names()},
+            {"stopped", preview.plan.stop ? Json(*preview.plan.stop) : Json(nullptr)},
+        });
+    }
+
+    const RunnerHosts& mHosts;
+    const RunnerOptions& mOptions;
+    engine::HostSession mState;
+    RunnerWindow mWindow;
+    std::optional<engine::PassResult> mResult;
+};
+
+} // namespace
+
+RunnerOutcome runRunner(const RunnerHosts& hosts, const RunnerOptions& options,
+                        const std::string& program) {
+    return Run(hosts, options, program).run();
+}
+
+} // namespace sequate::tools
