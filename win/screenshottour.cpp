@@ -63,14 +63,18 @@ void choose(MainWindow& window, ui::MenuItem item) {
     ::SendMessageW(window.handle(), WM_COMMAND, MAKEWPARAM(menuId(item), 0), 0);
 }
 
-// One step per timer tick.
+// One step per timer tick, none while a pass runs: the pass lets the window's messages through,
+// the timer's among them.
 std::vector<std::function<void()>> steps;
+MainWindow* touredWindow = nullptr;
 
 void CALLBACK nextStep(HWND window, UINT, UINT_PTR timer, DWORD) {
     if (steps.empty()) {
         ::KillTimer(window, timer);
         return;
     }
+    if (touredWindow->logic().passRunning())
+        return;
     const std::function<void()> step = steps.front();
     steps.erase(steps.begin());
     step();
@@ -80,18 +84,12 @@ void CALLBACK nextStep(HWND window, UINT, UINT_PTR timer, DWORD) {
 
 void startScreenshotTour(MainWindow& window, const std::string& folder) {
     using ui::Control;
+    touredWindow = &window;
     const auto at = [folder](const char* name) { return folder + "\\" + name; };
+    // As on Linux: the preview of a pass over every component without the ECO step, then the
+    // main window with that pass's account, its report and the about box.
     steps = {
         [&window] {
-            click(window.control(Control::selectedComponentsOption));
-            click(window.control(Control::sendEcoBox));
-            setWindowText(window.control(Control::startBox), "10");
-        },
-        [&window, at] {
-            save(window, at("main-window.bmp"));
-            // A pass over every component without the ECO step: the preview and the report
-            // have something to show and nothing is written.
-            click(window.control(Control::sendEcoBox));
             click(window.control(Control::allComponentsOption));
             setWindowText(window.control(Control::startBox), "1");
             choose(window, ui::MenuItem::previewItem);
@@ -101,8 +99,17 @@ void startScreenshotTour(MainWindow& window, const std::string& folder) {
             window.preview().close();
             click(window.control(Control::runButton));
         },
+        [&window] { choose(window, ui::MenuItem::reportItem); },
         [&window, at] {
             save(window.report(), at("report-window.bmp"));
+            // The picture is taken from the screen: the report stood over the main window.
+            window.report().hide();
+        },
+        [&window, at] {
+            ::RedrawWindow(window.handle(), nullptr, nullptr,
+                           RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW |
+                               RDW_ALLCHILDREN);
+            save(window, at("main-window.bmp"));
             choose(window, ui::MenuItem::aboutItem);
         },
         [&window, at] {
