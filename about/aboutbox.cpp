@@ -1,5 +1,6 @@
 #include "aboutbox.h"
 
+#include "aboutlayout.h"
 #include "productname.h"
 #include "urlopener.h"
 #include "widgets/topmost.h"
@@ -20,8 +21,8 @@ const QColor hoverColour(0, 0, 255);
 const QColor restColour(0, 0, 0);
 
 // Places a control by its twips measures, never lower than one line of its own font.
-void place(QWidget& control, int left, int top, int width, int height) {
-    QRect rect = widgets::twipsRect(control, left, top, width, height);
+void place(QWidget& control, const AboutPlace& at) {
+    QRect rect = widgets::twipsRect(control, at.left, at.top, at.width, at.height);
     rect.setHeight(std::max(rect.height(), control.fontMetrics().height()));
     control.setGeometry(rect);
 }
@@ -32,7 +33,7 @@ AboutBox::AboutBox(UrlOpener& opener, QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::WindowStaysOnTopHint), mOpener(opener) {
     setObjectName("frmAbout");
     setWindowTitle(QStringLiteral("About ") + productName);
-    setFixedSize(widgets::twipsRect(*this, 0, 0, 4500, 2040).size());
+    setFixedSize(widgets::twipsRect(*this, 0, 0, aboutClientWidth, aboutClientHeight).size());
     createControls();
     // Movement over any control that does not use it reaches the window, so the address
     // turns black again wherever the mouse goes next.
@@ -49,24 +50,22 @@ void AboutBox::createControls() {
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.5);
     titleFont.setBold(true);
     mLabel2->setFont(titleFont);
-    place(*mLabel2, 180, 180, 3945, 375);
+    place(*mLabel2, titlePlace);
 
     mLabel1 = new QLabel(SEQUATE_NOTICE, this);
     mLabel1->setObjectName("Label1");
     mLabel1->setWordWrap(true);
-    place(*mLabel1, 210, 630, 3885, 435);
+    place(*mLabel1, noticePlace);
 
     mLblAddress = new QLabel(SEQUATE_WEBSITE, this);
     mLblAddress->setObjectName("lblAddress");
     mLblAddress->setCursor(Qt::PointingHandCursor);
     mLblAddress->installEventFilter(this);
-    place(*mLblAddress, 1080, 1200, 2085, 165);
+    place(*mLblAddress, addressPlace);
 
-    mCmdClose = new QPushButton("&Close", this);
+    mCmdClose = new QPushButton(closeCaption, this);
     mCmdClose->setObjectName("cmdClose");
-    // As large as Run and End in the main window (the old program's was 885 by 555 twips, which
-    // looked swollen beside them), at the bottom right.
-    place(*mCmdClose, 3060, 1575, 1350, 390);
+    place(*mCmdClose, closePlace);
     connect(mCmdClose, &QPushButton::clicked, this, &AboutBox::closeClicked);
 }
 

@@ -10,27 +10,15 @@
 namespace sequate::testing {
 namespace {
 
-// One component (maximum 0) or none (-1) is drawn empty, not as "busy".
-TEST(ProgressBarAdapter, KeepsTheNumbersAndDrawsWhatFits) {
-    const struct {
-        long long maximum;
-        long long value;
-        int shownMaximum;
-        int shownValue;
-    } cases[] = {{19, 7, 19, 7},
-                 {0, 0, 1, 0},
-                 {-1, 0, 1, 0},
-                 {4, 9, 4, 4},
-                 {5000000000LL, 3, 2147483647, 3}};
-    for (const auto& c : cases) {
-        QProgressBar bar;
-        app::ProgressBarAdapter adapter(bar);
-        adapter.setMaximum(c.maximum);
-        adapter.setValue(c.value);
-        EXPECT_TRUE(adapter.maximum() == c.maximum && adapter.value() == c.value);
-        EXPECT_EQ(std::pair(bar.maximum(), bar.value()), std::pair(c.shownMaximum, c.shownValue))
-            << c.maximum;
-    }
+// What fits is ui::ProgressDisplay's to say; the adapter puts it on the bar.
+TEST(ProgressBarAdapter, DrawsOnTheBar) {
+    QProgressBar bar;
+    app::ProgressBarAdapter adapter(bar);
+    adapter.setMaximum(19);
+    adapter.setValue(7);
+    EXPECT_EQ(std::pair(bar.maximum(), bar.value()), std::pair(19, 7));
+    adapter.setMaximum(0);
+    EXPECT_EQ(std::pair(bar.maximum(), bar.value()), std::pair(1, 0)); // empty, not "busy"
 }
 
 TEST(FileFilter, BecomesQtsForm) {

@@ -1,0 +1,238 @@
+#include "mainwindow.h"
+
+#include "about/productname.h"
+#include "dialogs.h"
+#include "dpi.h"
+#include "helppage.h"
+#include "launch.h"
+#include "widetext.h"
+
+#include <cstdio>
+
+namespace sequate::win {
+
+namespace {
+
+using ui::Control;
+using ui::ControlKind;
+using ui::MenuItem;
+
+bool isChoice(const ui::ControlPlace& place) {
+    return place.kind == ControlKind::Option || place.kind == ControlKind::CheckBox;
+}
+
+} // namespace
+
+MainWindow::MainWindow(host::RunningObjects& objects, Dialogs& dialogs,
+                       std::function<void(int)> programEnd)
+    : mObjects(objects), mDialogs(dialogs), mProgramEnd(std::move(programEnd)),
+      mSaveDialog(dialogs, *this), mEcoStep(objects, mSaveDialog), mLogic(*this, mEcoStep) {
+    create(L"frmRenPart", about::productName,
+           WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, nullptr, makeMenuBar());
+    mControls = std::make_unique<MainControls>(handle());
+    for (const ui::ControlPlace& place : ui::mainWindowControls())
+        name(place.objectName, control(place.control));
+    mProgress = std::make_unique<NativeProgressBar>(control(Control::progressBar));
+    applyFont();
+    arrange();
+    mReport = std::make_unique<ReportWindow>(handle(), dialogs);
+    mPreview = std::make_unique<PreviewWindow>(handle(), [this] { mLogic.apply(); });
+}
+
+engine::StartupOutcome MainWindow::startUp() {
+    return mLogic.startUp(mObjects);
+}
+
+void MainWindow::recoverUnfinishedPass() {
+    mLogic.recoverUnfinishedPass();
+}
+
+void MainWindow::arrange() {
+    const int width = mControls->place(dpi());
+    setClientSize(handle(), width, twipsToPixels(ui::mainClientHeight, dpi()));
+}
+
+LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_COMMAND:
+        command(LOWORD(wParam), HIWORD(wParam));
+        return 0;
+    case WM_CLOSE:
+        // During a pass, closing the window asks whether to stop the pass, as End does.
+        if (!mEnded)
+            mLogic.end();
+        return 0;
+    default:
+        return NativeWindow::onMessage(message, wParam, lParam);
+    }
+}
+
+void MainWindow::escapePressed() {
+    mLogic.escape();
+}
+
+void MainWindow::command(int id, int notification) {
+    if (const std::optional<Control> clicked = controlWithId(id)) {
+        if (*clicked == Control::startBox && notification == EN_CHANGE)
+            mLogic.startTextEdited(windowText(control(Control::startBox)));
+        else if (notification != BN_CLICKED)
+            return;
+        else if (isChoice(ui::placeOf(*clicked)))
+            mLogic.click(*clicked);
+        else if (*clicked == Control::runButton)
+            mLogic.run();
+        else if (*clicked == Control::endButton)
+            mLogic.end();
+        return;
+    }
+    // Enter where no button has the keyboard, as the message loop's dialog keys send it.
+    if (id == IDOK) {
+        if (::IsWindowEnabled(control(ui::defaultButton)))
+            mLogic.run();
+        return;
+    }
+    switch (menuItemWithId(id).value_or(MenuItem::passMenu)) {
+    case MenuItem::previewItem:
+        mLogic.preview();
+        break;
+    case MenuItem::reportItem:
+        mLogic.openReport();
+        break;
+    case MenuItem::helpPageItem:
+        helpPageChosen();
+        break;
+    case MenuItem::aboutItem:
+        aboutChosen();
+        break;
+    default:
+        break;
+    }
+}
+
+void MainWindow::helpPageChosen() {
+    const std::string page = helpPagePath();
+    bool opened = false;
+    try {
+        opened = helpPageExists(page) && mDialogs.open(handle(), page);
+    } catch (...) {
+        // Said below, with the page's place, which the user can open by hand.
+    }
+    if (!opened)
+        showMessage(ui::helpPageNotOpened(page));
+}
+
+void MainWindow::aboutChosen() {
+    if (!mAbout)
+        mAbout = std::make_unique<AboutBox>(mDialogs);
+    mAbout->keepOnTop(true);
+    RECT frame;
+    ::GetWindowRect(handle(), &frame);
+    const int offset = twipsToPixels(ui::aboutBoxOffset, dpi());
+    ::SetWindowPos(mAbout->handle(), nullptr, frame.left + offset, frame.top + offset, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    mAbout->show();
+}
+
+// --- ui::MainView ---
+
+void MainWindow::keepOnTop(bool onTop) {
+    ::SetWindowPos(handle(), onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE);
+}
+
+void MainWindow::setCaption(const std::string& caption) {
+    setWindowText(handle(), caption);
+}
+
+void MainWindow::showOptions(const ui::OptionPanel& options) {
+    for (const ui::ControlPlace& place : ui::mainWindowControls()) {
+        HWND shown = control(place.control);
+        if (isChoice(place))
+            ::SendMessageW(shown, BM_SETCHECK,
+                           options.chosen(place.control) ? BST_CHECKED : BST_UNCHECKED, 0);
+        ::EnableWindow(shown, options.enabled(place.control));
+    }
+    HWND startBox = control(Control::startBox);
+    if (windowText(startBox) != options.startText())
+        setWindowText(startBox, options.startText());
+}
+
+// How often a pass lets the window respond: often enough to look alive, rarely enough to cost
+// the pass nothing.
+constexpr ULONGLONG respondEveryMs = 30;
+
+void MainWindow::letWindowRespond() {
+    const ULONGLONG now = ::GetTickCount64();
+    if (mLastResponded != 0 && now - mLastResponded < respondEveryMs)
+        return;
+    handleWaitingMessages();
+    mLastResponded = ::GetTickCount64();
+}
+
+void MainWindow::showPassRunning(bool running) {
+    // Every option, the start box and Run; End stays for the stop.
+    for (const ui::ControlPlace& place : ui::mainWindowControls())
+        if (isChoice(place) || place.kind == ControlKind::TextBox ||
+            place.control == Control::runButton)
+            ::EnableWindow(control(place.control), !running);
+    ::EnableMenuItem(::GetMenu(handle()), menuId(MenuItem::previewItem),
+                     MF_BYCOMMAND | (running ? MF_GRAYED : MF_ENABLED));
+    // The preview holds the main window while it is open: once Apply runs its plan, it goes,
+    // so that End reaches the pass. It comes back with a new plan if the schematic changed.
+    if (running)
+        mPreview->close();
+    mLastResponded = 0;
+}
+
+void MainWindow::showAccount(const std::string& line) {
+    setWindowText(control(Control::accountLine), line);
+}
+
+void MainWindow::showMessage(const ui::Message& message) {
+    mDialogs.showMessage(handle(), message);
+}
+
+bool MainWindow::ask(const ui::Question& question) {
+    return mDialogs.ask(handle(), question);
+}
+
+void MainWindow::showReport(const ui::PassReport& report, bool open) {
+    mReport->setReport(report);
+    if (open)
+        mReport->show();
+}
+
+void MainWindow::bringReportToFront() {
+    mReport->bringToFront();
+}
+
+void MainWindow::showPreview(const ui::PreviewText& preview) {
+    mPreview->showPreview(preview);
+}
+
+void MainWindow::closePreview() {
+    mPreview->close();
+}
+
+std::string MainWindow::localTime() {
+    SYSTEMTIME now;
+    ::GetLocalTime(&now);
+    char text[32];
+    std::snprintf(text, sizeof text, "%04u-%02u-%02u %02u:%02u:%02u", now.wYear, now.wMonth,
+                  now.wDay, now.wHour, now.wMinute, now.wSecond);
+    return text;
+}
+
+void MainWindow::endProgram(int exitStatus) {
+    if (mEnded)
+        return;
+    mEnded = true;
+    mReport->hide();
+    mPreview->close();
+    if (mAbout)
+        mAbout->hide();
+    hide();
+    mProgramEnd(exitStatus);
+}
+
+} // namespace sequate::win

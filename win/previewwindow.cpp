@@ -1,0 +1,49 @@
+#include "previewwindow.h"
+
+#include "widetext.h"
+
+#include <commctrl.h>
+
+namespace sequate::win {
+
+namespace texts = ui::previewWindow;
+
+PreviewWindow::PreviewWindow(HWND owner, std::function<void()> applyClicked)
+    : NameListWindow(texts::window, owner), mOwner(owner), mApplyClicked(std::move(applyClicked)) {
+    mCodes = addControl(WC_STATICW, texts::codes.objectName, "", SS_LEFT | SS_NOPREFIX);
+    mBands.push_back({mCodes, 540, 1});
+    mApply = addButton(texts::apply, true);
+    mClose = addButton(texts::close, true);
+    finishLayout();
+}
+
+void PreviewWindow::showPreview(const ui::PreviewText& preview) {
+    setSummary(preview.summary);
+    setWindowText(mCodes, preview.codes);
+    setRows(preview.rows);
+    ::EnableWindow(mApply, preview.canApply);
+    ::EnableWindow(mOwner, FALSE);
+    show();
+}
+
+void PreviewWindow::close() {
+    ::EnableWindow(mOwner, TRUE);
+    hide();
+}
+
+void PreviewWindow::clicked(HWND button) {
+    if (button == mApply)
+        mApplyClicked();
+    else if (button == mClose)
+        close();
+}
+
+LRESULT PreviewWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_CLOSE) {
+        close();
+        return 0;
+    }
+    return NameListWindow::onMessage(message, wParam, lParam);
+}
+
+} // namespace sequate::win
