@@ -288,7 +288,7 @@ private:
 
     PassResult stop(const std::string& problem, ByUser byUser = ByUser::No) {
         const std::size_t made = mJournal.size();
-        UndoReport undo = mJournal.undo();
+        UndoReport undo = mJournal.undo(&mPorts.progress);
         std::string message = problem + "\n\n" + undoText(undo, made);
         if (undo.complete)
             closeJournal();

@@ -15,7 +15,7 @@ void PassJournal::confirmLast(std::string after) {
     mEntries.back().rename.after = std::move(after);
 }
 
-UndoReport PassJournal::undo() {
+UndoReport PassJournal::undo(ProgressBar* progress) {
     // A rename the host will not undo stays, and the older ones are still tried: each that
     // succeeds is one name less to put right by hand.
     // A host that no longer answers would make each further try wait out the whole timeout.
@@ -41,6 +41,8 @@ UndoReport PassJournal::undo() {
                 break;
             }
         }
+        if (progress)
+            progress->setValue(std::max(progress->minimum(), progress->value() - 1));
     }
     for (std::size_t i = mEntries.size(); i-- > 0;) {
         if (failures[i].empty())

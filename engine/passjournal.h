@@ -4,6 +4,7 @@
 // so that a pass that cannot finish can put every name back.
 
 #include "host/powerlogic.h"
+#include "progressbar.h"
 #include "rename.h"
 
 #include <cstddef>
@@ -30,8 +31,10 @@ public:
     void confirmLast(std::string after);
     std::size_t size() const { return mEntries.size(); }
 
-    // Newest first. Tells the first rename the host would not undo and every one left.
-    UndoReport undo();
+    // Newest first. Tells the first rename the host would not undo and every one left. The bar,
+    // where given, goes back a step per rename tried, so that a window showing it still responds
+    // while a long pass is put back; the user's request to stop is not asked again.
+    UndoReport undo(ProgressBar* progress = nullptr);
 
 private:
     struct Entry {

@@ -79,13 +79,14 @@ TEST(NumberingPass, StoppedPassPutsEveryNameBack) {
     const struct {
         int refusedRename;
         std::size_t valuesSet;
+        long long made;
         const char* said;
-    } cases[] = {{1, 0, "did not rename"},
-                 {4, 0, "did not rename"},
-                 {0, 1, "No name had been"},
-                 {0, 5, "No name had been"},
-                 {0, 7, "The rename this pass had made was undone"},
-                 {0, 10, "The 4 renames"}};
+    } cases[] = {{1, 0, 0, "did not rename"},
+                 {4, 0, 3, "did not rename"},
+                 {0, 1, 0, "No name had been"},
+                 {0, 5, 0, "No name had been"},
+                 {0, 7, 1, "The rename this pass had made was undone"},
+                 {0, 10, 4, "The 4 renames"}};
     for (const auto& c : cases) {
         Session session(doc);
         if (c.refusedRename)
@@ -106,6 +107,12 @@ TEST(NumberingPass, StoppedPassPutsEveryNameBack) {
         EXPECT_EQ(message.text, result.stopMessage);
         EXPECT_EQ(session.window.pcbHandOffs, 0);
         EXPECT_FALSE(session.logic.passOpen());
+        // The bar goes back a step per rename put back, before it is emptied at the end.
+        const std::vector<long long>& bar = session.window.progressBar().history();
+        ASSERT_GT(bar.size(), static_cast<std::size_t>(c.made)) << c.said;
+        const std::vector<long long> undoing(bar.end() - c.made - 1, bar.end() - 1);
+        for (long long i = 0; i < c.made; ++i)
+            EXPECT_EQ(undoing[i], c.made - 1 - i) << c.said;
         EXPECT_EQ(session.window.progressBar().value(), 0);
         EXPECT_TRUE(!std::filesystem::exists(session.state.journalFolder) ||
                     std::filesystem::is_empty(session.state.journalFolder));
