@@ -45,18 +45,20 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     if (!simulator)
         return fail(L"The simulated PowerLogic (sequate-comsim.exe) could not be started.");
     const HANDLE waitFor[] = {ready, simulator};
-    if (::WaitForMultipleObjects(2, waitFor, FALSE, 60000) != WAIT_OBJECT_0)
-        return fail(L"The simulated PowerLogic did not come up.");
     DWORD status = 1;
-    if (HANDLE sequate = start(L"\"" + folder + L"sequate.exe\"")) {
+    if (::WaitForMultipleObjects(2, waitFor, FALSE, 60000) != WAIT_OBJECT_0) {
+        fail(L"The simulated PowerLogic did not come up.");
+    } else if (HANDLE sequate = start(L"\"" + folder + L"sequate.exe\"")) {
         ::WaitForSingleObject(sequate, INFINITE);
         ::GetExitCodeProcess(sequate, &status);
         ::CloseHandle(sequate);
     } else {
         fail(L"Sequate (sequate.exe) could not be started.");
     }
+    // Also when it never came up: one half started may already have registered itself.
     ::SetEvent(stop);
-    ::WaitForSingleObject(simulator, 30000);
+    if (::WaitForSingleObject(simulator, 30000) != WAIT_OBJECT_0)
+        ::TerminateProcess(simulator, 1);
     // The simulator registered PowerLogic's and PowerPCB's class names for this user, over
     // the real applications' own: they go again, so that Sequate finds the real ones next.
     if (HANDLE unregister = start(L"\"" + folder + L"sequate-comsim.exe\" --unregister")) {
