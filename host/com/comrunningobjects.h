@@ -10,8 +10,16 @@
 
 namespace sequate::host::com {
 
+// "SEQUATE_POWERLOGIC_CLASS", "SEQUATE_POWERPCB_CLASS": a class identifier in braces.
+const wchar_t* classVariable(Application application);
+
 // The table of running objects of Windows: the class name to a class identifier through the
 // registry, then the running instance from the table. Never starts one.
+//
+// A class identifier in the environment variable of an application (classVariable) stands in
+// for its class name: the simulated applications serve under identifiers of their own, which
+// nothing registers, and their launcher names them there for Sequate. Without the variable the
+// real application is found by its class name alone.
 //
 // Attaching reads the types the application declares for every operation Sequate calls and
 // refuses, with HostFailure naming the interface, the slot and what is declared there, an

@@ -1,7 +1,9 @@
 // sequate-comsim: the simulated PowerLogic and PowerPCB served over COM, as the real ones are.
-// At start it registers its type library and the two class names for the current user, puts
-// both applications in the table of running objects and serves until its stop event is set
-// (or it is ended).
+// It puts both applications in the table of running objects under class identifiers of its own
+// and serves until its stop event is set (or it is ended). It writes nothing to the registry:
+// its type library is read from the file beside it, and Sequate is pointed at its classes by the
+// environment (simulatedclasses.h), so that the real applications' class names and interfaces
+// stay as their installers registered them, even when the simulator is killed.
 
 #include "host/sim/simpowerlogic.h"
 #include "host/sim/simpowerpcb.h"
@@ -9,6 +11,7 @@
 #include "host/utf8.h"
 #include "servedhosts.h"
 #include "servedobject.h"
+#include "simulatedclasses.h"
 
 #include <charconv>
 #include <cstdio>
@@ -19,27 +22,20 @@
 #include <vector>
 #include <windows.h>
 
-// In oleaut32 since Windows Vista, but missing from mingw-w64's oleauto.h.
-extern "C" HRESULT WINAPI RegisterTypeLibForUser(ITypeLib* library, OLECHAR* path,
-                                                 OLECHAR* helpFolder);
-
 namespace {
 
 using namespace sequate;
 
-const wchar_t* const powerLogicClass = L"PowerLogic.Application";
-const wchar_t* const powerPcbClass = L"PowerPCB.Application";
-
 constexpr const char* usage =
     "Usage: sequate-comsim [options] STATE.json\n"
     "The simulated PowerLogic and PowerPCB, served over COM.\n"
-    "  --no-powerlogic        register the class names, but leave PowerLogic out of the table\n"
+    "  --no-powerlogic        leave PowerLogic out of the table of running objects\n"
     "  --no-powerpcb          leave PowerPCB out of the table of running objects\n"
     "  --no-layout            PowerPCB runs with no layout open\n"
     "  --ready-event NAME     set the named event once both are in the table\n"
     "  --stop-event NAME      serve until the named event is set\n"
     "  --save-on-exit FILE    write the hosts' state to FILE when told to stop\n"
-    "  --unregister           remove the class names of the current user and end\n"
+    "  --classes              print the environment that points Sequate at the simulator\n"
     "  --types SET            the type library the objects tell clients they are: standard\n"
     "                         (hosts.idl), variant (the same slots with other but fitting\n"
     "                         types) or incompatible (a property put at LogicComponent slot 8\n"
@@ -59,7 +55,7 @@ struct Options {
     bool powerLogic = true;
     bool powerPcb = true;
     bool layout = true;
-    bool unregister = false;
+    bool classes = false;
     std::wstring readyEvent;
     std::wstring stopEvent;
     std::string saveOnExit;
@@ -91,8 +87,8 @@ Options parse(const std::vector<std::string>& arguments) {
             options.powerPcb = false;
         else if (option == "--no-layout")
             options.layout = false;
-        else if (option == "--unregister")
-            options.unregister = true;
+        else if (option == "--classes")
+            options.classes = true;
         else if (option == "--ready-event")
             options.readyEvent = host::wideFromUtf8(value());
         else if (option == "--stop-event")
@@ -120,7 +116,7 @@ Options parse(const std::vector<std::string>& arguments) {
         else
             throw std::invalid_argument("unknown option \"" + option + "\"");
     }
-    if (options.stateFile.empty() && !options.unregister)
+    if (options.stateFile.empty() && !options.classes)
         throw std::invalid_argument("no state file given");
     return options;
 }
@@ -132,38 +128,6 @@ void check(HRESULT result, const char* what) {
             std::snprintf(text, sizeof text, "%08lX", static_cast<unsigned long>(result));
             return std::string(text);
         }());
-}
-
-std::wstring text(const GUID& id) {
-    wchar_t buffer[64];
-    ::StringFromGUID2(id, buffer, 64);
-    return buffer;
-}
-
-void writeClass(HKEY root, const std::wstring& key, const GUID& id) {
-    const std::wstring value = text(id);
-    HKEY opened = nullptr;
-    if (::RegCreateKeyExW(root, key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &opened, nullptr) !=
-        ERROR_SUCCESS)
-        throw std::runtime_error("cannot register the class name");
-    ::RegSetValueExW(opened, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                     static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
-    ::RegCloseKey(opened);
-}
-
-// The class name for the current user, as an installed application registers it. Wine's
-// HKEY_CLASSES_ROOT does not show the user's classes, so there it goes to the machine's too.
-void registerClass(const wchar_t* className, const GUID& id) {
-    writeClass(HKEY_CURRENT_USER, std::wstring(L"Software\\Classes\\") + className + L"\\CLSID",
-               id);
-    CLSID found{};
-    if (FAILED(::CLSIDFromProgID(className, &found)) || found != id)
-        writeClass(HKEY_CLASSES_ROOT, std::wstring(className) + L"\\CLSID", id);
-}
-
-void unregisterClass(const wchar_t* className) {
-    ::RegDeleteTreeW(HKEY_CURRENT_USER, (std::wstring(L"Software\\Classes\\") + className).c_str());
-    ::RegDeleteTreeW(HKEY_CLASSES_ROOT, className);
 }
 
 // The table lives in the RPC service, which may still be starting when the simulator is.
@@ -192,21 +156,15 @@ int serve(const Options& options) {
     const std::wstring library = (programFolder() / "sequate-hosts.tlb").wstring();
     ITypeLib* types = nullptr;
     check(::LoadTypeLibEx(library.c_str(), REGKIND_NONE, &types), "Loading the type library");
-    check(::RegisterTypeLibForUser(types, const_cast<wchar_t*>(library.c_str()), nullptr),
-          "Registering the type library");
     ITypeLib* declared = types;
     if (options.types != "standard") {
-        // Registered after the native one, as the library that describes the interfaces.
+        // The library the objects tell of, beside the native one that implements them.
         const std::wstring other =
             (programFolder() / ("sequate-hosts-" + options.types + ".tlb")).wstring();
         check(::LoadTypeLibEx(other.c_str(), REGKIND_NONE, &declared),
               "Loading the declared type library");
-        check(::RegisterTypeLibForUser(declared, const_cast<wchar_t*>(other.c_str()), nullptr),
-              "Registering the declared type library");
     }
     comsim::Served::setup(types, declared, options.self, options.test);
-    registerClass(powerLogicClass, CLSID_SimulatedPowerLogic);
-    registerClass(powerPcbClass, CLSID_SimulatedPowerPcb);
 
     IUnknown* served[2] = {};
     DWORD cookies[2] = {};
@@ -258,6 +216,13 @@ int serve(const Options& options) {
     return 0;
 }
 
+// As a command prompt sets them: "set NAME=VALUE", one a line.
+void printClasses() {
+    for (const auto& [variable, value] : comsim::simulatedClasses())
+        std::printf("set %s=%s\n", host::utf8FromWide(variable).c_str(),
+                    host::utf8FromWide(value).c_str());
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -267,9 +232,8 @@ int main(int argc, char** argv) {
     }
     try {
         const Options options = parse(std::vector<std::string>(argv + 1, argv + argc));
-        if (options.unregister) {
-            unregisterClass(powerLogicClass);
-            unregisterClass(powerPcbClass);
+        if (options.classes) {
+            printClasses();
             return 0;
         }
         check(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED), "Starting COM");

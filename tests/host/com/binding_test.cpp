@@ -92,23 +92,22 @@ TEST_F(ComBinding, ANameBeyondAsciiCrossesUnchanged) {
     EXPECT_EQ(namesOf(sim.stop().documents[0]), (std::vector<std::string>{"R1", name, "U1", "R2"}));
 }
 
-TEST_F(ComBinding, AnApplicationLeftOutOfTheTableIsNotRunning) {
-    ComSimProcess sim(stateFile, {"--no-powerlogic"});
-    host::com::ComRunningObjects objects;
-    EXPECT_EQ(failureOf([&] { objects.attachPowerLogic(); }), HostCode::NotRunning);
-    EXPECT_NE(objects.attachPowerPcb()->CurrentDocument(), nullptr);
-}
-
-TEST_F(ComBinding, AClassThatIsNotRegisteredIsNotRunningEither) {
-    ASSERT_EQ(ComSimProcess::runOnce({"--unregister"}), 0u);
-    host::com::ComRunningObjects objects;
-    try {
-        objects.attachPowerLogic();
-        ADD_FAILURE() << "attached";
-    } catch (const host::HostFailure& failure) {
-        EXPECT_EQ(failure.code(), HostCode::NotRunning);
-        EXPECT_NE(std::string(failure.what()).find("not registered"), std::string::npos)
-            << failure.what();
+// The class variable is read as a class identifier only: a class name there would lead through
+// the registry again.
+TEST_F(ComBinding, AClassVariableNamingNoRunningClassOrNoIdentifierIsNotRunning) {
+    const std::pair<const wchar_t*, const char*> cases[] = {
+        {L"{5E9A1D3F-7C41-4B8E-9E0A-53455155A7E1}", "names is not in the table of running objects"},
+        {L"PowerLogic.Application", "SEQUATE_POWERLOGIC_CLASS is not a class identifier"}};
+    for (const auto& [value, said] : cases) {
+        ::SetEnvironmentVariableW(L"SEQUATE_POWERLOGIC_CLASS", value);
+        host::com::ComRunningObjects objects;
+        try {
+            objects.attachPowerLogic();
+            ADD_FAILURE() << "attached";
+        } catch (const host::HostFailure& failure) {
+            EXPECT_EQ(failure.code(), HostCode::NotRunning);
+            EXPECT_NE(std::string(failure.what()).find(said), std::string::npos) << failure.what();
+        }
     }
 }
 

@@ -1,11 +1,20 @@
 #include "comsimprocess.h"
 
 #include "host/sim/statefile.h"
+#include "hosts.h"
+#include "simulatedclasses.h"
 
+#include <algorithm>
 #include <atomic>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <stdexcept>
+
+// In oleaut32 since Windows Vista, but missing from mingw-w64's oleauto.h.
+extern "C" HRESULT WINAPI RegisterTypeLibForUser(ITypeLib* library, OLECHAR* path,
+                                                 OLECHAR* helpFolder);
+extern "C" HRESULT WINAPI UnRegisterTypeLibForUser(REFGUID library, WORD major, WORD minor,
+                                                   LCID locale, SYSKIND kind);
 
 namespace sequate::testing {
 
@@ -24,6 +33,27 @@ std::wstring windowsPath(std::string path) {
 
 std::wstring quoted(const std::string& argument) {
     return L"\"" + std::wstring(argument.begin(), argument.end()) + L"\"";
+}
+
+// Calls through an interface's table cross processes only where the interface is registered.
+// The simulator registers nothing; a test that makes Sequate call so registers its type library
+// in the test's own Wine prefix for as long as the simulator serves.
+bool callsThroughTables(const std::vector<std::string>& options) {
+    return std::ranges::any_of(options, [](const std::string& option) {
+        return option == "--foreign-dispatch" || option == "--no-type-info";
+    });
+}
+
+void registerInterfaces() {
+    const std::wstring program = windowsPath(SEQUATE_COMSIM_PROGRAM);
+    const std::wstring library =
+        program.substr(0, program.find_last_of(L'\\') + 1) + L"sequate-hosts.tlb";
+    ITypeLib* types = nullptr;
+    if (FAILED(::LoadTypeLibEx(library.c_str(), REGKIND_NONE, &types)) ||
+        FAILED(::RegisterTypeLibForUser(types, const_cast<wchar_t*>(library.c_str()), nullptr)))
+        ADD_FAILURE() << "cannot register the simulator's type library for the test";
+    if (types)
+        types->Release();
 }
 
 std::wstring uniqueName(const wchar_t* what) {
@@ -80,6 +110,11 @@ ComSimProcess::ComSimProcess(const std::string& stateFile, const std::vector<std
     arguments.push_back("--save-on-exit");
     arguments.push_back(mSavedState);
     arguments.push_back(stateFile);
+    if (callsThroughTables(options)) {
+        registerInterfaces();
+        mRegistered = true;
+    }
+    comsim::pointAtTheSimulator();
     mProcess = start(arguments);
     const HANDLE waitFor[2] = {readyEvent, mProcess.hProcess};
     const DWORD woken = ::WaitForMultipleObjects(2, waitFor, FALSE, 60000);
@@ -97,6 +132,8 @@ ComSimProcess::~ComSimProcess() {
     ::CloseHandle(mProcess.hThread);
     ::CloseHandle(mProcess.hProcess);
     ::CloseHandle(mStop);
+    if (mRegistered)
+        ::UnRegisterTypeLibForUser(LIBID_SequateSimulatedHosts, 1, 0, 0, SYS_WIN64);
 }
 
 host::sim::SimState ComSimProcess::stop() {
@@ -110,16 +147,6 @@ host::sim::SimState ComSimProcess::stop() {
 
 bool ComSimProcess::ended(DWORD waitMs) {
     return ::WaitForSingleObject(mProcess.hProcess, waitMs) == WAIT_OBJECT_0;
-}
-
-DWORD ComSimProcess::runOnce(const std::vector<std::string>& options) {
-    PROCESS_INFORMATION process = start(options);
-    ::WaitForSingleObject(process.hProcess, 60000);
-    DWORD status = 1;
-    ::GetExitCodeProcess(process.hProcess, &status);
-    ::CloseHandle(process.hThread);
-    ::CloseHandle(process.hProcess);
-    return status;
 }
 
 } // namespace sequate::testing

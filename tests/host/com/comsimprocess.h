@@ -1,8 +1,9 @@
 #pragma once
 
 // The COM simulator as a process of its own for one test: started with a state and options,
-// waited for until both applications are in the table of running objects, and told to stop
-// (its final state then read back) or left to die.
+// waited for until both applications are in the table of running objects, with Sequate's
+// programs of this process pointed at it, and told to stop (its final state then read back) or
+// left to die.
 
 #include "host/sim/simstate.h"
 
@@ -28,12 +29,10 @@ public:
     // Whether the process has ended within waitMs (as when a fault made it die).
     bool ended(DWORD waitMs = 0);
 
-    // Runs the simulator with only these options, to its end; gives its exit code.
-    static DWORD runOnce(const std::vector<std::string>& options);
-
 private:
     PROCESS_INFORMATION mProcess{};
     HANDLE mStop = nullptr;
+    bool mRegistered = false;
     std::string mSavedState;
 };
 
