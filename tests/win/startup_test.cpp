@@ -1,9 +1,11 @@
-// The program's start as Windows runs it, against the COM simulator: the window with its
-// caption, or the message of start-up's refusal and the end with status 1.
+// The programs' start as Windows runs them, against the COM simulator: the window with its
+// caption, or the message of start-up's refusal and the end with status 1; the launcher's
+// message when the simulator does not come up; the installer's pages.
 
 #include "windowfixture.h"
 
 #include <chrono>
+#include <filesystem>
 #include <thread>
 
 using namespace sequate;
@@ -21,15 +23,18 @@ std::wstring windowsPath(std::string path) {
     return win::wide(path);
 }
 
+std::wstring quoted(const std::string& path) {
+    return L"\"" + windowsPath(path) + L"\"";
+}
+
 class Program {
 public:
-    Program() {
-        std::wstring line = L"\"" + windowsPath(SEQUATE_PROGRAM) + L"\"";
+    explicit Program(std::wstring line = quoted(SEQUATE_PROGRAM)) {
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
         if (!::CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                               &startup, &mProcess))
-            throw std::runtime_error("cannot start sequate.exe");
+            throw std::runtime_error("cannot start " + win::narrow(line));
     }
     ~Program() {
         if (::WaitForSingleObject(mProcess.hProcess, 0) == WAIT_TIMEOUT)
@@ -117,3 +122,50 @@ INSTANTIATE_TEST_SUITE_P(
     Windows, RefusedStartup,
     ::testing::Values(Refusal{{"--no-powerlogic"}, true, "Are you sure Powerlogic is running ? "},
                       Refusal{{}, false, "You must load a project before running Sequate"}));
+
+// The simulator's own words say why it did not come up: here, a sample that is not there.
+TEST(Startup, TheLauncherSaysWhyTheSimulatorDidNotComeUp) {
+    const std::filesystem::path folder = temporaryFile("launcher");
+    std::filesystem::create_directories(folder);
+    for (const char* program : {SEQUATE_LAUNCHER_PROGRAM, SEQUATE_COMSIM_PROGRAM})
+        std::filesystem::copy_file(std::filesystem::path(windowsPath(program)),
+                                   folder / std::filesystem::path(program).filename(),
+                                   std::filesystem::copy_options::overwrite_existing);
+    Program launcher(L"\"" + (folder / "sequate-with-simulator.exe").wstring() + L"\"");
+    HWND box = launcher.window("#32770");
+    ASSERT_TRUE(box);
+    const std::string text = win::windowText(::GetDlgItem(box, 0xFFFF));
+    EXPECT_TRUE(text.starts_with("The simulated PowerLogic did not come up:\n\nsequate-comsim: "))
+        << text;
+    EXPECT_NE(text.find("sample.json"), std::string::npos) << text;
+    ::PostMessageW(box, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(launcher.exitCode(), 1u);
+}
+
+// The package's pages as a user goes through them: welcome, what to install, the finish page.
+TEST(Startup, TheInstallerShowsItsPagesAndItsInstallPathInstalls) {
+    const auto click = [](HWND page, HWND button) {
+        ::PostMessageW(page, WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(button), BN_CLICKED),
+                       reinterpret_cast<LPARAM>(button));
+    };
+    const std::wstring package = quoted(SEQUATE_MSI);
+    Program(L"msiexec /x " + package + L" /qn").exitCode();
+    Program installer(L"msiexec /i " + package);
+    for (const wchar_t* next : {L"&Next >", L"&Install", L"&Finish"}) {
+        HWND page = nullptr;
+        HWND button = nullptr;
+        for (int tries = 0; !button && tries < 300; ++tries, ::Sleep(100)) {
+            page = installer.window("MsiDialogCloseClass");
+            button = page ? ::FindWindowExW(page, nullptr, L"Button", next) : nullptr;
+        }
+        ASSERT_TRUE(button) << win::narrow(next);
+        click(page, button);
+    }
+    EXPECT_EQ(installer.exitCode(), 0u);
+    wchar_t local[MAX_PATH] = L"";
+    ::GetEnvironmentVariableW(L"LOCALAPPDATA", local, MAX_PATH);
+    const auto installed = std::filesystem::path(local) / "Programs" / "Sequate";
+    EXPECT_TRUE(std::filesystem::exists(installed / "sequate.exe"));
+    EXPECT_FALSE(std::filesystem::exists(installed / "sequate-comsim.exe"));
+    EXPECT_EQ(Program(L"msiexec /x " + package + L" /qn").exitCode(), 0u);
+}

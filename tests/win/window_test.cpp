@@ -88,14 +88,6 @@ TEST_F(WindowTest, RunRenamesInPowerLogicWritesTheEcoFileWhereChosenAndReports) 
     EXPECT_EQ(namesInTheSimulator(), (std::vector<std::string>{"R5", "C5", "U5", "R6"}));
 }
 
-TEST_F(WindowTest, RefusedStartTextShowsTheRefusal) {
-    click(Control::allComponentsOption);
-    type(Control::startBox, "0");
-    click(Control::runButton);
-    EXPECT_EQ(dialogs.messages,
-              std::vector<std::string>{"exclamation | Error Message | Illegal Value"});
-}
-
 TEST_F(WindowTest, PreviewShowsThePlanAndApplyRunsIt) {
     click(Control::allComponentsOption);
     type(Control::startBox, "3");
