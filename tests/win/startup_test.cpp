@@ -142,8 +142,9 @@ TEST(Startup, TheLauncherSaysWhyTheSimulatorDidNotComeUp) {
     EXPECT_EQ(launcher.exitCode(), 1u);
 }
 
-// The package's pages as a user goes through them: welcome, what to install, the finish page.
-TEST(Startup, TheInstallerShowsItsPagesAndItsInstallPathInstalls) {
+// The package's pages as a user goes through them: welcome, what to install (the simulated
+// PowerLogic ticked), the finish page.
+TEST(Startup, TheInstallerShowsItsPagesAndInstallsWhatIsChosen) {
     const auto click = [](HWND page, HWND button) {
         ::PostMessageW(page, WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(button), BN_CLICKED),
                        reinterpret_cast<LPARAM>(button));
@@ -151,7 +152,8 @@ TEST(Startup, TheInstallerShowsItsPagesAndItsInstallPathInstalls) {
     const std::wstring package = quoted(SEQUATE_MSI);
     Program(L"msiexec /x " + package + L" /qn").exitCode();
     Program installer(L"msiexec /i " + package);
-    for (const wchar_t* next : {L"&Next >", L"&Install", L"&Finish"}) {
+    for (const wchar_t* next :
+         {L"&Next >", L"&The simulated PowerLogic", L"&Install", L"&Finish"}) {
         HWND page = nullptr;
         HWND button = nullptr;
         for (int tries = 0; !button && tries < 300; ++tries, ::Sleep(100)) {
@@ -166,6 +168,6 @@ TEST(Startup, TheInstallerShowsItsPagesAndItsInstallPathInstalls) {
     ::GetEnvironmentVariableW(L"LOCALAPPDATA", local, MAX_PATH);
     const auto installed = std::filesystem::path(local) / "Programs" / "Sequate";
     EXPECT_TRUE(std::filesystem::exists(installed / "sequate.exe"));
-    EXPECT_FALSE(std::filesystem::exists(installed / "sequate-comsim.exe"));
+    EXPECT_TRUE(std::filesystem::exists(installed / "sequate-comsim.exe"));
     EXPECT_EQ(Program(L"msiexec /x " + package + L" /qn").exitCode(), 0u);
 }
