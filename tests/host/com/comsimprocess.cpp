@@ -110,10 +110,9 @@ ComSimProcess::ComSimProcess(const std::string& stateFile, const std::vector<std
     arguments.push_back("--save-on-exit");
     arguments.push_back(mSavedState);
     arguments.push_back(stateFile);
-    if (callsThroughTables(options)) {
+    mRegistered = callsThroughTables(options);
+    if (mRegistered)
         registerInterfaces();
-        mRegistered = true;
-    }
     comsim::pointAtTheSimulator();
     mProcess = start(arguments);
     const HANDLE waitFor[2] = {readyEvent, mProcess.hProcess};
