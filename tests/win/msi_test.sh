@@ -22,7 +22,7 @@ msiexec() { "$wine_run" msiexec "$@" /qn </dev/null; }
 
 msiexec /x "$windows_msi" >/dev/null 2>&1 || true # what an earlier run left
 msiexec /i "$windows_msi"
-for file in sequate.exe sequate-pass-com.exe sample.json doc/help.html doc/main-window.png; do
+for file in sequate.exe sequate-pass-com.exe sample.json doc/help.html doc/windows-main-window.png; do
     expect present "$installed/$file"
 done
 expect present "$menu/Sequate.lnk"
