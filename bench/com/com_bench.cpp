@@ -40,8 +40,7 @@ TEST(ComBenchmark, TheMedianCallAndAPassOverAThousandComponents) {
     const std::uint64_t calls = memory.callCount();
     double medianMs = 0;
 
-    // Its window would catch up on the thread that answers the calls being measured.
-    ComSimProcess sim(stateFile, {"--no-window"});
+    ComSimProcess sim(stateFile);
     host::com::ComRunningObjects objects(30000);
     {
         const auto component =

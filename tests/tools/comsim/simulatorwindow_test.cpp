@@ -37,7 +37,8 @@ protected:
         return text;
     }
 
-    ComSimProcess sim{writeStateFile(bindingState(), "window.json")};
+    ComSimProcess sim{
+        writeStateFile(bindingState(), "window.json"), {}, ComSimProcess::Window::Shown};
     host::com::ComRunningObjects objects;
 };
 
