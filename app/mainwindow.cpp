@@ -35,14 +35,14 @@ using ui::MenuItem;
 // window's own work does not slow a pass over thousands of components.
 constexpr qint64 respondEveryMs = 30;
 
-// The installed page beside the program, else the one in the source tree it was built from.
+// The installed page beside the program, else the one of the build folder it was built in.
 QString helpPagePath() {
     const QString installed = QDir(QCoreApplication::applicationDirPath())
                                   .filePath(QStringLiteral(SEQUATE_DOC_FROM_BIN "/help.md"));
     if (QFileInfo::exists(installed)) {
         return QDir::cleanPath(installed);
     }
-    return QStringLiteral(SEQUATE_SOURCE_DOCS "/help.md");
+    return QStringLiteral(SEQUATE_BUILT_DOCS "/help.md");
 }
 
 bool isChoice(const ui::ControlPlace& place) {

@@ -1,6 +1,10 @@
-# Renders the help page's Markdown as one HTML page with cmark-gfm: cmake -DCMARK=... -DINPUT=...
-# -DOUTPUT=... -DTITLE=... -P renderhelp.cmake
-execute_process(COMMAND ${CMARK} --to html --extension table ${INPUT} OUTPUT_VARIABLE body RESULT_VARIABLE failed)
+# Renders the help page's Markdown, its Windows parts only, as one HTML page with cmark-gfm:
+# cmake -DCMARK=... -DINPUT=... -DOUTPUT=... -DTITLE=... -P renderhelp.cmake
+include(${CMAKE_CURRENT_LIST_DIR}/../cmake/platformparts.cmake)
+file(READ ${INPUT} page)
+sequate_platform_parts("${page}" windows page)
+file(WRITE ${OUTPUT}.md "${page}")
+execute_process(COMMAND ${CMARK} --to html --extension table ${OUTPUT}.md OUTPUT_VARIABLE body RESULT_VARIABLE failed)
 if(failed)
     message(FATAL_ERROR "cmark could not render ${INPUT}")
 endif()

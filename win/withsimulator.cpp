@@ -1,9 +1,9 @@
-// sequate-with-simulator: tries Sequate without PowerLogic. Starts the COM simulator on the
-// installed sample, waits until both simulated applications are in the table of running
-// objects, runs Sequate pointed at them (the simulator's classes in its environment: nothing is
-// registered, so the real PowerLogic stays what every other program finds), and stops the
-// simulator once Sequate has ended. When the simulator does not come up, the box says why in its
-// own words.
+// sequate-with-simulator [STATE.json]: tries Sequate without PowerLogic. Starts the COM simulator
+// on the schematic named (the installed sample when none is), waits until both simulated
+// applications are in the table of running objects, runs Sequate pointed at them (the simulator's
+// classes in its environment: nothing is registered, so the real PowerLogic stays what every other
+// program finds), and stops the simulator once Sequate has ended. When the simulator does not come
+// up, the box says why in its own words.
 
 #include "host/utf8.h"
 #include "simulatedclasses.h"
@@ -18,6 +18,16 @@ std::wstring programFolder() {
     ::GetModuleFileNameW(nullptr, path, MAX_PATH);
     std::wstring folder = path;
     return folder.substr(0, folder.find_last_of(L"\\/") + 1);
+}
+
+// The schematic named on the command line, so that a generated one can be tried as easily as the
+// sample.
+std::wstring schematic(const std::wstring& folder) {
+    int count = 0;
+    LPWSTR* arguments = ::CommandLineToArgvW(::GetCommandLineW(), &count);
+    std::wstring named = arguments && count > 1 ? arguments[1] : folder + L"sample.json";
+    ::LocalFree(arguments);
+    return named;
 }
 
 // Starts a program; what it writes to its standard error goes to errors, when given.
@@ -69,7 +79,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     ::CreatePipe(&errorsRead, &errorsWrite, &inherited, 0);
     ::SetHandleInformation(errorsRead, HANDLE_FLAG_INHERIT, 0);
     HANDLE simulator = start(L"\"" + folder + L"sequate-comsim.exe\" --ready-event " + readyName +
-                                 L" --stop-event " + stopName + L" \"" + folder + L"sample.json\"",
+                                 L" --stop-event " + stopName + L" \"" + schematic(folder) + L"\"",
                              errorsWrite);
     // Only the simulator writes to the pipe now, so that reading it ends when the simulator does.
     ::CloseHandle(errorsWrite);

@@ -36,7 +36,7 @@ expect_same "sequate.exe's icons" \
 
 msiexec /x "$windows_msi" >/dev/null 2>&1 || true # what an earlier run left
 msiexec /i "$windows_msi"
-for file in sequate.exe sequate-pass-com.exe sample.json doc/help.html doc/main-window.png; do
+for file in sequate.exe sequate-pass-com.exe sample.json doc/help.html doc/windows-main-window.png; do
     expect present "$installed/$file"
 done
 expect present "$menu/Sequate.lnk"

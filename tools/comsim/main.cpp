@@ -12,10 +12,12 @@
 #include "servedhosts.h"
 #include "servedobject.h"
 #include "simulatedclasses.h"
+#include "simulatorwindow.h"
 
 #include <charconv>
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -32,6 +34,7 @@ constexpr const char* usage =
     "  --no-powerlogic        leave PowerLogic out of the table of running objects\n"
     "  --no-powerpcb          leave PowerPCB out of the table of running objects\n"
     "  --no-layout            PowerPCB runs with no layout open\n"
+    "  --no-window            serve without the window that lists the open document\n"
     "  --ready-event NAME     set the named event once both are in the table\n"
     "  --stop-event NAME      serve until the named event is set\n"
     "  --save-on-exit FILE    write the hosts' state to FILE when told to stop\n"
@@ -56,6 +59,7 @@ struct Options {
     bool powerPcb = true;
     bool layout = true;
     bool classes = false;
+    bool window = true;
     std::wstring readyEvent;
     std::wstring stopEvent;
     std::string saveOnExit;
@@ -89,6 +93,8 @@ Options parse(const std::vector<std::string>& arguments) {
             options.layout = false;
         else if (option == "--classes")
             options.classes = true;
+        else if (option == "--no-window")
+            options.window = false;
         else if (option == "--ready-event")
             options.readyEvent = host::wideFromUtf8(value());
         else if (option == "--stop-event")
@@ -148,6 +154,16 @@ std::filesystem::path programFolder() {
     return std::filesystem::path(path).parent_path();
 }
 
+// Without a display the simulated applications still serve, as they do with --no-window.
+std::optional<comsim::SimulatorWindow> showWindow(host::sim::SimPowerLogic& logic) {
+    try {
+        return std::optional<comsim::SimulatorWindow>(std::in_place, logic);
+    } catch (const std::runtime_error& problem) {
+        std::fprintf(stderr, "sequate-comsim: serving without a window: %s\n", problem.what());
+        return std::nullopt;
+    }
+}
+
 int serve(const Options& options) {
     auto state = host::sim::loadStateFile(options.stateFile);
     host::sim::SimPowerLogic logic(state.documents);
@@ -179,6 +195,8 @@ int serve(const Options& options) {
               "Registering PowerPCB as running");
     }
 
+    std::optional<comsim::SimulatorWindow> window =
+        options.window ? showWindow(logic) : std::nullopt;
     HANDLE stop = options.stopEvent.empty()
                       ? ::CreateEventW(nullptr, TRUE, FALSE, nullptr)
                       : ::CreateEventW(nullptr, TRUE, FALSE, options.stopEvent.c_str());
@@ -188,12 +206,15 @@ int serve(const Options& options) {
         ::CloseHandle(ready);
     }
     std::fprintf(stderr, "sequate-comsim: serving\n");
-    for (;;) {
+    // Closing the window ends the simulated applications, as closing PowerLogic does.
+    while (!window || !window->closed()) {
         const DWORD woken = ::MsgWaitForMultipleObjects(1, &stop, FALSE, INFINITE, QS_ALLINPUT);
         if (woken == WAIT_OBJECT_0)
             break;
         MSG message;
         while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (window && window->handleKeys(message))
+                continue;
             ::TranslateMessage(&message);
             ::DispatchMessageW(&message);
             if (const auto index = comsim::Served::takeOpenDocument())

@@ -1,5 +1,6 @@
 #include "hostsimwindow.h"
 
+#include "host/sim/editorview.h"
 #include "host/sim/statefile.h"
 #include "sheetview.h"
 
@@ -24,12 +25,6 @@ namespace {
 
 constexpr int refreshDelayMs = 100;
 constexpr int logLines = 5000;
-
-QString documentTitle(const host::sim::DocumentData& doc, std::size_t index) {
-    const QString name = doc.name.empty() ? QObject::tr("(unsaved document %1)").arg(index + 1)
-                                          : QString::fromStdString(doc.name);
-    return QObject::tr("%1 (%2 components)").arg(name).arg(doc.components.size());
-}
 
 } // namespace
 
@@ -96,8 +91,8 @@ void HostSimWindow::fillOpenMenu() {
     mOpenMenu->clear();
     const auto& documents = mHosts.logic().documents();
     for (std::size_t i = 0; i < documents.size(); ++i) {
-        mOpenMenu->addAction(documentTitle(documents[i], i), this,
-                             [this, i] { mService.openDocument(i); });
+        mOpenMenu->addAction(QString::fromStdString(host::sim::documentTitle(documents[i], i)),
+                             this, [this, i] { mService.openDocument(i); });
     }
 }
 
@@ -178,13 +173,8 @@ void HostSimWindow::refreshLayout() {
 }
 
 void HostSimWindow::refreshStatus() {
-    const auto open = mHosts.logic().openIndex();
-    const QString document =
-        open ? documentTitle(mHosts.logic().documents().at(*open), *open) : tr("no document");
-    setWindowTitle(tr("Simulated PowerLogic and PowerPCB - %1").arg(document));
-    mStatus->setText(mHosts.logic().passOpen()
-                         ? tr("A pass is running: your edits wait until it ends.")
-                         : tr("PowerLogic: %1").arg(document));
+    setWindowTitle(QString::fromStdString(host::sim::windowTitle(mHosts.logic())));
+    mStatus->setText(QString::fromStdString(host::sim::statusLine(mHosts.logic())));
 }
 
 } // namespace sequate::hostsim

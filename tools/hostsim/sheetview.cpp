@@ -1,5 +1,7 @@
 #include "sheetview.h"
 
+#include "host/sim/editorview.h"
+
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -262,17 +264,6 @@ std::vector<std::size_t> SheetView::componentsIn(const QRect& band) const {
     return inside;
 }
 
-std::vector<std::size_t> SheetView::selectedNow() const {
-    std::vector<std::size_t> selected;
-    if (const DocumentData* doc = openDocument()) {
-        for (std::size_t i = 0; i < doc->components.size(); ++i) {
-            if (doc->components[i].selected)
-                selected.push_back(i);
-        }
-    }
-    return selected;
-}
-
 void SheetView::mousePressEvent(QMouseEvent* event) {
     if (startsPan(event)) {
         mPanningFrom = event->position().toPoint();
@@ -356,7 +347,7 @@ void SheetView::click(QPoint point, bool toggle) {
 void SheetView::selectBand(const QRect& band, bool add) {
     std::vector<std::size_t> chosen = componentsIn(band);
     if (add) {
-        const auto before = selectedNow();
+        const auto before = host::sim::selectedComponents(mLogic);
         chosen.insert(chosen.end(), before.begin(), before.end());
         std::sort(chosen.begin(), chosen.end());
         chosen.erase(std::unique(chosen.begin(), chosen.end()), chosen.end());

@@ -59,7 +59,6 @@ private:
     std::vector<Label> labels() const;
     std::optional<std::size_t> componentAt(QPoint point) const;
     std::vector<std::size_t> componentsIn(const QRect& band) const;
-    std::vector<std::size_t> selectedNow() const;
     void click(QPoint point, bool toggle);
     void selectBand(const QRect& band, bool add);
 

@@ -95,13 +95,16 @@ std::string writeStateFile(const host::sim::SimState& state, const std::string& 
     return path;
 }
 
-ComSimProcess::ComSimProcess(const std::string& stateFile, const std::vector<std::string>& options)
+ComSimProcess::ComSimProcess(const std::string& stateFile, const std::vector<std::string>& options,
+                             Window window)
     : mSavedState(temporaryFile("final-" + std::to_string(::GetTickCount64()) + ".json")) {
     const std::wstring ready = uniqueName(L"ready");
     const std::wstring stop = uniqueName(L"stop");
     HANDLE readyEvent = ::CreateEventW(nullptr, TRUE, FALSE, ready.c_str());
     mStop = ::CreateEventW(nullptr, TRUE, FALSE, stop.c_str());
     std::vector<std::string> arguments = options;
+    if (window == Window::None)
+        arguments.push_back("--no-window");
     for (const auto& [option, value] :
          {std::pair{"--ready-event", ready}, std::pair{"--stop-event", stop}}) {
         arguments.push_back(option);

@@ -19,7 +19,12 @@ std::string writeStateFile(const host::sim::SimState& state, const std::string& 
 
 class ComSimProcess {
 public:
-    ComSimProcess(const std::string& stateFile, const std::vector<std::string>& options = {});
+    // Without its window unless asked: a simulator that showed one takes Wine about two
+    // seconds longer to end.
+    enum class Window { None, Shown };
+
+    ComSimProcess(const std::string& stateFile, const std::vector<std::string>& options = {},
+                  Window window = Window::None);
     ~ComSimProcess();
     ComSimProcess(const ComSimProcess&) = delete;
     ComSimProcess& operator=(const ComSimProcess&) = delete;
