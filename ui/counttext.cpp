@@ -3,10 +3,10 @@
 namespace sequate::ui {
 
 std::string withThousands(long long n) {
-    std::string digits = std::to_string(n < 0 ? -n : n);
-    for (std::size_t at = digits.size(); at > 3; at -= 3)
+    std::string digits = std::to_string(n);
+    for (std::size_t at = digits.size(); at > 3 && digits[at - 4] != '-'; at -= 3)
         digits.insert(at - 3, ",");
-    return n < 0 ? "-" + digits : digits;
+    return digits;
 }
 
 std::string counted(long long n, const char* one, const char* many) {

@@ -144,8 +144,6 @@ TEST(PassTexts, ProgressLineSaysThePhaseAndItsCount) {
     EXPECT_EQ(progressLine(ProgressPhase::Renaming, 812, 2764), "Renaming 812 of 2,764");
     EXPECT_EQ(progressLine(ProgressPhase::PuttingBack, 300, 1234567),
               "Putting back 300 of 1,234,567");
-    EXPECT_EQ(counted(1, "rename", "renames"), "1 rename");
-    EXPECT_EQ(counted(-1000, "rename", "renames"), "-1,000 renames");
 }
 
 TEST(PassTexts, WhereTheEcoFileWent) {
