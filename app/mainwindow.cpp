@@ -107,7 +107,8 @@ void MainWindow::helpPageChosen() {
     if (!mHelp)
         mHelp = new HelpWindow(this);
     if (!mHelp->showPage(page))
-        showMessage(ui::helpPageNotOpened(page.toStdString()));
+        showMessage(QFileInfo::exists(page) ? ui::helpPageNotOpened(page.toStdString())
+                                            : ui::helpPageMissing(page.toStdString()));
 }
 
 void MainWindow::aboutChosen() {
@@ -121,7 +122,7 @@ void MainWindow::aboutChosen() {
 }
 
 // Enter presses the default button from wherever the keyboard is, as in a dialog: the controls
-// pass it on. Escape is the window logic's.
+// pass it on. Escape, and the End key that no control here takes, are the window logic's.
 void MainWindow::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_Return:
@@ -130,6 +131,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
             run->click();
         return;
     case Qt::Key_Escape:
+    case Qt::Key_End:
         mLogic.escape();
         return;
     default:
@@ -189,8 +191,22 @@ void MainWindow::showPassRunning(bool running) {
 void MainWindow::showAccount(const std::string& line) {
     auto* account = mControls.get<QLabel>(Control::accountLine);
     account->setText(QString::fromStdString(line));
-    // A long path is cut off at the window's edge; the whole line shows on hovering.
+    // A line longer than its two is cut off at the window's edge; the whole shows on hovering.
     account->setToolTip(account->text());
+}
+
+std::optional<ui::Control> MainWindow::focusedControl() {
+    for (const ui::ControlPlace& place : ui::mainWindowControls())
+        if (mControls[place.control] == focusWidget())
+            return place.control;
+    return std::nullopt;
+}
+
+void MainWindow::focus(std::optional<ui::Control> control) {
+    if (control)
+        mControls[*control]->setFocus(Qt::OtherFocusReason);
+    else
+        setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::showMessage(const ui::Message& message) {

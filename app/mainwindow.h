@@ -61,6 +61,8 @@ private:
     void letWindowRespond() override;
     void showPassRunning(bool running) override;
     void showAccount(const std::string& line) override;
+    std::optional<ui::Control> focusedControl() override;
+    void focus(std::optional<ui::Control> control) override;
     void showMessage(const ui::Message& message) override;
     bool ask(const ui::Question& question) override;
     void showReport(const ui::PassReport& report, bool open) override;

@@ -69,8 +69,12 @@ QWidget* make(const ui::ControlPlace& place, QWidget* container) {
         bar->setTextVisible(false);
         return bar;
     }
-    case ControlKind::StatusText:
-        return new QLabel(container);
+    case ControlKind::StatusText: {
+        auto* line = new QLabel(container);
+        line->setWordWrap(true);
+        line->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        return line;
+    }
     }
     return nullptr;
 }
@@ -97,7 +101,7 @@ MainWindowControls::MainWindowControls(QMainWindow& window) {
         if (place.kind == ControlKind::Option)
             groups[container].push_back(static_cast<QRadioButton*>(widget));
     }
-    get<QLabel>(Control::startLabel)->setBuddy((*this)[Control::startBox]);
+    get<QLabel>(Control::startLabel)->setBuddy((*this)[ui::accessKeyTarget(Control::startLabel)]);
     get<QPushButton>(ui::defaultButton)->setDefault(true);
     for (const auto& [container, options] : groups)
         makeOptionGroup(window, options);

@@ -2,6 +2,7 @@
 
 #include "ui/listwindows.h"
 
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QTreeWidget>
 
@@ -19,18 +20,41 @@ NameList::NameList(QWidget& owner)
     mList->setHeaderLabels(columns);
     mList->setRootIsDecorated(false);
     mList->setUniformRowHeights(true);
+    mList->header()->setSectionsClickable(true);
     QObject::connect(mFilter, &QLineEdit::textChanged, mList, [this] { applyFilter(); });
+    QObject::connect(mList->header(), &QHeaderView::sectionClicked, mList,
+                     [this](int column) { sortBy(column); });
 }
 
 void NameList::setRows(const std::vector<ui::NameRow>& rows) {
     mRows = rows;
+    mOrder = {};
+    mList->header()->setSortIndicatorShown(false);
+    showRows();
+    mFilter->clear();
+    applyFilter();
+}
+
+void NameList::sortBy(int column) {
+    mOrder = mOrder.clicked(column);
+    ui::sortRows(mRows, mOrder);
+    mList->header()->setSortIndicatorShown(true);
+    mList->header()->setSortIndicator(column,
+                                      mOrder.ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
+    showRows();
+    applyFilter();
+}
+
+// The names take what they need; the note has the rest of the width.
+void NameList::showRows() {
     mList->clear();
-    for (const ui::NameRow& row : rows) {
+    for (const ui::NameRow& row : mRows) {
         new QTreeWidgetItem(mList,
                             {QString::fromStdString(row.before), QString::fromStdString(row.after),
                              QString::fromStdString(row.note)});
     }
-    applyFilter();
+    for (int column : {0, 1})
+        mList->resizeColumnToContents(column);
 }
 
 std::vector<ui::NameRow> NameList::shownRows() const {

@@ -18,6 +18,7 @@ class NameList {
 public:
     explicit NameList(QWidget& owner);
 
+    // New rows, in the order given, with the filter cleared.
     void setRows(const std::vector<ui::NameRow>& rows);
     // The rows the filter lets through, in the list's order.
     std::vector<ui::NameRow> shownRows() const;
@@ -27,10 +28,13 @@ public:
 private:
     std::string filterText() const;
     void applyFilter();
+    void showRows();
+    void sortBy(int column);
 
     QLineEdit* mFilter;
     QTreeWidget* mList;
-    std::vector<ui::NameRow> mRows;
+    std::vector<ui::NameRow> mRows; // in the list's order
+    ui::RowOrder mOrder;
 };
 
 } // namespace sequate::app

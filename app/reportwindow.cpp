@@ -41,6 +41,8 @@ ReportWindow::ReportWindow(QWidget* parent, Dialogs* dialogs)
     mEndsInLetter = new QPlainTextEdit(this);
     mEndsInLetter->setObjectName(texts::endsInLetter.objectName);
     mEndsInLetter->setReadOnly(true);
+    // Tab leaves it, as it leaves any box that takes no typing.
+    mEndsInLetter->setTabChangesFocus(true);
     mEndsInLetter->setLineWrapMode(QPlainTextEdit::NoWrap);
     mEndsInLetter->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
 

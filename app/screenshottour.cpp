@@ -54,6 +54,12 @@ void startScreenshotTour(MainWindow& window, const QString& folder) {
             QWidget* preview = window.findChild<QWidget*>("frmPreview");
             save(preview, folder, "preview-window.png");
             preview->hide();
+            // A pass still running a second on (a large schematic's) is taken too, with its
+            // account line saying how far it has got.
+            QTimer::singleShot(1000, &window, [&window, folder] {
+                if (window.logic().passRunning())
+                    save(&window, folder, "main-window-during-pass.png");
+            });
             click(window, "cmdRun");
             later(window, [&window, folder] {
                 save(window.findChild<QWidget*>("frmNotChanged"), folder, "report-window.png");

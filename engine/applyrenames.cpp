@@ -55,12 +55,10 @@ void renameInHost(PassJournal& undo, const ComponentPtr& component, const Rename
 } // namespace
 
 void applyRenames(const RenameTarget& target, const std::vector<Rename>& renames, ProgressBar& bar,
-                  std::string& activity) {
+                  std::string& activity, ProgressPhase phase) {
     if (renames.empty())
         return;
-    bar.setMinimum(0);
-    bar.setMaximum(static_cast<long long>(renames.size()));
-    bar.setValue(0);
+    startPhase(bar, phase, static_cast<long long>(renames.size()));
     for (std::size_t i = 0; i < renames.size(); ++i) {
         const Rename& rename = renames[i];
         activity = "renaming " + rename.before + " to " + rename.after;

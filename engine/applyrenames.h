@@ -22,8 +22,9 @@ struct RenameTarget {
 };
 
 // Throws RenameRefused when PowerLogic will not take a name, PassStop when a rename cannot be
-// confirmed. `activity` names the rename under way.
+// confirmed. `activity` names the rename under way; `phase` is what the bar says the renames
+// are for.
 void applyRenames(const RenameTarget& target, const std::vector<Rename>& renames, ProgressBar& bar,
-                  std::string& activity);
+                  std::string& activity, ProgressPhase phase = ProgressPhase::Renaming);
 
 } // namespace sequate::engine

@@ -1,6 +1,7 @@
 #include "passjournal.h"
 
 #include "passstop.h"
+#include "progress.h"
 
 #include <algorithm>
 #include <unordered_map>
@@ -23,6 +24,8 @@ UndoReport PassJournal::undo(ProgressBar* progress) {
     std::size_t failed = 0;
     const std::vector<std::size_t> next = nextRenames();
     UndoReport report;
+    if (progress)
+        startPhase(*progress, ProgressPhase::PuttingBack, static_cast<long long>(mEntries.size()));
     for (std::size_t i = mEntries.size(); i-- > 0;) {
         const Entry& entry = mEntries[i];
         const Rename& rename = entry.rename;
@@ -42,7 +45,7 @@ UndoReport PassJournal::undo(ProgressBar* progress) {
             }
         }
         if (progress)
-            progress->setValue(std::max(progress->minimum(), progress->value() - 1));
+            progress->setValue(progress->value() + 1);
     }
     for (std::size_t i = mEntries.size(); i-- > 0;) {
         if (failures[i].empty())

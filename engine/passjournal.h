@@ -32,8 +32,9 @@ public:
     std::size_t size() const { return mEntries.size(); }
 
     // Newest first. Tells the first rename the host would not undo and every one left. The bar,
-    // where given, goes back a step per rename tried, so that a window showing it still responds
-    // while a long pass is put back; the user's request to stop is not asked again.
+    // where given, counts the renames tried in a phase of putting back, so that a window showing
+    // it still responds while a long pass is put back; the user's request to stop is not asked
+    // again.
     UndoReport undo(ProgressBar* progress = nullptr);
 
 private:

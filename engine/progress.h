@@ -1,11 +1,14 @@
 #pragma once
 
-// The progress bar of a pass: one step per component read, then one per rename made, and
-// empty again at the end.
+// The progress bar of a pass: one phase at a time (the read, the renames, the names put back),
+// each counted from 0 to its own count of steps, and empty again at the end.
 
 #include "progressbar.h"
 
 namespace sequate::engine {
+
+// The bar counts `steps` steps of this phase from 0.
+void startPhase(ProgressBar& bar, ProgressPhase phase, long long steps);
 
 // Once the bar is full it stays there. Throws StoppedByUser when the user asked the pass to
 // stop.

@@ -239,7 +239,8 @@ private:
         JournalWriter writer(mPath, back);
         mPutBackBegun = true;
         PassJournal undo;
-        applyRenames({read.components, undo, &writer}, renames, mPorts.progress, mActivity);
+        applyRenames({read.components, undo, &writer}, renames, mPorts.progress, mActivity,
+                     ProgressPhase::PuttingBack);
         mPorts.progress.setValue(0);
         std::string message = "The " + std::to_string(renames.size()) +
                               " renames of the pass that was cut short were undone: every name "

@@ -3,6 +3,7 @@
 #include "componentlist.h"
 #include "coordinatetext.h"
 #include "passstop.h"
+#include "progress.h"
 #include "required.h"
 #include "workinglist.h"
 
@@ -35,10 +36,9 @@ public:
         std::shared_ptr<host::LogicObjects> document =
             documentToo ? allComponents(mDocument) : nullptr;
         const std::int32_t documentCount = document ? document->Count() : 0;
-        mBar.setMinimum(0);
         const bool selectionToo = scope == PassScope::SelectedComponents && selected == 1;
-        mBar.setMaximum(static_cast<long long>(count) + documentCount + (selectionToo ? 1 : 0));
-        mBar.setValue(0);
+        startPhase(mBar, ProgressPhase::Reading,
+                   static_cast<long long>(count) + documentCount + (selectionToo ? 1 : 0));
 
         mActivity = "reading the names of the components";
         ListRead workList = readList(*result.workList, count);

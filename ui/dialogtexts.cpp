@@ -20,10 +20,21 @@ Message previewProblem(const std::string& what) {
             "The preview ended because of an unexpected problem: " + what};
 }
 
-Message helpPageNotOpened(const std::string& path) {
+Message noStartOption(const std::string& then) {
+    return {MessageKind::Refusal, sequateTitle,
+            "Choose Sequate all components or Sequate selected components, then " + then + "."};
+}
+
+Message helpPageMissing(const std::string& path) {
     return {MessageKind::Failure, sequateTitle,
             "The help page could not be found: there is no file " + path +
                 ". Reinstalling Sequate puts it back."};
+}
+
+Message helpPageNotOpened(const std::string& path) {
+    return {MessageKind::Failure, sequateTitle,
+            "The help page could not be opened. It is the file " + path +
+                ", which you can open by hand in a web browser."};
 }
 
 Message csvNotSaved(const std::string& path, const std::string& reason) {

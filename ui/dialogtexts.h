@@ -37,6 +37,11 @@ Message startRefusal(const std::string& words);
 // An exception reached the firewall of Run or of Preview.
 Message passProblem(const std::string& what);
 Message previewProblem(const std::string& what);
+// Run or Preview with neither start option chosen; `then` is what to do next.
+Message noStartOption(const std::string& then);
+// The page is not where it was installed.
+Message helpPageMissing(const std::string& path);
+// The page is there, but nothing could show it.
 Message helpPageNotOpened(const std::string& path);
 Message csvNotSaved(const std::string& path, const std::string& reason);
 

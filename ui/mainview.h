@@ -8,6 +8,7 @@
 #include "optionpanel.h"
 #include "passtexts.h"
 
+#include <optional>
 #include <string>
 
 namespace sequate::ui {
@@ -31,14 +32,22 @@ public:
     // and the preview window is closed, so that nothing starts another pass; End stays enabled.
     // Afterwards the logic shows the options again (showOptions).
     virtual void showPassRunning(bool running) = 0;
-    // The line under the progress bar: a one-line account of the last pass (accountLine).
+    // The line under the progress bar: during a pass what it is doing (progressLine), then an
+    // account of it (accountLine). It has room for two lines and wraps.
     virtual void showAccount(const std::string& line) = 0;
+    // The main window's control that has the keyboard, or none: the window itself, or no
+    // control of it.
+    virtual std::optional<Control> focusedControl() = 0;
+    // Gives the keyboard to the control, or to the main window itself, where Escape and the
+    // End key still reach it and no greyed control holds them; without taking it from another
+    // window that has it.
+    virtual void focus(std::optional<Control> control) = 0;
     // Returns once the user has closed the box.
     virtual void showMessage(const Message& message) = 0;
     // True when the user gave the question's default answer.
     virtual bool ask(const Question& question) = 0;
-    // Replaces what the report window shows; opens it when `open`, beside the main window,
-    // which keeps the keyboard.
+    // Replaces what the report window shows, with its filter cleared (the report of a new
+    // pass); opens it when `open`, beside the main window, which keeps the keyboard.
     virtual void showReport(const PassReport& report, bool open) = 0;
     // Pass > Last pass report: the report window restored if minimised, raised and active.
     virtual void bringReportToFront() = 0;

@@ -35,7 +35,7 @@ constexpr ControlPlace controls[] = {
     {C::runButton, K::Button, "cmdRun", "&Run", {}, 90, 1575, 1350, 390},
     {C::endButton, K::Button, "cmdEnd", "&End", {}, 4260, 1575, 1350, 390},
     {C::progressBar, K::ProgressBar, "prgbarEdistys", "", {}, 0, 2115, mainClientWidth, 210},
-    {C::accountLine, K::StatusText, "lblAccount", "", {}, 60, 2355, 5580, 255},
+    {C::accountLine, K::StatusText, "lblAccount", "", {}, 60, 2355, 5580, 510},
 };
 
 constexpr Control tabOrder[] = {
@@ -76,6 +76,10 @@ const ControlPlace& placeOf(Control control) {
 
 std::span<const Control> mainWindowTabOrder() {
     return tabOrder;
+}
+
+Control accessKeyTarget(Control control) {
+    return control == Control::startLabel ? Control::startBox : control;
 }
 
 std::span<const MenuPlace> mainWindowMenus() {

@@ -58,10 +58,11 @@ struct ControlPlace {
 };
 
 // The client area of the main window, in twips: the old program's 5700 by 2325, and the
-// account line under the progress bar.
+// account line under the progress bar, two lines high.
 inline constexpr int mainClientWidth = 5700;
-inline constexpr int mainClientHeight = 2640;
-// Enter presses it wherever the keyboard is in the main window.
+inline constexpr int mainClientHeight = 2900;
+// Enter presses it wherever the keyboard is in the main window, unless the user moved the
+// keyboard to End; after a pass the keyboard goes back where it was, or here.
 inline constexpr Control defaultButton = Control::runButton;
 // The about box opens this far right of and below the main window's corner, in twips.
 inline constexpr int aboutBoxOffset = 100;
@@ -72,6 +73,9 @@ const ControlPlace& placeOf(Control control);
 // The order in which Tab visits the controls: down the options on the left, down the ECO
 // options on the right, then along the bottom row.
 std::span<const Control> mainWindowTabOrder();
+// Where Alt and the access key of a control's caption put the keyboard: a label's goes to the
+// box it names, which Tab reaches right after it; any other control's to itself.
+Control accessKeyTarget(Control control);
 
 // The menus: Pass > Preview, Last pass report; Help > Sequate Help, About.
 enum class MenuItem : std::size_t {

@@ -2,6 +2,15 @@
 
 namespace sequate::ui {
 
+Control focusAfterPass(std::optional<Control> before, const OptionPanel& options) {
+    if (!before || !options.enabled(*before))
+        return defaultButton;
+    for (Control control : mainWindowTabOrder())
+        if (control == *before)
+            return control;
+    return defaultButton;
+}
+
 MainWindowLogic::MainWindowLogic(MainView& view, engine::EcoHandOff& eco)
     : mView(view), mSeam(mOptions, view, eco) {}
 
@@ -29,6 +38,10 @@ void MainWindowLogic::recoverUnfinishedPass() {
 
 void MainWindowLogic::click(Control control) {
     mOptions.click(control);
+    // A control the click greys gives the keyboard to the one clicked, before it is greyed.
+    if (const std::optional<Control> focused = mView.focusedControl();
+        focused && !mOptions.enabled(*focused) && mOptions.enabled(control))
+        mView.focus(control);
     mView.showOptions(mOptions);
 }
 
@@ -39,7 +52,7 @@ void MainWindowLogic::startTextEdited(const std::string& text) {
 void MainWindowLogic::run() {
     if (mPassRunning)
         return;
-    const RequestOrRefusal asked = choosePass(mOptions);
+    const RequestOrRefusal asked = choosePass(mOptions, PassButton::Run);
     if (asked.refusal)
         mView.showMessage(*asked.refusal);
     if (asked.request)
@@ -49,7 +62,7 @@ void MainWindowLogic::run() {
 void MainWindowLogic::preview() {
     if (mPassRunning)
         return;
-    const RequestOrRefusal asked = choosePass(mOptions);
+    const RequestOrRefusal asked = choosePass(mOptions, PassButton::Preview);
     if (asked.refusal)
         mView.showMessage(*asked.refusal);
     if (!asked.request)
@@ -85,8 +98,8 @@ void MainWindowLogic::apply() {
     });
 }
 
+// The report shows the last pass already, filtered as the user left it.
 void MainWindowLogic::openReport() {
-    mView.showReport(mReport, false);
     mView.bringReportToFront();
 }
 
@@ -109,15 +122,22 @@ void MainWindowLogic::askToStop() {
         mSeam.progress().requestStop();
 }
 
+// The keyboard leaves the controls the pass greys before they are greyed: a toolkit would hand
+// it to the next live one, End, where Enter would end the program after the pass.
 void MainWindowLogic::beginHold() {
     mPassRunning = true;
     mSeam.progress().clearStopRequest();
+    mFocusBefore = mView.focusedControl();
+    mView.focus(std::nullopt);
+    mView.showAccount({});
     mView.showPassRunning(true);
 }
 
 void MainWindowLogic::endHold() {
     mView.showPassRunning(false);
     mView.showOptions(mOptions);
+    mView.showAccount(mAccount);
+    mView.focus(focusAfterPass(mFocusBefore, mOptions));
     mPassRunning = false;
     if (mOpenDocumentWaiting) {
         mOpenDocumentWaiting = false;
@@ -129,7 +149,7 @@ template <typename Pass>
 void MainWindowLogic::held(const PassRequest& request, Pass pass) {
     beginHold();
     const std::optional<engine::PassResult> result = pass();
-    mView.showAccount(result ? accountLine(*result) : std::string());
+    mAccount = result ? accountLine(*result) : std::string();
     if (result && !result->newPlan) {
         mReport = passReport(request, mView.localTime(), *result, ecoWent(result->eco));
         // Old program: naytaNimeamattomat, which showed the names kept after a completed pass.

@@ -17,6 +17,10 @@
 
 namespace sequate::ui {
 
+// Where the keyboard goes once a pass has ended: back to the control that had it before, when
+// that can take it now, else to the default button. Never to End, unless it was there.
+Control focusAfterPass(std::optional<Control> before, const OptionPanel& options);
+
 class MainWindowLogic : public host::LogicApplicationEvents {
 public:
     MainWindowLogic(MainView& view, engine::EcoHandOff& eco);
@@ -42,7 +46,8 @@ public:
     // End, or closing the main window: ends the program, or, while a pass is under way, asks
     // whether to stop it. False when the program goes on.
     bool end();
-    // Escape in the main window: while a pass is under way, asks whether to stop it.
+    // Escape or the End key in the main window: while a pass is under way, asks whether to stop
+    // it; otherwise nothing.
     void escape();
     bool passRunning() const { return mPassRunning; }
 
@@ -73,6 +78,8 @@ private:
     std::shared_ptr<host::LogicApplication> mAdvised;
     bool mPassRunning = false;
     bool mOpenDocumentWaiting = false;
+    std::optional<Control> mFocusBefore; // the keyboard's place when the pass began
+    std::string mAccount;                // the last pass's account
 };
 
 } // namespace sequate::ui

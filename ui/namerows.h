@@ -22,6 +22,22 @@ struct NameRow {
 bool passesFilter(const NameRow& row, const std::string& filter);
 std::vector<NameRow> filteredRows(const std::vector<NameRow>& rows, const std::string& filter);
 
+// Part names compared as a designer reads them: the digits in them as numbers, so that R2
+// comes before R10; letters A to Z in either case alike.
+bool nameLess(const std::string& a, const std::string& b);
+
+// The order of the list, which a click on a column's header sets: by that column ascending,
+// or, on the column already sorted by, the other way round. No column: the order the rows
+// came in.
+struct RowOrder {
+    int column = -1;
+    bool ascending = true;
+
+    RowOrder clicked(int header) const;
+};
+// Stable, so that rows alike in the column keep their order.
+void sortRows(std::vector<NameRow>& rows, RowOrder order);
+
 // "Old name", "New name", "Note" and a line per row: tab-separated with LF for the clipboard,
 // or as CSV with CR LF, fields that hold a comma, a quote or a line end quoted.
 std::string rowsAsText(const std::vector<NameRow>& rows);

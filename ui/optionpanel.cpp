@@ -58,6 +58,7 @@ bool OptionPanel::enabled(Control control) const {
     case Control::assignNextFreeOption:
     case Control::renameDuplicatesOption:
         return mModeEnabled;
+    case Control::startLabel: // greyed with its box, whose access key it carries
     case Control::startBox:
         return mStartBoxEnabled;
     case Control::writeOnlyOption:

@@ -5,10 +5,11 @@ namespace sequate::ui {
 using engine::PassScope;
 using engine::TakenNamePolicy;
 
-RequestOrRefusal choosePass(const OptionPanel& options) {
+RequestOrRefusal choosePass(const OptionPanel& options, PassButton pressed) {
     const std::optional<PassScope> scope = options.scope();
     if (!scope)
-        return {};
+        return {std::nullopt,
+                noStartOption(pressed == PassButton::Run ? "press Run" : "choose Pass > Preview")};
     engine::RequestOrRefusal made =
         engine::requestPass(*scope, options.policy(), options.startText(), options.eco());
     if (!made.request)

@@ -19,9 +19,12 @@ struct RequestOrRefusal {
     std::optional<Message> refusal; // the start box cannot be used
 };
 
-// Neither when no start option is chosen: then Run does nothing and says nothing. Old
-// program: the checks of cmdRun_Click.
-RequestOrRefusal choosePass(const OptionPanel& options);
+// What the user pressed: the refusal of a pass without a start option names the button.
+enum class PassButton { Run, Preview };
+
+// Old program: the checks of cmdRun_Click, where Run did nothing and said nothing until a start
+// option was chosen; now the refusal says which choice is missing.
+RequestOrRefusal choosePass(const OptionPanel& options, PassButton pressed = PassButton::Run);
 
 // The mode and its option in the main window's own words.
 std::string describeMode(const PassRequest& request);

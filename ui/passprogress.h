@@ -12,6 +12,8 @@
 #include "engine/progressbar.h"
 #include "mainview.h"
 
+#include <optional>
+
 namespace sequate::ui {
 
 class PassProgress : public engine::ProgressBar {
@@ -26,6 +28,9 @@ public:
     // Shows the step, then lets the window respond.
     void setValue(long long value) override;
     bool stopRequested() const override { return mStopRequested; }
+    // The account line says the phase and its count at every step; the bar emptied at the end
+    // of a pass leaves it blank until the pass's account comes.
+    void beginPhase(engine::ProgressPhase phase) override;
 
     // The user asked the pass under way to stop; the next pass starts without the request.
     void requestStop() { mStopRequested = true; }
@@ -34,6 +39,8 @@ public:
 private:
     MainView& mView;
     bool mStopRequested = false;
+    std::optional<engine::ProgressPhase> mPhase;
+    bool mPhaseBegun = false; // the next value is the phase's first
 };
 
 } // namespace sequate::ui

@@ -1,13 +1,15 @@
 #include "passtexts.h"
 
+#include "counttext.h"
 #include "passsummary.h"
 
 namespace sequate::ui {
 
 namespace {
 
+// Ends in a full stop, so that a count on the next line does not read as part of the start.
 std::string choiceLine(const PassRequest& choice) {
-    return describeMode(choice) + ", start from " + std::to_string(choice.start);
+    return describeMode(choice) + ", start from " + std::to_string(choice.start) + ".";
 }
 
 std::string ecoDestination(const PassRequest& choice) {
@@ -30,18 +32,15 @@ std::string codeCounts(const std::vector<CodeCount>& counts) {
     return text;
 }
 
-std::string count(std::size_t n, const char* one, const char* many) {
-    return std::to_string(n) + " " + (n == 1 ? one : many);
-}
-
 std::string ecoAccount(const std::optional<engine::EcoSent>& eco) {
     if (!eco)
         return "no ECO file";
     switch (eco->delivery.outcome) {
     case host::EcoOutcome::Delivered:
+        // The file's name only, so that the line fits; the report gives the whole path.
         return eco->destination == engine::EcoDestination::PowerPcb
                    ? "ECO file read by PowerPCB"
-                   : "ECO file written to " + eco->path;
+                   : "ECO file written to " + eco->path.substr(eco->path.find_last_of("/\\") + 1);
     case host::EcoOutcome::Cancelled:
         return "no ECO file: kept without one";
     case host::EcoOutcome::NotDelivered:
@@ -50,6 +49,22 @@ std::string ecoAccount(const std::optional<engine::EcoSent>& eco) {
         break;
     }
     return "ECO file not confirmed: see Pass > Last pass report";
+}
+
+long long sizeOf(std::size_t n) {
+    return static_cast<long long>(n);
+}
+
+template <typename List>
+long long sizeOf(const List& list) {
+    return sizeOf(list.size());
+}
+
+// A Cancel in the save dialog is the user's choice, not a stop they asked for.
+std::string whyStopped(const engine::PassResult& result) {
+    if (result.eco && result.eco->delivery.outcome == host::EcoOutcome::Cancelled)
+        return "the save dialog was cancelled";
+    return result.byUser ? "the pass was stopped" : "the pass failed";
 }
 
 std::vector<NameRow> renamedThenKept(const PassSummary& summary) {
@@ -68,12 +83,13 @@ PreviewText previewText(const PassRequest& choice, const std::vector<std::string
     if (plan.stop) {
         text.summary += "\nRun would stop: " + *plan.stop;
     } else {
-        text.summary +=
-            "\n" + std::to_string(summary.renamed.size()) + " components get a new name";
+        text.summary += "\n" + counted(sizeOf(summary.renamed), "component gets a new name",
+                                       "components get a new name");
         if (summary.throughTemporary > 0)
-            text.summary += ", " + std::to_string(summary.throughTemporary) +
+            text.summary += ", " + withThousands(sizeOf(summary.throughTemporary)) +
                             " of them by way of a temporary name";
-        text.summary += "; " + std::to_string(summary.kept.size()) + " keep their names.";
+        text.summary +=
+            "; " + counted(sizeOf(summary.kept), "keeps its name", "keep their names") + ".";
     }
     text.summary += "\nECO file: " + ecoDestination(choice);
     text.codes = codeCounts(summary.perCode);
@@ -97,16 +113,15 @@ std::string accountLine(const engine::PassResult& result) {
                "new plan";
     if (!result.completed) {
         if (result.stillInEffect.empty())
-            return std::string("Nothing changed: ") +
-                   (result.byUser ? "the pass was stopped" : "the pass failed") +
-                   " and every name is as it was";
-        return "The pass stopped with " + count(result.stillInEffect.size(), "rename", "renames") +
+            return "Nothing changed: " + whyStopped(result) + " and every name is as it was";
+        return "The pass stopped with " +
+               counted(sizeOf(result.stillInEffect), "rename", "renames") +
                " still in effect: see Pass > Last pass report";
     }
     std::string line = result.changed.empty() ? "Nothing changed: no component needed a new name"
-                                              : std::to_string(result.changed.size()) + " renamed";
+                                              : withThousands(sizeOf(result.changed)) + " renamed";
     if (!result.unnamed.empty())
-        line += ", " + std::to_string(result.unnamed.size()) + " not numbered (ending in a letter)";
+        line += ", " + withThousands(sizeOf(result.unnamed)) + " not numbered (ending in a letter)";
     return line + ", " + ecoAccount(result.eco);
 }
 
@@ -116,11 +131,13 @@ PassReport passReport(const PassRequest& choice, const std::string& when,
     std::string outcome;
     if (result.completed) {
         PassSummary summary = summarize(result.namesRead, result.applied);
-        outcome = std::to_string(summary.renamed.size()) + " components got a new name; " +
-                  std::to_string(summary.kept.size()) + " kept their names";
+        outcome = counted(sizeOf(summary.renamed), "component got a new name",
+                          "components got a new name") +
+                  "; " + counted(sizeOf(summary.kept), "kept its name", "kept their names");
         if (!result.unnamed.empty())
-            outcome += ", " + std::to_string(result.unnamed.size()) +
-                       " of them because they end in a letter";
+            outcome += ", " + withThousands(sizeOf(result.unnamed)) +
+                       (result.unnamed.size() == 1 ? " of them because it ends in a letter"
+                                                   : " of them because they end in a letter");
         outcome += ".";
         report.rows = renamedThenKept(summary);
     } else {

@@ -1,5 +1,7 @@
 #include "dpi.h"
 
+#include <string>
+
 namespace sequate::win {
 
 namespace {
@@ -56,6 +58,21 @@ HFONT fixedFont(UINT dpi) {
     font.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
     lstrcpynW(font.lfFaceName, L"Courier New", LF_FACESIZE);
     return ::CreateFontIndirectW(&font);
+}
+
+int wrappedTextHeight(HWND control, int width) {
+    const int length = ::GetWindowTextLengthW(control);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    ::GetWindowTextW(control, text.data(), length + 1);
+    HDC dc = ::GetDC(control);
+    HGDIOBJ previous =
+        ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0)));
+    RECT box{0, 0, width, 0};
+    ::DrawTextW(dc, text.c_str(), length, &box,
+                DT_CALCRECT | DT_WORDBREAK | DT_EDITCONTROL | DT_NOPREFIX | DT_EXPANDTABS);
+    ::SelectObject(dc, previous);
+    ::ReleaseDC(control, dc);
+    return box.bottom;
 }
 
 void setClientSize(HWND window, int width, int height) {

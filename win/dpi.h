@@ -16,6 +16,10 @@ RECT twipsRect(int left, int top, int width, int height, UINT dpi);
 HFONT messageFont(UINT dpi, int percent = 100, bool bold = false);
 HFONT fixedFont(UINT dpi);
 
+// The height in pixels that the control's text takes in its font, wrapped at width pixels as a
+// static control with SS_EDITCONTROL wraps it.
+int wrappedTextHeight(HWND control, int width);
+
 // The window's client area holds width by height pixels; the frame and the menu bar come on top.
 void setClientSize(HWND window, int width, int height);
 

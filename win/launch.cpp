@@ -26,6 +26,8 @@ Launch launch(host::RunningObjects& objects, Dialogs& dialogs,
 namespace {
 
 void handle(MSG& message) {
+    if (NativeWindow::takeKey(message))
+        return;
     // Tab, the arrows, Enter and Escape move among the controls as in a dialog.
     HWND root = ::GetAncestor(message.hwnd, GA_ROOT);
     if (!root || !::IsDialogMessageW(root, &message)) {

@@ -44,8 +44,8 @@ NativeKind nativeKind(const ui::ControlPlace& place) {
     case ControlKind::ProgressBar:
         return {PROGRESS_CLASSW, 0};
     case ControlKind::StatusText:
-        // A path is cut short at the window's edge rather than wrapped out of sight.
-        return {WC_STATICW, SS_LEFTNOWORDWRAP | SS_NOPREFIX | SS_ENDELLIPSIS};
+        // Wraps onto its second line, as an edit box would break it.
+        return {WC_STATICW, SS_LEFT | SS_NOPREFIX | SS_EDITCONTROL};
     }
     return {WC_STATICW, 0};
 }
@@ -110,13 +110,20 @@ MainControls::MainControls(HWND window) {
         if (!place.container && place.kind == ControlKind::Frame)
             ::ShowWindow(control, SW_HIDE);
     }
-    // Tab follows the order of the windows: the table's Tab order first, the frames last so
-    // that they never paint over what they hold.
+    // Tab follows the order of the windows: the table's Tab order first, each label right
+    // before the control its access key reaches, which the dialog keys move the keyboard to;
+    // the frames last so that they never paint over what they hold.
     HWND previous = HWND_TOP;
-    for (Control control : ui::mainWindowTabOrder()) {
+    const auto next = [&](Control control) {
         ::SetWindowPos((*this)[control], previous, 0, 0, 0, 0,
                        SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         previous = (*this)[control];
+    };
+    for (Control control : ui::mainWindowTabOrder()) {
+        for (const ui::ControlPlace& place : ui::mainWindowControls())
+            if (place.control != control && ui::accessKeyTarget(place.control) == control)
+                next(place.control);
+        next(control);
     }
     // A container lies under what it holds, the inner frames over the outer ones.
     const std::span<const ui::ControlPlace> places = ui::mainWindowControls();

@@ -62,6 +62,14 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (!mEnded)
             mLogic.end();
         return 0;
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            HWND focused = ::GetFocus();
+            mKeyboard = focused && ::IsChild(handle(), focused) ? focused : nullptr;
+        } else if (!HIWORD(wParam)) {
+            ::SetFocus(mKeyboard && ::IsWindowEnabled(mKeyboard) ? mKeyboard : handle());
+        }
+        return 0;
     default:
         return NativeWindow::onMessage(message, wParam, lParam);
     }
@@ -69,6 +77,14 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void MainWindow::escapePressed() {
     mLogic.escape();
+}
+
+bool MainWindow::keyPressed(WPARAM key) {
+    if (key == VK_END && mLogic.passRunning()) {
+        mLogic.escape();
+        return true;
+    }
+    return NativeWindow::keyPressed(key);
 }
 
 void MainWindow::command(int id, int notification) {
@@ -111,9 +127,13 @@ void MainWindow::command(int id, int notification) {
 
 void MainWindow::helpPageChosen() {
     const std::string page = helpPagePath();
+    if (!helpPageExists(page)) {
+        showMessage(ui::helpPageMissing(page));
+        return;
+    }
     bool opened = false;
     try {
-        opened = helpPageExists(page) && mDialogs.open(handle(), page);
+        opened = mDialogs.open(handle(), page);
     } catch (...) {
         // Said below, with the page's place, which the user can open by hand.
     }
@@ -186,6 +206,19 @@ void MainWindow::showPassRunning(bool running) {
 
 void MainWindow::showAccount(const std::string& line) {
     setWindowText(control(Control::accountLine), line);
+}
+
+std::optional<Control> MainWindow::focusedControl() {
+    HWND focused = ::GetActiveWindow() == handle() ? ::GetFocus() : mKeyboard;
+    if (!focused || !::IsChild(handle(), focused))
+        return std::nullopt;
+    return controlWithId(::GetDlgCtrlID(focused));
+}
+
+void MainWindow::focus(std::optional<Control> to) {
+    mKeyboard = to ? control(*to) : nullptr;
+    if (::GetActiveWindow() == handle())
+        ::SetFocus(mKeyboard ? mKeyboard : handle());
 }
 
 void MainWindow::showMessage(const ui::Message& message) {

@@ -45,6 +45,8 @@ protected:
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     // During a pass, asks whether to stop it.
     void escapePressed() override;
+    // The End key too, during a pass, wherever the keyboard is.
+    bool keyPressed(WPARAM key) override;
 
 private:
     void command(int id, int notification);
@@ -59,6 +61,8 @@ private:
     void letWindowRespond() override;
     void showPassRunning(bool running) override;
     void showAccount(const std::string& line) override;
+    std::optional<ui::Control> focusedControl() override;
+    void focus(std::optional<ui::Control> control) override;
     void showMessage(const ui::Message& message) override;
     bool ask(const ui::Question& question) override;
     void showReport(const ui::PassReport& report, bool open) override;
@@ -81,6 +85,9 @@ private:
     std::unique_ptr<AboutBox> mAbout;
     ULONGLONG mLastResponded = 0; // GetTickCount64 when the window last had its turn in a pass
     bool mEnded = false;
+    // Where the keyboard goes when the window is active again: a control, or none for the
+    // window itself. A dialog keeps it so; this window is not a dialog.
+    HWND mKeyboard = nullptr;
 };
 
 } // namespace sequate::win

@@ -3,16 +3,17 @@
 #include "dpi.h"
 #include "widetext.h"
 
+#include <algorithm>
 #include <commctrl.h>
 
 namespace sequate::win {
 
 namespace {
 
-constexpr int margin = 120;        // twips around and between the controls
-constexpr int lineHeight = 330;    // the filter box and a button row
-constexpr int summaryHeight = 900; // up to four lines
+constexpr int margin = 120;     // twips around and between the controls
+constexpr int lineHeight = 330; // the filter box and a button row
 constexpr int buttonWidth = 1200;
+constexpr int nameColumnWidth = 1300; // a name of 15 characters; the note has the rest
 constexpr int listShare = 3;
 
 void move(HWND control, int x, int y, int width, int height) {
@@ -24,7 +25,7 @@ void move(HWND control, int x, int y, int width, int height) {
 NameListWindow::NameListWindow(const ui::Labelled& window, HWND owner) {
     create(wide(window.objectName).c_str(), window.caption, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
            owner);
-    mSummary = addControl(WC_STATICW, "lblSummary", "", SS_LEFT | SS_NOPREFIX);
+    mSummary = addControl(WC_STATICW, "lblSummary", "", SS_LEFT | SS_NOPREFIX | SS_EDITCONTROL);
     mFilter = addControl(WC_EDITW, ui::nameList::filter.objectName, "", ES_AUTOHSCROLL | WS_TABSTOP,
                          WS_EX_CLIENTEDGE);
     ::SendMessageW(mFilter, EM_SETCUEBANNER, TRUE,
@@ -57,12 +58,32 @@ void NameListWindow::finishLayout() {
     arrange();
 }
 
+// The summary takes the lines it needs at the window's width.
 void NameListWindow::setSummary(const std::string& text) {
     setWindowText(mSummary, text);
+    arrange();
 }
 
 void NameListWindow::setRows(const std::vector<ui::NameRow>& rows) {
     mRows = rows;
+    mOrder = {};
+    setWindowText(mFilter, "");
+    showRows();
+}
+
+void NameListWindow::sortBy(int column) {
+    mOrder = mOrder.clicked(column);
+    ui::sortRows(mRows, mOrder);
+    HWND header = ListView_GetHeader(mList);
+    for (int i = 0; i < Header_GetItemCount(header); ++i) {
+        HDITEMW item{};
+        item.mask = HDI_FORMAT;
+        Header_GetItem(header, i, &item);
+        item.fmt &= ~(HDF_SORTUP | HDF_SORTDOWN);
+        if (i == column)
+            item.fmt |= mOrder.ascending ? HDF_SORTUP : HDF_SORTDOWN;
+        Header_SetItem(header, i, &item);
+    }
     showRows();
 }
 
@@ -100,7 +121,8 @@ void NameListWindow::arrange() {
     const auto px = [this](int twips) { return twipsToPixels(twips, dpi()); };
     const int x = px(margin);
     const int width = client.right - 2 * x;
-    int fixed = px(summaryHeight) + px(lineHeight) * 2 + px(margin) * 5;
+    const int summaryHeight = std::max(px(lineHeight), wrappedTextHeight(mSummary, width));
+    int fixed = summaryHeight + px(lineHeight) * 2 + px(margin) * 5;
     int shares = listShare;
     for (const Band& band : mBands) {
         fixed += px(band.twips) + px(margin);
@@ -112,9 +134,12 @@ void NameListWindow::arrange() {
         move(control, x, y, width, height);
         y += height + px(margin);
     };
-    stack(mSummary, px(summaryHeight));
+    stack(mSummary, summaryHeight);
     stack(mFilter, px(lineHeight));
     stack(mList, perShare * listShare);
+    for (int column : {0, 1})
+        ListView_SetColumnWidth(mList, column, px(nameColumnWidth));
+    ListView_SetColumnWidth(mList, 2, LVSCW_AUTOSIZE_USEHEADER);
     for (const Band& band : mBands)
         stack(band.control, px(band.twips) + perShare * band.share);
     int left = x;
@@ -138,6 +163,12 @@ LRESULT NameListWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
         hide();
         return 0;
+    case WM_NOTIFY: {
+        const auto* notice = reinterpret_cast<const NMLISTVIEW*>(lParam);
+        if (notice->hdr.hwndFrom == mList && notice->hdr.code == LVN_COLUMNCLICK)
+            sortBy(notice->iSubItem);
+        return 0;
+    }
     case WM_COMMAND: {
         const auto control = reinterpret_cast<HWND>(lParam);
         if (control == mFilter && HIWORD(wParam) == EN_CHANGE)

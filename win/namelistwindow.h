@@ -26,6 +26,7 @@ protected:
     };
 
     NameListWindow(const ui::Labelled& window, HWND owner);
+    // New rows, in the order given, with the filter cleared.
     void setRows(const std::vector<ui::NameRow>& rows);
     void setSummary(const std::string& text);
     HWND addButton(const ui::Labelled& button, bool right);
@@ -40,13 +41,15 @@ protected:
 
 private:
     void showRows();
+    void sortBy(int column);
 
     HWND mSummary;
     HWND mFilter;
     HWND mList;
     std::vector<HWND> mLeftButtons;
     std::vector<HWND> mRightButtons;
-    std::vector<ui::NameRow> mRows;
+    std::vector<ui::NameRow> mRows; // in the list's order
+    ui::RowOrder mOrder;
 };
 
 } // namespace sequate::win

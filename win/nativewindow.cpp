@@ -74,7 +74,35 @@ void NativeWindow::applyFont() {
     mFont = font;
 }
 
+bool NativeWindow::takeKey(const MSG& message) {
+    if (message.message != WM_KEYDOWN)
+        return false;
+    HWND root = ::GetAncestor(message.hwnd, GA_ROOT);
+    // Only a window of the view: a message box or a file dialog has keys of its own.
+    if (!root || reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(root, GWLP_WNDPROC)) !=
+                     &NativeWindow::dispatch)
+        return false;
+    auto* self = reinterpret_cast<NativeWindow*>(::GetWindowLongPtrW(root, GWLP_USERDATA));
+    return self && self->keyPressed(message.wParam);
+}
+
+bool NativeWindow::keyPressed(WPARAM key) {
+    if (key != VK_ESCAPE)
+        return false;
+    escapePressed();
+    return true;
+}
+
 LRESULT NativeWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    // The dialog keys move the keyboard this way: an access key of a label moves it to the
+    // control after the label; a window that is not a dialog must do it itself.
+    if (message == WM_NEXTDLGCTL) {
+        HWND next = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
+                                   : ::GetNextDlgTabItem(mWindow, ::GetFocus(), wParam != 0);
+        if (next)
+            ::SetFocus(next);
+        return 0;
+    }
     if (message == WM_DPICHANGED) {
         mDpi = HIWORD(wParam);
         applyFont();

@@ -25,6 +25,9 @@ public:
     bool visible() const { return ::IsWindowVisible(mWindow) != FALSE; }
     // A control by the objectName the Linux window gives it; null for none.
     HWND child(const std::string& objectName) const;
+    // The message loop hands every key pressed in a window of the view to the window first,
+    // before the control with the keyboard or the dialog keys see it; true when it took it.
+    static bool takeKey(const MSG& message);
 
 protected:
     NativeWindow() = default;
@@ -40,6 +43,9 @@ protected:
     virtual LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
     // Escape, as the message loop's dialog keys send it: closes the window, as on any dialog.
     virtual void escapePressed() { ::SendMessageW(mWindow, WM_CLOSE, 0, 0); }
+    // A key pressed anywhere in the window (takeKey); true when taken. Escape goes to
+    // escapePressed() also from a control that would keep it, such as a box of many lines.
+    virtual bool keyPressed(WPARAM key);
     // The dialog font on every control, at the window's dpi.
     void applyFont();
 

@@ -26,6 +26,16 @@ std::wstring withCrLf(const std::string& text) {
     return converted;
 }
 
+// A box of many lines keeps Tab for itself, as a place to type one; this one takes no typing,
+// so Tab leaves it for the next control.
+LRESULT CALLBACK passTabOn(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                           DWORD_PTR) {
+    const LRESULT result = ::DefSubclassProc(box, message, wParam, lParam);
+    if (message == WM_GETDLGCODE)
+        return result & ~(DLGC_WANTTAB | DLGC_WANTALLKEYS | DLGC_WANTMESSAGE);
+    return result;
+}
+
 } // namespace
 
 ReportWindow::ReportWindow(HWND owner, Dialogs& dialogs)
@@ -36,6 +46,7 @@ ReportWindow::ReportWindow(HWND owner, Dialogs& dialogs)
                                ES_MULTILINE | ES_READONLY | ES_AUTOHSCROLL | ES_AUTOVSCROLL |
                                    WS_VSCROLL | WS_HSCROLL | WS_TABSTOP,
                                WS_EX_CLIENTEDGE);
+    ::SetWindowSubclass(mEndsInLetter, passTabOn, 0, 0);
     mBands = {{heading, 270}, {mEndsInLetter, 0, 1}};
     mCopy = addButton(texts::copy, false);
     mSaveCsv = addButton(texts::saveCsv, false);

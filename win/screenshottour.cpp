@@ -64,17 +64,23 @@ void choose(MainWindow& window, ui::MenuItem item) {
 }
 
 // One step per timer tick, none while a pass runs: the pass lets the window's messages through,
-// the timer's among them.
+// the timer's among them. A pass still running at a tick (a large schematic's) is taken once,
+// with its account line saying how far it has got.
 std::vector<std::function<void()>> steps;
 MainWindow* touredWindow = nullptr;
+std::string duringPassPicture;
 
 void CALLBACK nextStep(HWND window, UINT, UINT_PTR timer, DWORD) {
     if (steps.empty()) {
         ::KillTimer(window, timer);
         return;
     }
-    if (touredWindow->logic().passRunning())
+    if (touredWindow->logic().passRunning()) {
+        if (!duringPassPicture.empty())
+            save(*touredWindow, duringPassPicture);
+        duringPassPicture.clear();
         return;
+    }
     const std::function<void()> step = steps.front();
     steps.erase(steps.begin());
     step();
@@ -86,6 +92,7 @@ void startScreenshotTour(MainWindow& window, const std::string& folder) {
     using ui::Control;
     touredWindow = &window;
     const auto at = [folder](const char* name) { return folder + "\\" + name; };
+    duringPassPicture = at("main-window-during-pass.bmp");
     // As on Linux: the preview of a pass over every component without the ECO step, then the
     // main window with that pass's account, its report and the about box.
     steps = {

@@ -2,6 +2,7 @@
 // program runs, what choosing an option does to the others and the program's end, with the
 // status it ends with.
 
+#include "tests/support/longestaccountlines.h"
 #include "windowfixture.h"
 
 #include <QImage>
@@ -44,23 +45,6 @@ TEST_F(WindowTest, OpensTopmostAndTakesUpAnotherDocumentOrEndsOnAnEmptyOne) {
     EXPECT_FALSE(window().isVisible());
 }
 
-// A notification that arrives while a pass holds the window (here: while its file dialog is
-// open) is handled once the pass is over, never in the middle of it.
-TEST_F(WindowTest, DocumentOpenedDuringAPassIsTakenUpAfterIt) {
-    start({document("amp.sch", {"R5", "R7"})});
-    for (const char* option : {"optStart", "chkSend", "optECO"})
-        click(option);
-    QString captionDuringPass;
-    dialogs.whileFileDialogOpen = [&] {
-        window().logic().OpenDocument(nullptr);
-        captionDuringPass = window().windowTitle();
-    };
-    run();
-    EXPECT_EQ(captionDuringPass, "Sequate amp.sch");
-    EXPECT_EQ(window().windowTitle(), "Quillaron amp.sch");
-    EXPECT_FALSE(child<QRadioButton>("optStart")->isChecked());
-}
-
 // The report window and the about box go with the main window, and the status is 0.
 TEST_F(WindowTest, EndButtonAndWindowFrameEndWithStatusZeroAndCloseEveryWindow) {
     for (bool byButton : {true, false}) {
@@ -95,29 +79,29 @@ TEST_F(WindowTest, HelpShowsThePageWithItsPicturesAndEscapeClosesItAndTheAboutBo
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
-// The clicks reach the window logic and the controls show what it says. One letter per
-// control: 'o' can be chosen, 'x' chosen, '-' greyed, '=' greyed but chosen.
+// The clicks reach the window logic and the controls show what it says.
 TEST_F(WindowTest, ClicksReachTheOptionsAndTheControlsShowThem) {
-    const struct {
-        std::vector<const char*> clicks;
-        const char* state;
-    } cases[] = {
-        {{}, "oo---o-="},
-        {{"optSelected", "optDuplicate", "chkSend", "optECO"}, "oxoxoxxo"},
-        {{"optSelected", "optStart"}, "xo--oo-="},
-    };
-    for (const auto& c : cases) {
-        start({document("amp.sch", {"R1", "R2"})});
-        std::string state;
-        for (const char* option : c.clicks)
-            click(option);
-        for (const char* name : {"optStart", "optSelected", "optAssign", "optDuplicate", "txtStart",
-                                 "chkSend", "optECO", "optDirect"}) {
-            auto* button = qobject_cast<QAbstractButton*>(child(name));
-            const bool chosen = button && button->isChecked();
-            state += child(name)->isEnabled() ? (chosen ? 'x' : 'o') : (chosen ? '=' : '-');
-        }
-        EXPECT_EQ(state, c.state) << "after clicking " << c.clicks.size() << " options";
+    start({document("amp.sch", {"R1", "R2"})});
+    for (const char* option : {"optSelected", "optDuplicate", "chkSend", "optECO"})
+        click(option);
+    const ui::OptionPanel& options = window().logic().options();
+    for (const ui::ControlPlace& place : ui::mainWindowControls()) {
+        auto* button = qobject_cast<QAbstractButton*>(child(place.objectName));
+        EXPECT_EQ(child(place.objectName)->isEnabled(), options.enabled(place.control));
+        EXPECT_EQ(button && button->isChecked(), options.chosen(place.control)) << place.objectName;
+    }
+}
+
+// The account line holds its longest lines, wrapped, at the screen's dpi: the suite runs this
+// at 96 dpi and again at 144.
+TEST_F(WindowTest, AccountLineHoldsItsLongestLinesWrapped) {
+    start({document("amp.sch", {"R1"})});
+    auto* line = child<QLabel>("lblAccount");
+    for (const std::string& text : longestAccountLines()) {
+        const QRect needed = line->fontMetrics().boundingRect(
+            QRect(0, 0, line->width(), 10000), Qt::TextWordWrap, QString::fromStdString(text));
+        EXPECT_LE(needed.height(), line->height()) << text;
+        EXPECT_LE(needed.width(), line->width()) << text;
     }
 }
 

@@ -107,12 +107,12 @@ TEST(NumberingPass, StoppedPassPutsEveryNameBack) {
         EXPECT_EQ(message.text, result.stopMessage);
         EXPECT_EQ(session.window.pcbHandOffs, 0);
         EXPECT_FALSE(session.logic.passOpen());
-        // The bar goes back a step per rename put back, before it is emptied at the end.
+        // The bar counts the renames put back from 0, before it is emptied at the end.
         const std::vector<long long>& bar = session.window.progressBar().history();
         ASSERT_GT(bar.size(), static_cast<std::size_t>(c.made)) << c.said;
-        const std::vector<long long> undoing(bar.end() - c.made - 1, bar.end() - 1);
-        for (long long i = 0; i < c.made; ++i)
-            EXPECT_EQ(undoing[i], c.made - 1 - i) << c.said;
+        const std::vector<long long> undoing(bar.end() - c.made - 2, bar.end() - 1);
+        for (long long i = 0; i <= c.made; ++i)
+            EXPECT_EQ(undoing[i], i) << c.said;
         EXPECT_EQ(session.window.progressBar().value(), 0);
         EXPECT_TRUE(!std::filesystem::exists(session.state.journalFolder) ||
                     std::filesystem::is_empty(session.state.journalFolder));

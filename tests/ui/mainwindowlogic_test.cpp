@@ -31,6 +31,8 @@ public:
     host::EcoOutcome saved = host::EcoOutcome::Delivered;
     bool defaultAnswer = true;
     std::vector<Question> questions;
+    std::optional<Control> focused = Control::runButton;
+    std::vector<std::string> accounts; // each line shown while a pass holds the window
 
     void keepOnTop(bool) override {}
     void setCaption(const std::string& text) override { caption = text; }
@@ -41,7 +43,13 @@ public:
             whileRunning(++responses);
     }
     void showPassRunning(bool running) override { passRunning.push_back(running); }
-    void showAccount(const std::string& line) override { account = line; }
+    void showAccount(const std::string& line) override {
+        account = line;
+        if (!passRunning.empty() && passRunning.back())
+            accounts.push_back(line);
+    }
+    std::optional<Control> focusedControl() override { return focused; }
+    void focus(std::optional<Control> control) override { focused = control; }
     void bringReportToFront() override { ++reportBroughtToFront; }
     void showMessage(const Message& message) override { messages.push_back(message); }
     bool ask(const Question& question) override {
@@ -110,14 +118,20 @@ TEST(MainWindowLogic, DocumentOpenedDuringAPassIsTakenUpAfterItAndTheReportFollo
     EXPECT_EQ(desk.view.caption, "Quillaron amp.sch");
     EXPECT_FALSE(desk.window.options().chosen(Control::allComponentsOption));
     EXPECT_EQ(desk.view.report.summary,
-              "Pass of today: Sequate all components, start from 1\n2 components got a new name; "
-              "1 kept their names, 1 of them because they end in a letter.\nECO file: "
+              "Pass of today: Sequate all components, start from 1.\n2 components got a new name; "
+              "1 kept its name, 1 of them because it ends in a letter.\nECO file: "
               "/tmp/amp.eco");
     EXPECT_EQ(desk.view.report.endsInLetter, "U1A\r\n");
     EXPECT_EQ(desk.view.reportOpened, 1);
     EXPECT_EQ(desk.view.account,
-              "2 renamed, 1 not numbered (ending in a letter), ECO file written to /tmp/amp.eco");
+              "2 renamed, 1 not numbered (ending in a letter), ECO file written to amp.eco");
     EXPECT_EQ(desk.view.passRunning, (std::vector<bool>{true, false}));
+    // The line says each phase and its count as the pass goes, never the pass before.
+    EXPECT_EQ(
+        desk.view.accounts,
+        (std::vector<std::string>{"Reading 0 of 3 components", "Reading 1 of 3 components",
+                                  "Reading 2 of 3 components", "Reading 3 of 3 components",
+                                  "Renaming 0 of 2", "Renaming 1 of 2", "Renaming 2 of 2", ""}));
     EXPECT_TRUE(desk.view.messages.empty());
     desk.window.openReport();
     EXPECT_EQ(desk.view.reportBroughtToFront, 1);
@@ -126,11 +140,12 @@ TEST(MainWindowLogic, DocumentOpenedDuringAPassIsTakenUpAfterItAndTheReportFollo
 // End during a pass asks whether to stop it: "Stop the pass" puts every name back (where in
 // a pass is the engine's to test), "Go on" lets it complete, and a stop asked during the ECO
 // step comes too late. The window responds 4 times during the read of three names, then after
-// each step of the renames.
+// each step of the renames. The keyboard is on the window itself during the pass, and back on
+// the start box after it.
 TEST(MainWindowLogic, EndDuringAPassAsksWhetherToStopIt) {
     const std::vector<std::string> before{"R5", "R7", "U1A"}, after{"R1", "R2", "U1A"};
     const char* completed =
-        "2 renamed, 1 not numbered (ending in a letter), ECO file written to /tmp/amp.eco";
+        "2 renamed, 1 not numbered (ending in a letter), ECO file written to amp.eco";
     const struct {
         int atResponse; // 0: during the ECO step
         bool stop;
@@ -147,7 +162,12 @@ TEST(MainWindowLogic, EndDuringAPassAsksWhetherToStopIt) {
                     "1");
         desk.view.defaultAnswer = !c.stop;
         bool ended = true;
-        const auto pressEnd = [&] { ended = desk.window.end(); };
+        desk.view.focused = Control::startBox;
+        std::optional<Control> focusDuringPass = Control::startBox;
+        const auto pressEnd = [&] {
+            focusDuringPass = desk.view.focused;
+            ended = desk.window.end();
+        };
         desk.view.whileRunning = [&](int response) {
             if (response == c.atResponse)
                 pressEnd();
@@ -162,6 +182,8 @@ TEST(MainWindowLogic, EndDuringAPassAsksWhetherToStopIt) {
         EXPECT_EQ(desk.logic.openNames(), c.names);
         EXPECT_EQ(desk.view.account, c.account);
         EXPECT_FALSE(desk.window.passRunning());
+        EXPECT_EQ(focusDuringPass, std::nullopt);
+        EXPECT_EQ(desk.view.focused, Control::startBox);
     }
     // Without a pass, Escape does nothing and End ends the program.
     Desk idle({document("amp.sch", {"R5"})});
@@ -204,6 +226,9 @@ TEST(MainWindowLogic, CancelInTheSaveDialogUndoesTheRenamesUnlessTheUserKeepsThe
     desk.view.saved = host::EcoOutcome::Cancelled;
     desk.window.run();
     EXPECT_EQ(desk.logic.openNames(), (std::vector<std::string>{"R5", "R7"}));
+    EXPECT_EQ(desk.view.account,
+              "Nothing changed: the save dialog was cancelled and every name is as it was");
+    EXPECT_EQ(desk.view.accounts.end()[-2], "Putting back 2 of 2");
     EXPECT_NE(desk.view.report.summary.find("\nThe pass stopped: No ECO file was written"),
               std::string::npos);
     ASSERT_EQ(desk.view.questions.size(), 1u);
@@ -215,8 +240,8 @@ TEST(MainWindowLogic, CancelInTheSaveDialogUndoesTheRenamesUnlessTheUserKeepsThe
 
 // Each question's default answer, which Enter and Escape give, is the one that cannot lose
 // what the user has: a cut-short pass is put back, a running pass goes on, no renames are kept
-// without an ECO file. Failures get the error icon, refusals the warning.
-TEST(DialogTexts, DefaultAnswersAndIcons) {
+// without an ECO file.
+TEST(DialogTexts, DefaultAnswers) {
     const struct {
         Question question;
         const char* defaultAnswer;
@@ -227,10 +252,34 @@ TEST(DialogTexts, DefaultAnswersAndIcons) {
         EXPECT_EQ(q.question.defaultAnswer, q.defaultAnswer);
         EXPECT_TRUE(q.question.escapeGivesDefault) << q.defaultAnswer;
     }
-    EXPECT_EQ(startRefusal("Illegal Value").kind, MessageKind::Refusal);
-    for (const Message& failure :
-         {passProblem("x"), previewProblem("x"), helpPageNotOpened("/x"), csvNotSaved("/x", "y")})
-        EXPECT_EQ(failure.kind, MessageKind::Failure) << failure.text;
+}
+
+// After a pass the keyboard goes back where it was if that control can take it, else to Run;
+// End keeps it only where the user put it.
+TEST(MainWindowLogic, KeyboardReturnsAfterAPassToALiveControlNeverToEndByItself) {
+    for (const std::vector<Control>& clicks :
+         {std::vector<Control>{}, {Control::selectedComponentsOption, Control::sendEcoBox}}) {
+        OptionPanel options;
+        for (Control control : clicks)
+            options.click(control);
+        EXPECT_EQ(focusAfterPass(std::nullopt, options), defaultButton);
+        EXPECT_EQ(focusAfterPass(Control::accountLine, options), defaultButton);
+        for (Control before : mainWindowTabOrder()) {
+            const Control after = focusAfterPass(before, options);
+            EXPECT_EQ(after, options.enabled(before) ? before : defaultButton)
+                << placeOf(before).objectName;
+            EXPECT_TRUE(after != Control::endButton || before == Control::endButton);
+        }
+    }
+}
+
+// Nor does a click leave the keyboard on a control it greys.
+TEST(MainWindowLogic, AClickThatGreysTheFocusedControlTakesTheKeyboard) {
+    Desk desk({document("amp.sch", {"R5"})});
+    desk.window.click(Control::selectedComponentsOption);
+    desk.view.focused = Control::renameDuplicatesOption;
+    desk.window.click(Control::allComponentsOption);
+    EXPECT_EQ(desk.view.focused, Control::allComponentsOption);
 }
 
 } // namespace

@@ -20,6 +20,25 @@ TEST(NameRows, FilterLooksAtBothNamesInEitherCase) {
               (std::vector<NameRow>{{"C1", "C2", ""}}));
 }
 
+// A header's click sorts by its column, a second click the other way; numbers as numbers.
+TEST(NameRows, HeadersSortTheNamesWithTheirNumbersAsNumbers) {
+    const std::vector<NameRow> rows{{"R10", "R1", ""}, {"r2", "R3", ""},    {"C1", "C01", ""},
+                                    {"R2", "R10", ""}, {"R1A", "R1A", "x"}, {"R", "R", "x"}};
+    const auto sorted = [&](RowOrder order, std::string NameRow::*field) {
+        std::vector<NameRow> copy = rows;
+        sortRows(copy, order);
+        std::string names;
+        for (const NameRow& row : copy)
+            names += row.*field + " ";
+        return names;
+    };
+    const RowOrder byOld = RowOrder{}.clicked(0);
+    EXPECT_EQ(sorted(byOld, &NameRow::before), "C1 R R1A r2 R2 R10 ");
+    EXPECT_EQ(sorted(byOld.clicked(0), &NameRow::before), "R10 r2 R2 R1A R C1 ");
+    EXPECT_EQ(sorted(byOld.clicked(1), &NameRow::after), "C01 R R1 R1A R3 R10 ");
+    EXPECT_EQ(sorted({}, &NameRow::before), "R10 r2 C1 R2 R1A R ");
+}
+
 // Part names cannot hold a comma or a quote, but a document's name and a pass's message can.
 TEST(NameRows, CopyIsTabSeparatedAndCsvQuotesWhatWouldBreakAField) {
     const std::vector<NameRow> rows{{"R1", "R2", ""},

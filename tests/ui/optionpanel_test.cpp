@@ -55,12 +55,17 @@ TEST(PassRequest, TakenOnceFromTheOptionsOrRefusedWithTheModesWords) {
     const struct {
         std::vector<Control> clicks;
         const char* start;
-        const char* refusal; // empty: a choice, or nothing at all when no start option is chosen
+        const char* refusal; // empty: a choice
         PassScope scope;
         TakenNamePolicy policy;
         engine::EcoDestination eco;
     } cases[] = {
-        {{}, "1", "", PassScope::AllComponents, TakenNamePolicy::None, {}},
+        {{},
+         "1",
+         "Choose Sequate all components or Sequate selected components, then press Run.",
+         {},
+         {},
+         {}},
         {{C::allComponentsOption}, "", "Illegal Value", {}, {}, {}},
         {{C::selectedComponentsOption}, "0", "Illegal value in Start textbox", {}, {}, {}},
         {{C::allComponentsOption, C::sendEcoBox},
@@ -88,10 +93,10 @@ TEST(PassRequest, TakenOnceFromTheOptionsOrRefusedWithTheModesWords) {
         options.setStartText(c.start);
         const RequestOrRefusal asked = choosePass(options);
         if (*c.refusal) {
-            EXPECT_EQ(asked.refusal, (Message{MessageKind::Refusal, "Error Message", c.refusal}));
+            EXPECT_EQ(asked.refusal,
+                      (Message{MessageKind::Refusal, c.clicks.empty() ? "Sequate" : "Error Message",
+                               c.refusal}));
             EXPECT_FALSE(asked.request);
-        } else if (c.clicks.empty()) {
-            EXPECT_FALSE(asked.request || asked.refusal);
         } else {
             ASSERT_TRUE(asked.request && !asked.refusal) << c.start;
             EXPECT_EQ(asked.request->scope, c.scope);
@@ -100,6 +105,9 @@ TEST(PassRequest, TakenOnceFromTheOptionsOrRefusedWithTheModesWords) {
             EXPECT_EQ(asked.request->eco, c.eco);
         }
     }
+    EXPECT_EQ(choosePass({}, PassButton::Preview).refusal->text,
+              "Choose Sequate all components or Sequate selected components, then choose Pass > "
+              "Preview.");
 }
 
 } // namespace

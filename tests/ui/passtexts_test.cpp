@@ -1,6 +1,7 @@
 // The words of the preview and of the report: the choice, what Run would do or did, where the
 // ECO file goes or went, and the names kept because they end in a letter.
 
+#include "ui/counttext.h"
 #include "ui/passtexts.h"
 
 #include <gtest/gtest.h>
@@ -32,19 +33,19 @@ TEST(PassTexts, PreviewSaysWhatRunWouldDoAndWhereTheEcoFileGoes) {
     } cases[] = {
         {{PassScope::AllComponents, TakenNamePolicy::None, 1, {}},
          {},
-         "Sequate all components, start from 1\n2 components get a new name, 1 of them by way "
-         "of a temporary name; 1 keep their names.\nECO file: not written (\"Write ECO file for "
+         "Sequate all components, start from 1.\n2 components get a new name, 1 of them by way "
+         "of a temporary name; 1 keeps its name.\nECO file: not written (\"Write ECO file for "
          "PowerPCB\" is not ticked)"},
         {{PassScope::SelectedComponents, TakenNamePolicy::RenameDuplicates, 40,
           engine::EcoDestination::ChosenFile},
          "R5 is taken",
-         "Sequate selected components, Rename duplicates, start from 40\nRun would stop: R5 is "
+         "Sequate selected components, Rename duplicates, start from 40.\nRun would stop: R5 is "
          "taken\nECO file: \"Write only\": to a file you choose when the pass ends"},
         {{PassScope::SelectedComponents, TakenNamePolicy::AssignNextFree, 2,
           engine::EcoDestination::PowerPcb},
          {},
-         "Sequate selected components, Assign next free names, start from 2\n2 components get a "
-         "new name, 1 of them by way of a temporary name; 1 keep their names.\nECO file: \"Write "
+         "Sequate selected components, Assign next free names, start from 2.\n2 components get "
+         "a new name, 1 of them by way of a temporary name; 1 keeps its name.\nECO file: \"Write "
          "and force read in PCB\": read into the layout open in PowerPCB"},
     };
     for (const auto& c : cases) {
@@ -70,8 +71,8 @@ TEST(PassTexts, ReportTellsOfACompletedOrAStoppedPass) {
     completed.unnamed = {"U1A"};
     PassReport report = passReport(all, "2026-12-06 22:00:00", completed, "read by PowerPCB");
     EXPECT_EQ(report.summary, "Pass of 2026-12-06 22:00:00: Sequate all components, start from "
-                              "3\n2 components got a new name; 1 kept their names, 1 of them "
-                              "because they end in a letter.\nECO file: read by PowerPCB");
+                              "3.\n2 components got a new name; 1 kept its name, 1 of them "
+                              "because it ends in a letter.\nECO file: read by PowerPCB");
     EXPECT_EQ(report.rows.size(), 3u);
     EXPECT_EQ(report.endsInLetter, "U1A\r\n");
 
@@ -79,7 +80,7 @@ TEST(PassTexts, ReportTellsOfACompletedOrAStoppedPass) {
     stopped.stopMessage = "PowerLogic stopped answering.";
     stopped.stillInEffect = {{engine::ComponentIndex(2), "C2", "C1"}};
     report = passReport(all, "now", stopped, ecoNotWritten);
-    EXPECT_EQ(report.summary, "Pass of now: Sequate all components, start from 3\nThe pass "
+    EXPECT_EQ(report.summary, "Pass of now: Sequate all components, start from 3.\nThe pass "
                               "stopped: PowerLogic stopped answering.\nECO file: not written");
     EXPECT_EQ(report.rows, (std::vector<NameRow>{{"C2", "C1", "still in effect"}}));
     EXPECT_EQ(report.endsInLetter, "");
@@ -103,6 +104,9 @@ TEST(PassTexts, AccountLineSaysWhatThePassDidInOneLine) {
     engine::PassResult stopped;
     engine::PassResult stoppedByUser;
     stoppedByUser.byUser = true;
+    engine::PassResult cancelled;
+    cancelled.byUser = true;
+    cancelled.eco = sent(engine::EcoDestination::ChosenFile, EcoOutcome::Cancelled);
     engine::PassResult leftOver;
     leftOver.stillInEffect.resize(1);
     engine::PassResult changedPlan;
@@ -112,10 +116,10 @@ TEST(PassTexts, AccountLineSaysWhatThePassDidInOneLine) {
         engine::PassResult result;
         const char* line;
     } cases[] = {
-        {completed(150, {}, sent(EcoDestination::PowerPcb, EcoOutcome::Delivered)),
-         "150 renamed, ECO file read by PowerPCB"},
+        {completed(1500, {}, sent(EcoDestination::PowerPcb, EcoOutcome::Delivered)),
+         "1,500 renamed, ECO file read by PowerPCB"},
         {completed(3, {"U1A", "R"}, sent(EcoDestination::ChosenFile, EcoOutcome::Delivered)),
-         "3 renamed, 2 not numbered (ending in a letter), ECO file written to /tmp/a.eco"},
+         "3 renamed, 2 not numbered (ending in a letter), ECO file written to a.eco"},
         {completed(3, {}, sent(EcoDestination::ChosenFile, EcoOutcome::Cancelled)),
          "3 renamed, no ECO file: kept without one"},
         {completed(3, {}, sent(EcoDestination::PowerPcb, EcoOutcome::Unknown)),
@@ -124,12 +128,22 @@ TEST(PassTexts, AccountLineSaysWhatThePassDidInOneLine) {
          "Nothing changed: no component needed a new name, no ECO file"},
         {stopped, "Nothing changed: the pass failed and every name is as it was"},
         {stoppedByUser, "Nothing changed: the pass was stopped and every name is as it was"},
+        {cancelled, "Nothing changed: the save dialog was cancelled and every name is as it was"},
         {leftOver, "The pass stopped with 1 rename still in effect: see Pass > Last pass report"},
         {changedPlan, "Nothing changed: the schematic changed since the preview, which now shows "
                       "the new plan"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(accountLine(c.result), c.line);
+}
+
+TEST(PassTexts, ProgressLineSaysThePhaseAndItsCount) {
+    using engine::ProgressPhase;
+    EXPECT_EQ(progressLine(ProgressPhase::Reading, 1234, 5000),
+              "Reading 1,234 of 5,000 components");
+    EXPECT_EQ(progressLine(ProgressPhase::Renaming, 812, 2764), "Renaming 812 of 2,764");
+    EXPECT_EQ(progressLine(ProgressPhase::PuttingBack, 300, 1234567),
+              "Putting back 300 of 1,234,567");
 }
 
 TEST(PassTexts, WhereTheEcoFileWent) {

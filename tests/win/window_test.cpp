@@ -1,5 +1,8 @@
 // The Windows window's wiring, one case per wiring: what ui/ decides is tested there.
 
+#include "tests/support/longestaccountlines.h"
+#include "win/dpi.h"
+#include "win/helppage.h"
 #include "windowfixture.h"
 
 #include <fstream>
@@ -118,12 +121,25 @@ TEST_F(WindowTest, AboutBoxAddressTurnsBlueUnderThePointerAndOpensInTheBrowser) 
     EXPECT_FALSE(about->visible());
 }
 
-TEST_F(WindowTest, MissingHelpPageIsSaidWithItsPlace) {
+// A page that is missing, and one the browser could not open, are told apart, with the place.
+TEST_F(WindowTest, HelpPageMissingOrNotOpenedIsSaidWithItsPlace) {
     // The tests' folder has no rendered page beside them.
     choose(ui::MenuItem::helpPageItem);
     ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_NE(dialogs.messages[0].find("could not be found"), std::string::npos);
     EXPECT_NE(dialogs.messages[0].find("doc\\help.html"), std::string::npos);
     EXPECT_TRUE(dialogs.opened.empty());
+    const std::string page = win::helpPagePath();
+    const std::string folder = page.substr(0, page.rfind('\\'));
+    ::CreateDirectoryW(win::wide(folder).c_str(), nullptr);
+    std::ofstream(page) << "<html></html>";
+    dialogs.openSucceeds = false;
+    choose(ui::MenuItem::helpPageItem);
+    ::DeleteFileW(win::wide(page).c_str());
+    ::RemoveDirectoryW(win::wide(folder).c_str());
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_NE(dialogs.messages[1].find("could not be opened. It is the file " + page),
+              std::string::npos);
 }
 
 TEST_F(WindowTest, EndButtonEndsWithStatusZeroAndHidesTheWindows) {
@@ -132,22 +148,78 @@ TEST_F(WindowTest, EndButtonEndsWithStatusZeroAndHidesTheWindows) {
     EXPECT_FALSE(window().visible());
 }
 
-// End waits in the queue until the pass lets the window respond, as a click during it would.
-TEST_F(WindowTest, EndDuringAPassAsksAndStopsItWithEveryNameBack) {
+// Enter in the start box runs a pass; the End key, pressed where the keyboard was, waits in the
+// queue until the pass lets the window respond, and reaches the stop question from the greyed
+// box. Afterwards the keyboard is back in the start box.
+TEST_F(WindowTest, EndKeyDuringAPassAsksAndStopsItWithEveryNameBack) {
     dialogs.answers.push_back(false); // "Stop the pass"
     click(Control::allComponentsOption);
     type(Control::startBox, "5");
-    HWND end = control(Control::endButton);
-    ::PostMessageW(window().handle(), WM_COMMAND,
-                   MAKEWPARAM(win::controlId(Control::endButton), BN_CLICKED),
-                   reinterpret_cast<LPARAM>(end));
-    click(Control::runButton);
+    HWND start = control(Control::startBox);
+    ::SetFocus(start);
+    ::PostMessageW(start, WM_KEYDOWN, VK_RETURN, 0);
+    ::PostMessageW(start, WM_KEYDOWN, VK_END, 0);
+    ::PostQuitMessage(0);
+    win::runMessageLoop();
     EXPECT_EQ(dialogs.questions.size(), 1u);
+    EXPECT_EQ(::GetFocus(), start);
     EXPECT_FALSE(endedWith);
     EXPECT_TRUE(::IsWindowEnabled(control(Control::runButton)));
     EXPECT_NE(win::windowText(control(Control::accountLine)).find("Nothing changed"),
               std::string::npos);
     EXPECT_EQ(namesInTheSimulator(), (std::vector<std::string>{"R1", "C1", "U1", "R2"}));
+}
+
+// Alt+T reaches the start box through its label.
+TEST_F(WindowTest, AccessKeyOfTheStartLabelReachesTheStartBox) {
+    click(Control::allComponentsOption);
+    ::SetFocus(control(Control::allComponentsOption));
+    ::PostMessageW(control(Control::allComponentsOption), WM_SYSCHAR, 't', 1 << 29);
+    win::handleWaitingMessages();
+    EXPECT_EQ(::GetFocus(), control(Control::startBox));
+}
+
+// The account line holds its longest lines, wrapped, at 96 dpi and at 144.
+TEST_F(WindowTest, AccountLineHoldsItsLongestLinesAt96And144Dpi) {
+    HWND line = control(Control::accountLine);
+    for (WORD dpi : {96, 144}) {
+        RECT frame;
+        ::GetWindowRect(window().handle(), &frame);
+        ::SendMessageW(window().handle(), 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(dpi, dpi),
+                       reinterpret_cast<LPARAM>(&frame));
+        for (const std::string& text : longestAccountLines()) {
+            win::setWindowText(line, text);
+            RECT box;
+            ::GetClientRect(line, &box);
+            EXPECT_LE(win::wrappedTextHeight(line, box.right), box.bottom) << dpi << " " << text;
+        }
+    }
+}
+
+// In the report, Tab leaves the box of names ending in a letter and Escape closes the window
+// from it; a header's click sorts by its column; a new report clears the filter.
+TEST_F(WindowTest, ReportHasNoKeyboardTrapSortsByHeaderAndClearsItsFilter) {
+    win::ReportWindow& report = window().report();
+    const ui::PassReport shown{"1 renamed", {{"R10", "R1", ""}, {"R2", "R2", "x"}}, "R\r\n"};
+    report.setReport(shown);
+    report.bringToFront();
+    HWND list = report.child("lstNames");
+    NMLISTVIEW click{{list, 0, static_cast<UINT>(LVN_COLUMNCLICK)}, -1, 0, 0, 0, 0, {}, 0};
+    ::SendMessageW(report.handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&click));
+    EXPECT_EQ(report.shownRows().front().before, "R2");
+    type(report.child("txtFilter"), "R1");
+    EXPECT_EQ(listRows(report), 1);
+    report.setReport(shown);
+    EXPECT_EQ(listRows(report), 2);
+    HWND box = report.child("txtNotChanged");
+    ::SetFocus(box);
+    ::PostMessageW(box, WM_KEYDOWN, VK_TAB, 0);
+    win::handleWaitingMessages();
+    EXPECT_EQ(::GetFocus(), report.child("cmdCopy"));
+    ::SetFocus(box);
+    ::PostMessageW(box, WM_KEYDOWN, VK_ESCAPE, 0);
+    win::handleWaitingMessages();
+    EXPECT_FALSE(report.visible());
 }
 
 TEST_F(WindowTest, LastPassReportRestoresTheMinimisedReport) {

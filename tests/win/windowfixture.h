@@ -52,8 +52,9 @@ public:
     }
     bool open(HWND, const std::string& target) override {
         opened.push_back(target);
-        return true;
+        return openSucceeds;
     }
+    bool openSucceeds = true;
 };
 
 // amp.sch with R1, C1, U1 and R2, nothing selected.
@@ -82,8 +83,9 @@ protected:
     HWND control(ui::Control control) { return window().control(control); }
     void click(HWND button) { ::SendMessageW(button, BM_CLICK, 0, 0); }
     void click(ui::Control control) { click(window().control(control)); }
+    void type(HWND box, const std::string& text) { win::setWindowText(box, text); }
     void type(ui::Control control, const std::string& text) {
-        win::setWindowText(window().control(control), text);
+        type(window().control(control), text);
     }
     void choose(ui::MenuItem item) {
         ::SendMessageW(window().handle(), WM_COMMAND, MAKEWPARAM(win::menuId(item), 0), 0);
