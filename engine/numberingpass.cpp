@@ -3,7 +3,6 @@
 #include "applyrenames.h"
 #include "host/partnamerules.h"
 #include "hostpass.h"
-#include "hostrenames.h"
 #include "passstop.h"
 #include "progress.h"
 #include "renamejournal.h"
@@ -160,7 +159,8 @@ private:
                 throw PlannedStop(rename.before + " would be renamed to " + rename.after +
                                   ", which the layout cannot carry: " + problem + ".");
         }
-        if (mRequest.eco != EcoDestination::PowerPcb)
+        // A pass that changes nothing asks nothing of PowerPCB.
+        if (mRequest.eco != EcoDestination::PowerPcb || mPlan.renames.empty())
             return;
         mActivity = "reaching the layout in PowerPCB";
         if (const std::string problem = mPorts.eco.whyPowerPcbCannotTake(); !problem.empty())
@@ -171,7 +171,7 @@ private:
 
     void apply() {
         mActivity = "renaming the components";
-        const std::vector<Rename> renames = hostRenames(mRead.snapshot, mPlan);
+        const std::vector<Rename>& renames = mPlan.renames;
         if (renames.empty())
             return;
         openJournal(renames);
@@ -265,6 +265,10 @@ private:
         if (mRequest.eco == EcoDestination::None)
             return {};
         mEcoSent = EcoSent{mRequest.eco, {}, {}};
+        if (mRequest.eco == EcoDestination::PowerPcb && rows.renames.empty()) {
+            mEcoSent->nothingToRead = true;
+            return {};
+        }
         mEcoSent->delivery = handOver(rows);
         return mEcoSent->delivery;
     }

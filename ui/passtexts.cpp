@@ -103,11 +103,14 @@ std::string accountLine(const engine::PassResult& result) {
         return "The pass stopped with " + count(result.stillInEffect.size(), "rename", "renames") +
                " still in effect: see Pass > Last pass report";
     }
-    std::string line = result.changed.empty() ? "Nothing changed: no component needed a new name"
-                                              : std::to_string(result.changed.size()) + " renamed";
+    const bool nothingToRead = result.eco && result.eco->nothingToRead;
+    std::string line = nothingToRead ? engine::nothingForPowerPcb
+                       : result.changed.empty()
+                           ? "Nothing changed: no component needed a new name"
+                           : std::to_string(result.changed.size()) + " renamed";
     if (!result.unnamed.empty())
         line += ", " + std::to_string(result.unnamed.size()) + " not numbered (ending in a letter)";
-    return line + ", " + ecoAccount(result.eco);
+    return nothingToRead ? line : line + ", " + ecoAccount(result.eco);
 }
 
 PassReport passReport(const PassRequest& choice, const std::string& when,
@@ -152,6 +155,8 @@ std::string ecoWent(const host::EcoDelivery& delivery, const std::string& delive
 std::string ecoWent(const std::optional<engine::EcoSent>& eco) {
     if (!eco)
         return ecoNotWritten;
+    if (eco->nothingToRead)
+        return engine::nothingForPowerPcb;
     return ecoWent(eco->delivery, eco->destination == engine::EcoDestination::PowerPcb
                                       ? "read by the layout open in PowerPCB"
                                       : eco->path);
