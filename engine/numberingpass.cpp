@@ -1,6 +1,7 @@
 #include "numberingpass.h"
 
 #include "applyrenames.h"
+#include "completedpass.h"
 #include "host/partnamerules.h"
 #include "hostpass.h"
 #include "passstop.h"
@@ -185,6 +186,7 @@ private:
         mActivity = "writing the journal of the pass";
         RenameJournal planned;
         planned.document = mState.document->Name();
+        mDocument = planned.document;
         planned.components = mRead.snapshot.names.size();
         planned.namesBefore = mRead.snapshot.names;
         planned.renames = renames;
@@ -245,9 +247,31 @@ private:
         result.applied = mPlan;
         result.unnamed = mPlan.unnamed;
         result.eco = mEcoSent;
+        keepForPuttingBack(result.changed);
         closeJournal();
         endPass();
         return result;
+    }
+
+    // What putting the pass back needs is kept, before its own journal goes: the renames, and
+    // where the ECO file went, which the layout's put-back follows.
+    void keepForPuttingBack(const std::vector<Rename>& changed) {
+        if (!mDiskJournal)
+            return;
+        CompletedPass kept{mDocument, mRead.snapshot.names.size(), changed, HandOver::None, {}};
+        if (mEcoSent && host::fileWentSomewhere(mEcoSent->delivery.outcome)) {
+            kept.eco = mEcoSent->destination == EcoDestination::PowerPcb ? HandOver::Layout
+                                                                         : HandOver::File;
+            kept.ecoPath = mEcoSent->path;
+        }
+        try {
+            keepCompletedPass(mState.journalFolder, kept);
+        } catch (const JournalError& error) {
+            mPorts.dialogs.showMessage(MessageKind::Failure, "Sequate",
+                                       std::string(error.what()) +
+                                           "\n\nThe pass itself is complete, but Pass > Put back "
+                                           "the last pass cannot take it back.");
+        }
     }
 
     // Recovery must know that the layout may hold the renames before it can; the result tells
@@ -325,6 +349,7 @@ private:
     const PassPlan* mPreviewed;
     PassJournal mJournal;
     std::unique_ptr<JournalWriter> mDiskJournal;
+    std::string mDocument;
     std::optional<EcoSent> mEcoSent;
 };
 

@@ -46,6 +46,8 @@ TEST(RunnerProgram, BadArgumentsAndBadStateFilesExitWithTwoAndSaySo) {
         {{"a.json", "--mode", "all", "--eco-file"}, "--eco-file needs a value"},
         {{"a.json", "--mode", "all", "--eco-file", "a.eco", "--write-only"}, "choose one"},
         {{broken, "--mode", "all"}, "broken.json"},
+        {{"a.json", "--put-back-last"}, "--put-back-last needs --bus"},
+        {{"--bus", "--mode", "all", "--put-back-last"}, "--mode and --put-back-last: choose one"},
     };
     for (const auto& c : cases) {
         const Program program = runProgram(c.arguments);
