@@ -73,11 +73,13 @@ const ControlPlace& placeOf(Control control);
 // options on the right, then along the bottom row.
 std::span<const Control> mainWindowTabOrder();
 
-// The menus: Pass > Preview, Last pass report; Help > Sequate Help, About.
+// The menus: Pass > Preview, Last pass report, Put back the last pass; Help > Sequate Help,
+// About.
 enum class MenuItem : std::size_t {
     passMenu,     // mnuPass
     previewItem,  // mnuPreview
     reportItem,   // mnuReport
+    putBackItem,  // mnuPutBack; the old program had none
     helpMenu,     // mnuHelp
     helpPageItem, // mnuHelpPage
     aboutItem,    // mnuAbout

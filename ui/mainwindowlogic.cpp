@@ -85,6 +85,16 @@ void MainWindowLogic::apply() {
     });
 }
 
+void MainWindowLogic::putBackLastPass() {
+    if (mPassRunning)
+        return;
+    beginHold();
+    const std::optional<engine::PutBackOutcome> outcome = mSeam.putBackLastPass();
+    if (outcome && !outcome->message.empty())
+        mView.showAccount(putBackAccount(*outcome));
+    endHold();
+}
+
 void MainWindowLogic::openReport() {
     mView.showReport(mReport, false);
     mView.bringReportToFront();

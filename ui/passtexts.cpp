@@ -138,6 +138,16 @@ PassReport passReport(const PassRequest& choice, const std::string& when,
     return report;
 }
 
+std::string putBackAccount(const engine::PutBackOutcome& outcome) {
+    if (outcome.done)
+        return "The last pass is put back: " + count(outcome.renames.size(), "rename", "renames") +
+               " made, " + (outcome.eco ? ecoAccount(outcome.eco) : std::string("no ECO file"));
+    if (outcome.renames.empty())
+        return "Nothing changed: the last pass was not put back";
+    return "The put-back stopped with " + count(outcome.renames.size(), "rename", "renames") +
+           " still in effect: see the message";
+}
+
 std::string ecoWent(const host::EcoDelivery& delivery, const std::string& deliveredTo) {
     switch (delivery.outcome) {
     case host::EcoOutcome::Delivered:
