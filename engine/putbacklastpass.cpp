@@ -128,8 +128,9 @@ private:
         if (mKept.pass.renamed.size() > previewRows)
             text +=
                 "\n... and " + std::to_string(mKept.pass.renamed.size() - previewRows) + " more.";
-        if (renames.size() > mKept.pass.renamed.size())
-            text += "\nOne of them goes by way of a temporary name, as its names go round.";
+        if (const std::size_t ring = renames.size() - mKept.pass.renamed.size(); ring > 0)
+            text += "\n" + std::to_string(ring) +
+                    " of them go by way of a temporary name, as their names go round.";
         switch (mKept.pass.eco) {
         case HandOver::Layout:
             text += "\n\nThe pass's ECO file reached the layout, so PowerPCB then reads the file "
@@ -252,7 +253,7 @@ private:
 
     PutBackOutcome done(HostPass& pass) {
         if (mJournal)
-            mJournal->settle();
+            settle();
         else {
             std::error_code ignored;
             std::filesystem::remove(mKept.path, ignored);
@@ -265,8 +266,24 @@ private:
                         " components have the names they had before it." + mNote);
     }
 
+    // Once the names are as they are to stay, a journal left behind would have the next start
+    // carry the put-back on again: where it can be neither removed nor marked, this process
+    // remembers it, and the user is told.
+    void settle() {
+        try {
+            mJournal->settle();
+        } catch (const JournalError& error) {
+            mState.settledJournals.insert(mJournal->path());
+            mNote += "\n\n" + std::string(error.what()) +
+                     " Remove that file once there is room on the disk.";
+        }
+    }
+
     // The put-back itself is put back: the last pass's names, and its journal, as they were.
     PutBackOutcome undo(const std::string& problem) {
+        if (mUndone)
+            return tell(MessageKind::Failure, problem);
+        mUndone = true;
         const UndoReport report = mUndo.undo(&mPorts.progress);
         mPorts.progress.setValue(0);
         mOutcome.renames = report.stillInEffect;
@@ -280,11 +297,17 @@ private:
                         text + "\n\nSequate keeps a journal of the put-back: the next Run, or the "
                                "next start of Sequate, carries it on.");
         }
-        mJournal->settle();
-        keepCompletedPass(mState.journalFolder, mKept.pass);
+        settle();
+        try {
+            keepCompletedPass(mState.journalFolder, mKept.pass);
+        } catch (const JournalError& error) {
+            mNote += "\n\n" + std::string(error.what());
+        }
         return tell(MessageKind::Failure,
-                    problem + "\n\nEvery name the put-back had changed is back: the schematic "
-                              "is as the last pass left it, which can still be put back.");
+                    problem +
+                        "\n\nEvery name the put-back had changed is back: the schematic "
+                        "is as the last pass left it, which can still be put back." +
+                        mNote);
     }
 
     PutBackOutcome stop(const std::string& problem) {
@@ -307,6 +330,7 @@ private:
     std::string mActivity = "looking for the last pass";
     std::string mNote;
     PassJournal mUndo;
+    bool mUndone = false; // undone once: never again
     std::unique_ptr<JournalWriter> mJournal;
     PutBackOutcome mOutcome;
 };

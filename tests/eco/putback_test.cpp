@@ -16,6 +16,7 @@
 #include "scratchfolder.h"
 #include "tests/engine/designs.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace sequate::eco {
@@ -60,6 +61,12 @@ protected:
     engine::PutBackOutcome putBack() { return putBack(window.ports()); }
 
     Names layout() const { return pcb.layout()->parts; }
+
+    // By hand, in PowerLogic.
+    void rename(std::size_t component, const std::string& name) {
+        auto list = engine::allComponents(*state.document);
+        engine::readComponentList(*list, list->Count()).components[component]->SetName(name);
+    }
 
     test::TemporaryFolder tmp;
     const host::sim::DocumentData design =
@@ -120,10 +127,7 @@ TEST_F(PutBack, RefusedBeforeAnyRenameWhenSomethingChangedSince) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        auto list = engine::allComponents(*state.document);
-        engine::readComponentList(*list, list->Count())
-            .components[first.component.value()]
-            ->SetName(c.newName);
+        rename(first.component.value(), c.newName);
         const Names names = logic.openNames();
         test::EcoWindow other(objects, "");
         other.layoutProblem = c.layoutProblem;
@@ -137,6 +141,27 @@ TEST_F(PutBack, RefusedBeforeAnyRenameWhenSomethingChangedSince) {
         EXPECT_EQ(logic.openNames(), names);
         EXPECT_EQ(other.pcbHandOffs, 0);
     }
+}
+
+TEST_F(PutBack, RefusedWhenAnotherComponentTookANameToGiveBack) {
+    const engine::PassResult result = pass("1");
+    const Names now = logic.openNames();
+    std::size_t untouched = 0;
+    while (untouched < now.size() && now[untouched] != before[untouched])
+        ++untouched;
+    ASSERT_LT(untouched, now.size());
+    const auto freed =
+        std::find_if(result.changed.begin(), result.changed.end(), [&](const auto& r) {
+            return std::find(now.begin(), now.end(), r.before) == now.end();
+        });
+    ASSERT_NE(freed, result.changed.end());
+    rename(untouched, freed->before);
+    const Names names = logic.openNames();
+    const engine::PutBackOutcome outcome = putBack();
+    EXPECT_NE(outcome.message.find("Another component has been named " + freed->before),
+              std::string::npos)
+        << outcome.message;
+    EXPECT_EQ(logic.openNames(), names);
 }
 
 // PowerPCB refuses the reverse file (the layout was changed by hand): the put-back is itself
