@@ -87,6 +87,8 @@ void MainWindow::connectHandlers() {
             [this] { mLogic.preview(); });
     connect(mControls.action(MenuItem::reportItem), &QAction::triggered, this,
             [this] { mLogic.openReport(); });
+    connect(mControls.action(MenuItem::putBackItem), &QAction::triggered, this,
+            [this] { mLogic.putBackLastPass(); });
     connect(mControls.action(MenuItem::helpPageItem), &QAction::triggered, this,
             &MainWindow::helpPageChosen);
     connect(mControls.action(MenuItem::aboutItem), &QAction::triggered, this,
@@ -181,6 +183,7 @@ void MainWindow::showPassRunning(bool running) {
     mControls[Control::optionsFrame]->setEnabled(!running);
     mControls[Control::runButton]->setEnabled(!running);
     mControls.action(MenuItem::previewItem)->setEnabled(!running);
+    mControls.action(MenuItem::putBackItem)->setEnabled(!running);
     // The preview holds the main window while it is open: once Apply runs its plan, it goes,
     // so that End reaches the pass. It comes back with a new plan if the schematic changed.
     if (running)

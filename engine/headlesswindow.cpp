@@ -31,13 +31,16 @@ PassRequest selectedComponentsRequest(const std::string& start, bool renameDupli
     return acceptedRequest(requestPass(PassScope::SelectedComponents, policy, start, eco), start);
 }
 
-host::EcoDelivery HeadlessWindow::writeToChosenFile(const engine::EcoRows&) {
+host::EcoDelivery HeadlessWindow::writeToChosenFile(const engine::EcoRows& rows) {
     ++fileDialogs;
+    ecoRows = rows.renames;
     return delivery;
 }
 
-host::EcoDelivery HeadlessWindow::handToPowerPcb(host::LogicApplication&, const engine::EcoRows&) {
+host::EcoDelivery HeadlessWindow::handToPowerPcb(host::LogicApplication&,
+                                                 const engine::EcoRows& rows) {
     ++pcbHandOffs;
+    ecoRows = rows.renames;
     return delivery;
 }
 

@@ -58,6 +58,7 @@ public:
     bool allComponentsChosen = false;
     int fileDialogs = 0;
     int pcbHandOffs = 0;
+    std::vector<Rename> ecoRows; // the renames of the last ECO file handed over
     // How the ECO step goes, as a test sets it up.
     host::EcoDelivery delivery;
     std::string layoutProblem;

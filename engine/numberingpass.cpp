@@ -1,9 +1,9 @@
 #include "numberingpass.h"
 
 #include "applyrenames.h"
+#include "completedpass.h"
 #include "host/partnamerules.h"
 #include "hostpass.h"
-#include "hostrenames.h"
 #include "passstop.h"
 #include "progress.h"
 #include "renamejournal.h"
@@ -160,7 +160,8 @@ private:
                 throw PlannedStop(rename.before + " would be renamed to " + rename.after +
                                   ", which the layout cannot carry: " + problem + ".");
         }
-        if (mRequest.eco != EcoDestination::PowerPcb)
+        // A pass that changes nothing asks nothing of PowerPCB.
+        if (mRequest.eco != EcoDestination::PowerPcb || mPlan.renames.empty())
             return;
         mActivity = "reaching the layout in PowerPCB";
         if (const std::string problem = mPorts.eco.whyPowerPcbCannotTake(); !problem.empty())
@@ -171,7 +172,7 @@ private:
 
     void apply() {
         mActivity = "renaming the components";
-        const std::vector<Rename> renames = hostRenames(mRead.snapshot, mPlan);
+        const std::vector<Rename>& renames = mPlan.renames;
         if (renames.empty())
             return;
         openJournal(renames);
@@ -185,6 +186,7 @@ private:
         mActivity = "writing the journal of the pass";
         RenameJournal planned;
         planned.document = mState.document->Name();
+        mDocument = planned.document;
         planned.components = mRead.snapshot.names.size();
         planned.namesBefore = mRead.snapshot.names;
         planned.renames = renames;
@@ -245,9 +247,31 @@ private:
         result.applied = mPlan;
         result.unnamed = mPlan.unnamed;
         result.eco = mEcoSent;
+        keepForPuttingBack(result.changed);
         closeJournal();
         endPass();
         return result;
+    }
+
+    // What putting the pass back needs is kept, before its own journal goes: the renames, and
+    // where the ECO file went, which the layout's put-back follows.
+    void keepForPuttingBack(const std::vector<Rename>& changed) {
+        if (!mDiskJournal)
+            return;
+        CompletedPass kept{mDocument, mRead.snapshot.names.size(), changed, HandOver::None, {}};
+        if (mEcoSent && host::fileWentSomewhere(mEcoSent->delivery.outcome)) {
+            kept.eco = mEcoSent->destination == EcoDestination::PowerPcb ? HandOver::Layout
+                                                                         : HandOver::File;
+            kept.ecoPath = mEcoSent->path;
+        }
+        try {
+            keepCompletedPass(mState.journalFolder, kept);
+        } catch (const JournalError& error) {
+            mPorts.dialogs.showMessage(MessageKind::Failure, "Sequate",
+                                       std::string(error.what()) +
+                                           "\n\nThe pass itself is complete, but Pass > Put back "
+                                           "the last pass cannot take it back.");
+        }
     }
 
     // Recovery must know that the layout may hold the renames before it can; the result tells
@@ -265,6 +289,10 @@ private:
         if (mRequest.eco == EcoDestination::None)
             return {};
         mEcoSent = EcoSent{mRequest.eco, {}, {}};
+        if (mRequest.eco == EcoDestination::PowerPcb && rows.renames.empty()) {
+            mEcoSent->nothingToRead = true;
+            return {};
+        }
         mEcoSent->delivery = handOver(rows);
         return mEcoSent->delivery;
     }
@@ -321,6 +349,7 @@ private:
     const PassPlan* mPreviewed;
     PassJournal mJournal;
     std::unique_ptr<JournalWriter> mDiskJournal;
+    std::string mDocument;
     std::optional<EcoSent> mEcoSent;
 };
 

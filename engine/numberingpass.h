@@ -22,7 +22,14 @@ struct EcoSent {
     EcoDestination destination = EcoDestination::None;
     host::EcoDelivery delivery;
     std::string path; // the file as it was handed over: the one chosen, or the one PowerPCB read
+    // The pass changed nothing, so PowerPCB was not asked to read a file (a file the user
+    // chose is still written, with no renames).
+    bool nothingToRead = false;
 };
+
+// What the account and the report say of such a pass's ECO step.
+inline constexpr const char* nothingForPowerPcb =
+    "Nothing changed, so PowerPCB was not asked to read a file";
 
 // A pass either completes, with every rename of its plan in effect, or does not: it stopped
 // (stopMessage) and put back every name it could, or, applying a previewed plan, found the
@@ -30,8 +37,8 @@ struct EcoSent {
 struct PassResult {
     bool completed = false;
 
-    // Completed: the plan it applied, whose renames (temporary names included, in the order
-    // made) are the ECO file's rows, and each component whose name changed, in document order.
+    // Completed: the plan it applied, whose renames (the schematic's, in the order made) are
+    // the ECO file's rows, and each component whose name changed, in document order.
     PassPlan applied;
     std::vector<Rename> changed;
     std::vector<std::string> unnamed; // kept their names: they end in a letter

@@ -1,5 +1,6 @@
 #include "passplan.h"
 
+#include "hostrenames.h"
 #include "nameboard.h"
 #include "partname.h"
 #include "partnumber.h"
@@ -32,6 +33,11 @@ public:
                 planAllComponents();
             else
                 planSelectedComponents();
+            // The numbering's steps go through temporary names and give many components the
+            // name they carry; the schematic goes through neither, and the ECO file holds the
+            // renames it went through.
+            std::vector<Rename> made = hostRenames(mSnapshot, mPlan);
+            mPlan.renames = std::move(made);
         } catch (const PassStop& stop) {
             mPlan.stop = stop.what();
         }

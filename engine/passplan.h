@@ -15,7 +15,9 @@
 namespace sequate::engine {
 
 struct PassPlan {
-    // In the order the numbering makes them, temporary names included: the ECO file's records.
+    // The renames the schematic goes through, in the order made: each component whose name
+    // changes once, straight to its final name, and a temporary name only where names go round
+    // in a ring. The ECO file's records.
     std::vector<Rename> renames;
     std::vector<std::string> unnamed; // kept their names: they end in a letter
     std::vector<std::size_t> walk;    // the components in the order they were numbered

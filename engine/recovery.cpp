@@ -249,7 +249,11 @@ private:
             message += "\n\nThat pass was writing its ECO file \"" + journal.handOverPath +
                        "\": if it is there, do not read it into the layout, since its renames "
                        "are undone.";
-        if (back.handedOver == HandOver::Layout && !followInLayout(read.names, target, writer)) {
+        // A put-back carried on follows in the layout from the names it began with, which the
+        // layout holds if it took the file, not from where the put-back was cut short.
+        const Names layoutFrom =
+            journal.kind == JournalKind::PutBack ? namesBefore(journal, read.names) : read.names;
+        if (back.handedOver == HandOver::Layout && !followInLayout(layoutFrom, target, writer)) {
             tell(message);
             return;
         }

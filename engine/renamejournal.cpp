@@ -50,16 +50,7 @@ constexpr const char* journalSuffix = ".journal";
 constexpr std::size_t prefixBytes = 40;
 
 std::string quoted(const std::string& text) {
-    std::string out = "\"";
-    for (char c : text) {
-        if (c == '"' || c == '\\')
-            out += '\\';
-        if (c == '\n')
-            out += "\\n";
-        else
-            out += c;
-    }
-    return out + "\"";
+    return journalQuoted(text);
 }
 
 std::string systemError(const std::string& what, const fs::path& path) {
@@ -164,21 +155,10 @@ public:
         skipBlanks();
         if (mAt >= mLine.size() || mLine[mAt] != '"')
             fail("a quoted name is missing");
-        std::string out;
-        for (++mAt; mAt < mLine.size(); ++mAt) {
-            char c = mLine[mAt];
-            if (c == '"') {
-                ++mAt;
-                return out;
-            }
-            if (c == '\\' && mAt + 1 < mLine.size()) {
-                c = mLine[++mAt];
-                if (c == 'n')
-                    c = '\n';
-            }
-            out += c;
-        }
-        fail("a quoted name is not closed");
+        std::optional<std::string> name = journalUnquoted(mLine, mAt);
+        if (!name)
+            fail("a quoted name is not closed");
+        return *name;
     }
 
     void end() {
@@ -354,6 +334,37 @@ std::string versionOneName(const std::string& document) {
 }
 
 } // namespace
+
+std::string journalQuoted(const std::string& text) {
+    std::string out = "\"";
+    for (char c : text) {
+        if (c == '"' || c == '\\')
+            out += '\\';
+        if (c == '\n')
+            out += "\\n";
+        else
+            out += c;
+    }
+    return out + "\"";
+}
+
+std::optional<std::string> journalUnquoted(const std::string& line, std::size_t& at) {
+    std::string out;
+    for (++at; at < line.size(); ++at) {
+        char c = line[at];
+        if (c == '"') {
+            ++at;
+            return out;
+        }
+        if (c == '\\' && at + 1 < line.size()) {
+            c = line[++at];
+            if (c == 'n')
+                c = '\n';
+        }
+        out += c;
+    }
+    return std::nullopt;
+}
 
 fs::path defaultJournalFolder() {
     const char* data = std::getenv("XDG_DATA_HOME");

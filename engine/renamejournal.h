@@ -28,6 +28,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -63,6 +64,12 @@ class JournalError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
+
+// A name as the journals write it: in double quotes, with '"', '\\' and line ends escaped.
+std::string journalQuoted(const std::string& text);
+// The name so written that begins at line[at] (a '"'), with `at` moved past it; none when the
+// quotes are not closed.
+std::optional<std::string> journalUnquoted(const std::string& line, std::size_t& at);
 
 // Where journals are kept: the user's data folder ($XDG_DATA_HOME, else ~/.local/share; on
 // Windows %LOCALAPPDATA%), in sequate/journals.

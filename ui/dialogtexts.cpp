@@ -51,6 +51,10 @@ Question putBackQuestion(const std::string& text) {
     return {sequateTitle, text, "&Put back", "&Keep as it is", true};
 }
 
+Question putBackLastPassQuestion(const std::string& preview) {
+    return {sequateTitle, preview, "&Put back", "Cancel", false};
+}
+
 // A key pressed by mistake must not undo what the user asked for.
 Question stopPassQuestion() {
     return {sequateTitle,

@@ -51,6 +51,9 @@ Message csvNotSaved(const std::string& path, const std::string& reason);
 Question keepRenamesWithoutEcoQuestion(const std::string& text);
 // A pass was cut short; the default answer, also for Escape, puts its renames back.
 Question putBackQuestion(const std::string& text);
+// Pass > Put back the last pass, with what it will do; the default answer puts it back, Escape
+// leaves everything as it is.
+Question putBackLastPassQuestion(const std::string& preview);
 // End, Escape or closing the window while a pass is under way. The default answer, also for
 // Escape, lets the pass go on; the other stops it, and its renames are put back.
 Question stopPassQuestion();

@@ -38,6 +38,17 @@ std::optional<engine::PassResult> EngineSeam::apply(const PassRequest& request,
     return std::nullopt;
 }
 
+std::optional<engine::PutBackOutcome> EngineSeam::putBackLastPass() {
+    try {
+        return engine::putBackLastPass(mSession, ports(), [this](const std::string& preview) {
+            return mView.ask(putBackLastPassQuestion(preview));
+        });
+    } catch (const std::exception& problem) {
+        mView.showMessage(passProblem(problem.what()));
+    }
+    return std::nullopt;
+}
+
 void EngineSeam::setStartText(const std::string& text) {
     mOptions.setStartText(text);
     mView.showOptions(mOptions);

@@ -8,6 +8,7 @@
 #include "engine/hostsession.h"
 #include "engine/numberingpass.h"
 #include "engine/passports.h"
+#include "engine/putbacklastpass.h"
 #include "engine/startup.h"
 #include "host/runningobjects.h"
 #include "mainview.h"
@@ -42,6 +43,8 @@ public:
     // changed since.
     std::optional<engine::PassResult> apply(const PassRequest& request,
                                             const engine::PassPlan& plan);
+    // Pass > Put back the last pass, asked with its preview; nothing when it could not start.
+    std::optional<engine::PutBackOutcome> putBackLastPass();
 
 private:
     engine::PassPorts ports() { return {mProgress, *this, mEco}; }

@@ -56,6 +56,7 @@ constexpr MenuPlace menus[] = {
     {M::passMenu, "mnuPass", "&Pass", {}},
     {M::previewItem, "mnuPreview", "&Preview...", M::passMenu},
     {M::reportItem, "mnuReport", "Last pass &report...", M::passMenu},
+    {M::putBackItem, "mnuPutBack", "Put &back the last pass...", M::passMenu},
     {M::helpMenu, "mnuHelp", "&Help", {}},
     {M::helpPageItem, "mnuHelpPage", "Sequate &Help...", M::helpMenu},
     {M::aboutItem, "mnuAbout", "&About...", M::helpMenu},

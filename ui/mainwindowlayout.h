@@ -77,11 +77,13 @@ std::span<const Control> mainWindowTabOrder();
 // box it names, which Tab reaches right after it; any other control's to itself.
 Control accessKeyTarget(Control control);
 
-// The menus: Pass > Preview, Last pass report; Help > Sequate Help, About.
+// The menus: Pass > Preview, Last pass report, Put back the last pass; Help > Sequate Help,
+// About.
 enum class MenuItem : std::size_t {
     passMenu,     // mnuPass
     previewItem,  // mnuPreview
     reportItem,   // mnuReport
+    putBackItem,  // mnuPutBack; the old program had none
     helpMenu,     // mnuHelp
     helpPageItem, // mnuHelpPage
     aboutItem,    // mnuAbout

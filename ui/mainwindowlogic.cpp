@@ -98,6 +98,17 @@ void MainWindowLogic::apply() {
     });
 }
 
+void MainWindowLogic::putBackLastPass() {
+    if (mPassRunning)
+        return;
+    beginHold();
+    const std::optional<engine::PutBackOutcome> outcome = mSeam.putBackLastPass();
+    // The line is shown as the window is let go, so that it outlasts the hold.
+    if (outcome && !outcome->message.empty())
+        mAccount = putBackAccount(*outcome);
+    endHold();
+}
+
 // The report shows the last pass already, filtered as the user left it.
 void MainWindowLogic::openReport() {
     mView.bringReportToFront();

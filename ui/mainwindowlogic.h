@@ -43,6 +43,8 @@ public:
     void apply();
     // Pass > Last pass report.
     void openReport();
+    // Pass > Put back the last pass.
+    void putBackLastPass();
     // End, or closing the main window: ends the program, or, while a pass is under way, asks
     // whether to stop it. False when the program goes on.
     bool end();

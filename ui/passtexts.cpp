@@ -118,11 +118,14 @@ std::string accountLine(const engine::PassResult& result) {
                counted(sizeOf(result.stillInEffect), "rename", "renames") +
                " still in effect: see Pass > Last pass report";
     }
-    std::string line = result.changed.empty() ? "Nothing changed: no component needed a new name"
-                                              : withThousands(sizeOf(result.changed)) + " renamed";
+    const bool nothingToRead = result.eco && result.eco->nothingToRead;
+    std::string line = nothingToRead ? engine::nothingForPowerPcb
+                       : result.changed.empty()
+                           ? "Nothing changed: no component needed a new name"
+                           : withThousands(sizeOf(result.changed)) + " renamed";
     if (!result.unnamed.empty())
         line += ", " + withThousands(sizeOf(result.unnamed)) + " not numbered (ending in a letter)";
-    return line + ", " + ecoAccount(result.eco);
+    return nothingToRead ? line : line + ", " + ecoAccount(result.eco);
 }
 
 PassReport passReport(const PassRequest& choice, const std::string& when,
@@ -152,6 +155,16 @@ PassReport passReport(const PassRequest& choice, const std::string& when,
     return report;
 }
 
+std::string putBackAccount(const engine::PutBackOutcome& outcome) {
+    if (outcome.done)
+        return "The last pass is put back: " + count(outcome.renames.size(), "rename", "renames") +
+               " made, " + (outcome.eco ? ecoAccount(outcome.eco) : std::string("no ECO file"));
+    if (outcome.renames.empty())
+        return "Nothing changed: the last pass was not put back";
+    return "The put-back stopped with " + count(outcome.renames.size(), "rename", "renames") +
+           " still in effect: see the message";
+}
+
 std::string ecoWent(const host::EcoDelivery& delivery, const std::string& deliveredTo) {
     switch (delivery.outcome) {
     case host::EcoOutcome::Delivered:
@@ -169,6 +182,8 @@ std::string ecoWent(const host::EcoDelivery& delivery, const std::string& delive
 std::string ecoWent(const std::optional<engine::EcoSent>& eco) {
     if (!eco)
         return ecoNotWritten;
+    if (eco->nothingToRead)
+        return engine::nothingForPowerPcb;
     return ecoWent(eco->delivery, eco->destination == engine::EcoDestination::PowerPcb
                                       ? "read by the layout open in PowerPCB"
                                       : eco->path);

@@ -4,6 +4,7 @@
 // choice the pass was made with and what the engine read, planned or did.
 
 #include "engine/numberingpass.h"
+#include "engine/putbacklastpass.h"
 #include "host/ecodelivery.h"
 #include "namerows.h"
 #include "passchoice.h"
@@ -42,6 +43,9 @@ PassReport passReport(const PassRequest& choice, const std::string& when,
 // The line under the progress bar after a pass: what it changed and where its ECO file went,
 // or why nothing changed. The report of the pass tells it in full.
 std::string accountLine(const engine::PassResult& result);
+
+// The line under the progress bar after Pass > Put back the last pass.
+std::string putBackAccount(const engine::PutBackOutcome& outcome);
 
 // For the report: `deliveredTo` when the file arrived, the reason it is somewhere else, or
 // "not written".

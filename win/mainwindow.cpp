@@ -114,6 +114,9 @@ void MainWindow::command(int id, int notification) {
     case MenuItem::reportItem:
         mLogic.openReport();
         break;
+    case MenuItem::putBackItem:
+        mLogic.putBackLastPass();
+        break;
     case MenuItem::helpPageItem:
         helpPageChosen();
         break;
@@ -195,8 +198,9 @@ void MainWindow::showPassRunning(bool running) {
         if (isChoice(place) || place.kind == ControlKind::TextBox ||
             place.control == Control::runButton)
             ::EnableWindow(control(place.control), !running);
-    ::EnableMenuItem(::GetMenu(handle()), menuId(MenuItem::previewItem),
-                     MF_BYCOMMAND | (running ? MF_GRAYED : MF_ENABLED));
+    for (const MenuItem item : {MenuItem::previewItem, MenuItem::putBackItem})
+        ::EnableMenuItem(::GetMenu(handle()), menuId(item),
+                         MF_BYCOMMAND | (running ? MF_GRAYED : MF_ENABLED));
     // The preview holds the main window while it is open: once Apply runs its plan, it goes,
     // so that End reaches the pass. It comes back with a new plan if the schematic changed.
     if (running)

@@ -104,6 +104,20 @@ TEST_F(PassTest, ReportTellsOfTheLastPass) {
     EXPECT_EQ(logic->openNames(), (Names{"R5", "R6", "U1A", "C5", "R"}));
 }
 
+// Pass > Put back the last pass takes the pass back, schematic and layout, once asked.
+TEST_F(PassTest, PutBackTheLastPassTakesItBackOnBothSides) {
+    start({document("putback.sch", {"R5", "C9", "R7"})});
+    click("optStart");
+    click("chkSend");
+    run();
+    ASSERT_EQ(logic->openNames(), (Names{"R1", "C1", "R2"}));
+    trigger("mnuPutBack");
+    EXPECT_EQ(logic->openNames(), (Names{"R5", "C9", "R7"}));
+    EXPECT_EQ(pcb->layout()->parts, logic->openNames());
+    EXPECT_EQ(child<QLabel>("lblAccount")->text(),
+              "The last pass is put back: 3 renames made, ECO file read by PowerPCB");
+}
+
 // Write and force read renames the layout too; Write only writes where the user chose, as
 // typed; the report tells where the file went.
 TEST_F(PassTest, EcoFileIsReadByPowerPcbOrWrittenWhereChosen) {

@@ -43,14 +43,23 @@ TEST(NumberingPass, EcoStepFollowsTheChosenOption) {
     }
 }
 
+// A pass that changes nothing asks nothing of PowerPCB, not even whether it is there.
 TEST(NumberingPass, NothingSelectedNamesNothingButStillClosesThePass) {
     Session session(document({part("R7"), part("R9")}));
+    session.window.layoutProblem = "PowerPCB is not running.";
     const PassResult result =
         *session.run(selectedComponentsRequest("1", false, EcoDestination::PowerPcb));
     EXPECT_TRUE(result.completed);
     EXPECT_TRUE(result.renamesInEffect().empty());
     EXPECT_EQ(session.names(), (Names{"R7", "R9"}));
-    EXPECT_EQ(session.window.pcbHandOffs, 1);
+    EXPECT_EQ(session.window.pcbHandOffs, 0);
+    ASSERT_TRUE(result.eco);
+    EXPECT_TRUE(result.eco->nothingToRead);
+    // "Write only" still writes the file the user chooses, with no renames in it.
+    Session writeOnly(document({part("R7"), part("R9")}));
+    writeOnly.run(selectedComponentsRequest("1", false, EcoDestination::ChosenFile));
+    EXPECT_EQ(writeOnly.window.fileDialogs, 1);
+    EXPECT_TRUE(writeOnly.window.ecoRows.empty());
     EXPECT_TRUE(result.unnamed.empty());
     EXPECT_FALSE(session.logic.passOpen());
 }

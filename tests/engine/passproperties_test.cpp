@@ -97,12 +97,38 @@ struct Outcome {
     std::vector<std::size_t> walk; // components in the order they were numbered
 };
 
-// One pass, checked for what every pass must hold.
-Outcome runChecked(const host::sim::DocumentData& doc, const PassRequest& request,
-                   const std::function<void(Session&)>& prepare = {}) {
-    Session session(doc);
-    if (prepare)
-        prepare(session);
+// The ECO file PowerPCB is handed holds the renames the schematic went through, in order: each
+// renames what its component carried at that moment (a temporary name included), none leaves a
+// name as it was, and together they give the names after the pass. A pass that changes nothing
+// asks nothing of PowerPCB.
+void expectEcoOfTheRenamesMade(const Names& before, const Names& after, const PassResult& result,
+                               const HeadlessWindow& window, std::size_t renameCalls) {
+    if (!result.completed)
+        return;
+    ASSERT_TRUE(result.eco);
+    if (before == after) {
+        EXPECT_EQ(window.pcbHandOffs, 0);
+        EXPECT_TRUE(result.eco->nothingToRead);
+        return;
+    }
+    EXPECT_EQ(window.pcbHandOffs, 1);
+    EXPECT_EQ(window.ecoRows.size(), renameCalls);
+    Names names = before;
+    for (const Rename& row : window.ecoRows) {
+        EXPECT_NE(row.before, row.after);
+        EXPECT_EQ(names.at(row.component.value()), row.before) << "row " << row.before;
+        names.at(row.component.value()) = row.after;
+    }
+    EXPECT_EQ(names, after);
+}
+
+// One pass, with its ECO file for PowerPCB, checked for what every pass must hold.
+Outcome runChecked(const host::sim::DocumentData& doc, PassRequest request, Session& session) {
+    request.eco = EcoDestination::PowerPcb;
+    std::size_t renameCalls = 0;
+    session.logic.setCallObserver(
+        [&](const std::string& call) { renameCalls += call == "LogicComponent.SetName"; });
+    session.window.pcbHandOffs = 0;
     Outcome outcome;
     outcome.before = session.names();
     outcome.result = *session.run(request);
@@ -110,7 +136,14 @@ Outcome runChecked(const host::sim::DocumentData& doc, const PassRequest& reques
     Session preview(doc);
     outcome.walk = previewPass(preview.state, preview.window.ports(), request).plan.walk;
     expectConsistent(outcome.before, outcome.after, outcome.result);
+    expectEcoOfTheRenamesMade(outcome.before, outcome.after, outcome.result, session.window,
+                              renameCalls);
     return outcome;
+}
+
+Outcome runChecked(const host::sim::DocumentData& doc, const PassRequest& request) {
+    Session session(doc);
+    return runChecked(doc, request, session);
 }
 
 TEST(PassProperties, AllComponents) {
@@ -126,11 +159,14 @@ TEST(PassProperties, AllComponents) {
         shape.selectedShare = selectedShare(random);
         const auto doc = random.design(shape);
         const int start = startNumber(random);
-        const auto [before, after, result, walk] =
-            runChecked(doc, engine::allComponentsRequest(std::to_string(start)));
+        Session session(doc);
+        const PassRequest request = engine::allComponentsRequest(std::to_string(start));
+        const auto [before, after, result, walk] = runChecked(doc, request, session);
 
         if (shape.twins || selectedCount(doc) > 1)
             continue;
+        // Numbered so already, the schematic is left as it is, and the layout too.
+        EXPECT_EQ(runChecked(doc, request, session).result.changed.size(), 0u);
         ASSERT_TRUE(result.completed) << result.stopMessage;
         std::vector<std::size_t> listOrder(before.size());
         for (std::size_t i = 0; i < listOrder.size(); ++i)

@@ -1,7 +1,8 @@
 // Over 1,500 generated passes of every size, mode and option, the planned pass gives exactly
-// the renames, names afterwards, unnamed list and stop that it gave when it was checked, rename
-// by rename, against the pass it replaced (which asked PowerLogic at every step). Each pass is
-// pinned by a digest in golden/passes.txt; SEQUATE_WRITE_GOLDEN=1 writes the file anew.
+// the names afterwards, unnamed list and stop that it gave when it was checked against the pass
+// it replaced (which asked PowerLogic at every step), and the renames the schematic went through
+// as they were pinned once the ECO file listed those and no longer the numbering's steps. Each
+// pass is pinned by a digest in golden/passes.txt; SEQUATE_WRITE_GOLDEN=1 writes the file anew.
 
 #include "designs.h"
 #include "session.h"

@@ -101,6 +101,7 @@ TEST(PassTexts, AccountLineSaysWhatThePassDidInOneLine) {
         result.eco = std::move(eco);
         return result;
     };
+    engine::EcoSent nothingRead{engine::EcoDestination::PowerPcb, {}, {}, true};
     engine::PassResult stopped;
     engine::PassResult stoppedByUser;
     stoppedByUser.byUser = true;
@@ -126,6 +127,8 @@ TEST(PassTexts, AccountLineSaysWhatThePassDidInOneLine) {
          "3 renamed, ECO file not confirmed: see Pass > Last pass report"},
         {completed(0, {}, std::nullopt),
          "Nothing changed: no component needed a new name, no ECO file"},
+        {completed(0, {"U1A"}, nothingRead), "Nothing changed, so PowerPCB was not asked to read "
+                                             "a file, 1 not numbered (ending in a letter)"},
         {stopped, "Nothing changed: the pass failed and every name is as it was"},
         {stoppedByUser, "Nothing changed: the pass was stopped and every name is as it was"},
         {cancelled, "Nothing changed: the save dialog was cancelled and every name is as it was"},
@@ -158,6 +161,8 @@ TEST(PassTexts, WhereTheEcoFileWent) {
                  {EcoOutcome::Unknown, "kept at /tmp/x"}};
     for (const auto& c : cases)
         EXPECT_EQ(ecoWent({c.outcome, "kept at /tmp/x"}, "/tmp/a.eco"), c.went);
+    EXPECT_EQ(ecoWent(engine::EcoSent{engine::EcoDestination::PowerPcb, {}, {}, true}),
+              "Nothing changed, so PowerPCB was not asked to read a file");
 }
 
 } // namespace

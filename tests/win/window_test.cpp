@@ -91,6 +91,23 @@ TEST_F(WindowTest, RunRenamesInPowerLogicWritesTheEcoFileWhereChosenAndReports) 
     EXPECT_EQ(namesInTheSimulator(), (std::vector<std::string>{"R5", "C5", "U5", "R6"}));
 }
 
+// Pass > Put back the last pass, asked with its preview; the pass's file went to a file of the
+// user's, so the file that puts the layout back is offered in the save dialog.
+TEST_F(WindowTest, PutBackTheLastPassOffersTheReverseFileWhereThePassWroteOne) {
+    const std::string eco = temporaryFile("win-putback.eco");
+    dialogs.saveAnswers = {temporaryFile("win-pass.eco"), eco};
+    click(Control::allComponentsOption);
+    click(Control::sendEcoBox);
+    click(Control::writeOnlyOption);
+    type(Control::startBox, "5");
+    click(Control::runButton);
+    choose(ui::MenuItem::putBackItem);
+    ASSERT_EQ(dialogs.questions.size(), 1u);
+    EXPECT_NE(dialogs.questions[0].find("R5 to R1"), std::string::npos) << dialogs.questions[0];
+    EXPECT_NE(readFile(eco).find("R5 R1"), std::string::npos) << readFile(eco);
+    EXPECT_EQ(namesInTheSimulator(), (std::vector<std::string>{"R1", "C1", "U1", "R2"}));
+}
+
 TEST_F(WindowTest, PreviewShowsThePlanAndApplyRunsIt) {
     click(Control::allComponentsOption);
     type(Control::startBox, "3");

@@ -15,6 +15,8 @@ constexpr const char* program = "sequate-pass-com";
 constexpr const char* usage =
     "usage: sequate-pass-com [--recover undo|keep] --mode all|selected [--duplicates] "
     "[--start TEXT] [--plan-only] [--write-only|--eco-file PATH] [--timeout MS] [--trace FILE]\n"
+    "       sequate-pass-com [--recover undo|keep] --put-back-last [--eco-file PATH] "
+    "[--timeout MS] [--trace FILE]\n"
     "       sequate-pass-com --describe [--timeout MS] [--trace FILE]\n"
     "       sequate-pass-com --help";
 
@@ -28,6 +30,9 @@ constexpr const char* help =
     "  --write-only          rename in the schematic only; PowerPCB is not asked to read\n"
     "  --eco-file PATH       write the ECO file to PATH instead of handing it to PowerPCB\n"
     "  --recover undo|keep   first settle a pass left unfinished\n"
+    "  --put-back-last       instead of a pass, put back the last completed pass, schematic\n"
+    "                        and layout; with --eco-file the reverse file goes to PATH where\n"
+    "                        the pass's file went to a file\n"
     "  --timeout MS          give up on a call after MS milliseconds (30000)\n"
     "  --trace FILE          write every automation call, its arguments, its answer and its\n"
     "                        time to FILE (names of the design included)\n"
@@ -65,7 +70,7 @@ ComOptions parse(const std::vector<std::string>& arguments) {
         }
     }
     if (options.help || options.describe) {
-        if (options.runner.pass || options.runner.recover)
+        if (options.runner.pass || options.runner.recover || options.runner.putBackLast)
             throw UsageError("--describe and --help run no pass");
         return options;
     }

@@ -20,7 +20,8 @@ constexpr const char* program = passProgramName;
 constexpr const char* usage =
     "usage: sequate-pass STATE.json|--bus [--recover undo|keep] --mode all|selected "
     "[--duplicates] [--start TEXT] [--plan-only] [--eco-file PATH|--write-only] "
-    "[--trace FILE (with --bus)]";
+    "[--trace FILE (with --bus)]\n"
+    "       sequate-pass --bus [--recover undo|keep] --put-back-last [--eco-file PATH]";
 
 // A folder of the run's own, removed with all it holds when the run ends.
 class RunFolder {
@@ -70,6 +71,8 @@ PassProgramOptions parseArguments(const std::vector<std::string>& arguments) {
         throw UsageError("no state file given");
     if (!options.statePath.empty() && options.bus)
         throw UsageError("a state file and --bus: choose one");
+    if (options.runner.putBackLast && !options.bus)
+        throw UsageError("--put-back-last needs --bus: the state file's hosts keep no passes");
     if (!options.runner.tracePath.empty() && !options.bus)
         throw UsageError("--trace needs --bus: the state file's hosts make no automation calls");
     checkCommonOptions(options.runner);

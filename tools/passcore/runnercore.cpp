@@ -2,6 +2,7 @@
 
 #include "engine/componentlist.h"
 #include "engine/numberingpass.h"
+#include "engine/putbacklastpass.h"
 #include "engine/runcommand.h"
 #include "engine/startup.h"
 #include "host/utf8.h"
@@ -57,6 +58,12 @@ public:
             if (outcome.done)
                 recovered = *outcome.done == engine::RecoveryChoice::PutBack ? "undo" : "keep";
         }
+        if (mOptions.putBackLast) {
+            // Asked for on the command line: the preview is not shown, the put-back is made.
+            mPutBack = engine::putBackLastPass(mState, mWindow.ports(),
+                                               [](const std::string&) { return true; });
+            return {mPutBack->done ? 0 : 1, report(recovered)};
+        }
         if (!mOptions.pass)
             return {refused, report(recovered)};
         const engine::RequestOrRefusal asked = passRequest(mOptions);
@@ -82,6 +89,8 @@ private:
         Json renames = Json::array();
         Json unnamed = Json::array();
         Json stopped = nullptr;
+        if (mPutBack)
+            renames = renameRows(mPutBack->renames);
         if (mResult) {
             renames = renameRows(mResult->renamesInEffect());
             unnamed = mResult->unnamed;
@@ -103,6 +112,8 @@ private:
         };
         if (recovered)
             report["recovered"] = *recovered;
+        if (mPutBack)
+            report["put_back"] = mPutBack->done;
         return withFields(std::move(report));
     }
 
@@ -123,6 +134,7 @@ private:
     engine::HostSession mState;
     RunnerWindow mWindow;
     std::optional<engine::PassResult> mResult;
+    std::optional<engine::PutBackOutcome> mPutBack;
 };
 
 } // namespace

@@ -33,6 +33,8 @@ bool readCommonOption(const std::vector<std::string>& arguments, std::size_t& i,
             throw UsageError("--recover must be undo or keep, not \"" + word + "\"");
         options.recover =
             word == "undo" ? engine::RecoveryChoice::PutBack : engine::RecoveryChoice::Keep;
+    } else if (option == "--put-back-last") {
+        options.putBackLast = true;
     } else if (option == "--eco-file") {
         options.ecoFile = valueAfter(arguments, i);
         options.eco = engine::EcoDestination::ChosenFile;
@@ -47,8 +49,10 @@ bool readCommonOption(const std::vector<std::string>& arguments, std::size_t& i,
 }
 
 void checkCommonOptions(const RunnerOptions& options) {
-    if (!options.pass && !options.recover)
+    if (!options.pass && !options.recover && !options.putBackLast)
         throw UsageError("--mode is missing");
+    if (options.pass && options.putBackLast)
+        throw UsageError("--mode and --put-back-last: choose one");
     if (options.duplicates && !options.selected)
         throw UsageError("--duplicates only applies to --mode selected");
     if (options.ecoFile && options.eco != engine::EcoDestination::ChosenFile)

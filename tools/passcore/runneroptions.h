@@ -21,6 +21,9 @@ struct RunnerOptions {
     bool planOnly = false; // read and plan, rename nothing
     // --recover: settle a pass an earlier run left unfinished, before any pass.
     std::optional<engine::RecoveryChoice> recover;
+    // --put-back-last: put back the last completed pass, schematic and layout, after any
+    // recovery and instead of a pass.
+    bool putBackLast = false;
     // Where a pass's ECO file goes, and the renames a recovery keeps: "Write and force read in
     // PCB"; with --eco-file "Write only" to that file, as if chosen in the save dialog; with
     // --write-only nowhere, the schematic alone renamed.

@@ -56,7 +56,7 @@ protected:
             << "nothing was renamed before the kill";
     }
 
-    // The runner's recovery, with its report.
+    // The runner's recovery, with its report; or any other run of the runner on the bus.
     QByteArray recover(const QStringList& arguments) {
         auto recovery = launch(SEQUATE_PASS_PROGRAM, QStringList{"--bus"} + arguments);
         EXPECT_TRUE(recovery->waitForFinished(120000));
@@ -64,6 +64,9 @@ protected:
         EXPECT_FALSE(sim.passOpen());
         return recovery->readAllStandardOutput();
     }
+
+    std::vector<std::string> names() { return namesOf(sim.state().documents[0]); }
+    std::vector<std::string> layout() { return sim.state().layout.value().parts; }
 
     const host::sim::SimState start{
         {engine::testing::DesignGenerator(3000).design({3000, 0, false})}, std::nullopt};
@@ -108,6 +111,32 @@ TEST_F(CrashOverTheBus, AKilledPassKeptIsWrittenToTheEcoFile) {
     const QString bytes = QString::fromLatin1(written.readAll());
     EXPECT_EQ(report["eco"].toString(), bytes);
     EXPECT_TRUE(bytes.contains("*RENPART*"));
+}
+
+// Two passes read by PowerPCB, then two put-backs: schematic and layout as they were.
+TEST_F(CrashOverTheBus, TwoPutBacksTakeBackTwoPassesOnBothSides) {
+    const auto before = names();
+    recover({"--mode", "all"});
+    const auto afterFirst = names();
+    recover({"--mode", "all", "--start", "101"});
+    ASSERT_NE(names(), afterFirst);
+    EXPECT_TRUE(recover({"--put-back-last"}).contains("\"put_back\": true"));
+    EXPECT_EQ(names(), afterFirst);
+    EXPECT_EQ(layout(), afterFirst);
+    EXPECT_TRUE(recover({"--put-back-last"}).contains("\"put_back\": true"));
+    EXPECT_EQ(names(), before);
+    EXPECT_EQ(layout(), before);
+}
+
+// Sequate killed while it puts a pass back: the next run carries the put-back on, layout too.
+TEST_F(CrashOverTheBus, AKilledPutBackIsCarriedOnByTheNextRun) {
+    const auto before = names();
+    recover({"--mode", "all"});
+    killMidPass(SEQUATE_PASS_PROGRAM, {"--bus", "--put-back-last"});
+    ASSERT_NE(names(), before);
+    recover({"--recover", "keep"});
+    EXPECT_EQ(names(), before);
+    EXPECT_EQ(layout(), before);
 }
 
 } // namespace

@@ -1,0 +1,301 @@
+#include "completedpass.h"
+
+#include "partname.h"
+
+#include <algorithm>
+#include <charconv>
+#include <fstream>
+#include <iomanip>
+#include <map>
+#include <optional>
+#include <sstream>
+
+namespace sequate::engine {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* firstLine = "sequate-completed 1";
+constexpr const char* suffix = ".completed";
+constexpr int sequenceDigits = 10;
+
+// Numbering gives each letter code its numbers one after another: "+" stands for the next.
+class NextNumbers {
+public:
+    std::optional<std::string> next(const std::string& before) const {
+        const std::string code = letterCode(before);
+        const auto found = mLast.find(code);
+        if (found == mLast.end())
+            return std::nullopt;
+        return code + std::to_string(found->second + 1);
+    }
+    void given(const std::string& after) {
+        const PartName part = parsePartName(after);
+        if (part.hasNumber && part.code + std::to_string(part.number) == after)
+            mLast[part.code] = part.number;
+    }
+
+private:
+    std::map<std::string, std::int64_t> mLast;
+};
+
+bool plain(const std::string& name) {
+    if (name.empty() || name == "+" || name.front() == '@' || name.front() == '"')
+        return false;
+    return std::none_of(name.begin(), name.end(), [](char c) {
+        return c == ' ' || c == '"' || c == '\\' || static_cast<unsigned char>(c) < 0x20;
+    });
+}
+
+std::string written(const std::string& name) {
+    return plain(name) ? name : journalQuoted(name);
+}
+
+const char* ecoWord(HandOver where) {
+    switch (where) {
+    case HandOver::Layout:
+        return "layout";
+    case HandOver::File:
+        return "file";
+    case HandOver::None:
+        break;
+    }
+    return "none";
+}
+
+// The words of one line: plain runs of characters, or quoted names.
+class Words {
+public:
+    Words(const fs::path& path, std::size_t number, const std::string& line)
+        : mPath(path), mNumber(number), mLine(line) {}
+
+    std::vector<std::string> all() {
+        std::vector<std::string> words;
+        while (true) {
+            while (mAt < mLine.size() && mLine[mAt] == ' ')
+                ++mAt;
+            if (mAt >= mLine.size())
+                return words;
+            words.push_back(mLine[mAt] == '"' ? quoted() : bare());
+        }
+    }
+
+    [[noreturn]] void fail(const std::string& what) const {
+        throw JournalError("The journal \"" + mPath.string() + "\" cannot be read: line " +
+                           std::to_string(mNumber) + ": " + what + ".");
+    }
+
+private:
+    std::string bare() {
+        const std::size_t begin = mAt;
+        while (mAt < mLine.size() && mLine[mAt] != ' ')
+            ++mAt;
+        return mLine.substr(begin, mAt - begin);
+    }
+
+    std::string quoted() {
+        std::optional<std::string> name = journalUnquoted(mLine, mAt);
+        if (!name)
+            fail("a quoted name is not closed");
+        return *name;
+    }
+
+    const fs::path& mPath;
+    std::size_t mNumber;
+    const std::string& mLine;
+    std::size_t mAt = 0;
+};
+
+std::size_t numberIn(const Words& line, const std::string& text) {
+    std::size_t value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size())
+        line.fail("\"" + text + "\" is not a number");
+    return value;
+}
+
+class Reader {
+public:
+    explicit Reader(const fs::path& path) : mPath(path), mFile(path, std::ios::binary) {
+        if (!mFile)
+            throw JournalError("The journal \"" + path.string() + "\" could not be opened.");
+    }
+
+    CompletedPass read() {
+        if (line() != std::vector<std::string>{"sequate-completed", "1"})
+            Words(mPath, 1, mLine)
+                .fail("it does not begin with \"" + std::string(firstLine) + "\"");
+        mPass.document = header("document", 2).at(1);
+        mPass.components = numberIn(words(), header("components", 2).at(1));
+        const auto eco = header("eco", 0);
+        if (eco.size() == 3 && (eco[1] == "layout" || eco[1] == "file")) {
+            mPass.eco = eco[1] == "layout" ? HandOver::Layout : HandOver::File;
+            mPass.ecoPath = eco[2];
+        } else if (eco != std::vector<std::string>{"eco", "none"}) {
+            words().fail("\"eco\" is not followed by layout, file or none");
+        }
+        renames();
+        return mPass;
+    }
+
+private:
+    Words words() const { return Words(mPath, mNumber, mLine); }
+
+    std::vector<std::string> line() {
+        if (!std::getline(mFile, mLine))
+            throw JournalError("The journal \"" + mPath.string() +
+                               "\" cannot be read: it ends before its last line.");
+        ++mNumber;
+        return words().all();
+    }
+
+    std::vector<std::string> header(const std::string& keyword, std::size_t size) {
+        const auto found = line();
+        if (found.empty() || found[0] != keyword || (size && found.size() != size))
+            words().fail("\"" + keyword + "\" is expected here");
+        return found;
+    }
+
+    void renames() {
+        NextNumbers numbers;
+        std::size_t place = 0; // the component of the line above, from 1
+        for (auto found = line(); found != std::vector<std::string>{"end"}; found = line()) {
+            if (!found.empty() && found[0].starts_with('@') && mLine.front() == '@') {
+                place = numberIn(words(), found[0].substr(1)) - 1;
+                found.erase(found.begin());
+            }
+            ++place;
+            if (found.size() != 2)
+                words().fail("a name before and a name after are expected");
+            if (place == 0 || place > mPass.components)
+                words().fail("component " + std::to_string(place) +
+                             " is not in the document's list");
+            std::string after = found[1];
+            if (after == "+" && mLine.back() == '+') {
+                const auto next = numbers.next(found[0]);
+                if (!next)
+                    words().fail("\"+\" follows no name of its letter code");
+                after = *next;
+            }
+            numbers.given(after);
+            mPass.renamed.push_back({ComponentIndex(place - 1), found[0], after});
+        }
+    }
+
+    const fs::path& mPath;
+    std::ifstream mFile;
+    std::string mLine;
+    std::size_t mNumber = 0;
+    CompletedPass mPass;
+};
+
+std::string sequenceOf(const fs::path& path) {
+    return path.filename().string().substr(0, sequenceDigits);
+}
+
+std::vector<fs::path> keptFiles(const fs::path& folder) {
+    std::vector<fs::path> found;
+    std::error_code error;
+    for (const auto& entry : fs::directory_iterator(folder, error)) {
+        const std::string name = entry.path().filename().string();
+        if (name.ends_with(suffix) && name.size() > sequenceDigits && entry.is_regular_file(error))
+            found.push_back(entry.path());
+    }
+    // Newest first: the names begin with their sequence number.
+    std::sort(found.begin(), found.end(),
+              [](const fs::path& a, const fs::path& b) { return a.filename() > b.filename(); });
+    return found;
+}
+
+} // namespace
+
+std::string completedPassText(const CompletedPass& pass) {
+    std::ostringstream text;
+    text << firstLine << "\ndocument " << written(pass.document) << "\ncomponents "
+         << pass.components << "\neco " << ecoWord(pass.eco);
+    if (pass.eco != HandOver::None)
+        text << " " << written(pass.ecoPath);
+    text << "\n";
+    NextNumbers numbers;
+    std::size_t next = 0;
+    for (const Rename& rename : pass.renamed) {
+        if (rename.component.value() != next)
+            text << "@" << rename.component.value() + 1 << " ";
+        next = rename.component.value() + 1;
+        text << written(rename.before) << " "
+             << (numbers.next(rename.before) == rename.after ? "+" : written(rename.after)) << "\n";
+        numbers.given(rename.after);
+    }
+    text << "end\n";
+    return text.str();
+}
+
+CompletedPass readCompletedPass(const fs::path& path) {
+    return Reader(path).read();
+}
+
+fs::path completedPassFolder(const fs::path& journalFolder) {
+    return journalFolder / "completed";
+}
+
+void keepCompletedPass(const fs::path& journalFolder, const CompletedPass& pass) {
+    const fs::path folder = completedPassFolder(journalFolder);
+    std::error_code error;
+    if (fs::create_directories(folder, error))
+        fs::permissions(folder, fs::perms::owner_all, fs::perm_options::replace, error);
+    if (error)
+        throw JournalError("The folder of completed passes \"" + folder.string() +
+                           "\" could not be made: " + error.message() + ".");
+    const std::vector<fs::path> kept = keptFiles(folder);
+    std::size_t sequence = 0;
+    if (!kept.empty()) {
+        const std::string newest = sequenceOf(kept.front());
+        std::from_chars(newest.data(), newest.data() + newest.size(), sequence);
+    }
+    ++sequence;
+    RenameJournal named;
+    named.document = pass.document;
+    std::ostringstream name;
+    name << std::setw(sequenceDigits) << std::setfill('0') << sequence << "-"
+         << journalPath(folder, named).stem().string() << suffix;
+    const fs::path path = folder / name.str();
+    const fs::path temporary = path.string() + ".new";
+    {
+        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
+        fs::permissions(temporary, fs::perms::owner_read | fs::perms::owner_write,
+                        fs::perm_options::replace, error);
+        file << completedPassText(pass);
+        file.close();
+        if (!file) {
+            fs::remove(temporary, error);
+            throw JournalError("The journal \"" + path.string() + "\" could not be written.");
+        }
+    }
+    fs::rename(temporary, path, error);
+    if (error) {
+        fs::remove(temporary, error);
+        throw JournalError("The journal \"" + path.string() +
+                           "\" could not be put in place: " + error.message() + ".");
+    }
+    std::size_t ofThisDesign = 0;
+    for (const KeptPass& older : completedPassesOf(journalFolder, pass.document))
+        if (++ofThisDesign > completedPassesKept)
+            fs::remove(older.path, error);
+}
+
+std::vector<KeptPass> completedPassesOf(const fs::path& journalFolder,
+                                        const std::string& document) {
+    std::vector<KeptPass> passes;
+    for (const fs::path& path : keptFiles(completedPassFolder(journalFolder))) {
+        try {
+            CompletedPass pass = readCompletedPass(path);
+            if (pass.document == document)
+                passes.push_back({path, std::move(pass)});
+        } catch (const JournalError&) {
+        }
+    }
+    return passes;
+}
+
+} // namespace sequate::engine

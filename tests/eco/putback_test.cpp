@@ -1,0 +1,228 @@
+// Pass > Put back the last pass, with the simulated PowerPCB reading the files: schematic and
+// layout end as they were before the pass, or, where the put-back cannot be made, as the pass
+// left them.
+
+#include "ecowindow.h"
+#include "engine/completedpass.h"
+#include "engine/componentlist.h"
+#include "engine/putbacklastpass.h"
+#include "engine/recovery.h"
+#include "engine/runcommand.h"
+#include "engine/startup.h"
+#include "engine/workinglist.h"
+#include "host/sim/simpowerlogic.h"
+#include "host/sim/simpowerpcb.h"
+#include "host/sim/simrunningobjects.h"
+#include "scratchfolder.h"
+#include "tests/engine/designs.h"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+
+namespace sequate::eco {
+namespace {
+
+using Names = std::vector<std::string>;
+
+// A progress bar that gives out after some steps, as a Sequate killed in the middle would.
+struct Killed {};
+class DyingBar : public engine::HeadlessProgressBar {
+public:
+    void setValue(long long value) override {
+        if (stepsLeft && (*stepsLeft)-- == 0)
+            throw Killed{};
+        HeadlessProgressBar::setValue(value);
+    }
+    std::optional<int> stepsLeft;
+};
+
+class PutBack : public ::testing::Test {
+protected:
+    PutBack() {
+        state.journalFolder = tmp.path() / "journals";
+        EXPECT_EQ(engine::startUp(state, window, window, objects), engine::StartupOutcome::Running);
+    }
+
+    engine::PassResult pass(const std::string& start) {
+        const auto result =
+            engine::pressRun(state, window.ports(),
+                             engine::allComponentsRequest(start, engine::EcoDestination::PowerPcb));
+        EXPECT_TRUE(result && result->completed);
+        return *result;
+    }
+
+    engine::PutBackOutcome putBack(engine::PassPorts ports) {
+        previews.clear();
+        return engine::putBackLastPass(state, ports, [&](const std::string& preview) {
+            previews.push_back(preview);
+            return true;
+        });
+    }
+    engine::PutBackOutcome putBack() { return putBack(window.ports()); }
+
+    Names layout() const { return pcb.layout()->parts; }
+
+    // By hand, in PowerLogic.
+    void rename(std::size_t component, const std::string& name) {
+        auto list = engine::allComponents(*state.document);
+        engine::readComponentList(*list, list->Count()).components[component]->SetName(name);
+    }
+
+    test::TemporaryFolder tmp;
+    const host::sim::DocumentData design =
+        engine::testing::DesignGenerator(7).design({60, 0, false});
+    const Names before = [this] {
+        Names names;
+        for (const auto& component : design.components)
+            names.push_back(component.name);
+        return names;
+    }();
+    host::sim::SimPowerLogic logic{{design}};
+    host::sim::SimPowerPcb pcb{host::sim::LayoutData{"board.pcb", before}};
+    host::sim::SimRunningObjects objects{&logic, &pcb};
+    engine::HostSession state;
+    test::EcoWindow window{objects, ""};
+    std::vector<std::string> previews;
+};
+
+// Two passes, then two put-backs: each takes back one, the newest first, on both sides, after
+// a preview of what it does.
+TEST_F(PutBack, EachCommandTakesBackOnePassOnBothSides) {
+    pass("1");
+    const Names afterFirst = logic.openNames();
+    ASSERT_NE(afterFirst, before);
+    pass("100");
+    ASSERT_EQ(layout(), logic.openNames());
+
+    EXPECT_TRUE(putBack().done);
+    ASSERT_EQ(previews.size(), 1u);
+    EXPECT_NE(previews[0].find("PowerPCB then reads the file"), std::string::npos) << previews[0];
+    EXPECT_EQ(logic.openNames(), afterFirst);
+    EXPECT_EQ(layout(), afterFirst);
+
+    EXPECT_TRUE(putBack().done);
+    EXPECT_EQ(logic.openNames(), before);
+    EXPECT_EQ(layout(), before);
+
+    const engine::PutBackOutcome none = putBack();
+    EXPECT_FALSE(none.done);
+    EXPECT_NE(none.message.find("no pass to put back"), std::string::npos) << none.message;
+    EXPECT_TRUE(previews.empty());
+}
+
+// Checked before any rename: a component renamed by hand since, or a name taken since, or a
+// layout that cannot take the file refuses it, naming what changed, and nothing changes.
+TEST_F(PutBack, RefusedBeforeAnyRenameWhenSomethingChangedSince) {
+    const engine::PassResult result = pass("1");
+    const engine::Rename first = result.changed.front();
+    const struct {
+        const char* what;
+        std::string newName; // for the first component the pass renamed
+        std::string layoutProblem;
+        std::string said;
+    } cases[] = {
+        {"renamed by hand", "X1", "",
+         "renamed " + first.before + " to " + first.after + ", which has been renamed to X1 since"},
+        {"PowerPCB gone", first.after, "PowerPCB is not running.", "PowerPCB is not running."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        rename(first.component.value(), c.newName);
+        const Names names = logic.openNames();
+        test::EcoWindow other(objects, "");
+        other.layoutProblem = c.layoutProblem;
+        // Where PowerPCB is to be gone, the window's own step says so.
+        engine::EcoHandOff& step =
+            c.layoutProblem.empty() ? static_cast<engine::EcoHandOff&>(other.step) : other;
+        const engine::PutBackOutcome outcome = putBack({other.progressBar(), other, step});
+        EXPECT_FALSE(outcome.done);
+        EXPECT_NE(outcome.message.find(c.said), std::string::npos) << outcome.message;
+        EXPECT_NE(outcome.message.find("Nothing was changed."), std::string::npos);
+        EXPECT_EQ(logic.openNames(), names);
+        EXPECT_EQ(other.pcbHandOffs, 0);
+    }
+}
+
+TEST_F(PutBack, RefusedWhenAnotherComponentTookANameToGiveBack) {
+    const engine::PassResult result = pass("1");
+    const Names now = logic.openNames();
+    std::size_t untouched = 0;
+    while (untouched < now.size() && now[untouched] != before[untouched])
+        ++untouched;
+    ASSERT_LT(untouched, now.size());
+    const auto freed =
+        std::find_if(result.changed.begin(), result.changed.end(), [&](const auto& r) {
+            return std::find(now.begin(), now.end(), r.before) == now.end();
+        });
+    ASSERT_NE(freed, result.changed.end());
+    rename(untouched, freed->before);
+    const Names names = logic.openNames();
+    const engine::PutBackOutcome outcome = putBack();
+    EXPECT_NE(outcome.message.find("Another component has been named " + freed->before),
+              std::string::npos)
+        << outcome.message;
+    EXPECT_EQ(logic.openNames(), names);
+}
+
+// PowerPCB refuses the reverse file (the layout was changed by hand): the put-back is itself
+// put back, and the pass can still be put back once the layout is in step again.
+TEST_F(PutBack, ARefusalOfTheLayoutPutsThePutBackBack) {
+    pass("1");
+    const Names renamed = logic.openNames();
+    pcb.setLayout(host::sim::LayoutData{"board.pcb", {"J99"}});
+    const engine::PutBackOutcome refused = putBack();
+    EXPECT_FALSE(refused.done);
+    EXPECT_EQ(logic.openNames(), renamed);
+    EXPECT_NE(refused.message.find("can still be put back"), std::string::npos) << refused.message;
+
+    pcb.setLayout(host::sim::LayoutData{"board.pcb", renamed});
+    EXPECT_TRUE(putBack().done);
+    EXPECT_EQ(logic.openNames(), before);
+    EXPECT_EQ(layout(), before);
+}
+
+// Sequate killed in the middle of a put-back: the next start carries it on, the layout too.
+TEST_F(PutBack, APutBackCutShortIsCarriedOnAtTheNextStart) {
+    pass("1");
+    DyingBar bar;
+    bar.stepsLeft = 20; // some of the renames
+    EXPECT_THROW(putBack({bar, window, window.step}), Killed);
+    ASSERT_NE(logic.openNames(), before);
+
+    engine::HostSession next;
+    next.journalFolder = state.journalFolder;
+    test::EcoWindow nextWindow(objects, "");
+    ASSERT_EQ(engine::startUp(next, nextWindow, nextWindow, objects),
+              engine::StartupOutcome::Running);
+    const auto outcome =
+        engine::recoverUnfinishedPass(next, nextWindow.ports(), engine::EcoDestination::PowerPcb);
+    EXPECT_EQ(outcome.done, engine::RecoveryChoice::PutBack) << outcome.message;
+    EXPECT_EQ(logic.openNames(), before);
+    EXPECT_EQ(layout(), before);
+    EXPECT_TRUE(nextWindow.recoveryQuestions.empty());
+}
+
+// Only what putting back needs is kept, the last ten of a design.
+TEST(CompletedPasses, TheNewestTenOfADesignAreKeptAndReadBackAsWritten) {
+    test::TemporaryFolder tmp;
+    engine::CompletedPass kept{"amp.sch", 400, {}, engine::HandOver::Layout, "/tmp/x y.eco"};
+    kept.renamed = {{engine::ComponentIndex(0), "R7", "R1"},
+                    {engine::ComponentIndex(1), "R9", "R2"},
+                    {engine::ComponentIndex(5), "C3", "C1"},
+                    {engine::ComponentIndex(6), "+", "@1"},
+                    {engine::ComponentIndex(399), "U1", "U12"}};
+    for (int n = 1; n <= 12; ++n) {
+        kept.components = 400 + n;
+        engine::keepCompletedPass(tmp.path(), kept);
+    }
+    engine::keepCompletedPass(tmp.path(), {"other.sch", 1, {}, engine::HandOver::None, {}});
+    const auto passes = engine::completedPassesOf(tmp.path(), "amp.sch");
+    ASSERT_EQ(passes.size(), engine::completedPassesKept);
+    EXPECT_EQ(passes.front().pass, kept);
+    EXPECT_EQ(passes.back().pass.components, 403u);
+    EXPECT_EQ(engine::completedPassesOf(tmp.path(), "other.sch").size(), 1u);
+    EXPECT_NE(engine::completedPassText(kept).find("\nR9 +\n"), std::string::npos);
+}
+
+} // namespace
+} // namespace sequate::eco
