@@ -157,11 +157,12 @@ PassReport passReport(const PassRequest& choice, const std::string& when,
 
 std::string putBackAccount(const engine::PutBackOutcome& outcome) {
     if (outcome.done)
-        return "The last pass is put back: " + count(outcome.renames.size(), "rename", "renames") +
-               " made, " + (outcome.eco ? ecoAccount(outcome.eco) : std::string("no ECO file"));
+        return "The last pass is put back: " +
+               counted(sizeOf(outcome.renames), "rename", "renames") + " made, " +
+               (outcome.eco ? ecoAccount(outcome.eco) : std::string("no ECO file"));
     if (outcome.renames.empty())
         return "Nothing changed: the last pass was not put back";
-    return "The put-back stopped with " + count(outcome.renames.size(), "rename", "renames") +
+    return "The put-back stopped with " + counted(sizeOf(outcome.renames), "rename", "renames") +
            " still in effect: see the message";
 }
 
