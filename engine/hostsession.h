@@ -24,6 +24,9 @@ struct HostSession {
     // Journals of passes that ended settled but could be neither removed nor marked finished:
     // recovery leaves them alone for as long as this process runs.
     std::set<std::filesystem::path> settledJournals;
+    // Renames a cut-short pass left that the user kept, still waiting for their ECO file: the
+    // next Run hands it over first. Set by each recovery.
+    std::size_t keptRenamesWaiting = 0;
 };
 
 } // namespace sequate::engine

@@ -11,6 +11,7 @@
 
 #include <map>
 #include <memory>
+#include <utility>
 
 namespace sequate::engine {
 
@@ -38,8 +39,8 @@ std::string undoText(const UndoReport& undo, std::size_t made) {
 
 constexpr const char* keepWithoutEcoQuestion =
     "No ECO file was written, so the layout will not get this pass's renames.\n\n"
-    "Keep the renames without an ECO file? If not, they are undone, so that schematic and layout "
-    "stay in step.";
+    "Put the names back, so that schematic and layout stay in step, or keep the renames without "
+    "an ECO file?";
 
 // A stop found by the plan comes before any rename.
 class PlannedStop : public PassStop {
@@ -77,10 +78,18 @@ protected:
                " because of an unexpected problem: " + problem.what() + ".";
     }
 
+    // PowerLogic is let go before any box waits for the user: what the pass has to say is
+    // told once its pass has ended.
     void endPass() {
         if (mHostPass)
             mHostPass->end();
         mPorts.progress.setValue(0);
+        for (const auto& [kind, text] : std::exchange(mAfterPass, {}))
+            mPorts.dialogs.showMessage(kind, "Sequate", text);
+    }
+
+    void tellAfterPass(MessageKind kind, const std::string& text) {
+        mAfterPass.emplace_back(kind, text);
     }
 
     HostSession& mState;
@@ -90,6 +99,7 @@ protected:
     PassPlan mPlan;
     std::optional<HostPass> mHostPass;
     std::string mActivity;
+    std::vector<std::pair<MessageKind, std::string>> mAfterPass;
 };
 
 class NumberingPass : private PassFrame {
@@ -206,8 +216,8 @@ private:
             mDiskJournal->settle();
         } catch (const JournalError& error) {
             mState.settledJournals.insert(mDiskJournal->path());
-            mPorts.dialogs.showMessage(
-                MessageKind::Failure, "Sequate",
+            tellAfterPass(
+                MessageKind::Failure,
                 std::string(error.what()) +
                     "\n\nThe pass itself is settled. Remove that file once there "
                     "is room on the disk: until then, the next start of Sequate "
@@ -225,14 +235,14 @@ private:
         const host::EcoDelivery delivery = deliverEco(rows);
         switch (delivery.outcome) {
         case host::EcoOutcome::Cancelled:
-            if (!mPorts.dialogs.keepRenamesWithoutEco(keepWithoutEcoQuestion))
+            if (!keepWithoutEco())
                 return stop("No ECO file was written: the save dialog was cancelled.", ByUser::Yes);
             break;
         case host::EcoOutcome::NotDelivered:
             return stop(delivery.message);
         case host::EcoOutcome::FileLeftOver:
         case host::EcoOutcome::Unknown:
-            mPorts.dialogs.showMessage(MessageKind::Failure, "Sequate", delivery.message);
+            tellAfterPass(MessageKind::Failure, delivery.message);
             break;
         case host::EcoOutcome::Delivered:
             break;
@@ -248,6 +258,19 @@ private:
         closeJournal();
         endPass();
         return result;
+    }
+
+    // The question waits with PowerLogic let go; putting the names back takes a pass of its
+    // own. Should PowerLogic not begin one, the undo still tries, and says what stays.
+    bool keepWithoutEco() {
+        mHostPass->end();
+        if (mPorts.dialogs.keepRenamesWithoutEco(keepWithoutEcoQuestion))
+            return true;
+        try {
+            mHostPass->begin();
+        } catch (const host::HostFailure&) {
+        }
+        return false;
     }
 
     // Recovery must know that the layout may hold the renames before it can; the result tells

@@ -24,7 +24,13 @@ engine::StartupOutcome MainWindowLogic::startUp(host::RunningObjects& objects) {
 void MainWindowLogic::recoverUnfinishedPass() {
     beginHold();
     mSeam.recoverUnfinishedPass();
+    mView.showAccount(waitingLine());
     endHold();
+}
+
+std::string MainWindowLogic::waitingLine() const {
+    const std::size_t waiting = mSeam.session().keptRenamesWaiting;
+    return waiting ? keptRenamesWaitingLine(waiting) : std::string();
 }
 
 void MainWindowLogic::click(Control control) {
@@ -43,7 +49,14 @@ void MainWindowLogic::run() {
     if (asked.refusal)
         mView.showMessage(*asked.refusal);
     if (asked.request)
-        held(*asked.request, [&] { return mSeam.run(*asked.request); });
+        held(*asked.request, [&] {
+            // The hand-over of kept renames comes first, and may ask for a file: said at once.
+            if (mSeam.session().keptRenamesWaiting) {
+                mView.showAccount(writingKeptRenamesLine());
+                mView.letWindowRespond();
+            }
+            return mSeam.run(*asked.request);
+        });
 }
 
 void MainWindowLogic::preview() {
@@ -129,7 +142,7 @@ template <typename Pass>
 void MainWindowLogic::held(const PassRequest& request, Pass pass) {
     beginHold();
     const std::optional<engine::PassResult> result = pass();
-    mView.showAccount(result ? accountLine(*result) : std::string());
+    mView.showAccount(result ? accountLine(*result) : waitingLine());
     if (result && !result->newPlan) {
         mReport = passReport(request, mView.localTime(), *result, ecoWent(result->eco));
         // Old program: naytaNimeamattomat, which showed the names kept after a completed pass.

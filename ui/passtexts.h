@@ -43,6 +43,11 @@ PassReport passReport(const PassRequest& choice, const std::string& when,
 // or why nothing changed. The report of the pass tells it in full.
 std::string accountLine(const engine::PassResult& result);
 
+// The line under the progress bar while renames kept from a pass that was cut short wait for
+// their ECO file, and while a Run hands it over before the pass it was pressed for.
+std::string keptRenamesWaitingLine(std::size_t renames);
+std::string writingKeptRenamesLine();
+
 // For the report: `deliveredTo` when the file arrived, the reason it is somewhere else, or
 // "not written".
 std::string ecoWent(const host::EcoDelivery& delivery, const std::string& deliveredTo);

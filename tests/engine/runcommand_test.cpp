@@ -33,12 +33,15 @@ struct RunCase {
 TEST(CmdRun, StartsAPassOnlyForAnAcceptableNumber) {
     const auto all = PassScope::AllComponents;
     const auto selected = PassScope::SelectedComponents;
+    const std::string allWords = "Illegal Value\nType a whole number from 1 to 32767.";
+    const std::string selectedWords =
+        "Illegal value in Start textbox\nType a whole number from 1 to 32767.";
     const RunCase cases[] = {
-        {all, "", {"Illegal Value"}, false},
-        {all, "x1", {"Illegal Value"}, false},
-        {selected, "0", {"Illegal value in Start textbox"}, false},
-        {selected, "40000", {"Illegal value in Start textbox"}, false},
-        {all, "-3", {"Illegal Value"}, false},
+        {all, "", {allWords}, false},
+        {all, "x1", {allWords}, false},
+        {selected, "0", {selectedWords}, false},
+        {selected, "40000", {selectedWords}, false},
+        {all, "-3", {allWords}, false},
         {all, "3", {}, true},
         {selected, "5", {}, true},
     };

@@ -88,7 +88,9 @@ TEST(PassRequest, TakenOnceFromTheOptionsOrRefusedWithTheModesWords) {
         options.setStartText(c.start);
         const RequestOrRefusal asked = choosePass(options);
         if (*c.refusal) {
-            EXPECT_EQ(asked.refusal, (Message{MessageKind::Refusal, "Error Message", c.refusal}));
+            EXPECT_EQ(asked.refusal,
+                      (Message{MessageKind::Refusal, "Error Message",
+                               std::string(c.refusal) + "\nType a whole number from 1 to 32767."}));
             EXPECT_FALSE(asked.request);
         } else if (c.clicks.empty()) {
             EXPECT_FALSE(asked.request || asked.refusal);

@@ -93,7 +93,8 @@ TEST_F(WindowTest, RefusedStartTextShowsTheRefusal) {
     type(Control::startBox, "0");
     click(Control::runButton);
     EXPECT_EQ(dialogs.messages,
-              std::vector<std::string>{"exclamation | Error Message | Illegal Value"});
+              std::vector<std::string>{"exclamation | Error Message | Illegal Value\nType a whole "
+                                       "number from 1 to 32767."});
 }
 
 TEST_F(WindowTest, PreviewShowsThePlanAndApplyRunsIt) {
