@@ -30,6 +30,8 @@ public:
     // that tells it together with what went before.
     std::string endQuietly();
     bool open() const { return mOpen; }
+    // PowerLogic went away, and its pass with it: there is nothing left to end.
+    void forget() { mOpen = false; }
 
 private:
     host::LogicApplication& mApplication;

@@ -8,6 +8,7 @@
 #include "progress.h"
 #include "renamejournal.h"
 #include "schematicreader.h"
+#include "startup.h"
 
 #include <map>
 #include <memory>
@@ -57,16 +58,30 @@ public:
 
 protected:
     void begin() {
-        if (!mState.application || !mState.document)
+        if ((!mState.application || !mState.document) && !reattachPowerLogic(mState))
             throw PassStop("Sequate is not attached to a PowerLogic document: start-up did not "
-                           "complete. Close Sequate and start it again once PowerLogic has a "
-                           "project open.");
+                           "complete. Start PowerLogic with the project open, then press Run "
+                           "again.");
         mActivity = "starting the pass";
-        mHostPass.emplace(*mState.application, mPorts.dialogs);
-        mHostPass->begin();
+        beginHostPass();
         mRead = readSchematic(*mState.document, mRequest.scope, mPorts.progress, mActivity);
         mActivity = "planning the renames";
         mPlan = planPass(mRead.snapshot, mRequest);
+    }
+
+    // Where PowerLogic was closed and runs again, the pass begins in the new one.
+    void beginHostPass() {
+        mHostPass.emplace(*mState.application, mPorts.dialogs);
+        try {
+            mHostPass->begin();
+            return;
+        } catch (const host::HostFailure& failure) {
+            if (!powerLogicGone(failure) || !reattachPowerLogic(mState))
+                throw;
+            mHostPass->forget();
+        }
+        mHostPass.emplace(*mState.application, mPorts.dialogs);
+        mHostPass->begin();
     }
 
     std::string failureText(const host::HostFailure& failure) const {
@@ -174,9 +189,8 @@ private:
             return;
         mActivity = "reaching the layout in PowerPCB";
         if (const std::string problem = mPorts.eco.whyPowerPcbCannotTake(); !problem.empty())
-            throw PlannedStop(problem +
-                              "\n\nStart PowerPCB with the layout open, or choose \"Write "
-                              "only\", and press Run again.");
+            throw PlannedStop(problem + "\n\nOr choose \"Write only\", to write the ECO file to "
+                                        "a file you choose.");
     }
 
     void apply() {
@@ -216,13 +230,12 @@ private:
             mDiskJournal->settle();
         } catch (const JournalError& error) {
             mState.settledJournals.insert(mDiskJournal->path());
-            tellAfterPass(
-                MessageKind::Failure,
-                std::string(error.what()) +
-                    "\n\nThe pass itself is settled. Remove that file once there "
-                    "is room on the disk: until then, the next start of Sequate "
-                    "asks about this pass again, and \"Keep as it is\" is the "
-                    "answer that leaves it as it is now.");
+            tellAfterPass(MessageKind::Failure,
+                          std::string(error.what()) +
+                              "\n\nThe pass itself is settled. Remove that file once there "
+                              "is room on the disk: until then, the next start of Sequate "
+                              "asks about this pass again, and \"Keep as it is\" is the "
+                              "answer that leaves it as it is now.");
         }
         mDiskJournal.reset();
     }

@@ -23,8 +23,8 @@ std::int64_t firstTemporary(std::int64_t start, std::int64_t highest, std::int64
 }
 
 std::string ordinal(std::int64_t n) {
-    static const char* const words[] = {"first", "second", "third", "fourth", "fifth",
-                                        "sixth", "seventh", "eighth", "ninth", "tenth"};
+    static const char* const words[] = {"first", "second",  "third",  "fourth", "fifth",
+                                        "sixth", "seventh", "eighth", "ninth",  "tenth"};
     if (n >= 1 && n <= 10)
         return words[n - 1];
     const std::int64_t lastTwo = n % 100;

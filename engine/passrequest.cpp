@@ -28,10 +28,10 @@ RequestOrRefusal requestPass(PassScope scope, TakenNamePolicy policy, const std:
     // The old program's words come first: its users know them. The second line says what it
     // never did, what would be taken.
     if (!start)
-        return {std::nullopt, std::string(scope == PassScope::AllComponents
-                                              ? "Illegal Value"
-                                              : "Illegal value in Start textbox") +
-                                  "\nType a whole number from 1 to 32767."};
+        return {std::nullopt,
+                std::string(scope == PassScope::AllComponents ? "Illegal Value"
+                                                              : "Illegal value in Start textbox") +
+                    "\nType a whole number from 1 to 32767."};
     PassRequest request;
     request.scope = scope;
     if (scope == PassScope::SelectedComponents)

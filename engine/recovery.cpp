@@ -6,6 +6,7 @@
 #include "hostrenames.h"
 #include "passstop.h"
 #include "renamejournal.h"
+#include "startup.h"
 #include "workinglist.h"
 
 #include <algorithm>
@@ -109,7 +110,7 @@ public:
         mState.keptRenamesWaiting = 0;
         std::string document;
         try {
-            document = mState.document->Name();
+            document = documentName();
         } catch (const host::HostFailure& failure) {
             tell(schematicUnreachable(failure));
             mOutcome.passMayFollow = false;
@@ -156,6 +157,18 @@ private:
         else
             mTold.back().second += "\n\n" + why;
         mOutcome.message += (mOutcome.message.empty() ? "" : "\n\n") + why;
+    }
+
+    // The first call of a Run: where PowerLogic was closed and runs again, Sequate takes up the
+    // new one.
+    std::string documentName() {
+        try {
+            return mState.document->Name();
+        } catch (const host::HostFailure& failure) {
+            if (!powerLogicGone(failure) || !reattachPowerLogic(mState))
+                throw;
+        }
+        return mState.document->Name();
     }
 
     void beginHostPass() {

@@ -20,6 +20,26 @@ engine::StartupOutcome MainWindowLogic::startUp(host::RunningObjects& objects) {
     return outcome;
 }
 
+// A Run may have found PowerLogic again after it was closed: the documents the new one opens
+// are followed from now on, and the caption names its document. The old one cannot be told.
+void MainWindowLogic::followPowerLogic() {
+    const auto& application = mSeam.session().application;
+    if (!application || application == mAdvised)
+        return;
+    if (mAdvised) {
+        try {
+            mAdvised->unadvise(this);
+        } catch (const std::exception&) {
+        }
+    }
+    mAdvised = application;
+    try {
+        mAdvised->advise(this);
+        mView.setCaption("Sequate " + mSeam.session().document->Name());
+    } catch (const std::exception&) {
+    }
+}
+
 // Putting back a pass renames through the same port as a pass, and holds the window alike.
 void MainWindowLogic::recoverUnfinishedPass() {
     beginHold();
@@ -129,6 +149,7 @@ void MainWindowLogic::beginHold() {
 }
 
 void MainWindowLogic::endHold() {
+    followPowerLogic();
     mView.showPassRunning(false);
     mView.showOptions(mOptions);
     mPassRunning = false;

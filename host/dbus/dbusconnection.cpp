@@ -119,8 +119,7 @@ void DbusHost::fail(const QDBusMessage& reply, const QString& callName) {
     if (isTimeout(error.type()))
         throw HostFailure(HostCode::Timeout, title + " did not answer in time");
     if (isGone(error))
-        throw HostFailure(HostCode::ServerUnavailable,
-                          title + " is no longer running");
+        throw HostFailure(HostCode::ServerUnavailable, title + " is no longer running");
     throw HostFailure(HostCode::Failed,
                       title + " could not take the call: " + reply.errorMessage().toStdString());
 }

@@ -477,12 +477,18 @@ TEST(Journal, NoBoxWaitsWhilePowerLogicIsHeld) {
         std::function<void(Session&, WatchingWindow&)> arrange;
         std::size_t boxes;
     } cases[] = {
-        {"stopped by the user", [](Session&, WatchingWindow& w) { w.progressBar().stopOnceSet = 12; },
-         1},
+        {"stopped by the user",
+         [](Session&, WatchingWindow& w) { w.progressBar().stopOnceSet = 12; }, 1},
         {"the file left over",
-         [](Session&, WatchingWindow& w) { w.delivery = {EcoOutcome::FileLeftOver, "left"}; }, 1},
+         [](Session&, WatchingWindow& w) {
+             w.delivery = {EcoOutcome::FileLeftOver, "left"};
+         },
+         1},
         {"cancelled, then put back",
-         [](Session&, WatchingWindow& w) { w.delivery = {EcoOutcome::Cancelled, ""}; }, 2},
+         [](Session&, WatchingWindow& w) {
+             w.delivery = {EcoOutcome::Cancelled, ""};
+         },
+         2},
         {"cancelled, then kept",
          [](Session&, WatchingWindow& w) {
              w.delivery = {EcoOutcome::Cancelled, ""};

@@ -165,8 +165,8 @@ TEST(NumberingPass, StopsThePlanFindsRenameNothing) {
          engine::selectedComponentsRequest("32766", false),
          "Starting at 32766 leaves no number for the third of 3 C components."},
         {"numbers beyond 16 bits, no letter code",
-         document({part("7"), part("8"), part("9"), part("10"), part("11"), part("12"),
-                   part("13"), part("14"), part("15"), part("16"), part("17"), part("18")}),
+         document({part("7"), part("8"), part("9"), part("10"), part("11"), part("12"), part("13"),
+                   part("14"), part("15"), part("16"), part("17"), part("18")}),
          engine::allComponentsRequest("32758"),
          "Starting at 32758 leaves no number for the 11th of 12 components without a letter "
          "code."},

@@ -62,18 +62,22 @@ TEST(CmdRun, StartsAPassOnlyForAnAcceptableNumber) {
     }
 }
 
-TEST(CmdRun, AfterAnIncompleteStartUpThePassStopsWithAMessage) {
-    host::sim::SimPowerLogic logic({document({part("R1")})});
+// Run takes up PowerLogic where start-up could not, and one closed and started again.
+TEST(CmdRun, RunAttachesToThePowerLogicThatRunsNow) {
+    host::sim::SimPowerLogic logic({document({part("R5")})});
     host::sim::SimRunningObjects objects(&logic, nullptr);
     logic.failCall(1, host::HostCode::Failed); // the current document
     HostSession state;
     engine::HeadlessWindow window;
     ASSERT_EQ(startUp(state, window, window, objects), StartupOutcome::Running);
-    const auto result = pressRun(state, window.ports(), allComponentsRequest("1"));
-    ASSERT_TRUE(result);
-    EXPECT_FALSE(result->completed);
-    EXPECT_NE(result->stopMessage.find("start it again"), std::string::npos);
+    ASSERT_TRUE(pressRun(state, window.ports(), allComponentsRequest("1"))->completed);
     EXPECT_EQ(logic.openNames(), std::vector<std::string>{"R1"});
+
+    const auto before = state.application;
+    logic.failCall(1, host::HostCode::ServerUnavailable); // the old one is gone
+    ASSERT_TRUE(pressRun(state, window.ports(), allComponentsRequest("3"))->completed);
+    EXPECT_EQ(logic.openNames(), std::vector<std::string>{"R3"});
+    EXPECT_NE(state.application, before);
 }
 
 // After a completed pass, the document closed or PowerLogic gone: the message says so and what
@@ -91,7 +95,7 @@ TEST(CmdRun, ASchematicOutOfReachIsSaidInTheUsersTerms) {
              for (int k = 1; k < 20; ++k)
                  logic.failCall(k, host::HostCode::ServerUnavailable);
          },
-         "close Sequate too and start it again"},
+         "start PowerLogic with the project open; Sequate finds it again"},
     };
     for (const auto& c : cases) {
         Session session(document({part("R7"), part("R1")}));

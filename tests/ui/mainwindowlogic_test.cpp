@@ -245,6 +245,37 @@ TEST(MainWindowLogic, TheAccountLineTellsOfKeptRenamesWaitingForTheirEcoFile) {
     EXPECT_EQ(desk.logic.openNames(), (std::vector<std::string>{"R1", "R2", "C1"}));
 }
 
+// PowerLogic closed and started again: Run works in the new one, and the documents it opens
+// are followed.
+TEST(MainWindowLogic, RunFindsPowerLogicAgainAndFollowsItsDocuments) {
+    host::sim::SimPowerLogic first({document("amp.sch", {"R5"})});
+    host::sim::SimPowerLogic second({document("psu.sch", {"C7"}), document("amp.sch", {"R9"})});
+    host::sim::SimPowerLogic* running = &first;
+    struct Table : host::RunningObjects {
+        host::sim::SimPowerLogic*& running;
+        explicit Table(host::sim::SimPowerLogic*& r) : running(r) {}
+        std::shared_ptr<host::LogicApplication> attachPowerLogic() override {
+            return running->application();
+        }
+        std::shared_ptr<host::PcbApplication> attachPowerPcb() override { return nullptr; }
+    } table(running);
+    FakeView view;
+    MainWindowLogic window(view, view);
+    window.startUp(table);
+    window.click(Control::allComponentsOption);
+
+    first.planFault(1, host::sim::CallFault::Fails, host::HostCode::ServerUnavailable);
+    running = &second;
+    window.run();
+    EXPECT_EQ(second.openNames(), (std::vector<std::string>{"C1"}));
+    EXPECT_EQ(view.caption, "Sequate psu.sch");
+    EXPECT_TRUE(view.messages.empty());
+
+    second.openDocument(1);
+    second.processEvents();
+    EXPECT_EQ(view.caption, "Quillaron amp.sch");
+}
+
 // Each question's default answer, which Enter and Escape give, is the one that cannot lose
 // what the user has: a cut-short pass is put back, a running pass goes on, no renames are kept
 // without an ECO file. Failures get the error icon, refusals the warning.
