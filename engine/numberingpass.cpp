@@ -58,10 +58,10 @@ public:
 
 protected:
     void begin() {
-        if ((!mState.application || !mState.document) && !reattachPowerLogic(mState))
+        if (!mState.application || !mState.document)
             throw PassStop("Sequate is not attached to a PowerLogic document: start-up did not "
-                           "complete. Start PowerLogic with the project open, then press Run "
-                           "again.");
+                           "complete. Close Sequate and start it again once PowerLogic has a "
+                           "project open.");
         mActivity = "starting the pass";
         beginHostPass();
         mRead = readSchematic(*mState.document, mRequest.scope, mPorts.progress, mActivity);

@@ -1,5 +1,6 @@
 #include "comconnection.h"
 
+#include "droppedobjects.h"
 #include "opendocumentsink.h"
 
 #include <windows.h>
@@ -95,6 +96,7 @@ Apartment::Apartment(int timeoutMs) {
 }
 
 Apartment::~Apartment() {
+    releaseAllDropped();
     if (!mInitialized)
         return;
     {

@@ -1,5 +1,7 @@
 #include "comobject.h"
 
+#include "droppedobjects.h"
+
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -60,6 +62,11 @@ std::string traceText(const VARIANT& value) {
 ComObject::ComObject(std::shared_ptr<ComHost> host, ComPtr<IDispatch> object, Kind kind)
     : mHost(std::move(host)), mObject(std::move(object)), mKind(kind),
       mThroughDispatch(mHost->types.meet(kind, *mObject.get())) {}
+
+ComObject::~ComObject() {
+    releaseLater(mInterface.detach());
+    releaseLater(mObject.detach());
+}
 
 Variant ComObject::perform(Operation operation, Arguments arguments) {
     const OperationInfo& info = operationInfo(operation);

@@ -62,17 +62,27 @@ TEST(CmdRun, StartsAPassOnlyForAnAcceptableNumber) {
     }
 }
 
-// Run takes up PowerLogic where start-up could not, and one closed and started again.
-TEST(CmdRun, RunAttachesToThePowerLogicThatRunsNow) {
-    host::sim::SimPowerLogic logic({document({part("R5")})});
+TEST(CmdRun, AfterAnIncompleteStartUpThePassStopsWithAMessage) {
+    host::sim::SimPowerLogic logic({document({part("R1")})});
     host::sim::SimRunningObjects objects(&logic, nullptr);
     logic.failCall(1, host::HostCode::Failed); // the current document
     HostSession state;
     engine::HeadlessWindow window;
     ASSERT_EQ(startUp(state, window, window, objects), StartupOutcome::Running);
-    ASSERT_TRUE(pressRun(state, window.ports(), allComponentsRequest("1"))->completed);
+    const auto result = pressRun(state, window.ports(), allComponentsRequest("1"));
+    ASSERT_TRUE(result);
+    EXPECT_FALSE(result->completed);
+    EXPECT_NE(result->stopMessage.find("start it again"), std::string::npos);
     EXPECT_EQ(logic.openNames(), std::vector<std::string>{"R1"});
+}
 
+// PowerLogic closed and started again: Run takes up the one that runs now.
+TEST(CmdRun, RunAttachesToThePowerLogicThatRunsNow) {
+    host::sim::SimPowerLogic logic({document({part("R5")})});
+    host::sim::SimRunningObjects objects(&logic, nullptr);
+    HostSession state;
+    engine::HeadlessWindow window;
+    ASSERT_EQ(startUp(state, window, window, objects), StartupOutcome::Running);
     const auto before = state.application;
     logic.failCall(1, host::HostCode::ServerUnavailable); // the old one is gone
     ASSERT_TRUE(pressRun(state, window.ports(), allComponentsRequest("3"))->completed);
