@@ -118,6 +118,9 @@ Variant ComObject::crossing(const std::string& call, const std::string& argument
     std::string text;
     const auto start = Clock::now();
     HRESULT outcome;
+    // Objects dropped since the last call go now: while a pass runs, the application holds no
+    // more of them than it did; only those dropped after its last call wait for the window.
+    releaseAllDropped();
     {
         const Apartment::CallUnderWay underWay(*mHost->apartment);
         // The text of an earlier failure must not pass for this call's.

@@ -3,8 +3,9 @@
 // Releasing an object of another application crosses into that application's process, and a
 // pass drops thousands of them at its end: under Wine each release takes about a millisecond,
 // so that the window stayed greyed for seconds after the pass's last call. Dropped objects wait
-// here and are released a few at a time while the window waits for input. Per thread, as COM's
-// apartments are; whatever still waits is released before the apartment ends.
+// here: the next call releases them first, and those dropped after the last call of a pass are
+// released a few at a time while the window waits for input. Per thread, as COM's apartments
+// are; whatever still waits is released before the apartment ends.
 
 #include <chrono>
 #include <cstddef>
