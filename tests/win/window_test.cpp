@@ -178,7 +178,10 @@ TEST_F(WindowTest, DocumentOpenedDuringAPreviewReachesTheCaptionThroughTheMessag
     start(state, {"--open-document-at-call", "20", "--open-index", "1"});
     click(Control::allComponentsOption);
     choose(ui::MenuItem::previewItem);
-    ::SetTimer(nullptr, 0, 1000, [](HWND, UINT, UINT_PTR, DWORD) { ::PostQuitMessage(0); });
+    ::SetTimer(nullptr, 0, 1000, [](HWND, UINT, UINT_PTR timer, DWORD) {
+        ::KillTimer(nullptr, timer);
+        ::PostQuitMessage(0);
+    });
     win::runMessageLoop();
     EXPECT_EQ(win::windowText(window().handle()), "Quillaron preamp.sch");
 }
@@ -190,7 +193,10 @@ TEST_F(WindowTest, ThePassesObjectsAreReleasedByTheMessageLoop) {
     click(Control::runButton);
     EXPECT_TRUE(::IsWindowEnabled(control(Control::runButton)));
     EXPECT_GT(host::com::droppedObjectsWaiting(), 4u);
-    ::SetTimer(nullptr, 0, 1000, [](HWND, UINT, UINT_PTR, DWORD) { ::PostQuitMessage(0); });
+    ::SetTimer(nullptr, 0, 1000, [](HWND, UINT, UINT_PTR timer, DWORD) {
+        ::KillTimer(nullptr, timer);
+        ::PostQuitMessage(0);
+    });
     win::runMessageLoop();
     EXPECT_EQ(host::com::droppedObjectsWaiting(), 0u);
 }
