@@ -350,6 +350,14 @@ private:
     // say; the journal is settled only once the layout has them, or the user knowingly goes
     // without.
     void keep(const RenameJournal& journal) {
+        // The journal of the renames kept is closed before the put-back's replaces it: Windows
+        // keeps an open file in place.
+        if (handOverKept(journal))
+            putBack(journal, namesBefore(journal, mRead.names));
+    }
+
+    // True when the user chose to put the names back instead.
+    bool handOverKept(const RenameJournal& journal) {
         const Names now = mRead.names;
         const Names before = namesBefore(journal, now);
         mActivity = "working out the renames that stay";
@@ -369,7 +377,7 @@ private:
         if (journal.handedOver == HandOver::Layout) {
             if (followInLayout(before, now, writer))
                 settleWith(writer, mLayoutNote, MessageKind::Information);
-            return;
+            return false;
         }
         mActivity = "handing over the ECO file of the renames that stay";
         EcoRows rows = ecoRows(renames);
@@ -389,10 +397,10 @@ private:
         switch (delivery.outcome) {
         case host::EcoOutcome::Delivered:
             settleWith(writer);
-            return;
+            return false;
         case host::EcoOutcome::FileLeftOver:
             settleWith(writer, "\n\n" + delivery.message);
-            return;
+            return false;
         case host::EcoOutcome::Cancelled:
             // The same question, and the same answers, as after a pass's save dialog.
             if (askLettingGo(now, [&] {
@@ -403,18 +411,18 @@ private:
                         "file?");
                 })) {
                 settleWith(writer);
-                return;
+                return false;
             }
             mOutcome.done = RecoveryChoice::PutBack;
             mOutcome.staying.clear();
-            putBack(journal, before);
-            return;
+            return true;
         case host::EcoOutcome::Unknown:
         case host::EcoOutcome::NotDelivered:
             break;
         }
         tell(delivery.message + "\n\nThe renames stay in the schematic, and Sequate keeps their "
                                 "journal: the next Run offers their ECO file again.");
+        return false;
     }
 
     // The layout may hold the names `from` (it was handed their file) or still the names `to`.
