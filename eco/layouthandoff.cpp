@@ -27,8 +27,13 @@ std::string withoutFullStop(std::string text) {
     return text;
 }
 
+// The code comes last, as a detail for whoever looks further.
 std::string reasonOf(const std::string& step, const host::HostFailure& e) {
     return step + ": " + withoutFullStop(e.what()) + " (error " + host::codeText(e.code()) + ").";
+}
+
+HandOffFailure notDelivered(std::string message) {
+    return {host::EcoOutcome::NotDelivered, std::move(message)};
 }
 
 // Runs one step; any failure ends the hand-off with a message naming the step.
@@ -53,21 +58,29 @@ std::shared_ptr<T> present(std::shared_ptr<T> object, const char* absence) {
     return object;
 }
 
-std::shared_ptr<host::PcbApplication> attachPowerPcb(host::RunningObjects& objects) {
+// PowerPCB not running and PowerPCB without a layout each get their own advice.
+std::shared_ptr<host::PcbDocument> openLayout(host::RunningObjects& objects) {
+    std::shared_ptr<host::PcbApplication> pcb;
     try {
-        return present(objects.attachPowerPcb(), "PowerPCB is not running");
+        pcb = objects.attachPowerPcb();
     } catch (const host::HostFailure& e) {
         if (e.code() != host::HostCode::NotRunning)
-            throw;
-        throw host::HostFailure(e.code(), "PowerPCB is not running");
+            throw notDelivered(reasonOf("Sequate could not reach PowerPCB", e));
     }
-}
-
-std::shared_ptr<host::PcbDocument> openLayout(host::RunningObjects& objects) {
-    const auto pcb =
-        attempt("Sequate could not reach PowerPCB", [&] { return attachPowerPcb(objects); });
-    return attempt("Sequate could not take the layout open in PowerPCB",
-                   [&] { return present(pcb->CurrentDocument(), "no layout is open"); });
+    if (!pcb)
+        throw notDelivered(
+            "PowerPCB is not running. Start PowerPCB with the layout open, then press Run again.");
+    std::shared_ptr<host::PcbDocument> layout;
+    try {
+        layout = pcb->CurrentDocument();
+    } catch (const host::HostFailure& e) {
+        if (e.code() != host::HostCode::NoProject)
+            throw notDelivered(reasonOf("Sequate could not take the layout open in PowerPCB", e));
+    }
+    if (!layout)
+        throw notDelivered("PowerPCB is running, but no layout is open in it. Open the layout in "
+                           "PowerPCB, then press Run again.");
+    return layout;
 }
 
 std::string schematicEcoName(host::LogicApplication& application) {

@@ -12,8 +12,8 @@
 
 namespace sequate::eco {
 
-// Why PowerPCB cannot take an ECO file now (it is not running, or has no layout open); empty
-// when it can. Asked before a pass renames anything.
+// Why PowerPCB cannot take an ECO file now (it is not running, or has no layout open), with
+// what to do in PowerPCB; empty when it can. Asked before a pass renames anything.
 std::string layoutUnreachable(host::RunningObjects& objects);
 
 // The file goes to a private folder in the temporary folder, PowerPCB reads it, and it is

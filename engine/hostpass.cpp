@@ -2,6 +2,8 @@
 
 #include "passstop.h"
 
+#include <utility>
+
 namespace sequate::engine {
 
 void HostPass::begin() {
@@ -23,24 +25,33 @@ void HostPass::begin() {
     }
     mApplication.BeginPass();
     mOpen = true;
-    mDialogs.showMessage(MessageKind::Failure, "Sequate",
-                         "PowerLogic still had a pass open that an earlier run could not end, "
-                         "which held back your edits in PowerLogic. Sequate has closed it.");
+    mNote = "PowerLogic still had a pass open that an earlier run could not end, which held back "
+            "your edits in PowerLogic. Sequate has closed it.";
 }
 
 void HostPass::end() {
-    if (const std::string problem = endQuietly(); !problem.empty())
-        mDialogs.showMessage(MessageKind::Failure, "Sequate", problem);
+    if (const std::string said = endQuietly(); !said.empty())
+        mDialogs.showMessage(MessageKind::Failure, "Sequate", said);
 }
+
+namespace {
+
+std::string joined(const std::string& first, const std::string& second) {
+    if (first.empty() || second.empty())
+        return first + second;
+    return first + "\n\n" + second;
+}
+
+} // namespace
 
 std::string HostPass::endQuietly() {
     if (!mOpen)
-        return {};
+        return std::exchange(mNote, {});
     mOpen = false;
     bool firstUnanswered = false;
     try {
         mApplication.EndPass();
-        return {};
+        return std::exchange(mNote, {});
     } catch (const host::HostFailure& failure) {
         firstUnanswered = failure.outcomeUnknown();
     }
@@ -49,10 +60,11 @@ std::string HostPass::endQuietly() {
     } catch (const host::HostFailure& failure) {
         // After a try that got no answer, a refusal now says the pass is closed already.
         if (firstUnanswered && !failure.outcomeUnknown())
-            return {};
-        return "PowerLogic could not end the pass: " + describeFailure(failure) + ".";
+            return std::exchange(mNote, {});
+        return joined(std::exchange(mNote, {}),
+                      "PowerLogic could not end the pass: " + describeFailure(failure) + ".");
     }
-    return {};
+    return std::exchange(mNote, {});
 }
 
 } // namespace sequate::engine

@@ -8,9 +8,11 @@
 #include "progress.h"
 #include "renamejournal.h"
 #include "schematicreader.h"
+#include "startup.h"
 
 #include <map>
 #include <memory>
+#include <utility>
 
 namespace sequate::engine {
 
@@ -38,8 +40,8 @@ std::string undoText(const UndoReport& undo, std::size_t made) {
 
 constexpr const char* keepWithoutEcoQuestion =
     "No ECO file was written, so the layout will not get this pass's renames.\n\n"
-    "Keep the renames without an ECO file? If not, they are undone, so that schematic and layout "
-    "stay in step.";
+    "Put the names back, so that schematic and layout stay in step, or keep the renames without "
+    "an ECO file?";
 
 // A stop found by the plan comes before any rename.
 class PlannedStop : public PassStop {
@@ -61,11 +63,25 @@ protected:
                            "complete. Close Sequate and start it again once PowerLogic has a "
                            "project open.");
         mActivity = "starting the pass";
-        mHostPass.emplace(*mState.application, mPorts.dialogs);
-        mHostPass->begin();
+        beginHostPass();
         mRead = readSchematic(*mState.document, mRequest.scope, mPorts.progress, mActivity);
         mActivity = "planning the renames";
         mPlan = planPass(mRead.snapshot, mRequest);
+    }
+
+    // Where PowerLogic was closed and runs again, the pass begins in the new one.
+    void beginHostPass() {
+        mHostPass.emplace(*mState.application, mPorts.dialogs);
+        try {
+            mHostPass->begin();
+            return;
+        } catch (const host::HostFailure& failure) {
+            if (!powerLogicGone(failure) || !reattachPowerLogic(mState))
+                throw;
+            mHostPass->forget();
+        }
+        mHostPass.emplace(*mState.application, mPorts.dialogs);
+        mHostPass->begin();
     }
 
     std::string failureText(const host::HostFailure& failure) const {
@@ -77,10 +93,18 @@ protected:
                " because of an unexpected problem: " + problem.what() + ".";
     }
 
+    // PowerLogic is let go before any box waits for the user: what the pass has to say is
+    // told once its pass has ended.
     void endPass() {
         if (mHostPass)
             mHostPass->end();
         mPorts.progress.setValue(0);
+        for (const auto& [kind, text] : std::exchange(mAfterPass, {}))
+            mPorts.dialogs.showMessage(kind, "Sequate", text);
+    }
+
+    void tellAfterPass(MessageKind kind, const std::string& text) {
+        mAfterPass.emplace_back(kind, text);
     }
 
     HostSession& mState;
@@ -90,6 +114,7 @@ protected:
     PassPlan mPlan;
     std::optional<HostPass> mHostPass;
     std::string mActivity;
+    std::vector<std::pair<MessageKind, std::string>> mAfterPass;
 };
 
 class NumberingPass : private PassFrame {
@@ -165,9 +190,8 @@ private:
             return;
         mActivity = "reaching the layout in PowerPCB";
         if (const std::string problem = mPorts.eco.whyPowerPcbCannotTake(); !problem.empty())
-            throw PlannedStop(problem +
-                              "\n\nStart PowerPCB with the layout open, or choose \"Write "
-                              "only\", and press Run again.");
+            throw PlannedStop(problem + "\n\nOr choose \"Write only\", to write the ECO file to "
+                                        "a file you choose.");
     }
 
     void apply() {
@@ -208,13 +232,12 @@ private:
             mDiskJournal->settle();
         } catch (const JournalError& error) {
             mState.settledJournals.insert(mDiskJournal->path());
-            mPorts.dialogs.showMessage(
-                MessageKind::Failure, "Sequate",
-                std::string(error.what()) +
-                    "\n\nThe pass itself is settled. Remove that file once there "
-                    "is room on the disk: until then, the next start of Sequate "
-                    "asks about this pass again, and \"Keep as it is\" is the "
-                    "answer that leaves it as it is now.");
+            tellAfterPass(MessageKind::Failure,
+                          std::string(error.what()) +
+                              "\n\nThe pass itself is settled. Remove that file once there "
+                              "is room on the disk: until then, the next start of Sequate "
+                              "asks about this pass again, and \"Keep as it is\" is the "
+                              "answer that leaves it as it is now.");
         }
         mDiskJournal.reset();
     }
@@ -227,14 +250,14 @@ private:
         const host::EcoDelivery delivery = deliverEco(rows);
         switch (delivery.outcome) {
         case host::EcoOutcome::Cancelled:
-            if (!mPorts.dialogs.keepRenamesWithoutEco(keepWithoutEcoQuestion))
+            if (!keepWithoutEco())
                 return stop("No ECO file was written: the save dialog was cancelled.", ByUser::Yes);
             break;
         case host::EcoOutcome::NotDelivered:
             return stop(delivery.message);
         case host::EcoOutcome::FileLeftOver:
         case host::EcoOutcome::Unknown:
-            mPorts.dialogs.showMessage(MessageKind::Failure, "Sequate", delivery.message);
+            tellAfterPass(MessageKind::Failure, delivery.message);
             break;
         case host::EcoOutcome::Delivered:
             break;
@@ -267,11 +290,24 @@ private:
         try {
             keepCompletedPass(mState.journalFolder, kept);
         } catch (const JournalError& error) {
-            mPorts.dialogs.showMessage(MessageKind::Failure, "Sequate",
-                                       std::string(error.what()) +
-                                           "\n\nThe pass itself is complete, but Pass > Put back "
-                                           "the last pass cannot take it back.");
+            tellAfterPass(MessageKind::Failure,
+                          std::string(error.what()) +
+                              "\n\nThe pass itself is complete, but Pass > Put back the last "
+                              "pass cannot take it back.");
         }
+    }
+
+    // The question waits with PowerLogic let go; putting the names back takes a pass of its
+    // own. Should PowerLogic not begin one, the undo still tries, and says what stays.
+    bool keepWithoutEco() {
+        mHostPass->end();
+        if (mPorts.dialogs.keepRenamesWithoutEco(keepWithoutEcoQuestion))
+            return true;
+        try {
+            mHostPass->begin();
+        } catch (const host::HostFailure&) {
+        }
+        return false;
     }
 
     // Recovery must know that the layout may hold the renames before it can; the result tells

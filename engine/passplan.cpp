@@ -8,6 +8,7 @@
 #include "rotationorder.h"
 
 #include <algorithm>
+#include <map>
 #include <unordered_map>
 
 namespace sequate::engine {
@@ -20,6 +21,35 @@ namespace {
 // below 0, has the walk give a component the temporary name of one it has not reached yet.
 std::int64_t firstTemporary(std::int64_t start, std::int64_t highest, std::int64_t count) {
     return std::max({start + highest + 1, highest + 1, start + count});
+}
+
+std::string ordinal(std::int64_t n) {
+    static const char* const words[] = {"first", "second",  "third",  "fourth", "fifth",
+                                        "sixth", "seventh", "eighth", "ninth",  "tenth"};
+    if (n >= 1 && n <= 10)
+        return words[n - 1];
+    const std::int64_t lastTwo = n % 100;
+    const char* suffix = "th";
+    if (lastTwo < 11 || lastTwo > 13)
+        suffix = n % 10 == 1 ? "st" : n % 10 == 2 ? "nd" : n % 10 == 3 ? "rd" : "th";
+    return std::to_string(n) + suffix;
+}
+
+// Each letter code's components are numbered from the start up: where a code has more of them
+// than numbers are left below 32768, the pass is refused before anything is planned, with the
+// one the numbers run out at.
+void refuseNumbersPastTheTop(std::int16_t start, const std::vector<std::string>& codes) {
+    std::map<std::string, std::int64_t> counts;
+    for (const std::string& code : codes)
+        ++counts[code];
+    const std::int64_t numbersLeft = highestPartNumber - start + 1;
+    for (const auto& [code, count] : counts)
+        if (count > numbersLeft)
+            throw PassStop("Starting at " + std::to_string(start) + " leaves no number for the " +
+                           ordinal(numbersLeft + 1) + " of " + std::to_string(count) + " " +
+                           (code.empty() ? std::string("components without a letter code")
+                                         : code + " components") +
+                           ".");
 }
 
 class Planner {
@@ -57,6 +87,11 @@ private:
             parts.push_back(parsePartName(name));
             highest = std::max<std::int64_t>(highest, parts.back().number);
         }
+        std::vector<std::string> codes;
+        codes.reserve(parts.size());
+        for (const PartName& part : parts)
+            codes.push_back(part.code);
+        refuseNumbersPastTheTop(mRequest.start, codes);
         std::int64_t moved = 0;
         for (std::size_t i = 0; i < before.size(); ++i) {
             const std::string& name = before[i];
@@ -93,6 +128,12 @@ private:
     // as the policy says.
     void planSelectedComponents() {
         mPlan.walk = walkOrder();
+        if (mRequest.policy != TakenNamePolicy::None) {
+            std::vector<std::string> codes;
+            for (std::size_t component : mPlan.walk)
+                codes.push_back(mBoard.parsed(component).code);
+            refuseNumbersPastTheTop(mRequest.start, codes);
+        }
         for (std::size_t component : mPlan.walk) {
             const std::string name = mBoard.name(component);
             const PartName part = mBoard.parsed(component);

@@ -64,7 +64,7 @@ public:
     virtual host::EcoDelivery handToPowerPcb(host::LogicApplication& powerLogic,
                                              const EcoRows& rows) = 0;
     // Asked before the first rename of a pass that hands its file to PowerPCB: why PowerPCB
-    // cannot take it now, or empty.
+    // cannot take it now, with what to do in PowerPCB, or empty.
     virtual std::string whyPowerPcbCannotTake() = 0;
 };
 

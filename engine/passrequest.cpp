@@ -25,9 +25,13 @@ std::optional<std::int16_t> startNumber(const std::string& startText) {
 RequestOrRefusal requestPass(PassScope scope, TakenNamePolicy policy, const std::string& startText,
                              EcoDestination eco) {
     const std::optional<std::int16_t> start = startNumber(startText);
+    // The old program's words come first: its users know them. The second line says what it
+    // never did, what would be taken.
     if (!start)
-        return {std::nullopt, scope == PassScope::AllComponents ? "Illegal Value"
-                                                                : "Illegal value in Start textbox"};
+        return {std::nullopt,
+                std::string(scope == PassScope::AllComponents ? "Illegal Value"
+                                                              : "Illegal value in Start textbox") +
+                    "\nType a whole number from 1 to 32767."};
     PassRequest request;
     request.scope = scope;
     if (scope == PassScope::SelectedComponents)

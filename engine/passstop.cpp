@@ -35,11 +35,10 @@ std::string schematicUnreachable(const host::HostFailure& failure) {
     case host::HostCode::NotRunning:
     case host::HostCode::ServerUnavailable:
     case host::HostCode::Timeout:
-        return "PowerLogic does not answer: it may have been closed, or be busy. " +
-               describeFailure(failure) +
-               ". Sequate attaches to PowerLogic when it starts, so if PowerLogic was closed, "
-               "close Sequate too and start it again once PowerLogic is running with the "
-               "project open.";
+        return "PowerLogic does not answer: it may have been closed, or be busy. If it was "
+               "closed, start PowerLogic with the project open; Sequate finds it again when you "
+               "press Run. " +
+               describeFailure(failure) + ".";
     default:
         return "Sequate could not read the schematic's name from PowerLogic: " +
                describeFailure(failure) + ".";

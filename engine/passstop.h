@@ -41,7 +41,7 @@ private:
 std::string describeFailure(const host::HostFailure& failure);
 
 // Why the open schematic cannot be reached, in the user's terms, with what to do: no document
-// open, or PowerLogic gone (Sequate attaches to it once, at start).
+// open, or PowerLogic gone and not found again.
 std::string schematicUnreachable(const host::HostFailure& failure);
 
 } // namespace sequate::engine

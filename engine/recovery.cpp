@@ -6,12 +6,14 @@
 #include "hostrenames.h"
 #include "passstop.h"
 #include "renamejournal.h"
+#include "startup.h"
 #include "workinglist.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <set>
+#include <utility>
 
 namespace sequate::engine {
 
@@ -99,29 +101,106 @@ bool layoutHasIt(const host::EcoDelivery& delivery) {
 class Recovery {
 public:
     Recovery(HostSession& state, const PassPorts& ports, EcoDestination eco,
-             std::optional<RecoveryChoice> choice)
-        : mState(state), mPorts(ports), mEco(eco), mChoice(choice) {}
+             std::optional<RecoveryChoice> choice, bool beforeAPass)
+        : mState(state), mPorts(ports), mEco(eco), mChoice(choice), mBeforeAPass(beforeAPass) {}
 
     RecoveryOutcome run() {
         if (!mState.application || !mState.document)
             return {};
+        mState.keptRenamesWaiting = 0;
         std::string document;
         try {
-            document = mState.document->Name();
+            document = documentName();
         } catch (const host::HostFailure& failure) {
-            return tell(schematicUnreachable(failure));
+            tell(schematicUnreachable(failure));
+            mOutcome.passMayFollow = false;
+            return finish();
         }
         try {
-            return recover(document);
+            recover(document);
         } catch (const host::HostFailure& failure) {
-            return tell(unsettled(mActivity + ": " + describeFailure(failure) + "."));
+            tell(unsettled(mActivity + ": " + describeFailure(failure) + "."));
         } catch (const std::exception& problem) {
-            return tell(unsettled(mActivity + ": " + problem.what()));
+            tell(unsettled(mActivity + ": " + problem.what()));
         }
+        return finish();
     }
 
 private:
-    RecoveryOutcome recover(const std::string& document) {
+    // PowerLogic is let go before the first box: every message waits for the end of its pass.
+    RecoveryOutcome finish() {
+        endHostPass();
+        if (mOutcome.done == RecoveryChoice::Keep && !mSettled)
+            mState.keptRenamesWaiting = mOutcome.staying.size();
+        if (!mOutcome.passMayFollow) // the schematic is out of reach: its message says so
+            return tellAll();
+        mOutcome.passMayFollow = mPath.empty() || (mSettled && !mAsked);
+        if (mBeforeAPass && !mOutcome.passMayFollow)
+            sayWhyNoPass();
+        return tellAll();
+    }
+
+    RecoveryOutcome tellAll() {
+        for (const auto& [kind, text] : std::exchange(mTold, {}))
+            mPorts.dialogs.showMessage(kind, "Sequate", text);
+        return mOutcome;
+    }
+
+    void sayWhyNoPass() {
+        const std::string why =
+            "The pass you asked for did not run: " +
+            std::string(mAsked ? "look at the schematic as it is now, then press Run again."
+                               : "the renames of the pass that was cut short must first reach "
+                                 "the layout, or be put back.");
+        if (mTold.empty())
+            mTold.emplace_back(MessageKind::Information, why);
+        else
+            mTold.back().second += "\n\n" + why;
+        mOutcome.message += (mOutcome.message.empty() ? "" : "\n\n") + why;
+    }
+
+    // The first call of a Run: where PowerLogic was closed and runs again, Sequate takes up the
+    // new one.
+    std::string documentName() {
+        try {
+            return mState.document->Name();
+        } catch (const host::HostFailure& failure) {
+            if (!powerLogicGone(failure) || !reattachPowerLogic(mState))
+                throw;
+        }
+        return mState.document->Name();
+    }
+
+    void beginHostPass() {
+        mHostPass.emplace(*mState.application, mPorts.dialogs);
+        mHostPass->begin();
+    }
+
+    void endHostPass() {
+        if (!mHostPass)
+            return;
+        if (const std::string said = mHostPass->endQuietly(); !said.empty())
+            tell(said);
+        mHostPass.reset();
+    }
+
+    // A question waits with PowerLogic let go. The user may edit the schematic meanwhile: the
+    // names are read again in a pass of Sequate's, and only names as they were at the question
+    // are acted on.
+    template <typename Question>
+    auto askLettingGo(const Names& asked, Question question) {
+        endHostPass();
+        const auto answer = question();
+        beginHostPass();
+        mRead = readDocument();
+        if (mRead.names == asked)
+            return answer;
+        throw SchematicChanged();
+    }
+
+    struct SchematicChanged {};
+
+    void recover(const std::string& document) {
         std::vector<std::pair<fs::path, RenameJournal>> unfinished;
         std::error_code ignored; // a finished journal is only tidied away
         for (const fs::path& path : journalsOf(mState.journalFolder, document)) {
@@ -140,21 +219,24 @@ private:
             }
         }
         if (unfinished.empty())
-            return mOutcome;
+            return;
         mActivity = "reading the schematic's names";
-        HostPass pass(*mState.application, mPorts.dialogs);
-        pass.begin();
-        const DocumentRead read = readDocument();
+        beginHostPass();
+        mRead = readDocument();
         for (auto& [path, journal] : unfinished) {
-            if (!belongsTo(journal, read.names) || atRest(journal, read.names))
+            if (!belongsTo(journal, mRead.names) || atRest(journal, mRead.names))
                 continue;
             mPath = path;
             mOutcome.found = true;
-            settle(journal, read);
+            try {
+                settle(journal);
+            } catch (const SchematicChanged&) {
+                tell("The schematic changed in PowerLogic while Sequate's question was open, so "
+                     "Sequate left it as it is. The journal of the pass that was cut short stays: "
+                     "the next Run asks again.");
+            }
             break;
         }
-        pass.end();
-        return mOutcome;
     }
 
     // A journal whose schematic is where it would be left anyway, with nothing for the layout,
@@ -172,25 +254,32 @@ private:
         return now == namesBefore(journal, now);
     }
 
-    void settle(const RenameJournal& journal, const DocumentRead& read) {
+    void settle(const RenameJournal& journal) {
         switch (journal.kind) {
         case JournalKind::PutBack:
             mOutcome.done = RecoveryChoice::PutBack;
-            putBack(journal, read, namesAfter(journal, read.names));
+            putBack(journal, namesAfter(journal, mRead.names));
             return;
         case JournalKind::Keep:
             mOutcome.done = RecoveryChoice::Keep;
-            keep(journal, read.names);
+            keep(journal);
             return;
         case JournalKind::Pass:
             break;
         }
-        const RecoveryChoice choice = mChoice ? *mChoice : ask(journal, read.names);
+        RecoveryChoice choice;
+        if (mChoice) {
+            choice = *mChoice;
+        } else {
+            mAsked = true;
+            const Names asked = mRead.names;
+            choice = askLettingGo(asked, [&] { return ask(journal, asked); });
+        }
         mOutcome.done = choice;
         if (choice == RecoveryChoice::PutBack)
-            putBack(journal, read, namesBefore(journal, read.names));
+            putBack(journal, namesBefore(journal, mRead.names));
         else
-            keep(journal, read.names);
+            keep(journal);
     }
 
     DocumentRead readDocument() {
@@ -222,7 +311,8 @@ private:
 
     // Puts the names back, with the put-back itself journaled first (temporary names included),
     // so that a put-back cut short is carried on at the next Run; then the layout follows.
-    void putBack(const RenameJournal& journal, const DocumentRead& read, const Names& target) {
+    void putBack(const RenameJournal& journal, const Names& target) {
+        const DocumentRead& read = mRead;
         mActivity = "planning how to put the names back";
         const std::vector<Rename> renames = renamesBetween(read.names, target);
         RenameJournal back;
@@ -264,7 +354,16 @@ private:
     // Keeps the names, and hands the layout the renames that stay, as the window's ECO options
     // say; the journal is settled only once the layout has them, or the user knowingly goes
     // without.
-    void keep(const RenameJournal& journal, const Names& now) {
+    void keep(const RenameJournal& journal) {
+        // The journal of the renames kept is closed before the put-back's replaces it: Windows
+        // keeps an open file in place.
+        if (handOverKept(journal))
+            putBack(journal, namesBefore(journal, mRead.names));
+    }
+
+    // True when the user chose to put the names back instead.
+    bool handOverKept(const RenameJournal& journal) {
+        const Names now = mRead.names;
         const Names before = namesBefore(journal, now);
         mActivity = "working out the renames that stay";
         const std::vector<Rename> renames = renamesBetween(before, now);
@@ -283,7 +382,7 @@ private:
         if (journal.handedOver == HandOver::Layout) {
             if (followInLayout(before, now, writer))
                 settleWith(writer, mLayoutNote, MessageKind::Information);
-            return;
+            return false;
         }
         mActivity = "handing over the ECO file of the renames that stay";
         EcoRows rows = ecoRows(renames);
@@ -303,23 +402,32 @@ private:
         switch (delivery.outcome) {
         case host::EcoOutcome::Delivered:
             settleWith(writer);
-            return;
+            return false;
         case host::EcoOutcome::FileLeftOver:
             settleWith(writer, "\n\n" + delivery.message);
-            return;
+            return false;
         case host::EcoOutcome::Cancelled:
-            if (mPorts.dialogs.keepRenamesWithoutEco(
-                    "No ECO file was written, so the layout will not get the renames kept from "
-                    "the pass that was cut short.\n\nKeep them without an ECO file? If not, the "
-                    "next Run offers their ECO file again."))
+            // The same question, and the same answers, as after a pass's save dialog.
+            if (askLettingGo(now, [&] {
+                    return mPorts.dialogs.keepRenamesWithoutEco(
+                        "No ECO file was written, so the layout will not get the renames kept "
+                        "from the pass that was cut short.\n\nPut the names back, so that "
+                        "schematic and layout stay in step, or keep the renames without an ECO "
+                        "file?");
+                })) {
                 settleWith(writer);
-            return;
+                return false;
+            }
+            mOutcome.done = RecoveryChoice::PutBack;
+            mOutcome.staying.clear();
+            return true;
         case host::EcoOutcome::Unknown:
         case host::EcoOutcome::NotDelivered:
             break;
         }
         tell(delivery.message + "\n\nThe renames stay in the schematic, and Sequate keeps their "
                                 "journal: the next Run offers their ECO file again.");
+        return false;
     }
 
     // The layout may hold the names `from` (it was handed their file) or still the names `to`.
@@ -377,6 +485,7 @@ private:
     void settleWith(JournalWriter& writer, const std::string& note = {},
                     MessageKind kind = MessageKind::Failure) {
         writer.settle();
+        mSettled = true;
         if (!note.empty())
             tell(note.substr(note.find_first_not_of('\n')), kind);
     }
@@ -401,29 +510,35 @@ private:
 
     // A put-back that completed, or renames kept that the layout took too, is an outcome the
     // user chose: the information icon.
-    RecoveryOutcome tell(const std::string& message, MessageKind kind = MessageKind::Failure) {
+    void tell(const std::string& message, MessageKind kind = MessageKind::Failure) {
         mOutcome.found = true;
         mOutcome.message += (mOutcome.message.empty() ? "" : "\n\n") + message;
-        mPorts.dialogs.showMessage(kind, "Sequate", message);
-        return mOutcome;
+        mTold.emplace_back(kind, message);
     }
 
     HostSession& mState;
     const PassPorts mPorts;
     const EcoDestination mEco;
     const std::optional<RecoveryChoice> mChoice;
+    const bool mBeforeAPass;
     fs::path mPath;
     std::string mActivity = "looking for its journal";
     std::string mLayoutNote;
     bool mPutBackBegun = false;
+    bool mSettled = false; // the journal of this schematic was settled
+    bool mAsked = false;   // the user was asked whether to put back or keep
+    std::optional<HostPass> mHostPass;
+    DocumentRead mRead;
+    std::vector<std::pair<MessageKind, std::string>> mTold; // shown once PowerLogic is let go
     RecoveryOutcome mOutcome;
 };
 
 } // namespace
 
 RecoveryOutcome recoverUnfinishedPass(HostSession& state, const PassPorts& ports,
-                                      EcoDestination eco, std::optional<RecoveryChoice> choice) {
-    return Recovery(state, ports, eco, choice).run();
+                                      EcoDestination eco, std::optional<RecoveryChoice> choice,
+                                      bool beforeAPass) {
+    return Recovery(state, ports, eco, choice, beforeAPass).run();
 }
 
 } // namespace sequate::engine

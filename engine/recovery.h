@@ -27,13 +27,18 @@ struct RecoveryOutcome {
     std::optional<RecoveryChoice> done; // what was done, when anything was
     std::vector<Rename> staying;        // the renames in effect afterwards, in the order made
     std::string message;                // what the user was told
+    // No journal of the open schematic is left to settle, and the user was not asked about
+    // one: a Run may go on with the pass it was pressed for.
+    bool passMayFollow = true;
 };
 
 // The renames kept go where `eco` says a pass's ECO file goes: PowerPCB, or else a file the
 // user chooses. `choice` answers the question for a caller without a window to ask (the
-// headless runner).
+// headless runner). `beforeAPass`: Run was pressed for a pass, and where it cannot follow, the
+// last message says why.
 RecoveryOutcome recoverUnfinishedPass(HostSession& state, const PassPorts& ports,
                                       EcoDestination eco,
-                                      std::optional<RecoveryChoice> choice = std::nullopt);
+                                      std::optional<RecoveryChoice> choice = std::nullopt,
+                                      bool beforeAPass = false);
 
 } // namespace sequate::engine

@@ -7,9 +7,9 @@ namespace sequate::engine {
 std::optional<PassResult> pressRun(HostSession& state, const PassPorts& ports,
                                    const PassRequest& request) {
     try {
-        // A pass cut short is settled first; the user then sees the schematic before running
-        // again.
-        if (recoverUnfinishedPass(state, ports, request.eco).found)
+        // A pass cut short is settled first. Where the user was asked about it, or its renames
+        // still wait for the layout, the pass asked for does not follow, and the user is told.
+        if (!recoverUnfinishedPass(state, ports, request.eco, std::nullopt, true).passMayFollow)
             return std::nullopt;
         return runPass(state, ports, request);
     } catch (const std::exception& problem) {

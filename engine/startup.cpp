@@ -5,6 +5,7 @@
 #include "workinglist.h"
 
 #include <functional>
+#include <utility>
 
 namespace sequate::engine {
 
@@ -44,6 +45,7 @@ StartupOutcome trapped(UserDialogs& dialogs, const char* noProjectText,
 
 StartupOutcome startUp(HostSession& state, StartupDisplay& display, UserDialogs& dialogs,
                        host::RunningObjects& objects) {
+    state.objects = &objects;
     return trapped(dialogs, "You must load a project before running Sequate", [&] {
         display.keepOnTop(true);
         display.clearAllComponentsOption();
@@ -53,6 +55,33 @@ StartupOutcome startUp(HostSession& state, StartupDisplay& display, UserDialogs&
         display.setCaption("Sequate " + state.document->Name());
         display.setStartText("1");
     });
+}
+
+bool powerLogicGone(const host::HostFailure& failure) {
+    return failure.code() == host::HostCode::NotRunning ||
+           failure.code() == host::HostCode::ServerUnavailable;
+}
+
+bool reattachPowerLogic(HostSession& state) {
+    if (!state.objects)
+        return false;
+    try {
+        auto application = state.objects->attachPowerLogic();
+        auto document = application ? application->CurrentDocument() : nullptr;
+        if (!document)
+            return false;
+        state.application = std::move(application);
+        state.document = std::move(document);
+        state.workList.reset();
+    } catch (const host::HostFailure&) {
+        return false;
+    }
+    // A document without components is told by the pass, in its words.
+    try {
+        takeFirstWorkList(state);
+    } catch (const std::exception&) {
+    }
+    return true;
 }
 
 StartupOutcome takeUpOpenedDocument(HostSession& state, StartupDisplay& display,

@@ -4,6 +4,7 @@
 // document and choose the first working list. Failures that end the program are told to the
 // user before the outcome says so.
 
+#include "host/hostfailure.h"
 #include "host/runningobjects.h"
 #include "hostsession.h"
 #include "passports.h"
@@ -31,5 +32,12 @@ StartupOutcome startUp(HostSession& state, StartupDisplay& display, UserDialogs&
 // Old program: powerLogicApp_OpenDocument.
 StartupOutcome takeUpOpenedDocument(HostSession& state, StartupDisplay& display,
                                     UserDialogs& dialogs);
+
+// Whether the failure says PowerLogic is gone (closed, or its process ended).
+bool powerLogicGone(const host::HostFailure& failure);
+// PowerLogic was closed, and may be running again: the session drops what it held of the old
+// one and takes up the new one and its open document, the options as the user left them. False,
+// with the session as it was, when none answers.
+bool reattachPowerLogic(HostSession& state);
 
 } // namespace sequate::engine

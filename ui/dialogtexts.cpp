@@ -42,8 +42,10 @@ Message csvNotSaved(const std::string& path, const std::string& reason) {
             "The list could not be saved in \"" + path + "\": " + reason + "."};
 }
 
+// The same answers wherever it is asked; Escape keeps nothing the layout will not get.
 Question keepRenamesWithoutEcoQuestion(const std::string& text) {
-    return {sequateTitle, text, "&No", "&Keep them without an ECO file", true};
+    return {sequateTitle, text, "&Put the names back", "&Keep the renames without an ECO file",
+            true};
 }
 
 // Escape keeps nothing of a half-finished pass: keeping it must be chosen knowingly.

@@ -45,9 +45,9 @@ Message helpPageMissing(const std::string& path);
 Message helpPageNotOpened(const std::string& path);
 Message csvNotSaved(const std::string& path, const std::string& reason);
 
-// After Cancel in the save dialog, with the engine's words for what the default answer does
-// (undo a pass's renames, or keep a cut-short pass's journal); the default answer keeps no
-// renames without an ECO file.
+// After Cancel in the save dialog, after a pass or a recovery alike, with the engine's words:
+// the default answer, also for Escape, puts the names back; the other keeps the renames
+// without an ECO file.
 Question keepRenamesWithoutEcoQuestion(const std::string& text);
 // A pass was cut short; the default answer, also for Escape, puts its renames back.
 Question putBackQuestion(const std::string& text);

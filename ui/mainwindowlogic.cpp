@@ -29,11 +29,37 @@ engine::StartupOutcome MainWindowLogic::startUp(host::RunningObjects& objects) {
     return outcome;
 }
 
+// A Run may have found PowerLogic again after it was closed: the documents the new one opens
+// are followed from now on, and the caption names its document. The old one cannot be told.
+void MainWindowLogic::followPowerLogic() {
+    const auto& application = mSeam.session().application;
+    if (!application || application == mAdvised)
+        return;
+    if (mAdvised) {
+        try {
+            mAdvised->unadvise(this);
+        } catch (const std::exception&) {
+        }
+    }
+    mAdvised = application;
+    try {
+        mAdvised->advise(this);
+        mView.setCaption("Sequate " + mSeam.session().document->Name());
+    } catch (const std::exception&) {
+    }
+}
+
 // Putting back a pass renames through the same port as a pass, and holds the window alike.
 void MainWindowLogic::recoverUnfinishedPass() {
     beginHold();
     mSeam.recoverUnfinishedPass();
+    mAccount = waitingLine();
     endHold();
+}
+
+std::string MainWindowLogic::waitingLine() const {
+    const std::size_t waiting = mSeam.session().keptRenamesWaiting;
+    return waiting ? keptRenamesWaitingLine(waiting) : std::string();
 }
 
 void MainWindowLogic::click(Control control) {
@@ -56,7 +82,14 @@ void MainWindowLogic::run() {
     if (asked.refusal)
         mView.showMessage(*asked.refusal);
     if (asked.request)
-        held(*asked.request, [&] { return mSeam.run(*asked.request); });
+        held(*asked.request, [&] {
+            // The hand-over of kept renames comes first, and may ask for a file: said at once.
+            if (mSeam.session().keptRenamesWaiting) {
+                mView.showAccount(writingKeptRenamesLine());
+                mView.letWindowRespond();
+            }
+            return mSeam.run(*asked.request);
+        });
 }
 
 void MainWindowLogic::preview() {
@@ -145,6 +178,7 @@ void MainWindowLogic::beginHold() {
 }
 
 void MainWindowLogic::endHold() {
+    followPowerLogic();
     mView.showPassRunning(false);
     mView.showOptions(mOptions);
     mView.showAccount(mAccount);
@@ -160,7 +194,7 @@ template <typename Pass>
 void MainWindowLogic::held(const PassRequest& request, Pass pass) {
     beginHold();
     const std::optional<engine::PassResult> result = pass();
-    mAccount = result ? accountLine(*result) : std::string();
+    mAccount = result ? accountLine(*result) : waitingLine();
     if (result && !result->newPlan) {
         mReport = passReport(request, mView.localTime(), *result, ecoWent(result->eco));
         // Old program: naytaNimeamattomat, which showed the names kept after a completed pass.

@@ -70,6 +70,9 @@ private:
     void showPlan(const PassRequest& request, const PreviewText& text,
                   const engine::PassPlan& plan);
     void takeUpOpenedDocument();
+    void followPowerLogic();
+    // What the account line says of kept renames waiting for their ECO file; empty when none.
+    std::string waitingLine() const;
 
     MainView& mView;
     OptionPanel mOptions;

@@ -128,6 +128,15 @@ std::string accountLine(const engine::PassResult& result) {
     return nothingToRead ? line : line + ", " + ecoAccount(result.eco);
 }
 
+std::string keptRenamesWaitingLine(std::size_t renames) {
+    return count(renames, "rename", "renames") + " kept from the pass that was cut short " +
+           (renames == 1 ? "waits for its" : "wait for their") + " ECO file: Run writes it first";
+}
+
+std::string writingKeptRenamesLine() {
+    return "Writing the ECO file of the renames kept from the pass that was cut short";
+}
+
 PassReport passReport(const PassRequest& choice, const std::string& when,
                       const engine::PassResult& result, const std::string& ecoWent) {
     PassReport report;

@@ -46,6 +46,10 @@ std::string accountLine(const engine::PassResult& result);
 
 // The line under the progress bar after Pass > Put back the last pass.
 std::string putBackAccount(const engine::PutBackOutcome& outcome);
+// The line under the progress bar while renames kept from a pass that was cut short wait for
+// their ECO file, and while a Run hands it over before the pass it was pressed for.
+std::string keptRenamesWaitingLine(std::size_t renames);
+std::string writingKeptRenamesLine();
 
 // For the report: `deliveredTo` when the file arrived, the reason it is somewhere else, or
 // "not written".

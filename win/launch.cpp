@@ -1,7 +1,10 @@
 #include "launch.h"
 
 #include "eco/privatefolder.h"
+#include "host/com/droppedobjects.h"
 #include "host/com/opendocumentsink.h"
+
+#include <chrono>
 
 namespace sequate::win {
 
@@ -40,7 +43,14 @@ void handle(MSG& message) {
 
 int runMessageLoop() {
     MSG message;
-    while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
+    for (;;) {
+        // The objects a pass dropped are released a slice at a time, between the window's
+        // messages.
+        if (host::com::releaseSomeDropped(std::chrono::milliseconds(5)) &&
+            !::PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE))
+            continue;
+        if (::GetMessageW(&message, nullptr, 0, 0) <= 0)
+            break;
         handle(message);
         host::com::OpenDocumentSink::deliverQueued();
     }

@@ -1,5 +1,6 @@
 #include "comconnection.h"
 
+#include "droppedobjects.h"
 #include "opendocumentsink.h"
 
 #include <windows.h>
@@ -95,6 +96,7 @@ Apartment::Apartment(int timeoutMs) {
 }
 
 Apartment::~Apartment() {
+    releaseAllDropped();
     if (!mInitialized)
         return;
     {
@@ -110,20 +112,19 @@ Apartment::~Apartment() {
     ::CoUninitialize();
 }
 
-void throwCallFailure(const ComHost& host, HRESULT result, const std::string& call,
+// The call's name goes to the trace, not into the text: that is for a message to the user.
+void throwCallFailure(const ComHost& host, HRESULT result, [[maybe_unused]] const std::string& call,
                       std::string text) {
     if (result == callCancelled || result == RPC_E_CALL_REJECTED || result == RPC_E_TIMEOUT)
-        throw HostFailure(HostCode::Timeout, host.title + " did not answer " + call + " within " +
+        throw HostFailure(HostCode::Timeout, host.title + " did not answer within " +
                                                  std::to_string(host.timeoutMs) + " ms");
     if (serverGone(result))
-        throw HostFailure(HostCode::ServerUnavailable,
-                          host.title + " went away during " + call + " (" +
-                              codeText(static_cast<HostCode>(result)) + ")");
+        throw HostFailure(HostCode::ServerUnavailable, host.title + " went away during a call");
     const auto code = static_cast<HostCode>(static_cast<std::uint32_t>(result));
     if (text.empty())
         text = hostText();
     if (text.empty())
-        text = host.title + " failed " + call + " with " + codeText(code);
+        text = host.title + " could not take the call";
     throw HostFailure(code, text);
 }
 

@@ -45,6 +45,8 @@ public:
             pointer->Release();
     }
     Interface* get() const { return mPointer; }
+    // Hands the reference over to the caller.
+    Interface* detach() { return std::exchange(mPointer, nullptr); }
     Interface* operator->() const { return mPointer; }
     Interface& operator*() const { return *mPointer; }
     explicit operator bool() const { return mPointer != nullptr; }

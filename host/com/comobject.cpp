@@ -1,5 +1,7 @@
 #include "comobject.h"
 
+#include "droppedobjects.h"
+
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -61,6 +63,11 @@ ComObject::ComObject(std::shared_ptr<ComHost> host, ComPtr<IDispatch> object, Ki
     : mHost(std::move(host)), mObject(std::move(object)), mKind(kind),
       mThroughDispatch(mHost->types.meet(kind, *mObject.get())) {}
 
+ComObject::~ComObject() {
+    releaseLater(mInterface.detach());
+    releaseLater(mObject.detach());
+}
+
 Variant ComObject::perform(Operation operation, Arguments arguments) {
     const OperationInfo& info = operationInfo(operation);
     const Signature& signature = mHost->types.signature(operation);
@@ -111,6 +118,9 @@ Variant ComObject::crossing(const std::string& call, const std::string& argument
     std::string text;
     const auto start = Clock::now();
     HRESULT outcome;
+    // Objects dropped since the last call go now: while a pass runs, the application holds no
+    // more of them than it did; only those dropped after its last call wait for the window.
+    releaseAllDropped();
     {
         const Apartment::CallUnderWay underWay(*mHost->apartment);
         // The text of an earlier failure must not pass for this call's.

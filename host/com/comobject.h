@@ -18,6 +18,10 @@ public:
     // The first object of a kind reads how its kind is called; throws HostFailure when the
     // application declares the kind in a way Sequate cannot call.
     ComObject(std::shared_ptr<ComHost> host, ComPtr<IDispatch> object, Kind kind);
+    // The object is released later, while the window waits for input (droppedobjects.h).
+    ~ComObject();
+    ComObject(const ComObject&) = delete;
+    ComObject& operator=(const ComObject&) = delete;
 
 protected:
     using Arguments = std::initializer_list<std::reference_wrapper<Variant>>;

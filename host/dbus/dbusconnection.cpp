@@ -101,7 +101,8 @@ void DbusHost::sendReleases() {
 }
 
 void DbusHost::fail(const QDBusMessage& reply, const QString& callName) {
-    const std::string call = callName.toStdString();
+    // The call's name is in the trace; the text is for a message, in the user's terms.
+    Q_UNUSED(callName);
     const std::string title = mTitle.toStdString();
     if (reply.errorName() == errorName) {
         if (const auto carried = parseErrorMessage(reply.errorMessage()))
@@ -110,19 +111,17 @@ void DbusHost::fail(const QDBusMessage& reply, const QString& callName) {
     const QDBusError error(reply);
     if (error.type() == QDBusError::NoReply) {
         if (ownerStillOnBus())
-            throw HostFailure(HostCode::Timeout, title + " did not answer " + call + " within " +
+            throw HostFailure(HostCode::Timeout, title + " did not answer within " +
                                                      std::to_string(mTimeoutMs) + " ms");
         throw HostFailure(HostCode::ServerUnavailable,
-                          title + " went away during " + call + " (its process ended)");
+                          title + " went away during a call (its process ended)");
     }
     if (isTimeout(error.type()))
-        throw HostFailure(HostCode::Timeout, title + " did not answer " + call + " in time");
+        throw HostFailure(HostCode::Timeout, title + " did not answer in time");
     if (isGone(error))
-        throw HostFailure(HostCode::ServerUnavailable,
-                          title + " is no longer running (" + call + ')');
-    throw HostFailure(HostCode::Failed, title + " could not run " + call + ": " +
-                                            reply.errorName().toStdString() + ": " +
-                                            reply.errorMessage().toStdString());
+        throw HostFailure(HostCode::ServerUnavailable, title + " is no longer running");
+    throw HostFailure(HostCode::Failed,
+                      title + " could not take the call: " + reply.errorMessage().toStdString());
 }
 
 bool DbusHost::ownerStillOnBus() {

@@ -68,7 +68,7 @@ void LogicModel::rename(ComponentRef ref, const std::string& name) {
     auto& target = mDocuments[ref.document].components[ref.component];
     const auto refuse = [&](const std::string& reason) {
         throw HostFailure(HostCode::RenameRefused,
-                          "LogicComponent.SetName refused for \"" + target.name + "\": " + reason);
+                          "\"" + target.name + "\" cannot be renamed: " + reason);
     };
     if (const auto reason = schematicNameProblem(name); !reason.empty())
         refuse(reason);

@@ -26,8 +26,8 @@ std::string fileNamePart(const std::string& path) {
 }
 
 [[noreturn]] void cannotRead(const std::string& path, int error) {
-    throw HostFailure(HostCode::FileNotFound, "PcbDocument.ReadEcoFile: cannot read \"" + path +
-                                                  "\": " + std::strerror(error));
+    throw HostFailure(HostCode::FileNotFound,
+                      "cannot read \"" + path + "\": " + std::strerror(error));
 }
 
 std::string readWholeFile(const std::string& path) {
@@ -45,9 +45,9 @@ std::string readWholeFile(const std::string& path) {
     return text;
 }
 
-LayoutData& requireLayout(PcbModel& impl, const char* call) {
+LayoutData& requireLayout(PcbModel& impl) {
     if (!impl.layout)
-        throw HostFailure(HostCode::NoProject, std::string(call) + ": no layout is open");
+        throw HostFailure(HostCode::NoProject, "no layout is open");
     return *impl.layout;
 }
 
@@ -58,13 +58,13 @@ public:
 
     void ReadEcoFile(const std::string& path) override {
         mModel->meter.run("PcbDocument.ReadEcoFile", [&] {
-            auto& layout = requireLayout(*mModel, "PcbDocument.ReadEcoFile");
+            auto& layout = requireLayout(*mModel);
             const std::string text = readWholeFile(path);
             const auto reading = applyEcoText(text, fileNamePart(path), layout.parts);
             mModel->log.insert(mModel->log.end(), reading.log.begin(), reading.log.end());
             if (reading.refusal)
-                throw HostFailure(HostCode::Failed, "PcbDocument.ReadEcoFile: " + *reading.refusal +
-                                                        "; nothing in the file was applied");
+                throw HostFailure(HostCode::Failed,
+                                  *reading.refusal + "; nothing in the file was applied");
         });
     }
 
@@ -78,7 +78,7 @@ public:
 
     std::shared_ptr<PcbDocument> CurrentDocument() override {
         return mModel->meter.run("PcbApplication.CurrentDocument", [&] {
-            requireLayout(*mModel, "PcbApplication.CurrentDocument");
+            requireLayout(*mModel);
             return std::make_shared<SimPcbDocument>(mModel);
         });
     }

@@ -104,10 +104,11 @@ TEST_F(AlsoInPcbTest, FailuresBeforeTheReadLeaveTheLayoutAndNoFile) {
         std::string message; // a regular expression
     } cases[] = {
         {"PowerPCB not running", [](AlsoInPcbTest&) {},
-         "Sequate could not reach PowerPCB: PowerPCB is not running \\(error 429\\)\\."},
+         "PowerPCB is not running\\. Start PowerPCB with the layout open, then press Run "
+         "again\\."},
         {"no layout open", [](AlsoInPcbTest& t) { t.pcb.setLayout(std::nullopt); },
-         "Sequate could not take the layout open in PowerPCB: PcbApplication.CurrentDocument: "
-         "no layout is open \\(error 0x80040202\\)\\."},
+         "PowerPCB is running, but no layout is open in it\\. Open the layout in PowerPCB, then "
+         "press Run again\\."},
         {"schematic name unreadable",
          [](AlsoInPcbTest& t) { t.logic.failCall(2, HostCode::ServerUnavailable); },
          "Sequate could not read the schematic's name from PowerLogic: LogicDocument.Name failed "

@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
 #include <map>
 
@@ -375,15 +376,20 @@ TEST(Journal, AJournalOfTheEarlierVersionIsStillPutBack) {
 // without it; the save dialog says what the file is for.
 TEST(Journal, AKeptPassIsSettledOnceItsEcoFileWentSomewhere) {
     using host::EcoOutcome;
+    // Cancel asks the question a pass asks, with the same effect: the default puts the names
+    // back. Only renames that went nowhere wait for their file, and the window is told.
+    const auto keep = RecoveryChoice::Keep;
+    const auto putBack = RecoveryChoice::PutBack;
     const struct {
         EcoOutcome delivery;
         bool keepWithoutEco;
         bool settled;
+        RecoveryChoice done;
     } cases[] = {
-        {EcoOutcome::Delivered, false, true},
-        {EcoOutcome::NotDelivered, false, false},
-        {EcoOutcome::Cancelled, false, false},
-        {EcoOutcome::Cancelled, true, true},
+        {EcoOutcome::Delivered, false, true, keep},
+        {EcoOutcome::NotDelivered, false, false, keep},
+        {EcoOutcome::Cancelled, false, true, putBack},
+        {EcoOutcome::Cancelled, true, true, keep},
     };
     for (const auto& c : cases) {
         Session session(crashDesign);
@@ -394,10 +400,95 @@ TEST(Journal, AKeptPassIsSettledOnceItsEcoFileWentSomewhere) {
             session.state, session.window.ports(), EcoDestination::None, RecoveryChoice::Keep);
         EXPECT_EQ(session.window.fileDialogs, 1);
         EXPECT_EQ(journalsLeft(session).empty(), c.settled) << outcome.message;
+        EXPECT_EQ(outcome.done, c.done);
+        EXPECT_EQ(session.state.keptRenamesWaiting > 0, !c.settled);
         EXPECT_EQ(session.window.cancelQuestions.size(), c.delivery == EcoOutcome::Cancelled);
+        if (c.done == putBack) {
+            EXPECT_EQ(session.names(), (Names{"R7", "R1", "C3", "R2", "C9", "R3", "R9", "C1"}));
+        }
         if (!c.settled) {
             EXPECT_EQ(readJournal(journalsLeft(session).at(0)).kind, JournalKind::Keep);
         }
+    }
+}
+
+// Renames kept while their file went nowhere wait for it: a Run whose hand-over fails again
+// does not run the pass it was pressed for, and says why (one that succeeds: mainwindowlogic).
+TEST(Journal, RunSaysWhyThePassAskedForDoesNotFollowKeptRenamesThatStillWait) {
+    Session session(crashDesign);
+    crashAt(session, callsOf(crashDesign) - 4);
+    session.window.delivery = {host::EcoOutcome::NotDelivered, "not written"};
+    recoverUnfinishedPass(session.state, session.window.ports(), EcoDestination::ChosenFile,
+                          RecoveryChoice::Keep);
+    EXPECT_FALSE(session.run(allComponentsRequest("1", EcoDestination::ChosenFile)));
+    EXPECT_EQ(session.state.keptRenamesWaiting, 7u);
+    EXPECT_NE(session.window.messages.back().text.find("The pass you asked for did not run"),
+              std::string::npos);
+}
+
+// A window that notes, for every box it shows, whether PowerLogic's pass was open meanwhile.
+class WatchingWindow : public HeadlessWindow {
+public:
+    explicit WatchingWindow(const host::sim::SimPowerLogic& logic) : mLogic(logic) {}
+    std::vector<bool> heldUnderABox;
+
+    void showMessage(MessageKind kind, const std::string& title, const std::string& text) override {
+        heldUnderABox.push_back(mLogic.passOpen());
+        HeadlessWindow::showMessage(kind, title, text);
+    }
+    bool keepRenamesWithoutEco(const std::string& question) override {
+        heldUnderABox.push_back(mLogic.passOpen());
+        return HeadlessWindow::keepRenamesWithoutEco(question);
+    }
+    bool putBackUnfinishedPass(const std::string& question) override {
+        heldUnderABox.push_back(mLogic.passOpen());
+        return HeadlessWindow::putBackUnfinishedPass(question);
+    }
+
+private:
+    const host::sim::SimPowerLogic& mLogic;
+};
+
+// PowerLogic is let go before any box waits for the user: after a pass, a stop, its questions,
+// and a recovery's.
+TEST(Journal, NoBoxWaitsWhilePowerLogicIsHeld) {
+    using host::EcoOutcome;
+    const struct {
+        const char* what;
+        std::function<void(Session&, WatchingWindow&)> arrange;
+        std::size_t boxes;
+    } cases[] = {
+        {"stopped by the user",
+         [](Session&, WatchingWindow& w) { w.progressBar().stopOnceSet = 12; }, 1},
+        {"the file left over",
+         [](Session&, WatchingWindow& w) {
+             w.delivery = {EcoOutcome::FileLeftOver, "left"};
+         },
+         1},
+        {"cancelled, then put back",
+         [](Session&, WatchingWindow& w) {
+             w.delivery = {EcoOutcome::Cancelled, ""};
+         },
+         2},
+        {"a pass an earlier run left open",
+         [](Session& s, WatchingWindow&) { s.logic.application()->BeginPass(); }, 1},
+        {"a recovery that puts back",
+         [](Session& s, WatchingWindow&) { crashAt(s, callsOf(crashDesign) - 4); }, 2},
+        {"a recovery that keeps, then cancels and puts back",
+         [](Session& s, WatchingWindow& w) {
+             crashAt(s, callsOf(crashDesign) - 4);
+             w.putBackOnRecovery = false;
+             w.delivery = {EcoOutcome::Cancelled, ""};
+         },
+         3},
+    };
+    for (const auto& c : cases) {
+        Session session(crashDesign);
+        WatchingWindow window(session.logic);
+        c.arrange(session, window);
+        pressRun(session.state, window.ports(),
+                 allComponentsRequest("1", EcoDestination::ChosenFile));
+        EXPECT_EQ(window.heldUnderABox, std::vector<bool>(c.boxes, false)) << c.what;
     }
 }
 

@@ -165,10 +165,20 @@ TEST(NumberingPass, StopsThePlanFindsRenameNothing) {
         engine::PassRequest request;
         std::string problem;
     } cases[] = {
-        {"a number beyond 16 bits", document({part("R5"), part("R9")}),
+        // Numbers run out for a letter code's component: said with the count, for each scope.
+        {"numbers beyond 16 bits", document({part("R5"), part("C1"), part("R9")}),
          engine::allComponentsRequest("32767"),
-         "The new name for R9 would need the number 32768, but part-name numbers only go from "
-         "-32768 to 32767."},
+         "Starting at 32767 leaves no number for the second of 2 R components."},
+        {"numbers beyond 16 bits, selected",
+         document({part("C1", true), part("C2", true), part("C3", true), part("r4", true)}),
+         engine::selectedComponentsRequest("32766", false),
+         "Starting at 32766 leaves no number for the third of 3 C components."},
+        {"numbers beyond 16 bits, no letter code",
+         document({part("7"), part("8"), part("9"), part("10"), part("11"), part("12"), part("13"),
+                   part("14"), part("15"), part("16"), part("17"), part("18")}),
+         engine::allComponentsRequest("32758"),
+         "Starting at 32758 leaves no number for the 11th of 12 components without a letter "
+         "code."},
         // PowerLogic refuses a name that a twin carries, even the component's own: the gap
         // below R3 gives R2 its own name back.
         {"a name a twin also carries",

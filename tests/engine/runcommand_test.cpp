@@ -33,12 +33,12 @@ struct RunCase {
 TEST(CmdRun, StartsAPassOnlyForAnAcceptableNumber) {
     const auto all = PassScope::AllComponents;
     const auto selected = PassScope::SelectedComponents;
+    const std::string allWords = "Illegal Value\nType a whole number from 1 to 32767.";
+    const std::string selectedWords =
+        "Illegal value in Start textbox\nType a whole number from 1 to 32767.";
     const RunCase cases[] = {
-        {all, "", {"Illegal Value"}, false},
-        {all, "x1", {"Illegal Value"}, false},
-        {selected, "0", {"Illegal value in Start textbox"}, false},
-        {selected, "40000", {"Illegal value in Start textbox"}, false},
-        {all, "-3", {"Illegal Value"}, false},
+        {all, "", {allWords}, false},
+        {selected, "40000", {selectedWords}, false},
         {all, "3", {}, true},
         {selected, "5", {}, true},
     };
@@ -73,6 +73,20 @@ TEST(CmdRun, AfterAnIncompleteStartUpThePassStopsWithAMessage) {
     EXPECT_EQ(logic.openNames(), std::vector<std::string>{"R1"});
 }
 
+// PowerLogic closed and started again: Run takes up the one that runs now.
+TEST(CmdRun, RunAttachesToThePowerLogicThatRunsNow) {
+    host::sim::SimPowerLogic logic({document({part("R5")})});
+    host::sim::SimRunningObjects objects(&logic, nullptr);
+    HostSession state;
+    engine::HeadlessWindow window;
+    ASSERT_EQ(startUp(state, window, window, objects), StartupOutcome::Running);
+    const auto before = state.application;
+    logic.failCall(1, host::HostCode::ServerUnavailable); // the old one is gone
+    ASSERT_TRUE(pressRun(state, window.ports(), allComponentsRequest("3"))->completed);
+    EXPECT_EQ(logic.openNames(), std::vector<std::string>{"R3"});
+    EXPECT_NE(state.application, before);
+}
+
 // After a completed pass, the document closed or PowerLogic gone: the message says so and what
 // to do, and no pass is blamed for having been cut short.
 TEST(CmdRun, ASchematicOutOfReachIsSaidInTheUsersTerms) {
@@ -88,7 +102,7 @@ TEST(CmdRun, ASchematicOutOfReachIsSaidInTheUsersTerms) {
              for (int k = 1; k < 20; ++k)
                  logic.failCall(k, host::HostCode::ServerUnavailable);
          },
-         "close Sequate too and start it again"},
+         "start PowerLogic with the project open; Sequate finds it again"},
     };
     for (const auto& c : cases) {
         Session session(document({part("R7"), part("R1")}));

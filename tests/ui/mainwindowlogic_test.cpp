@@ -197,8 +197,7 @@ TEST(MainWindowLogic, PreviewRefusesABadStartAndApplyRunsOnlyThePlanShown) {
     Desk desk({document("amp.sch", {"R5", "R7"})});
     desk.choose({Control::selectedComponentsOption}, "0");
     desk.window.preview();
-    EXPECT_EQ(desk.view.messages, (std::vector<Message>{{MessageKind::Refusal, "Error Message",
-                                                         "Illegal value in Start textbox"}}));
+    EXPECT_EQ(desk.view.messages.at(0).kind, MessageKind::Refusal);
     EXPECT_FALSE(desk.view.preview);
 
     desk.window.startTextEdited("3");
@@ -238,6 +237,68 @@ TEST(MainWindowLogic, CancelInTheSaveDialogUndoesTheRenamesUnlessTheUserKeepsThe
     EXPECT_EQ(desk.logic.openNames(), (std::vector<std::string>{"R1", "R2"}));
 }
 
+// Renames kept from a pass that was cut short, whose file went nowhere, are told on the account
+// line; the next Run says it writes their file first, then runs the pass asked for.
+TEST(MainWindowLogic, TheAccountLineTellsOfKeptRenamesWaitingForTheirEcoFile) {
+    Desk desk({document("kept.sch", {"R5", "R7", "C4"})});
+    desk.choose({Control::allComponentsOption, Control::sendEcoBox, Control::writeOnlyOption}, "1");
+    struct Crash {};
+    int calls = 0;
+    desk.logic.setCallObserver([&](const std::string& call) {
+        if (call == "LogicComponent.SetName" && ++calls == 2)
+            throw Crash{};
+    });
+    desk.window.run();
+    desk.logic.setCallObserver({});
+
+    desk.view.defaultAnswer = false; // keep the renames
+    desk.view.saved = host::EcoOutcome::NotDelivered;
+    desk.window.recoverUnfinishedPass();
+    EXPECT_EQ(desk.view.account, "1 rename kept from the pass that was cut short waits for its "
+                                 "ECO file: Run writes it first");
+
+    desk.view.saved = host::EcoOutcome::Delivered;
+    std::vector<std::string> saidWhileSaving;
+    desk.view.whileSaving = [&] { saidWhileSaving.push_back(desk.view.account); };
+    desk.window.run();
+    EXPECT_EQ(saidWhileSaving.at(0),
+              "Writing the ECO file of the renames kept from the pass that was cut short");
+    EXPECT_TRUE(desk.view.account.ends_with(" renamed, ECO file written to /tmp/amp.eco"))
+        << desk.view.account;
+    EXPECT_EQ(desk.logic.openNames(), (std::vector<std::string>{"R1", "R2", "C1"}));
+}
+
+// PowerLogic closed and started again: Run works in the new one, and the documents it opens
+// are followed.
+TEST(MainWindowLogic, RunFindsPowerLogicAgainAndFollowsItsDocuments) {
+    host::sim::SimPowerLogic first({document("amp.sch", {"R5"})});
+    host::sim::SimPowerLogic second({document("psu.sch", {"C7"}), document("amp.sch", {"R9"})});
+    host::sim::SimPowerLogic* running = &first;
+    struct Table : host::RunningObjects {
+        host::sim::SimPowerLogic** running;
+        std::shared_ptr<host::LogicApplication> attachPowerLogic() override {
+            return (*running)->application();
+        }
+        std::shared_ptr<host::PcbApplication> attachPowerPcb() override { return nullptr; }
+    } table;
+    table.running = &running;
+    FakeView view;
+    MainWindowLogic window(view, view);
+    window.startUp(table);
+    window.click(Control::allComponentsOption);
+
+    first.planFault(1, host::sim::CallFault::Fails, host::HostCode::ServerUnavailable);
+    running = &second;
+    window.run();
+    EXPECT_EQ(second.openNames(), (std::vector<std::string>{"C1"}));
+    EXPECT_EQ(view.caption, "Sequate psu.sch");
+    EXPECT_TRUE(view.messages.empty());
+
+    second.openDocument(1);
+    second.processEvents();
+    EXPECT_EQ(view.caption, "Quillaron amp.sch");
+}
+
 // Each question's default answer, which Enter and Escape give, is the one that cannot lose
 // what the user has: a cut-short pass is put back, a running pass goes on, no renames are kept
 // without an ECO file.
@@ -247,7 +308,7 @@ TEST(DialogTexts, DefaultAnswers) {
         const char* defaultAnswer;
     } questions[] = {{putBackQuestion("cut short"), "&Put back"},
                      {stopPassQuestion(), "&Go on"},
-                     {keepRenamesWithoutEcoQuestion("keep?"), "&No"}};
+                     {keepRenamesWithoutEcoQuestion("keep?"), "&Put the names back"}};
     for (const auto& q : questions) {
         EXPECT_EQ(q.question.defaultAnswer, q.defaultAnswer);
         EXPECT_TRUE(q.question.escapeGivesDefault) << q.defaultAnswer;

@@ -95,7 +95,9 @@ TEST(PassRequest, TakenOnceFromTheOptionsOrRefusedWithTheModesWords) {
         if (*c.refusal) {
             EXPECT_EQ(asked.refusal,
                       (Message{MessageKind::Refusal, c.clicks.empty() ? "Sequate" : "Error Message",
-                               c.refusal}));
+                               c.clicks.empty() ? std::string(c.refusal)
+                                                : std::string(c.refusal) +
+                                                      "\nType a whole number from 1 to 32767."}));
             EXPECT_FALSE(asked.request);
         } else {
             ASSERT_TRUE(asked.request && !asked.refusal) << c.start;

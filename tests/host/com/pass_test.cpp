@@ -126,4 +126,22 @@ TEST_F(PassOverCom, ASimulatorThatHangsAndResumesEndsWithEveryNameAsItWas) {
     EXPECT_EQ(namesOf(sim.stop().documents[0]), namesOf(original.documents[0]));
 }
 
+// PowerLogic closed and started again: the next Run attaches to the new one.
+TEST_F(PassOverCom, RunFindsPowerLogicStartedAgain) {
+    host::com::ComRunningObjects objects(3000);
+    engine::HostSession state;
+    state.journalFolder = temporaryFile("journals-again");
+    tools::RunnerWindow window(objects, std::nullopt, "test");
+    {
+        ComSimProcess first(stateFile);
+        ASSERT_EQ(engine::startUp(state, window, window, objects), engine::StartupOutcome::Running);
+        first.stop();
+    }
+    ComSimProcess second(stateFile);
+    const auto result = engine::pressRun(state, window.ports(), engine::allComponentsRequest("1"));
+    ASSERT_TRUE(result && result->completed)
+        << (window.messages.empty() ? "" : window.messages.back().text);
+    EXPECT_NE(namesOf(second.stop().documents[0]), namesOf(original.documents[0]));
+}
+
 } // namespace

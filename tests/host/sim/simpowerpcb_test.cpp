@@ -33,8 +33,8 @@ TEST(SimPowerPcb, ReadsWholeFilesAndPlaysTheFaultsATestPlans) {
         }
         return pcb.layout()->parts[0] + failure;
     };
-    EXPECT_EQ(outcome(refused), "R1 0x80004005 PcbDocument.ReadEcoFile: amp.eco:3: expected "
-                                "\"OLD NEW\", found \"R1 R2 R3\"; nothing in the file was applied");
+    EXPECT_EQ(outcome(refused), "R1 0x80004005 amp.eco:3: expected \"OLD NEW\", found \"R1 R2 "
+                                "R3\"; nothing in the file was applied");
     EXPECT_EQ(pcb.log().back(), "amp.eco: nothing in the file was applied");
     EXPECT_EQ(outcome((folder / "missing.eco").string()).substr(0, 13), "R1 0x80070002");
     pcb.failCallAfterEffect(1, HostCode::Timeout); // read, but the answer was lost
