@@ -7,8 +7,12 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
 #include <map>
+#ifndef _WIN32
+#include <unistd.h>
+#endif
 
 namespace sequate::engine::testing {
 namespace {
@@ -398,6 +402,88 @@ TEST(Journal, AKeptPassIsSettledOnceItsEcoFileWentSomewhere) {
         if (!c.settled) {
             EXPECT_EQ(readJournal(journalsLeft(session).at(0)).kind, JournalKind::Keep);
         }
+    }
+}
+
+#ifndef _WIN32
+// Journals list every part name and say what to put back: a folder others can write to, a link
+// to another user's folder, and a journal another user planted are named in a message and never
+// acted on; nothing is renamed. The journal planted would put back names no pass gave. Root
+// gives what it plants away to "nobody"; anyone else makes it writable by others.
+TEST(Journal, WhatIsNotTheUsersAloneIsRefusedAndNeverActedOn) {
+    const auto plant = [](const fs::path& folder) {
+        const fs::path planted = folder / "amp.sch-0123456789abcdef.journal";
+        std::ofstream(planted) << "sequate-journal 2\ndocument \"amp.sch\"\nkind pass\n"
+                                  "components 2\nname \"HACK1\"\nname \"HACK2\"\n"
+                                  "rename 1 \"HACK1\" \"R1\"\nrename 2 \"HACK2\" \"R2\"\n"
+                                  "applying\ndone 2\n";
+        return planted;
+    };
+    const auto giveAway = [](const fs::path& path) {
+        if (::geteuid() == 0)
+            EXPECT_EQ(::chown(path.c_str(), 65534, 65534), 0);
+        else
+            fs::permissions(path, fs::perms::all);
+    };
+    const struct {
+        const char* about;
+        std::function<fs::path(const fs::path& folder)> make; // what the message must name
+    } cases[] = {
+        {"a folder everyone can write to",
+         [&](const fs::path& folder) {
+             fs::create_directories(folder);
+             plant(folder);
+             fs::permissions(folder, fs::perms::all);
+             return folder;
+         }},
+        {"a link to another user's folder",
+         [&](const fs::path& folder) {
+             const fs::path other = folder.string() + "-other";
+             fs::create_directories(other);
+             plant(other);
+             giveAway(other);
+             fs::create_directory_symlink(other, folder);
+             return folder;
+         }},
+        {"a journal another user planted",
+         [&](const fs::path& folder) {
+             fs::create_directories(folder);
+             const fs::path planted = plant(folder);
+             giveAway(planted);
+             return planted;
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.about);
+        Session session(document({part("R1"), part("R2")}));
+        const fs::path named = c.make(session.state.journalFolder);
+        session.run(allComponentsRequest("5"));
+        EXPECT_EQ(session.names(), (Names{"R1", "R2"}));
+        ASSERT_FALSE(session.window.messages.empty());
+        EXPECT_NE(session.window.messages.back().text.find("\"" + named.string() + "\""),
+                  std::string::npos)
+            << session.window.messages.back().text;
+    }
+}
+#endif
+
+// Whatever stands at the name of a journal's new file, a file or a folder a killed writer or
+// anyone else left there, never keeps a put-back from being journaled.
+TEST(Journal, AStrayNewFileOrFolderDoesNotBlockTheNextRun) {
+    for (const bool folder : {false, true}) {
+        Session session(crashDesign);
+        const Names before = session.names();
+        ASSERT_NE(crashAt(session, callsOf(crashDesign) - 4), before);
+        const fs::path stray = journalsLeft(session).at(0).string() + ".new";
+        if (folder)
+            fs::create_directories(stray / "inside");
+        else
+            std::ofstream(stray) << "torn";
+        const RecoveryOutcome outcome = recoverUnfinishedPass(
+            session.state, session.window.ports(), EcoDestination::None, RecoveryChoice::PutBack);
+        EXPECT_EQ(outcome.done, RecoveryChoice::PutBack) << outcome.message;
+        EXPECT_EQ(session.names(), before) << outcome.message;
+        EXPECT_FALSE(fs::exists(stray));
     }
 }
 
