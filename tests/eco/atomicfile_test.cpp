@@ -12,8 +12,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <memory>
-#include <sys/stat.h>
-#include <sys/sysmacros.h>
 #include <unistd.h>
 
 namespace sequate::eco {
@@ -69,26 +67,6 @@ TEST(AtomicFile, AFailureLeavesWhatWasThere) {
              return std::shared_ptr<void>();
          },
          "it is a folder, not a file, so Sequate does not replace it"},
-        // Replacing a FIFO or a device with a file would break whatever reads it.
-        {"a FIFO", "amp.eco",
-         [](const ScratchFolder& f) {
-             fs::remove(f / "amp.eco");
-             ::mkfifo((f / "amp.eco").c_str(), 0600);
-             return std::shared_ptr<void>();
-         },
-         "it is a FIFO, not a file, so Sequate does not replace it"},
-        // Root makes a null device of its own, never pointing at /dev/null, which it could
-        // replace; anyone else cannot replace /dev/null anyway.
-        {"a device", "amp.eco",
-         [](const ScratchFolder& f) {
-             fs::remove(f / "amp.eco");
-             if (::geteuid() == 0)
-                 ::mknod((f / "amp.eco").c_str(), S_IFCHR | 0666, makedev(1, 3));
-             else
-                 fs::create_symlink("/dev/null", f / "amp.eco");
-             return std::shared_ptr<void>();
-         },
-         "it is a device, not a file, so Sequate does not replace it"},
         {"no file name", "", nothing, "Cannot write the ECO file: no file name was given."},
         {"an unwritable folder", "amp.eco",
          [](const ScratchFolder& f) {

@@ -80,23 +80,6 @@ TEST(Journal, EveryDocumentNameGivesAShortSafeFileName) {
     }
 }
 
-// A link planted where the journal's new file is made is not followed.
-TEST(Journal, APlantedLinkIsNotFollowed) {
-    const fs::path folder = fs::path(sequate::testing::privateDataFolder) / "link";
-    fs::create_directories(folder);
-    const fs::path victim = folder / "victim";
-    std::ofstream(victim) << "keep";
-    const fs::path path = journalPath(folder, plannedJournal());
-    std::error_code noLinks;
-    fs::create_symlink(victim, path.string() + ".new", noLinks);
-    if (noLinks)
-        GTEST_SKIP() << "no symbolic links here: " << noLinks.message();
-    JournalWriter(path, plannedJournal());
-    std::ifstream read(victim);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(read), {}), "keep");
-    EXPECT_EQ(readJournal(path).renames, plannedJournal().renames);
-}
-
 // What a power cut or a full disk leaves after the list of renames is read as its end; the
 // list itself is intact.
 TEST(Journal, ATornTailIsTheEndOfTheJournal) {
@@ -408,82 +391,70 @@ TEST(Journal, AKeptPassIsSettledOnceItsEcoFileWentSomewhere) {
 #ifndef _WIN32
 // Journals list every part name and say what to put back: a folder others can write to, a link
 // to another user's folder, and a journal another user planted are named in a message and never
-// acted on; nothing is renamed. The journal planted would put back names no pass gave. Root
-// gives what it plants away to "nobody"; anyone else makes it writable by others.
+// acted on; nothing is renamed. The journal planted would put back names no pass gave.
 TEST(Journal, WhatIsNotTheUsersAloneIsRefusedAndNeverActedOn) {
-    const auto plant = [](const fs::path& folder) {
-        const fs::path planted = folder / "amp.sch-0123456789abcdef.journal";
-        std::ofstream(planted) << "sequate-journal 2\ndocument \"amp.sch\"\nkind pass\n"
-                                  "components 2\nname \"HACK1\"\nname \"HACK2\"\n"
-                                  "rename 1 \"HACK1\" \"R1\"\nrename 2 \"HACK2\" \"R2\"\n"
-                                  "applying\ndone 2\n";
-        return planted;
-    };
+    // Root gives what it plants away to "nobody"; anyone else makes it writable by others.
     const auto giveAway = [](const fs::path& path) {
         if (::geteuid() == 0)
             EXPECT_EQ(::chown(path.c_str(), 65534, 65534), 0);
         else
             fs::permissions(path, fs::perms::all);
     };
-    const struct {
-        const char* about;
-        std::function<fs::path(const fs::path& folder)> make; // what the message must name
-    } cases[] = {
-        {"a folder everyone can write to",
-         [&](const fs::path& folder) {
-             fs::create_directories(folder);
-             plant(folder);
-             fs::permissions(folder, fs::perms::all);
-             return folder;
-         }},
-        {"a link to another user's folder",
-         [&](const fs::path& folder) {
-             const fs::path other = folder.string() + "-other";
-             fs::create_directories(other);
-             plant(other);
-             giveAway(other);
-             fs::create_directory_symlink(other, folder);
-             return folder;
-         }},
-        {"a journal another user planted",
-         [&](const fs::path& folder) {
-             fs::create_directories(folder);
-             const fs::path planted = plant(folder);
-             giveAway(planted);
-             return planted;
-         }},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.about);
+    for (const std::string kind : {"open folder", "link to another's folder", "planted journal"}) {
+        SCOPED_TRACE(kind);
         Session session(document({part("R1"), part("R2")}));
-        const fs::path named = c.make(session.state.journalFolder);
+        const fs::path folder = session.state.journalFolder;
+        const fs::path other = kind == "link to another's folder" ? folder.string() + "-x" : folder;
+        const fs::path planted = other / "amp.sch-0123456789abcdef.journal";
+        fs::create_directories(other);
+        std::ofstream(planted) << "sequate-journal 2\ndocument \"amp.sch\"\nkind pass\n"
+                                  "components 2\nname \"HACK1\"\nname \"HACK2\"\n"
+                                  "rename 1 \"HACK1\" \"R1\"\nrename 2 \"HACK2\" \"R2\"\n"
+                                  "applying\ndone 2\n";
+        if (kind == "open folder") {
+            fs::permissions(folder, fs::perms::all);
+        } else if (kind == "planted journal") {
+            giveAway(planted);
+        } else {
+            giveAway(other);
+            fs::create_directory_symlink(other, folder);
+        }
         session.run(allComponentsRequest("5"));
         EXPECT_EQ(session.names(), (Names{"R1", "R2"}));
         ASSERT_FALSE(session.window.messages.empty());
-        EXPECT_NE(session.window.messages.back().text.find("\"" + named.string() + "\""),
-                  std::string::npos)
-            << session.window.messages.back().text;
+        const std::string& said = session.window.messages.back().text;
+        const fs::path named = kind == "planted journal" ? planted : folder;
+        EXPECT_NE(said.find("\"" + named.string() + "\""), std::string::npos) << said;
     }
 }
 #endif
 
-// Whatever stands at the name of a journal's new file, a file or a folder a killed writer or
-// anyone else left there, never keeps a put-back from being journaled.
-TEST(Journal, AStrayNewFileOrFolderDoesNotBlockTheNextRun) {
-    for (const bool folder : {false, true}) {
+// Whatever stands at the name of a journal's new file, left by a killed writer or planted, never
+// keeps a put-back from being journaled, and a link there is not followed.
+TEST(Journal, WhatStandsAtTheNewFileNeitherBlocksNorIsFollowed) {
+    for (const std::string stray : {"file", "folder", "link"}) {
+        SCOPED_TRACE(stray);
         Session session(crashDesign);
         const Names before = session.names();
         ASSERT_NE(crashAt(session, callsOf(crashDesign) - 4), before);
-        const fs::path stray = journalsLeft(session).at(0).string() + ".new";
-        if (folder)
-            fs::create_directories(stray / "inside");
+        const fs::path path = journalsLeft(session).at(0).string() + ".new";
+        const fs::path victim = session.state.journalFolder.parent_path() / "victim";
+        std::ofstream(victim) << "keep";
+        std::error_code noLinks;
+        if (stray == "folder")
+            fs::create_directories(path / "inside");
+        else if (stray == "link")
+            fs::create_symlink(victim, path, noLinks);
         else
-            std::ofstream(stray) << "torn";
+            std::ofstream(path) << "torn";
+        if (noLinks)
+            continue; // no symbolic links here
         const RecoveryOutcome outcome = recoverUnfinishedPass(
             session.state, session.window.ports(), EcoDestination::None, RecoveryChoice::PutBack);
-        EXPECT_EQ(outcome.done, RecoveryChoice::PutBack) << outcome.message;
         EXPECT_EQ(session.names(), before) << outcome.message;
-        EXPECT_FALSE(fs::exists(stray));
+        EXPECT_FALSE(fs::exists(fs::symlink_status(path)));
+        std::ifstream read(victim);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(read), {}), "keep");
     }
 }
 
