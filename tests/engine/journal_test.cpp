@@ -348,6 +348,7 @@ TEST(Journal, ADesignOfTheSameFileNameLeavesTheJournalAlone) {
 TEST(Journal, AJournalOfTheEarlierVersionIsStillPutBack) {
     Session session(document({part("R1"), part("R2")}));
     fs::create_directories(session.state.journalFolder);
+    fs::permissions(session.state.journalFolder, fs::perms::owner_all); // whatever the umask
     std::ofstream(session.state.journalFolder / "amp.sch.journal", std::ios::binary)
         << "sequate-journal 1\ndocument \"amp.sch\"\ncomponents 2\n"
            "rename 2 \"R1\" \"R2\"\nrename 1 \"R7\" \"R1\"\napplying\ndone 2\n";
@@ -404,21 +405,21 @@ TEST(Journal, WhatIsNotTheUsersAloneIsRefusedAndNeverActedOn) {
         SCOPED_TRACE(kind);
         Session session(document({part("R1"), part("R2")}));
         const fs::path folder = session.state.journalFolder;
-        const fs::path other = kind == "link to another's folder" ? folder.string() + "-x" : folder;
+        const fs::path other =
+            kind == "link to another's folder" ? fs::path(folder.string() + "-x") : folder;
         const fs::path planted = other / "amp.sch-0123456789abcdef.journal";
         fs::create_directories(other);
+        fs::permissions(other, fs::perms::owner_all); // whatever the umask
         std::ofstream(planted) << "sequate-journal 2\ndocument \"amp.sch\"\nkind pass\n"
                                   "components 2\nname \"HACK1\"\nname \"HACK2\"\n"
                                   "rename 1 \"HACK1\" \"R1\"\nrename 2 \"HACK2\" \"R2\"\n"
                                   "applying\ndone 2\n";
-        if (kind == "open folder") {
+        if (kind == "open folder")
             fs::permissions(folder, fs::perms::all);
-        } else if (kind == "planted journal") {
-            giveAway(planted);
-        } else {
-            giveAway(other);
+        else
+            giveAway(kind == "planted journal" ? planted : other);
+        if (kind == "link to another's folder")
             fs::create_directory_symlink(other, folder);
-        }
         session.run(allComponentsRequest("5"));
         EXPECT_EQ(session.names(), (Names{"R1", "R2"}));
         ASSERT_FALSE(session.window.messages.empty());

@@ -58,12 +58,9 @@ TEST(ComPassRunner, RefusesAtStartUpAPowerLogicDeclaringASlotItCannotCallAndRena
 }
 
 TEST(ComPassRunner, DescribeAcceptsEveryOperationOfTheSimulatorAndNamesABadSlot) {
-    for (const std::string help : {"--help", "-h"}) {
-        std::ostringstream out;
-        std::ostringstream err;
-        EXPECT_EQ(tools::comRunnerMain({help}, out, err), 0) << err.str();
-        EXPECT_NE(out.str().find("--no-eco"), std::string::npos) << out.str();
-    }
+    std::ostringstream help, unused;
+    EXPECT_EQ(tools::comRunnerMain({"-h"}, help, unused), 0);
+    EXPECT_NE(help.str().find("--no-eco"), std::string::npos) << help.str();
     const std::string stateFile =
         writeStateFile(host::sim::loadStateFile(SEQUATE_SAMPLES_DIR "/sample.json"), "sample.json");
     for (const std::string types : {"standard", "incompatible"}) {
