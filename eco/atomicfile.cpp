@@ -218,6 +218,7 @@ fs::path targetOf(const std::string& path) {
 
 void writeFileAtomically(const std::string& path, const std::string& bytes) {
     const fs::path target = targetOf(path);
+    requireRegularTarget(target, path);
     requireWritable(target, path);
     const FinalMode mode = finalModeFor(target);
     removeLeftovers(target.parent_path());

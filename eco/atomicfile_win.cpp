@@ -105,8 +105,6 @@ void requireWritable(const fs::path& target, const std::string& shownPath) {
     const DWORD attributes = ::GetFileAttributesW(target.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
         fail(shownPath, ERROR_ACCESS_DENIED);
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
-        throw EcoError("Cannot write the ECO file \"" + shownPath + "\": it names a folder.");
 }
 
 fs::path targetOf(const std::string& path) {
@@ -124,6 +122,7 @@ fs::path targetOf(const std::string& path) {
 
 void writeFileAtomically(const std::string& path, const std::string& bytes) {
     const fs::path target = targetOf(path);
+    requireRegularTarget(target, path);
     requireWritable(target, path);
     removeLeftovers(target.parent_path());
     TempFile temp(target, path);

@@ -1,6 +1,7 @@
 #include "privatefolder.h"
 
 #include "ecoerror.h"
+#include "host/filesafety.h"
 
 #include <cerrno>
 #include <charconv>
@@ -51,16 +52,9 @@ bool runs(int process) {
     return active;
 }
 
-// The user's temporary folder is the user's own; only a real folder, not a junction, is removed.
-bool ownFolder(const std::filesystem::path& folder) {
-    const DWORD attributes = ::GetFileAttributesW(folder.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) &&
-           !(attributes & FILE_ATTRIBUTE_REPARSE_POINT);
-}
 } // namespace
 #else
 #include <csignal>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -71,12 +65,6 @@ int currentProcess() {
 // A process that exists but belongs to another user still runs.
 bool runs(int process) {
     return ::kill(static_cast<pid_t>(process), 0) == 0 || errno != ESRCH;
-}
-
-bool ownFolder(const std::filesystem::path& folder) {
-    struct stat status {};
-    return ::lstat(folder.c_str(), &status) == 0 && S_ISDIR(status.st_mode) &&
-           status.st_uid == ::geteuid();
 }
 } // namespace
 #endif
@@ -128,7 +116,9 @@ void removeStaleHandOffFolders() {
          entry.increment(error)) {
         const auto maker = makerOf(entry->path().filename().string());
         std::error_code ignored;
-        if (!maker || *maker == currentProcess() || runs(*maker) || !ownFolder(entry->path()) ||
+        // Only the user's own folders go, never a link or another user's folder.
+        if (!maker || *maker == currentProcess() || runs(*maker) ||
+            host::whyNotPrivateFolder(entry->path()) ||
             fs::exists(entry->path() / keptMark, ignored))
             continue;
         fs::remove_all(entry->path(), ignored);

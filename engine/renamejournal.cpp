@@ -1,5 +1,7 @@
 #include "renamejournal.h"
 
+#include "host/filesafety.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
@@ -333,6 +335,27 @@ std::string versionOneName(const std::string& document) {
     return name + journalSuffix;
 }
 
+// The journals list every part name of a design, and a journal is acted on: they are kept only
+// in a folder that no one else can read or plant a file in.
+void requirePrivateFolder(const fs::path& folder) {
+    if (const auto why = host::whyNotPrivateFolder(folder))
+        throw JournalError("The journal folder \"" + folder.string() + "\" is " + *why +
+                           ", so Sequate keeps no journal there and renames nothing. Journals "
+                           "list every part name of a design and tell Sequate what to put back: "
+                           "their folder must be the user's own, writable by no one else.");
+}
+
+// A ".new" that a killed writer left, or anything else standing at its name, is set aside
+// when it cannot simply be removed: it never keeps a journal from being written.
+void clearTemporary(const fs::path& temporary) {
+    if (::unlink(temporary.c_str()) == 0 || errno == ENOENT)
+        return;
+    std::error_code error;
+    fs::rename(temporary, temporary.string() + ".set-aside", error);
+    if (error)
+        fs::remove_all(temporary, error);
+}
+
 } // namespace
 
 std::string journalQuoted(const std::string& text) {
@@ -391,6 +414,10 @@ std::vector<fs::path> journalsOf(const fs::path& folder, const std::string& docu
     const std::string earlier = versionOneName(document);
     std::vector<fs::path> found;
     std::error_code error;
+    // Nothing in a folder others can write to is trusted; the pass then refuses to journal there,
+    // and says why.
+    if (host::whyNotPrivateFolder(folder))
+        return found;
     for (const auto& entry : fs::directory_iterator(folder, error)) {
         const std::string name = entry.path().filename().string();
         if (((name.starts_with(prefix) && name.ends_with(journalSuffix)) || name == earlier) &&
@@ -402,6 +429,9 @@ std::vector<fs::path> journalsOf(const fs::path& folder, const std::string& docu
 }
 
 RenameJournal readJournal(const fs::path& path) {
+    if (const auto why = host::whyNotOwnFile(path))
+        throw JournalError("The journal \"" + path.string() + "\" is " + *why +
+                           ", so Sequate does not act on it.");
     return JournalReader(path).read();
 }
 
@@ -413,6 +443,7 @@ JournalWriter::JournalWriter(const fs::path& path, const RenameJournal& planned)
     if (error)
         throw JournalError("The folder of the journal \"" + path.string() +
                            "\" could not be made: " + error.message() + ".");
+    requirePrivateFolder(folder);
     std::ostringstream text;
     text << firstLine << "\n"
          << "document " << quoted(planned.document) << "\n"
@@ -434,7 +465,7 @@ JournalWriter::JournalWriter(const fs::path& path, const RenameJournal& planned)
     // list. A ".new" left by a writer that was killed, or a link planted in its place, is
     // removed, not followed.
     const fs::path temporary = path.string() + ".new";
-    ::unlink(temporary.c_str());
+    clearTemporary(temporary);
     const int file = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
                             S_IRUSR | S_IWUSR);
     if (file < 0)

@@ -82,12 +82,14 @@ std::filesystem::path journalPath(const std::filesystem::path& folder,
                                   const RenameJournal& journal);
 
 // The journals in a folder that may belong to a document of that file name; whether one
-// belongs to the open schematic, its names tell.
+// belongs to the open schematic, its names tell. None in a folder that is not the user's own
+// and closed to others (a link to a folder counts as not), which a JournalWriter refuses.
 std::vector<std::filesystem::path> journalsOf(const std::filesystem::path& folder,
                                               const std::string& document);
 
 // Reads a journal. Throws JournalError naming the file, the line and what is wrong, for a
-// damaged header or list of renames.
+// damaged header or list of renames, and naming the file for a link or a file another user
+// owns or may write, which is never acted on.
 RenameJournal readJournal(const std::filesystem::path& path);
 
 // Writes a journal as it goes: the planned renames whole and synced before the first rename
@@ -95,7 +97,9 @@ RenameJournal readJournal(const std::filesystem::path& path);
 // ECO file, and the end, settled.
 class JournalWriter {
 public:
-    // Throws JournalError when the journal cannot be written: then no rename may be made.
+    // Throws JournalError when the journal cannot be written, also where its folder is not
+    // the user's own and closed to others: then no rename may be made. Whatever stands at the
+    // name of its temporary ".new" is removed or set aside first.
     JournalWriter(const std::filesystem::path& path, const RenameJournal& planned);
     ~JournalWriter();
     JournalWriter(const JournalWriter&) = delete;

@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 #include <stdexcept>
 #include <thread>
 
@@ -11,9 +12,11 @@ namespace sequate::host::sim {
 
 namespace {
 
-// A number of the given base, no smaller than lowest; otherwise what was expected.
+// A number of the given base from lowest to highest; otherwise what was expected. A number too
+// big for its field is refused, never cut down to another number.
 std::uint64_t number(std::string_view option, const std::string& text, int base,
-                     std::uint64_t lowest, const char* expected) {
+                     std::uint64_t lowest, const char* expected,
+                     std::uint64_t highest = std::numeric_limits<std::uint64_t>::max()) {
     std::string_view digits = text;
     if (base == 16 && (digits.starts_with("0x") || digits.starts_with("0X")))
         digits.remove_prefix(2);
@@ -21,7 +24,7 @@ std::uint64_t number(std::string_view option, const std::string& text, int base,
     const auto [end, error] =
         std::from_chars(digits.data(), digits.data() + digits.size(), value, base);
     if (digits.empty() || error != std::errc() || end != digits.data() + digits.size() ||
-        value < lowest)
+        value < lowest || value > highest)
         throw std::invalid_argument("--" + std::string(option) + ": expected " + expected +
                                     ", not \"" + text + "\"");
     return value;
@@ -39,13 +42,17 @@ void setFault(FaultPlan& plan, std::string_view option, const std::string& value
     else if (option == "hang-at-call")
         plan.hangAtCall = callNumber(option, value);
     else if (option == "hang-ms")
-        plan.hangMs = static_cast<unsigned>(number(option, value, 10, 0, "milliseconds"));
+        plan.hangMs =
+            static_cast<unsigned>(number(option, value, 10, 0, "milliseconds up to 4294967295",
+                                         std::numeric_limits<unsigned>::max()));
     else if (option == "fail-at-call")
         plan.failAtCall = callNumber(option, value);
     else if (option == "fail-after-effect-at-call")
         plan.failAfterEffectAtCall = callNumber(option, value);
     else if (option == "fail-code")
-        plan.failCode = static_cast<HostCode>(number(option, value, 16, 0, "a code in hex"));
+        plan.failCode =
+            static_cast<HostCode>(number(option, value, 16, 0, "a code in hex up to 0xFFFFFFFF",
+                                         std::numeric_limits<std::uint32_t>::max()));
     else if (option == "no-object-at-call")
         plan.noObjectAtCalls.insert(callNumber(option, value));
     else

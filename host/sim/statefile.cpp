@@ -2,6 +2,7 @@
 
 #include "statefile.h"
 
+#include "host/filesafety.h"
 #include "jsonsyntax.h"
 
 #include <algorithm>
@@ -10,6 +11,7 @@
 #include <fstream>
 #include <initializer_list>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <sstream>
 #include <system_error>
 #include <vector>
@@ -151,15 +153,30 @@ std::string systemReason() {
     return std::generic_category().message(errno);
 }
 
+// Text that is not JSON at all is named for what it is, before the syntax check would call it
+// an illegal value at line 1.
+std::optional<std::string> notJsonText(const std::string& bytes) {
+    if (bytes.find_first_not_of(" \t\r\n") == std::string::npos)
+        return "the file is empty";
+    const bool byteOrderMark = bytes.starts_with("\xff\xfe") || bytes.starts_with("\xfe\xff");
+    if (byteOrderMark || (bytes.size() >= 2 && (bytes[0] == '\0' || bytes[1] == '\0')))
+        return "the file is UTF-16 text; save it as UTF-8";
+    return std::nullopt;
+}
+
 } // namespace
 
 SimState parseState(const std::string& json, const std::string& fileName) {
+    if (const auto fault = notJsonText(json))
+        throw StateFileError(fileName + ": " + *fault);
     if (const auto fault = jsonSyntaxFault(json))
         throw StateFileError(fileName + ": " + *fault);
     return StateReader(fileName).state(Json::parse(json));
 }
 
 SimState loadStateFile(const std::string& path) {
+    if (const auto other = notARegularFile(path))
+        throw StateFileError(path + ": cannot read: it is " + *other + ", not a state file");
     std::ifstream file(path, std::ios::binary);
     if (!file)
         throw StateFileError(path + ": cannot open: " + systemReason());

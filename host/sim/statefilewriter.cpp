@@ -1,5 +1,6 @@
 // Writing the state file: one component per line, so that a saved state reads well in a diff.
 
+#include "host/filesafety.h"
 #include "statefile.h"
 
 #include <cerrno>
@@ -100,6 +101,9 @@ static std::string serializedFor(const std::string& path, const SimState& state)
 
 void saveStateFile(const std::string& path, const SimState& state) {
     const std::string text = serializedFor(path, state);
+    if (const auto other = notARegularFile(path))
+        throw StateFileError(path + ": cannot write: it is " + *other +
+                             ", not a file, so it is not replaced");
     // Written beside the target and renamed over it only once everything is written.
     const std::string temporary = path + ".new";
     const auto failed = [&](const std::string& reason) {

@@ -66,7 +66,7 @@ TEST(AtomicFile, AFailureLeavesWhatWasThere) {
              fs::create_directory(f / "amp.eco");
              return std::shared_ptr<void>();
          },
-         "Is a directory"},
+         "it is a folder, not a file, so Sequate does not replace it"},
         {"no file name", "", nothing, "Cannot write the ECO file: no file name was given."},
         {"an unwritable folder", "amp.eco",
          [](const ScratchFolder& f) {

@@ -10,6 +10,9 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <map>
+#ifndef _WIN32
+#include <unistd.h>
+#endif
 
 namespace sequate::engine::testing {
 namespace {
@@ -75,23 +78,6 @@ TEST(Journal, EveryDocumentNameGivesAShortSafeFileName) {
         EXPECT_EQ(journalsOf(folder, document), std::vector<fs::path>{path});
         settleJournal(path);
     }
-}
-
-// A link planted where the journal's new file is made is not followed.
-TEST(Journal, APlantedLinkIsNotFollowed) {
-    const fs::path folder = fs::path(sequate::testing::privateDataFolder) / "link";
-    fs::create_directories(folder);
-    const fs::path victim = folder / "victim";
-    std::ofstream(victim) << "keep";
-    const fs::path path = journalPath(folder, plannedJournal());
-    std::error_code noLinks;
-    fs::create_symlink(victim, path.string() + ".new", noLinks);
-    if (noLinks)
-        GTEST_SKIP() << "no symbolic links here: " << noLinks.message();
-    JournalWriter(path, plannedJournal());
-    std::ifstream read(victim);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(read), {}), "keep");
-    EXPECT_EQ(readJournal(path).renames, plannedJournal().renames);
 }
 
 // What a power cut or a full disk leaves after the list of renames is read as its end; the
@@ -362,6 +348,7 @@ TEST(Journal, ADesignOfTheSameFileNameLeavesTheJournalAlone) {
 TEST(Journal, AJournalOfTheEarlierVersionIsStillPutBack) {
     Session session(document({part("R1"), part("R2")}));
     fs::create_directories(session.state.journalFolder);
+    fs::permissions(session.state.journalFolder, fs::perms::owner_all); // whatever the umask
     std::ofstream(session.state.journalFolder / "amp.sch.journal", std::ios::binary)
         << "sequate-journal 1\ndocument \"amp.sch\"\ncomponents 2\n"
            "rename 2 \"R1\" \"R2\"\nrename 1 \"R7\" \"R1\"\napplying\ndone 2\n";
@@ -489,6 +476,76 @@ TEST(Journal, NoBoxWaitsWhilePowerLogicIsHeld) {
         pressRun(session.state, window.ports(),
                  allComponentsRequest("1", EcoDestination::ChosenFile));
         EXPECT_EQ(window.heldUnderABox, std::vector<bool>(c.boxes, false)) << c.what;
+    }
+}
+
+#ifndef _WIN32
+// Journals list every part name and say what to put back: a folder others can write to, a link
+// to another user's folder, and a journal another user planted are named in a message and never
+// acted on; nothing is renamed. The journal planted would put back names no pass gave.
+TEST(Journal, WhatIsNotTheUsersAloneIsRefusedAndNeverActedOn) {
+    // Root gives what it plants away to "nobody"; anyone else makes it writable by others.
+    const auto giveAway = [](const fs::path& path) {
+        if (::geteuid() == 0)
+            EXPECT_EQ(::chown(path.c_str(), 65534, 65534), 0);
+        else
+            fs::permissions(path, fs::perms::all);
+    };
+    for (const std::string kind : {"open folder", "link to another's folder", "planted journal"}) {
+        SCOPED_TRACE(kind);
+        Session session(document({part("R1"), part("R2")}));
+        const fs::path folder = session.state.journalFolder;
+        const fs::path other =
+            kind == "link to another's folder" ? fs::path(folder.string() + "-x") : folder;
+        const fs::path planted = other / "amp.sch-0123456789abcdef.journal";
+        fs::create_directories(other);
+        fs::permissions(other, fs::perms::owner_all); // whatever the umask
+        std::ofstream(planted) << "sequate-journal 2\ndocument \"amp.sch\"\nkind pass\n"
+                                  "components 2\nname \"HACK1\"\nname \"HACK2\"\n"
+                                  "rename 1 \"HACK1\" \"R1\"\nrename 2 \"HACK2\" \"R2\"\n"
+                                  "applying\ndone 2\n";
+        if (kind == "open folder")
+            fs::permissions(folder, fs::perms::all);
+        else
+            giveAway(kind == "planted journal" ? planted : other);
+        if (kind == "link to another's folder")
+            fs::create_directory_symlink(other, folder);
+        session.run(allComponentsRequest("5"));
+        EXPECT_EQ(session.names(), (Names{"R1", "R2"}));
+        ASSERT_FALSE(session.window.messages.empty());
+        const std::string& said = session.window.messages.back().text;
+        const fs::path named = kind == "planted journal" ? planted : folder;
+        EXPECT_NE(said.find("\"" + named.string() + "\""), std::string::npos) << said;
+    }
+}
+#endif
+
+// Whatever stands at the name of a journal's new file, left by a killed writer or planted, never
+// keeps a put-back from being journaled, and a link there is not followed.
+TEST(Journal, WhatStandsAtTheNewFileNeitherBlocksNorIsFollowed) {
+    for (const std::string stray : {"file", "folder", "link"}) {
+        SCOPED_TRACE(stray);
+        Session session(crashDesign);
+        const Names before = session.names();
+        ASSERT_NE(crashAt(session, callsOf(crashDesign) - 4), before);
+        const fs::path path = journalsLeft(session).at(0).string() + ".new";
+        const fs::path victim = session.state.journalFolder.parent_path() / "victim";
+        std::ofstream(victim) << "keep";
+        std::error_code noLinks;
+        if (stray == "folder")
+            fs::create_directories(path / "inside");
+        else if (stray == "link")
+            fs::create_symlink(victim, path, noLinks);
+        else
+            std::ofstream(path) << "torn";
+        if (noLinks)
+            continue; // no symbolic links here
+        const RecoveryOutcome outcome = recoverUnfinishedPass(
+            session.state, session.window.ports(), EcoDestination::None, RecoveryChoice::PutBack);
+        EXPECT_EQ(session.names(), before) << outcome.message;
+        EXPECT_FALSE(fs::exists(fs::symlink_status(path)));
+        std::ifstream read(victim);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(read), {}), "keep");
     }
 }
 

@@ -14,7 +14,7 @@ constexpr const char* program = "sequate-pass-com";
 
 constexpr const char* usage =
     "usage: sequate-pass-com [--recover undo|keep] --mode all|selected [--duplicates] "
-    "[--start TEXT] [--plan-only] [--write-only|--eco-file PATH] [--timeout MS] [--trace FILE]\n"
+    "[--start TEXT] [--plan-only] [--no-eco|--eco-file PATH] [--timeout MS] [--trace FILE]\n"
     "       sequate-pass-com [--recover undo|keep] --put-back-last [--eco-file PATH] "
     "[--timeout MS] [--trace FILE]\n"
     "       sequate-pass-com --describe [--timeout MS] [--trace FILE]\n"
@@ -22,20 +22,10 @@ constexpr const char* usage =
 
 constexpr const char* help =
     "One numbering pass over the schematic open in the running PowerLogic, through COM, as a\n"
-    "user pressing Run would; the report comes as JSON on standard output.\n"
-    "  --mode all|selected   number all components, or the selected ones by position\n"
-    "  --duplicates          with --mode selected: a taken name is taken from its carrier\n"
-    "  --start TEXT          the start number as typed (1)\n"
-    "  --plan-only           read and plan, rename nothing; the report gives the plan\n"
-    "  --write-only          rename in the schematic only; PowerPCB is not asked to read\n"
-    "  --eco-file PATH       write the ECO file to PATH instead of handing it to PowerPCB\n"
-    "  --recover undo|keep   first settle a pass left unfinished\n"
-    "  --put-back-last       instead of a pass, put back the last completed pass, schematic\n"
-    "                        and layout; with --eco-file the reverse file goes to PATH where\n"
-    "                        the pass's file went to a file\n"
+    "user pressing Run would; the report comes as JSON on standard output.\n";
+
+constexpr const char* comOptionsHelp =
     "  --timeout MS          give up on a call after MS milliseconds (30000)\n"
-    "  --trace FILE          write every automation call, its arguments, its answer and its\n"
-    "                        time to FILE (names of the design included)\n"
     "  --describe            rename nothing: for every operation Sequate calls, print what the\n"
     "                        running PowerLogic and PowerPCB declare at its slot and whether\n"
     "                        Sequate accepts it; exit 0 when every one is accepted\n";
@@ -43,7 +33,6 @@ constexpr const char* help =
 struct ComOptions {
     RunnerOptions runner;
     bool describe = false;
-    bool help = false;
     int timeoutMs = 30000;
 };
 
@@ -55,8 +44,6 @@ ComOptions parse(const std::vector<std::string>& arguments) {
             continue;
         if (argument == "--describe") {
             options.describe = true;
-        } else if (argument == "--help") {
-            options.help = true;
         } else if (argument == "--timeout") {
             if (i + 1 >= arguments.size())
                 throw UsageError("--timeout needs a value");
@@ -69,7 +56,7 @@ ComOptions parse(const std::vector<std::string>& arguments) {
             throw UsageError("unknown option " + argument);
         }
     }
-    if (options.help || options.describe) {
+    if (options.runner.help || options.describe) {
         if (options.runner.pass || options.runner.recover || options.runner.putBackLast)
             throw UsageError("--describe and --help run no pass");
         return options;
@@ -91,10 +78,12 @@ int comRunnerMain(const std::vector<std::string>& arguments, std::ostream& out, 
         err << program << ": " << problem.what() << "\n" << usage << "\n";
         return 2;
     }
-    if (options.help) {
-        out << usage << "\n" << help;
+    if (options.runner.help) {
+        out << usage << "\n" << help << commonOptionsHelp << comOptionsHelp << exitStatusHelp;
         return 0;
     }
+    for (const std::string& note : options.runner.notes)
+        err << program << ": " << note << "\n";
     Json log = Json::array();
     host::com::ComRunningObjects objects(
         options.timeoutMs, [&](const std::string& line) { log.push_back(line); },

@@ -5,6 +5,7 @@
 
 #include "host/com/comrunningobjects.h"
 
+#include <cstddef>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -12,8 +13,13 @@
 namespace sequate::tools {
 
 // Prints, for every operation, the interface, the slot, the name, what the application's type
-// information declares there and whether Sequate accepts it; true when every one is accepted.
+// information declares there and whether Sequate accepts it, then the verdict; true when every
+// one is accepted.
 bool describeTypes(host::com::ComRunningObjects& objects, std::ostream& out);
+
+// The last line of the description: whether all the operations are as Sequate expects, or how
+// many of them differ.
+std::string describeVerdict(std::size_t differ, std::size_t operations);
 
 // The message refusing PowerLogic (and, with the hand-off, a running PowerPCB) for a declared
 // operation Sequate cannot call; none when both fit. An application that cannot be reached is

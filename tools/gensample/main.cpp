@@ -5,7 +5,6 @@
 #include "samplegenerator.h"
 
 #include <charconv>
-#include <cstring>
 #include <iostream>
 #include <optional>
 #include <stdexcept>
@@ -20,8 +19,8 @@ constexpr const char* usage =
     "usage: sequate-gensample [--components N] [--seed S] [--selected FRACTION] [FILE]\n"
     "Writes a sample design as a simulator state file, to standard output without FILE.\n"
     "Without options it is the bundled amplifier sample. --components and --seed make a\n"
-    "design like it, of N parts, listed as PowerLogic lists them; --selected selects that\n"
-    "share of its parts (0 to 1) instead of one.\n";
+    "design like it, of N parts (at most 32767), listed as PowerLogic lists them; --selected\n"
+    "selects that share of its parts (0 to 1) instead of one.\n";
 
 template <typename Number>
 Number numberAfter(const std::vector<std::string>& arguments, std::size_t& i, Number lowest) {
@@ -38,6 +37,7 @@ Number numberAfter(const std::vector<std::string>& arguments, std::size_t& i, Nu
 struct Command {
     SampleOptions options;
     std::optional<std::string> file;
+    bool help = false;
 };
 
 Command parse(const std::vector<std::string>& arguments) {
@@ -46,6 +46,11 @@ Command parse(const std::vector<std::string>& arguments) {
         const std::string& argument = arguments[i];
         if (argument == "--components") {
             command.options.components = numberAfter(arguments, i, 0);
+            // PowerLogic counts and numbers parts with 16 bits: a bigger design cannot exist.
+            if (command.options.components > 32767)
+                throw std::invalid_argument("--components: at most 32767 parts, as PowerLogic "
+                                            "counts them with 16 bits, not " +
+                                            arguments[i]);
             command.options.shuffled = true;
         } else if (argument == "--seed") {
             command.options.seed = numberAfter(arguments, i, std::uint32_t{0});
@@ -55,6 +60,8 @@ Command parse(const std::vector<std::string>& arguments) {
             if (fraction > 1)
                 throw std::invalid_argument("--selected: a share from 0 to 1, not " + arguments[i]);
             command.options.selectedFraction = fraction;
+        } else if (argument == "--help" || argument == "-h") {
+            command.help = true;
         } else if (argument.starts_with("-") || command.file) {
             throw std::invalid_argument("unexpected argument " + argument);
         } else {
@@ -67,16 +74,16 @@ Command parse(const std::vector<std::string>& arguments) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
-        std::cout << usage;
-        return 0;
-    }
     Command command;
     try {
         command = parse(std::vector<std::string>(argv + 1, argv + argc));
     } catch (const std::invalid_argument& error) {
         std::cerr << "sequate-gensample: " << error.what() << "\n" << usage;
         return 2;
+    }
+    if (command.help) {
+        std::cout << usage;
+        return 0;
     }
     const auto state = sequate::tools::makeSampleState(command.options);
     if (!command.file) {

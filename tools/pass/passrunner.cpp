@@ -19,9 +19,17 @@ constexpr const char* program = passProgramName;
 
 constexpr const char* usage =
     "usage: sequate-pass STATE.json|--bus [--recover undo|keep] --mode all|selected "
-    "[--duplicates] [--start TEXT] [--plan-only] [--eco-file PATH|--write-only] "
+    "[--duplicates] [--start TEXT] [--plan-only] [--eco-file PATH|--no-eco] "
     "[--trace FILE (with --bus)]\n"
-    "       sequate-pass --bus [--recover undo|keep] --put-back-last [--eco-file PATH]";
+    "       sequate-pass --bus [--recover undo|keep] --put-back-last [--eco-file PATH]\n"
+    "       sequate-pass --help";
+
+constexpr const char* help =
+    "One numbering pass without a display, as a user pressing Run would, over the schematic of\n"
+    "a simulator state file (in memory, with a simulated PowerPCB) or, with --bus, over the\n"
+    "PowerLogic and PowerPCB on the session bus; the report comes as JSON on standard output.\n"
+    "  --bus                 the hosts on the session bus instead of STATE.json (--trace needs\n"
+    "                        it)\n";
 
 // A folder of the run's own, removed with all it holds when the run ends.
 class RunFolder {
@@ -67,6 +75,8 @@ PassProgramOptions parseArguments(const std::vector<std::string>& arguments) {
         else
             options.statePath = argument;
     }
+    if (options.runner.help)
+        return options;
     if (options.statePath.empty() && !options.bus)
         throw UsageError("no state file given");
     if (!options.statePath.empty() && options.bus)
@@ -108,6 +118,13 @@ int runnerMain(const std::vector<std::string>& arguments, std::ostream& out, std
     std::shared_ptr<host::CallTrace> trace;
     try {
         options = parseArguments(arguments);
+        if (options.runner.help) {
+            out << usage << "\n"
+                << help << commonOptionsHelp << exitStatusHelp
+                << "2 also for a state file that cannot be read or a trace that cannot be "
+                   "written.\n";
+            return 0;
+        }
         if (options.bus && !onBus)
             throw std::runtime_error("--bus: this build cannot reach the session bus");
         if (!options.bus)
@@ -122,6 +139,8 @@ int runnerMain(const std::vector<std::string>& arguments, std::ostream& out, std
         err << program << ": " << problem.what() << "\n";
         return 2;
     }
+    for (const std::string& note : options.runner.notes)
+        err << program << ": " << note << "\n";
     const RunnerOutcome outcome =
         options.bus ? onBus(options, std::move(trace)) : runPass(state, options);
     out << outcome.report.dump(4) << "\n";

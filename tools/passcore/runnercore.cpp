@@ -5,6 +5,7 @@
 #include "engine/putbacklastpass.h"
 #include "engine/runcommand.h"
 #include "engine/startup.h"
+#include "engine/workinglist.h"
 #include "host/utf8.h"
 #include "runnerwindow.h"
 
@@ -15,8 +16,10 @@ namespace {
 Json namesThroughAutomation(const engine::HostSession& state) {
     if (!state.document)
         return nullptr;
+    // Every object is checked on the way: a PowerLogic that answers "no object" leaves the
+    // names unknown, as a failed call does.
     try {
-        const auto list = state.document->ComponentSet()->Objects();
+        const auto list = engine::allComponents(*state.document);
         return engine::readComponentList(*list, list->Count()).names;
     } catch (const std::exception&) {
         return nullptr;
@@ -52,11 +55,14 @@ public:
         // without a document, as the program does; whatever is asked then is refused.
         const int refused = mState.document ? 0 : 1;
         Json recovered = nullptr;
+        int unsettled = 0;
         if (mOptions.recover) {
             const auto outcome = engine::recoverUnfinishedPass(mState, mWindow.ports(),
                                                                mOptions.eco, mOptions.recover);
             if (outcome.done)
                 recovered = *outcome.done == engine::RecoveryChoice::PutBack ? "undo" : "keep";
+            // A journal found but not settled (cut short, or set aside) is not "nothing to do".
+            unsettled = outcome.found && !outcome.done ? 1 : 0;
         }
         if (mOptions.putBackLast) {
             // Asked for on the command line: the preview is not shown, the put-back is made.
@@ -64,14 +70,24 @@ public:
                                                [](const std::string&) { return true; });
             return {mPutBack->done ? 0 : 1, report(recovered)};
         }
-        if (!mOptions.pass)
-            return {refused, report(recovered)};
+        if (!mOptions.pass) {
+            if (refused)
+                mWindow.messages.push_back(
+                    {engine::MessageKind::Failure, "Sequate",
+                     "Start-up took up no PowerLogic document, so no pass left unfinished could "
+                     "be looked for."});
+            return {refused | unsettled, report(recovered)};
+        }
         const engine::RequestOrRefusal asked = passRequest(mOptions);
-        if (mOptions.planOnly)
-            return asked.request ? RunnerOutcome{refused, plan(*asked.request)}
-                                 : RunnerOutcome{1, Json{{"stopped", asked.refusal}}};
+        if (mOptions.planOnly) {
+            if (!asked.request)
+                return {1, Json{{"stopped", asked.refusal}}};
+            Json planned = plan(*asked.request);
+            return {planned["stopped"].is_null() ? refused : 1, std::move(planned)};
+        }
         mResult = engine::pressRun(mState, mWindow.ports(), asked);
-        return {mResult && !refused ? 0 : 1, report(recovered)};
+        // A script tells a pass that completed from one that stopped or was refused.
+        return {mResult && mResult->completed && !refused ? 0 : 1, report(recovered)};
     }
 
 private:

@@ -36,7 +36,9 @@ struct RunnerHosts {
 };
 
 struct RunnerOutcome {
-    int exitStatus = 0; // 0 a pass ran (completed or stopped), 1 start-up or Run refused
+    // 0 the pass completed, or there was nothing to do; 1 it stopped, or start-up, Run or the
+    // plan refused, or a journal found could not be settled.
+    int exitStatus = 0;
     Json report;
 };
 

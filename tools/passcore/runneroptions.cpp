@@ -2,6 +2,27 @@
 
 namespace sequate::tools {
 
+const char* const commonOptionsHelp =
+    "  --mode all|selected   number all components, or the selected ones by position\n"
+    "  --duplicates          with --mode selected: a taken name is taken from its carrier\n"
+    "  --start TEXT          the start number as typed (1)\n"
+    "  --plan-only           read and plan, rename nothing; the report gives the plan\n"
+    "  --no-eco              rename in the schematic only: no ECO file, PowerPCB is not asked\n"
+    "                        to read one (--write-only, its earlier name, still works)\n"
+    "  --eco-file PATH       write the ECO file to PATH instead of handing it to PowerPCB\n"
+    "  --recover undo|keep   first settle a pass left unfinished\n"
+    "  --put-back-last       instead of a pass, put back the last completed pass, schematic\n"
+    "                        and layout; with --eco-file the reverse file goes to PATH where\n"
+    "                        the pass's file went to a file\n"
+    "  --trace FILE          write every automation call, its arguments, its answer and its\n"
+    "                        time to FILE (names of the design included)\n"
+    "  -h, --help            show this help\n";
+
+const char* const exitStatusHelp =
+    "Exit status: 0 the pass completed (or the last pass was put back), or there was nothing to\n"
+    "do; 1 the pass (or the put-back) stopped, or start-up, Run or the plan refused, or a pass\n"
+    "left unfinished could not be settled; 2 the arguments cannot be used.\n";
+
 namespace {
 
 const std::string& valueAfter(const std::vector<std::string>& arguments, std::size_t& i) {
@@ -38,8 +59,15 @@ bool readCommonOption(const std::vector<std::string>& arguments, std::size_t& i,
     } else if (option == "--eco-file") {
         options.ecoFile = valueAfter(arguments, i);
         options.eco = engine::EcoDestination::ChosenFile;
-    } else if (option == "--write-only") {
+    } else if (option == "--no-eco" || option == "--write-only") {
         options.eco = engine::EcoDestination::None;
+        // The window's "Write only" writes a file; the runners' option that writes none was
+        // named after it by mistake, and keeps that name for one release.
+        if (option == "--write-only")
+            options.notes.push_back("note: --write-only is now --no-eco (no ECO file is "
+                                    "written); --write-only will be removed in the next release");
+    } else if (option == "--help" || option == "-h") {
+        options.help = true;
     } else if (option == "--trace") {
         options.tracePath = valueAfter(arguments, i);
     } else {
@@ -56,7 +84,7 @@ void checkCommonOptions(const RunnerOptions& options) {
     if (options.duplicates && !options.selected)
         throw UsageError("--duplicates only applies to --mode selected");
     if (options.ecoFile && options.eco != engine::EcoDestination::ChosenFile)
-        throw UsageError("--eco-file and --write-only: choose one");
+        throw UsageError("--eco-file and --no-eco: choose one");
 }
 
 engine::RequestOrRefusal passRequest(const RunnerOptions& options) {

@@ -26,11 +26,18 @@ struct RunnerOptions {
     bool putBackLast = false;
     // Where a pass's ECO file goes, and the renames a recovery keeps: "Write and force read in
     // PCB"; with --eco-file "Write only" to that file, as if chosen in the save dialog; with
-    // --write-only nowhere, the schematic alone renamed.
+    // --no-eco nowhere, the schematic alone renamed.
     engine::EcoDestination eco = engine::EcoDestination::PowerPcb;
     std::optional<std::string> ecoFile;
     std::string tracePath; // --trace FILE: every automation call written to FILE
+    bool help = false;     // --help or -h
+    // What the runner says on standard error before it runs, such as that an option was renamed.
+    std::vector<std::string> notes;
 };
+
+// The lines of --help that tell the options both runners take, and their exit status.
+extern const char* const commonOptionsHelp;
+extern const char* const exitStatusHelp;
 
 class UsageError : public std::runtime_error {
 public:

@@ -19,6 +19,9 @@ using namespace sequate::testing;
 namespace {
 
 TEST(ComPassRunner, DescribeAcceptsEveryOperationOfTheSimulatorAndNamesABadSlot) {
+    std::ostringstream help, unused;
+    EXPECT_EQ(tools::comRunnerMain({"-h"}, help, unused), 0);
+    EXPECT_NE(help.str().find("--no-eco"), std::string::npos) << help.str();
     const std::string stateFile =
         writeStateFile(host::sim::loadStateFile(SEQUATE_SAMPLES_DIR "/sample.json"), "sample.json");
     for (const std::string types : {"standard", "incompatible"}) {
@@ -33,10 +36,14 @@ TEST(ComPassRunner, DescribeAcceptsEveryOperationOfTheSimulatorAndNamesABadSlot)
         if (types == "standard") {
             EXPECT_EQ(status, 0) << text;
             EXPECT_EQ(accepted, 20u) << text;
+            EXPECT_TRUE(text.ends_with("\nAll 20 operations are as Sequate expects.\n")) << text;
         } else {
             EXPECT_EQ(status, 1) << text;
             EXPECT_NE(text.find("LogicComponent slot 8 SetName: put_Value(VARIANT)  REFUSED"),
                       std::string::npos)
+                << text;
+            EXPECT_TRUE(text.ends_with("\n2 of 20 operations differ: Sequate will not rename "
+                                       "until they match.\n"))
                 << text;
         }
     }
@@ -56,8 +63,7 @@ TEST(ComPassRunner, TheTraceListsEveryCallOfThePassInOrderWithItsAnswer) {
     const std::string trace = temporaryFile("calls.trace");
     std::ostringstream out;
     std::ostringstream err;
-    ASSERT_EQ(tools::comRunnerMain({"--mode", "all", "--write-only", "--trace", trace}, out, err),
-              0)
+    ASSERT_EQ(tools::comRunnerMain({"--mode", "all", "--no-eco", "--trace", trace}, out, err), 0)
         << err.str();
     std::ifstream file(trace);
     std::vector<std::string> traced;

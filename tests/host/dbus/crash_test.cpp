@@ -81,12 +81,6 @@ TEST_F(CrashOverTheBus, TheWindowProgramKilledMidPassIsPutBack) {
     EXPECT_EQ(namesOf(sim.state().documents[0]), namesOf(start.documents[0]));
 }
 
-TEST_F(CrashOverTheBus, AKilledPassIsPutBackByTheNextRun) {
-    killMidPass(SEQUATE_PASS_PROGRAM, {"--bus", "--mode", "all"});
-    EXPECT_TRUE(recover({"--recover", "undo"}).contains("\"recovered\": \"undo\""));
-    EXPECT_EQ(namesOf(sim.state().documents[0]), namesOf(start.documents[0]));
-}
-
 // The renames kept reach the layout, as a pass's would with "Write and force read in PCB".
 TEST_F(CrashOverTheBus, AKilledPassKeptReachesTheLayout) {
     killMidPass(SEQUATE_PASS_PROGRAM, {"--bus", "--mode", "all"});

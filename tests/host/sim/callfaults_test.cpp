@@ -23,8 +23,11 @@ TEST(CallFaults, OptionsSetTheirFaultOrSayWhatTheyExpected) {
     } refused[] = {
         {"fail-at-call", "0", "--fail-at-call: expected a call number from 1, not \"0\""},
         {"exit-at-call", "3x", "--exit-at-call: expected a call number from 1, not \"3x\""},
-        {"fail-code", "0x", "--fail-code: expected a code in hex, not \"0x\""},
-        {"hang-ms", "-1", "--hang-ms: expected milliseconds, not \"-1\""},
+        {"fail-code", "0x", "--fail-code: expected a code in hex up to 0xFFFFFFFF, not \"0x\""},
+        {"fail-code", "0x1FFFFFFFF",
+         "--fail-code: expected a code in hex up to 0xFFFFFFFF, not \"0x1FFFFFFFF\""},
+        {"hang-ms", "8589934592",
+         "--hang-ms: expected milliseconds up to 4294967295, not \"8589934592\""},
     };
     for (const auto& c : refused) {
         try {

@@ -8,6 +8,10 @@
 #include <gtest/gtest.h>
 #include <sstream>
 #include <unistd.h>
+#include <vector>
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 namespace sequate::host::sim {
 namespace {
@@ -61,8 +65,11 @@ TEST_F(StateFile, BadInputIsRefusedWithFilePlaceAndFault) {
         }
         return std::string("no error");
     };
-    const std::pair<const char*, std::string> cases[] = {
-        {"", "line 1, column 1: invalid JSON: illegal value"},
+    const std::pair<std::string, std::string> cases[] = {
+        {"", "the file is empty"},
+        {" \r\n", "the file is empty"},
+        {"\xff\xfe{\0}\0", "the file is UTF-16 text; save it as UTF-8"},
+        {std::string("{\0\"\0", 4), "the file is UTF-16 text; save it as UTF-8"},
         {"{\"documents\": [\n  {\"name\": \"a\",}\n]}",
          "line 2, column 17: invalid JSON: object is missing after a comma"},
         {"{\"documents\": []", "line 1, column 17: invalid JSON: unterminated object"},
@@ -103,6 +110,19 @@ TEST_F(StateFile, BadInputIsRefusedWithFilePlaceAndFault) {
     EXPECT_TRUE(refusal([&] {
                     saveStateFile(path("no/state.json"), SimState{});
                 }).starts_with(path("no/state.json") + ": cannot write: "));
+    // What is not a file is named, neither read nor replaced: reading a FIFO would wait for a
+    // writer, and a rename would put a file in its place.
+    std::vector<std::pair<std::string, std::string>> others{{mFolder.string(), "a folder"}};
+#ifndef _WIN32
+    ASSERT_EQ(::mkfifo(path("fifo").c_str(), 0600), 0);
+    others = {{path("fifo"), "a FIFO"}, {"/dev/null", "a device"}, others[0]};
+#endif
+    for (const auto& [target, what] : others)
+        EXPECT_EQ(refusal([&] { loadStateFile(target); }),
+                  target + ": cannot read: it is " + what + ", not a state file");
+    EXPECT_EQ(refusal([&] { saveStateFile(others[0].first, SimState{}); }),
+              others[0].first + ": cannot write: it is " + others[0].second +
+                  ", not a file, so it is not replaced");
     const SimState infinite{{{"a.sch", {{"R1", false, {{1, 2}, {0, 1.0 / 0.0}}}}}}, std::nullopt};
     EXPECT_EQ(refusal([&] { serializeState(infinite); }),
               "documents[0].components[0].placements[1]: a coordinate must be a finite number");

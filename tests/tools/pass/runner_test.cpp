@@ -1,5 +1,8 @@
 // The sequate-pass program: its usage errors, its output and exit status.
 
+#include "host/sim/simpowerlogic.h"
+#include "host/sim/simpowerpcb.h"
+#include "host/sim/simrunningobjects.h"
 #include "host/sim/statefile.h"
 #include "tests/support/privatedatafolder.h"
 #include "tools/pass/passrunner.h"
@@ -8,6 +11,9 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 namespace sequate::tools {
 namespace {
@@ -43,7 +49,6 @@ TEST(RunnerProgram, BadArgumentsAndBadStateFilesExitWithTwoAndSaySo) {
         {{"a.json", "--mode", "all", "--duplicates"}, "only applies to --mode selected"},
         {{"a.json", "--recover", "maybe"}, "--recover must be undo or keep"},
         {{"a.json", "--bus", "--mode", "all"}, "a state file and --bus: choose one"},
-        {{"a.json", "--mode", "all", "--eco-file"}, "--eco-file needs a value"},
         {{"a.json", "--mode", "all", "--eco-file", "a.eco", "--write-only"}, "choose one"},
         {{broken, "--mode", "all"}, "broken.json"},
         {{"a.json", "--put-back-last"}, "--put-back-last needs --bus"},
@@ -69,34 +74,96 @@ TEST(RunnerProgram, PrintsOneJsonObjectForThePlanAndForThePass) {
     EXPECT_EQ(plan["names"], Json::array({"R2", "R1", "U2A"}));
     EXPECT_EQ(plan["plan"].size(), 3u); // R2 and R1 swap names, one by way of a temporary name
     EXPECT_EQ(plan["plan"], pass.json()["renames"]);
-    EXPECT_EQ(pass.json()["names"], Json::array({"R1", "R2", "U2A"}));
-    EXPECT_EQ(pass.json()["layout"], pass.json()["names"]);
     // Hosts in memory leave nothing to recover, so no journal reaches the user's data folder.
     EXPECT_FALSE(std::filesystem::exists(sequate::testing::privateDataFolder / "sequate"));
 }
 
-// "Write only" to the file --eco-file names: the layout is left alone, and a file that cannot
-// be written stops the pass with every name put back.
+// "Write only" to the file --eco-file names: the layout is left alone, and a FIFO or a device
+// that the file would replace stops the pass with every name put back and exit status 1.
 TEST(RunnerProgram, EcoFileWritesOnlyThatFile) {
     const std::filesystem::path& dir = sequate::testing::privateDataFolder;
     const std::string path = (dir / "amp.json").string();
     host::sim::saveStateFile(path, {{{"amp.sch", {{"R2", false, {}}, {"R1", false, {}}}}}, {}});
+    const std::string fifo = (dir / "fifo.eco").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    // Root makes a null device of its own rather than risk replacing /dev/null.
+    const std::string device = ::geteuid() == 0 ? (dir / "null.eco").string() : "/dev/null";
+    ASSERT_TRUE(::geteuid() != 0 || ::mknod(device.c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0);
     const struct {
         std::string ecoFile;
-        Json names;
+        bool written;
     } cases[] = {
-        {(dir / "out.eco").string(), Json::array({"R1", "R2"})},
-        {(dir / "missing/out.eco").string(), Json::array({"R2", "R1"})},
+        {(dir / "out.eco").string(), true},
+        {fifo, false},
+        {device, false},
     };
     for (const auto& c : cases) {
-        const Json report = runProgram({path, "--mode", "all", "--eco-file", c.ecoFile}).json();
-        EXPECT_EQ(report["names"], c.names) << c.ecoFile;
+        const Program program = runProgram({path, "--mode", "all", "--eco-file", c.ecoFile});
+        const Json report = program.json();
+        EXPECT_EQ(program.status, c.written ? 0 : 1) << c.ecoFile;
+        EXPECT_EQ(report["names"],
+                  c.written ? Json::array({"R1", "R2"}) : Json::array({"R2", "R1"}))
+            << c.ecoFile;
         EXPECT_EQ(report["layout"], Json::array({"R2", "R1"}));
-        std::ifstream written(c.ecoFile, std::ios::binary);
-        const std::string bytes((std::istreambuf_iterator<char>(written)), {});
-        EXPECT_EQ(report["eco"], bytes.empty() ? Json(nullptr) : Json(bytes));
-        EXPECT_EQ(report["stopped"].is_null(), !bytes.empty()) << c.ecoFile;
+        EXPECT_EQ(report["stopped"].is_null(), c.written) << c.ecoFile;
+        if (c.written) {
+            std::ifstream written(c.ecoFile, std::ios::binary);
+            EXPECT_EQ(report["eco"], std::string((std::istreambuf_iterator<char>(written)), {}));
+        } else {
+            EXPECT_TRUE(report["eco"].is_null());
+            EXPECT_NE(report["stopped"].dump().find(c.ecoFile), std::string::npos) << report;
+        }
     }
+}
+
+// "No object" where PowerLogic or PowerPCB must give one, at every call of a pass, a recovery
+// and a plan, in each of the three places an ECO file can go: the runners' shared core and the
+// engine end with a report that says why, never with a crash.
+TEST(RunnerCore, NoObjectAtAnyCallEndsInAnOrderlyReport) {
+    const host::sim::SimState design{
+        {{"amp.sch", {{"R1", true, {{0, 0}}}, {"R2", true, {{9, 0}}}, {"C3", false, {{5, 0}}}}}},
+        host::sim::LayoutData{"amp.pcb", {"R1", "R2", "C3"}}};
+    const std::filesystem::path dir = sequate::testing::privateDataFolder / "noobject";
+    const std::vector<std::string> requests[] = {{"--mode", "all", "--start", "5"},
+                                                 {"--recover", "undo"},
+                                                 {"--mode", "selected", "--plan-only"}};
+    const std::vector<std::string> ecoModes[] = {
+        {}, {"--no-eco"}, {"--eco-file", (dir / "out.eco").string()}};
+    int runs = 0;
+    for (const auto& request : requests) {
+        for (const auto& eco : ecoModes) {
+            std::vector<std::string> arguments{"amp.json"};
+            arguments.insert(arguments.end(), request.begin(), request.end());
+            arguments.insert(arguments.end(), eco.begin(), eco.end());
+            for (std::uint64_t k = 1, atLayout = 0; atLayout < 2; ++k, ++runs) {
+                SCOPED_TRACE(Json(arguments).dump() + (atLayout ? " PowerPCB" : " PowerLogic") +
+                             " call " + std::to_string(k));
+                std::filesystem::remove_all(dir);
+                std::filesystem::create_directories(dir);
+                // A pass cut short after both renames, for the recovery to put back.
+                std::ofstream(dir / "amp.sch.journal")
+                    << "sequate-journal 1\ndocument \"amp.sch\"\ncomponents 3\n"
+                       "rename 2 \"R1\" \"R2\"\nrename 1 \"R7\" \"R1\"\napplying\ndone 2\n";
+                host::sim::SimPowerLogic logic(design.documents);
+                host::sim::SimPowerPcb pcb(design.layout);
+                host::sim::SimRunningObjects objects(&logic, &pcb);
+                atLayout ? pcb.answerNoObjectAtCall(k) : logic.answerNoObjectAtCall(k);
+                RunnerHosts hosts{objects};
+                hosts.journalFolder = dir;
+                const RunnerOutcome outcome =
+                    runRunner(hosts, parseArguments(arguments).runner, "sequate-pass");
+                const Json& report = outcome.report;
+                const bool said = !report.value("messages", Json::array()).empty() ||
+                                  !report["stopped"].is_null();
+                EXPECT_TRUE(outcome.exitStatus == 0 || said) << report;
+                if ((atLayout ? pcb.callCount() : logic.callCount()) < k) {
+                    k = 0; // every call of that application met it: on to the next
+                    ++atLayout;
+                }
+            }
+        }
+    }
+    EXPECT_GT(runs, 100);
 }
 
 } // namespace
