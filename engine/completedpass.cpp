@@ -1,5 +1,6 @@
 #include "completedpass.h"
 
+#include "host/filesafety.h"
 #include "partname.h"
 
 #include <algorithm>
@@ -232,6 +233,11 @@ std::string completedPassText(const CompletedPass& pass) {
 }
 
 CompletedPass readCompletedPass(const fs::path& path) {
+    // A kept pass tells Sequate what to put back, as a journal does: one that is not the user's
+    // alone is never acted on.
+    if (const auto why = host::whyNotOwnFile(path))
+        throw JournalError("The journal \"" + path.string() + "\" is " + *why +
+                           ", so Sequate does not act on it.");
     return Reader(path).read();
 }
 
@@ -247,6 +253,9 @@ void keepCompletedPass(const fs::path& journalFolder, const CompletedPass& pass)
     if (error)
         throw JournalError("The folder of completed passes \"" + folder.string() +
                            "\" could not be made: " + error.message() + ".");
+    if (const auto why = host::whyNotPrivateFolder(journalFolder))
+        throw JournalError("The journal folder \"" + journalFolder.string() + "\" is " + *why +
+                           ", so Sequate keeps no completed pass there.");
     const std::vector<fs::path> kept = keptFiles(folder);
     std::size_t sequence = 0;
     if (!kept.empty()) {
@@ -260,24 +269,7 @@ void keepCompletedPass(const fs::path& journalFolder, const CompletedPass& pass)
     name << std::setw(sequenceDigits) << std::setfill('0') << sequence << "-"
          << journalPath(folder, named).stem().string() << suffix;
     const fs::path path = folder / name.str();
-    const fs::path temporary = path.string() + ".new";
-    {
-        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-        fs::permissions(temporary, fs::perms::owner_read | fs::perms::owner_write,
-                        fs::perm_options::replace, error);
-        file << completedPassText(pass);
-        file.close();
-        if (!file) {
-            fs::remove(temporary, error);
-            throw JournalError("The journal \"" + path.string() + "\" could not be written.");
-        }
-    }
-    fs::rename(temporary, path, error);
-    if (error) {
-        fs::remove(temporary, error);
-        throw JournalError("The journal \"" + path.string() +
-                           "\" could not be put in place: " + error.message() + ".");
-    }
+    writeJournalFile(path, completedPassText(pass));
     std::size_t ofThisDesign = 0;
     for (const KeptPass& older : completedPassesOf(journalFolder, pass.document))
         if (++ofThisDesign > completedPassesKept)
@@ -287,7 +279,10 @@ void keepCompletedPass(const fs::path& journalFolder, const CompletedPass& pass)
 std::vector<KeptPass> completedPassesOf(const fs::path& journalFolder,
                                         const std::string& document) {
     std::vector<KeptPass> passes;
-    for (const fs::path& path : keptFiles(completedPassFolder(journalFolder))) {
+    const fs::path folder = completedPassFolder(journalFolder);
+    if (host::whyNotPrivateFolder(journalFolder) || host::whyNotPrivateFolder(folder))
+        return passes;
+    for (const fs::path& path : keptFiles(folder)) {
         try {
             CompletedPass pass = readCompletedPass(path);
             if (pass.document == document)

@@ -435,7 +435,7 @@ RenameJournal readJournal(const fs::path& path) {
     return JournalReader(path).read();
 }
 
-JournalWriter::JournalWriter(const fs::path& path, const RenameJournal& planned) : mPath(path) {
+void writeJournalFile(const fs::path& path, const std::string& text) {
     std::error_code error;
     const fs::path folder = path.parent_path();
     if (fs::create_directories(folder, error))
@@ -444,6 +444,34 @@ JournalWriter::JournalWriter(const fs::path& path, const RenameJournal& planned)
         throw JournalError("The folder of the journal \"" + path.string() +
                            "\" could not be made: " + error.message() + ".");
     requirePrivateFolder(folder);
+    // Written whole beside the old journal and swapped in: a journal on disk is never half a
+    // list. A ".new" left by a writer that was killed, or a link planted in its place, is
+    // removed, not followed.
+    const fs::path temporary = path.string() + ".new";
+    clearTemporary(temporary);
+    const int file = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                            S_IRUSR | S_IWUSR);
+    if (file < 0)
+        throw JournalError(systemError("created", temporary));
+    try {
+        writeAll(file, text, temporary);
+        if (::fsync(file) != 0)
+            throw JournalError(systemError("saved", temporary));
+    } catch (...) {
+        ::close(file);
+        ::unlink(temporary.c_str());
+        throw;
+    }
+    ::close(file);
+    if (::rename(temporary.c_str(), path.c_str()) != 0) {
+        const std::string message = systemError("put in place", path);
+        ::unlink(temporary.c_str());
+        throw JournalError(message);
+    }
+    syncFolder(folder);
+}
+
+JournalWriter::JournalWriter(const fs::path& path, const RenameJournal& planned) : mPath(path) {
     std::ostringstream text;
     text << firstLine << "\n"
          << "document " << quoted(planned.document) << "\n"
@@ -460,32 +488,7 @@ JournalWriter::JournalWriter(const fs::path& path, const RenameJournal& planned)
     if (planned.handedOver != HandOver::None)
         text << "handed-over " << (planned.handedOver == HandOver::Layout ? "layout " : "file ")
              << quoted(planned.handOverPath) << "\n";
-
-    // Written whole beside the old journal and swapped in: a journal on disk is never half a
-    // list. A ".new" left by a writer that was killed, or a link planted in its place, is
-    // removed, not followed.
-    const fs::path temporary = path.string() + ".new";
-    clearTemporary(temporary);
-    const int file = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
-                            S_IRUSR | S_IWUSR);
-    if (file < 0)
-        throw JournalError(systemError("created", temporary));
-    try {
-        writeAll(file, text.str(), temporary);
-        if (::fsync(file) != 0)
-            throw JournalError(systemError("saved", temporary));
-    } catch (...) {
-        ::close(file);
-        ::unlink(temporary.c_str());
-        throw;
-    }
-    ::close(file);
-    if (::rename(temporary.c_str(), path.c_str()) != 0) {
-        const std::string message = systemError("put in place", path);
-        ::unlink(temporary.c_str());
-        throw JournalError(message);
-    }
-    syncFolder(folder);
+    writeJournalFile(path, text.str());
     mFile = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
     if (mFile < 0)
         throw JournalError(systemError("opened", path));

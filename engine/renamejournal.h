@@ -92,6 +92,10 @@ std::vector<std::filesystem::path> journalsOf(const std::filesystem::path& folde
 // owns or may write, which is never acted on.
 RenameJournal readJournal(const std::filesystem::path& path);
 
+// Writes a journal file whole, in a folder of the user's alone: beside its place, created
+// exclusively without following links, synced, then swapped in. Throws JournalError.
+void writeJournalFile(const std::filesystem::path& path, const std::string& text);
+
 // Writes a journal as it goes: the planned renames whole and synced before the first rename
 // (replacing whatever journal was at the path), a mark as each is made, the hand-off of its
 // ECO file, and the end, settled.

@@ -129,7 +129,8 @@ std::string accountLine(const engine::PassResult& result) {
 }
 
 std::string keptRenamesWaitingLine(std::size_t renames) {
-    return count(renames, "rename", "renames") + " kept from the pass that was cut short " +
+    return counted(sizeOf(renames), "rename", "renames") +
+           " kept from the pass that was cut short " +
            (renames == 1 ? "waits for its" : "wait for their") + " ECO file: Run writes it first";
 }
 

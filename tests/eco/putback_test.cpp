@@ -17,6 +17,7 @@
 #include "tests/engine/designs.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace sequate::eco {
@@ -140,6 +141,22 @@ TEST_F(PutBack, RefusedBeforeAnyRenameWhenSomethingChangedSince) {
         EXPECT_NE(outcome.message.find("Nothing was changed."), std::string::npos);
         EXPECT_EQ(logic.openNames(), names);
         EXPECT_EQ(other.pcbHandOffs, 0);
+    }
+}
+
+// A kept pass says what to put back, as a journal does: a file others can write to, or one in a
+// folder others can write to, is never acted on.
+TEST_F(PutBack, AKeptPassOthersCouldHavePlantedIsNeverActedOn) {
+    namespace fs = std::filesystem;
+    pass("1");
+    const Names names = logic.openNames();
+    const fs::path folder = engine::completedPassFolder(state.journalFolder);
+    const fs::path kept = fs::directory_iterator(folder)->path();
+    for (const fs::path& opened : {kept, folder}) {
+        fs::permissions(kept, fs::perms::owner_read | fs::perms::owner_write);
+        fs::permissions(opened, fs::perms::all);
+        EXPECT_FALSE(putBack().done) << opened;
+        EXPECT_EQ(logic.openNames(), names);
     }
 }
 
