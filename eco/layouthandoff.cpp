@@ -7,6 +7,7 @@
 #include "host/hostfailure.h"
 #include "privatefolder.h"
 
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <stdexcept>
@@ -79,11 +80,9 @@ std::string schematicEcoName(host::LogicApplication& application) {
 // Whether PowerPCB read the probe: true, it did, so its layout took the file the probe follows;
 // false, it refused it, so the layout is as it was (PowerPCB applies a file whole or not at
 // all); none, with `why`, when that is not known.
-std::optional<bool> readProbe(host::PcbDocument& layout, PrivateFolder& folder,
-                              const std::string& fileName, const FailedRead& failed,
-                              std::string& why) {
+std::optional<bool> readProbe(host::PcbDocument& layout, const std::string& path,
+                              const FailedRead& failed, std::string& why) {
     try {
-        const std::string path = (folder.path() / ("probe-" + fileName)).string();
         writeFileAtomically(path, ecoText(failed.probeOldNames, failed.probeNewNames));
         layout.ReadEcoFile(path);
         return true;
@@ -110,7 +109,13 @@ void readIntoLayout(host::PcbDocument& layout, PrivateFolder& folder, const std:
             throw HandOffFailure{host::EcoOutcome::NotDelivered, reason, true};
         std::string why = "nothing tells, since the renames only move names among the components";
         if (!failed.probeOldNames.empty()) {
-            if (const auto took = readProbe(layout, folder, fileName, failed, why)) {
+            // The probe renames and renames back: read late, or not at all, it changes nothing,
+            // so only the ECO file stays in a folder kept for the user.
+            const std::filesystem::path probe = folder.path() / ("probe-" + fileName);
+            const auto took = readProbe(layout, probe.string(), failed, why);
+            std::error_code ignored;
+            std::filesystem::remove(probe, ignored);
+            if (took) {
                 if (*took)
                     return;
                 throw HandOffFailure{host::EcoOutcome::NotDelivered,
