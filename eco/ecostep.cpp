@@ -23,8 +23,11 @@ host::EcoDelivery EcoStep::writeToChosenFile(const engine::EcoRows& rows) {
 
 host::EcoDelivery EcoStep::handToPowerPcb(host::LogicApplication& powerLogic,
                                           const engine::EcoRows& rows) {
+    engine::EcoRows probe;
+    probe.renames = rows.probe;
     return noted(sendEcoToLayout(powerLogic, mObjects, rows.oldNames(), rows.newNames(),
-                                 rows.beforeHandOver),
+                                 rows.beforeHandOver,
+                                 {probe.oldNames(), probe.newNames(), rows.refusalTells}),
                  rows);
 }
 

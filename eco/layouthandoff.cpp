@@ -7,7 +7,9 @@
 #include "host/hostfailure.h"
 #include "privatefolder.h"
 
+#include <filesystem>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 
 namespace sequate::eco {
@@ -88,23 +90,59 @@ std::string schematicEcoName(host::LogicApplication& application) {
     return ecoFileNameFor(document->Name());
 }
 
-// PowerPCB applies a file whole or not at all: a refusal leaves the layout as it was. A read
-// that got no answer may still have taken effect, so the file stays for the user.
-void readIntoLayout(host::PcbDocument& layout, PrivateFolder& folder, const std::string& path) {
+// Whether PowerPCB read the probe: true, it did, so its layout took the file the probe follows;
+// false, it refused it, so the layout is as it was (PowerPCB applies a file whole or not at
+// all); none, with `why`, when that is not known.
+std::optional<bool> readProbe(host::PcbDocument& layout, const std::string& path,
+                              const FailedRead& failed, std::string& why) {
+    try {
+        writeFileAtomically(path, ecoText(failed.probeOldNames, failed.probeNewNames));
+        layout.ReadEcoFile(path);
+        return true;
+    } catch (const host::HostFailure& e) {
+        if (!e.answerMayBeLost())
+            return false;
+        why = withoutFullStop(e.what()) + " (error " + host::codeText(e.code()) + ")";
+    } catch (const std::exception& e) {
+        why = withoutFullStop(e.what());
+    }
+    return std::nullopt;
+}
+
+// PowerPCB's answer decides nothing by itself: a read that failed may still have taken effect,
+// so a probe finds out, where a name tells; where nothing tells, the file stays for the user.
+void readIntoLayout(host::PcbDocument& layout, PrivateFolder& folder, const std::string& path,
+                    const std::string& fileName, const FailedRead& failed) {
     try {
         layout.ReadEcoFile(path);
+        return;
     } catch (const host::HostFailure& e) {
-        if (!e.outcomeUnknown())
-            throw HandOffFailure{host::EcoOutcome::NotDelivered,
-                                 reasonOf("PowerPCB did not read the ECO file", e),
-                                 e.code() != host::HostCode::FileNotFound};
+        const std::string reason = reasonOf("PowerPCB did not read the ECO file", e);
+        if (failed.refusalTells && !e.answerMayBeLost())
+            throw HandOffFailure{host::EcoOutcome::NotDelivered, reason, true};
+        std::string why = "nothing tells, since the renames only move names among the components";
+        if (!failed.probeOldNames.empty()) {
+            // The probe renames and renames back: read late, or not at all, it changes nothing,
+            // so only the ECO file stays in a folder kept for the user.
+            const std::filesystem::path probe = folder.path() / ("probe-" + fileName);
+            const auto took = readProbe(layout, probe.string(), failed, why);
+            std::error_code ignored;
+            std::filesystem::remove(probe, ignored);
+            if (took) {
+                if (*took)
+                    return;
+                throw HandOffFailure{host::EcoOutcome::NotDelivered,
+                                     reason + " The layout in PowerPCB does not have the renames.",
+                                     true};
+            }
+        }
         folder.keep();
         throw HandOffFailure{
             host::EcoOutcome::Unknown,
-            reasonOf("PowerPCB stopped answering while it read the ECO file", e) +
-                " Whether the layout took the renames is not known, so the renames in the "
-                "schematic stay, and the ECO file is kept at \"" +
-                path + "\": read it into the layout in PowerPCB by hand if the layout lacks them."};
+            reasonOf("PowerPCB's answer to the ECO file failed", e) +
+                " Whether the layout took the renames is not known (" + why +
+                "), so the renames in the schematic stay, and the ECO file is kept at \"" + path +
+                "\": read it into the layout in PowerPCB by hand if the layout lacks them."};
     }
 }
 
@@ -112,7 +150,7 @@ void readIntoLayout(host::PcbDocument& layout, PrivateFolder& folder, const std:
 // unreachable PowerPCB leaves no file behind.
 void handOff(host::LogicApplication& application, host::RunningObjects& objects,
              const std::vector<std::string>& oldNames, const std::vector<std::string>& newNames,
-             const std::function<void(const std::string&)>& beforeRead) {
+             const std::function<void(const std::string&)>& beforeRead, const FailedRead& failed) {
     const std::string text =
         attempt("The ECO file was not written", [&] { return ecoText(oldNames, newNames); });
     const std::string fileName =
@@ -126,7 +164,7 @@ void handOff(host::LogicApplication& application, host::RunningObjects& objects,
     if (beforeRead)
         attempt("Sequate could not note the hand-off in the journal of the pass",
                 [&] { beforeRead(path); });
-    readIntoLayout(*layout, *folder, path);
+    readIntoLayout(*layout, *folder, path, fileName, failed);
     try {
         folder->remove();
     } catch (const std::exception& e) {
@@ -152,9 +190,10 @@ host::EcoDelivery sendEcoToLayout(host::LogicApplication& application,
                                   host::RunningObjects& objects,
                                   const std::vector<std::string>& oldNames,
                                   const std::vector<std::string>& newNames,
-                                  const std::function<void(const std::string&)>& beforeRead) {
+                                  const std::function<void(const std::string&)>& beforeRead,
+                                  const FailedRead& failed) {
     try {
-        handOff(application, objects, oldNames, newNames, beforeRead);
+        handOff(application, objects, oldNames, newNames, beforeRead, failed);
         return {};
     } catch (const HandOffFailure& failure) {
         return {failure.outcome, failure.message, failure.refusedWhole};

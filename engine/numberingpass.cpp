@@ -4,6 +4,7 @@
 #include "completedpass.h"
 #include "host/partnamerules.h"
 #include "hostpass.h"
+#include "journalclaims.h"
 #include "passstop.h"
 #include "progress.h"
 #include "renamejournal.h"
@@ -42,6 +43,10 @@ constexpr const char* keepWithoutEcoQuestion =
     "No ECO file was written, so the layout will not get this pass's renames.\n\n"
     "Put the names back, so that schematic and layout stay in step, or keep the renames without "
     "an ECO file?";
+
+constexpr const char* journalKeptForLayout =
+    "Sequate keeps the journal of this pass: the next Run, with PowerPCB running and the layout "
+    "open, finds out whether the layout took the renames and brings it in step.";
 
 // A stop found by the plan comes before any rename.
 class PlannedStop : public PassStop {
@@ -215,6 +220,11 @@ private:
         planned.namesBefore = mRead.snapshot.names;
         planned.renames = renames;
         try {
+            // An older journal that would take a state this pass leaves for its own would have
+            // a later Run put back this pass's renames.
+            mSetAside =
+                setAsideJournalsClaiming(mState.journalFolder, planned.document,
+                                         planned.namesBefore, renames, mState.settledJournals);
             mDiskJournal = std::make_unique<JournalWriter>(
                 journalPath(mState.journalFolder, planned), planned);
         } catch (const JournalError& error) {
@@ -247,6 +257,9 @@ private:
     PassResult finish() {
         EcoRows rows;
         rows.renames = mPlan.renames;
+        const std::vector<std::string> after = namesAfter(mRead.snapshot.names, mPlan.renames);
+        if (const auto probe = probeRows(after, mRead.snapshot.names))
+            rows.probe = probe->renames;
         const host::EcoDelivery delivery = deliverEco(rows);
         switch (delivery.outcome) {
         case host::EcoOutcome::Cancelled:
@@ -255,8 +268,12 @@ private:
             break;
         case host::EcoOutcome::NotDelivered:
             return stop(delivery.message);
-        case host::EcoOutcome::FileLeftOver:
         case host::EcoOutcome::Unknown:
+            // Whether the layout took the file, the next Run finds out from the journal.
+            mDiskJournal.reset();
+            tellAfterPass(MessageKind::Failure, delivery.message + "\n\n" + journalKeptForLayout);
+            break;
+        case host::EcoOutcome::FileLeftOver:
             tellAfterPass(MessageKind::Failure, delivery.message);
             break;
         case host::EcoOutcome::Delivered:
@@ -264,8 +281,7 @@ private:
         }
         PassResult result;
         result.completed = true;
-        result.changed =
-            changedNames(mRead.snapshot.names, namesAfter(mRead.snapshot.names, mPlan.renames));
+        result.changed = changedNames(mRead.snapshot.names, after);
         result.namesRead = mRead.snapshot.names;
         result.applied = mPlan;
         result.unnamed = mPlan.unnamed;
@@ -273,6 +289,8 @@ private:
         keepForPuttingBack(result.changed);
         closeJournal();
         endPass();
+        if (!mSetAside.empty())
+            mPorts.dialogs.showMessage(MessageKind::Failure, "Sequate", mSetAside);
         return result;
     }
 
@@ -367,7 +385,7 @@ private:
     PassResult stopWith(const std::string& message, UndoReport undo = {},
                         ByUser byUser = ByUser::No) {
         PassResult result;
-        result.stopMessage = message;
+        result.stopMessage = message + (mSetAside.empty() ? "" : "\n\n" + mSetAside);
         result.byUser = byUser == ByUser::Yes;
         const bool asItWas = undo.complete;
         result.stillInEffect = std::move(undo.stillInEffect);
@@ -387,6 +405,7 @@ private:
     std::unique_ptr<JournalWriter> mDiskJournal;
     std::string mDocument;
     std::optional<EcoSent> mEcoSent;
+    std::string mSetAside; // what was said of older journals set aside before the first rename
 };
 
 class Preview : private PassFrame {

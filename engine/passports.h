@@ -27,6 +27,13 @@ struct EcoRows {
     std::function<void(const std::string& path)> beforeHandOver;
     // The save dialog's caption, where the file is not the pass's own: what the file is for.
     std::string caption;
+    // A file PowerPCB reads only if its layout took these rows (probeRows, journalclaims.h),
+    // read when PowerPCB's answer to them failed: that answer decides nothing by itself. Empty
+    // when no name tells; a failed answer then leaves the outcome unknown.
+    std::vector<Rename> probe;
+    // These rows are themselves such a probe: PowerPCB refusing them tells that the layout
+    // lacks a name, unless its answer may have been lost on the way.
+    bool refusalTells = false;
 
     std::vector<std::string> oldNames() const;
     std::vector<std::string> newNames() const;

@@ -4,6 +4,7 @@
 #include "componentlist.h"
 #include "hostpass.h"
 #include "hostrenames.h"
+#include "journalclaims.h"
 #include "passstop.h"
 #include "renamejournal.h"
 #include "startup.h"
@@ -20,42 +21,8 @@ namespace sequate::engine {
 namespace {
 
 namespace fs = std::filesystem;
-using Names = std::vector<std::string>;
 
 using DocumentRead = ComponentList;
-
-// The names before the journal's renames. A journal of version 1 kept only the names it
-// changed; every other component carries the name it had.
-Names namesBefore(const RenameJournal& journal, const Names& now) {
-    if (!journal.namesBefore.empty())
-        return journal.namesBefore;
-    Names before = now;
-    std::set<ComponentIndex> seen;
-    for (const Rename& rename : journal.renames)
-        if (seen.insert(rename.component).second)
-            before[rename.component.value()] = rename.before;
-    return before;
-}
-
-Names namesAfter(const RenameJournal& journal, const Names& now) {
-    return namesAfter(namesBefore(journal, now), journal.renames);
-}
-
-// Whether the names now are ones the journal's renames could have left: each component carries
-// its name before them, or a name one of them gave it. A design of the same file name whose
-// names are otherwise is another schematic.
-bool belongsTo(const RenameJournal& journal, const Names& now) {
-    if (now.size() != journal.components)
-        return false;
-    const Names before = namesBefore(journal, now);
-    std::vector<bool> explained(now.size());
-    for (std::size_t i = 0; i < now.size(); ++i)
-        explained[i] = now[i] == before[i];
-    for (const Rename& rename : journal.renames)
-        if (rename.after == now[rename.component.value()])
-            explained[rename.component.value()] = true;
-    return std::all_of(explained.begin(), explained.end(), [](bool yes) { return yes; });
-}
 
 // The renames that take the schematic from one set of names to another, each component once,
 // in an order in which no rename meets a name another component still carries.
@@ -70,26 +37,6 @@ std::vector<Rename> renamesBetween(const Names& from, const Names& to) {
 EcoRows ecoRows(const std::vector<Rename>& renames) {
     EcoRows rows;
     rows.renames = renames;
-    return rows;
-}
-
-// A file that only renames a name of `from` that `to` lacks, and back: PowerPCB reads it only
-// if its layout has that name, which tells a layout that took a file from one that did not.
-// None when the names differ only in which component carries which.
-std::optional<EcoRows> probeRows(const Names& from, const Names& to) {
-    const std::set<std::string> toNames(to.begin(), to.end());
-    const auto telling = std::find_if(
-        from.begin(), from.end(), [&](const std::string& name) { return !toNames.count(name); });
-    if (telling == from.end())
-        return std::nullopt;
-    std::set<std::string> taken(from.begin(), from.end());
-    taken.insert(to.begin(), to.end());
-    std::string spare = "SQPROBE";
-    for (int n = 1; taken.count(spare); ++n)
-        spare = "SQPROBE" + std::to_string(n);
-    const ComponentIndex component(static_cast<std::size_t>(telling - from.begin()));
-    EcoRows rows;
-    rows.renames = {{component, *telling, spare}, {component, spare, *telling}};
     return rows;
 }
 
@@ -235,23 +182,9 @@ private:
                      "Sequate left it as it is. The journal of the pass that was cut short stays: "
                      "the next Run asks again.");
             }
+            setAsideOthersClaiming(document);
             break;
         }
-    }
-
-    // A journal whose schematic is where it would be left anyway, with nothing for the layout,
-    // is left as it is: it may be another copy of the design, whose own pass is not settled.
-    static bool atRest(const RenameJournal& journal, const Names& now) {
-        if (journal.handedOver == HandOver::Layout)
-            return false;
-        switch (journal.kind) {
-        case JournalKind::PutBack:
-            return now == namesAfter(journal, now);
-        case JournalKind::Keep:
-        case JournalKind::Pass:
-            break;
-        }
-        return now == namesBefore(journal, now);
     }
 
     void settle(const RenameJournal& journal) {
@@ -331,6 +264,7 @@ private:
         PassJournal undo;
         applyRenames({read.components, undo, &writer}, renames, mPorts.progress, mActivity,
                      ProgressPhase::PuttingBack);
+        mNamesLeft = target;
         mPorts.progress.setValue(0);
         std::string message = "The " + std::to_string(renames.size()) +
                               " renames of the pass that was cut short were undone: every name "
@@ -365,6 +299,7 @@ private:
     bool handOverKept(const RenameJournal& journal) {
         const Names now = mRead.names;
         const Names before = namesBefore(journal, now);
+        mNamesLeft = now;
         mActivity = "working out the renames that stay";
         const std::vector<Rename> renames = renamesBetween(before, now);
         mOutcome.staying = renames;
@@ -482,6 +417,23 @@ private:
         return false;
     }
 
+    // Another journal that would take the names this one left for its own would have a later
+    // Run act on them again.
+    void setAsideOthersClaiming(const std::string& document) {
+        if (mNamesLeft.empty())
+            return;
+        std::set<fs::path> leave = mState.settledJournals;
+        leave.insert(mPath);
+        try {
+            if (const std::string told =
+                    setAsideJournalsClaiming(mState.journalFolder, document, mNamesLeft, {}, leave);
+                !told.empty())
+                tell(told);
+        } catch (const JournalError& error) {
+            tell(error.what());
+        }
+    }
+
     void settleWith(JournalWriter& writer, const std::string& note = {},
                     MessageKind kind = MessageKind::Failure) {
         writer.settle();
@@ -524,6 +476,7 @@ private:
     fs::path mPath;
     std::string mActivity = "looking for its journal";
     std::string mLayoutNote;
+    Names mNamesLeft; // the names the recovery left, once it made its renames
     bool mPutBackBegun = false;
     bool mSettled = false; // the journal of this schematic was settled
     bool mAsked = false;   // the user was asked whether to put back or keep

@@ -35,6 +35,15 @@ public:
     bool outcomeUnknown() const noexcept {
         return mCode == HostCode::Timeout || mCode == HostCode::ServerUnavailable;
     }
+    // The failure may be the transport's rather than the host's answer: the call may have run
+    // and its answer been lost. Besides the two above, COM's RPC failures (0x8001xxxx, such as
+    // RPC_E_DISCONNECTED 0x80010108) and Windows' RPC errors (0x800706A4 to 0x800707CF, such
+    // as RPC_S_CALL_FAILED 0x800706BE).
+    bool answerMayBeLost() const noexcept {
+        const auto code = static_cast<std::uint32_t>(mCode);
+        return outcomeUnknown() || (code & 0xFFFF0000U) == 0x80010000U ||
+               (code >= 0x800706A4U && code <= 0x800707CFU);
+    }
 
 private:
     HostCode mCode;

@@ -116,10 +116,6 @@ TEST_F(AlsoInPcbTest, FailuresBeforeTheReadLeaveTheLayoutAndNoFile) {
         {"no temporary folder",
          [](AlsoInPcbTest& t) { ::setenv("TMPDIR", (t.tmp / "gone").c_str(), 1); },
          "Cannot find the temporary folder for the ECO file: .+\\."},
-        {"PowerPCB refuses the file",
-         [](AlsoInPcbTest& t) { t.pcb.failCall(2, HostCode::FileNotFound); },
-         "PowerPCB did not read the ECO file: PcbDocument\\.ReadEcoFile failed with 0x80070002 "
-         "\\(failure injected by the test\\) \\(error 0x80070002\\)\\."},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

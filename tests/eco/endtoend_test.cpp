@@ -39,6 +39,8 @@ using ::testing::IsEmpty;
 
 using test::EcoWindow;
 
+constexpr auto disconnected = static_cast<HostCode>(0x80010108); // RPC_E_DISCONNECTED
+
 DocumentData generatedSchematic(std::uint32_t seed) {
     engine::testing::DesignGenerator random(seed);
     return random.design({random.between(1, 40), 0.4, false});
@@ -69,8 +71,9 @@ protected:
 
 // Schematic and layout are never left apart: a pass either leaves the layout with the
 // schematic's new names (or the file written where the user chose), or changes nothing in the
-// schematic, or, when PowerPCB stopped answering during the read, keeps the file that holds
-// exactly the pass's renames and says where.
+// schematic, or, when nobody can tell whether PowerPCB took the file, keeps the file that holds
+// exactly the pass's renames, says where, and keeps the journal for the next Run. PowerPCB's
+// failed answer alone decides nothing, whatever its code.
 TEST_F(EcoEndToEnd, SchematicAndLayoutStayInStep) {
     enum class Expect { InStep, Unchanged, FileKept };
     struct Case {
@@ -98,9 +101,23 @@ TEST_F(EcoEndToEnd, SchematicAndLayoutStayInStep) {
          .layout = {"R7", "TP12"},
          .expect = Expect::Unchanged,
          .says = "R3"},
-        {.what = "PowerPCB stops answering while it reads",
+        {.what = "PowerPCB took the file, its answer a failure",
          .arrange = [](SimPowerPcb& pcb, EcoWindow&,
-                       test::ScratchFolder&) { pcb.failCall(3, HostCode::Timeout); },
+                       test::ScratchFolder&) { pcb.failCallAfterEffect(3, HostCode::Failed); }},
+        {.what = "PowerPCB took the file, disconnected",
+         .arrange = [](SimPowerPcb& pcb, EcoWindow&,
+                       test::ScratchFolder&) { pcb.failCallAfterEffect(3, disconnected); }},
+        {.what = "PowerPCB disconnected before it read",
+         .arrange = [](SimPowerPcb& pcb, EcoWindow&,
+                       test::ScratchFolder&) { pcb.failCall(3, disconnected); },
+         .expect = Expect::Unchanged,
+         .says = "does not have the renames"},
+        {.what = "PowerPCB stops answering while it reads",
+         .arrange =
+             [](SimPowerPcb& pcb, EcoWindow&, test::ScratchFolder&) {
+                 pcb.failCall(3, HostCode::Timeout);
+                 pcb.failCall(4, HostCode::Timeout); // the probe that would tell
+             },
          .expect = Expect::FileKept,
          .says = "read it into the layout"},
         {.what = "Cancel, then Undo",
@@ -129,6 +146,9 @@ TEST_F(EcoEndToEnd, SchematicAndLayoutStayInStep) {
         if (c.arrange)
             c.arrange(pcb, window, mTmp);
         engine::HostSession state;
+        // A journal one case keeps is no other case's.
+        state.journalFolder = mTmp.path() / "journals";
+        std::filesystem::remove_all(state.journalFolder);
         ASSERT_EQ(engine::startUp(state, window, window, objects), engine::StartupOutcome::Running);
         const auto layoutBefore = pcb.layout();
         const auto result = engine::pressRun(
@@ -167,6 +187,7 @@ TEST_F(EcoEndToEnd, SchematicAndLayoutStayInStep) {
             }
             EXPECT_EQ(test::fileBytes(kept), eco::ecoText(oldNames, newNames));
             EXPECT_EQ(window.step.lastWritten(), test::fileBytes(kept));
+            EXPECT_EQ(engine::journalsOf(state.journalFolder, "board.sch").size(), 1u);
             break;
         }
         }

@@ -312,9 +312,11 @@ TEST(Journal, APutBackCutShortIsCarriedOn) {
     }
 }
 
-// A journal belongs to a schematic by its file name and by its names: a copy of the design
-// from before the pass, or another design of the same file name, leaves it untouched and does
-// not stop a Run; the schematic it belongs to gets it offered.
+// A journal belongs to a schematic by its file name and by its names: another design of the
+// same file name leaves it untouched and does not stop a Run, and a copy of the design from
+// before the pass does not either, unless its pass gives names the journal would take for its
+// own: then it is set aside, named in a message, and no later Run puts back the copy's pass.
+// The schematic it belongs to gets it offered.
 TEST(Journal, ADesignOfTheSameFileNameLeavesTheJournalAlone) {
     Session original(crashDesign);
     const Names before = original.names();
@@ -323,13 +325,24 @@ TEST(Journal, ADesignOfTheSameFileNameLeavesTheJournalAlone) {
     ASSERT_EQ(journalsLeft(original).size(), 1u);
     const fs::path journal = journalsLeft(original).front();
     for (const auto& other :
-         {crashDesign, document({part("R7"), part("R1"), part("C3"), part("R2")})}) {
+         {document({part("R7"), part("R1"), part("C3"), part("R2")}), crashDesign}) {
         Session session(other);
         session.state.journalFolder = original.state.journalFolder;
-        EXPECT_TRUE(session.runAll().completed);
+        EXPECT_TRUE(session.runAll("50").completed);
         EXPECT_TRUE(session.window.recoveryQuestions.empty());
         EXPECT_TRUE(fs::exists(journal));
     }
+    Session copy(crashDesign);
+    copy.state.journalFolder = original.state.journalFolder;
+    const fs::path aside = journal.string() + ".set-aside";
+    ASSERT_TRUE(copy.runAll().completed);
+    const Names numbered = copy.names();
+    ASSERT_FALSE(copy.window.messages.empty());
+    EXPECT_NE(copy.window.messages.back().text.find(aside.string()), std::string::npos);
+    EXPECT_TRUE(copy.runAll().completed);
+    EXPECT_TRUE(copy.window.recoveryQuestions.empty());
+    EXPECT_EQ(copy.names(), numbered);
+    fs::rename(aside, journal);
     Session again(document([&] {
         std::vector<host::sim::ComponentData> parts;
         for (const std::string& name : crashed)
