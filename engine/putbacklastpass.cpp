@@ -5,6 +5,7 @@
 #include "componentlist.h"
 #include "hostpass.h"
 #include "hostrenames.h"
+#include "journalclaims.h"
 #include "passstop.h"
 #include "renamejournal.h"
 #include "workinglist.h"
@@ -184,7 +185,7 @@ private:
                         describeFailure(failure) + ".");
         }
         mOutcome.renames = planned;
-        return handOver(pass, planned);
+        return handOver(pass, now.read.names, planned);
     }
 
     // Journaled as recovery journals a put-back, so that a put-back cut short is carried on at
@@ -205,12 +206,16 @@ private:
         std::filesystem::remove(mKept.path, ignored);
     }
 
-    PutBackOutcome handOver(HostPass& pass, const std::vector<Rename>& renames) {
+    PutBackOutcome handOver(HostPass& pass, const Names& before,
+                            const std::vector<Rename>& renames) {
         if (mKept.pass.eco == HandOver::None)
             return done(pass);
         mActivity = "handing over the ECO file that puts the layout back";
         EcoRows rows;
         rows.renames = renames;
+        // A failed answer of PowerPCB is found out as a pass's is.
+        if (const auto probe = probeRows(namesAfter(before, renames), before))
+            rows.probe = probe->renames;
         const HandOver where = mKept.pass.eco;
         mOutcome.eco = EcoSent{where == HandOver::Layout ? EcoDestination::PowerPcb
                                                          : EcoDestination::ChosenFile,
@@ -230,16 +235,18 @@ private:
         mOutcome.eco->delivery = delivery;
         switch (delivery.outcome) {
         case host::EcoOutcome::Cancelled:
-            if (!mPorts.dialogs.keepRenamesWithoutEco(
-                    "No ECO file was written, so the layout will keep the last pass's renames.\n\n"
-                    "Keep the schematic put back without an ECO file? If not, the last pass's "
-                    "names come back, so that schematic and layout stay in step."))
+            if (!keepWithoutEco(pass))
                 return undo("No ECO file was written: the save dialog was cancelled.");
             break;
         case host::EcoOutcome::NotDelivered:
             return undo(delivery.message);
-        case host::EcoOutcome::FileLeftOver:
         case host::EcoOutcome::Unknown:
+            // Whether the layout took the file, the next Run finds out from the journal, which
+            // recovery carries on as any put-back's.
+            mJournal.reset();
+            mNote = "\n\n" + delivery.message;
+            break;
+        case host::EcoOutcome::FileLeftOver:
             mNote = "\n\n" + delivery.message;
             break;
         case host::EcoOutcome::Delivered:
@@ -249,6 +256,22 @@ private:
             break;
         }
         return done(pass);
+    }
+
+    // The question waits with PowerLogic let go; taking the put-back back takes a pass of its own.
+    bool keepWithoutEco(HostPass& pass) {
+        pass.end();
+        const bool keep = mPorts.dialogs.keepRenamesWithoutEco(
+            "No ECO file was written, so the layout will keep the last pass's renames.\n\n"
+            "Keep the schematic put back without an ECO file? If not, the last pass's names come "
+            "back, so that schematic and layout stay in step.");
+        if (!keep) {
+            try {
+                pass.begin();
+            } catch (const host::HostFailure&) {
+            }
+        }
+        return keep;
     }
 
     PutBackOutcome done(HostPass& pass) {
@@ -316,9 +339,10 @@ private:
         return tell(MessageKind::Failure, problem + nothingChanged);
     }
 
+    // Said once PowerLogic's pass has ended (see putBackLastPass): no box waits while it is held.
     PutBackOutcome tell(MessageKind kind, const std::string& message) {
         mOutcome.message = message;
-        mPorts.dialogs.showMessage(kind, "Sequate", message);
+        mOutcome.kind = kind;
         return mOutcome;
     }
 
@@ -339,7 +363,10 @@ private:
 
 PutBackOutcome putBackLastPass(HostSession& state, const PassPorts& ports,
                                const ConfirmPutBack& confirm) {
-    return PutBack(state, ports, confirm).run();
+    const PutBackOutcome outcome = PutBack(state, ports, confirm).run();
+    if (!outcome.message.empty())
+        ports.dialogs.showMessage(outcome.kind, "Sequate", outcome.message);
+    return outcome;
 }
 
 } // namespace sequate::engine

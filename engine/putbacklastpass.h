@@ -28,6 +28,7 @@ struct PutBackOutcome {
     std::vector<Rename> renames; // made and in effect, in order, temporary names included
     std::optional<EcoSent> eco;  // the reverse file, when one was handed over
     std::string message;         // what the user was told; empty when they said no
+    MessageKind kind = MessageKind::Failure; // how the message was told
 };
 
 // Shown what the put-back will do; true to go on.

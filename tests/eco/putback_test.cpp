@@ -181,10 +181,11 @@ TEST_F(PutBack, RefusedWhenAnotherComponentTookANameToGiveBack) {
     EXPECT_EQ(logic.openNames(), names);
 }
 
-// PowerPCB refuses the reverse file (the layout was changed by hand): the put-back is itself
-// put back, and the pass can still be put back once the layout is in step again.
+// PowerPCB refuses the reverse file (the layout was changed by hand), and its probe file tells
+// that the layout did not take it (the pass gave names the design never had): the put-back is
+// itself put back, and the pass can still be put back once the layout is in step again.
 TEST_F(PutBack, ARefusalOfTheLayoutPutsThePutBackBack) {
-    pass("1");
+    pass("1000");
     const Names renamed = logic.openNames();
     pcb.setLayout(host::sim::LayoutData{"board.pcb", {"J99"}});
     const engine::PutBackOutcome refused = putBack();
