@@ -19,7 +19,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <deque>
-#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -31,7 +30,6 @@ public:
         messages; // "critical | title | text", "exclamation | ..." or "information | ..."
     std::vector<QString> filters;                   // one per file dialog shown
     std::deque<std::optional<QString>> saveAnswers; // nullopt, or none left: Cancel
-    std::function<void()> whileFileDialogOpen;      // runs while the file dialog is "on screen"
     bool defaultAnswer = true;                      // to every question
 
     void showMessage(QWidget*, const ui::Message& message) override {
@@ -43,8 +41,6 @@ public:
     std::optional<QString> chooseSaveFile(QWidget*, const QString& filter,
                                           const QString& = {}) override {
         filters.push_back(filter);
-        if (whileFileDialogOpen)
-            whileFileDialogOpen();
         std::optional<QString> answer;
         if (!saveAnswers.empty()) {
             answer = saveAnswers.front();
@@ -60,13 +56,10 @@ public:
 using Names = std::vector<std::string>;
 
 // A document whose components lie left to right in the given order.
-inline host::sim::DocumentData document(std::string name, const Names& parts,
-                                        const std::vector<std::size_t>& selected = {}) {
+inline host::sim::DocumentData document(std::string name, const Names& parts) {
     host::sim::DocumentData doc{std::move(name), {}};
     for (std::size_t i = 0; i < parts.size(); ++i)
         doc.components.push_back({parts[i], false, {{100.0 * static_cast<double>(i), 0.0}}});
-    for (std::size_t i : selected)
-        doc.components.at(i).selected = true;
     return doc;
 }
 

@@ -18,28 +18,15 @@ bool contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
 }
 
-TEST(NumberingPass, ResultListsTheUnnamedInTheirOrder) {
-    Session session(document({part("U1A"), part("R"), part("C"), part("R7")}));
-    const PassResult result = session.runAll();
-    EXPECT_EQ(result.unnamed, (Names{"U1A", "R", "C"}));
-
-    Session none(document({part("R7")}));
-    EXPECT_TRUE(none.runAll().unnamed.empty());
-}
-
 TEST(NumberingPass, EcoStepFollowsTheChosenOption) {
-    for (bool send : {true, false}) {
-        for (bool writeOnly : {true, false}) {
-            Session session(document({part("R7")}));
-            const EcoDestination eco = !send       ? EcoDestination::None
-                                       : writeOnly ? EcoDestination::ChosenFile
-                                                   : EcoDestination::PowerPcb;
-            const PassResult result = *session.run(allComponentsRequest("1", eco));
-            EXPECT_EQ(session.window.fileDialogs, send && writeOnly ? 1 : 0);
-            EXPECT_EQ(session.window.pcbHandOffs, send && !writeOnly ? 1 : 0);
-            EXPECT_EQ(result.eco.has_value(), send);
-            EXPECT_EQ(result.eco ? result.eco->destination : EcoDestination::None, eco);
-        }
+    for (const EcoDestination eco :
+         {EcoDestination::None, EcoDestination::ChosenFile, EcoDestination::PowerPcb}) {
+        Session session(document({part("R7")}));
+        const PassResult result = *session.run(allComponentsRequest("1", eco));
+        EXPECT_EQ(session.window.fileDialogs, eco == EcoDestination::ChosenFile ? 1 : 0);
+        EXPECT_EQ(session.window.pcbHandOffs, eco == EcoDestination::PowerPcb ? 1 : 0);
+        EXPECT_EQ(result.eco.has_value(), eco != EcoDestination::None);
+        EXPECT_EQ(result.eco ? result.eco->destination : EcoDestination::None, eco);
     }
 }
 
@@ -62,20 +49,6 @@ TEST(NumberingPass, NothingSelectedNamesNothingButStillClosesThePass) {
     EXPECT_TRUE(writeOnly.window.ecoRows.empty());
     EXPECT_TRUE(result.unnamed.empty());
     EXPECT_FALSE(session.logic.passOpen());
-}
-
-TEST(NumberingPass, OneSelectedIsTheOnlyOneRenamed) {
-    Session session(document({part("R7"), part("R9", true, 5, 5), part("R8")}));
-    const PassResult result = session.runSelected("1");
-    EXPECT_EQ(result.renamesInEffect(), (std::vector<Rename>{renameOf(1, "R9", "R1")}));
-}
-
-TEST(NumberingPass, SelectedRunsAreSortedEachInItsPlace) {
-    // List order R1, R2, C1, R3: runs R(2), C(1), R(1); the R runs do not mix.
-    Session session(document({part("R1", true, 300, 0), part("R2", true, 200, 0),
-                              part("C1", true, 0, 0), part("R3", true, 100, 0)}));
-    session.runSelected("10");
-    EXPECT_EQ(session.names(), (Names{"R11", "R10", "C10", "R12"}));
 }
 
 // A pass stopped by a refused rename, or by the user during the read or after some renames,
@@ -143,15 +116,6 @@ TEST(NumberingPass, FailedUndoListsWhatStays) {
     EXPECT_EQ(session.names(), (Names{"R1", "R50", "R51"}));
 }
 
-TEST(NumberingPass, AllModeOnAMultiSelectionSaysHowToNumberEverything) {
-    Session session(document({part("R1"), part("R5", true), part("R6", true)}));
-    const PassResult result = session.runAll("1");
-    EXPECT_FALSE(result.completed);
-    EXPECT_TRUE(contains(result.stopMessage, "R5 to R1")) << result.stopMessage;
-    EXPECT_TRUE(contains(result.stopMessage, "select one component or none"));
-    EXPECT_EQ(session.names(), (Names{"R1", "R5", "R6"}));
-}
-
 PassRequest handedToLayout(bool all) {
     return all ? allComponentsRequest("1", EcoDestination::PowerPcb)
                : selectedComponentsRequest("1", false, EcoDestination::PowerPcb);
@@ -165,10 +129,8 @@ TEST(NumberingPass, StopsThePlanFindsRenameNothing) {
         engine::PassRequest request;
         std::string problem;
     } cases[] = {
-        // Numbers run out for a letter code's component: said with the count, for each scope.
-        {"numbers beyond 16 bits", document({part("R5"), part("C1"), part("R9")}),
-         engine::allComponentsRequest("32767"),
-         "Starting at 32767 leaves no number for the second of 2 R components."},
+        // Numbers run out for a letter code's component: said with the count (over all components:
+        // the runner's scenario).
         {"numbers beyond 16 bits, selected",
          document({part("C1", true), part("C2", true), part("C3", true), part("r4", true)}),
          engine::selectedComponentsRequest("32766", false),
@@ -234,8 +196,6 @@ TEST(NumberingPass, HostFailureOutsideARenameNamesTheComponent) {
     EXPECT_TRUE(contains(missing.run(request)->stopMessage, "the component after R7 in its list"));
 }
 
-// A previewed plan is applied only while it is still the plan: a schematic changed since gives
-// the new plan back and renames nothing.
 // A component PowerLogic names otherwise than it was asked to: the pass stops and puts it back.
 TEST(NumberingPass, ANameReadBackOtherThanPlannedStopsThePass) {
     class Stubborn : public host::LogicComponent {
@@ -260,28 +220,6 @@ TEST(NumberingPass, ANameReadBackOtherThanPlannedStopsThePass) {
     ASSERT_EQ(undo.size(), 1u);
     EXPECT_TRUE(undo.undo().complete);
     EXPECT_EQ(components[0]->Name(), "R7");
-}
-
-TEST(NumberingPass, AppliesAPreviewedPlanOnlyWhileItHolds) {
-    Session session(document({part("R7"), part("R3")}));
-    const PassRequest request = allComponentsRequest("1");
-    const PlanPreview preview = previewPass(session.state, session.window.ports(), request);
-    EXPECT_EQ(session.names(), (Names{"R7", "R3"}));
-
-    session.logic.application()->CurrentDocument()->ComponentSet()->Objects()->Item(2)->SetName(
-        "R9");
-    const PassResult stale = runPass(session.state, session.window.ports(), request, &preview.plan);
-    ASSERT_TRUE(stale.newPlan);
-    EXPECT_FALSE(stale.completed);
-    EXPECT_EQ(session.names(), (Names{"R7", "R9"}));
-    EXPECT_TRUE(session.window.messages.empty());
-
-    const PassResult applied =
-        runPass(session.state, session.window.ports(), request, &*stale.newPlan);
-    EXPECT_TRUE(applied.completed);
-    EXPECT_EQ(session.names(), (Names{"R1", "R2"}));
-    EXPECT_EQ(applied.changed,
-              (std::vector<Rename>{renameOf(0, "R7", "R1"), renameOf(1, "R9", "R2")}));
 }
 
 } // namespace

@@ -1,4 +1,5 @@
-// The Run button: the one rule of the start number, which pass it starts, and its firewall.
+// The Run button: the one rule of the start number, what it says when PowerLogic is out of
+// reach, and its firewall. A refused start number is told in the runner's scenarios.
 
 #include "session.h"
 
@@ -23,42 +24,6 @@ TEST(StartNumber, OnlyWholeNumbersFromOneTo32767) {
         EXPECT_EQ(startNumber(c.text).value_or(0), c.accepted) << '"' << c.text << '"';
 }
 
-struct RunCase {
-    PassScope scope;
-    const char* start;
-    std::vector<std::string> messages; // the refusals expected
-    bool passRuns;
-};
-
-TEST(CmdRun, StartsAPassOnlyForAnAcceptableNumber) {
-    const auto all = PassScope::AllComponents;
-    const auto selected = PassScope::SelectedComponents;
-    const std::string allWords = "Illegal Value\nType a whole number from 1 to 32767.";
-    const std::string selectedWords =
-        "Illegal value in Start textbox\nType a whole number from 1 to 32767.";
-    const RunCase cases[] = {
-        {all, "", {allWords}, false},
-        {selected, "40000", {selectedWords}, false},
-        {all, "3", {}, true},
-        {selected, "5", {}, true},
-    };
-    for (const RunCase& c : cases) {
-        Session session(document({part("R1", true), part("R2")}));
-        const auto callsBefore = session.logic.callCount();
-        const auto result = pressRun(
-            session.state, session.window.ports(),
-            requestPass(c.scope, TakenNamePolicy::AssignNextFree, c.start, EcoDestination::None));
-        EXPECT_EQ(result.has_value(), c.passRuns) << c.start;
-        EXPECT_EQ(session.logic.callCount() > callsBefore, c.passRuns);
-        ASSERT_EQ(session.window.messages.size(), c.messages.size());
-        for (std::size_t i = 0; i < c.messages.size(); ++i) {
-            EXPECT_EQ(session.window.messages[i].kind, MessageKind::Refusal);
-            EXPECT_EQ(session.window.messages[i].title, "Error Message");
-            EXPECT_EQ(session.window.messages[i].text, c.messages[i]);
-        }
-    }
-}
-
 TEST(CmdRun, AfterAnIncompleteStartUpThePassStopsWithAMessage) {
     host::sim::SimPowerLogic logic({document({part("R1")})});
     host::sim::SimRunningObjects objects(&logic, nullptr);
@@ -71,20 +36,6 @@ TEST(CmdRun, AfterAnIncompleteStartUpThePassStopsWithAMessage) {
     EXPECT_FALSE(result->completed);
     EXPECT_NE(result->stopMessage.find("start it again"), std::string::npos);
     EXPECT_EQ(logic.openNames(), std::vector<std::string>{"R1"});
-}
-
-// PowerLogic closed and started again: Run takes up the one that runs now.
-TEST(CmdRun, RunAttachesToThePowerLogicThatRunsNow) {
-    host::sim::SimPowerLogic logic({document({part("R5")})});
-    host::sim::SimRunningObjects objects(&logic, nullptr);
-    HostSession state;
-    engine::HeadlessWindow window;
-    ASSERT_EQ(startUp(state, window, window, objects), StartupOutcome::Running);
-    const auto before = state.application;
-    logic.failCall(1, host::HostCode::ServerUnavailable); // the old one is gone
-    ASSERT_TRUE(pressRun(state, window.ports(), allComponentsRequest("3"))->completed);
-    EXPECT_EQ(logic.openNames(), std::vector<std::string>{"R3"});
-    EXPECT_NE(state.application, before);
 }
 
 // After a completed pass, the document closed or PowerLogic gone: the message says so and what

@@ -26,13 +26,11 @@ TEST(FormLoad, WithoutPowerLogicSaysSoAndEnds) {
     EXPECT_EQ(window.caption, "Sequate 1.4");
 }
 
-TEST(FormLoad, WithoutProjectOrComponentsSaysSoAndEnds) {
-    for (auto documents : {std::vector<host::sim::DocumentData>{},
-                           std::vector<host::sim::DocumentData>{document({})}}) {
-        Session session(documents);
-        EXPECT_EQ(session.startup, StartupOutcome::EndProgram);
-        expectOnlyCritical(session.window, "You must load a project before running Sequate");
-    }
+// Without a document at all: the runner's scenario no_project.
+TEST(FormLoad, WithoutComponentsSaysSoAndEnds) {
+    Session session(document({}));
+    EXPECT_EQ(session.startup, StartupOutcome::EndProgram);
+    expectOnlyCritical(session.window, "You must load a project before running Sequate");
 }
 
 TEST(FormLoad, TakesUpTheOpenDocument) {

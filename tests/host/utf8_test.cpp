@@ -8,6 +8,7 @@
 namespace sequate::host {
 namespace {
 
+// Every code point crossing both ways is the property below; here, the edges it does not reach.
 TEST(Utf16, TheSameTextOnBothSidesAndWhatIsNotWellFormedAsTheReplacementCharacter) {
     enum Way { Both, ToUtf16, ToUtf8 };
     const struct {
@@ -15,19 +16,6 @@ TEST(Utf16, TheSameTextOnBothSidesAndWhatIsNotWellFormedAsTheReplacementCharacte
         std::u16string utf16;
         Way way;
     } cases[] = {
-        {"R1", u"R1", Both},
-        {"R\u00C4"
-         "1",
-         u"R\u00C4"
-         "1",
-         Both},
-        {"\u00B5"
-         "5",
-         u"\u00B5"
-         "5",
-         Both},
-        {"\u20AC", u"\u20AC", Both},
-        {"\U0001D11E", u"\U0001D11E", Both},
         {"", u"", Both},
         {"R\xFF"
          "1",

@@ -1,14 +1,12 @@
-// Sequate killed in the middle of a pass over a large design, with PowerLogic in another
-// process: the next run puts every name back from the journal, or keeps them and writes their ECO
-// file.
+// Sequate killed in the middle of a pass or a put-back over a large design, with PowerLogic in
+// another process: the next run puts every name back from the journal, or carries the put-back
+// on. Keeping a pass's renames instead is the engine's recovery, whatever process ended.
 
 #include "hostsimprocess.h"
 #include "tests/engine/designs.h"
 
 #include <QDir>
 #include <QFile>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QTemporaryDir>
 #include <csignal>
 #include <gtest/gtest.h>
@@ -79,32 +77,6 @@ TEST_F(CrashOverTheBus, TheWindowProgramKilledMidPassIsPutBack) {
     killMidPass(SEQUATE_PROGRAM, {}, {"QT_QPA_PLATFORM=offscreen", "SEQUATE_TEST_RUN_ALL=1"});
     EXPECT_TRUE(recover({"--recover", "undo"}).contains("\"recovered\": \"undo\""));
     EXPECT_EQ(namesOf(sim.state().documents[0]), namesOf(start.documents[0]));
-}
-
-// The renames kept reach the layout, as a pass's would with "Write and force read in PCB".
-TEST_F(CrashOverTheBus, AKilledPassKeptReachesTheLayout) {
-    killMidPass(SEQUATE_PASS_PROGRAM, {"--bus", "--mode", "all"});
-    const auto kept = namesOf(sim.state().documents[0]);
-    EXPECT_TRUE(recover({"--recover", "keep"}).contains("\"recovered\": \"keep\""));
-    EXPECT_EQ(namesOf(sim.state().documents[0]), kept);
-    ASSERT_TRUE(sim.state().layout);
-    EXPECT_EQ(sim.state().layout->parts, kept);
-}
-
-// The renames kept go to the ECO file, as "Write only" would send a pass's.
-TEST_F(CrashOverTheBus, AKilledPassKeptIsWrittenToTheEcoFile) {
-    killMidPass(SEQUATE_PASS_PROGRAM, {"--bus", "--mode", "all"});
-    const auto kept = namesOf(sim.state().documents[0]);
-    const QString ecoFile = data.filePath("kept.eco");
-    const QJsonObject report =
-        QJsonDocument::fromJson(recover({"--recover", "keep", "--eco-file", ecoFile})).object();
-    EXPECT_EQ(report["recovered"].toString(), "keep");
-    EXPECT_EQ(namesOf(sim.state().documents[0]), kept);
-    QFile written(ecoFile);
-    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-    const QString bytes = QString::fromLatin1(written.readAll());
-    EXPECT_EQ(report["eco"].toString(), bytes);
-    EXPECT_TRUE(bytes.contains("*RENPART*"));
 }
 
 // Two passes read by PowerPCB, then two put-backs: schematic and layout as they were.

@@ -3,7 +3,6 @@
 #include "engine/headlesswindow.h"
 #include "engine/hostsession.h"
 #include "engine/numberingpass.h"
-#include "engine/runcommand.h"
 #include "engine/startup.h"
 #include "host/dbus/dbusrunningobjects.h"
 #include "host/sim/simpowerlogic.h"
@@ -88,26 +87,6 @@ TEST(PassOverTheBus, TheTraceListsEveryCallOfThePassInOrderWithItsAnswer) {
         traced.push_back(kind + '.' + call.substr(0, call.find('(')));
     }
     EXPECT_EQ(traced, expected);
-}
-
-// PowerLogic closed and started again: the next Run attaches to the new one.
-TEST(PassOverTheBus, RunFindsPowerLogicStartedAgain) {
-    const QString stateFile =
-        writeStateFile({{{"amp.sch", {{"R5", false, {}}, {"C9", false, {}}}}}, std::nullopt},
-                       QStringLiteral("again.json"));
-    PrivateBus bus;
-    host::dbus::DbusRunningObjects objects(bus.connect(), 5000);
-    engine::HostSession state;
-    engine::HeadlessWindow window;
-    auto first = std::make_unique<HostSimProcess>(bus, stateFile);
-    ASSERT_EQ(engine::startUp(state, window, window, objects), engine::StartupOutcome::Running);
-    first.reset();
-    HostSimProcess second(bus, stateFile);
-
-    const auto result = engine::pressRun(state, window.ports(), engine::allComponentsRequest("1"));
-    ASSERT_TRUE(result && result->completed)
-        << (window.messages.empty() ? "" : window.messages.back().text);
-    EXPECT_EQ(namesOf(second.state().documents[0]), (std::vector<std::string>{"R1", "C1"}));
 }
 
 } // namespace
