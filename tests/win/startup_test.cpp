@@ -169,5 +169,7 @@ TEST(Startup, TheInstallerShowsItsPagesAndInstallsWhatIsChosen) {
     const auto installed = std::filesystem::path(local) / "Programs" / "Sequate";
     EXPECT_TRUE(std::filesystem::exists(installed / "sequate.exe"));
     EXPECT_TRUE(std::filesystem::exists(installed / "sequate-comsim.exe"));
+    // A feature the page ticked is one the uninstall knows of, and removes.
     EXPECT_EQ(Program(L"msiexec /x " + package + L" /qn").exitCode(), 0u);
+    EXPECT_FALSE(std::filesystem::exists(installed));
 }
