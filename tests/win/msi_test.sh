@@ -35,6 +35,8 @@ expect_same "sequate.exe's icons" \
         grep -o 'IDs: [0-9]*')" "1 IDs: 6"
 
 msiexec /x "$windows_msi" >/dev/null 2>&1 || true # what an earlier run left
+# The journals the window's tests keep in this prefix, which the uninstall rightly leaves.
+rm -rf "$home/AppData/Local/sequate"
 msiexec /i "$windows_msi"
 for file in sequate.exe sequate-pass-com.exe sample.json doc/help.html doc/windows-main-window.png; do
     expect present "$installed/$file"
