@@ -23,7 +23,8 @@ std::optional<std::int16_t> startNumber(const std::string& startText) {
 }
 
 RequestOrRefusal requestPass(PassScope scope, TakenNamePolicy policy, const std::string& startText,
-                             EcoDestination eco) {
+                             EcoDestination eco, WalkOrder order,
+                             const std::string& leaveAloneText) {
     const std::optional<std::int16_t> start = startNumber(startText);
     // The old program's words come first: its users know them. The second line says what it
     // never did, what would be taken.
@@ -32,12 +33,17 @@ RequestOrRefusal requestPass(PassScope scope, TakenNamePolicy policy, const std:
                 std::string(scope == PassScope::AllComponents ? "Illegal Value"
                                                               : "Illegal value in Start textbox") +
                     "\nType a whole number from 1 to 32767."};
+    LeaveAloneOrRefusal leaveAlone = parseLeaveAlone(leaveAloneText);
+    if (!leaveAlone.leaveAlone)
+        return {std::nullopt, leaveAlone.refusal};
     PassRequest request;
     request.scope = scope;
     if (scope == PassScope::SelectedComponents)
         request.policy = policy;
     request.start = *start;
     request.eco = eco;
+    request.order = order;
+    request.leaveAlone = std::move(*leaveAlone.leaveAlone);
     return {request, {}};
 }
 

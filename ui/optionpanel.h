@@ -22,11 +22,15 @@ public:
     // without the click effects of any option.
     void clearAllComponents();
     void setStartText(std::string text) { mStartText = std::move(text); }
+    void setOrder(engine::WalkOrder order) { mOrder = order; }
+    void setLeaveAloneText(std::string text) { mLeaveAloneText = std::move(text); }
 
     bool enabled(Control control) const;
     // Option buttons and the check box: whether they show chosen.
     bool chosen(Control control) const;
     const std::string& startText() const { return mStartText; }
+    engine::WalkOrder order() const { return mOrder; }
+    const std::string& leaveAloneText() const { return mLeaveAloneText; }
 
     std::optional<engine::PassScope> scope() const { return mScope; }
     engine::TakenNamePolicy policy() const { return mPolicy; }
@@ -39,6 +43,8 @@ private:
     bool mModeEnabled = false;
     bool mStartBoxEnabled = false;
     std::string mStartText;
+    engine::WalkOrder mOrder = engine::WalkOrder::Standard;
+    std::string mLeaveAloneText;
     bool mSendEco = false; // the ECO options can be chosen exactly while it is ticked
     // Which ECO option is chosen, whether or not the box is ticked.
     engine::EcoDestination mEcoOption = engine::EcoDestination::PowerPcb;

@@ -11,7 +11,8 @@ RequestOrRefusal choosePass(const OptionPanel& options, PassButton pressed) {
         return {std::nullopt,
                 noStartOption(pressed == PassButton::Run ? "press Run" : "choose Pass > Preview")};
     engine::RequestOrRefusal made =
-        engine::requestPass(*scope, options.policy(), options.startText(), options.eco());
+        engine::requestPass(*scope, options.policy(), options.startText(), options.eco(),
+                            options.order(), options.leaveAloneText());
     if (!made.request)
         return {std::nullopt, startRefusal(made.refusal)};
     return {made.request, std::nullopt};

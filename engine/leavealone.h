@@ -1,0 +1,35 @@
+#pragma once
+
+// The components a pass keeps at their names whatever else it does: connectors, test points,
+// mounting holes or one particular part, typed in the main window as "J*, TP*, MH*, U1".
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace sequate::engine {
+
+struct LeaveAlone {
+    // Each entry as typed, in order: the report names those that match no component.
+    std::vector<std::string> entries;
+    std::vector<std::string> codes; // "J" for the entry "J*": every component of that letter code
+    std::vector<std::string> names; // exact part names, compared case-sensitively as all names
+
+    bool empty() const { return entries.empty(); }
+    bool matches(const std::string& name) const;
+    // Whether the entry (one of entries) matches the name.
+    static bool entryMatches(const std::string& entry, const std::string& name);
+
+    bool operator==(const LeaveAlone&) const = default;
+};
+
+struct LeaveAloneOrRefusal {
+    std::optional<LeaveAlone> leaveAlone;
+    std::string refusal; // names the entry that is not a pattern
+};
+
+// Entries are separated by commas or blanks. An entry ending in * must be a letter code (the
+// capital letters A to Z) before it; any other entry is an exact part name.
+LeaveAloneOrRefusal parseLeaveAlone(const std::string& text);
+
+} // namespace sequate::engine
