@@ -44,7 +44,7 @@ struct PassRequest {
     EcoDestination eco = EcoDestination::None;
     WalkOrder order = WalkOrder::Standard;
     // Components that keep their names; their numbers count as taken.
-    LeaveAlone leaveAlone;
+    LeaveAlone leaveAlone = {};
 
     bool operator==(const PassRequest&) const = default;
 };
