@@ -69,7 +69,8 @@ protected:
                            "project open.");
         mActivity = "starting the pass";
         beginHostPass();
-        mRead = readSchematic(*mState.document, mRequest.scope, mPorts.progress, mActivity);
+        mRead = readSchematic(*mState.document, mRequest.scope, mRequest.order, mPorts.progress,
+                              mActivity);
         mActivity = "planning the renames";
         mPlan = planPass(mRead.snapshot, mRequest);
     }

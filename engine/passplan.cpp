@@ -6,9 +6,11 @@
 #include "partnumber.h"
 #include "passstop.h"
 #include "rotationorder.h"
+#include "sheetorder.h"
 
 #include <algorithm>
 #include <map>
+#include <set>
 #include <unordered_map>
 
 namespace sequate::engine {
@@ -35,16 +37,30 @@ std::string ordinal(std::int64_t n) {
     return std::to_string(n) + suffix;
 }
 
-// Each letter code's components are numbered from the start up: where a code has more of them
-// than numbers are left below 32768, the pass is refused before anything is planned, with the
-// one the numbers run out at.
-void refuseNumbersPastTheTop(std::int16_t start, const std::vector<std::string>& codes) {
+// Per letter code, the numbers the walk gives no component: those of the components left alone.
+using TakenNumbers = std::unordered_map<std::string, std::set<std::int64_t>>;
+
+// How many of the code's numbers from `from` up are taken.
+std::int64_t takenFrom(const TakenNumbers& taken, const std::string& code, std::int64_t from) {
+    const auto found = taken.find(code);
+    if (found == taken.end())
+        return 0;
+    return static_cast<std::int64_t>(
+        std::distance(found->second.lower_bound(from), found->second.end()));
+}
+
+// Each letter code's components are numbered from the start up, past the taken numbers: where
+// a code has more of them than numbers are left below 32768, the pass is refused before
+// anything is planned, with the one the numbers run out at.
+void refuseNumbersPastTheTop(std::int16_t start, const std::vector<std::string>& codes,
+                             const TakenNumbers& taken) {
     std::map<std::string, std::int64_t> counts;
     for (const std::string& code : codes)
         ++counts[code];
-    const std::int64_t numbersLeft = highestPartNumber - start + 1;
     for (const auto& [code, count] : counts)
-        if (count > numbersLeft)
+        if (const std::int64_t numbersLeft =
+                highestPartNumber - start + 1 - takenFrom(taken, code, start);
+            count > numbersLeft)
             throw PassStop("Starting at " + std::to_string(start) + " leaves no number for the " +
                            ordinal(numbersLeft + 1) + " of " + std::to_string(count) + " " +
                            (code.empty() ? std::string("components without a letter code")
@@ -55,7 +71,21 @@ void refuseNumbersPastTheTop(std::int16_t start, const std::vector<std::string>&
 class Planner {
 public:
     Planner(const SchematicSnapshot& snapshot, const PassRequest& request)
-        : mSnapshot(snapshot), mRequest(request), mBoard(snapshot) {}
+        : mSnapshot(snapshot), mRequest(request), mBoard(snapshot),
+          mLeftAlone(snapshot.names.size(), false) {
+        for (std::size_t i = 0; i < snapshot.names.size(); ++i) {
+            if (!request.leaveAlone.matches(snapshot.names[i]))
+                continue;
+            mLeftAlone[i] = true;
+            if (const auto number = heldNumber(i))
+                mTaken[mBoard.parsed(i).code].insert(*number);
+        }
+        for (const std::string& entry : request.leaveAlone.entries)
+            if (std::none_of(
+                    snapshot.names.begin(), snapshot.names.end(),
+                    [&](const std::string& name) { return LeaveAlone::entryMatches(entry, name); }))
+                mPlan.unmatchedEntries.push_back(entry);
+    }
 
     PassPlan run() {
         try {
@@ -77,82 +107,154 @@ public:
 private:
     // Every component in list order, after every name the walk could meet has been moved to
     // a temporary number above all of them. Old program: SiirraTielta, then the walk.
+    //
+    // The numbers the walk skips, those of components left alone, widen the range it hands out
+    // by as many, and the left-alone components are not moved.
     void planAllComponents() {
         const auto count = static_cast<std::int64_t>(mBoard.workListLength());
         const std::vector<std::string> before = workListNames();
         std::vector<PartName> parts;
         parts.reserve(before.size());
+        std::vector<bool> leftAlone;
+        leftAlone.reserve(before.size());
         std::int64_t highest = 0;
-        for (const std::string& name : before) {
-            parts.push_back(parsePartName(name));
-            highest = std::max<std::int64_t>(highest, parts.back().number);
+        std::int64_t mostSkipped = 0;
+        for (const auto& [code, numbers] : mTaken) {
+            highest = std::max(highest, *numbers.rbegin());
+            mostSkipped = std::max(mostSkipped, takenFrom(mTaken, code, mRequest.start));
         }
         std::vector<std::string> codes;
-        codes.reserve(parts.size());
-        for (const PartName& part : parts)
-            codes.push_back(part.code);
-        refuseNumbersPastTheTop(mRequest.start, codes);
+        for (std::size_t row = 0; row < before.size(); ++row) {
+            parts.push_back(parsePartName(before[row]));
+            highest = std::max<std::int64_t>(highest, parts.back().number);
+            leftAlone.push_back(mLeftAlone[mBoard.atRow(row)]);
+            if (!leftAlone.back())
+                codes.push_back(parts.back().code);
+        }
+        refuseNumbersPastTheTop(mRequest.start, codes, mTaken);
         std::int64_t moved = 0;
         for (std::size_t i = 0; i < before.size(); ++i) {
             const std::string& name = before[i];
             const std::int64_t number = parts[i].number;
-            if (number < mRequest.start || number > mRequest.start + count || parts[i].endsInLetter)
+            if (leftAlone[i] || number < mRequest.start ||
+                number >
+                    mRequest.start + count + takenFrom(mTaken, parts[i].code, mRequest.start) ||
+                parts[i].endsInLetter)
                 continue;
             const auto component = mBoard.firstCarrierInWorkList(name);
             if (!component)
                 throw PassStop("The component " + name +
                                " could not be found in the schematic while names were being "
                                "moved out of the way.");
-            const std::int16_t temporary =
-                checkedPartNumber(firstTemporary(mRequest.start, highest, count) + moved,
-                                  "The temporary name for " + name);
+            const std::int16_t temporary = checkedPartNumber(
+                firstTemporary(mRequest.start, highest, count + mostSkipped) + moved,
+                "The temporary name for " + name);
             rename(*component, parts[i].code + std::to_string(temporary));
             ++moved;
+        }
+        if (mRequest.order != WalkOrder::Standard) {
+            for (std::size_t component : positionWalk())
+                numberInWalk(component);
+            return;
         }
         for (const std::string& name : workListNames()) {
             const auto component = mBoard.firstCarrierInWorkList(name);
             if (!component)
                 throw PassStop("The component " + name + " could not be found in the schematic.");
-            mPlan.walk.push_back(*component);
-            const PartName& part = mBoard.parsed(*component);
-            std::int64_t& used = mUsed[part.code];
-            if (part.endsInLetter)
-                mPlan.unnamed.push_back(name);
-            else
-                rename(*component, candidate(name, part.code, used));
-            ++used;
+            numberInWalk(*component);
         }
     }
 
-    // The selected components by position, run by run of letter code; a taken name is handled
-    // as the policy says.
+    void numberInWalk(std::size_t component) {
+        mPlan.walk.push_back(component);
+        const std::string name = mBoard.name(component);
+        if (keptAlone(component, name))
+            return;
+        const PartName& part = mBoard.parsed(component);
+        const std::int64_t number = nextNumber(part.code);
+        if (part.endsInLetter)
+            mPlan.unnamed.push_back(name);
+        else
+            rename(component, candidate(name, part.code, number));
+    }
+
+    // The selected components by position, in the old program's order run by run of letter
+    // code or in the order asked for; a taken name is handled as the policy says.
     void planSelectedComponents() {
-        mPlan.walk = walkOrder();
+        mPlan.walk = mRequest.order == WalkOrder::Standard ? walkOrder() : positionWalk();
         if (mRequest.policy != TakenNamePolicy::None) {
             std::vector<std::string> codes;
             for (std::size_t component : mPlan.walk)
-                codes.push_back(mBoard.parsed(component).code);
-            refuseNumbersPastTheTop(mRequest.start, codes);
+                if (!mLeftAlone[component])
+                    codes.push_back(mBoard.parsed(component).code);
+            refuseNumbersPastTheTop(mRequest.start, codes, mTaken);
         }
         for (std::size_t component : mPlan.walk) {
             const std::string name = mBoard.name(component);
+            if (keptAlone(component, name))
+                continue;
             const PartName part = mBoard.parsed(component);
-            std::int64_t& used = mUsed[part.code];
             if (part.endsInLetter) {
-                ++used;
+                nextNumber(part.code);
                 mPlan.unnamed.push_back(name);
                 continue;
             }
             if (mRequest.policy == TakenNamePolicy::AssignNextFree) {
-                const std::string wanted = candidate(name, part.code, used);
+                const std::string wanted = candidate(name, part.code, nextNumber(part.code));
                 rename(component,
                        mBoard.carried(wanted) ? nextFreeName(wanted, name, false) : wanted);
-                ++used;
             } else if (mRequest.policy == TakenNamePolicy::RenameDuplicates) {
-                takeNameFromHolder(component, name, candidate(name, part.code, used));
-                ++used;
+                takeNameFromHolder(component, name,
+                                   candidate(name, part.code, nextNumber(part.code)));
             }
         }
+    }
+
+    // A component left alone keeps its name and uses no number; it is listed with those kept.
+    bool keptAlone(std::size_t component, const std::string& name) {
+        if (!mLeftAlone[component])
+            return false;
+        (mBoard.parsed(component).endsInLetter ? mPlan.unnamed : mPlan.leftAlone).push_back(name);
+        return true;
+    }
+
+    // The number a left-alone component holds when its name is its letter code followed by
+    // digits alone, leading zeros allowed: R007 holds 7, as a designer reads it.
+    std::optional<std::int64_t> heldNumber(std::size_t component) const {
+        const PartName& part = mBoard.parsed(component);
+        const std::string& name = mBoard.name(component);
+        if (name.size() == part.code.size() ||
+            !std::all_of(name.begin() + static_cast<std::ptrdiff_t>(part.code.size()), name.end(),
+                         [](char c) { return c >= '0' && c <= '9'; }))
+            return std::nullopt;
+        return part.number;
+    }
+
+    // The next number of the code along the walk: the start plus the numbers used so far, past
+    // every number a component left alone holds.
+    std::int64_t nextNumber(const std::string& code) {
+        std::int64_t& next = mNext.try_emplace(code, mRequest.start).first->second;
+        while (isTaken(code, next))
+            ++next;
+        return next++;
+    }
+
+    bool isTaken(const std::string& code, std::int64_t number) const {
+        const auto found = mTaken.find(code);
+        return found != mTaken.end() && found->second.count(number) != 0;
+    }
+
+    // The components ordered across or down the sheet, whatever their letter codes.
+    std::vector<std::size_t> positionWalk() const {
+        std::vector<SheetPoint> points;
+        points.reserve(mSnapshot.positions.size());
+        for (const ComponentPosition& position : mSnapshot.positions)
+            points.push_back({position.across, position.up});
+        std::vector<std::size_t> walk;
+        walk.reserve(points.size());
+        for (std::size_t i : sheetOrder(points, mRequest.order))
+            walk.push_back(mSnapshot.workList[mSnapshot.positions[i].row]);
+        return walk;
     }
 
     void takeNameFromHolder(std::size_t component, const std::string& name,
@@ -171,7 +273,7 @@ private:
     // The selected rows ordered by position within each run of equal letter code; runs are cut
     // where the code changes in list order and keep their places.
     std::vector<std::size_t> walkOrder() const {
-        const auto& selected = mSnapshot.selected;
+        const auto& selected = mSnapshot.positions;
         std::vector<std::size_t> order;
         order.reserve(selected.size());
         const auto codeAt = [&](std::size_t i) -> const std::string& {
@@ -203,12 +305,10 @@ private:
         return names;
     }
 
-    // The name's letter code followed by the start number plus the numbers used so far.
+    // The name's letter code followed by the number the walk gives it.
     std::string candidate(const std::string& name, const std::string& code,
-                          std::int64_t used) const {
-        const std::int16_t number =
-            checkedPartNumber(mRequest.start + used, "The new name for " + name);
-        return code + std::to_string(number);
+                          std::int64_t number) const {
+        return code + std::to_string(checkedPartNumber(number, "The new name for " + name));
     }
 
     // The gap scan's answer, made free: while another component than the one named receiver
@@ -224,7 +324,7 @@ private:
         if (receiverName.code == code && receiver == code + std::to_string(receiverName.number))
             receiverNumber = receiverName.number;
         const auto free = [&](std::int32_t number) {
-            if (avoidCandidate && number == wantedNumber)
+            if ((avoidCandidate && number == wantedNumber) || isTaken(code, number))
                 return false;
             return number == receiverNumber || mBoard.firstUncarried(code, number) == number;
         };
@@ -258,7 +358,9 @@ private:
     const PassRequest mRequest;
     NameBoard mBoard;
     PassPlan mPlan;
-    std::unordered_map<std::string, std::int64_t> mUsed; // numbers used, per letter code
+    std::vector<bool> mLeftAlone; // per component of the document
+    TakenNumbers mTaken;
+    std::unordered_map<std::string, std::int64_t> mNext; // the next number, per letter code
 };
 
 } // namespace

@@ -20,7 +20,13 @@ struct PassPlan {
     // in a ring. The ECO file's records.
     std::vector<Rename> renames;
     std::vector<std::string> unnamed; // kept their names: they end in a letter
-    std::vector<std::size_t> walk;    // the components in the order they were numbered
+    // Kept their names because the request leaves them alone, in walk order; those ending in a
+    // letter are among unnamed instead.
+    std::vector<std::string> leftAlone;
+    // The request's leave-alone entries that match no component of the document, as typed.
+    std::vector<std::string> unmatchedEntries;
+    // The components in the order they were numbered, those left alone among them.
+    std::vector<std::size_t> walk;
     // Why the pass cannot be made; then nothing of it is applied.
     std::optional<std::string> stop;
 

@@ -21,7 +21,13 @@ public:
     Reader(host::LogicDocument& document, ProgressBar& bar, std::string& activity)
         : mDocument(document), mBar(bar), mActivity(activity) {}
 
-    SchematicRead read(PassScope scope) {
+    SchematicRead read(PassScope scope, WalkOrder order) {
+        mOrdered =
+            scope == PassScope::SelectedComponents ? "the selected components" : "the components";
+        // A pass over all components reads where they lie only when it walks by position: in
+        // list order that would cost four calls a component for nothing.
+        const bool everyPosition =
+            scope == PassScope::AllComponents && order != WalkOrder::Standard;
         mActivity = "choosing the components to work on";
         WorkList chosen = chooseWorkList(mDocument);
         const std::int32_t selected = chosen.selected;
@@ -45,18 +51,18 @@ public:
         if (document) {
             keep(result, readList(*document, documentCount));
             result.snapshot.workList = match(result, workList.names);
-            if (scope == PassScope::AllComponents)
+            if (scope == PassScope::AllComponents && !everyPosition)
                 return result;
-            std::vector<std::size_t> rows(workList.names.size());
-            for (std::size_t row = 0; row < rows.size(); ++row)
-                rows[row] = row;
-            readPositions(result, workList, rows);
+            readPositions(result, workList.names, workList.components,
+                          everyRow(workList.names.size()));
         } else {
             keep(result, std::move(workList));
-            for (std::size_t i = 0; i < result.snapshot.names.size(); ++i)
-                result.snapshot.workList.push_back(i);
+            result.snapshot.workList = everyRow(result.snapshot.names.size());
             if (scope == PassScope::SelectedComponents && selected == 1)
                 readTheSelectedOne(result);
+            else if (everyPosition)
+                readPositions(result, result.snapshot.names, result.components,
+                              result.snapshot.workList);
         }
         return result;
     }
@@ -64,6 +70,13 @@ public:
 private:
     ListRead readList(host::LogicObjects& list, std::int32_t count) {
         return readComponentList(list, count, &mBar);
+    }
+
+    static std::vector<std::size_t> everyRow(std::size_t count) {
+        std::vector<std::size_t> rows(count);
+        for (std::size_t row = 0; row < count; ++row)
+            rows[row] = row;
+        return rows;
     }
 
     static void keep(SchematicRead& result, ListRead list) {
@@ -79,7 +92,7 @@ private:
         const std::int32_t count = selection->Count();
         ListRead selected = readList(*selection, count);
         // The work list is the whole document, so a component's row is its index.
-        readPositions(result, selected, match(result, selected.names));
+        readPositions(result, selected.names, selected.components, match(result, selected.names));
     }
 
     // The document's component for each selected name, in order.
@@ -115,18 +128,17 @@ private:
         return matched;
     }
 
-    void readPositions(SchematicRead& result, const ListRead& selected,
+    void readPositions(SchematicRead& result, const std::vector<std::string>& names,
+                       const std::vector<std::shared_ptr<host::LogicComponent>>& components,
                        const std::vector<std::size_t>& rows) {
-        mActivity = "ordering the selected components by position";
-        for (std::size_t i = 0; i < rows.size(); ++i) {
-            const std::string& name = selected.names[i];
-            auto [first, second] = position(*selected.components[i], name);
-            result.snapshot.selected.push_back({rows[i], std::move(first), std::move(second)});
-        }
+        mActivity = "ordering " + mOrdered + " by position";
+        result.snapshot.positions.reserve(rows.size());
+        for (std::size_t i = 0; i < rows.size(); ++i)
+            result.snapshot.positions.push_back(position(*components[i], names[i], rows[i]));
     }
 
-    static std::pair<std::string, std::string> position(host::LogicComponent& component,
-                                                        const std::string& name) {
+    ComponentPosition position(host::LogicComponent& component, const std::string& name,
+                               std::size_t row) const {
         try {
             auto placements = required(component.Placements(), "where " + name + " is placed");
             auto placement = placements->Item(1);
@@ -134,34 +146,34 @@ private:
                 throw host::HostFailure(host::HostCode::BadIndex, "no placed element");
             const double first = placement->FirstCoordinate(0);
             const double second = placement->SecondCoordinate(0);
-            return {positionText(first, name), positionText(second, name)};
+            return {row, positionText(first, name), positionText(second, name), first, second};
         } catch (const host::HostFailure& failure) {
             if (failure.code() == host::HostCode::BadIndex)
-                throw PassStop(name + " is not placed on the sheet, so the selected components "
-                                      "cannot be ordered by position.");
+                throw PassStop(name + " is not placed on the sheet, so " + mOrdered +
+                               " cannot be ordered by position.");
             throw PassStop("The position of " + name +
                            " could not be read: " + describeFailure(failure) + ".");
         }
     }
 
-    static std::string positionText(double coordinate, const std::string& name) {
+    std::string positionText(double coordinate, const std::string& name) const {
         if (!std::isfinite(coordinate))
-            throw PassStop("PowerLogic gave " + name +
-                           " a position that is not a number, so the selected components cannot "
-                           "be ordered by position.");
+            throw PassStop("PowerLogic gave " + name + " a position that is not a number, so " +
+                           mOrdered + " cannot be ordered by position.");
         return coordinateText(coordinate);
     }
 
     host::LogicDocument& mDocument;
     ProgressBar& mBar;
     std::string& mActivity;
+    std::string mOrdered; // the components the pass orders, for the messages
 };
 
 } // namespace
 
-SchematicRead readSchematic(host::LogicDocument& document, PassScope scope, ProgressBar& bar,
-                            std::string& activity) {
-    return Reader(document, bar, activity).read(scope);
+SchematicRead readSchematic(host::LogicDocument& document, PassScope scope, WalkOrder order,
+                            ProgressBar& bar, std::string& activity) {
+    return Reader(document, bar, activity).read(scope, order);
 }
 
 } // namespace sequate::engine

@@ -2,8 +2,9 @@
 
 // The read of a pass: everything the plan needs from PowerLogic, each thing asked for once.
 // For every component of the work list its name; for a pass over the selected components also
-// where each selected one lies, and, when the work list is the selection, every component's
-// name, since a name is taken when any component of the document carries it.
+// where each selected one lies, for a pass over all components ordered by position where each
+// one lies, and, when the work list is the selection, every component's name, since a name is
+// taken when any component of the document carries it.
 
 #include "host/powerlogic.h"
 #include "passrequest.h"
@@ -25,7 +26,7 @@ struct SchematicRead {
 
 // `activity` says what the read is doing at each moment, for the message when a call fails.
 // The progress bar counts the components read.
-SchematicRead readSchematic(host::LogicDocument& document, PassScope scope, ProgressBar& bar,
-                            std::string& activity);
+SchematicRead readSchematic(host::LogicDocument& document, PassScope scope, WalkOrder order,
+                            ProgressBar& bar, std::string& activity);
 
 } // namespace sequate::engine

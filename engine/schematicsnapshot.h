@@ -10,10 +10,12 @@
 
 namespace sequate::engine {
 
-struct SelectedPosition {
+struct ComponentPosition {
     std::size_t row = 0; // position in the work list, from 0
-    std::string first;   // coordinate texts of the first placed element
-    std::string second;
+    std::string first;   // coordinate texts of the first placed element, which the order of
+    std::string second;  // the old program compares
+    double across = 0;   // the same coordinates as numbers
+    double up = 0;
 };
 
 struct SchematicSnapshot {
@@ -23,9 +25,10 @@ struct SchematicSnapshot {
     // otherwise every component. Indices into names.
     std::vector<std::size_t> workList;
     bool workListIsSelection = false;
-    // The selected components of the work list, in list order, with their positions. Read for a
-    // pass over the selected components only.
-    std::vector<SelectedPosition> selected;
+    // The components of the work list the pass numbers, in list order, with their positions:
+    // the selected ones for a pass over the selected components, every one for a pass over all
+    // components ordered by position, none otherwise.
+    std::vector<ComponentPosition> positions;
 };
 
 } // namespace sequate::engine

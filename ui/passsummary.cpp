@@ -3,14 +3,18 @@
 #include "engine/partname.h"
 
 #include <map>
+#include <set>
 
 namespace sequate::ui {
 
 namespace {
 
-std::string keptBecause(const std::string& name, bool numbered) {
+std::string keptBecause(const std::string& name, bool numbered,
+                        const std::set<std::string>& leftAlone) {
     if (!numbered)
         return "not selected";
+    if (leftAlone.count(name) != 0)
+        return "left alone";
     if (engine::endsInLetter(name))
         return "ends in a letter";
     return "already has its name";
@@ -23,6 +27,7 @@ PassSummary summarize(const std::vector<std::string>& names, const engine::PassP
     std::vector<std::size_t> renameCount(names.size(), 0);
     for (const engine::Rename& rename : plan.renames)
         ++renameCount.at(rename.component.value());
+    const std::set<std::string> leftAlone(plan.leftAlone.begin(), plan.leftAlone.end());
     std::vector<bool> numbered(names.size(), false);
     for (std::size_t component : plan.walk)
         numbered.at(component) = true;
@@ -37,7 +42,8 @@ PassSummary summarize(const std::vector<std::string>& names, const engine::PassP
             if (renameCount[i] > 1)
                 ++summary.throughTemporary;
         } else {
-            summary.kept.push_back({names[i], names[i], keptBecause(names[i], numbered[i])});
+            summary.kept.push_back(
+                {names[i], names[i], keptBecause(names[i], numbered[i], leftAlone)});
             ++count.kept;
         }
     }

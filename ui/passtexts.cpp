@@ -67,6 +67,34 @@ std::string whyStopped(const engine::PassResult& result) {
     return result.byUser ? "the pass was stopped" : "the pass failed";
 }
 
+// What the leave-alone entries did, a line each, each line after a line end: the components
+// they kept, the first few by name (the list marks every one), and the entries that matched no
+// component, so that a mistyped entry is seen before the pass renames what it meant to keep.
+std::string leaveAloneLines(const engine::PassPlan& plan) {
+    constexpr std::size_t namesShown = 20;
+    std::string text;
+    if (!plan.leftAlone.empty()) {
+        text += "\nComponents left alone:";
+        const char* separator = " ";
+        for (std::size_t i = 0; i < plan.leftAlone.size() && i < namesShown; ++i) {
+            text += separator + plan.leftAlone[i];
+            separator = ", ";
+        }
+        if (plan.leftAlone.size() > namesShown)
+            text += " and " + withThousands(sizeOf(plan.leftAlone.size() - namesShown)) +
+                    " more, marked \"left alone\" in the list";
+    }
+    if (!plan.unmatchedEntries.empty()) {
+        text += "\nLeave alone: nothing matched";
+        const char* separator = " ";
+        for (const std::string& entry : plan.unmatchedEntries) {
+            text += separator + entry;
+            separator = ", ";
+        }
+    }
+    return text;
+}
+
 std::vector<NameRow> renamedThenKept(const PassSummary& summary) {
     std::vector<NameRow> rows = summary.renamed;
     rows.insert(rows.end(), summary.kept.begin(), summary.kept.end());
@@ -90,6 +118,7 @@ PreviewText previewText(const PassRequest& choice, const std::vector<std::string
                             " of them by way of a temporary name";
         text.summary +=
             "; " + counted(sizeOf(summary.kept), "keeps its name", "keep their names") + ".";
+        text.summary += leaveAloneLines(plan);
     }
     text.summary += "\nECO file: " + ecoDestination(choice);
     text.codes = codeCounts(summary.perCode);
@@ -151,7 +180,7 @@ PassReport passReport(const PassRequest& choice, const std::string& when,
             outcome += ", " + withThousands(sizeOf(result.unnamed)) +
                        (result.unnamed.size() == 1 ? " of them because it ends in a letter"
                                                    : " of them because they end in a letter");
-        outcome += ".";
+        outcome += "." + leaveAloneLines(result.applied);
         report.rows = renamedThenKept(summary);
     } else {
         outcome = "The pass stopped: " + result.stopMessage;

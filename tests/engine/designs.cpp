@@ -7,12 +7,13 @@ namespace sequate::engine::testing {
 
 std::uint64_t hostCallFloor(const std::vector<std::string>& before,
                             const std::vector<std::string>& after, std::uint64_t selected,
-                            bool byPosition) {
+                            bool byPosition, bool everyPosition) {
     std::uint64_t changed = 0;
     for (std::size_t i = 0; i < before.size(); ++i)
         changed += before[i] != after[i] ? 1 : 0;
     constexpr std::uint64_t perPass = 10;
-    return 2 * before.size() + 2 * changed + (byPosition ? 6 : 2) * selected + perPass;
+    return 2 * before.size() + 2 * changed + (byPosition ? 6 : 2) * selected +
+           (everyPosition ? 4 * before.size() : 0) + perPass;
 }
 
 host::sim::DocumentData DesignGenerator::design(const DesignShape& shape) {

@@ -26,10 +26,11 @@ struct DesignShape {
 // The fewest host calls a pass can make: two reads per component (its entry in the list and
 // its name), two calls per rename that changes a name (the rename and reading it back), per
 // selected component its entry in the selection and, when it is ordered by position, its
-// placement and both coordinates; and a handful per pass.
+// placement and both coordinates; with everyPosition, the placement and both coordinates of every
+// component; and a handful per pass.
 std::uint64_t hostCallFloor(const std::vector<std::string>& before,
                             const std::vector<std::string>& after, std::uint64_t selected,
-                            bool byPosition);
+                            bool byPosition, bool everyPosition = false);
 
 class DesignGenerator {
 public:

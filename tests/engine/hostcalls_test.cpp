@@ -10,6 +10,11 @@
 namespace sequate::engine::testing {
 namespace {
 
+PassRequest ordered(PassRequest request, WalkOrder order) {
+    request.order = order;
+    return request;
+}
+
 TEST(HostCalls, EveryModeWithinAFifthOfTheFloor) {
     const struct {
         int components;
@@ -19,6 +24,11 @@ TEST(HostCalls, EveryModeWithinAFifthOfTheFloor) {
         {400, 0, engine::allComponentsRequest("1")},
         {2000, 0, engine::allComponentsRequest("7")},
         {400, 1, engine::allComponentsRequest("1")}, // through the selection list
+        {1000, 0, ordered(engine::allComponentsRequest("1"), WalkOrder::AcrossThenDown)},
+        {400, 0, ordered(engine::allComponentsRequest("7"), WalkOrder::DownThenAcross)},
+        {400, 1, ordered(engine::allComponentsRequest("1"), WalkOrder::AcrossThenDown)},
+        {400, 0.5,
+         ordered(engine::selectedComponentsRequest("1", true), WalkOrder::DownThenAcross)},
         {400, -1, engine::selectedComponentsRequest("1", false)},
         {400, 0.1, engine::selectedComponentsRequest("1", false)},
         {2000, 0.5, engine::selectedComponentsRequest("1", false)},
@@ -41,11 +51,12 @@ TEST(HostCalls, EveryModeWithinAFifthOfTheFloor) {
         const auto selected = static_cast<std::uint64_t>(
             std::count_if(doc.components.begin(), doc.components.end(),
                           [](const auto& part) { return part.selected; }));
-        const bool selectionCounts =
-            c.request.scope == PassScope::SelectedComponents || selected > 1;
+        const bool selectedScope = c.request.scope == PassScope::SelectedComponents;
+        const bool selectionCounts = selectedScope || selected > 1;
+        const bool byPosition = c.request.order != WalkOrder::Standard;
         const std::uint64_t floor =
             hostCallFloor(before, session.names(), selectionCounts ? selected : 0,
-                          c.request.scope == PassScope::SelectedComponents);
+                          selectedScope || byPosition, byPosition && !selectionCounts);
         EXPECT_TRUE(result.completed) << result.stopMessage;
         EXPECT_LE(calls, floor * 6 / 5) << "floor " << floor;
     }

@@ -121,6 +121,60 @@ PassRequest handedToLayout(bool all) {
                : selectedComponentsRequest("1", false, EcoDestination::PowerPcb);
 }
 
+PassRequest asked(PassRequest request, WalkOrder order, const std::string& leaveAlone) {
+    request.order = order;
+    request.leaveAlone = *parseLeaveAlone(leaveAlone).leaveAlone;
+    return request;
+}
+
+// Rows from the top, columns from the left, whatever the letter code; components left alone
+// keep their names and numbers, and the entries that match nothing are told.
+TEST(NumberingPass, OrdersAcrossOrDownAndComponentsLeftAlone) {
+    const auto sheet = document({part("R9", true, 0, 1000), part("R7", true, 500, 1100),
+                                 part("R2", false, 0, 0), part("R8", true, 0, 0)});
+    const struct {
+        host::sim::DocumentData doc;
+        PassRequest request;
+        Names after;
+        Names leftAlone;
+        Names unmatched;
+    } cases[] = {
+        {document({part("U5"), part("U1"), part("U7")}),
+         asked(allComponentsRequest("1"), WalkOrder::Standard, "U1, TP*"),
+         {"U2", "U1", "U3"},
+         {"U1"},
+         {"TP*"}},
+        {document({part("R9", false, 0, 1000), part("C3", false, 500, 1100), part("R4")}),
+         asked(allComponentsRequest("1"), WalkOrder::AcrossThenDown, ""),
+         {"R1", "C1", "R2"},
+         {},
+         {}},
+        {document({part("R9", false, 0, 1000), part("R3", false, 500, 1100), part("R4")}),
+         asked(allComponentsRequest("1"), WalkOrder::DownThenAcross, ""),
+         {"R1", "R3", "R2"},
+         {},
+         {}},
+        {sheet,
+         asked(selectedComponentsRequest("1", false), WalkOrder::AcrossThenDown, "R2"),
+         {"R1", "R3", "R2", "R4"},
+         {},
+         {}},
+        {sheet,
+         asked(selectedComponentsRequest("1", true), WalkOrder::DownThenAcross, "R7 R2 J*"),
+         {"R1", "R7", "R2", "R3"},
+         {"R7"},
+         {"J*"}},
+    };
+    for (const auto& c : cases) {
+        Session session(c.doc);
+        const PassResult result = *session.run(c.request);
+        ASSERT_TRUE(result.completed) << result.stopMessage;
+        EXPECT_EQ(session.names(), c.after);
+        EXPECT_EQ(result.applied.leftAlone, c.leftAlone);
+        EXPECT_EQ(result.applied.unmatchedEntries, c.unmatched);
+    }
+}
+
 // Stops the plan finds before any rename, with the problem in the user's words.
 TEST(NumberingPass, StopsThePlanFindsRenameNothing) {
     const struct {
@@ -154,6 +208,14 @@ TEST(NumberingPass, StopsThePlanFindsRenameNothing) {
          "cannot be read into the layout"},
         {"a name the layout cannot carry, with the ECO file", document({part("TP$1"), part("R2")}),
          handedToLayout(true), "The ECO file for the layout cannot name TP$1:"},
+        {"numbers beyond 16 bits past one left alone",
+         document({part("C1"), part("C32766"), part("C2")}),
+         asked(engine::allComponentsRequest("32766"), WalkOrder::Standard, "C32766"),
+         "Starting at 32766 leaves no number for the second of 2 C components."},
+        {"a component not placed, all components across the sheet",
+         document({part("R1"), {"R2", false, {}}}),
+         asked(engine::allComponentsRequest("1"), WalkOrder::AcrossThenDown, ""),
+         "R2 is not placed on the sheet, so the components cannot be ordered by position."},
     };
     for (const auto& c : cases) {
         Session session(c.doc);

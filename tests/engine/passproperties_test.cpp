@@ -27,6 +27,64 @@ int startNumber(DesignGenerator& random) {
     return random.chance(0.5) ? 1 : random.between(1, 200);
 }
 
+// Any order of the walk.
+WalkOrder walkOrder(DesignGenerator& random) {
+    return static_cast<WalkOrder>(random.between(0, 2));
+}
+
+// Now and then components left alone: a name of the design, a letter code of it, and an entry
+// no design of the generator matches.
+LeaveAlone leaveAlone(DesignGenerator& random, const host::sim::DocumentData& doc) {
+    if (doc.components.empty() || random.chance(0.4))
+        return {};
+    const auto anyName = [&] {
+        return doc
+            .components[static_cast<std::size_t>(
+                random.between(0, static_cast<int>(doc.components.size()) - 1))]
+            .name;
+    };
+    std::string text = anyName() + ", ZZ*";
+    if (const std::string code = letterCode(anyName()); !code.empty())
+        text += " " + code + "*";
+    return *parseLeaveAlone(text).leaveAlone;
+}
+
+// The number each left-alone name holds, per letter code: the names made of a code and digits.
+std::map<std::string, std::set<int>> heldNumbers(const Names& names, const LeaveAlone& leave) {
+    std::map<std::string, std::set<int>> held;
+    for (const std::string& name : names) {
+        const std::string code = letterCode(name);
+        if (leave.matches(name) && name.size() > code.size() &&
+            name.find_first_not_of("0123456789", code.size()) == std::string::npos)
+            held[code].insert(std::stoi(name.substr(code.size())));
+    }
+    return held;
+}
+
+// Left-alone components keep their names, no other component is given a number one of them
+// holds, and the entries that match no component are told.
+void expectLeftAlone(const Names& before, const Names& after, const LeaveAlone& leave,
+                     const PassPlan& plan) {
+    const auto held = heldNumbers(before, leave);
+    for (std::size_t i = 0; i < before.size(); ++i) {
+        const std::string code = letterCode(after[i]);
+        if (leave.matches(before[i])) {
+            EXPECT_EQ(after[i], before[i]) << "left alone";
+        } else if (after[i] != before[i] && held.count(code)) {
+            EXPECT_EQ(held.at(code).count(partNumberOf(after[i])), 0u) << after[i] << " is held";
+        }
+    }
+    std::vector<std::string> unmatched;
+    for (const std::string& entry : leave.entries)
+        if (std::none_of(before.begin(), before.end(), [&](const std::string& name) {
+                return LeaveAlone::entryMatches(entry, name);
+            }))
+            unmatched.push_back(entry);
+    if (!plan.stop) {
+        EXPECT_EQ(plan.unmatchedEntries, unmatched);
+    }
+}
+
 // None selected, exactly one, or a share.
 double selectedShare(DesignGenerator& random) {
     const int selection = random.between(0, 3);
@@ -69,19 +127,27 @@ void expectConsistent(const Names& before, const Names& after, const PassResult&
     }
 }
 
-// Each letter code's components in walk order carry start, start + 1, ...; the numbers of
-// names ending in a letter are skipped and those names stay.
+// Each letter code's components in walk order carry start, start + 1, ..., past the numbers
+// left-alone components hold; the numbers of names ending in a letter are skipped and those
+// names stay.
 void expectNumberedInWalkOrder(const Names& before, const Names& after,
-                               const std::vector<std::size_t>& walk, int start) {
-    std::map<std::string, int> used;
+                               const std::vector<std::size_t>& walk, int start,
+                               const LeaveAlone& leave) {
+    auto held = heldNumbers(before, leave);
+    std::map<std::string, int> next;
     for (std::size_t i : walk) {
+        if (leave.matches(before[i]))
+            continue;
         const std::string code = letterCode(before[i]);
-        const int number = start + used[code]++;
+        int& number = next.try_emplace(code, start).first->second;
+        while (held[code].count(number))
+            ++number;
         if (endsInLetter(before[i])) {
             EXPECT_EQ(after[i], before[i]);
         } else {
             EXPECT_EQ(after[i], code + std::to_string(number)) << "was " << before[i];
         }
+        ++number;
     }
 }
 
@@ -134,8 +200,10 @@ Outcome runChecked(const host::sim::DocumentData& doc, PassRequest request, Sess
     outcome.result = *session.run(request);
     outcome.after = session.names();
     Session preview(doc);
-    outcome.walk = previewPass(preview.state, preview.window.ports(), request).plan.walk;
+    const PassPlan plan = previewPass(preview.state, preview.window.ports(), request).plan;
+    outcome.walk = plan.walk;
     expectConsistent(outcome.before, outcome.after, outcome.result);
+    expectLeftAlone(outcome.before, outcome.after, request.leaveAlone, plan);
     expectEcoOfTheRenamesMade(outcome.before, outcome.after, outcome.result, session.window,
                               renameCalls);
     return outcome;
@@ -160,7 +228,9 @@ TEST(PassProperties, AllComponents) {
         const auto doc = random.design(shape);
         const int start = startNumber(random);
         Session session(doc);
-        const PassRequest request = engine::allComponentsRequest(std::to_string(start));
+        PassRequest request = engine::allComponentsRequest(std::to_string(start));
+        request.order = walkOrder(random);
+        request.leaveAlone = leaveAlone(random, doc);
         const auto [before, after, result, walk] = runChecked(doc, request, session);
 
         if (shape.twins || selectedCount(doc) > 1)
@@ -171,8 +241,11 @@ TEST(PassProperties, AllComponents) {
         std::vector<std::size_t> listOrder(before.size());
         for (std::size_t i = 0; i < listOrder.size(); ++i)
             listOrder[i] = i;
-        EXPECT_EQ(walk, listOrder);
-        expectNumberedInWalkOrder(before, after, walk, start);
+        std::vector<std::size_t> walked = walk;
+        if (request.order != WalkOrder::Standard)
+            std::sort(walked.begin(), walked.end());
+        EXPECT_EQ(walked, listOrder);
+        expectNumberedInWalkOrder(before, after, walk, start, request.leaveAlone);
     }
 }
 
@@ -188,24 +261,27 @@ TEST(PassProperties, SelectedComponents) {
         shape.components = random.between(1, seed % 40 == 0 ? 800 : fewNumbers ? 40 : 120);
         shape.selectedShare = selectedShare(random);
         const auto doc = random.design(shape);
-        const bool duplicatesOption = seed % 2 == 0;
+        const auto policy = static_cast<TakenNamePolicy>(seed % 3);
         const int start = startNumber(random);
-        const auto [before, after, result, walk] = runChecked(
-            doc, engine::selectedComponentsRequest(std::to_string(start), duplicatesOption));
+        PassRequest request = engine::selectedComponentsRequest(std::to_string(start), false);
+        request.policy = policy;
+        request.order = walkOrder(random);
+        request.leaveAlone = leaveAlone(random, doc);
+        const auto [before, after, result, walk] = runChecked(doc, request);
 
         if (shape.twins || shape.unplaced)
             continue;
         ASSERT_TRUE(result.completed) << result.stopMessage;
-        if (!duplicatesOption) {
+        if (policy != TakenNamePolicy::RenameDuplicates) {
             for (std::size_t i = 0; i < before.size(); ++i) {
-                if (!doc.components[i].selected) {
+                if (!doc.components[i].selected || policy == TakenNamePolicy::None) {
                     EXPECT_EQ(after[i], before[i]) << "not selected";
                 }
             }
             continue;
         }
         ASSERT_EQ(walk.size(), static_cast<std::size_t>(selectedCount(doc)));
-        expectNumberedInWalkOrder(before, after, walk, start);
+        expectNumberedInWalkOrder(before, after, walk, start, request.leaveAlone);
     }
 }
 

@@ -86,6 +86,33 @@ TEST(PassTexts, ReportTellsOfACompletedOrAStoppedPass) {
     EXPECT_EQ(report.endsInLetter, "");
 }
 
+// The components left alone are listed, the first twenty by name, and each entry that matched
+// no component is said, in the preview and in the report alike.
+TEST(PassTexts, PreviewAndReportTellWhatWasLeftAlone) {
+    engine::PassPlan planned;
+    std::vector<std::string> read;
+    for (int i = 1; i <= 21; ++i) {
+        read.push_back("J" + std::to_string(i));
+        planned.leftAlone.push_back(read.back());
+        planned.walk.push_back(planned.walk.size());
+    }
+    planned.unmatchedEntries = {"TP*", "U7"};
+    const std::string lines =
+        "\nComponents left alone: J1, J2, J3, J4, J5, J6, J7, J8, J9, J10, J11, J12, J13, J14, "
+        "J15, J16, J17, J18, J19, J20 and 1 more, marked \"left alone\" in the list\nLeave "
+        "alone: nothing matched TP*, U7\n";
+    const PassRequest all{PassScope::AllComponents, TakenNamePolicy::None, 1, {}};
+    const PreviewText preview = previewText(all, read, planned);
+    EXPECT_NE(preview.summary.find(lines), std::string::npos) << preview.summary;
+    EXPECT_EQ(preview.rows.back(), (NameRow{"J21", "J21", "left alone"}));
+    engine::PassResult completed;
+    completed.completed = true;
+    completed.namesRead = read;
+    completed.applied = planned;
+    const PassReport report = passReport(all, "now", completed, ecoNotWritten);
+    EXPECT_NE(report.summary.find(lines), std::string::npos) << report.summary;
+}
+
 // The line under the progress bar, for each way a pass can end.
 TEST(PassTexts, AccountLineSaysWhatThePassDidInOneLine) {
     using host::EcoOutcome;

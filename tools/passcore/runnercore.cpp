@@ -126,6 +126,8 @@ private:
             {"stopped", stopped},
             {"messages", messages},
         };
+        if (mResult && mResult->completed)
+            addLeftAlone(report, mResult->applied);
         if (recovered)
             report["recovered"] = *recovered;
         if (mPutBack)
@@ -137,12 +139,22 @@ private:
     // included, and the names the schematic keeps.
     Json plan(const engine::PassRequest& request) {
         const engine::PlanPreview preview = engine::previewPass(mState, mWindow.ports(), request);
-        return withFields({
+        Json planned{
             {"plan", renameRows(preview.plan.renames)},
             {"unnamed", preview.plan.unnamed},
             {"names", names()},
             {"stopped", preview.plan.stop ? Json(*preview.plan.stop) : Json(nullptr)},
-        });
+        };
+        addLeftAlone(planned, preview.plan);
+        return withFields(std::move(planned));
+    }
+
+    // Only with --leave-alone, so that the reports of other passes stay as they were.
+    void addLeftAlone(Json& report, const engine::PassPlan& plan) const {
+        if (mOptions.leaveAloneText.empty())
+            return;
+        report["left_alone"] = plan.leftAlone;
+        report["nothing_matched"] = plan.unmatchedEntries;
     }
 
     const RunnerHosts& mHosts;

@@ -6,6 +6,13 @@ const char* const commonOptionsHelp =
     "  --mode all|selected   number all components, or the selected ones by position\n"
     "  --duplicates          with --mode selected: a taken name is taken from its carrier\n"
     "  --start TEXT          the start number as typed (1)\n"
+    "  --order list|across|down\n"
+    "                        the walk: as PowerLogic lists the components (selected ones by\n"
+    "                        position, run by run of letter code); rows from the top of the\n"
+    "                        sheet, each left to right; or columns from the left, each top to\n"
+    "                        bottom (list)\n"
+    "  --leave-alone TEXT    components that keep their names, as typed in Leave alone, such\n"
+    "                        as \"J*, TP*, U1\"; their numbers are skipped\n"
     "  --plan-only           read and plan, rename nothing; the report gives the plan\n"
     "  --no-eco              rename in the schematic only: no ECO file, PowerPCB is not asked\n"
     "                        to read one (--write-only, its earlier name, still works)\n"
@@ -46,6 +53,17 @@ bool readCommonOption(const std::vector<std::string>& arguments, std::size_t& i,
         options.duplicates = true;
     } else if (option == "--start") {
         options.startText = valueAfter(arguments, i);
+    } else if (option == "--order") {
+        const std::string& order = valueAfter(arguments, i);
+        if (order != "list" && order != "across" && order != "down")
+            throw UsageError("--order must be list, across or down, not \"" + order + "\"");
+        options.order = order == "list"     ? engine::WalkOrder::Standard
+                        : order == "across" ? engine::WalkOrder::AcrossThenDown
+                                            : engine::WalkOrder::DownThenAcross;
+    } else if (option == "--leave-alone") {
+        options.leaveAloneText = valueAfter(arguments, i);
+        if (const auto parsed = engine::parseLeaveAlone(options.leaveAloneText); !parsed.leaveAlone)
+            throw UsageError("--leave-alone: " + parsed.refusal);
     } else if (option == "--plan-only") {
         options.planOnly = true;
     } else if (option == "--recover") {
@@ -88,11 +106,11 @@ void checkCommonOptions(const RunnerOptions& options) {
 }
 
 engine::RequestOrRefusal passRequest(const RunnerOptions& options) {
-    return engine::requestPass(options.selected ? engine::PassScope::SelectedComponents
-                                                : engine::PassScope::AllComponents,
-                               options.duplicates ? engine::TakenNamePolicy::RenameDuplicates
-                                                  : engine::TakenNamePolicy::AssignNextFree,
-                               options.startText, options.eco);
+    return engine::requestPass(
+        options.selected ? engine::PassScope::SelectedComponents : engine::PassScope::AllComponents,
+        options.duplicates ? engine::TakenNamePolicy::RenameDuplicates
+                           : engine::TakenNamePolicy::AssignNextFree,
+        options.startText, options.eco, options.order, options.leaveAloneText);
 }
 
 } // namespace sequate::tools

@@ -18,7 +18,9 @@ struct RunnerOptions {
     bool selected = false;   // --mode selected; else all components
     bool duplicates = false; // "Rename duplicates" instead of "Assign next free names"
     std::string startText = "1";
-    bool planOnly = false; // read and plan, rename nothing
+    engine::WalkOrder order = engine::WalkOrder::Standard; // --order list|across|down
+    std::string leaveAloneText;                            // --leave-alone TEXT, as typed
+    bool planOnly = false;                                 // read and plan, rename nothing
     // --recover: settle a pass an earlier run left unfinished, before any pass.
     std::optional<engine::RecoveryChoice> recover;
     // --put-back-last: put back the last completed pass, schematic and layout, after any

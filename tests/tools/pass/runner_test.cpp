@@ -53,12 +53,30 @@ TEST(RunnerProgram, BadArgumentsAndBadStateFilesExitWithTwoAndSaySo) {
         {{broken, "--mode", "all"}, "broken.json"},
         {{"a.json", "--put-back-last"}, "--put-back-last needs --bus"},
         {{"--bus", "--mode", "all", "--put-back-last"}, "--mode and --put-back-last: choose one"},
+        {{"a.json", "--mode", "all", "--order", "diagonal"}, "list, across or down, not"},
+        {{"a.json", "--mode", "all", "--leave-alone", "J**"}, "--leave-alone: \"J**\" in Leave"},
     };
     for (const auto& c : cases) {
         const Program program = runProgram(c.arguments);
         EXPECT_TRUE(program.status == 2 && program.out.empty()) << c.says;
         EXPECT_NE(program.err.find(c.says), std::string::npos) << program.err;
     }
+}
+
+// --order walks across the sheet; --leave-alone keeps names, and the report says what matched.
+TEST(RunnerProgram, OrderAndLeaveAloneReachThePass) {
+    const std::string path = (sequate::testing::privateDataFolder / "order.json").string();
+    host::sim::saveStateFile(
+        path,
+        {{{"order.sch",
+           {{"R5", false, {{500, 0}}}, {"R9", false, {{0, 0}}}, {"J4", false, {{900, 900}}}}}},
+         {}});
+    const Json report = runProgram({path, "--mode", "all", "--no-eco", "--order", "across",
+                                    "--leave-alone", "J*, TP*"})
+                            .json();
+    EXPECT_EQ(report["names"], Json::array({"R2", "R1", "J4"}));
+    EXPECT_EQ(report["left_alone"], Json::array({"J4"}));
+    EXPECT_EQ(report["nothing_matched"], Json::array({"TP*"}));
 }
 
 // The plan the runner prints is what the pass then does, and printing it renames nothing.
