@@ -2,8 +2,9 @@
 
 // One numbering pass over the open schematic. It reads what it needs of the schematic once,
 // plans every rename in memory, then applies the plan: every component in list order, or the
-// selected components in the order of their position on the sheet. A pass either completes,
-// or stops and puts back every name it changed.
+// selected components in the order of their position on the sheet, or either across or down
+// the sheet as the request asks. A pass either completes, or stops and puts back every name it
+// changed.
 
 #include "hostsession.h"
 #include "passjournal.h"

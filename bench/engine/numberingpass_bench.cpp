@@ -44,8 +44,10 @@ void runPasses(benchmark::State& state, const host::sim::DocumentData& doc,
         calls += session->logic.callCount() - callsBefore;
         const bool selectedScope = request.scope == engine::PassScope::SelectedComponents;
         const bool selectionCounts = selectedScope || selected > 1;
-        floor += testing::hostCallFloor(before, session->names(), selectionCounts ? selected : 0,
-                                        selectedScope);
+        const bool byPosition = request.order != engine::WalkOrder::Standard;
+        floor +=
+            testing::hostCallFloor(before, session->names(), selectionCounts ? selected : 0,
+                                   selectedScope || byPosition, byPosition && !selectionCounts);
         session.reset();
         state.ResumeTiming();
     }
@@ -65,6 +67,17 @@ void BM_AllComponents(benchmark::State& state) {
 BENCHMARK(BM_AllComponents)
     ->ArgsProduct({{1000, 3000, 10000}, {0}})
     ->Args({3000, 100}) // two or more selected: through the selection list
+    ->Unit(benchmark::kMillisecond);
+
+// Arguments: components, order (1 across then down, 2 down then across). Every component's
+// position is read as well: six reads a component are the floor.
+void BM_AllComponentsByPosition(benchmark::State& state) {
+    engine::PassRequest request = engine::allComponentsRequest("1");
+    request.order = static_cast<engine::WalkOrder>(state.range(1));
+    runPasses(state, design(static_cast<int>(state.range(0)), 0), request);
+}
+BENCHMARK(BM_AllComponentsByPosition)
+    ->ArgsProduct({{1000, 10000}, {1, 2}})
     ->Unit(benchmark::kMillisecond);
 
 void BM_SelectedAssign(benchmark::State& state) {

@@ -14,7 +14,8 @@ constexpr const char* program = "sequate-pass-com";
 
 constexpr const char* usage =
     "usage: sequate-pass-com [--recover undo|keep] --mode all|selected [--duplicates] "
-    "[--start TEXT] [--plan-only] [--no-eco|--eco-file PATH] [--timeout MS] [--trace FILE]\n"
+    "[--start TEXT] [--order list|across|down] [--leave-alone TEXT] [--plan-only] "
+    "[--no-eco|--eco-file PATH] [--timeout MS] [--trace FILE]\n"
     "       sequate-pass-com [--recover undo|keep] --put-back-last [--eco-file PATH] "
     "[--timeout MS] [--trace FILE]\n"
     "       sequate-pass-com --describe [--timeout MS] [--trace FILE]\n"

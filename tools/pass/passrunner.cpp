@@ -19,8 +19,8 @@ constexpr const char* program = passProgramName;
 
 constexpr const char* usage =
     "usage: sequate-pass STATE.json|--bus [--recover undo|keep] --mode all|selected "
-    "[--duplicates] [--start TEXT] [--plan-only] [--eco-file PATH|--no-eco] "
-    "[--trace FILE (with --bus)]\n"
+    "[--duplicates] [--start TEXT] [--order list|across|down] [--leave-alone TEXT] "
+    "[--plan-only] [--eco-file PATH|--no-eco] [--trace FILE (with --bus)]\n"
     "       sequate-pass --bus [--recover undo|keep] --put-back-last [--eco-file PATH]\n"
     "       sequate-pass --help";
 
