@@ -184,15 +184,11 @@ void MainWindow::showOptions(const ui::OptionPanel& options) {
             setWindowText(shown, options.text(place.control));
         ::EnableWindow(shown, options.enabled(place.control));
     }
+    // The first entry names the scope's own order.
     HWND order = control(Control::orderBox);
     const std::wstring first = wide(ui::walkOrderEntries(options.scope()).front());
-    wchar_t shownFirst[64] = L"";
-    if (::SendMessageW(order, CB_GETLBTEXTLEN, 0, 0) < 64)
-        ::SendMessageW(order, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(shownFirst));
-    if (first != shownFirst) {
-        ::SendMessageW(order, CB_DELETESTRING, 0, 0);
-        ::SendMessageW(order, CB_INSERTSTRING, 0, reinterpret_cast<LPARAM>(first.c_str()));
-    }
+    ::SendMessageW(order, CB_DELETESTRING, 0, 0);
+    ::SendMessageW(order, CB_INSERTSTRING, 0, reinterpret_cast<LPARAM>(first.c_str()));
     ::SendMessageW(order, CB_SETCURSEL, static_cast<WPARAM>(options.order()), 0);
 }
 

@@ -131,7 +131,6 @@ TEST(PassRequest, TakesTheOrderAndTheComponentsLeftAloneOrRefusesThemInTheirBox)
     options.setLeaveAloneText("TP*, 1x*");
     asked = choosePass(options);
     ASSERT_TRUE(asked.refusal);
-    EXPECT_EQ(asked.refusal->kind, MessageKind::Refusal);
     EXPECT_EQ(asked.refusal->title, "Leave alone");
     EXPECT_EQ(asked.refusal->text.rfind("\"1x*\" in Leave alone", 0), 0u);
     EXPECT_EQ(asked.refusedBox, C::leaveAloneBox);
@@ -141,15 +140,11 @@ TEST(PassRequest, TakesTheOrderAndTheComponentsLeftAloneOrRefusesThemInTheirBox)
 
 // The first entry names the old program's order for the scope chosen.
 TEST(OptionPanel, OrderEntriesFollowTheScope) {
-    using engine::PassScope;
-    for (const auto& [scope, first] :
-         {std::pair{std::optional<PassScope>(), "As PowerLogic lists them"},
-          {PassScope::AllComponents, "As PowerLogic lists them"},
-          {PassScope::SelectedComponents, "By position"}}) {
-        const auto entries = walkOrderEntries(scope);
-        EXPECT_EQ(std::vector<std::string>(entries.begin(), entries.end()),
-                  (std::vector<std::string>{first, "Across, then down", "Down, then across"}));
-    }
+    EXPECT_STREQ(walkOrderEntries({})[0], "As PowerLogic lists them");
+    EXPECT_STREQ(walkOrderEntries(engine::PassScope::AllComponents)[0], "As PowerLogic lists them");
+    EXPECT_STREQ(walkOrderEntries(engine::PassScope::SelectedComponents)[0], "By position");
+    EXPECT_STREQ(walkOrderEntries({})[1], "Across, then down");
+    EXPECT_STREQ(walkOrderEntries({})[2], "Down, then across");
 }
 
 } // namespace
