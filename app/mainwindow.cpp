@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
@@ -76,9 +77,15 @@ void MainWindow::connectHandlers() {
         if (isChoice(place))
             connect(mControls.get<QAbstractButton>(place.control), &QAbstractButton::clicked, this,
                     [this, control = place.control] { mLogic.click(control); });
+        if (place.kind == ControlKind::TextBox)
+            connect(mControls.get<QLineEdit>(place.control), &QLineEdit::textChanged, this,
+                    [this, box = place.control](const QString& text) {
+                        mLogic.textEdited(box, text.toStdString());
+                    });
     }
-    connect(mControls.get<QLineEdit>(Control::startBox), &QLineEdit::textChanged, this,
-            [this](const QString& text) { mLogic.startTextEdited(text.toStdString()); });
+    // Only the user's choice: showOptions sets the entry without a word back.
+    connect(mControls.get<QComboBox>(Control::orderBox), &QComboBox::activated, this,
+            [this](int entry) { mLogic.orderChosen(static_cast<engine::WalkOrder>(entry)); });
     connect(mControls.get<QPushButton>(Control::runButton), &QPushButton::clicked, this,
             [this] { mLogic.run(); });
     connect(mControls.get<QPushButton>(Control::endButton), &QPushButton::clicked, this,
@@ -164,12 +171,19 @@ void MainWindow::showOptions(const ui::OptionPanel& options) {
         if (isChoice(place))
             showChosen(*mControls.get<QAbstractButton>(place.control),
                        options.chosen(place.control));
+        if (place.kind == ControlKind::TextBox) {
+            auto* box = mControls.get<QLineEdit>(place.control);
+            const QString text = QString::fromStdString(options.text(place.control));
+            if (box->text() != text)
+                box->setText(text);
+        }
         mControls[place.control]->setEnabled(options.enabled(place.control));
     }
-    auto* startBox = mControls.get<QLineEdit>(Control::startBox);
-    const QString text = QString::fromStdString(options.startText());
-    if (startBox->text() != text)
-        startBox->setText(text);
+    auto* order = mControls.get<QComboBox>(Control::orderBox);
+    const auto entries = ui::walkOrderEntries(options.scope());
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        order->setItemText(static_cast<int>(i), entries[i]);
+    order->setCurrentIndex(static_cast<int>(options.order()));
 }
 
 void MainWindow::letWindowRespond() {
@@ -180,8 +194,9 @@ void MainWindow::letWindowRespond() {
 }
 
 void MainWindow::showPassRunning(bool running) {
-    mControls[Control::optionsFrame]->setEnabled(!running);
-    mControls[Control::runButton]->setEnabled(!running);
+    for (const ui::ControlPlace& place : ui::mainWindowControls())
+        if (ui::greyedDuringPass(place))
+            mControls[place.control]->setEnabled(!running);
     mControls.action(MenuItem::previewItem)->setEnabled(!running);
     mControls.action(MenuItem::putBackItem)->setEnabled(!running);
     // The preview holds the main window while it is open: once Apply runs its plan, it goes,
@@ -210,6 +225,12 @@ void MainWindow::focus(std::optional<ui::Control> control) {
         mControls[*control]->setFocus(Qt::OtherFocusReason);
     else
         setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::focusToRetype(ui::Control box) {
+    focus(box);
+    // Once it has the keyboard: a line edit given it by a program selects nothing by itself.
+    mControls.get<QLineEdit>(box)->selectAll();
 }
 
 void MainWindow::showMessage(const ui::Message& message) {

@@ -1,10 +1,12 @@
 #include "mainwindowcontrols.h"
 
 #include "optiongroup.h"
+#include "ui/optionpanel.h"
 #include "widentofit.h"
 #include "widgets/twips.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
@@ -56,8 +58,18 @@ QWidget* make(const ui::ControlPlace& place, QWidget* container) {
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         return label;
     }
-    case ControlKind::TextBox:
-        return new QLineEdit(container);
+    case ControlKind::TextBox: {
+        auto* box = new QLineEdit(container);
+        box->setPlaceholderText(ui::placeholderText(place.control));
+        return box;
+    }
+    case ControlKind::ComboBox: {
+        // Its entries follow the scope chosen (MainWindow::showOptions).
+        auto* box = new QComboBox(container);
+        for (const char* entry : ui::walkOrderEntries({}))
+            box->addItem(entry);
+        return box;
+    }
     case ControlKind::Button: {
         // As in a dialog, Enter presses the button that has the keyboard, else the default one.
         auto* button = withCaption<QPushButton>(container, place.caption);
@@ -101,7 +113,9 @@ MainWindowControls::MainWindowControls(QMainWindow& window) {
         if (place.kind == ControlKind::Option)
             groups[container].push_back(static_cast<QRadioButton*>(widget));
     }
-    get<QLabel>(Control::startLabel)->setBuddy((*this)[ui::accessKeyTarget(Control::startLabel)]);
+    for (const ui::ControlPlace& place : ui::mainWindowControls())
+        if (place.kind == ControlKind::Label)
+            get<QLabel>(place.control)->setBuddy((*this)[ui::accessKeyTarget(place.control)]);
     get<QPushButton>(ui::defaultButton)->setDefault(true);
     for (const auto& [container, options] : groups)
         makeOptionGroup(window, options);

@@ -10,6 +10,11 @@ Message startRefusal(const std::string& words) {
     return {MessageKind::Refusal, engine::startRefusalTitle, words};
 }
 
+// Titled after the box, as the start box's refusal is not: the user sees which box to mend.
+Message leaveAloneRefusal(const std::string& words) {
+    return {MessageKind::Refusal, "Leave alone", words};
+}
+
 Message passProblem(const std::string& what) {
     return {MessageKind::Failure, sequateTitle,
             "The pass ended because of an unexpected problem: " + what};

@@ -34,6 +34,8 @@ struct Question {
 
 // The start box holds no number a pass can start from: the engine's words of refusal.
 Message startRefusal(const std::string& words);
+// The leave-alone box holds an entry that is neither a part name nor a letter code and *.
+Message leaveAloneRefusal(const std::string& words);
 // An exception reached the firewall of Run or of Preview.
 Message passProblem(const std::string& what);
 Message previewProblem(const std::string& what);

@@ -20,7 +20,8 @@ public:
     // Old program: AlwaysOnTop.
     virtual void keepOnTop(bool onTop) = 0;
     virtual void setCaption(const std::string& caption) = 0;
-    // Shows every option's state, enabled state and the start box's text as they now are.
+    // Shows every option's state, enabled state, the boxes' texts and the order box's entries
+    // (walkOrderEntries) and choice as they now are.
     virtual void showOptions(const OptionPanel& options) = 0;
     // Old program: prgbarEdistys.
     virtual engine::ProgressBar& progressBar() = 0;
@@ -42,6 +43,9 @@ public:
     // End key still reach it and no greyed control holds them; without taking it from another
     // window that has it.
     virtual void focus(std::optional<Control> control) = 0;
+    // Gives the keyboard to the text box as focus does, its whole text selected, so that what
+    // the user types replaces the text refused.
+    virtual void focusToRetype(Control box) = 0;
     // Returns once the user has closed the box.
     virtual void showMessage(const Message& message) = 0;
     // True when the user gave the question's default answer.

@@ -24,15 +24,19 @@ enum class Control : std::size_t {
     renameDuplicatesOption,   // optDuplicate
     startLabel,               // lblStartFrom
     startBox,                 // txtStart
-    sendFrame,                // frmSend
-    sendEcoBox,               // chkSend
-    sendOptionsFrame,         // frmSendOptions
-    writeOnlyOption,          // optECO
-    forceReadOption,          // optDirect
-    runButton,                // cmdRun
-    endButton,                // cmdEnd
-    progressBar,              // prgbarEdistys
-    accountLine,              // the account of the last pass; the old program had none
+    orderLabel,               // the order and leave-alone controls: the old program had none
+    orderBox,
+    leaveAloneLabel,
+    leaveAloneBox,
+    sendFrame,        // frmSend
+    sendEcoBox,       // chkSend
+    sendOptionsFrame, // frmSendOptions
+    writeOnlyOption,  // optECO
+    forceReadOption,  // optDirect
+    runButton,        // cmdRun
+    endButton,        // cmdEnd
+    progressBar,      // prgbarEdistys
+    accountLine,      // the account of the last pass; the old program had none
 };
 inline constexpr std::size_t controlCount = static_cast<std::size_t>(Control::accountLine) + 1;
 
@@ -43,6 +47,7 @@ enum class ControlKind {
     CheckBox,
     Label,
     TextBox,
+    ComboBox, // a drop-down list to choose one entry from, never typed in
     Button,
     ProgressBar,
     StatusText, // a line the window writes, from the left
@@ -57,10 +62,11 @@ struct ControlPlace {
     int left, top, width, height;     // twips, within the container
 };
 
-// The client area of the main window, in twips: the old program's 5700 by 2325, and the
-// account line under the progress bar, two lines high.
+// The client area of the main window, in twips: the old program's 5700 by 2325, a row each for
+// the numbering order and the components left alone above Run, and the account line under the
+// progress bar, two lines high.
 inline constexpr int mainClientWidth = 5700;
-inline constexpr int mainClientHeight = 2900;
+inline constexpr int mainClientHeight = 3680;
 // Enter presses it wherever the keyboard is in the main window, unless the user moved the
 // keyboard to End; after a pass the keyboard goes back where it was, or here.
 inline constexpr Control defaultButton = Control::runButton;
@@ -71,11 +77,16 @@ inline constexpr int aboutBoxOffset = 100;
 std::span<const ControlPlace> mainWindowControls();
 const ControlPlace& placeOf(Control control);
 // The order in which Tab visits the controls: down the options on the left, down the ECO
-// options on the right, then along the bottom row.
+// options on the right, then along the rows below them, each left to right.
 std::span<const Control> mainWindowTabOrder();
 // Where Alt and the access key of a control's caption put the keyboard: a label's goes to the
 // box it names, which Tab reaches right after it; any other control's to itself.
 Control accessKeyTarget(Control control);
+// What an empty text box shows, greyed, of what it takes; empty for none.
+const char* placeholderText(Control control);
+// Greyed while a pass or a preview holds the window, so that nothing starts another pass or
+// changes what the pass was asked: every option, box and label, and Run; End stays for the stop.
+bool greyedDuringPass(const ControlPlace& place);
 
 // The menus: Pass > Preview, Last pass report, Put back the last pass; Help > Sequate Help,
 // About.

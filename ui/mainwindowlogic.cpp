@@ -71,36 +71,48 @@ void MainWindowLogic::click(Control control) {
     mView.showOptions(mOptions);
 }
 
-void MainWindowLogic::startTextEdited(const std::string& text) {
-    mOptions.setStartText(text);
+void MainWindowLogic::textEdited(Control box, const std::string& text) {
+    if (box == Control::leaveAloneBox)
+        mOptions.setLeaveAloneText(text);
+    else
+        mOptions.setStartText(text);
+}
+
+void MainWindowLogic::orderChosen(engine::WalkOrder order) {
+    mOptions.setOrder(order);
+}
+
+std::optional<PassRequest> MainWindowLogic::choose(PassButton pressed) {
+    RequestOrRefusal asked = choosePass(mOptions, pressed);
+    if (asked.refusal)
+        mView.showMessage(*asked.refusal);
+    if (asked.refusedBox)
+        mView.focusToRetype(*asked.refusedBox);
+    return std::move(asked.request);
 }
 
 void MainWindowLogic::run() {
     if (mPassRunning)
         return;
-    const RequestOrRefusal asked = choosePass(mOptions, PassButton::Run);
-    if (asked.refusal)
-        mView.showMessage(*asked.refusal);
-    if (asked.request)
-        held(*asked.request, [&] {
+    const std::optional<PassRequest> request = choose(PassButton::Run);
+    if (request)
+        held(*request, [&] {
             // The hand-over of kept renames comes first, and may ask for a file: said at once.
             if (mSeam.session().keptRenamesWaiting) {
                 mView.showAccount(writingKeptRenamesLine());
                 mView.letWindowRespond();
             }
-            return mSeam.run(*asked.request);
+            return mSeam.run(*request);
         });
 }
 
 void MainWindowLogic::preview() {
     if (mPassRunning)
         return;
-    const RequestOrRefusal asked = choosePass(mOptions, PassButton::Preview);
-    if (asked.refusal)
-        mView.showMessage(*asked.refusal);
-    if (!asked.request)
+    const std::optional<PassRequest> asked = choose(PassButton::Preview);
+    if (!asked)
         return;
-    const PassRequest& request = *asked.request;
+    const PassRequest& request = *asked;
     beginHold();
     try {
         const engine::PlanPreview preview = mSeam.preview(request);

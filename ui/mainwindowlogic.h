@@ -35,7 +35,10 @@ public:
 
     // An option or the ECO check box was clicked.
     void click(Control control);
-    void startTextEdited(const std::string& text);
+    // The user changed a text box's text: the start box's or the leave-alone box's.
+    void textEdited(Control box, const std::string& text);
+    // The user chose an entry of the order box.
+    void orderChosen(engine::WalkOrder order);
     // Old program: cmdRun_Click.
     void run();
     // Pass > Preview, and Apply in the preview.
@@ -67,6 +70,8 @@ private:
     template <typename Pass>
     void held(const PassRequest& request, Pass pass);
     void askToStop();
+    // The request of the options, or nothing after the refusal is shown.
+    std::optional<PassRequest> choose(PassButton pressed);
     void showPlan(const PassRequest& request, const PreviewText& text,
                   const engine::PassPlan& plan);
     void takeUpOpenedDocument();

@@ -58,8 +58,14 @@ bool OptionPanel::enabled(Control control) const {
     case Control::assignNextFreeOption:
     case Control::renameDuplicatesOption:
         return mModeEnabled;
-    case Control::startLabel: // greyed with its box, whose access key it carries
+    // Labels are greyed with their boxes, whose access keys they carry. The order and the
+    // components left alone mean something for either scope, as the start does.
+    case Control::startLabel:
     case Control::startBox:
+    case Control::orderLabel:
+    case Control::orderBox:
+    case Control::leaveAloneLabel:
+    case Control::leaveAloneBox:
         return mStartBoxEnabled;
     case Control::writeOnlyOption:
     case Control::forceReadOption:
@@ -88,6 +94,15 @@ bool OptionPanel::chosen(Control control) const {
     default:
         return false;
     }
+}
+
+const std::string& OptionPanel::text(Control box) const {
+    return box == Control::leaveAloneBox ? mLeaveAloneText : mStartText;
+}
+
+std::array<const char*, walkOrderCount> walkOrderEntries(std::optional<PassScope> scope) {
+    return {scope == PassScope::SelectedComponents ? "By position" : "As PowerLogic lists them",
+            "Across, then down", "Down, then across"};
 }
 
 EcoDestination OptionPanel::eco() const {

@@ -7,6 +7,7 @@
 #include "engine/passrequest.h"
 #include "mainwindowlayout.h"
 
+#include <array>
 #include <optional>
 #include <string>
 
@@ -31,6 +32,8 @@ public:
     const std::string& startText() const { return mStartText; }
     engine::WalkOrder order() const { return mOrder; }
     const std::string& leaveAloneText() const { return mLeaveAloneText; }
+    // A text box's text: the start box's or the leave-alone box's.
+    const std::string& text(Control box) const;
 
     std::optional<engine::PassScope> scope() const { return mScope; }
     engine::TakenNamePolicy policy() const { return mPolicy; }
@@ -49,5 +52,10 @@ private:
     // Which ECO option is chosen, whether or not the box is ticked.
     engine::EcoDestination mEcoOption = engine::EcoDestination::PowerPcb;
 };
+
+inline constexpr std::size_t walkOrderCount = 3;
+// The order box's entries, one per engine::WalkOrder in its order. The first names the old
+// program's order, which differs between the scopes; with neither chosen, the box is greyed.
+std::array<const char*, walkOrderCount> walkOrderEntries(std::optional<engine::PassScope> scope);
 
 } // namespace sequate::ui

@@ -9,13 +9,18 @@ RequestOrRefusal choosePass(const OptionPanel& options, PassButton pressed) {
     const std::optional<PassScope> scope = options.scope();
     if (!scope)
         return {std::nullopt,
-                noStartOption(pressed == PassButton::Run ? "press Run" : "choose Pass > Preview")};
+                noStartOption(pressed == PassButton::Run ? "press Run" : "choose Pass > Preview"),
+                std::nullopt};
     engine::RequestOrRefusal made =
         engine::requestPass(*scope, options.policy(), options.startText(), options.eco(),
                             options.order(), options.leaveAloneText());
-    if (!made.request)
-        return {std::nullopt, startRefusal(made.refusal)};
-    return {made.request, std::nullopt};
+    if (!made.request) {
+        // The start is checked first: with a start that reads, the leave-alone text was refused.
+        if (engine::startNumber(options.startText()))
+            return {std::nullopt, leaveAloneRefusal(made.refusal), Control::leaveAloneBox};
+        return {std::nullopt, startRefusal(made.refusal), Control::startBox};
+    }
+    return {made.request, std::nullopt, std::nullopt};
 }
 
 std::string describeMode(const PassRequest& request) {

@@ -16,7 +16,9 @@ using engine::PassRequest;
 
 struct RequestOrRefusal {
     std::optional<PassRequest> request;
-    std::optional<Message> refusal; // the start box cannot be used
+    std::optional<Message> refusal;
+    // The box whose text was refused: the keyboard goes there, its text selected for retyping.
+    std::optional<Control> refusedBox;
 };
 
 // What the user pressed: the refusal of a pass without a start option names the button.

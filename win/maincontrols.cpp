@@ -1,6 +1,7 @@
 #include "maincontrols.h"
 
 #include "dpi.h"
+#include "ui/optionpanel.h"
 #include "widetext.h"
 
 #include <algorithm>
@@ -38,6 +39,8 @@ NativeKind nativeKind(const ui::ControlPlace& place) {
         return {WC_STATICW, SS_RIGHT | SS_CENTERIMAGE};
     case ControlKind::TextBox:
         return {WC_EDITW, ES_AUTOHSCROLL | tabbed, WS_EX_CLIENTEDGE};
+    case ControlKind::ComboBox:
+        return {WC_COMBOBOXW, CBS_DROPDOWNLIST | WS_VSCROLL | tabbed};
     case ControlKind::Button:
         return {WC_BUTTONW,
                 (place.control == ui::defaultButton ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | tabbed};
@@ -81,6 +84,13 @@ int widened(int twips, double factor) {
     return static_cast<int>(std::lround(twips * factor));
 }
 
+// A combo box's height is that of its list dropped down; its own field's follows the font.
+int nativeHeight(const ui::ControlPlace& place) {
+    if (place.kind != ControlKind::ComboBox)
+        return place.height;
+    return place.height * (1 + static_cast<int>(ui::walkOrderEntries({}).size()));
+}
+
 } // namespace
 
 std::optional<Control> controlWithId(int id) {
@@ -106,6 +116,15 @@ MainControls::MainControls(HWND window) {
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(place.control))),
             ::GetModuleHandleW(nullptr), nullptr);
         mControls[static_cast<std::size_t>(place.control)] = control;
+        if (place.kind == ControlKind::ComboBox) // the entries follow the scope (showOptions)
+            for (const char* entry : ui::walkOrderEntries({}))
+                ::SendMessageW(control, CB_ADDSTRING, 0,
+                               reinterpret_cast<LPARAM>(wide(entry).c_str()));
+        // Shown also while the box has the keyboard, until the first letter is typed.
+        if (*ui::placeholderText(place.control))
+            ::SendMessageW(
+                control, EM_SETCUEBANNER, TRUE,
+                reinterpret_cast<LPARAM>(wide(ui::placeholderText(place.control)).c_str()));
         // The outer frame only holds the others, as on Linux.
         if (!place.container && place.kind == ControlKind::Frame)
             ::ShowWindow(control, SW_HIDE);
@@ -146,7 +165,7 @@ int MainControls::place(UINT dpi) const {
         // Both edges are widened, so that neighbours that touched still touch.
         const int left = widened(at.x, factor);
         const int width = widened(at.x + place.width, factor) - left;
-        const RECT rect = twipsRect(left, at.y, width, place.height, dpi);
+        const RECT rect = twipsRect(left, at.y, width, nativeHeight(place), dpi);
         ::SetWindowPos((*this)[place.control], nullptr, rect.left, rect.top, rect.right - rect.left,
                        rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
     }

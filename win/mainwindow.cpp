@@ -84,13 +84,20 @@ bool MainWindow::keyPressed(WPARAM key) {
         mLogic.escape();
         return true;
     }
+    // Escape in the order box's dropped list closes the list, as the dialog keys let it.
+    if (key == VK_ESCAPE && ::SendMessageW(control(Control::orderBox), CB_GETDROPPEDSTATE, 0, 0))
+        return false;
     return NativeWindow::keyPressed(key);
 }
 
 void MainWindow::command(int id, int notification) {
     if (const std::optional<Control> clicked = controlWithId(id)) {
-        if (*clicked == Control::startBox && notification == EN_CHANGE)
-            mLogic.startTextEdited(windowText(control(Control::startBox)));
+        const ControlKind kind = ui::placeOf(*clicked).kind;
+        if (kind == ControlKind::TextBox && notification == EN_CHANGE)
+            mLogic.textEdited(*clicked, windowText(control(*clicked)));
+        else if (kind == ControlKind::ComboBox && notification == CBN_SELCHANGE)
+            mLogic.orderChosen(static_cast<engine::WalkOrder>(
+                ::SendMessageW(control(*clicked), CB_GETCURSEL, 0, 0)));
         else if (notification != BN_CLICKED)
             return;
         else if (isChoice(ui::placeOf(*clicked)))
@@ -173,11 +180,16 @@ void MainWindow::showOptions(const ui::OptionPanel& options) {
         if (isChoice(place))
             ::SendMessageW(shown, BM_SETCHECK,
                            options.chosen(place.control) ? BST_CHECKED : BST_UNCHECKED, 0);
+        if (place.kind == ControlKind::TextBox && windowText(shown) != options.text(place.control))
+            setWindowText(shown, options.text(place.control));
         ::EnableWindow(shown, options.enabled(place.control));
     }
-    HWND startBox = control(Control::startBox);
-    if (windowText(startBox) != options.startText())
-        setWindowText(startBox, options.startText());
+    // The first entry names the scope's own order.
+    HWND order = control(Control::orderBox);
+    const std::wstring first = wide(ui::walkOrderEntries(options.scope()).front());
+    ::SendMessageW(order, CB_DELETESTRING, 0, 0);
+    ::SendMessageW(order, CB_INSERTSTRING, 0, reinterpret_cast<LPARAM>(first.c_str()));
+    ::SendMessageW(order, CB_SETCURSEL, static_cast<WPARAM>(options.order()), 0);
 }
 
 // How often a pass lets the window respond: often enough to look alive, rarely enough to cost
@@ -193,10 +205,8 @@ void MainWindow::letWindowRespond() {
 }
 
 void MainWindow::showPassRunning(bool running) {
-    // Every option, the start box and Run; End stays for the stop.
     for (const ui::ControlPlace& place : ui::mainWindowControls())
-        if (isChoice(place) || place.kind == ControlKind::TextBox ||
-            place.control == Control::runButton)
+        if (ui::greyedDuringPass(place))
             ::EnableWindow(control(place.control), !running);
     for (const MenuItem item : {MenuItem::previewItem, MenuItem::putBackItem})
         ::EnableMenuItem(::GetMenu(handle()), menuId(item),
@@ -223,6 +233,11 @@ void MainWindow::focus(std::optional<Control> to) {
     mKeyboard = to ? control(*to) : nullptr;
     if (::GetActiveWindow() == handle())
         ::SetFocus(mKeyboard ? mKeyboard : handle());
+}
+
+void MainWindow::focusToRetype(Control box) {
+    focus(box);
+    ::SendMessageW(control(box), EM_SETSEL, 0, -1);
 }
 
 void MainWindow::showMessage(const ui::Message& message) {

@@ -63,6 +63,7 @@ private:
     void showAccount(const std::string& line) override;
     std::optional<ui::Control> focusedControl() override;
     void focus(std::optional<ui::Control> control) override;
+    void focusToRetype(ui::Control box) override;
     void showMessage(const ui::Message& message) override;
     bool ask(const ui::Question& question) override;
     void showReport(const ui::PassReport& report, bool open) override;

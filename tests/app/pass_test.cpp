@@ -150,7 +150,7 @@ TEST_F(PassTest, EndDuringAPassStopsItAndEveryNameComesBack) {
     QString lineDuringPass;
     QWidget* keyboardDuringPass = nullptr;
     QTimer::singleShot(0, &window(), [&] {
-        greyedDuringPass = !child("cmdRun")->isEnabled() && !child("frmStart")->isEnabled();
+        greyedDuringPass = !child("cmdRun")->isEnabled() && !child("cboOrder")->isEnabled();
         lineDuringPass = child<QLabel>("lblAccount")->text();
         keyboardDuringPass = window().focusWidget();
         QTest::keyClick(keyboardDuringPass, Qt::Key_End);
@@ -167,7 +167,7 @@ TEST_F(PassTest, EndDuringAPassStopsItAndEveryNameComesBack) {
     EXPECT_TRUE(dialogs.messages[0].startsWith("information | Sequate | You stopped the pass."));
     EXPECT_EQ(child<QLabel>("lblAccount")->text(),
               "Nothing changed: the pass was stopped and every name is as it was");
-    EXPECT_TRUE(child("cmdRun")->isEnabled() && child("frmStart")->isEnabled());
+    EXPECT_TRUE(child("cmdRun")->isEnabled() && child("cboOrder")->isEnabled());
     EXPECT_EQ(ended.count(), 0);
     QTest::keyClick(child("txtStart"), Qt::Key_Return);
     EXPECT_EQ(logic->openNames(), (Names{"R1", "R2", "C1"}));

@@ -5,6 +5,7 @@
 #include "tests/support/longestaccountlines.h"
 #include "windowfixture.h"
 
+#include <QComboBox>
 #include <QImage>
 #include <QTextBrowser>
 
@@ -79,17 +80,35 @@ TEST_F(WindowTest, HelpShowsThePageWithItsPicturesAndEscapeClosesItAndTheAboutBo
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
-// The clicks reach the window logic and the controls show what it says.
+// The clicks and the order chosen by the keyboard reach the window logic, and the controls
+// show what it says.
 TEST_F(WindowTest, ClicksReachTheOptionsAndTheControlsShowThem) {
     start({document("amp.sch", {"R1", "R2"})});
     for (const char* option : {"optSelected", "optDuplicate", "chkSend", "optECO"})
         click(option);
+    auto* order = child<QComboBox>("cboOrder");
+    QTest::keyClick(order, Qt::Key_Down);
     const ui::OptionPanel& options = window().logic().options();
+    EXPECT_EQ(options.order(), engine::WalkOrder::AcrossThenDown);
+    EXPECT_EQ(order->itemText(0), "By position");
     for (const ui::ControlPlace& place : ui::mainWindowControls()) {
         auto* button = qobject_cast<QAbstractButton*>(child(place.objectName));
         EXPECT_EQ(child(place.objectName)->isEnabled(), options.enabled(place.control));
         EXPECT_EQ(button && button->isChecked(), options.chosen(place.control)) << place.objectName;
     }
+}
+
+// The text typed in Leave alone reaches the request, and Enter in the order box presses Run: the
+// refusal is titled after the box, which takes the keyboard with its text selected.
+TEST_F(WindowTest, ARefusedLeaveAloneEntryGoesBackToItsBoxToRetype) {
+    start({document("amp.sch", {"R1"})});
+    click("optStart");
+    QTest::keyClicks(child("txtLeaveAlone"), "TP*, 1x*");
+    QTest::keyClick(child("cboOrder"), Qt::Key_Return);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].startsWith("exclamation | Leave alone | \"1x*\""));
+    EXPECT_EQ(window().focusWidget(), child("txtLeaveAlone"));
+    EXPECT_EQ(child<QLineEdit>("txtLeaveAlone")->selectedText(), "TP*, 1x*");
 }
 
 // The account line holds its longest lines, wrapped, at the screen's dpi: the suite runs this

@@ -36,25 +36,29 @@ Point absolute(Control control) {
     return point;
 }
 
-// Tab goes down the column on the left, down the ECO options on the right, then along the row
-// of Run, the start box and End: top left to bottom right as the eye reads the window.
+// Tab goes down the column on the left, down the ECO options on the right, then along the rows
+// below the frames (390 twips, a button's height, apart), each left to right: top left to bottom
+// right as the eye reads the window. A pass greys all it visits but End.
 TEST(MainWindowLayout, TabFollowsTheLayout) {
     std::vector<Control> focusable;
     for (const ControlPlace& place : mainWindowControls())
         if (place.kind == ControlKind::Option || place.kind == ControlKind::CheckBox ||
-            place.kind == ControlKind::TextBox || place.kind == ControlKind::Button)
+            place.kind == ControlKind::TextBox || place.kind == ControlKind::ComboBox ||
+            place.kind == ControlKind::Button)
             focusable.push_back(place.control);
-    const int bottomRow = absolute(Control::runButton).top - 60;
+    const int belowFrames = absolute(Control::sendFrame).top + placeOf(Control::sendFrame).height;
     const int rightColumn = absolute(Control::sendFrame).left;
     const auto key = [&](Control control) {
         const Point at = absolute(control);
-        const bool below = at.top >= bottomRow;
-        return std::tuple(below, below ? 0 : at.left >= rightColumn, below ? at.left : at.top,
+        const bool below = at.top >= belowFrames;
+        return std::tuple(below, below ? 0 : at.left >= rightColumn, below ? at.top / 390 : at.top,
                           at.left);
     };
     std::stable_sort(focusable.begin(), focusable.end(),
                      [&](Control a, Control b) { return key(a) < key(b); });
     EXPECT_EQ(objectNames(mainWindowTabOrder()), objectNames(focusable));
+    for (Control control : mainWindowTabOrder())
+        EXPECT_EQ(greyedDuringPass(placeOf(control)), control != Control::endButton);
 }
 
 char accessKey(const std::string& caption) {
@@ -93,8 +97,9 @@ TEST(MainWindowLayout, AccessKeysAreUniqueAndLeaveTheCaptionsAsTheyWere) {
     EXPECT_EQ(shownCaptions,
               (std::vector<std::string>{
                   "Sequate all components", "Sequate selected components", "Assign next free names",
-                  "Rename duplicates", "Start from:", "Write ECO file for PowerPCB", "Write only",
-                  "Write and force read in PCB", "Run", "End", "Pass", "Help"}));
+                  "Rename duplicates",
+                  "Start from:", "Numbering order:", "Leave alone:", "Write ECO file for PowerPCB",
+                  "Write only", "Write and force read in PCB", "Run", "End", "Pass", "Help"}));
     EXPECT_EQ(defaultButton, Control::runButton);
 
     for (const auto& buttons :
@@ -112,9 +117,11 @@ TEST(MainWindowLayout, EveryControlHasItsOldNameAndLiesInsideItsContainer) {
         all.push_back(static_cast<Control>(i));
     EXPECT_EQ(objectNames(all),
               (std::vector<std::string>{
-                  "frmStart", "optStart", "optSelected", "frmMode", "optAssign", "optDuplicate",
-                  "lblStartFrom", "txtStart", "frmSend", "chkSend", "frmSendOptions", "optECO",
-                  "optDirect", "cmdRun", "cmdEnd", "prgbarEdistys", "lblAccount"}));
+                  "frmStart",      "optStart",      "optSelected", "frmMode",  "optAssign",
+                  "optDuplicate",  "lblStartFrom",  "txtStart",    "lblOrder", "cboOrder",
+                  "lblLeaveAlone", "txtLeaveAlone", "frmSend",     "chkSend",  "frmSendOptions",
+                  "optECO",        "optDirect",     "cmdRun",      "cmdEnd",   "prgbarEdistys",
+                  "lblAccount"}));
     std::vector<Control> made;
     for (const ControlPlace& place : mainWindowControls()) {
         int width = mainClientWidth;

@@ -32,6 +32,7 @@ public:
     bool defaultAnswer = true;
     std::vector<Question> questions;
     std::optional<Control> focused = Control::runButton;
+    std::optional<Control> retyping;   // the box whose text was refused
     std::vector<std::string> accounts; // each line shown while a pass holds the window
 
     void keepOnTop(bool) override {}
@@ -50,6 +51,7 @@ public:
     }
     std::optional<Control> focusedControl() override { return focused; }
     void focus(std::optional<Control> control) override { focused = control; }
+    void focusToRetype(Control box) override { focused = retyping = box; }
     void bringReportToFront() override { ++reportBroughtToFront; }
     void showMessage(const Message& message) override { messages.push_back(message); }
     bool ask(const Question& question) override {
@@ -100,7 +102,7 @@ struct Desk {
     void choose(std::vector<Control> clicks, const std::string& start) {
         for (Control control : clicks)
             window.click(control);
-        window.startTextEdited(start);
+        window.textEdited(Control::startBox, start);
     }
 };
 
@@ -197,7 +199,7 @@ TEST(MainWindowLogic, PreviewRefusesABadStartAndApplyRunsOnlyThePlanShown) {
     EXPECT_EQ(desk.view.messages.at(0).kind, MessageKind::Refusal);
     EXPECT_FALSE(desk.view.preview);
 
-    desk.window.startTextEdited("3");
+    desk.window.textEdited(Control::startBox, "3");
     desk.logic.selectOnly({0});
     desk.window.preview();
     ASSERT_TRUE(desk.view.preview);
@@ -338,6 +340,18 @@ TEST(MainWindowLogic, AClickThatGreysTheFocusedControlTakesTheKeyboard) {
     desk.view.focused = Control::renameDuplicatesOption;
     desk.window.click(Control::allComponentsOption);
     EXPECT_EQ(desk.view.focused, Control::allComponentsOption);
+}
+
+// A refused box takes the keyboard, its text selected to be typed over; nothing is renamed.
+TEST(MainWindowLogic, ARefusedTextIsGivenBackToItsBoxToRetype) {
+    Desk desk({document("amp.sch", {"R5"})});
+    desk.choose({Control::allComponentsOption}, "1");
+    desk.window.textEdited(Control::leaveAloneBox, "R*, 5*");
+    desk.window.run();
+    EXPECT_EQ(desk.view.messages.at(0).title, "Leave alone");
+    EXPECT_EQ(desk.view.retyping, Control::leaveAloneBox);
+    EXPECT_TRUE(desk.view.passRunning.empty());
+    EXPECT_EQ(desk.logic.openNames(), (std::vector<std::string>{"R5"}));
 }
 
 } // namespace

@@ -25,23 +25,24 @@ TEST(OptionPanel, ClicksEnableGreyAndClearTheOthers) {
         std::vector<Control> clicks;
         const char* state;
     } cases[] = {
-        {{}, "oo---o-="},
-        {{C::allComponentsOption, C::allComponentsOption}, "xo--oo-="},
-        {{C::selectedComponentsOption}, "oxxooo-="},
-        {{C::selectedComponentsOption, C::renameDuplicatesOption}, "oxoxoo-="},
+        {{}, "oo-----o-="},
+        {{C::allComponentsOption, C::allComponentsOption}, "xo--oooo-="},
+        {{C::selectedComponentsOption}, "oxxooooo-="},
+        {{C::selectedComponentsOption, C::renameDuplicatesOption}, "oxoxoooo-="},
         {{C::selectedComponentsOption, C::renameDuplicatesOption, C::allComponentsOption},
-         "xo--oo-="},
-        {{C::sendEcoBox}, "oo---xox"},
-        {{C::sendEcoBox, C::writeOnlyOption, C::sendEcoBox, C::forceReadOption}, "oo---o=-"},
-        {{C::allComponentsOption, C::optionsFrame}, "oo--oo-="},
-        {{C::selectedComponentsOption, C::optionsFrame}, "oxxooo-="},
+         "xo--oooo-="},
+        {{C::sendEcoBox}, "oo-----xox"},
+        {{C::sendEcoBox, C::writeOnlyOption, C::sendEcoBox, C::forceReadOption}, "oo-----o=-"},
+        {{C::allComponentsOption, C::optionsFrame}, "oo--oooo-="},
+        {{C::selectedComponentsOption, C::optionsFrame}, "oxxooooo-="},
     };
     for (const auto& c : cases) {
         const OptionPanel options = clicked(c.clicks);
         std::string state;
-        for (Control control : {C::allComponentsOption, C::selectedComponentsOption,
-                                C::assignNextFreeOption, C::renameDuplicatesOption, C::startBox,
-                                C::sendEcoBox, C::writeOnlyOption, C::forceReadOption}) {
+        for (Control control :
+             {C::allComponentsOption, C::selectedComponentsOption, C::assignNextFreeOption,
+              C::renameDuplicatesOption, C::startBox, C::orderBox, C::leaveAloneBox, C::sendEcoBox,
+              C::writeOnlyOption, C::forceReadOption}) {
             const bool chosen = options.chosen(control);
             state += options.enabled(control) ? (chosen ? 'x' : 'o') : (chosen ? '=' : '-');
         }
@@ -99,6 +100,8 @@ TEST(PassRequest, TakenOnceFromTheOptionsOrRefusedWithTheModesWords) {
                                                 : std::string(c.refusal) +
                                                       "\nType a whole number from 1 to 32767."}));
             EXPECT_FALSE(asked.request);
+            EXPECT_EQ(asked.refusedBox,
+                      c.clicks.empty() ? std::nullopt : std::optional(C::startBox));
         } else {
             ASSERT_TRUE(asked.request && !asked.refusal) << c.start;
             EXPECT_EQ(asked.request->scope, c.scope);
@@ -110,6 +113,38 @@ TEST(PassRequest, TakenOnceFromTheOptionsOrRefusedWithTheModesWords) {
     EXPECT_EQ(choosePass({}, PassButton::Preview).refusal->text,
               "Choose Sequate all components or Sequate selected components, then choose Pass > "
               "Preview.");
+}
+
+// The order and the components left alone go with the request; an entry that is not a pattern
+// is refused under the box's own name, once the start reads.
+TEST(PassRequest, TakesTheOrderAndTheComponentsLeftAloneOrRefusesThemInTheirBox) {
+    OptionPanel options = clicked({C::selectedComponentsOption});
+    options.setStartText("1");
+    options.setOrder(engine::WalkOrder::DownThenAcross);
+    options.setLeaveAloneText(placeholderText(C::leaveAloneBox));
+    RequestOrRefusal asked = choosePass(options);
+    ASSERT_TRUE(asked.request);
+    EXPECT_EQ(asked.request->order, engine::WalkOrder::DownThenAcross);
+    EXPECT_EQ(asked.request->leaveAlone.entries,
+              (std::vector<std::string>{"J*", "TP*", "MH*", "U1"}));
+
+    options.setLeaveAloneText("TP*, 1x*");
+    asked = choosePass(options);
+    ASSERT_TRUE(asked.refusal);
+    EXPECT_EQ(asked.refusal->title, "Leave alone");
+    EXPECT_EQ(asked.refusal->text.rfind("\"1x*\" in Leave alone", 0), 0u);
+    EXPECT_EQ(asked.refusedBox, C::leaveAloneBox);
+    options.setStartText("0");
+    EXPECT_EQ(choosePass(options).refusedBox, C::startBox);
+}
+
+// The first entry names the old program's order for the scope chosen.
+TEST(OptionPanel, OrderEntriesFollowTheScope) {
+    EXPECT_STREQ(walkOrderEntries({})[0], "As PowerLogic lists them");
+    EXPECT_STREQ(walkOrderEntries(engine::PassScope::AllComponents)[0], "As PowerLogic lists them");
+    EXPECT_STREQ(walkOrderEntries(engine::PassScope::SelectedComponents)[0], "By position");
+    EXPECT_STREQ(walkOrderEntries({})[1], "Across, then down");
+    EXPECT_STREQ(walkOrderEntries({})[2], "Down, then across");
 }
 
 } // namespace

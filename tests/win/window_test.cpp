@@ -44,7 +44,7 @@ TEST_F(WindowTest, EveryControlAndMenuItemHasItsCaptionAndObjectName) {
         HWND shown = ::GetDlgItem(window().handle(), win::controlId(place.control));
         ASSERT_TRUE(shown) << place.objectName;
         EXPECT_EQ(window().child(place.objectName), shown);
-        if (place.kind != ui::ControlKind::TextBox) {
+        if (place.kind != ui::ControlKind::TextBox && place.kind != ui::ControlKind::ComboBox) {
             EXPECT_EQ(win::windowText(shown), place.caption) << place.objectName;
         }
     }
@@ -60,10 +60,17 @@ TEST_F(WindowTest, ClicksAndTypingReachTheOptionsAndTheControlsShowThem) {
     click(Control::sendEcoBox);
     click(Control::writeOnlyOption);
     type(Control::startBox, "7");
+    type(Control::leaveAloneBox, "TP*");
+    ::SendMessageW(control(Control::orderBox), WM_KEYDOWN, VK_DOWN, 0);
     const ui::OptionPanel& options = window().logic().options();
     EXPECT_EQ(options.scope(), engine::PassScope::SelectedComponents);
     EXPECT_EQ(options.eco(), engine::EcoDestination::ChosenFile);
     EXPECT_EQ(options.startText(), "7");
+    EXPECT_EQ(options.leaveAloneText(), "TP*");
+    EXPECT_EQ(options.order(), engine::WalkOrder::AcrossThenDown);
+    wchar_t first[32] = L"";
+    ::SendMessageW(control(Control::orderBox), CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(first));
+    EXPECT_EQ(win::narrow(first), "By position");
     for (const ui::ControlPlace& place : ui::mainWindowControls()) {
         HWND shown = control(place.control);
         EXPECT_EQ(::IsWindowEnabled(shown) != FALSE, options.enabled(place.control))
@@ -186,6 +193,25 @@ TEST_F(WindowTest, EndKeyDuringAPassAsksAndStopsItWithEveryNameBack) {
     EXPECT_NE(win::windowText(control(Control::accountLine)).find("Nothing changed"),
               std::string::npos);
     EXPECT_EQ(namesInTheSimulator(), (std::vector<std::string>{"R1", "C1", "U1", "R2"}));
+}
+
+// Enter in the order box presses Run, through the message loop's dialog keys; the refusal of
+// the leave-alone text is titled after its box, which takes the keyboard, its text selected.
+TEST_F(WindowTest, EnterInTheOrderBoxRunsAndARefusedLeaveAloneEntryGoesBackToItsBox) {
+    click(Control::allComponentsOption);
+    type(Control::leaveAloneBox, "TP*, 1x*");
+    HWND order = control(Control::orderBox);
+    ::SetFocus(order);
+    ::PostMessageW(order, WM_KEYDOWN, VK_RETURN, 0);
+    ::PostQuitMessage(0);
+    win::runMessageLoop();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].rfind("exclamation | Leave alone | \"1x*\"", 0), 0u);
+    HWND box = control(Control::leaveAloneBox);
+    EXPECT_EQ(::GetFocus(), box);
+    DWORD from = 1, to = 0;
+    ::SendMessageW(box, EM_GETSEL, reinterpret_cast<WPARAM>(&from), reinterpret_cast<LPARAM>(&to));
+    EXPECT_EQ(std::pair(from, to), std::pair(DWORD{0}, DWORD{8}));
 }
 
 // Alt+T reaches the start box through its label.
