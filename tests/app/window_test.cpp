@@ -79,16 +79,29 @@ TEST_F(WindowTest, HelpShowsThePageWithItsPicturesAndEscapeClosesItAndTheAboutBo
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
-// The clicks reach the window logic and the controls show what it says.
-TEST_F(WindowTest, ClicksReachTheOptionsAndTheControlsShowThem) {
-    start({document("amp.sch", {"R1", "R2"})});
-    for (const char* option : {"optSelected", "optDuplicate", "chkSend", "optECO"})
-        click(option);
-    const ui::OptionPanel& options = window().logic().options();
-    for (const ui::ControlPlace& place : ui::mainWindowControls()) {
-        auto* button = qobject_cast<QAbstractButton*>(child(place.objectName));
-        EXPECT_EQ(child(place.objectName)->isEnabled(), options.enabled(place.control));
-        EXPECT_EQ(button && button->isChecked(), options.chosen(place.control)) << place.objectName;
+// The clicks reach the window logic and the controls show what it says; the next start shows
+// them again, the window where it was.
+TEST_F(WindowTest, ClicksReachTheOptionsAndTheNextStartShowsThemAgainWhereTheWindowWas) {
+    for (bool again : {false, true}) {
+        start({document("amp.sch", {"R1", "R2"})});
+        if (!again) {
+            for (const char* option : {"optSelected", "optDuplicate", "chkSend", "optECO"})
+                click(option);
+            typeStart("40");
+            window().move(20, 30);
+        }
+        const ui::OptionPanel& options = window().logic().options();
+        EXPECT_TRUE(options.chosen(ui::Control::renameDuplicatesOption) &&
+                    options.eco() == engine::EcoDestination::ChosenFile);
+        for (const ui::ControlPlace& place : ui::mainWindowControls()) {
+            auto* button = qobject_cast<QAbstractButton*>(child(place.objectName));
+            EXPECT_EQ(child(place.objectName)->isEnabled(), options.enabled(place.control));
+            EXPECT_EQ(button && button->isChecked(), options.chosen(place.control))
+                << place.objectName;
+        }
+        EXPECT_EQ(child<QLineEdit>("txtStart")->text(), "40");
+        EXPECT_EQ(window().frameGeometry().topLeft(), QPoint(20, 30));
+        click("cmdEnd");
     }
 }
 
