@@ -17,12 +17,14 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 
 namespace sequate::app {
 
@@ -261,6 +263,25 @@ void MainWindow::closePreview() {
 
 std::string MainWindow::localTime() {
     return QDateTime::currentDateTime().toString("yyyy-MM-dd HH:mm:ss").toStdString();
+}
+
+ui::ScreenRect MainWindow::windowFrame() {
+    const QRect frame = frameGeometry();
+    return {frame.x(), frame.y(), frame.width(), frame.height()};
+}
+
+std::vector<ui::ScreenRect> MainWindow::screenAreas() {
+    std::vector<ui::ScreenRect> areas;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect area = screen->availableGeometry();
+        areas.push_back({area.x(), area.y(), area.width(), area.height()});
+    }
+    return areas;
+}
+
+// A window's position is its frame's.
+void MainWindow::moveWindow(ui::ScreenPoint topLeft) {
+    move(topLeft.x, topLeft.y);
 }
 
 void MainWindow::endProgram(int exitStatus) {

@@ -8,6 +8,7 @@
 #include "host/runningobjects.h"
 #include "mainwindowcontrols.h"
 #include "progressbaradapter.h"
+#include "qtsettingsstore.h"
 #include "ui/mainview.h"
 #include "ui/mainwindowlogic.h"
 #include "windowsavedialog.h"
@@ -71,10 +72,15 @@ private:
     void showPreview(const ui::PreviewText& preview) override;
     void closePreview() override;
     std::string localTime() override;
+    ui::SettingsStore& settings() override { return mSettings; }
+    ui::ScreenRect windowFrame() override;
+    std::vector<ui::ScreenRect> screenAreas() override;
+    void moveWindow(ui::ScreenPoint topLeft) override;
     void endProgram(int exitStatus) override;
 
     std::unique_ptr<host::RunningObjects> mObjects;
     Dialogs& mDialogs;
+    QtSettingsStore mSettings;
     MainWindowControls mControls;
     ProgressBarAdapter mProgress;
     WindowSaveDialog mSaveDialog;

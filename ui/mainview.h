@@ -7,9 +7,12 @@
 #include "engine/progressbar.h"
 #include "optionpanel.h"
 #include "passtexts.h"
+#include "settingsstore.h"
+#include "windowplace.h"
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace sequate::ui {
 
@@ -59,6 +62,14 @@ public:
     virtual void closePreview() = 0;
     // The local time as "yyyy-MM-dd HH:mm:ss", for the report.
     virtual std::string localTime() = 0;
+    // Where this user's options are remembered between starts.
+    virtual SettingsStore& settings() = 0;
+    // The main window's frame, and the areas of the screens free for windows (without task
+    // bars), in the screens' pixels.
+    virtual ScreenRect windowFrame() = 0;
+    virtual std::vector<ScreenRect> screenAreas() = 0;
+    // Puts the frame's top left corner there.
+    virtual void moveWindow(ScreenPoint topLeft) = 0;
     // The program is to end with this status; the view hides every window.
     virtual void endProgram(int exitStatus) = 0;
 };

@@ -1,5 +1,7 @@
 #include "mainwindowlogic.h"
 
+#include "rememberedoptions.h"
+
 namespace sequate::ui {
 
 Control focusAfterPass(std::optional<Control> before, const OptionPanel& options) {
@@ -22,11 +24,27 @@ MainWindowLogic::~MainWindowLogic() {
 engine::StartupOutcome MainWindowLogic::startUp(host::RunningObjects& objects) {
     mView.showOptions(mOptions);
     const engine::StartupOutcome outcome = mSeam.startUp(objects);
+    if (outcome == engine::StartupOutcome::Running)
+        restoreOptions();
     if (outcome == engine::StartupOutcome::Running && mSeam.session().application) {
         mAdvised = mSeam.session().application;
         mAdvised->advise(this);
     }
     return outcome;
+}
+
+void MainWindowLogic::restoreOptions() {
+    const RememberedOptions remembered = readRememberedOptions(mView.settings());
+    takeRememberedOptions(remembered, mOptions);
+    mView.showOptions(mOptions);
+    if (const std::optional<ScreenPoint> place =
+            placeOnScreens(remembered.position, mView.windowFrame(), mView.screenAreas()))
+        mView.moveWindow(*place);
+}
+
+void MainWindowLogic::rememberOptions() {
+    const ScreenRect frame = mView.windowFrame();
+    writeRememberedOptions(rememberedOptions(mOptions, {frame.left, frame.top}), mView.settings());
 }
 
 // A Run may have found PowerLogic again after it was closed: the documents the new one opens
@@ -164,6 +182,7 @@ bool MainWindowLogic::end() {
         askToStop();
         return false;
     }
+    rememberOptions();
     mView.endProgram(0);
     return true;
 }
@@ -231,8 +250,10 @@ void MainWindowLogic::OpenDocument(std::shared_ptr<host::LogicDocument>) {
 }
 
 void MainWindowLogic::takeUpOpenedDocument() {
-    if (mSeam.takeUpOpenedDocument() == engine::StartupOutcome::EndProgram)
+    if (mSeam.takeUpOpenedDocument() == engine::StartupOutcome::EndProgram) {
+        rememberOptions();
         mView.endProgram(1);
+    }
 }
 
 } // namespace sequate::ui

@@ -27,7 +27,8 @@ public:
     ~MainWindowLogic() override;
 
     // While the window is still hidden; once running, the window follows the documents
-    // PowerLogic opens. Old program: Form_Load.
+    // PowerLogic opens, and has taken the options and the place remembered from the last
+    // start. Old program: Form_Load.
     engine::StartupOutcome startUp(host::RunningObjects& objects);
     // Offers to put back or keep what a pass cut short left in the open schematic.
     void recoverUnfinishedPass();
@@ -48,8 +49,8 @@ public:
     void openReport();
     // Pass > Put back the last pass.
     void putBackLastPass();
-    // End, or closing the main window: ends the program, or, while a pass is under way, asks
-    // whether to stop it. False when the program goes on.
+    // End, or closing the main window: remembers the options and ends the program, or, while a pass
+    // is under way, asks whether to stop it. False when the program goes on.
     bool end();
     // Escape or the End key in the main window: while a pass is under way, asks whether to stop
     // it; otherwise nothing.
@@ -75,6 +76,8 @@ private:
     void showPlan(const PassRequest& request, const PreviewText& text,
                   const engine::PassPlan& plan);
     void takeUpOpenedDocument();
+    void restoreOptions();
+    void rememberOptions();
     void followPowerLogic();
     // What the account line says of kept renames waiting for their ECO file; empty when none.
     std::string waitingLine() const;

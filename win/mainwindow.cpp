@@ -275,6 +275,35 @@ std::string MainWindow::localTime() {
     return text;
 }
 
+ui::ScreenRect MainWindow::windowFrame() {
+    RECT frame;
+    ::GetWindowRect(handle(), &frame);
+    return {frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top};
+}
+
+std::vector<ui::ScreenRect> MainWindow::screenAreas() {
+    std::vector<ui::ScreenRect> areas;
+    ::EnumDisplayMonitors(
+        nullptr, nullptr,
+        [](HMONITOR monitor, HDC, LPRECT, LPARAM list) {
+            MONITORINFO info{};
+            info.cbSize = sizeof info;
+            if (::GetMonitorInfoW(monitor, &info)) {
+                const RECT& work = info.rcWork;
+                reinterpret_cast<std::vector<ui::ScreenRect>*>(list)->push_back(
+                    {work.left, work.top, work.right - work.left, work.bottom - work.top});
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&areas));
+    return areas;
+}
+
+void MainWindow::moveWindow(ui::ScreenPoint topLeft) {
+    ::SetWindowPos(handle(), nullptr, topLeft.x, topLeft.y, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void MainWindow::endProgram(int exitStatus) {
     if (mEnded)
         return;

@@ -11,6 +11,7 @@
 #include "nativewindow.h"
 #include "previewwindow.h"
 #include "progressbar.h"
+#include "registrysettingsstore.h"
 #include "reportwindow.h"
 #include "savedialog.h"
 #include "ui/mainview.h"
@@ -71,10 +72,15 @@ private:
     void showPreview(const ui::PreviewText& preview) override;
     void closePreview() override;
     std::string localTime() override;
+    ui::SettingsStore& settings() override { return mSettings; }
+    ui::ScreenRect windowFrame() override;
+    std::vector<ui::ScreenRect> screenAreas() override;
+    void moveWindow(ui::ScreenPoint topLeft) override;
     void endProgram(int exitStatus) override;
 
     host::RunningObjects& mObjects;
     Dialogs& mDialogs;
+    RegistrySettingsStore mSettings;
     std::function<void(int)> mProgramEnd;
     WindowSaveDialog mSaveDialog;
     eco::EcoStep mEcoStep;

@@ -81,20 +81,33 @@ TEST_F(WindowTest, HelpShowsThePageWithItsPicturesAndEscapeClosesItAndTheAboutBo
 }
 
 // The clicks and the order chosen by the keyboard reach the window logic, and the controls
-// show what it says.
-TEST_F(WindowTest, ClicksReachTheOptionsAndTheControlsShowThem) {
-    start({document("amp.sch", {"R1", "R2"})});
-    for (const char* option : {"optSelected", "optDuplicate", "chkSend", "optECO"})
-        click(option);
-    auto* order = child<QComboBox>("cboOrder");
-    QTest::keyClick(order, Qt::Key_Down);
-    const ui::OptionPanel& options = window().logic().options();
-    EXPECT_EQ(options.order(), engine::WalkOrder::AcrossThenDown);
-    EXPECT_EQ(order->itemText(0), "By position");
-    for (const ui::ControlPlace& place : ui::mainWindowControls()) {
-        auto* button = qobject_cast<QAbstractButton*>(child(place.objectName));
-        EXPECT_EQ(child(place.objectName)->isEnabled(), options.enabled(place.control));
-        EXPECT_EQ(button && button->isChecked(), options.chosen(place.control)) << place.objectName;
+// show what it says; the next start shows them again, the window where it was.
+TEST_F(WindowTest, ClicksReachTheOptionsAndTheNextStartShowsThemAgainWhereTheWindowWas) {
+    for (bool again : {false, true}) {
+        start({document("amp.sch", {"R1", "R2"})});
+        auto* order = child<QComboBox>("cboOrder");
+        if (!again) {
+            for (const char* option : {"optSelected", "optDuplicate", "chkSend", "optECO"})
+                click(option);
+            typeStart("40");
+            QTest::keyClick(order, Qt::Key_Down);
+            window().move(20, 30);
+        }
+        const ui::OptionPanel& options = window().logic().options();
+        EXPECT_TRUE(options.chosen(ui::Control::renameDuplicatesOption) &&
+                    options.eco() == engine::EcoDestination::ChosenFile);
+        EXPECT_EQ(options.order(), engine::WalkOrder::AcrossThenDown);
+        EXPECT_EQ(order->currentIndex(), 1);
+        EXPECT_EQ(order->itemText(0), "By position");
+        for (const ui::ControlPlace& place : ui::mainWindowControls()) {
+            auto* button = qobject_cast<QAbstractButton*>(child(place.objectName));
+            EXPECT_EQ(child(place.objectName)->isEnabled(), options.enabled(place.control));
+            EXPECT_EQ(button && button->isChecked(), options.chosen(place.control))
+                << place.objectName;
+        }
+        EXPECT_EQ(child<QLineEdit>("txtStart")->text(), "40");
+        EXPECT_EQ(window().frameGeometry().topLeft(), QPoint(20, 30));
+        click("cmdEnd");
     }
 }
 

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -65,6 +66,11 @@ inline host::sim::DocumentData document(std::string name, const Names& parts) {
 
 class WindowTest : public ::testing::Test {
 protected:
+    // Each test starts as a first start does; the options it leaves are its own to read back.
+    WindowTest() {
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, "Sequate", "Sequate").clear();
+    }
+
     // Starts the program with PowerLogic running these documents (the first one open) and
     // PowerPCB holding the first one's layout.
     void start(const std::vector<host::sim::DocumentData>& documents) {

@@ -1,8 +1,8 @@
 #pragma once
 
-// Each test process keeps its journals in a data folder of its own, made when the process
-// starts and removed when it ends, so that tests running side by side never meet each other's
-// journals, nor the user's.
+// Each test process keeps its journals, and the options the window remembers, in a data folder
+// of its own, made when the process starts and removed when it ends, so that tests running side
+// by side never meet each other's journals or options, nor the user's.
 
 #include <cstdlib>
 #include <filesystem>
@@ -33,8 +33,10 @@ namespace sequate::testing {
 inline const std::filesystem::path privateDataFolder = [] {
     std::string pattern =
         (std::filesystem::temp_directory_path() / "sequate-test-data-XXXXXX").string();
-    if (::mkdtemp(pattern.data()))
+    if (::mkdtemp(pattern.data())) {
         ::setenv("XDG_DATA_HOME", pattern.c_str(), 1);
+        ::setenv("XDG_CONFIG_HOME", pattern.c_str(), 1);
+    }
     std::atexit([] {
         std::error_code ignored;
         if (const char* folder = std::getenv("XDG_DATA_HOME"))

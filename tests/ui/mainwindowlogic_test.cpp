@@ -15,7 +15,7 @@ namespace sequate::ui {
 namespace {
 
 // Remembers what a view was told to show; the ECO file is "written" by a callback.
-class FakeView : public MainView, public engine::EcoHandOff {
+class FakeView : public MainView, public engine::EcoHandOff, public SettingsStore {
 public:
     std::string caption;
     std::vector<Message> messages;
@@ -65,6 +65,12 @@ public:
     void showPreview(const PreviewText& text) override { preview = text; }
     void closePreview() override { preview.reset(); }
     std::string localTime() override { return "today"; }
+    SettingsStore& settings() override { return *this; }
+    std::optional<std::string> read(const std::string&) const override { return {}; }
+    void write(const std::string&, const std::string&) override {}
+    ScreenRect windowFrame() override { return {}; }
+    std::vector<ScreenRect> screenAreas() override { return {}; }
+    void moveWindow(ScreenPoint) override {}
     void endProgram(int) override {}
 
     host::EcoDelivery writeToChosenFile(const engine::EcoRows& rows) override {

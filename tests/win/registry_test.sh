@@ -4,7 +4,9 @@
 # class names and interface identifiers), the package installed with the simulator, the
 # simulator started and killed, Sequate started with the simulator and closed, and the package
 # removed: the classes of the user and of the machine are exactly as they were, and nothing there
-# names a file of Sequate's or the simulator's identifiers.
+# names a file of Sequate's or the simulator's identifiers. The simulator writes nothing to the
+# registry; Sequate writes only its user's options, in HKCU\Software\Sequate, which the uninstall
+# leaves to the user as it leaves the user's journals.
 #   registry_test.sh MSI HOSTS-IDL WINE-RUN WINEPREFIX
 set -euo pipefail
 msi=$1 idl=$2 wine_run=$3 prefix=$4
@@ -20,13 +22,18 @@ real_ids=$(grep -o 'uuid([0-9A-F-]*)' "$idl" | grep -o '[0-9A-F]\{8\}-[0-9A-F-]*
 simulator_ids=5E9A1D
 wine() { "$wine_run" "$@" </dev/null; }
 reg_delete() { wine reg delete "$1" /f >/dev/null 2>&1 || true; }
-snapshot() { # snapshot NAME: both class trees as text
-    local root
-    for root in "${classes[@]}"; do
+software=('HKCU\Software' 'HKLM\Software')
+snapshot() { # snapshot NAME [ROOT...]: the trees as text, both class trees by default
+    local name=$1 root
+    shift
+    [ $# -gt 0 ] || set -- "${classes[@]}"
+    for root in "$@"; do
         wine reg export "$root" "Z:${work//\//\\}\\export.reg" /y >/dev/null
         iconv -f UTF-16LE -t UTF-8 "$work/export.reg" | tr -d '\r'
-    done >"$work/$1"
+    done >"$work/$name"
 }
+# The export without the section of Sequate's options.
+without_options() { awk '/^\[/ { skip = ($0 == "[HKEY_CURRENT_USER\\Software\\Sequate]") } !skip' "$work/$1"; }
 failures=0
 fail() {
     echo "FAILED: $*"
@@ -75,6 +82,8 @@ snapshot before
 grep -q "$foreign_library" "$work/before" || fail "the foreign registration was not written"
 
 wine msiexec /i "$windows_msi" ADDLOCAL=ALL /qn
+wine reg delete 'HKCU\Software\Sequate' /va /f >/dev/null 2>&1 || true # an earlier run's options
+snapshot installed "${software[@]}"
 # The simulator started by hand, and killed as Windows' taskkill /f would end it.
 "$wine_run" "$installed\\sequate-comsim.exe" "$installed\\sample.json" </dev/null \
     2>"$work/simulator.log" &
@@ -86,6 +95,10 @@ done
 grep -q serving "$work/simulator.log" || fail "the simulator did not serve: $(cat "$work/simulator.log")"
 kill -9 "$simulator"
 wait "$simulator" 2>/dev/null || true
+snapshot simulated "${software[@]}"
+diff "$work/installed" "$work/simulated" >"$work/changes" ||
+    fail "the simulator wrote to the registry:
+$(head -n 40 "$work/changes")"
 # Sequate with the simulator, as the Start menu starts it, closed as the user closes it.
 "$wine_run" "$installed\\sequate-with-simulator.exe" </dev/null &
 launcher=$!
@@ -102,6 +115,11 @@ for _ in $(seq 120); do
     sleep 0.5
 done
 kill -0 "$launcher" 2>/dev/null && { fail "the launcher did not end"; kill -9 "$launcher"; }
+snapshot used "${software[@]}"
+diff <(without_options simulated) <(without_options used) >"$work/changes" ||
+    fail "Sequate wrote elsewhere than HKCU\Software\Sequate:
+$(head -n 40 "$work/changes")"
+grep -qx '"scope"="none"' "$work/used" || fail "Sequate did not remember its options"
 wine msiexec /x "$windows_msi" /qn
 snapshot after
 

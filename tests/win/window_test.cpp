@@ -55,31 +55,46 @@ TEST_F(WindowTest, EveryControlAndMenuItemHasItsCaptionAndObjectName) {
         }
 }
 
-TEST_F(WindowTest, ClicksAndTypingReachTheOptionsAndTheControlsShowThem) {
+// The clicks and typing reach the options and the controls show them; the next start, here the
+// window launched again, shows them again where the window was.
+TEST_F(WindowTest, ClicksAndTypingReachTheOptionsAndTheNextStartShowsThemAgain) {
     click(Control::selectedComponentsOption);
     click(Control::sendEcoBox);
     click(Control::writeOnlyOption);
     type(Control::startBox, "7");
     type(Control::leaveAloneBox, "TP*");
     ::SendMessageW(control(Control::orderBox), WM_KEYDOWN, VK_DOWN, 0);
-    const ui::OptionPanel& options = window().logic().options();
-    EXPECT_EQ(options.scope(), engine::PassScope::SelectedComponents);
-    EXPECT_EQ(options.eco(), engine::EcoDestination::ChosenFile);
-    EXPECT_EQ(options.startText(), "7");
-    EXPECT_EQ(options.leaveAloneText(), "TP*");
-    EXPECT_EQ(options.order(), engine::WalkOrder::AcrossThenDown);
-    wchar_t first[32] = L"";
-    ::SendMessageW(control(Control::orderBox), CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(first));
-    EXPECT_EQ(win::narrow(first), "By position");
-    for (const ui::ControlPlace& place : ui::mainWindowControls()) {
-        HWND shown = control(place.control);
-        EXPECT_EQ(::IsWindowEnabled(shown) != FALSE, options.enabled(place.control))
-            << place.objectName;
-        if (place.kind == ui::ControlKind::Option || place.kind == ui::ControlKind::CheckBox) {
-            EXPECT_EQ(::SendMessageW(shown, BM_GETCHECK, 0, 0) == BST_CHECKED,
-                      options.chosen(place.control))
-                << place.objectName;
+    ::SetWindowPos(window().handle(), nullptr, 40, 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    for (bool again : {false, true}) {
+        if (again) {
+            click(Control::endButton);
+            launched = win::launch(*objects, dialogs, [this](int status) { endedWith = status; });
         }
+        const ui::OptionPanel& options = window().logic().options();
+        EXPECT_EQ(options.scope(), engine::PassScope::SelectedComponents);
+        EXPECT_EQ(options.eco(), engine::EcoDestination::ChosenFile);
+        EXPECT_EQ(options.startText(), "7");
+        EXPECT_EQ(options.leaveAloneText(), "TP*");
+        EXPECT_EQ(options.order(), engine::WalkOrder::AcrossThenDown);
+        wchar_t first[32] = L"";
+        ::SendMessageW(control(Control::orderBox), CB_GETLBTEXT, 0,
+                       reinterpret_cast<LPARAM>(first));
+        EXPECT_EQ(win::narrow(first), "By position");
+        EXPECT_EQ(::SendMessageW(control(Control::orderBox), CB_GETCURSEL, 0, 0), 1);
+        EXPECT_EQ(win::windowText(control(Control::leaveAloneBox)), "TP*");
+        for (const ui::ControlPlace& place : ui::mainWindowControls()) {
+            HWND shown = control(place.control);
+            EXPECT_EQ(::IsWindowEnabled(shown) != FALSE, options.enabled(place.control))
+                << place.objectName;
+            if (place.kind == ui::ControlKind::Option || place.kind == ui::ControlKind::CheckBox) {
+                EXPECT_EQ(::SendMessageW(shown, BM_GETCHECK, 0, 0) == BST_CHECKED,
+                          options.chosen(place.control))
+                    << place.objectName;
+            }
+        }
+        RECT frame;
+        ::GetWindowRect(window().handle(), &frame);
+        EXPECT_EQ(std::pair(frame.left, frame.top), std::pair(40L, 30L));
     }
 }
 

@@ -66,10 +66,25 @@ inline host::sim::SimState ampState() {
             std::nullopt};
 }
 
+// The options that earlier tests left in this Wine prefix: each test starts as a first start.
+inline void forgetRememberedOptions() {
+    HKEY key = nullptr;
+    if (::RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Sequate", 0, KEY_ALL_ACCESS, &key))
+        return;
+    wchar_t name[256];
+    for (DWORD length = 256;
+         !::RegEnumValueW(key, 0, name, &length, nullptr, nullptr, nullptr, nullptr); length = 256)
+        ::RegDeleteValueW(key, name);
+    ::RegCloseKey(key);
+}
+
 // amp.sch open in the COM simulator, and the window started on it.
 class WindowTest : public ::testing::Test {
 protected:
-    void SetUp() override { start(ampState()); }
+    void SetUp() override {
+        forgetRememberedOptions();
+        start(ampState());
+    }
 
     void start(const host::sim::SimState& state, const std::vector<std::string>& options = {}) {
         simulator = std::make_unique<ComSimProcess>(writeStateFile(state, "win.json"), options);
