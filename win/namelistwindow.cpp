@@ -33,7 +33,8 @@ int buttonWidthFor(HWND button, UINT dpi) {
     ::DrawTextW(dc, text.c_str(), length, &box, DT_CALCRECT | DT_SINGLELINE);
     ::SelectObject(dc, previous);
     ::ReleaseDC(button, dc);
-    return std::max(twipsToPixels(buttonWidth, dpi), box.right + twipsToPixels(2 * margin, dpi));
+    return std::max(twipsToPixels(buttonWidth, dpi),
+                    static_cast<int>(box.right) + twipsToPixels(2 * margin, dpi));
 }
 
 } // namespace
