@@ -69,8 +69,8 @@ MainWindow::MainWindow(std::unique_ptr<host::RunningObjects> objects, Dialogs& d
       mEcoStep(*mObjects, mSaveDialog), mLogic(*this, mEcoStep) {
     setObjectName("frmRenPart");
     setWindowTitle(about::productName);
-    mReport = new ReportWindow(this, &dialogs);
-    mPreview = new PreviewWindow(this);
+    mReport = new ReportWindow(this, dialogs);
+    mPreview = new PreviewWindow(this, dialogs);
     connectHandlers();
 }
 
@@ -103,6 +103,8 @@ void MainWindow::connectHandlers() {
     connect(mControls.action(MenuItem::aboutItem), &QAction::triggered, this,
             &MainWindow::aboutChosen);
     connect(mPreview, &PreviewWindow::applyClicked, this, [this] { mLogic.apply(); });
+    connect(mPreview, &PreviewWindow::saveEcoClicked, this,
+            [this] { mLogic.savePlanAsEco(mPreview->saveDialog()); });
 }
 
 engine::StartupOutcome MainWindow::startUp() {

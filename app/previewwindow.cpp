@@ -12,7 +12,8 @@
 
 namespace sequate::app {
 
-PreviewWindow::PreviewWindow(QWidget* parent) : QDialog(parent), mNames(*this) {
+PreviewWindow::PreviewWindow(QWidget* parent, Dialogs& dialogs)
+    : QDialog(parent), mSaveDialog(dialogs, *this), mNames(*this) {
     namespace texts = ui::previewWindow;
     setObjectName(texts::window.objectName);
     setWindowTitle(texts::window.caption);
@@ -27,8 +28,22 @@ PreviewWindow::PreviewWindow(QWidget* parent) : QDialog(parent), mNames(*this) {
     connect(mApplyButton, &QPushButton::clicked, this, &PreviewWindow::applyClicked);
     QPushButton* close = makeButton(*this, texts::close);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    // Enter presses Apply, unless the keyboard is on another button, as before there were
+    // buttons ahead of it in the Tab order.
+    mApplyButton->setDefault(true);
+    mSaveEcoButton = makeButton(*this, texts::saveEco);
+    connect(mSaveEcoButton, &QPushButton::clicked, this, &PreviewWindow::saveEcoClicked);
+    QPushButton* saveCsv = makeButton(*this, texts::saveCsv);
+    connect(saveCsv, &QPushButton::clicked, this,
+            [this] { ui::saveRowsAsCsv(mSaveDialog, mNames.shownRows()); });
+    // In the Tab order as in the row.
+    setTabOrder(mNames.list(), mSaveEcoButton);
+    setTabOrder(mSaveEcoButton, saveCsv);
+    setTabOrder(saveCsv, mApplyButton);
 
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(mSaveEcoButton);
+    buttons->addWidget(saveCsv);
     buttons->addStretch();
     buttons->addWidget(mApplyButton);
     buttons->addWidget(close);
@@ -46,6 +61,8 @@ void PreviewWindow::showPreview(const ui::PreviewText& preview) {
     mCodes->setText(QString::fromStdString(preview.codes));
     mNames.setRows(preview.rows);
     mApplyButton->setEnabled(preview.canApply);
+    // A plan the pass would stop at has no ECO file to save.
+    mSaveEcoButton->setEnabled(preview.canApply);
     show();
     raise();
 }

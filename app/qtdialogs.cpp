@@ -48,13 +48,20 @@ void QtDialogs::showMessage(QWidget* parent, const ui::Message& message) {
     box.exec();
 }
 
+// The dialog made as QFileDialog::getSaveFileName makes it, but given the name on its own: a
+// name passed as the folder would open the dialog in the working folder instead of the last
+// one the user chose.
 std::optional<QString> QtDialogs::chooseSaveFile(QWidget* parent, const QString& filter,
-                                                 const QString& caption) {
-    const QString path = QFileDialog::getSaveFileName(parent, caption, QString(), filter);
-    if (path.isEmpty()) {
+                                                 const QString& caption,
+                                                 const QString& suggestedName) {
+    QFileDialog dialog(parent, caption, QString(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    if (!suggestedName.isEmpty())
+        dialog.selectFile(suggestedName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty() ||
+        dialog.selectedFiles().first().isEmpty())
         return std::nullopt;
-    }
-    return path;
+    return dialog.selectedFiles().first();
 }
 
 bool QtDialogs::ask(QWidget* parent, const ui::Question& question) {

@@ -9,7 +9,8 @@ class QtDialogs : public Dialogs {
 public:
     void showMessage(QWidget* parent, const ui::Message& message) override;
     std::optional<QString> chooseSaveFile(QWidget* parent, const QString& filter,
-                                          const QString& caption = {}) override;
+                                          const QString& caption = {},
+                                          const QString& suggestedName = {}) override;
     bool ask(QWidget* parent, const ui::Question& question) override;
     bool openUrl(const QUrl& url) override;
 };

@@ -1,12 +1,10 @@
 #include "reportwindow.h"
 
-#include "dialogs.h"
 #include "labelled.h"
 #include "widgets/twips.h"
 
 #include <QApplication>
 #include <QClipboard>
-#include <QFile>
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -30,8 +28,8 @@ QString withLineFeeds(const std::string& text) {
 
 } // namespace
 
-ReportWindow::ReportWindow(QWidget* parent, Dialogs* dialogs)
-    : QWidget(parent, Qt::Window), mDialogs(dialogs), mNames(*this) {
+ReportWindow::ReportWindow(QWidget* parent, Dialogs& dialogs)
+    : QWidget(parent, Qt::Window), mSaveDialog(dialogs, *this), mNames(*this) {
     namespace texts = ui::reportWindow;
     setObjectName(texts::window.objectName);
     setWindowTitle(texts::window.caption);
@@ -49,8 +47,8 @@ ReportWindow::ReportWindow(QWidget* parent, Dialogs* dialogs)
     QPushButton* copy = makeButton(*this, texts::copy);
     connect(copy, &QPushButton::clicked, this, &ReportWindow::copyList);
     QPushButton* saveCsv = makeButton(*this, texts::saveCsv);
-    saveCsv->setEnabled(mDialogs != nullptr);
-    connect(saveCsv, &QPushButton::clicked, this, &ReportWindow::saveCsv);
+    connect(saveCsv, &QPushButton::clicked, this,
+            [this] { ui::saveRowsAsCsv(mSaveDialog, mNames.shownRows()); });
     QPushButton* close = makeButton(*this, texts::close);
     connect(close, &QPushButton::clicked, this, &QWidget::hide);
 
@@ -96,21 +94,6 @@ void ReportWindow::keyPressEvent(QKeyEvent* event) {
 
 void ReportWindow::copyList() {
     QApplication::clipboard()->setText(QString::fromStdString(ui::rowsAsText(mNames.shownRows())));
-}
-
-void ReportWindow::saveCsv() {
-    const std::optional<QString> path =
-        mDialogs->chooseSaveFile(this, ui::reportWindow::csvFileFilter);
-    if (!path || path->isEmpty())
-        return;
-    QFile file(*path);
-    const std::string csv = ui::rowsAsCsv(mNames.shownRows());
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        file.write(csv.data(), static_cast<qint64>(csv.size())) !=
-            static_cast<qint64>(csv.size())) {
-        mDialogs->showMessage(
-            this, ui::csvNotSaved(path->toStdString(), file.errorString().toStdString()));
-    }
 }
 
 } // namespace sequate::app

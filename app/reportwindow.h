@@ -6,6 +6,7 @@
 
 #include "namelist.h"
 #include "ui/passtexts.h"
+#include "windowsavedialog.h"
 
 #include <QWidget>
 
@@ -21,8 +22,7 @@ class ReportWindow : public QWidget {
     Q_OBJECT
 
 public:
-    // Without dialogs, the list cannot be saved.
-    explicit ReportWindow(QWidget* parent = nullptr, Dialogs* dialogs = nullptr);
+    ReportWindow(QWidget* parent, Dialogs& dialogs);
 
     void setReport(const ui::PassReport& report);
     // Shows the window without taking the user's input away from the main window.
@@ -36,9 +36,8 @@ protected:
 
 private:
     void copyList();
-    void saveCsv();
 
-    Dialogs* mDialogs;
+    WindowSaveDialog mSaveDialog;
     QLabel* mSummary = nullptr;
     NameList mNames;
     QPlainTextEdit* mEndsInLetter = nullptr; // Old program: txtNotChanged (its objectName)

@@ -6,14 +6,6 @@
 
 namespace sequate::eco {
 
-namespace {
-
-// The description, its trailing blank included, then the pattern; the window translates it
-// into its toolkit's form.
-constexpr const char* ecoFileFilter = "ECO files (*.eco) |*.eco|";
-
-} // namespace
-
 host::EcoDelivery writeEcoFile(const std::vector<std::string>& oldNames,
                                const std::vector<std::string>& newNames, EcoUi& ui,
                                const std::function<void(const std::string&)>& beforeWrite,

@@ -12,6 +12,10 @@
 
 namespace sequate::eco {
 
+// The save dialog's file type: the description, its trailing blank included, then the pattern;
+// the window translates it into its toolkit's form.
+inline constexpr const char* ecoFileFilter = "ECO files (*.eco) |*.eco|";
+
 class EcoUi {
 public:
     virtual ~EcoUi() = default;

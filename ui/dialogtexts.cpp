@@ -47,6 +47,10 @@ Message csvNotSaved(const std::string& path, const std::string& reason) {
             "The list could not be saved in \"" + path + "\": " + reason + "."};
 }
 
+Message planNotSaved(const std::string& what) {
+    return {MessageKind::Failure, sequateTitle, what};
+}
+
 // The same answers wherever it is asked; Escape keeps nothing the layout will not get.
 Question keepRenamesWithoutEcoQuestion(const std::string& text) {
     return {sequateTitle, text, "&Put the names back", "&Keep the renames without an ECO file",

@@ -46,6 +46,9 @@ Message helpPageMissing(const std::string& path);
 // The page is there, but nothing could show it.
 Message helpPageNotOpened(const std::string& path);
 Message csvNotSaved(const std::string& path, const std::string& reason);
+// The ECO file of the previewed plan was not written: the ECO library's words, which name the
+// path or the name the file cannot carry.
+Message planNotSaved(const std::string& what);
 
 // After Cancel in the save dialog, after a pass or a recovery alike, with the engine's words:
 // the default answer, also for Escape, puts the names back; the other keeps the renames

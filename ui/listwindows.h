@@ -23,6 +23,8 @@ namespace previewWindow {
 inline constexpr Labelled window{"frmPreview", "Sequate - preview"};
 inline constexpr Labelled summary{"lblSummary", ""};
 inline constexpr Labelled codes{"lblCodes", ""};
+inline constexpr Labelled saveEco{"cmdSaveEco", "Save as &ECO file..."};
+inline constexpr Labelled saveCsv{"cmdSaveCsv", "Save as CS&V..."};
 inline constexpr Labelled apply{"cmdApply", "&Apply"};
 inline constexpr Labelled close{"cmdClose", "&Close"};
 } // namespace previewWindow
@@ -37,7 +39,6 @@ inline constexpr Labelled endsInLetter{"txtNotChanged", ""};
 inline constexpr Labelled copy{"cmdCopy", "Co&py"};
 inline constexpr Labelled saveCsv{"cmdSaveCsv", "&Save as CSV"};
 inline constexpr Labelled close{"cmdClose", "&Close"};
-inline constexpr const char* csvFileFilter = "CSV files (*.csv)";
 } // namespace reportWindow
 
 } // namespace sequate::ui

@@ -161,6 +161,21 @@ void MainWindowLogic::apply() {
     });
 }
 
+void MainWindowLogic::savePlanAsEco(SaveDialog& dialog) {
+    // A plan the pass would stop at has no ECO file.
+    if (!mPreviewRequest || mPassRunning || mPreviewPlan.stop)
+        return;
+    // Only the offered file name needs the schematic's name: without it the file is offered as
+    // an untitled one's.
+    std::string schematicName;
+    try {
+        if (const auto& document = mSeam.session().document)
+            schematicName = document->Name();
+    } catch (const std::exception&) {
+    }
+    ui::savePlanAsEco(dialog, mPreviewPlan.renames, schematicName);
+}
+
 void MainWindowLogic::putBackLastPass() {
     if (mPassRunning)
         return;

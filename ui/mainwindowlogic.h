@@ -11,6 +11,7 @@
 #include "mainview.h"
 #include "optionpanel.h"
 #include "passtexts.h"
+#include "savefile.h"
 
 #include <memory>
 #include <optional>
@@ -45,6 +46,9 @@ public:
     // Pass > Preview, and Apply in the preview.
     void preview();
     void apply();
+    // Save as ECO file in the preview: the plan shown, asked for and told in the preview's
+    // dialogs. Renames nothing.
+    void savePlanAsEco(SaveDialog& dialog);
     // Pass > Last pass report.
     void openReport();
     // Pass > Put back the last pass.

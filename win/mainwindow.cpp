@@ -36,7 +36,9 @@ MainWindow::MainWindow(host::RunningObjects& objects, Dialogs& dialogs,
     applyFont();
     arrange();
     mReport = std::make_unique<ReportWindow>(handle(), dialogs);
-    mPreview = std::make_unique<PreviewWindow>(handle(), [this] { mLogic.apply(); });
+    mPreview = std::make_unique<PreviewWindow>(
+        handle(), dialogs, [this] { mLogic.apply(); },
+        [this] { mLogic.savePlanAsEco(mPreview->saveDialog()); });
 }
 
 engine::StartupOutcome MainWindow::startUp() {

@@ -20,6 +20,23 @@ void move(HWND control, int x, int y, int width, int height) {
     ::SetWindowPos(control, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// A button is as wide as its caption needs in its font, and no narrower than the others.
+int buttonWidthFor(HWND button, UINT dpi) {
+    const int length = ::GetWindowTextLengthW(button);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    ::GetWindowTextW(button, text.data(), length + 1);
+    HDC dc = ::GetDC(button);
+    HGDIOBJ previous =
+        ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageW(button, WM_GETFONT, 0, 0)));
+    RECT box{0, 0, 0, 0};
+    // Without DT_NOPREFIX the access key's mark takes no room, as when the button draws it.
+    ::DrawTextW(dc, text.c_str(), length, &box, DT_CALCRECT | DT_SINGLELINE);
+    ::SelectObject(dc, previous);
+    ::ReleaseDC(button, dc);
+    return std::max(twipsToPixels(buttonWidth, dpi),
+                    static_cast<int>(box.right) + twipsToPixels(2 * margin, dpi));
+}
+
 } // namespace
 
 NameListWindow::NameListWindow(const ui::Labelled& window, HWND owner) {
@@ -144,13 +161,15 @@ void NameListWindow::arrange() {
         stack(band.control, px(band.twips) + perShare * band.share);
     int left = x;
     for (HWND button : mLeftButtons) {
-        move(button, left, y, px(buttonWidth), px(lineHeight));
-        left += px(buttonWidth + margin);
+        const int buttonPixels = buttonWidthFor(button, dpi());
+        move(button, left, y, buttonPixels, px(lineHeight));
+        left += buttonPixels + px(margin);
     }
     int right = x + width;
     for (auto button = mRightButtons.rbegin(); button != mRightButtons.rend(); ++button) {
-        right -= px(buttonWidth);
-        move(*button, right, y, px(buttonWidth), px(lineHeight));
+        const int buttonPixels = buttonWidthFor(*button, dpi());
+        right -= buttonPixels;
+        move(*button, right, y, buttonPixels, px(lineHeight));
         right -= px(margin);
     }
 }

@@ -59,10 +59,13 @@ bool NativeDialogs::ask(HWND owner, const ui::Question& question) {
 }
 
 std::optional<std::string> NativeDialogs::chooseSaveFile(HWND owner, const std::string& filter,
-                                                         const std::string& caption) {
+                                                         const std::string& caption,
+                                                         const std::string& suggestedName) {
     const std::wstring nativeFilterText = nativeFilter(filter);
     const std::wstring title = wide(caption);
     wchar_t path[32768] = L"";
+    // No lpstrInitialDir: the system's choice of folder, as for a file with no name offered.
+    wide(suggestedName).copy(path, std::size(path) - 1);
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = owner;

@@ -12,7 +12,8 @@ public:
     void showMessage(HWND owner, const ui::Message& message) override;
     bool ask(HWND owner, const ui::Question& question) override;
     std::optional<std::string> chooseSaveFile(HWND owner, const std::string& filter,
-                                              const std::string& caption = {}) override;
+                                              const std::string& caption = {},
+                                              const std::string& suggestedName = {}) override;
     bool open(HWND owner, const std::string& target) override;
 };
 

@@ -1,9 +1,6 @@
 #include "reportwindow.h"
 
-#include "dialogs.h"
 #include "dpi.h"
-#include "eco/atomicfile.h"
-#include "eco/ecoerror.h"
 #include "widetext.h"
 
 #include <commctrl.h>
@@ -39,7 +36,7 @@ LRESULT CALLBACK passTabOn(HWND box, UINT message, WPARAM wParam, LPARAM lParam,
 } // namespace
 
 ReportWindow::ReportWindow(HWND owner, Dialogs& dialogs)
-    : NameListWindow(texts::window, owner), mDialogs(dialogs) {
+    : NameListWindow(texts::window, owner), mSaveDialog(dialogs, *this) {
     HWND heading = addControl(WC_STATICW, texts::endsInLetterHeading.objectName,
                               texts::endsInLetterHeading.caption, SS_LEFT | SS_NOPREFIX);
     mEndsInLetter = addControl(WC_EDITW, texts::endsInLetter.objectName, "",
@@ -71,7 +68,7 @@ void ReportWindow::clicked(HWND button) {
     if (button == mCopy)
         copyList();
     else if (button == mSaveCsv)
-        saveCsv();
+        ui::saveRowsAsCsv(mSaveDialog, shownRows());
     else if (button == mClose)
         hide();
 }
@@ -89,17 +86,6 @@ void ReportWindow::copyList() {
             ::GlobalFree(memory);
     }
     ::CloseClipboard();
-}
-
-void ReportWindow::saveCsv() {
-    const std::optional<std::string> path = mDialogs.chooseSaveFile(handle(), texts::csvFileFilter);
-    if (!path)
-        return;
-    try {
-        eco::writeFileAtomically(*path, ui::rowsAsCsv(shownRows()));
-    } catch (const eco::EcoError& problem) {
-        mDialogs.showMessage(handle(), ui::csvNotSaved(*path, problem.what()));
-    }
 }
 
 } // namespace sequate::win

@@ -5,6 +5,7 @@
 // frmNotChanged.
 
 #include "namelistwindow.h"
+#include "savedialog.h"
 #include "ui/passtexts.h"
 
 namespace sequate::win {
@@ -23,9 +24,8 @@ protected:
 
 private:
     void copyList();
-    void saveCsv();
 
-    Dialogs& mDialogs;
+    WindowSaveDialog mSaveDialog;
     HWND mEndsInLetter;
     HWND mCopy;
     HWND mSaveCsv;

@@ -13,4 +13,13 @@ std::optional<std::string> WindowSaveDialog::chooseSaveFile(const std::string& f
     return mDialogs.chooseSaveFile(mOwner.handle(), filter, caption);
 }
 
+std::optional<std::string> WindowSaveDialog::chooseFile(const std::string& filter,
+                                                        const std::string& suggestedName) {
+    return mDialogs.chooseSaveFile(mOwner.handle(), filter, {}, suggestedName);
+}
+
+void WindowSaveDialog::showMessage(const ui::Message& message) {
+    mDialogs.showMessage(mOwner.handle(), message);
+}
+
 } // namespace sequate::win

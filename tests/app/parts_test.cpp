@@ -1,6 +1,5 @@
-// The window's small parts on their own: the progress bar adapter and the file-type filter.
+// The window's small parts on their own: the progress bar adapter.
 
-#include "app/filefilter.h"
 #include "app/progressbaradapter.h"
 #include "qtprint.h"
 
@@ -19,20 +18,6 @@ TEST(ProgressBarAdapter, DrawsOnTheBar) {
     EXPECT_EQ(std::pair(bar.maximum(), bar.value()), std::pair(19, 7));
     adapter.setMaximum(0);
     EXPECT_EQ(std::pair(bar.maximum(), bar.value()), std::pair(1, 0)); // empty, not "busy"
-}
-
-TEST(FileFilter, BecomesQtsForm) {
-    const struct {
-        const char* given;
-        const char* qt;
-    } cases[] = {
-        {"ECO files (*.eco) |*.eco|", "ECO files (*.eco)"},
-        {"ECO files|*.eco", "ECO files (*.eco)"},
-        {"ECO files (*.eco)|*.eco|All files (*.*)|*.*|", "ECO files (*.eco);;All files (*.*)"},
-        {"Text|*.txt *.asc|", "Text (*.txt *.asc)"},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(app::toQtFilter(c.given), c.qt);
 }
 
 } // namespace

@@ -45,13 +45,26 @@ protected:
 };
 
 // Apply after Preview renames as the options say and as the preview showed (Run's wiring is
-// in every test below).
+// in every test below); saving the plan as an ECO file or CSV renames nothing and keeps the
+// preview open.
 TEST_F(PassTest, ApplyAfterPreviewRenamesAsTheOptionsSay) {
     start({document("amp.sch", {"R3", "C9", "R1", "U1A"})});
     click("optStart");
     trigger("mnuPreview");
     EXPECT_EQ(rows("frmPreview").front(), (Names{"R3", "R1", ""}));
-    click("frmPreview/cmdApply");
+    dialogs.saveAnswers = {folder.filePath("plan.eco"), folder.filePath("plan.csv")};
+    click("frmPreview/cmdSaveEco");
+    click("frmPreview/cmdSaveCsv");
+    const std::string plan = readFile(folder.filePath("plan.eco"));
+    EXPECT_TRUE(plan.starts_with("*PADS-ECO-V3.0-MILS*") && plan.find("\nR3 R1\r\n") != plan.npos)
+        << plan;
+    EXPECT_TRUE(
+        readFile(folder.filePath("plan.csv")).starts_with("Old name,New name,Note\r\nR3,R1,\r\n"));
+    EXPECT_EQ(dialogs.offeredNames, (std::vector<QString>{"amp-plan.eco", ""}));
+    EXPECT_TRUE(shown("frmPreview"));
+    EXPECT_EQ(logic->openNames(), (Names{"R3", "C9", "R1", "U1A"}));
+    // Enter presses Apply, though the save buttons come before it.
+    QTest::keyClick(child("frmPreview/txtFilter"), Qt::Key_Return);
     EXPECT_FALSE(shown("frmPreview"));
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_EQ(logic->openNames(), (Names{"R1", "C1", "R2", "U1A"}));

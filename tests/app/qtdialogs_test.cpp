@@ -74,9 +74,11 @@ TEST(QtDialogs, FileDialogIsTheSaveFormWithTheFilterAndNoExtensionAdded) {
     EXPECT_EQ(app::QtDialogs().chooseSaveFile(nullptr, "ECO files (*.eco)"), path);
     whenOpen<QFileDialog>([](QFileDialog& dialog) {
         EXPECT_EQ(dialog.windowTitle(), "What the file is for");
+        EXPECT_TRUE(dialog.selectedFiles().value(0).endsWith("/amp-plan.eco"));
         dialog.reject();
     });
-    EXPECT_EQ(app::QtDialogs().chooseSaveFile(nullptr, "ECO files (*.eco)", "What the file is for"),
+    EXPECT_EQ(app::QtDialogs().chooseSaveFile(nullptr, "ECO files (*.eco)", "What the file is for",
+                                              "amp-plan.eco"),
               std::nullopt);
 }
 

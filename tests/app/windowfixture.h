@@ -30,6 +30,7 @@ public:
     std::vector<QString>
         messages; // "critical | title | text", "exclamation | ..." or "information | ..."
     std::vector<QString> filters;                   // one per file dialog shown
+    std::vector<QString> offeredNames;              // one per file dialog shown
     std::deque<std::optional<QString>> saveAnswers; // nullopt, or none left: Cancel
     bool defaultAnswer = true;                      // to every question
 
@@ -39,9 +40,10 @@ public:
                            QString::fromStdString(message.title + " | " + message.text));
     }
 
-    std::optional<QString> chooseSaveFile(QWidget*, const QString& filter,
-                                          const QString& = {}) override {
+    std::optional<QString> chooseSaveFile(QWidget*, const QString& filter, const QString& = {},
+                                          const QString& offered = {}) override {
         filters.push_back(filter);
+        offeredNames.push_back(offered);
         std::optional<QString> answer;
         if (!saveAnswers.empty()) {
             answer = saveAnswers.front();

@@ -104,7 +104,8 @@ TEST(MainWindowLayout, AccessKeysAreUniqueAndLeaveTheCaptionsAsTheyWere) {
 
     for (const auto& buttons :
          {std::vector<Labelled>{reportWindow::copy, reportWindow::saveCsv, reportWindow::close},
-          std::vector<Labelled>{previewWindow::apply, previewWindow::close}}) {
+          std::vector<Labelled>{previewWindow::saveEco, previewWindow::saveCsv,
+                                previewWindow::apply, previewWindow::close}}) {
         std::set<char> windowKeys;
         for (const Labelled& button : buttons)
             EXPECT_TRUE(windowKeys.insert(accessKey(button.caption)).second) << button.caption;

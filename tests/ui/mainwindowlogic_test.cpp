@@ -2,9 +2,12 @@
 // PowerLogic, the account and the report that follow, a document opened while a pass holds the
 // window, and End during a pass.
 
+#include "eco/ecostep.h"
 #include "engine/headlesswindow.h"
+#include "fakesavedialog.h"
 #include "host/sim/simpowerlogic.h"
 #include "host/sim/simrunningobjects.h"
+#include "tests/eco/golden.h"
 #include "tests/support/privatedatafolder.h"
 #include "ui/mainwindowlogic.h"
 
@@ -220,6 +223,35 @@ TEST(MainWindowLogic, PreviewRefusesABadStartAndApplyRunsOnlyThePlanShown) {
     EXPECT_FALSE(desk.view.preview);
     EXPECT_EQ(desk.logic.openNames(), (std::vector<std::string>{"R5", "R3"}));
     EXPECT_EQ(desk.view.reportOpened, 0);
+}
+
+// Save as ECO file in the preview writes, byte for byte, the file Apply then writes with "Write
+// only", through the same dialog and file type, offered under a name that marks it a plan; it
+// renames nothing and leaves the preview open.
+TEST(MainWindowLogic, PlanSavedFromThePreviewIsTheFileThePassWrites) {
+    const auto folder = emptyFolder("plan");
+    host::sim::SimPowerLogic logic({document("amp.rev2.sch", {"R2", "R1", "C5"})});
+    host::sim::SimRunningObjects objects{&logic, nullptr};
+    FakeView view;
+    FakeSaveDialog dialog;
+    eco::EcoStep step(objects, dialog);
+    MainWindowLogic window(view, step);
+    window.startUp(objects);
+    for (Control control :
+         {Control::allComponentsOption, Control::sendEcoBox, Control::writeOnlyOption})
+        window.click(control);
+    window.preview();
+    dialog.answer = (folder / "plan.eco").string();
+    window.savePlanAsEco(dialog);
+    EXPECT_EQ(logic.openNames(), (std::vector<std::string>{"R2", "R1", "C5"}));
+    EXPECT_TRUE(view.preview);
+    dialog.answer = (folder / "pass.eco").string();
+    window.apply();
+    EXPECT_EQ(fileBytes(folder / "plan.eco"), eco::test::golden("swapplan.eco"));
+    EXPECT_EQ(fileBytes(folder / "pass.eco"), eco::test::golden("swapplan.eco"));
+    EXPECT_EQ(dialog.asked, (std::vector<std::string>{"ECO files (*.eco) |*.eco| | amp-plan.eco",
+                                                      "ECO files (*.eco) |*.eco| | "}));
+    EXPECT_TRUE(view.messages.empty() && dialog.messages.empty());
 }
 
 // The default answer to Cancel in the save dialog undoes the renames, and so does Escape; the

@@ -131,13 +131,22 @@ TEST_F(WindowTest, PutBackTheLastPassOffersTheReverseFileWhereThePassWroteOne) {
     EXPECT_EQ(namesInTheSimulator(), (std::vector<std::string>{"R1", "C1", "U1", "R2"}));
 }
 
-TEST_F(WindowTest, PreviewShowsThePlanAndApplyRunsIt) {
+// Saving the plan as an ECO file or CSV renames nothing and keeps the preview open.
+TEST_F(WindowTest, PreviewShowsThePlanSavesItAndApplyRunsIt) {
     click(Control::allComponentsOption);
     type(Control::startBox, "3");
     choose(ui::MenuItem::previewItem);
     ASSERT_TRUE(window().preview().visible());
     EXPECT_FALSE(::IsWindowEnabled(window().handle())); // the plan holds while nothing changes
     EXPECT_GT(listRows(window().preview()), 0);
+    const std::string eco = temporaryFile("win-plan.eco"), csv = temporaryFile("win-plan.csv");
+    dialogs.saveAnswers = {eco, csv};
+    click(window().preview().child("cmdSaveEco"));
+    click(window().preview().child("cmdSaveCsv"));
+    EXPECT_NE(readFile(eco).find("\nR1 R3\r\n"), std::string::npos) << readFile(eco);
+    EXPECT_EQ(readFile(csv).find("Old name,New name,Note\r\n"), 0u) << readFile(csv);
+    EXPECT_EQ(dialogs.offeredNames, (std::vector<std::string>{"amp-plan.eco", ""}));
+    EXPECT_TRUE(window().preview().visible());
     click(window().preview().child("cmdApply"));
     EXPECT_FALSE(window().preview().visible());
     EXPECT_TRUE(::IsWindowEnabled(window().handle()));

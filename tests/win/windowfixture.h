@@ -21,9 +21,10 @@ namespace sequate::testing {
 
 class FakeDialogs : public win::Dialogs {
 public:
-    std::vector<std::string> messages;   // "critical | title | text", "exclamation | ...", ...
-    std::vector<std::string> filters;    // one per save dialog shown
-    std::deque<std::string> saveAnswers; // none left: Cancel
+    std::vector<std::string> messages;     // "critical | title | text", "exclamation | ...", ...
+    std::vector<std::string> filters;      // one per save dialog shown
+    std::vector<std::string> offeredNames; // one per save dialog shown
+    std::deque<std::string> saveAnswers;   // none left: Cancel
     std::vector<std::string> opened;
     std::vector<std::string> questions;
     std::deque<bool> answers; // none left: the default answer
@@ -42,8 +43,10 @@ public:
         return answer;
     }
     std::optional<std::string> chooseSaveFile(HWND, const std::string& filter,
-                                              const std::string& = {}) override {
+                                              const std::string& = {},
+                                              const std::string& offered = {}) override {
         filters.push_back(filter);
+        offeredNames.push_back(offered);
         if (saveAnswers.empty())
             return std::nullopt;
         std::string answer = saveAnswers.front();
