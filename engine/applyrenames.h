@@ -7,7 +7,7 @@
 #include "passjournal.h"
 #include "passplan.h"
 #include "progressbar.h"
-#include "renamejournal.h"
+#include "journalstore.h"
 
 #include <memory>
 #include <string>

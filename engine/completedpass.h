@@ -22,7 +22,7 @@
 // character, begin with "@" or are "+": then they are quoted as in the pass's journal.
 
 #include "rename.h"
-#include "renamejournal.h"
+#include "journalstore.h"
 
 #include <cstddef>
 #include <filesystem>

@@ -9,7 +9,7 @@
 // with a message naming it. Set aside, never removed: its renames may be in effect on a copy.
 
 #include "passports.h"
-#include "renamejournal.h"
+#include "journalstore.h"
 
 #include <filesystem>
 #include <optional>

@@ -7,7 +7,7 @@
 #include "journalclaims.h"
 #include "passstop.h"
 #include "progress.h"
-#include "renamejournal.h"
+#include "journalstore.h"
 #include "schematicreader.h"
 #include "startup.h"
 

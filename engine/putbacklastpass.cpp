@@ -7,7 +7,7 @@
 #include "hostrenames.h"
 #include "journalclaims.h"
 #include "passstop.h"
-#include "renamejournal.h"
+#include "journalstore.h"
 #include "workinglist.h"
 
 #include <map>

@@ -6,7 +6,7 @@
 #include "hostrenames.h"
 #include "journalclaims.h"
 #include "passstop.h"
-#include "renamejournal.h"
+#include "journalstore.h"
 #include "startup.h"
 #include "workinglist.h"
 

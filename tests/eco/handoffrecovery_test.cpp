@@ -4,7 +4,7 @@
 
 #include "ecowindow.h"
 #include "engine/recovery.h"
-#include "engine/renamejournal.h"
+#include "engine/journalstore.h"
 #include "engine/runcommand.h"
 #include "engine/startup.h"
 #include "fsynchook.h"
