@@ -54,6 +54,8 @@ struct RenameJournal {
     HandOver handedOver = HandOver::None;
     std::string handOverPath;
     bool finished = false;
+
+    bool operator==(const RenameJournal&) const = default;
 };
 
 // A journal that cannot be read or written; what() names the file and the fault.

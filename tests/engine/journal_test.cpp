@@ -46,15 +46,11 @@ TEST(Journal, ReadsWhatItWroteAndIsGoneOnceSettled) {
         writer.markDone(1);
         writer.markHandedOver(HandOver::Layout, "/tmp/a b/amp.eco");
     }
-    const RenameJournal read = readJournal(path);
-    EXPECT_EQ(read.document, planned.document);
-    EXPECT_EQ(read.kind, JournalKind::PutBack);
-    EXPECT_EQ(read.namesBefore, planned.namesBefore);
-    EXPECT_EQ(read.renames, planned.renames);
-    EXPECT_EQ(read.done, 1u);
-    EXPECT_EQ(read.handedOver, HandOver::Layout);
-    EXPECT_EQ(read.handOverPath, "/tmp/a b/amp.eco");
-    EXPECT_FALSE(read.finished);
+    RenameJournal marked = planned;
+    marked.done = 1;
+    marked.handedOver = HandOver::Layout;
+    marked.handOverPath = "/tmp/a b/amp.eco";
+    EXPECT_EQ(readJournal(path), marked);
     EXPECT_EQ(journalsOf(folder, planned.document), std::vector<fs::path>{path});
     settleJournal(path);
     EXPECT_FALSE(fs::exists(path));

@@ -19,22 +19,11 @@ TEST(JournalFormat, ReadsWhatItWrote) {
     written.namesBefore = {"R7", "R\"9", "C\\ 2\nx"};
     written.components = written.namesBefore.size();
     written.renames = {renameOf(0, "R7", "R1"), renameOf(2, "C\\ 2\nx", "C1")};
-    for (const auto& [done, handedOver] :
-         {std::pair{0u, HandOver::None}, {1u, HandOver::Layout}, {2u, HandOver::File}}) {
-        written.done = done;
-        written.handedOver = handedOver;
-        written.handOverPath = handedOver == HandOver::None ? "" : "/tmp/a b/\"amp\".eco";
-        const RenameJournal read = parseJournal(journalText(written), "j");
-        EXPECT_EQ(read.document, written.document);
-        EXPECT_EQ(read.kind, written.kind);
-        EXPECT_EQ(read.components, written.components);
-        EXPECT_EQ(read.namesBefore, written.namesBefore);
-        EXPECT_EQ(read.renames, written.renames);
-        EXPECT_EQ(read.done, written.done);
-        EXPECT_EQ(read.handedOver, written.handedOver);
-        EXPECT_EQ(read.handOverPath, written.handOverPath);
-        EXPECT_FALSE(read.finished);
-    }
+    EXPECT_EQ(parseJournal(journalText(written), "j"), written);
+    written.done = 2;
+    written.handedOver = HandOver::File;
+    written.handOverPath = "/tmp/a b/\"amp\".eco";
+    EXPECT_EQ(parseJournal(journalText(written), "j"), written);
 }
 
 // Marks are appended each on a line of its own; what a power cut or a full disk leaves after
