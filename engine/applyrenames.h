@@ -4,10 +4,10 @@
 // have been made goes into the undo journal at once, and its mark into the journal on disk.
 
 #include "host/powerlogic.h"
+#include "journalstore.h"
 #include "passjournal.h"
 #include "passplan.h"
 #include "progressbar.h"
-#include "renamejournal.h"
 
 #include <memory>
 #include <string>

@@ -21,8 +21,8 @@
 // Names are written as they are unless they hold a blank, a quote, a backslash or a control
 // character, begin with "@" or are "+": then they are quoted as in the pass's journal.
 
+#include "journalstore.h"
 #include "rename.h"
-#include "renamejournal.h"
 
 #include <cstddef>
 #include <filesystem>

@@ -6,7 +6,7 @@
 
 #include "host/powerlogic.h"
 #include "host/runningobjects.h"
-#include "renamejournal.h"
+#include "journalstore.h"
 
 #include <filesystem>
 #include <memory>

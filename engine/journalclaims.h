@@ -8,8 +8,8 @@
 // journal, every other journal that would take the names then given for its own is set aside,
 // with a message naming it. Set aside, never removed: its renames may be in effect on a copy.
 
+#include "journalstore.h"
 #include "passports.h"
-#include "renamejournal.h"
 
 #include <filesystem>
 #include <optional>

@@ -5,9 +5,9 @@
 #include "host/partnamerules.h"
 #include "hostpass.h"
 #include "journalclaims.h"
+#include "journalstore.h"
 #include "passstop.h"
 #include "progress.h"
-#include "renamejournal.h"
 #include "schematicreader.h"
 #include "startup.h"
 

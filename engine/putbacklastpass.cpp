@@ -6,8 +6,8 @@
 #include "hostpass.h"
 #include "hostrenames.h"
 #include "journalclaims.h"
+#include "journalstore.h"
 #include "passstop.h"
-#include "renamejournal.h"
 #include "workinglist.h"
 
 #include <map>

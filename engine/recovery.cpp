@@ -5,8 +5,8 @@
 #include "hostpass.h"
 #include "hostrenames.h"
 #include "journalclaims.h"
+#include "journalstore.h"
 #include "passstop.h"
-#include "renamejournal.h"
 #include "startup.h"
 #include "workinglist.h"
 

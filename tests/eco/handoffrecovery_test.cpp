@@ -3,8 +3,8 @@
 // schematic and layout end in step.
 
 #include "ecowindow.h"
+#include "engine/journalstore.h"
 #include "engine/recovery.h"
-#include "engine/renamejournal.h"
 #include "engine/runcommand.h"
 #include "engine/startup.h"
 #include "fsynchook.h"
