@@ -152,19 +152,18 @@ TEST_F(PassTest, EcoFileIsReadByPowerPcbOrWrittenWhereChosen) {
     expectSummary("ECO file: " + path);
 }
 
-// The End key during a pass asks whether to stop it, while Run and the options are greyed and
-// the keyboard is on the window itself; the pass stops, every name comes back, the keyboard
-// goes back to the start box and the program goes on. Enter starts a pass.
+// The End key during a pass reaches the window logic's question, while Run and the options are
+// greyed and the keyboard is on the window itself; then the keyboard goes back to the start box
+// and the program goes on. What a stop does to the names and the account line is decided and
+// tested below the view. Enter starts a pass.
 TEST_F(PassTest, EndDuringAPassStopsItAndEveryNameComesBack) {
     start({document("amp.sch", {"R5", "R7", "C9"})});
     QSignalSpy ended(&window(), &app::MainWindow::programEnd);
     click("optStart");
     bool greyedDuringPass = false;
-    QString lineDuringPass;
     QWidget* keyboardDuringPass = nullptr;
     QTimer::singleShot(0, &window(), [&] {
         greyedDuringPass = !child("cmdRun")->isEnabled() && !child("cboOrder")->isEnabled();
-        lineDuringPass = child<QLabel>("lblAccount")->text();
         keyboardDuringPass = window().focusWidget();
         QTest::keyClick(keyboardDuringPass, Qt::Key_End);
     });
@@ -172,14 +171,9 @@ TEST_F(PassTest, EndDuringAPassStopsItAndEveryNameComesBack) {
     child("txtStart")->setFocus();
     QTest::keyClick(child("txtStart"), Qt::Key_Return);
     EXPECT_TRUE(greyedDuringPass);
-    EXPECT_EQ(lineDuringPass, "Reading 0 of 3 components");
     EXPECT_EQ(keyboardDuringPass, &window());
     EXPECT_EQ(window().focusWidget(), child("txtStart"));
     EXPECT_EQ(logic->openNames(), (Names{"R5", "R7", "C9"}));
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_TRUE(dialogs.messages[0].startsWith("information | Sequate | You stopped the pass."));
-    EXPECT_EQ(child<QLabel>("lblAccount")->text(),
-              "Nothing changed: the pass was stopped and every name is as it was");
     EXPECT_TRUE(child("cmdRun")->isEnabled() && child("cboOrder")->isEnabled());
     EXPECT_EQ(ended.count(), 0);
     QTest::keyClick(child("txtStart"), Qt::Key_Return);

@@ -1,3 +1,5 @@
+#include "eco/ecostep.h"
+#include "eco/ecotext.h"
 #include "eco/layouthandoff.h"
 #include "filesizelimit.h"
 #include "golden.h"
@@ -147,7 +149,8 @@ TEST_F(AlsoInPcbTest, AFileThatCannotBeWrittenIsReportedAndLeavesNothing) {
     EXPECT_THAT(tmp.entries(), IsEmpty());
 }
 
-TEST_F(AlsoInPcbTest, AFileThatCannotBeDeletedIsReported) {
+// The runners report the file as written: the layout read it.
+TEST_F(AlsoInPcbTest, AFileThatCannotBeDeletedIsReportedAndCountsAsWritten) {
     std::unique_ptr<test::Undeletable> pinned;
     pcb.setCallObserver([&](const std::string& call) {
         if (call == "PcbDocument.ReadEcoFile") {
@@ -155,7 +158,12 @@ TEST_F(AlsoInPcbTest, AFileThatCannotBeDeletedIsReported) {
             pinned = std::make_unique<test::Undeletable>(tmp.path() / s.entries.at(1));
         }
     });
-    const auto delivery = run();
+    SimRunningObjects objects(&logic, &pcb);
+    EcoStep step(objects, "no file");
+    engine::EcoRows rows;
+    for (std::size_t i = 0; i < oldNames.size(); ++i)
+        rows.renames.push_back({engine::ComponentIndex(i), oldNames[i], newNames[i]});
+    const auto delivery = step.handToPowerPcb(*logic.application(), rows);
     if (!pinned->ok())
         GTEST_SKIP() << "no way to make a file undeletable here";
     EXPECT_EQ(delivery.outcome, Outcome::FileLeftOver);
@@ -164,6 +172,7 @@ TEST_F(AlsoInPcbTest, AFileThatCannotBeDeletedIsReported) {
         MatchesRegex("The layout in PowerPCB has the renames, but Sequate could not "
                      "delete the ECO file \".*/sequate-eco-[0-9]+-....../amp\\.eco\": .+\\."));
     EXPECT_EQ(pcb.layout()->parts, layoutAfter);
+    EXPECT_EQ(step.lastWritten(), ecoText(oldNames, newNames));
 }
 
 // PowerPCB is another process with its own working folder: a relative path means nothing there.

@@ -46,6 +46,12 @@ TEST(AtomicFile, WritesAtThePathAsGivenReplacingTheFileButNotItsModeOrLink) {
     EXPECT_EQ(fileBytes(folder / "designs/amp.eco"), test::golden("norows.eco"));
     EXPECT_EQ(fs::status(folder / "designs/amp.eco").permissions(), ownerOnly);
     EXPECT_THAT(ScratchFolder::entriesOf(folder / "designs"), ElementsAre("amp.eco"));
+    {
+        // A file system that keeps no modes: a new file is written all the same.
+        test::FailingFchmod noModes;
+        writeFileAtomically(folder / "new.eco", ecoText({}, {}));
+    }
+    EXPECT_EQ(fileBytes(folder / "new.eco"), test::golden("norows.eco"));
 }
 
 // Each failure names the path and the reason, and leaves what was there and no new file.

@@ -61,50 +61,67 @@ TEST(HandOffRecovery, ACrashWhilePowerPcbReadsEndsInStepWhicheverTheAnswer) {
         // user is given the file to read in if it did.
         {"names only moved", {"R2", "R1"}, true},
     };
+    // The first recovery may meet no PowerPCB to ask whether the layout took the file: it is
+    // cut short once the schematic's names are made, before the layout follows.
     for (const auto& design : designs) {
         for (const bool tookIt : {false, true}) {
             for (const auto choice :
                  {engine::RecoveryChoice::PutBack, engine::RecoveryChoice::Keep}) {
-                SCOPED_TRACE(::testing::Message()
-                             << design.what << (tookIt ? ", taken" : ", not taken")
-                             << (choice == engine::RecoveryChoice::Keep ? ", kept" : ", put back"));
-                test::TemporaryFolder tmp;
-                host::sim::DocumentData schematic{"board.sch", {}};
-                for (const std::string& name : design.names)
-                    schematic.components.push_back({name, false, {{0, 0}}});
-                host::sim::SimPowerLogic logic({schematic});
-                host::sim::SimPowerPcb pcb(host::sim::LayoutData{"board.pcb", design.names});
-                host::sim::SimRunningObjects objects(&logic, &pcb);
-                engine::HostSession state;
-                state.journalFolder = tmp.path() / "journals";
-                test::EcoWindow window(objects, "");
-                JournalCopyingStep copying(objects, window.ui, state.journalFolder);
-                window.useEcoStep(copying);
-                ASSERT_EQ(engine::startUp(state, window, window, objects),
-                          engine::StartupOutcome::Running);
-                const auto request =
-                    engine::allComponentsRequest("1", engine::EcoDestination::PowerPcb);
-                ASSERT_TRUE(engine::pressRun(state, window.ports(), request)->completed);
-                const Names renamed = logic.openNames();
+                for (const bool withoutPcb : {false, true}) {
+                    if (withoutPcb && design.byHand)
+                        continue; // the names alone tell nothing: PowerPCB is not asked
+                    SCOPED_TRACE(
+                        ::testing::Message()
+                        << design.what << (tookIt ? ", taken" : ", not taken")
+                        << (choice == engine::RecoveryChoice::Keep ? ", kept" : ", put back")
+                        << (withoutPcb ? ", PowerPCB gone at first" : ""));
+                    test::TemporaryFolder tmp;
+                    host::sim::DocumentData schematic{"board.sch", {}};
+                    for (const std::string& name : design.names)
+                        schematic.components.push_back({name, false, {{0, 0}}});
+                    host::sim::SimPowerLogic logic({schematic});
+                    host::sim::SimPowerPcb pcb(host::sim::LayoutData{"board.pcb", design.names});
+                    host::sim::SimRunningObjects objects(&logic, &pcb);
+                    engine::HostSession state;
+                    state.journalFolder = tmp.path() / "journals";
+                    test::EcoWindow window(objects, "");
+                    JournalCopyingStep copying(objects, window.ui, state.journalFolder);
+                    window.useEcoStep(copying);
+                    ASSERT_EQ(engine::startUp(state, window, window, objects),
+                              engine::StartupOutcome::Running);
+                    const auto request =
+                        engine::allComponentsRequest("1", engine::EcoDestination::PowerPcb);
+                    ASSERT_TRUE(engine::pressRun(state, window.ports(), request)->completed);
+                    const Names renamed = logic.openNames();
 
-                fs::rename(copying.copyOfJournal(), copying.journal);
-                if (!tookIt)
-                    pcb.setLayout(host::sim::LayoutData{"board.pcb", design.names});
-                test::EcoWindow next(objects, (tmp.path() / "by-hand.eco").string());
-                const auto outcome =
-                    engine::recoverUnfinishedPass(state, next.ports(), request.eco, choice);
-                ASSERT_EQ(outcome.done, choice) << outcome.message;
-                EXPECT_EQ(logic.openNames(),
-                          choice == engine::RecoveryChoice::Keep ? renamed : design.names);
-                EXPECT_FALSE(fs::exists(copying.journal));
-                // Only where the names cannot tell is the user asked to read a file in.
-                EXPECT_EQ(fs::exists(tmp.path() / "by-hand.eco"), design.byHand);
-                if (pcb.layout()->parts != logic.openNames()) {
-                    ASSERT_TRUE(design.byHand) << outcome.message;
-                    pcb.application()->CurrentDocument()->ReadEcoFile(
-                        (tmp.path() / "by-hand.eco").string());
+                    fs::rename(copying.copyOfJournal(), copying.journal);
+                    if (!tookIt)
+                        pcb.setLayout(host::sim::LayoutData{"board.pcb", design.names});
+                    if (withoutPcb) {
+                        host::sim::SimRunningObjects noPcb(&logic, nullptr);
+                        test::EcoWindow gone(noPcb, "");
+                        const auto unsure =
+                            engine::recoverUnfinishedPass(state, gone.ports(), request.eco, choice);
+                        EXPECT_NE(unsure.message.find("is not known yet"), std::string::npos)
+                            << unsure.message;
+                        ASSERT_TRUE(fs::exists(copying.journal));
+                    }
+                    test::EcoWindow next(objects, (tmp.path() / "by-hand.eco").string());
+                    const auto outcome =
+                        engine::recoverUnfinishedPass(state, next.ports(), request.eco, choice);
+                    ASSERT_EQ(outcome.done, choice) << outcome.message;
+                    EXPECT_EQ(logic.openNames(),
+                              choice == engine::RecoveryChoice::Keep ? renamed : design.names);
+                    EXPECT_FALSE(fs::exists(copying.journal));
+                    // Only where the names cannot tell is the user asked to read a file in.
+                    EXPECT_EQ(fs::exists(tmp.path() / "by-hand.eco"), design.byHand);
+                    if (pcb.layout()->parts != logic.openNames()) {
+                        ASSERT_TRUE(design.byHand) << outcome.message;
+                        pcb.application()->CurrentDocument()->ReadEcoFile(
+                            (tmp.path() / "by-hand.eco").string());
+                    }
+                    EXPECT_EQ(pcb.layout()->parts, logic.openNames());
                 }
-                EXPECT_EQ(pcb.layout()->parts, logic.openNames());
             }
         }
     }
@@ -153,29 +170,47 @@ TEST(HandOffRecovery, EachStepIsOnDiskBeforeTheNext) {
 }
 
 // A journal that cannot be removed at the end of a completed pass, as on a full disk or a
-// locked file: the pass stays completed, and no later Run puts it back.
+// locked file: the pass stays completed, and no later Run puts it back. In a folder that keeps
+// its files, the journal is marked finished, and the mark is on disk before the pass returns.
 TEST(HandOffRecovery, AJournalThatCannotBeRemovedNeverUndoesACompletedPass) {
-    test::TemporaryFolder tmp;
-    host::sim::SimPowerLogic logic({{"board.sch", {{"R7", false, {{0, 0}}}, {"R3", false, {}}}}});
-    host::sim::SimRunningObjects objects(&logic, nullptr);
-    engine::HostSession state;
-    state.journalFolder = tmp.path() / "journals";
-    test::EcoWindow window(objects, "");
-    ASSERT_EQ(engine::startUp(state, window, window, objects), engine::StartupOutcome::Running);
-    const auto request = engine::allComponentsRequest("1");
-    std::unique_ptr<test::Undeletable> locked;
-    logic.setCallObserver([&](const std::string& call) {
-        if (call == "LogicComponent.SetName" && !locked)
-            locked = std::make_unique<test::Undeletable>(
-                engine::journalsOf(state.journalFolder, "board.sch").at(0));
-    });
-    ASSERT_TRUE(engine::pressRun(state, window.ports(), request)->completed);
-    if (!locked->ok())
-        GTEST_SKIP() << "no way to make a file undeletable here";
-    const Names renamed = logic.openNames();
-    EXPECT_TRUE(engine::pressRun(state, window.ports(), request)->completed);
-    EXPECT_TRUE(window.recoveryQuestions.empty());
-    EXPECT_EQ(logic.openNames(), renamed);
+    for (const bool wholeFolder : {false, true}) {
+        SCOPED_TRACE(wholeFolder ? "folder locked" : "journal locked");
+        test::TemporaryFolder tmp;
+        host::sim::SimPowerLogic logic(
+            {{"board.sch", {{"R7", false, {{0, 0}}}, {"R3", false, {}}}}});
+        host::sim::SimRunningObjects objects(&logic, nullptr);
+        engine::HostSession state;
+        state.journalFolder = tmp.path() / "journals";
+        test::EcoWindow window(objects, "");
+        ASSERT_EQ(engine::startUp(state, window, window, objects), engine::StartupOutcome::Running);
+        const auto request = engine::allComponentsRequest("1");
+        std::unique_ptr<test::Undeletable> locked;
+        logic.setCallObserver([&](const std::string& call) {
+            if (call == "LogicComponent.SetName" && !locked)
+                locked = std::make_unique<test::Undeletable>(
+                    wholeFolder ? state.journalFolder
+                                : engine::journalsOf(state.journalFolder, "board.sch").at(0));
+        });
+        std::string synced;
+        {
+            test::FsyncHook hook([&](int fd) {
+                const fs::path file = fs::read_symlink("/proc/self/fd/" + std::to_string(fd));
+                if (file.extension() == ".journal")
+                    synced = test::fileBytes(file.string());
+            });
+            ASSERT_TRUE(engine::pressRun(state, window.ports(), request)->completed);
+        }
+        if (!locked->ok() || engine::journalsOf(state.journalFolder, "board.sch").empty())
+            GTEST_SKIP() << "no way to make a file undeletable here";
+        if (wholeFolder) {
+            EXPECT_NE(synced.find("\nfinished\n"), std::string::npos) << synced;
+        }
+        locked.reset();
+        const Names renamed = logic.openNames();
+        EXPECT_TRUE(engine::pressRun(state, window.ports(), request)->completed);
+        EXPECT_TRUE(window.recoveryQuestions.empty());
+        EXPECT_EQ(logic.openNames(), renamed);
+    }
 }
 
 } // namespace

@@ -37,13 +37,14 @@ RenameJournal plannedJournal() {
     return planned;
 }
 
-TEST(Journal, ReadsWhatItWroteAndIsGoneOnceSettled) {
+TEST(Journal, ReadsWhatItWrotePastATornMarkAndIsGoneOnceSettled) {
     const fs::path folder = fs::path(sequate::testing::privateDataFolder) / "round";
     const RenameJournal planned = plannedJournal();
     const fs::path path = journalPath(folder, planned);
     {
         JournalWriter writer(path, planned);
         writer.markDone(1);
+        std::ofstream(path, std::ios::app) << "hand"; // a mark a full disk cut short
         writer.markHandedOver(HandOver::Layout, "/tmp/a b/amp.eco");
     }
     RenameJournal marked = planned;
@@ -294,18 +295,47 @@ TEST(Journal, ADesignOfTheSameFileNameLeavesTheJournalAlone) {
     EXPECT_FALSE(fs::exists(journal));
 }
 
-TEST(Journal, AJournalOfTheEarlierVersionIsStillPutBack) {
-    Session session(document({part("R1"), part("R2")}));
-    fs::create_directories(session.state.journalFolder);
-    fs::permissions(session.state.journalFolder, fs::perms::owner_all); // whatever the umask
-    std::ofstream(session.state.journalFolder / "amp.sch.journal", std::ios::binary)
-        << "sequate-journal 1\ndocument \"amp.sch\"\ncomponents 2\n"
-           "rename 2 \"R1\" \"R2\"\nrename 1 \"R7\" \"R1\"\napplying\ndone 2\n";
-    const RecoveryOutcome outcome =
-        recoverUnfinishedPass(session.state, session.window.ports(), EcoDestination::None);
-    EXPECT_EQ(outcome.done, RecoveryChoice::PutBack) << outcome.message;
-    EXPECT_EQ(session.names(), (Names{"R7", "R1"}));
-    EXPECT_TRUE(journalsLeft(session).empty());
+// A journal found at the next Run, as a crash left it: one of the earlier version, whose pass
+// renamed a part twice, is put back to the names before its first rename; one marked finished
+// is removed unasked; one that explains only some of the names belongs to another design.
+TEST(Journal, AJournalFoundIsActedOnAsItsNamesSay) {
+    const std::string twice = "sequate-journal 1\ndocument \"amp.sch\"\ncomponents 2\n"
+                              "rename 1 \"R7\" \"R9\"\nrename 2 \"R1\" \"R2\"\n"
+                              "rename 1 \"R9\" \"R1\"\napplying\ndone 3\n";
+    const std::string head = "sequate-journal 2\ndocument \"amp.sch\"\nkind pass\ncomponents 2\n";
+    const struct {
+        std::string text;
+        Names names; // after the recovery
+        bool asked;  // "2 of its 2 renames are in effect"
+        bool journalLeft;
+    } cases[] = {
+        {twice, {"R7", "R1"}, true, false},
+        {head + "name \"R7\"\nname \"R1\"\nrename 1 \"R7\" \"R1\"\nrename 2 \"R1\" \"R2\"\n"
+                "applying\ndone 2\nfinished\n",
+         {"R1", "R2"},
+         false,
+         false},
+        {head + "name \"R7\"\nname \"X5\"\nrename 1 \"R7\" \"R1\"\napplying\ndone 1\n",
+         {"R1", "R2"},
+         false,
+         true},
+    };
+    for (const auto& c : cases) {
+        Session session(document({part("R1"), part("R2")}));
+        fs::create_directories(session.state.journalFolder);
+        fs::permissions(session.state.journalFolder, fs::perms::owner_all); // whatever the umask
+        std::ofstream(session.state.journalFolder / "amp.sch.journal", std::ios::binary) << c.text;
+        const RecoveryOutcome outcome =
+            recoverUnfinishedPass(session.state, session.window.ports(), EcoDestination::None);
+        EXPECT_EQ(session.names(), c.names) << c.text << outcome.message;
+        ASSERT_EQ(session.window.recoveryQuestions.size(), c.asked ? 1u : 0u) << c.text;
+        if (c.asked) {
+            EXPECT_NE(session.window.recoveryQuestions[0].find(
+                          "cut short: 2 of its 2 renames are in effect"),
+                      std::string::npos);
+        }
+        EXPECT_EQ(journalsLeft(session).size(), c.journalLeft ? 1u : 0u) << c.text;
+    }
 }
 
 // Kept renames whose ECO file went nowhere stay journaled, unless the user knowingly goes

@@ -30,12 +30,14 @@ std::string takers(const std::string& name) {
 TEST(PartNameRules, TheLayoutIsStricterThanTheSchematic) {
     // U+00FF is the last character of ISO 8859-1, U+0100 the first beyond it; fifteen
     // characters, Ä two bytes of them; a lone byte that is not UTF-8.
-    for (const char* name : {"R1", "R-1_a/2#%+!~'\"<", "R\xC3\xBF", "TESTPOINTPAD\xC3\x84\x31\x32"})
-        EXPECT_EQ(takers(name), "both") << name;
+    // The control characters end at U+007F and U+009F.
     for (const char* name :
-         {"R\xC4\x80", "TESTPOINTPAD1234", "U1.A", "*U1", "R\xC2\xA0\x31", "\xCE\xA9\x31", "R\xC4"})
+         {"R1", "R-1_a/2#%+!~'\"<", "R\xC3\xBF", "TESTPOINTPAD\xC3\x84\x31\x32", "R\xC2\xA1"})
+        EXPECT_EQ(takers(name), "both") << name;
+    for (const char* name : {"R\xC4\x80", "TESTPOINTPAD1234", "U1.A", "*U1", "R\xC2\xA0\x31",
+                             "\xCE\xA9\x31", "R\xC4", "R\xC2\x80", "R\xC2\x9F"})
         EXPECT_EQ(takers(name), "schematic") << name;
-    for (const char* name : {"R 1", "R\t1", ""})
+    for (const char* name : {"R 1", "R\t1", "R\x7F", ""})
         EXPECT_EQ(takers(name), "neither") << name;
 }
 

@@ -24,6 +24,12 @@ TEST(Utf16, TheSameTextOnBothSidesAndWhatIsNotWellFormedAsTheReplacementCharacte
          ToUtf16},
         {"\xC3", u"\uFFFD", ToUtf16},
         {"\xED\xA0\x80", u"\uFFFD\uFFFD\uFFFD", ToUtf16},
+        // Overlong forms, and a value beyond U+10FFFF.
+        {"\xC0\x80", u"\uFFFD\uFFFD", ToUtf16},
+        {"\xE0\x9F\xBF", u"\uFFFD\uFFFD\uFFFD", ToUtf16},
+        {"\xF0\x8F\xBF\xBF", u"\uFFFD\uFFFD\uFFFD\uFFFD", ToUtf16},
+        {"\xF4\x90\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD", ToUtf16},
+        {"\xEF\xBF\xBD\xEF\xBF\xBD", {char16_t(0xDC00), char16_t(0xDC00)}, ToUtf8},
         {"\xEF\xBF\xBD", {char16_t(0xD800)}, ToUtf8},
         {"\xEF\xBF\xBD"
          "A",

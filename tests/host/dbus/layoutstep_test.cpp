@@ -1,6 +1,6 @@
-// Schematic and layout stay in step over the bus, whatever PowerPCB answers and whatever a pass
-// cut short left behind: a failed answer to the ECO file is found out, and the journal of an
-// earlier pass never puts back a later one.
+// Schematic and layout stay in step over the bus, whatever PowerPCB answers: a failed answer to
+// the ECO file is found out. That the journal of an earlier pass never puts back a later one is
+// the engine's to decide (Journal.ADesignOfTheSameFileNameLeavesTheJournalAlone).
 
 #include "engine/headlesswindow.h"
 #include "engine/hostsession.h"
@@ -111,46 +111,6 @@ TEST(LayoutInStepOverTheBus, PowerPcbsFailedAnswerIsFoundOut) {
         pressRun(bus, journals.path().toStdString());
         expectInStep(sim, "after the next Run");
         EXPECT_FALSE(sim.passOpen());
-    }
-}
-
-// A pass cut short whose renames this design then lacks: PowerLogic killed in the middle of it
-// and started again on the design as saved, or an unchanged copy of the same file name opened
-// (the original's pass cut short by PowerLogic no longer answering, also while the pass puts
-// its renames back). A pass then completes, setting the old journal aside with a message naming
-// it, and the next Run puts nothing back.
-TEST(LayoutInStepOverTheBus, AJournalLeftAtRestNeverPutsBackALaterPass) {
-    host::sim::SimState start = sampleWithoutSelection();
-    start.documents.resize(1);
-    start.documents.push_back(start.documents[0]);
-    const QString stateFile = writeStateFile(start, "cut-short.json");
-    const QString midPass = QString::number(callNumberOf("PcbDocument.ReadEcoFile", start) * 3 / 4);
-    for (const bool copy : {false, true}) {
-        SCOPED_TRACE(copy ? "an unchanged copy" : "PowerLogic killed");
-        const QTemporaryDir data;
-        const fs::path journals = data.path().toStdString();
-        PrivateBus bus;
-        std::optional<HostSimProcess> sim;
-        sim.emplace(bus, stateFile,
-                    copy ? QStringList{"--hang-at-call", midPass, "--hang-ms", "5000"}
-                         : QStringList{"--exit-at-call", midPass});
-        EXPECT_FALSE(pressRun(bus, journals).completed);
-        ASSERT_FALSE(fs::is_empty(journals)) << "the pass cut short left no journal";
-        if (copy) {
-            // Asked once it answers again, after the calls it was still holding.
-            ASSERT_NE(namesOf(sim->state().documents[0]), namesOf(start.documents[0]));
-            sim->openDocument(1);
-        } else {
-            sim.reset();
-            sim.emplace(bus, stateFile);
-        }
-        const RunOutcome later = pressRun(bus, journals);
-        EXPECT_TRUE(later.completed) << later.messages;
-        EXPECT_NE(later.messages.find(".set-aside"), std::string::npos) << later.messages;
-        const Names numbered = namesOf(sim->state().documents[0]);
-        pressRun(bus, journals);
-        EXPECT_EQ(namesOf(sim->state().documents[0]), numbered);
-        expectInStep(*sim, "after the next Run");
     }
 }
 

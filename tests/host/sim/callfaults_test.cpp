@@ -14,7 +14,10 @@ TEST(CallFaults, OptionsSetTheirFaultOrSayWhatTheyExpected) {
     setFault(plan, "fail-after-effect-at-call", "4");
     setFault(plan, "fail-code", "0x80040202");
     setFault(plan, "hang-ms", "0");
+    setFault(plan, "no-object-at-call", "5");
+    setFault(plan, "no-object-at-call", "3");
     EXPECT_TRUE(plan.failAtCall == 2u && plan.failAfterEffectAtCall == 4u && plan.hangMs == 0);
+    EXPECT_EQ(plan.noObjectAtCalls, (std::set<std::uint64_t>{3, 5}));
     EXPECT_EQ(plan.failCode, HostCode::NoProject);
     const struct {
         const char* option;
@@ -40,26 +43,27 @@ TEST(CallFaults, OptionsSetTheirFaultOrSayWhatTheyExpected) {
     EXPECT_FALSE(isFaultOption("mode"));
 }
 
-// Call 2 fails before it runs, call 3 after it ran; the others pass, a call named by its
-// number where it has no name.
-TEST(CallFaults, ACallFailsBeforeItRunsOrAfterItsEffect) {
+// Call 2 fails before it runs, call 3 after it ran, calls 1 and 4 answer "no object"; a call
+// is named by its number where it has no name.
+TEST(CallFaults, ACallFailsBeforeItRunsOrAfterItsEffectOrAnswersNoObject) {
     FaultPlan plan;
     plan.failAtCall = 2;
     plan.failAfterEffectAtCall = 3;
+    plan.noObjectAtCalls = {1, 4};
     CallFaults faults("test", plan);
     std::string said;
     for (const char* call : {"LogicDocument.Name", "", "", "LogicDocument.Name"}) {
         try {
             faults.beforeCall(call);
-            said += "ran;";
+            said += faults.answersNoObject() ? "no object;" : "ran;";
             faults.afterEffect();
         } catch (const HostFailure& failure) {
             said += std::string(failure.what()) + ";";
         }
     }
-    EXPECT_EQ(said, "ran;automation call 2 failed with 0x80004005 (failure injected by the "
+    EXPECT_EQ(said, "no object;automation call 2 failed with 0x80004005 (failure injected by the "
                     "test);ran;automation call 3 took effect, then failed with 0x80004005 "
-                    "(failure injected by the test);ran;");
+                    "(failure injected by the test);no object;");
 }
 
 } // namespace
