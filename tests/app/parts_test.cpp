@@ -2,7 +2,7 @@
 
 #include "app/filefilter.h"
 #include "app/progressbaradapter.h"
-#include "qtprint.h"
+#include "tests/support/qtprint.h"
 
 #include <QProgressBar>
 #include <gtest/gtest.h>
