@@ -20,7 +20,9 @@ set(layers
     "widgets: widgets"
     "about: about widgets ui"
     "app: app about widgets desktop ui eco engine host host/dbus"
-    "win: win ui eco engine host host/com")
+    "win: win ui eco engine host host/com"
+    # The launcher that starts the COM simulator and points Sequate at it.
+    "win/withsimulator: win host tools/comsim")
 
 set(broken "")
 foreach(entry ${layers})
