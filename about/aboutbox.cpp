@@ -1,7 +1,7 @@
 #include "aboutbox.h"
 
-#include "aboutlayout.h"
-#include "productname.h"
+#include "sequate/version.h"
+#include "ui/aboutlayout.h"
 #include "urlopener.h"
 #include "widgets/topmost.h"
 #include "widgets/twips.h"

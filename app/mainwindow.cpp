@@ -1,12 +1,12 @@
 #include "mainwindow.h"
 
 #include "about/aboutbox.h"
-#include "about/productname.h"
 #include "dialogs.h"
 #include "helpwindow.h"
 #include "optiongroup.h"
 #include "previewwindow.h"
 #include "reportwindow.h"
+#include "sequate/version.h"
 #include "widgets/topmost.h"
 #include "widgets/twips.h"
 
@@ -68,7 +68,7 @@ MainWindow::MainWindow(std::unique_ptr<host::RunningObjects> objects, Dialogs& d
       mProgress(*mControls.get<QProgressBar>(Control::progressBar)), mSaveDialog(dialogs, *this),
       mEcoStep(*mObjects, mSaveDialog), mLogic(*this, mEcoStep) {
     setObjectName("frmRenPart");
-    setWindowTitle(about::productName);
+    setWindowTitle(productName);
     mReport = new ReportWindow(this, dialogs);
     mPreview = new PreviewWindow(this, dialogs);
     connectHandlers();

@@ -1,19 +1,22 @@
 # What a Windows build needs that Debian's packages give the Linux one: GoogleTest built from
-# Debian's sources, and test cases run one program at a time, since every program started under
-# Wine costs a good part of a second.
-set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
-set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
-set(SEQUATE_GOOGLETEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest's sources")
-if(EXISTS ${SEQUATE_GOOGLETEST_SOURCE}/CMakeLists.txt)
-    add_subdirectory(${SEQUATE_GOOGLETEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
-else()
-    find_package(GTest REQUIRED)
-endif()
-foreach(library gtest gtest_main gmock gmock_main)
-    if(NOT TARGET GTest::${library})
-        add_library(GTest::${library} ALIAS ${library})
+# Debian's sources (for the tests alone), and test cases run one program at a time, since every
+# program started under Wine costs a good part of a second.
+if(BUILD_TESTING)
+    set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+    set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
+    set(SEQUATE_GOOGLETEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest's sources")
+    if(EXISTS ${SEQUATE_GOOGLETEST_SOURCE}/CMakeLists.txt)
+        add_subdirectory(${SEQUATE_GOOGLETEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest
+                         EXCLUDE_FROM_ALL)
+    else()
+        find_package(GTest REQUIRED)
     endif()
-endforeach()
+    foreach(library gtest gtest_main gmock gmock_main)
+        if(NOT TARGET GTest::${library})
+            add_library(GTest::${library} ALIAS ${library})
+        endif()
+    endforeach()
+endif()
 
 # Built on Linux, the tests run under Wine, in a Wine prefix of the build folder's own: the
 # user's ~/.wine is never touched, and the prefix's registry holds only what the tests put there.

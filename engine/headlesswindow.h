@@ -6,6 +6,7 @@
 
 #include "passports.h"
 #include "passrequest.h"
+#include "sequate/version.h"
 #include "startup.h"
 
 #include <cstddef>
@@ -52,7 +53,7 @@ PassRequest selectedComponentsRequest(const std::string& start, bool renameDupli
 
 class HeadlessWindow : public StartupDisplay, public UserDialogs, public EcoHandOff {
 public:
-    std::string caption = "Sequate 1.4";
+    std::string caption = productName;
     bool topmost = false;
     std::string startText;
     bool allComponentsChosen = false;

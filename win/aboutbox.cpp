@@ -1,9 +1,9 @@
 #include "aboutbox.h"
 
-#include "about/aboutlayout.h"
-#include "about/productname.h"
 #include "dialogs.h"
 #include "dpi.h"
+#include "sequate/version.h"
+#include "ui/aboutlayout.h"
 #include "widetext.h"
 
 #include <commctrl.h>
@@ -19,9 +19,9 @@ constexpr COLORREF restColour = RGB(0, 0, 0);
 
 AboutBox::AboutBox(Dialogs& dialogs) : mDialogs(dialogs) {
     // No owner, as the old program gave none: the box is not modal.
-    create(L"frmAbout", std::string("About ") + about::productName,
+    create(L"frmAbout", std::string("About ") + productName,
            WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, nullptr);
-    mTitle = addControl(WC_STATICW, "Label2", about::productName, SS_LEFT | SS_NOPREFIX);
+    mTitle = addControl(WC_STATICW, "Label2", productName, SS_LEFT | SS_NOPREFIX);
     mNotice = addControl(WC_STATICW, "Label1", SEQUATE_NOTICE, SS_LEFT | SS_NOPREFIX);
     mAddress =
         addControl(WC_STATICW, "lblAddress", SEQUATE_WEBSITE, SS_LEFT | SS_NOPREFIX | SS_NOTIFY);

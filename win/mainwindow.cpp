@@ -1,10 +1,10 @@
 #include "mainwindow.h"
 
-#include "about/productname.h"
 #include "dialogs.h"
 #include "dpi.h"
 #include "helppage.h"
 #include "launch.h"
+#include "sequate/version.h"
 #include "widetext.h"
 
 #include <cstdio>
@@ -27,8 +27,8 @@ MainWindow::MainWindow(host::RunningObjects& objects, Dialogs& dialogs,
                        std::function<void(int)> programEnd)
     : mObjects(objects), mDialogs(dialogs), mProgramEnd(std::move(programEnd)),
       mSaveDialog(dialogs, *this), mEcoStep(objects, mSaveDialog), mLogic(*this, mEcoStep) {
-    create(L"frmRenPart", about::productName,
-           WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, nullptr, makeMenuBar());
+    create(L"frmRenPart", productName, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
+           nullptr, makeMenuBar());
     mControls = std::make_unique<MainControls>(handle());
     for (const ui::ControlPlace& place : ui::mainWindowControls())
         name(place.objectName, control(place.control));

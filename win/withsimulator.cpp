@@ -6,7 +6,7 @@
 // up, the box says why in its own words.
 
 #include "host/utf8.h"
-#include "simulatedclasses.h"
+#include "tools/comsim/simulatedclasses.h"
 
 #include <string>
 #include <windows.h>

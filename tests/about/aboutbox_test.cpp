@@ -2,8 +2,8 @@
 
 #include "about/aboutbox.h"
 #include "about/urlopener.h"
-#include "tests/app/getchild.h"
-#include "tests/app/qtprint.h"
+#include "tests/support/getchild.h"
+#include "tests/support/qtprint.h"
 
 #include <QLabel>
 #include <QTest>

@@ -1,7 +1,7 @@
 // The window's small parts on their own: the progress bar adapter.
 
 #include "app/progressbaradapter.h"
-#include "qtprint.h"
+#include "tests/support/qtprint.h"
 
 #include <QProgressBar>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // The desktop's own dialogs, answered by a timer while they wait for the user.
 
 #include "app/qtdialogs.h"
-#include "qtprint.h"
+#include "tests/support/qtprint.h"
 
 #include <QApplication>
 #include <QFileDialog>

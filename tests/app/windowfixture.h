@@ -5,11 +5,11 @@
 
 #include "app/dialogs.h"
 #include "app/launch.h"
-#include "getchild.h"
 #include "host/sim/simpowerlogic.h"
 #include "host/sim/simpowerpcb.h"
 #include "host/sim/simrunningobjects.h"
-#include "qtprint.h"
+#include "tests/support/getchild.h"
+#include "tests/support/qtprint.h"
 
 #include <QAction>
 #include <QLabel>

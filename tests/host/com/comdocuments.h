@@ -4,7 +4,7 @@
 
 #include "host/hostfailure.h"
 #include "host/sim/simstate.h"
-#include "tests/host/sim/sampledocuments.h"
+#include "tests/support/sampledocuments.h"
 
 #include <gtest/gtest.h>
 #include <optional>

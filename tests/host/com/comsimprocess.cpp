@@ -2,7 +2,7 @@
 
 #include "host/sim/statefile.h"
 #include "hosts.h"
-#include "simulatedclasses.h"
+#include "tools/comsim/simulatedclasses.h"
 
 #include <algorithm>
 #include <atomic>

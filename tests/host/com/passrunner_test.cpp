@@ -6,7 +6,7 @@
 #include "host/sim/simrunningobjects.h"
 #include "host/sim/statefile.h"
 #include "passwindow.h"
-#include "tests/host/sim/sampledocuments.h"
+#include "tests/support/sampledocuments.h"
 #include "tools/compass/compassrunner.h"
 
 #include <fstream>

@@ -4,7 +4,7 @@
 // not share the user's bus or each other's.
 
 #include "host/sim/simstate.h"
-#include "tests/host/sim/sampledocuments.h"
+#include "tests/support/sampledocuments.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
