@@ -2,11 +2,11 @@
 #include "eco/ecotext.h"
 #include "eco/layouthandoff.h"
 #include "filesizelimit.h"
-#include "golden.h"
 #include "host/sim/simpowerlogic.h"
 #include "host/sim/simpowerpcb.h"
 #include "host/sim/simrunningobjects.h"
 #include "scratchfolder.h"
+#include "tests/support/ecogolden.h"
 #include "undeletable.h"
 
 #include <cstdlib>

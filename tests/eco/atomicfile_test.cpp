@@ -5,8 +5,8 @@
 #include "eco/ecotext.h"
 #include "failingfchmod.h"
 #include "filesizelimit.h"
-#include "golden.h"
 #include "scratchfolder.h"
+#include "tests/support/ecogolden.h"
 
 #include <functional>
 #include <gmock/gmock.h>

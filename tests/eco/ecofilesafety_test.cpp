@@ -3,8 +3,8 @@
 #include "eco/ecotext.h"
 #include "failingfchmod.h"
 #include "fsynchook.h"
-#include "golden.h"
 #include "scratchfolder.h"
+#include "tests/support/ecogolden.h"
 
 #include <csignal>
 #include <gmock/gmock.h>

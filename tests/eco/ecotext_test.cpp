@@ -1,6 +1,6 @@
 #include "eco/ecoerror.h"
 #include "eco/ecotext.h"
-#include "golden.h"
+#include "tests/support/ecogolden.h"
 
 #include <gtest/gtest.h>
 #include <string>

@@ -1,7 +1,7 @@
 #include "eco/ecofiledialog.h"
 #include "fakeecoui.h"
-#include "golden.h"
 #include "scratchfolder.h"
+#include "tests/support/ecogolden.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

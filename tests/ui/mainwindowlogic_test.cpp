@@ -7,7 +7,7 @@
 #include "fakesavedialog.h"
 #include "host/sim/simpowerlogic.h"
 #include "host/sim/simrunningobjects.h"
-#include "tests/eco/golden.h"
+#include "tests/support/ecogolden.h"
 #include "tests/support/privatedatafolder.h"
 #include "ui/mainwindowlogic.h"
 
