@@ -43,8 +43,18 @@ public:
             documentToo ? allComponents(mDocument) : nullptr;
         const std::int32_t documentCount = document ? document->Count() : 0;
         const bool selectionToo = scope == PassScope::SelectedComponents && selected == 1;
+        // Each position read is a step of its own: by position, a large design spends most of
+        // its read there, and the bar must move and Stop be heard meanwhile.
+        long long positions = 0;
+        if (documentToo)
+            positions = scope == PassScope::SelectedComponents || everyPosition ? count : 0;
+        else if (selectionToo)
+            positions = 1;
+        else if (everyPosition)
+            positions = count;
         startPhase(mBar, ProgressPhase::Reading,
-                   static_cast<long long>(count) + documentCount + (selectionToo ? 1 : 0));
+                   static_cast<long long>(count) + documentCount + (selectionToo ? 1 : 0) +
+                       positions);
 
         mActivity = "reading the names of the components";
         ListRead workList = readList(*result.workList, count);
@@ -133,8 +143,10 @@ private:
                        const std::vector<std::size_t>& rows) {
         mActivity = "ordering " + mOrdered + " by position";
         result.snapshot.positions.reserve(rows.size());
-        for (std::size_t i = 0; i < rows.size(); ++i)
+        for (std::size_t i = 0; i < rows.size(); ++i) {
             result.snapshot.positions.push_back(position(*components[i], names[i], rows[i]));
+            stepProgress(mBar);
+        }
     }
 
     ComponentPosition position(host::LogicComponent& component, const std::string& name,

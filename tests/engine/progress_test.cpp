@@ -24,6 +24,26 @@ TEST(Progress, ReadsThenEmptiesWhenNothingIsSelected) {
     EXPECT_EQ(session.window.progressBar().history(), (std::vector<long long>{0, 1, 2, 3, 0}));
 }
 
+// By position, each position read is a step of the read too, and Stop is heard among them.
+TEST(Progress, PositionsReadByPositionAreStepsAStopIsHeardAmong) {
+    PassRequest request = allComponentsRequest("1");
+    request.order = WalkOrder::AcrossThenDown;
+    for (const bool stop : {false, true}) {
+        Session session(document(parts(3, {})));
+        if (stop)
+            session.window.progressBar().stopOnceSet = 5; // 0, three names, one position
+        const PassResult result = *session.run(request);
+        const auto& history = session.window.progressBar().history();
+        ASSERT_GE(history.size(), 5u);
+        EXPECT_EQ(std::vector<long long>(history.begin(), history.begin() + 5),
+                  (std::vector<long long>{0, 1, 2, 3, 4}));
+        EXPECT_EQ(result.completed, !stop);
+        if (!stop) {
+            EXPECT_EQ(history[6], 6);
+        }
+    }
+}
+
 TEST(Progress, StepHoldsAtTheMaximum) {
     engine::HeadlessProgressBar bar;
     bar.setMaximum(0);
