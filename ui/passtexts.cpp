@@ -1,6 +1,7 @@
 #include "passtexts.h"
 
 #include "counttext.h"
+#include "optionpanel.h"
 #include "passsummary.h"
 
 namespace sequate::ui {
@@ -8,8 +9,19 @@ namespace sequate::ui {
 namespace {
 
 // Ends in a full stop, so that a count on the next line does not read as part of the start.
+// The order and the leave-alone entries only when chosen, in the main window's words, so that
+// the line of a pass as the old program made it reads as it did.
 std::string choiceLine(const PassRequest& choice) {
-    return describeMode(choice) + ", start from " + std::to_string(choice.start) + ".";
+    std::string line = describeMode(choice) + ", start from " + std::to_string(choice.start);
+    if (choice.order != engine::WalkOrder::Standard)
+        line += std::string(", order \"") +
+                walkOrderEntries(choice.scope)[static_cast<std::size_t>(choice.order)] + "\"";
+    if (!choice.leaveAlone.empty()) {
+        line += ", leave alone";
+        for (const std::string& entry : choice.leaveAlone.entries)
+            line += " " + entry;
+    }
+    return line + ".";
 }
 
 std::string ecoDestination(const PassRequest& choice) {

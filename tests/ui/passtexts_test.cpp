@@ -42,9 +42,11 @@ TEST(PassTexts, PreviewSaysWhatRunWouldDoAndWhereTheEcoFileGoes) {
          "Sequate selected components, Rename duplicates, start from 40.\nRun would stop: R5 is "
          "taken\nECO file: \"Write only\": to a file you choose when the pass ends"},
         {{PassScope::SelectedComponents, TakenNamePolicy::AssignNextFree, 2,
-          engine::EcoDestination::PowerPcb},
+          engine::EcoDestination::PowerPcb, engine::WalkOrder::DownThenAcross,
+          *engine::parseLeaveAlone("J*, U7").leaveAlone},
          {},
-         "Sequate selected components, Assign next free names, start from 2.\n2 components get "
+         "Sequate selected components, Assign next free names, start from 2, order \"Down, then "
+         "across\", leave alone J* U7.\n2 components get "
          "a new name, 1 of them by way of a temporary name; 1 keeps its name.\nECO file: \"Write "
          "and force read in PCB\": read into the layout open in PowerPCB"},
     };
