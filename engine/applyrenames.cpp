@@ -12,7 +12,7 @@ using ComponentPtr = std::shared_ptr<host::LogicComponent>;
 // A call that failed on its way back may still have renamed the component. When the host can
 // say so, the rename is journaled if it was made; when it cannot (no answer in time, or gone),
 // the rename is journaled as one that may have been made, and the next contact settles it.
-void journalIfMade(PassJournal& undo, const ComponentPtr& component, const Rename& rename,
+void journalIfMade(UndoList& undo, const ComponentPtr& component, const Rename& rename,
                    const host::HostFailure& failure) {
     if (failure.outcomeUnknown()) {
         undo.add(component, rename);
@@ -26,7 +26,7 @@ void journalIfMade(PassJournal& undo, const ComponentPtr& component, const Renam
     }
 }
 
-void renameInHost(PassJournal& undo, const ComponentPtr& component, const Rename& rename) {
+void renameInHost(UndoList& undo, const ComponentPtr& component, const Rename& rename) {
     const std::string& from = rename.before;
     const std::string& to = rename.after;
     try {

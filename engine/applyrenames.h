@@ -1,13 +1,13 @@
 #pragma once
 
 // Sending PowerLogic the renames of a plan, one by one, each read back. Every rename that may
-// have been made goes into the undo journal at once, and its mark into the journal on disk.
+// have been made goes into the undo list at once, and its mark into the journal on disk.
 
 #include "host/powerlogic.h"
 #include "journalstore.h"
-#include "passjournal.h"
 #include "passplan.h"
 #include "progressbar.h"
+#include "undolist.h"
 
 #include <memory>
 #include <string>
@@ -17,7 +17,7 @@ namespace sequate::engine {
 
 struct RenameTarget {
     const std::vector<std::shared_ptr<host::LogicComponent>>& components;
-    PassJournal& undo;
+    UndoList& undo;
     JournalWriter* disk = nullptr; // none when nothing is renamed
 };
 

@@ -3,10 +3,10 @@
 #include "applyrenames.h"
 #include "completedpass.h"
 #include "host/partnamerules.h"
-#include "hostpass.h"
 #include "journalclaims.h"
 #include "journalstore.h"
 #include "passstop.h"
+#include "powerlogicpasslock.h"
 #include "progress.h"
 #include "schematicreader.h"
 #include "startup.h"
@@ -68,7 +68,7 @@ protected:
                            "complete. Close Sequate and start it again once PowerLogic has a "
                            "project open.");
         mActivity = "starting the pass";
-        beginHostPass();
+        beginPowerLogicPassLock();
         mRead = readSchematic(*mState.document, mRequest.scope, mRequest.order, mPorts.progress,
                               mActivity);
         mActivity = "planning the renames";
@@ -76,18 +76,18 @@ protected:
     }
 
     // Where PowerLogic was closed and runs again, the pass begins in the new one.
-    void beginHostPass() {
-        mHostPass.emplace(*mState.application, mPorts.dialogs);
+    void beginPowerLogicPassLock() {
+        mPassLock.emplace(*mState.application, mPorts.dialogs);
         try {
-            mHostPass->begin();
+            mPassLock->begin();
             return;
         } catch (const host::HostFailure& failure) {
             if (!powerLogicGone(failure) || !reattachPowerLogic(mState))
                 throw;
-            mHostPass->forget();
+            mPassLock->forget();
         }
-        mHostPass.emplace(*mState.application, mPorts.dialogs);
-        mHostPass->begin();
+        mPassLock.emplace(*mState.application, mPorts.dialogs);
+        mPassLock->begin();
     }
 
     std::string failureText(const host::HostFailure& failure) const {
@@ -102,8 +102,8 @@ protected:
     // PowerLogic is let go before any box waits for the user: what the pass has to say is
     // told once its pass has ended.
     void endPass() {
-        if (mHostPass)
-            mHostPass->end();
+        if (mPassLock)
+            mPassLock->end();
         mPorts.progress.setValue(0);
         for (const auto& [kind, text] : std::exchange(mAfterPass, {}))
             mPorts.dialogs.showMessage(kind, "Sequate", text);
@@ -118,7 +118,7 @@ protected:
     const PassRequest mRequest;
     SchematicRead mRead;
     PassPlan mPlan;
-    std::optional<HostPass> mHostPass;
+    std::optional<PowerLogicPassLock> mPassLock;
     std::string mActivity;
     std::vector<std::pair<MessageKind, std::string>> mAfterPass;
 };
@@ -206,7 +206,7 @@ private:
         if (renames.empty())
             return;
         openJournal(renames);
-        applyRenames({mRead.components, mJournal, mDiskJournal.get()}, renames, mPorts.progress,
+        applyRenames({mRead.components, mUndo, mDiskJournal.get()}, renames, mPorts.progress,
                      mActivity);
     }
 
@@ -319,11 +319,11 @@ private:
     // The question waits with PowerLogic let go; putting the names back takes a pass of its
     // own. Should PowerLogic not begin one, the undo still tries, and says what stays.
     bool keepWithoutEco() {
-        mHostPass->end();
+        mPassLock->end();
         if (mPorts.dialogs.keepRenamesWithoutEco(keepWithoutEcoQuestion))
             return true;
         try {
-            mHostPass->begin();
+            mPassLock->begin();
         } catch (const host::HostFailure&) {
         }
         return false;
@@ -370,8 +370,8 @@ private:
     enum class ByUser { No, Yes };
 
     PassResult stop(const std::string& problem, ByUser byUser = ByUser::No) {
-        const std::size_t made = mJournal.size();
-        UndoReport undo = mJournal.undo(&mPorts.progress);
+        const std::size_t made = mUndo.size();
+        UndoReport undo = mUndo.undo(&mPorts.progress);
         std::string message = problem + "\n\n" + undoText(undo, made);
         if (undo.complete)
             closeJournal();
@@ -391,8 +391,8 @@ private:
         const bool asItWas = undo.complete;
         result.stillInEffect = std::move(undo.stillInEffect);
         result.eco = mEcoSent;
-        if (mHostPass)
-            if (const std::string notEnded = mHostPass->endQuietly(); !notEnded.empty())
+        if (mPassLock)
+            if (const std::string notEnded = mPassLock->endQuietly(); !notEnded.empty())
                 result.stopMessage += "\n\n" + notEnded;
         const MessageKind kind =
             result.byUser && asItWas ? MessageKind::Information : MessageKind::Failure;
@@ -402,7 +402,7 @@ private:
     }
 
     const PassPlan* mPreviewed;
-    PassJournal mJournal;
+    UndoList mUndo;
     std::unique_ptr<JournalWriter> mDiskJournal;
     std::string mDocument;
     std::optional<EcoSent> mEcoSent;

@@ -7,10 +7,10 @@
 // changed.
 
 #include "hostsession.h"
-#include "passjournal.h"
 #include "passplan.h"
 #include "passports.h"
 #include "passrequest.h"
+#include "undolist.h"
 
 #include <optional>
 #include <string>

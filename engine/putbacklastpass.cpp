@@ -3,11 +3,11 @@
 #include "applyrenames.h"
 #include "completedpass.h"
 #include "componentlist.h"
-#include "hostpass.h"
 #include "hostrenames.h"
 #include "journalclaims.h"
 #include "journalstore.h"
 #include "passstop.h"
+#include "powerlogicpasslock.h"
 #include "workinglist.h"
 
 #include <map>
@@ -51,7 +51,7 @@ public:
         try {
             std::vector<Rename> planned;
             {
-                HostPass pass(*mState.application, mPorts.dialogs);
+                PowerLogicPassLock pass(*mState.application, mPorts.dialogs);
                 pass.begin();
                 const Look first = look();
                 if (first.refusal)
@@ -149,7 +149,7 @@ private:
     }
 
     PutBackOutcome apply(const std::vector<Rename>& planned) {
-        HostPass pass(*mState.application, mPorts.dialogs);
+        PowerLogicPassLock pass(*mState.application, mPorts.dialogs);
         pass.begin();
         const Look now = look();
         if (now.refusal)
@@ -206,7 +206,7 @@ private:
         std::filesystem::remove(mKept.path, ignored);
     }
 
-    PutBackOutcome handOver(HostPass& pass, const Names& before,
+    PutBackOutcome handOver(PowerLogicPassLock& pass, const Names& before,
                             const std::vector<Rename>& renames) {
         if (mKept.pass.eco == HandOver::None)
             return done(pass);
@@ -259,7 +259,7 @@ private:
     }
 
     // The question waits with PowerLogic let go; taking the put-back back takes a pass of its own.
-    bool keepWithoutEco(HostPass& pass) {
+    bool keepWithoutEco(PowerLogicPassLock& pass) {
         pass.end();
         const bool keep = mPorts.dialogs.keepRenamesWithoutEco(
             "No ECO file was written, so the layout will keep the last pass's renames.\n\n"
@@ -274,7 +274,7 @@ private:
         return keep;
     }
 
-    PutBackOutcome done(HostPass& pass) {
+    PutBackOutcome done(PowerLogicPassLock& pass) {
         if (mJournal)
             settle();
         else {
@@ -353,7 +353,7 @@ private:
     KeptPass mKept;
     std::string mActivity = "looking for the last pass";
     std::string mNote;
-    PassJournal mUndo;
+    UndoList mUndo;
     bool mUndone = false; // undone once: never again
     std::unique_ptr<JournalWriter> mJournal;
     PutBackOutcome mOutcome;

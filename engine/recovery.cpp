@@ -2,11 +2,11 @@
 
 #include "applyrenames.h"
 #include "componentlist.h"
-#include "hostpass.h"
 #include "hostrenames.h"
 #include "journalclaims.h"
 #include "journalstore.h"
 #include "passstop.h"
+#include "powerlogicpasslock.h"
 #include "startup.h"
 #include "workinglist.h"
 
@@ -76,7 +76,7 @@ public:
 private:
     // PowerLogic is let go before the first box: every message waits for the end of its pass.
     RecoveryOutcome finish() {
-        endHostPass();
+        endPowerLogicPassLock();
         if (mOutcome.done == RecoveryChoice::Keep && !mSettled)
             mState.keptRenamesWaiting = mOutcome.staying.size();
         if (!mOutcome.passMayFollow) // the schematic is out of reach: its message says so
@@ -118,17 +118,17 @@ private:
         return mState.document->Name();
     }
 
-    void beginHostPass() {
-        mHostPass.emplace(*mState.application, mPorts.dialogs);
-        mHostPass->begin();
+    void beginPowerLogicPassLock() {
+        mPassLock.emplace(*mState.application, mPorts.dialogs);
+        mPassLock->begin();
     }
 
-    void endHostPass() {
-        if (!mHostPass)
+    void endPowerLogicPassLock() {
+        if (!mPassLock)
             return;
-        if (const std::string said = mHostPass->endQuietly(); !said.empty())
+        if (const std::string said = mPassLock->endQuietly(); !said.empty())
             tell(said);
-        mHostPass.reset();
+        mPassLock.reset();
     }
 
     // A question waits with PowerLogic let go. The user may edit the schematic meanwhile: the
@@ -136,9 +136,9 @@ private:
     // are acted on.
     template <typename Question>
     auto askLettingGo(const Names& asked, Question question) {
-        endHostPass();
+        endPowerLogicPassLock();
         const auto answer = question();
-        beginHostPass();
+        beginPowerLogicPassLock();
         mRead = readDocument();
         if (mRead.names == asked)
             return answer;
@@ -168,7 +168,7 @@ private:
         if (unfinished.empty())
             return;
         mActivity = "reading the schematic's names";
-        beginHostPass();
+        beginPowerLogicPassLock();
         mRead = readDocument();
         for (auto& [path, journal] : unfinished) {
             if (!belongsTo(journal, mRead.names) || atRest(journal, mRead.names))
@@ -261,7 +261,7 @@ private:
         mActivity = "writing the journal of the put-back";
         JournalWriter writer(mPath, back);
         mPutBackBegun = true;
-        PassJournal undo;
+        UndoList undo;
         applyRenames({read.components, undo, &writer}, renames, mPorts.progress, mActivity,
                      ProgressPhase::PuttingBack);
         mNamesLeft = target;
@@ -480,7 +480,7 @@ private:
     bool mPutBackBegun = false;
     bool mSettled = false; // the journal of this schematic was settled
     bool mAsked = false;   // the user was asked whether to put back or keep
-    std::optional<HostPass> mHostPass;
+    std::optional<PowerLogicPassLock> mPassLock;
     DocumentRead mRead;
     std::vector<std::pair<MessageKind, std::string>> mTold; // shown once PowerLogic is let go
     RecoveryOutcome mOutcome;

@@ -10,9 +10,9 @@
 // took it before anything else is handed over.
 
 #include "hostsession.h"
-#include "passjournal.h"
 #include "passports.h"
 #include "passrequest.h"
+#include "undolist.h"
 
 #include <optional>
 #include <string>

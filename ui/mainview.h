@@ -1,7 +1,7 @@
 #pragma once
 
 // What the window logic asks of a view of the main window: everything that needs a toolkit.
-// The Qt window on Linux implements it, and a native window on Windows can.
+// The Qt window on Linux implements it, and the native window on Windows (win/mainwindow.h).
 
 #include "dialogtexts.h"
 #include "engine/progressbar.h"

@@ -3,9 +3,9 @@
 // the real PowerLogic every call crosses into another process, so the calls, not the engine,
 // set the pace.
 
-#include "engine/passjournal.h"
 #include "engine/rotationorder.h"
 #include "engine/runcommand.h"
+#include "engine/undolist.h"
 #include "tests/engine/designs.h"
 #include "tests/engine/session.h"
 
@@ -97,7 +97,7 @@ BENCHMARK(BM_SelectedRenameDuplicates)
     ->ArgsProduct({{1000, 3000, 10000}, {10, 50, 100}})
     ->Unit(benchmark::kMillisecond);
 
-// A component that takes every name it is given, so that only the journal is measured.
+// A component that takes every name it is given, so that only the undo list is measured.
 class AcceptingComponent : public host::LogicComponent {
 public:
     std::string Value() override { return mName; }
@@ -115,12 +115,12 @@ void BM_UndoRenames(benchmark::State& state) {
     auto component = std::make_shared<AcceptingComponent>();
     for (auto _ : state) {
         state.PauseTiming();
-        PassJournal journal;
+        UndoList made;
         for (int i = 0; i < renames; ++i)
-            journal.add(component,
-                        {ComponentIndex(0), "R" + std::to_string(i), "R" + std::to_string(i + 1)});
+            made.add(component,
+                     {ComponentIndex(0), "R" + std::to_string(i), "R" + std::to_string(i + 1)});
         state.ResumeTiming();
-        benchmark::DoNotOptimize(journal.undo());
+        benchmark::DoNotOptimize(made.undo());
     }
     state.SetItemsProcessed(state.iterations() * renames);
 }

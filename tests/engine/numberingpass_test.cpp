@@ -268,7 +268,7 @@ TEST(NumberingPass, ANameReadBackOtherThanPlannedStopsThePass) {
     };
     const std::vector<std::shared_ptr<host::LogicComponent>> components = {
         std::make_shared<Stubborn>()};
-    PassJournal undo;
+    UndoList undo;
     std::string activity;
     engine::HeadlessProgressBar bar;
     EXPECT_THROW(

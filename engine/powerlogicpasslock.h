@@ -13,13 +13,13 @@
 
 namespace sequate::engine {
 
-class HostPass {
+class PowerLogicPassLock {
 public:
-    HostPass(host::LogicApplication& application, UserDialogs& dialogs)
+    PowerLogicPassLock(host::LogicApplication& application, UserDialogs& dialogs)
         : mApplication(application), mDialogs(dialogs) {}
-    ~HostPass() { end(); }
-    HostPass(const HostPass&) = delete;
-    HostPass& operator=(const HostPass&) = delete;
+    ~PowerLogicPassLock() { end(); }
+    PowerLogicPassLock(const PowerLogicPassLock&) = delete;
+    PowerLogicPassLock& operator=(const PowerLogicPassLock&) = delete;
 
     // Throws HostFailure when PowerLogic will not begin a pass.
     void begin();

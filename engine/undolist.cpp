@@ -1,4 +1,4 @@
-#include "passjournal.h"
+#include "undolist.h"
 
 #include "passstop.h"
 #include "progress.h"
@@ -8,15 +8,15 @@
 
 namespace sequate::engine {
 
-void PassJournal::add(std::shared_ptr<host::LogicComponent> component, Rename rename) {
+void UndoList::add(std::shared_ptr<host::LogicComponent> component, Rename rename) {
     mEntries.push_back({std::move(component), std::move(rename)});
 }
 
-void PassJournal::confirmLast(std::string after) {
+void UndoList::confirmLast(std::string after) {
     mEntries.back().rename.after = std::move(after);
 }
 
-UndoReport PassJournal::undo(ProgressBar* progress) {
+UndoReport UndoList::undo(ProgressBar* progress) {
     // A rename the host will not undo stays, and the older ones are still tried: each that
     // succeeds is one name less to put right by hand.
     // A host that no longer answers would make each further try wait out the whole timeout.
@@ -62,7 +62,7 @@ UndoReport PassJournal::undo(ProgressBar* progress) {
 
 // For each rename, the next one that took away the name it gave, or none. The name a rename
 // gave was that component's alone until its next rename took it away.
-std::vector<std::size_t> PassJournal::nextRenames() const {
+std::vector<std::size_t> UndoList::nextRenames() const {
     std::vector<std::size_t> next(mEntries.size(), mEntries.size());
     std::unordered_map<std::string, std::size_t> firstTaking; // name -> earliest later rename
     for (std::size_t i = mEntries.size(); i-- > 0;) {
@@ -77,8 +77,8 @@ std::vector<std::size_t> PassJournal::nextRenames() const {
 // The component of the rename just undone is back at the name it had before it, so its later
 // renames that could not be undone are no longer in effect. Returns how many failures that
 // clears.
-std::size_t PassJournal::putBackPast(std::size_t undone, const std::vector<std::size_t>& next,
-                                     std::vector<std::string>& failures) const {
+std::size_t UndoList::putBackPast(std::size_t undone, const std::vector<std::size_t>& next,
+                                  std::vector<std::string>& failures) const {
     std::size_t cleared = 0;
     for (std::size_t later = next[undone]; later < mEntries.size(); later = next[later]) {
         if (!failures[later].empty())

@@ -1,4 +1,4 @@
-#include "hostpass.h"
+#include "powerlogicpasslock.h"
 
 #include "passstop.h"
 
@@ -6,7 +6,7 @@
 
 namespace sequate::engine {
 
-void HostPass::begin() {
+void PowerLogicPassLock::begin() {
     try {
         mApplication.BeginPass();
         mOpen = true;
@@ -29,7 +29,7 @@ void HostPass::begin() {
             "your edits in PowerLogic. Sequate has closed it.";
 }
 
-void HostPass::end() {
+void PowerLogicPassLock::end() {
     if (const std::string said = endQuietly(); !said.empty())
         mDialogs.showMessage(MessageKind::Failure, "Sequate", said);
 }
@@ -44,7 +44,7 @@ std::string joined(const std::string& first, const std::string& second) {
 
 } // namespace
 
-std::string HostPass::endQuietly() {
+std::string PowerLogicPassLock::endQuietly() {
     if (!mOpen)
         return std::exchange(mNote, {});
     mOpen = false;

@@ -24,7 +24,7 @@ struct UndoReport {
     bool hostLost = false;
 };
 
-class PassJournal {
+class UndoList {
 public:
     void add(std::shared_ptr<host::LogicComponent> component, Rename rename);
     // The name the host reports after the newest rename.

@@ -1,7 +1,7 @@
 // Putting names back after a pass that cannot finish, and telling what stays when PowerLogic
 // will not take a name back.
 
-#include "engine/passjournal.h"
+#include "engine/undolist.h"
 #include "session.h"
 
 #include <gtest/gtest.h>
@@ -13,7 +13,7 @@ using Names = std::vector<std::string>;
 using Records = std::vector<Rename>;
 
 struct JournalSession : Session {
-    PassJournal journal;
+    UndoList renames;
 
     explicit JournalSession(const Names& names) : Session(document(parts(names))) {}
 
@@ -24,27 +24,27 @@ struct JournalSession : Session {
         return result;
     }
 
-    // Renames the i-th component (from 1) as a pass does, and journals it.
+    // Renames the i-th component (from 1) as a pass does, and lists it for undoing.
     void rename(std::int32_t i, const std::string& newName) {
         auto component = state.document->ComponentSet()->Objects()->Item(i);
         const std::string before = component->Name();
         component->SetName(newName);
-        journal.add(component, renameOf(static_cast<std::size_t>(i - 1), before, newName));
+        renames.add(component, renameOf(static_cast<std::size_t>(i - 1), before, newName));
     }
 };
 
-TEST(PassJournal, UndoPutsEveryNameBackNewestFirst) {
+TEST(UndoList, UndoPutsEveryNameBackNewestFirst) {
     JournalSession session({"R7", "R8"});
     session.rename(1, "R9");
     session.rename(2, "R7");
     session.rename(1, "R8");
-    const UndoReport undo = session.journal.undo();
+    const UndoReport undo = session.renames.undo();
     EXPECT_TRUE(undo.complete);
     EXPECT_TRUE(undo.stillInEffect.empty());
     EXPECT_EQ(session.names(), (Names{"R7", "R8"}));
 }
 
-TEST(PassJournal, WhatStaysAreTheRenamesStillInEffect) {
+TEST(UndoList, WhatStaysAreTheRenamesStillInEffect) {
     const struct {
         const char* about;
         Names names;
@@ -77,26 +77,26 @@ TEST(PassJournal, WhatStaysAreTheRenamesStillInEffect) {
         JournalSession session(c.names);
         for (const auto& [index, name] : c.renames)
             session.rename(index, name);
-        const UndoReport undo = session.journal.undo();
+        const UndoReport undo = session.renames.undo();
         EXPECT_FALSE(undo.complete);
         EXPECT_EQ(undo.stillInEffect, c.stillInEffect);
         EXPECT_EQ(session.names(), c.after);
     }
 }
 
-TEST(PassJournal, ARefusalThatAnOlderUndoMadeGoodIsNoFailure) {
+TEST(UndoList, ARefusalThatAnOlderUndoMadeGoodIsNoFailure) {
     JournalSession session({"X"});
     session.rename(1, "C4");
     session.rename(1, "C5");
     session.logic.failCall(1, host::HostCode::Failed); // C5 back to C4
-    const UndoReport undo = session.journal.undo();
+    const UndoReport undo = session.renames.undo();
     EXPECT_TRUE(undo.complete) << undo.failure;
     EXPECT_TRUE(undo.stillInEffect.empty());
     EXPECT_EQ(session.names(), Names{"X"});
 }
 
 // A host that has stopped answering would make every further try wait out the whole timeout.
-TEST(PassJournal, UndoStopsTryingOnceTheHostNoLongerAnswers) {
+TEST(UndoList, UndoStopsTryingOnceTheHostNoLongerAnswers) {
     for (const host::HostCode lost : {host::HostCode::Timeout, host::HostCode::ServerUnavailable}) {
         JournalSession session({"R7", "R8", "R9"});
         session.rename(1, "R1");
@@ -104,7 +104,7 @@ TEST(PassJournal, UndoStopsTryingOnceTheHostNoLongerAnswers) {
         session.rename(3, "R3");
         session.logic.failCall(1, lost);
         const std::uint64_t callsBefore = session.logic.callCount();
-        const UndoReport undo = session.journal.undo();
+        const UndoReport undo = session.renames.undo();
         EXPECT_EQ(session.logic.callCount() - callsBefore, 1u);
         EXPECT_FALSE(undo.complete);
         EXPECT_TRUE(undo.hostLost);
@@ -113,12 +113,12 @@ TEST(PassJournal, UndoStopsTryingOnceTheHostNoLongerAnswers) {
     }
 }
 
-TEST(PassJournal, AnOrdinaryRefusalLetsTheOlderRenamesBeTried) {
+TEST(UndoList, AnOrdinaryRefusalLetsTheOlderRenamesBeTried) {
     JournalSession session({"R7", "R8"});
     session.rename(1, "R1");
     session.rename(2, "R2");
     session.logic.failCall(1, host::HostCode::RenameRefused);
-    const UndoReport undo = session.journal.undo();
+    const UndoReport undo = session.renames.undo();
     EXPECT_FALSE(undo.hostLost);
     EXPECT_EQ(undo.stillInEffect, (Records{renameOf(1, "R8", "R2")}));
     EXPECT_EQ(session.names(), (Names{"R7", "R2"}));
