@@ -60,7 +60,10 @@ HFONT fixedFont(UINT dpi) {
     return ::CreateFontIndirectW(&font);
 }
 
-int wrappedTextHeight(HWND control, int width) {
+namespace {
+
+// The box the control's text takes in its font, drawn with format into width pixels.
+RECT measuredText(HWND control, int width, UINT format) {
     const int length = ::GetWindowTextLengthW(control);
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
     ::GetWindowTextW(control, text.data(), length + 1);
@@ -68,11 +71,22 @@ int wrappedTextHeight(HWND control, int width) {
     HGDIOBJ previous =
         ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0)));
     RECT box{0, 0, width, 0};
-    ::DrawTextW(dc, text.c_str(), length, &box,
-                DT_CALCRECT | DT_WORDBREAK | DT_EDITCONTROL | DT_NOPREFIX | DT_EXPANDTABS);
+    ::DrawTextW(dc, text.c_str(), length, &box, DT_CALCRECT | format);
     ::SelectObject(dc, previous);
     ::ReleaseDC(control, dc);
-    return box.bottom;
+    return box;
+}
+
+} // namespace
+
+int wrappedTextHeight(HWND control, int width) {
+    return measuredText(control, width, DT_WORDBREAK | DT_EDITCONTROL | DT_NOPREFIX | DT_EXPANDTABS)
+        .bottom;
+}
+
+int captionWidth(HWND control) {
+    // Without DT_NOPREFIX the access key's mark takes no room, as when a button draws it.
+    return measuredText(control, 0, DT_SINGLELINE).right;
 }
 
 void setClientSize(HWND window, int width, int height) {

@@ -19,6 +19,8 @@ HFONT fixedFont(UINT dpi);
 // The height in pixels that the control's text takes in its font, wrapped at width pixels as a
 // static control with SS_EDITCONTROL wraps it.
 int wrappedTextHeight(HWND control, int width);
+// The width in pixels of the control's caption on one line, '&' marking an access key.
+int captionWidth(HWND control);
 
 // The window's client area holds width by height pixels; the frame and the menu bar come on top.
 void setClientSize(HWND window, int width, int height);

@@ -22,19 +22,8 @@ void move(HWND control, int x, int y, int width, int height) {
 
 // A button is as wide as its caption needs in its font, and no narrower than the others.
 int buttonWidthFor(HWND button, UINT dpi) {
-    const int length = ::GetWindowTextLengthW(button);
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    ::GetWindowTextW(button, text.data(), length + 1);
-    HDC dc = ::GetDC(button);
-    HGDIOBJ previous =
-        ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageW(button, WM_GETFONT, 0, 0)));
-    RECT box{0, 0, 0, 0};
-    // Without DT_NOPREFIX the access key's mark takes no room, as when the button draws it.
-    ::DrawTextW(dc, text.c_str(), length, &box, DT_CALCRECT | DT_SINGLELINE);
-    ::SelectObject(dc, previous);
-    ::ReleaseDC(button, dc);
     return std::max(twipsToPixels(buttonWidth, dpi),
-                    static_cast<int>(box.right) + twipsToPixels(2 * margin, dpi));
+                    captionWidth(button) + twipsToPixels(2 * margin, dpi));
 }
 
 } // namespace
