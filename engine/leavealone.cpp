@@ -26,10 +26,8 @@ bool LeaveAlone::entryMatches(const std::string& entry, const std::string& name)
 }
 
 bool LeaveAlone::matches(const std::string& name) const {
-    if (std::find(names.begin(), names.end(), name) != names.end())
-        return true;
-    const std::string code = letterCode(name);
-    return std::find(codes.begin(), codes.end(), code) != codes.end();
+    return std::any_of(entries.begin(), entries.end(),
+                       [&](const std::string& entry) { return entryMatches(entry, name); });
 }
 
 LeaveAloneOrRefusal parseLeaveAlone(const std::string& text) {
@@ -41,18 +39,13 @@ LeaveAloneOrRefusal parseLeaveAlone(const std::string& text) {
         std::string entry = text.substr(at, end - at);
         at = end;
         const std::size_t star = entry.find('*');
-        if (star != std::string::npos) {
-            const std::string code = entry.substr(0, star);
-            if (star + 1 != entry.size() || !isLetterCode(code))
-                return {std::nullopt,
-                        "\"" + entry +
-                            "\" in Leave alone is neither a part name nor a letter code followed "
-                            "by * (such as TP*). Letter codes are the capital letters A to Z "
-                            "that begin a part name."};
-            parsed.codes.push_back(code);
-        } else {
-            parsed.names.push_back(entry);
-        }
+        if (star != std::string::npos &&
+            (star + 1 != entry.size() || !isLetterCode(entry.substr(0, star))))
+            return {std::nullopt,
+                    "\"" + entry +
+                        "\" in Leave alone is neither a part name nor a letter code followed "
+                        "by * (such as TP*). Letter codes are the capital letters A to Z "
+                        "that begin a part name."};
         parsed.entries.push_back(std::move(entry));
     }
     return {std::move(parsed), {}};

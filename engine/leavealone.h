@@ -10,10 +10,10 @@
 namespace sequate::engine {
 
 struct LeaveAlone {
-    // Each entry as typed, in order: the report names those that match no component.
+    // Each entry as typed, in order: "J*" for every component of the letter code J, or an exact
+    // part name, compared case-sensitively as all names. The report names those that match no
+    // component.
     std::vector<std::string> entries;
-    std::vector<std::string> codes; // "J" for the entry "J*": every component of that letter code
-    std::vector<std::string> names; // exact part names, compared case-sensitively as all names
 
     bool empty() const { return entries.empty(); }
     bool matches(const std::string& name) const;
