@@ -11,27 +11,26 @@ namespace sequate::eco {
 namespace {
 
 // What the durable files say, in the ECO step's words.
-EcoError ecoError(const files::FileError& error, const std::string& path) {
+[[noreturn]] void throwEcoError(const files::FileError& error, const std::string& path) {
     switch (error.fault()) {
     case files::FileFault::NoFileName:
-        return EcoError("Cannot write the ECO file: no file name was given.");
+        throw EcoError("Cannot write the ECO file: no file name was given.");
     case files::FileFault::NamesAFolder:
-        return EcoError("Cannot write the ECO file \"" + path + "\": it names a folder.");
+        throw EcoFileError(path, "it names a folder");
     case files::FileFault::UntrustedLink:
-        return EcoError("Cannot write the ECO file \"" + path + "\": the link \"" +
-                        error.path().string() +
-                        "\" belongs to another user in a folder that everyone can write to, so "
-                        "it is not followed.");
+        throw EcoFileError(path, "the link \"" + error.path().string() +
+                                     "\" belongs to another user in a folder that everyone can "
+                                     "write to, so it is not followed");
     case files::FileFault::System:
         break;
     }
-    return EcoError("Cannot write the ECO file \"" + path + "\": " + error.code().message() + ".");
+    throw EcoFileError(path, error.code().message());
 }
 
 void requireRegularTarget(const std::filesystem::path& target, const std::string& shownPath) {
     if (const auto other = host::notARegularFile(target))
-        throw EcoError("Cannot write the ECO file \"" + shownPath + "\": it is " + *other +
-                       ", not a file, so Sequate does not replace it.");
+        throw EcoFileError(shownPath,
+                           "it is " + *other + ", not a file, so Sequate does not replace it");
 }
 
 } // namespace
@@ -42,7 +41,7 @@ void writeFileAtomically(const std::string& path, const std::string& bytes) {
         requireRegularTarget(target, path);
         files::replaceWhole(target, bytes);
     } catch (const files::FileError& error) {
-        throw ecoError(error, path);
+        throwEcoError(error, path);
     }
 }
 

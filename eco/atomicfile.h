@@ -4,13 +4,16 @@
 // failure leaves an existing file as it was and removes the new file, and is said in the ECO
 // step's words.
 
+#include "ecoerror.h"
+
 #include <string>
 
 namespace sequate::eco {
 
-// Throws EcoError naming the path and the reason, also for a link at the path that another
-// user may have planted in a shared folder, and for something other than a regular file (a
-// device, a FIFO, a folder) at the path, which writing the file would replace.
+// Throws EcoError, an EcoFileError naming the path and the reason where there is one, also for a
+// link at the path that another user may have planted in a shared folder, and for something other
+// than a regular file (a device, a FIFO, a folder) at the path, which writing the file would
+// replace.
 void writeFileAtomically(const std::string& path, const std::string& bytes);
 
 } // namespace sequate::eco

@@ -10,15 +10,6 @@ namespace sequate::ui {
 
 namespace {
 
-// The writer words its failures for an ECO file: for a list only the reason is kept.
-std::string reasonIn(const std::string& failure, const std::string& path) {
-    const std::string opening = "Cannot write the ECO file \"" + path + "\": ";
-    std::string reason = failure.rfind(opening, 0) == 0 ? failure.substr(opening.size()) : failure;
-    if (!reason.empty() && reason.back() == '.')
-        reason.pop_back();
-    return reason;
-}
-
 // Some dialogs give an empty name for Cancel.
 std::optional<std::string> chosenPath(SaveDialog& dialog, const std::string& filter,
                                       const std::string& suggestedName) {
@@ -34,10 +25,13 @@ void saveRowsAsCsv(SaveDialog& dialog, const std::vector<NameRow>& rows) {
     const std::optional<std::string> path = chosenPath(dialog, csvFileFilter, {});
     if (!path)
         return;
+    // The writer words its failures for an ECO file: for a list only the reason is kept.
     try {
         eco::writeFileAtomically(*path, rowsAsCsv(rows));
+    } catch (const eco::EcoFileError& failure) {
+        dialog.showMessage(csvNotSaved(*path, failure.reason()));
     } catch (const std::exception& failure) {
-        dialog.showMessage(csvNotSaved(*path, reasonIn(failure.what(), *path)));
+        dialog.showMessage(csvNotSaved(*path, failure.what()));
     }
 }
 
