@@ -34,10 +34,6 @@ using ui::Control;
 using ui::ControlKind;
 using ui::MenuItem;
 
-// Often enough that the bar moves smoothly and End is heard at once, seldom enough that the
-// window's own work does not slow a pass over thousands of components.
-constexpr qint64 respondEveryMs = 30;
-
 // The installed page beside the program, else the one of the build folder it was built in.
 QString helpPagePath() {
     const QString installed = QDir(QCoreApplication::applicationDirPath())
@@ -65,8 +61,7 @@ void showChosen(QAbstractButton& button, bool chosen) {
 
 MainWindow::MainWindow(std::unique_ptr<host::RunningObjects> objects, Dialogs& dialogs)
     : mObjects(std::move(objects)), mDialogs(dialogs), mControls(*this),
-      mProgress(*mControls.get<QProgressBar>(Control::progressBar)), mSaveDialog(dialogs, *this),
-      mEcoStep(*mObjects, mSaveDialog), mLogic(*this, mEcoStep) {
+      mSaveDialog(dialogs, *this), mEcoStep(*mObjects, mSaveDialog), mLogic(*this, mEcoStep) {
     setObjectName("frmRenPart");
     setWindowTitle(productName);
     mReport = new ReportWindow(this, dialogs);
@@ -107,14 +102,6 @@ void MainWindow::connectHandlers() {
             [this] { mLogic.savePlanAsEco(mPreview->saveDialog()); });
 }
 
-engine::StartupOutcome MainWindow::startUp() {
-    return mLogic.startUp(*mObjects);
-}
-
-void MainWindow::recoverUnfinishedPass() {
-    mLogic.recoverUnfinishedPass();
-}
-
 void MainWindow::helpPageChosen() {
     const QString page = helpPagePath();
     if (!mHelp)
@@ -134,30 +121,21 @@ void MainWindow::aboutChosen() {
     mAbout->raise();
 }
 
-// Enter presses the default button from wherever the keyboard is, as in a dialog: the controls
-// pass it on. Escape, and the End key that no control here takes, are the window logic's.
+// The keys the controls pass on: Enter, Escape, and the End key that no control here takes.
 void MainWindow::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (auto* run = mControls.get<QPushButton>(ui::defaultButton); run->isEnabled())
-            run->click();
-        return;
-    case Qt::Key_Escape:
-    case Qt::Key_End:
-        mLogic.escape();
-        return;
-    default:
-        QMainWindow::keyPressEvent(event);
-    }
+    static const std::pair<int, ui::WindowKey> keys[] = {{Qt::Key_Return, ui::WindowKey::Enter},
+                                                         {Qt::Key_Enter, ui::WindowKey::Enter},
+                                                         {Qt::Key_Escape, ui::WindowKey::Escape},
+                                                         {Qt::Key_End, ui::WindowKey::End}};
+    for (const auto& [code, key] : keys)
+        if (event->key() == code &&
+            mEvents.keyPressed(key, mControls[ui::defaultButton]->isEnabled()))
+            return;
+    QMainWindow::keyPressEvent(event);
 }
 
-// During a pass, closing the window asks whether to stop the pass, as End does.
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (mEnded || mLogic.end())
-        event->accept();
-    else
-        event->ignore();
+    event->setAccepted(mEvents.closeAsked());
 }
 
 // --- ui::MainView ---
@@ -190,24 +168,28 @@ void MainWindow::showOptions(const ui::OptionPanel& options) {
     order->setCurrentIndex(static_cast<int>(options.order()));
 }
 
-void MainWindow::letWindowRespond() {
-    if (mSinceResponded.isValid() && mSinceResponded.elapsed() < respondEveryMs)
-        return;
+// QProgressBar::setValue repaints at once whenever the change shows.
+void MainWindow::showProgress(ui::BarPosition shown) {
+    auto* bar = mControls.get<QProgressBar>(Control::progressBar);
+    bar->setRange(0, shown.maximum);
+    bar->setValue(shown.value);
+}
+
+void MainWindow::handleWaitingEvents() {
     QCoreApplication::processEvents();
-    mSinceResponded.start();
 }
 
 void MainWindow::showPassRunning(bool running) {
     for (const ui::ControlPlace& place : ui::mainWindowControls())
         if (ui::greyedDuringPass(place))
             mControls[place.control]->setEnabled(!running);
-    mControls.action(MenuItem::previewItem)->setEnabled(!running);
-    mControls.action(MenuItem::putBackItem)->setEnabled(!running);
+    for (const ui::MenuPlace& place : ui::mainWindowMenus())
+        if (ui::greyedDuringPass(place.item))
+            mControls.action(place.item)->setEnabled(!running);
     // The preview holds the main window while it is open: once Apply runs its plan, it goes,
     // so that End reaches the pass. It comes back with a new plan if the schematic changed.
     if (running)
         mPreview->hide();
-    mSinceResponded.invalidate();
 }
 
 void MainWindow::showAccount(const std::string& line) {
@@ -287,10 +269,8 @@ void MainWindow::moveWindow(ui::ScreenPoint topLeft) {
 }
 
 void MainWindow::endProgram(int exitStatus) {
-    if (mEnded) {
+    if (!mEvents.programEnds())
         return;
-    }
-    mEnded = true;
     mReport->hide();
     if (mAbout) {
         mAbout->hide();

@@ -7,13 +7,12 @@
 #include "eco/ecostep.h"
 #include "host/runningobjects.h"
 #include "mainwindowcontrols.h"
-#include "progressbaradapter.h"
 #include "qtsettingsstore.h"
 #include "ui/mainview.h"
+#include "ui/mainwindowevents.h"
 #include "ui/mainwindowlogic.h"
 #include "windowsavedialog.h"
 
-#include <QElapsedTimer>
 #include <QMainWindow>
 #include <memory>
 
@@ -35,10 +34,6 @@ class MainWindow : public QMainWindow, private ui::MainView {
 public:
     MainWindow(std::unique_ptr<host::RunningObjects> objects, Dialogs& dialogs);
 
-    // Start-up, while the window is still hidden. Old program: Form_Load.
-    engine::StartupOutcome startUp();
-    // Offers to put back or keep what a pass cut short left in the open schematic.
-    void recoverUnfinishedPass();
     ui::MainWindowLogic& logic() { return mLogic; }
 
 signals:
@@ -58,8 +53,8 @@ private:
     void keepOnTop(bool onTop) override;
     void setCaption(const std::string& caption) override;
     void showOptions(const ui::OptionPanel& options) override;
-    engine::ProgressBar& progressBar() override { return mProgress; }
-    void letWindowRespond() override;
+    void showProgress(ui::BarPosition bar) override;
+    void handleWaitingEvents() override;
     void showPassRunning(bool running) override;
     void showAccount(const std::string& line) override;
     std::optional<ui::Control> focusedControl() override;
@@ -82,16 +77,14 @@ private:
     Dialogs& mDialogs;
     QtSettingsStore mSettings;
     MainWindowControls mControls;
-    ProgressBarAdapter mProgress;
     WindowSaveDialog mSaveDialog;
     eco::EcoStep mEcoStep;
     ui::MainWindowLogic mLogic;
+    ui::MainWindowEvents mEvents{mLogic};
     ReportWindow* mReport = nullptr;
     PreviewWindow* mPreview = nullptr;
     about::AboutBox* mAbout = nullptr;
     HelpWindow* mHelp = nullptr;
-    QElapsedTimer mSinceResponded; // since the window last handled its events during a pass
-    bool mEnded = false;
 };
 
 } // namespace sequate::app

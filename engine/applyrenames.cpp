@@ -54,18 +54,18 @@ void renameInHost(UndoList& undo, const ComponentPtr& component, const Rename& r
 
 } // namespace
 
-void applyRenames(const RenameTarget& target, const std::vector<Rename>& renames, ProgressBar& bar,
-                  std::string& activity, ProgressPhase phase) {
+void applyRenames(const RenameTarget& target, const std::vector<Rename>& renames,
+                  const ProgressPort& progress, std::string& activity, ProgressPhase phase) {
     if (renames.empty())
         return;
-    startPhase(bar, phase, static_cast<long long>(renames.size()));
+    PhaseProgress steps(progress, phase, static_cast<long long>(renames.size()));
     for (std::size_t i = 0; i < renames.size(); ++i) {
         const Rename& rename = renames[i];
         activity = "renaming " + rename.before + " to " + rename.after;
         renameInHost(target.undo, target.components[rename.component.value()], rename);
         if (target.disk)
             target.disk->markDone(i + 1);
-        stepProgress(bar);
+        steps.step();
     }
 }
 

@@ -6,7 +6,7 @@
 #include "host/powerlogic.h"
 #include "journalstore.h"
 #include "passplan.h"
-#include "progressbar.h"
+#include "progress.h"
 #include "undolist.h"
 
 #include <memory>
@@ -22,9 +22,10 @@ struct RenameTarget {
 };
 
 // Throws RenameRefused when PowerLogic will not take a name, PassStop when a rename cannot be
-// confirmed. `activity` names the rename under way; `phase` is what the bar says the renames
+// confirmed. `activity` names the rename under way; `phase` is what the progress says the renames
 // are for.
-void applyRenames(const RenameTarget& target, const std::vector<Rename>& renames, ProgressBar& bar,
-                  std::string& activity, ProgressPhase phase = ProgressPhase::Renaming);
+void applyRenames(const RenameTarget& target, const std::vector<Rename>& renames,
+                  const ProgressPort& progress, std::string& activity,
+                  ProgressPhase phase = ProgressPhase::Renaming);
 
 } // namespace sequate::engine

@@ -1,11 +1,11 @@
 #include "componentlist.h"
 
-#include "progress.h"
 #include "required.h"
 
 namespace sequate::engine {
 
-ComponentList readComponentList(host::LogicObjects& list, std::int32_t count, ProgressBar* bar) {
+ComponentList readComponentList(host::LogicObjects& list, std::int32_t count,
+                                PhaseProgress* phase) {
     ComponentList read;
     read.names.reserve(static_cast<std::size_t>(count));
     read.components.reserve(static_cast<std::size_t>(count));
@@ -18,10 +18,8 @@ ComponentList readComponentList(host::LogicObjects& list, std::int32_t count, Pr
                                      : "the component after " + read.names.back() + " in its list");
         read.names.push_back(component->Name());
         read.components.push_back(std::move(component));
-        if (bar) {
-            bar->setValue(bar->value() + 1);
-            stopIfAsked(*bar);
-        }
+        if (phase)
+            phase->step();
     }
     return read;
 }

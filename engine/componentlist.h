@@ -5,7 +5,7 @@
 // ComponentIndex counts.
 
 #include "host/powerlogic.h"
-#include "progressbar.h"
+#include "progress.h"
 
 #include <cstdint>
 #include <memory>
@@ -19,8 +19,9 @@ struct ComponentList {
     std::vector<std::shared_ptr<host::LogicComponent>> components;
 };
 
-// The first `count` items of the list; each read steps the bar, when there is one.
+// The first `count` items of the list; each read is a step of the phase, when
+// there is one.
 ComponentList readComponentList(host::LogicObjects& list, std::int32_t count,
-                                ProgressBar* bar = nullptr);
+                                PhaseProgress* phase = nullptr);
 
 } // namespace sequate::engine

@@ -14,9 +14,18 @@ PassRequest acceptedRequest(const RequestOrRefusal& made, const std::string& sta
 
 } // namespace
 
-void HeadlessProgressBar::setValue(long long value) {
-    mValue = value;
+void HeadlessProgress::progressed(ProgressPhase, long long done, long long) {
+    shown(done);
+}
+
+void HeadlessProgress::progressEnded() {
+    shown(0);
+}
+
+void HeadlessProgress::shown(long long value) {
     mHistory.push_back(value);
+    if (stopOnceSet && mHistory.size() >= *stopOnceSet)
+        mStop.requestStop();
 }
 
 PassRequest allComponentsRequest(const std::string& start, EcoDestination eco) {

@@ -1,6 +1,6 @@
 #pragma once
 
-// The engine's ports without a display: a progress bar that only keeps its numbers, answers a
+// The engine's ports without a display: a progress that only keeps its numbers, answers a
 // test sets up, and lists of what a user would have seen. The pass runners, the tests and the
 // benchmarks drive the engine through it.
 
@@ -16,26 +16,25 @@
 
 namespace sequate::engine {
 
-class HeadlessProgressBar : public engine::ProgressBar {
+// What a window's progress bar would have shown: every count told, and the end as 0.
+class HeadlessProgress : public ProgressObserver {
 public:
-    long long minimum() const override { return mMinimum; }
-    long long maximum() const override { return mMaximum; }
-    long long value() const override { return mValue; }
-    void setMinimum(long long value) override { mMinimum = value; }
-    void setMaximum(long long value) override { mMaximum = value; }
-    void setValue(long long value) override;
-    bool stopRequested() const override { return stopOnceSet && mHistory.size() >= *stopOnceSet; }
+    void progressed(ProgressPhase phase, long long done, long long total) override;
+    void progressEnded() override;
+    ProgressPort port() { return {*this, mStop}; }
 
+    // The bar's value now.
+    long long value() const { return mHistory.empty() ? 0 : mHistory.back(); }
     // Every value the bar was set to, in order.
     const std::vector<long long>& history() const { return mHistory; }
     // The user asks the pass to stop once this many values have been set.
     std::optional<std::size_t> stopOnceSet;
 
 private:
-    long long mMinimum = 0;
-    long long mMaximum = 100;
-    long long mValue = 0;
+    void shown(long long value);
+
     std::vector<long long> mHistory;
+    StopToken mStop;
 };
 
 struct ShownMessage {
@@ -71,9 +70,9 @@ public:
 
     // The ECO step is the window's own, which counts and answers as set up above, unless one
     // is given: the ECO library's, for the runners and the ECO tests.
-    PassPorts ports() { return {mBar, *this, mEcoStep ? *mEcoStep : *this}; }
+    PassPorts ports() { return {mBar.port(), *this, mEcoStep ? *mEcoStep : *this}; }
     void useEcoStep(EcoHandOff& step) { mEcoStep = &step; }
-    HeadlessProgressBar& progressBar() { return mBar; }
+    HeadlessProgress& progressBar() { return mBar; }
 
     void keepOnTop(bool onTop) override { topmost = onTop; }
     void setCaption(const std::string& text) override { caption = text; }
@@ -97,7 +96,7 @@ public:
                      const std::string& text) override;
 
 private:
-    HeadlessProgressBar mBar;
+    HeadlessProgress mBar;
     EcoHandOff* mEcoStep = nullptr;
 };
 

@@ -104,7 +104,7 @@ protected:
     void endPass() {
         if (mPassLock)
             mPassLock->end();
-        mPorts.progress.setValue(0);
+        mPorts.progress.observer.progressEnded();
         for (const auto& [kind, text] : std::exchange(mAfterPass, {}))
             mPorts.dialogs.showMessage(kind, "Sequate", text);
     }

@@ -1,14 +1,14 @@
 #pragma once
 
 // What the engine needs of the program around it, each port named for what it does: the
-// progress bar, the messages and the two questions, the ECO step, and what start-up sets in
+// progress and the stop, the messages and the two questions, the ECO step, and what start-up sets in
 // the window. The main window implements them through ui/; the headless runners and the tests
 // implement them without a display. None of them tells the engine what to do: that comes in a
 // PassRequest.
 
 #include "host/ecodelivery.h"
 #include "host/powerlogic.h"
-#include "progressbar.h"
+#include "progress.h"
 #include "rename.h"
 
 #include <functional>
@@ -77,7 +77,7 @@ public:
 
 // What a pass, a preview and a recovery work through.
 struct PassPorts {
-    ProgressBar& progress; // Old program: prgbarEdistys
+    ProgressPort progress; // Old program: prgbarEdistys
     UserDialogs& dialogs;
     EcoHandOff& eco;
 };

@@ -4,21 +4,23 @@
 
 namespace sequate::engine {
 
-void startPhase(ProgressBar& bar, ProgressPhase phase, long long steps) {
-    bar.beginPhase(phase);
-    bar.setMinimum(0);
-    bar.setMaximum(steps);
-    bar.setValue(0);
+PhaseProgress::PhaseProgress(const ProgressPort& port, ProgressPhase phase, long long steps)
+    : mPort(port), mPhase(phase), mSteps(steps) {
+    mPort.observer.progressed(mPhase, 0, mSteps);
 }
 
-void stepProgress(ProgressBar& bar) {
-    if (bar.maximum() != bar.value())
-        bar.setValue(bar.value() + 1);
-    stopIfAsked(bar);
+void PhaseProgress::step() {
+    count();
+    stopIfAsked(mPort);
 }
 
-void stopIfAsked(const ProgressBar& bar) {
-    if (bar.stopRequested())
+void PhaseProgress::count() {
+    if (mDone < mSteps)
+        mPort.observer.progressed(mPhase, ++mDone, mSteps);
+}
+
+void stopIfAsked(const ProgressPort& port) {
+    if (port.stop.stopRequested())
         throw StoppedByUser("You stopped the pass.");
 }
 

@@ -1,19 +1,38 @@
 #pragma once
 
-// The progress bar of a pass: one phase at a time (the read, the renames, the names put back),
-// each counted from 0 to its own count of steps, and empty again at the end.
+// The progress of a pass: one phase at a time (the read, the renames, the names put back),
+// each counted from 0 to its own count of steps by the engine itself, told to the observer,
+// which also hears the end; and the user's request to stop, asked between the steps.
 
-#include "progressbar.h"
+#include "progressobserver.h"
 
 namespace sequate::engine {
 
-// The bar counts `steps` steps of this phase from 0.
-void startPhase(ProgressBar& bar, ProgressPhase phase, long long steps);
+// Where a pass's progress goes and where it hears whether the user asked it to stop.
+struct ProgressPort {
+    ProgressObserver& observer;
+    const StopToken& stop;
+};
 
-// Once the bar is full it stays there. Throws StoppedByUser when the user asked the pass to
-// stop.
-void stepProgress(ProgressBar& bar);
+// One phase's count of steps. Made at the phase's start, which it reports (0 of its steps).
+class PhaseProgress {
+public:
+    PhaseProgress(const ProgressPort& port, ProgressPhase phase, long long steps);
+
+    // One step more, reported; once the count is full it stays there, unreported. Throws
+    // StoppedByUser when the user asked the pass to stop.
+    void step();
+    // One step more without asking for a stop: putting names back is not stopped.
+    void count();
+
+private:
+    const ProgressPort& mPort;
+    ProgressPhase mPhase;
+    long long mSteps;
+    long long mDone = 0;
+};
+
 // Throws StoppedByUser when the user asked the pass to stop.
-void stopIfAsked(const ProgressBar& bar);
+void stopIfAsked(const ProgressPort& port);
 
 } // namespace sequate::engine

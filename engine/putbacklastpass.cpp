@@ -282,7 +282,7 @@ private:
             std::filesystem::remove(mKept.path, ignored);
         }
         pass.end();
-        mPorts.progress.setValue(0);
+        mPorts.progress.observer.progressEnded();
         mOutcome.done = true;
         return tell(MessageKind::Information,
                     "The last pass is put back: " + std::to_string(mKept.pass.renamed.size()) +
@@ -308,7 +308,7 @@ private:
             return tell(MessageKind::Failure, problem);
         mUndone = true;
         const UndoReport report = mUndo.undo(&mPorts.progress);
-        mPorts.progress.setValue(0);
+        mPorts.progress.observer.progressEnded();
         mOutcome.renames = report.stillInEffect;
         if (!report.complete) {
             std::string text = problem +

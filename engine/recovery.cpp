@@ -265,7 +265,7 @@ private:
         applyRenames({read.components, undo, &writer}, renames, mPorts.progress, mActivity,
                      ProgressPhase::PuttingBack);
         mNamesLeft = target;
-        mPorts.progress.setValue(0);
+        mPorts.progress.observer.progressEnded();
         std::string message = "The " + std::to_string(renames.size()) +
                               " renames of the pass that was cut short were undone: every name "
                               "is as it was before that pass.";

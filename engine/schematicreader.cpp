@@ -8,6 +8,7 @@
 #include "workinglist.h"
 
 #include <cmath>
+#include <optional>
 #include <unordered_map>
 
 namespace sequate::engine {
@@ -18,8 +19,8 @@ using ListRead = ComponentList;
 
 class Reader {
 public:
-    Reader(host::LogicDocument& document, ProgressBar& bar, std::string& activity)
-        : mDocument(document), mBar(bar), mActivity(activity) {}
+    Reader(host::LogicDocument& document, const ProgressPort& progress, std::string& activity)
+        : mDocument(document), mProgress(progress), mActivity(activity) {}
 
     SchematicRead read(PassScope scope, WalkOrder order) {
         mOrdered =
@@ -52,9 +53,9 @@ public:
             positions = 1;
         else if (everyPosition)
             positions = count;
-        startPhase(mBar, ProgressPhase::Reading,
-                   static_cast<long long>(count) + documentCount + (selectionToo ? 1 : 0) +
-                       positions);
+        mSteps.emplace(mProgress, ProgressPhase::Reading,
+                       static_cast<long long>(count) + documentCount + (selectionToo ? 1 : 0) +
+                           positions);
 
         mActivity = "reading the names of the components";
         ListRead workList = readList(*result.workList, count);
@@ -79,7 +80,7 @@ public:
 
 private:
     ListRead readList(host::LogicObjects& list, std::int32_t count) {
-        return readComponentList(list, count, &mBar);
+        return readComponentList(list, count, &*mSteps);
     }
 
     static std::vector<std::size_t> everyRow(std::size_t count) {
@@ -145,7 +146,7 @@ private:
         result.snapshot.positions.reserve(rows.size());
         for (std::size_t i = 0; i < rows.size(); ++i) {
             result.snapshot.positions.push_back(position(*components[i], names[i], rows[i]));
-            stepProgress(mBar);
+            mSteps->step();
         }
     }
 
@@ -176,7 +177,8 @@ private:
     }
 
     host::LogicDocument& mDocument;
-    ProgressBar& mBar;
+    const ProgressPort& mProgress;
+    std::optional<PhaseProgress> mSteps; // the read's, once it knows its count
     std::string& mActivity;
     std::string mOrdered; // the components the pass orders, for the messages
 };
@@ -184,8 +186,8 @@ private:
 } // namespace
 
 SchematicRead readSchematic(host::LogicDocument& document, PassScope scope, WalkOrder order,
-                            ProgressBar& bar, std::string& activity) {
-    return Reader(document, bar, activity).read(scope, order);
+                            const ProgressPort& progress, std::string& activity) {
+    return Reader(document, progress, activity).read(scope, order);
 }
 
 } // namespace sequate::engine

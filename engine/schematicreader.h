@@ -8,7 +8,7 @@
 
 #include "host/powerlogic.h"
 #include "passrequest.h"
-#include "progressbar.h"
+#include "progress.h"
 #include "schematicsnapshot.h"
 
 #include <memory>
@@ -25,8 +25,8 @@ struct SchematicRead {
 };
 
 // `activity` says what the read is doing at each moment, for the message when a call fails.
-// The progress bar counts the components read.
+// The progress counts the components read.
 SchematicRead readSchematic(host::LogicDocument& document, PassScope scope, WalkOrder order,
-                            ProgressBar& bar, std::string& activity);
+                            const ProgressPort& progress, std::string& activity);
 
 } // namespace sequate::engine

@@ -4,6 +4,7 @@
 #include "progress.h"
 
 #include <algorithm>
+#include <optional>
 #include <unordered_map>
 
 namespace sequate::engine {
@@ -16,7 +17,7 @@ void UndoList::confirmLast(std::string after) {
     mEntries.back().rename.after = std::move(after);
 }
 
-UndoReport UndoList::undo(ProgressBar* progress) {
+UndoReport UndoList::undo(const ProgressPort* progress) {
     // A rename the host will not undo stays, and the older ones are still tried: each that
     // succeeds is one name less to put right by hand.
     // A host that no longer answers would make each further try wait out the whole timeout.
@@ -24,8 +25,10 @@ UndoReport UndoList::undo(ProgressBar* progress) {
     std::size_t failed = 0;
     const std::vector<std::size_t> next = nextRenames();
     UndoReport report;
+    std::optional<PhaseProgress> steps;
     if (progress)
-        startPhase(*progress, ProgressPhase::PuttingBack, static_cast<long long>(mEntries.size()));
+        steps.emplace(*progress, ProgressPhase::PuttingBack,
+                      static_cast<long long>(mEntries.size()));
     for (std::size_t i = mEntries.size(); i-- > 0;) {
         const Entry& entry = mEntries[i];
         const Rename& rename = entry.rename;
@@ -44,8 +47,8 @@ UndoReport UndoList::undo(ProgressBar* progress) {
                 break;
             }
         }
-        if (progress)
-            progress->setValue(progress->value() + 1);
+        if (steps)
+            steps->count();
     }
     for (std::size_t i = mEntries.size(); i-- > 0;) {
         if (failures[i].empty())

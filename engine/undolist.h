@@ -4,7 +4,7 @@
 // so that a pass that cannot finish can put every name back.
 
 #include "host/powerlogic.h"
-#include "progressbar.h"
+#include "progress.h"
 #include "rename.h"
 
 #include <cstddef>
@@ -31,11 +31,11 @@ public:
     void confirmLast(std::string after);
     std::size_t size() const { return mEntries.size(); }
 
-    // Newest first. Tells the first rename the host would not undo and every one left. The bar,
-    // where given, counts the renames tried in a phase of putting back, so that a window showing
-    // it still responds while a long pass is put back; the user's request to stop is not asked
-    // again.
-    UndoReport undo(ProgressBar* progress = nullptr);
+    // Newest first. Tells the first rename the host would not undo and every one left. The
+    // progress, where given, counts the renames tried in a phase of putting back, so that a window
+    // showing it still responds while a long pass is put back; the user's request to stop is not
+    // asked again.
+    UndoReport undo(const ProgressPort* progress = nullptr);
 
 private:
     struct Entry {

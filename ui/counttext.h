@@ -3,7 +3,7 @@
 // Counts as the windows write them: thousands set apart, so that "1,234 of 5,000" reads at a
 // glance, and the noun that goes with the number.
 
-#include "engine/progressbar.h"
+#include "engine/progressobserver.h"
 
 #include <string>
 

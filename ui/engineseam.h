@@ -1,7 +1,7 @@
 #pragma once
 
 // The one place where the window logic calls the engine. It hands the engine a PassRequest
-// made when Run or Preview was pressed, and the ports: the view's progress bar, the view's
+// made when Run or Preview was pressed, and the ports: the pass's progress and stop, the view's
 // message boxes and questions in the windows' words, the ECO step, and what start-up sets in
 // the window.
 
@@ -47,7 +47,7 @@ public:
     std::optional<engine::PutBackOutcome> putBackLastPass();
 
 private:
-    engine::PassPorts ports() { return {mProgress, *this, mEco}; }
+    engine::PassPorts ports() { return {mProgress.port(), *this, mEco}; }
 
     // engine::StartupDisplay
     void keepOnTop(bool onTop) override { mView.keepOnTop(onTop); }

@@ -4,9 +4,9 @@
 // The Qt window on Linux implements it, and the native window on Windows (win/mainwindow.h).
 
 #include "dialogtexts.h"
-#include "engine/progressbar.h"
 #include "optionpanel.h"
 #include "passtexts.h"
+#include "progressdisplay.h"
 #include "settingsstore.h"
 #include "windowplace.h"
 
@@ -26,12 +26,12 @@ public:
     // Shows every option's state, enabled state, the boxes' texts and the order box's entries
     // (walkOrderEntries) and choice as they now are.
     virtual void showOptions(const OptionPanel& options) = 0;
+    // Draws the progress bar at once: a pass does not return to the event loop until it ends.
     // Old program: prgbarEdistys.
-    virtual engine::ProgressBar& progressBar() = 0;
-    // Called between the host calls of a pass (see passprogress.h): the window handles the
-    // events waiting for it (repaints, End, Escape, closing) and returns. It may do so only
-    // every few tens of milliseconds, to keep the pass fast.
-    virtual void letWindowRespond() = 0;
+    virtual void showProgress(BarPosition bar) = 0;
+    // Called between the host calls of a pass, as often as ui::EventPump lets it: the window
+    // handles the events waiting for it (repaints, End, Escape, closing) and returns.
+    virtual void handleWaitingEvents() = 0;
     // While a pass or a preview is under way, Run, Pass > Preview and the options are disabled
     // and the preview window is closed, so that nothing starts another pass; End stays enabled.
     // Afterwards the logic shows the options again (showOptions).

@@ -118,7 +118,7 @@ void MainWindowLogic::run() {
             // The hand-over of kept renames comes first, and may ask for a file: said at once.
             if (mSeam.session().keptRenamesWaiting) {
                 mView.showAccount(writingKeptRenamesLine());
-                mView.letWindowRespond();
+                mView.handleWaitingEvents();
             }
             return mSeam.run(*request);
         });
@@ -216,7 +216,7 @@ void MainWindowLogic::askToStop() {
 // it to the next live one, End, where Enter would end the program after the pass.
 void MainWindowLogic::beginHold() {
     mPassRunning = true;
-    mSeam.progress().clearStopRequest();
+    mSeam.progress().beginPass();
     mFocusBefore = mView.focusedControl();
     mView.focus(std::nullopt);
     mView.showAccount({});

@@ -1,22 +1,28 @@
 #include "passprogress.h"
 
 #include "counttext.h"
+#include "progressdisplay.h"
 
 namespace sequate::ui {
 
-void PassProgress::beginPhase(engine::ProgressPhase phase) {
-    mPhase = phase;
-    mPhaseBegun = true;
+void PassProgress::progressed(engine::ProgressPhase phase, long long done, long long total) {
+    mTotal = total;
+    show(done, progressLine(phase, done, total));
 }
 
-void PassProgress::setValue(long long value) {
-    mView.progressBar().setValue(value);
-    // Only a phase's start sets the bar to 0; otherwise 0 is the pass's end.
-    if (value == 0 && !mPhaseBegun)
-        mPhase.reset();
-    mPhaseBegun = false;
-    mView.showAccount(mPhase ? progressLine(*mPhase, value, maximum()) : std::string());
-    mView.letWindowRespond();
+void PassProgress::progressEnded() {
+    show(0, {});
+}
+
+void PassProgress::beginPass() {
+    mStop.clear();
+    mPump.restart();
+}
+
+void PassProgress::show(long long done, const std::string& account) {
+    mView.showProgress(barPosition(done, mTotal));
+    mView.showAccount(account);
+    mPump.pump();
 }
 
 } // namespace sequate::ui

@@ -1,46 +1,47 @@
 #pragma once
 
-// The progress port a pass works through in a window: the view's bar, with the window given
-// its turn after every step, so that it repaints and hears End and Escape while the pass holds
-// the host, and the user's request to stop, which the engine asks for between its steps.
+// The progress of a pass in a window: each count the engine tells goes to the view's bar and
+// to the account line (progressLine), then the window has its turn (eventpump.h), so that it
+// repaints and hears End and Escape while the pass holds the host; and the user's request to
+// stop, which the engine asks between its steps.
 //
-// The host calls stay on the window's thread (COM's apartment rules on Windows): a pass runs
-// inside the click that started it and lets the window handle its events between two calls.
 // The view disables everything that could start another pass meanwhile
 // (MainView::showPassRunning), and a document PowerLogic opens waits until the pass ends.
 
-#include "engine/progressbar.h"
+#include "engine/progress.h"
+#include "eventpump.h"
 #include "mainview.h"
 
 #include <optional>
 
 namespace sequate::ui {
 
-class PassProgress : public engine::ProgressBar {
+class PassProgress : public engine::ProgressObserver {
 public:
-    explicit PassProgress(MainView& view) : mView(view) {}
+    explicit PassProgress(MainView& view, EventPump::Clock clock = &std::chrono::steady_clock::now)
+        : mView(view), mPump([&view] { view.handleWaitingEvents(); }, std::move(clock)) {}
 
-    long long minimum() const override { return mView.progressBar().minimum(); }
-    long long maximum() const override { return mView.progressBar().maximum(); }
-    long long value() const override { return mView.progressBar().value(); }
-    void setMinimum(long long value) override { mView.progressBar().setMinimum(value); }
-    void setMaximum(long long value) override { mView.progressBar().setMaximum(value); }
-    // Shows the step, then lets the window respond.
-    void setValue(long long value) override;
-    bool stopRequested() const override { return mStopRequested; }
-    // The account line says the phase and its count at every step; the bar emptied at the end
-    // of a pass leaves it blank until the pass's account comes.
-    void beginPhase(engine::ProgressPhase phase) override;
+    engine::ProgressPort port() { return {*this, mStop}; }
 
-    // The user asked the pass under way to stop; the next pass starts without the request.
-    void requestStop() { mStopRequested = true; }
-    void clearStopRequest() { mStopRequested = false; }
+    // The account line says the phase and its count at every step.
+    void progressed(engine::ProgressPhase phase, long long done, long long total) override;
+    // The bar emptied at the end of a pass leaves the account line blank until the pass's
+    // account comes.
+    void progressEnded() override;
+
+    bool stopRequested() const { return mStop.stopRequested(); }
+    // The user asked the pass under way to stop.
+    void requestStop() { mStop.requestStop(); }
+    // A pass begins: without the last one's request to stop, the window's turn at its first step.
+    void beginPass();
 
 private:
+    void show(long long done, const std::string& account);
+
     MainView& mView;
-    bool mStopRequested = false;
-    std::optional<engine::ProgressPhase> mPhase;
-    bool mPhaseBegun = false; // the next value is the phase's first
+    EventPump mPump;
+    engine::StopToken mStop;
+    long long mTotal = 100; // the last phase's, which the emptied bar keeps
 };
 
 } // namespace sequate::ui

@@ -1,28 +1,18 @@
 #include "launch.h"
 
-#include "eco/privatefolder.h"
 #include "host/com/droppedobjects.h"
 #include "host/com/opendocumentsink.h"
+#include "ui/launch.h"
 
 #include <chrono>
 
 namespace sequate::win {
 
-namespace {
-// Start-up told the user why it cannot go on.
-constexpr int startupRefused = 1;
-} // namespace
-
 Launch launch(host::RunningObjects& objects, Dialogs& dialogs,
               std::function<void(int)> programEnd) {
     auto window = std::make_unique<MainWindow>(objects, dialogs, std::move(programEnd));
-    if (window->startUp() == engine::StartupOutcome::EndProgram)
-        return {nullptr, startupRefused};
-    window->show();
-    // What hand-offs of Sequates that were killed left in the temporary folder goes first.
-    eco::removeStaleHandOffFolders();
-    // A pass that an earlier run left unfinished is settled before anything else.
-    window->recoverUnfinishedPass();
+    if (const auto status = ui::launch(window->logic(), objects, [&] { window->show(); }))
+        return {nullptr, *status};
     return {std::move(window), 0};
 }
 

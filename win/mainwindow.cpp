@@ -7,6 +7,7 @@
 #include "sequate/version.h"
 #include "widetext.h"
 
+#include <commctrl.h>
 #include <cstdio>
 
 namespace sequate::win {
@@ -25,28 +26,19 @@ bool isChoice(const ui::ControlPlace& place) {
 
 MainWindow::MainWindow(host::RunningObjects& objects, Dialogs& dialogs,
                        std::function<void(int)> programEnd)
-    : mObjects(objects), mDialogs(dialogs), mProgramEnd(std::move(programEnd)),
-      mSaveDialog(dialogs, *this), mEcoStep(objects, mSaveDialog), mLogic(*this, mEcoStep) {
+    : mDialogs(dialogs), mProgramEnd(std::move(programEnd)), mSaveDialog(dialogs, *this),
+      mEcoStep(objects, mSaveDialog), mLogic(*this, mEcoStep) {
     create(L"frmRenPart", productName, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
            nullptr, makeMenuBar());
     mControls = std::make_unique<MainControls>(handle());
     for (const ui::ControlPlace& place : ui::mainWindowControls())
         name(place.objectName, control(place.control));
-    mProgress = std::make_unique<NativeProgressBar>(control(Control::progressBar));
     applyFont();
     arrange();
     mReport = std::make_unique<ReportWindow>(handle(), dialogs);
     mPreview = std::make_unique<PreviewWindow>(
         handle(), dialogs, [this] { mLogic.apply(); },
         [this] { mLogic.savePlanAsEco(mPreview->saveDialog()); });
-}
-
-engine::StartupOutcome MainWindow::startUp() {
-    return mLogic.startUp(mObjects);
-}
-
-void MainWindow::recoverUnfinishedPass() {
-    mLogic.recoverUnfinishedPass();
 }
 
 void MainWindow::arrange() {
@@ -60,9 +52,8 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         command(LOWORD(wParam), HIWORD(wParam));
         return 0;
     case WM_CLOSE:
-        // During a pass, closing the window asks whether to stop the pass, as End does.
-        if (!mEnded)
-            mLogic.end();
+        // The window goes only as the program ends (endProgram).
+        mEvents.closeAsked();
         return 0;
     case WM_ACTIVATE:
         if (LOWORD(wParam) == WA_INACTIVE) {
@@ -78,14 +69,12 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void MainWindow::escapePressed() {
-    mLogic.escape();
+    mEvents.keyPressed(ui::WindowKey::Escape, false);
 }
 
 bool MainWindow::keyPressed(WPARAM key) {
-    if (key == VK_END && mLogic.passRunning()) {
-        mLogic.escape();
+    if (key == VK_END && mEvents.keyPressed(ui::WindowKey::End, false))
         return true;
-    }
     // Escape in the order box's dropped list closes the list, as the dialog keys let it.
     if (key == VK_ESCAPE && ::SendMessageW(control(Control::orderBox), CB_GETDROPPEDSTATE, 0, 0))
         return false;
@@ -112,8 +101,7 @@ void MainWindow::command(int id, int notification) {
     }
     // Enter where no button has the keyboard, as the message loop's dialog keys send it.
     if (id == IDOK) {
-        if (::IsWindowEnabled(control(ui::defaultButton)))
-            mLogic.run();
+        mEvents.keyPressed(ui::WindowKey::Enter, ::IsWindowEnabled(control(ui::defaultButton)));
         return;
     }
     switch (menuItemWithId(id).value_or(MenuItem::passMenu)) {
@@ -194,30 +182,30 @@ void MainWindow::showOptions(const ui::OptionPanel& options) {
     ::SendMessageW(order, CB_SETCURSEL, static_cast<WPARAM>(options.order()), 0);
 }
 
-// How often a pass lets the window respond: often enough to look alive, rarely enough to cost
-// the pass nothing.
-constexpr ULONGLONG respondEveryMs = 30;
+// A pass holds the message loop, so the bar is painted at once.
+void MainWindow::showProgress(ui::BarPosition shown) {
+    HWND bar = control(Control::progressBar);
+    ::SendMessageW(bar, PBM_SETRANGE32, 0, static_cast<LPARAM>(shown.maximum));
+    ::SendMessageW(bar, PBM_SETPOS, static_cast<WPARAM>(shown.value), 0);
+    ::UpdateWindow(bar);
+}
 
-void MainWindow::letWindowRespond() {
-    const ULONGLONG now = ::GetTickCount64();
-    if (mLastResponded != 0 && now - mLastResponded < respondEveryMs)
-        return;
+void MainWindow::handleWaitingEvents() {
     handleWaitingMessages();
-    mLastResponded = ::GetTickCount64();
 }
 
 void MainWindow::showPassRunning(bool running) {
     for (const ui::ControlPlace& place : ui::mainWindowControls())
         if (ui::greyedDuringPass(place))
             ::EnableWindow(control(place.control), !running);
-    for (const MenuItem item : {MenuItem::previewItem, MenuItem::putBackItem})
-        ::EnableMenuItem(::GetMenu(handle()), menuId(item),
-                         MF_BYCOMMAND | (running ? MF_GRAYED : MF_ENABLED));
+    for (const ui::MenuPlace& place : ui::mainWindowMenus())
+        if (ui::greyedDuringPass(place.item))
+            ::EnableMenuItem(::GetMenu(handle()), menuId(place.item),
+                             MF_BYCOMMAND | (running ? MF_GRAYED : MF_ENABLED));
     // The preview holds the main window while it is open: once Apply runs its plan, it goes,
     // so that End reaches the pass. It comes back with a new plan if the schematic changed.
     if (running)
         mPreview->close();
-    mLastResponded = 0;
 }
 
 void MainWindow::showAccount(const std::string& line) {
@@ -307,9 +295,8 @@ void MainWindow::moveWindow(ui::ScreenPoint topLeft) {
 }
 
 void MainWindow::endProgram(int exitStatus) {
-    if (mEnded)
+    if (!mEvents.programEnds())
         return;
-    mEnded = true;
     mReport->hide();
     mPreview->close();
     if (mAbout)

@@ -10,11 +10,11 @@
 #include "maincontrols.h"
 #include "nativewindow.h"
 #include "previewwindow.h"
-#include "progressbar.h"
 #include "registrysettingsstore.h"
 #include "reportwindow.h"
 #include "savedialog.h"
 #include "ui/mainview.h"
+#include "ui/mainwindowevents.h"
 #include "ui/mainwindowlogic.h"
 
 #include <functional>
@@ -30,10 +30,6 @@ public:
     MainWindow(host::RunningObjects& objects, Dialogs& dialogs,
                std::function<void(int)> programEnd);
 
-    // Start-up, while the window is still hidden. Old program: Form_Load.
-    engine::StartupOutcome startUp();
-    // Offers to put back or keep what a pass cut short left in the open schematic.
-    void recoverUnfinishedPass();
     ui::MainWindowLogic& logic() { return mLogic; }
 
     HWND control(ui::Control control) const { return (*mControls)[control]; }
@@ -58,8 +54,8 @@ private:
     void keepOnTop(bool onTop) override;
     void setCaption(const std::string& caption) override;
     void showOptions(const ui::OptionPanel& options) override;
-    engine::ProgressBar& progressBar() override { return *mProgress; }
-    void letWindowRespond() override;
+    void showProgress(ui::BarPosition bar) override;
+    void handleWaitingEvents() override;
     void showPassRunning(bool running) override;
     void showAccount(const std::string& line) override;
     std::optional<ui::Control> focusedControl() override;
@@ -78,20 +74,17 @@ private:
     void moveWindow(ui::ScreenPoint topLeft) override;
     void endProgram(int exitStatus) override;
 
-    host::RunningObjects& mObjects;
     Dialogs& mDialogs;
     RegistrySettingsStore mSettings;
     std::function<void(int)> mProgramEnd;
     WindowSaveDialog mSaveDialog;
     eco::EcoStep mEcoStep;
     ui::MainWindowLogic mLogic;
+    ui::MainWindowEvents mEvents{mLogic};
     std::unique_ptr<MainControls> mControls;
-    std::unique_ptr<NativeProgressBar> mProgress;
     std::unique_ptr<ReportWindow> mReport;
     std::unique_ptr<PreviewWindow> mPreview;
     std::unique_ptr<AboutBox> mAbout;
-    ULONGLONG mLastResponded = 0; // GetTickCount64 when the window last had its turn in a pass
-    bool mEnded = false;
     // Where the keyboard goes when the window is active again: a control, or none for the
     // window itself. A dialog keeps it so; this window is not a dialog.
     HWND mKeyboard = nullptr;

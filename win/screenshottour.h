@@ -1,7 +1,7 @@
 #pragma once
 
-// The pictures of the README and the help page, taken by the program itself: with
-// SEQUATE_SCREENSHOT_DIR set, the window shows the options of a pass over the selected
+// The pictures of the README and the help page, taken by sequate-screenshots.exe: the window
+// shows the options of a pass over the selected
 // components, previews and runs a pass over all components, opens the about box, saves each
 // window as it is on the screen and ends.
 

@@ -1,16 +1,45 @@
-// The main window as the user meets it: start-up and the documents PowerLogic opens while the
-// program runs, what choosing an option does to the others and the program's end, with the
-// status it ends with.
+// The Qt window's wiring, one case per wiring: clicks, keys and menus reach ui/, and the windows
+// show what it says. What ui/ and the engine decide is tested there.
 
 #include "tests/support/longestaccountlines.h"
 #include "windowfixture.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QHeaderView>
 #include <QImage>
+#include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QTextBrowser>
+#include <QTimer>
+#include <QTreeWidget>
 
 namespace sequate::testing {
 namespace {
+
+using Rows = std::vector<Names>; // old name, new name, note
+
+std::string readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : "(no file)";
+}
+
+class PassTest : public WindowTest {
+protected:
+    Rows rows(const QString& window) {
+        auto* list = child<QTreeWidget>(window + "/lstNames");
+        Rows rows(list->topLevelItemCount());
+        for (int i = 0; i < list->topLevelItemCount(); ++i)
+            for (int column = 0; column < 3; ++column)
+                rows[i].push_back(list->topLevelItem(i)->text(column).toStdString());
+        return rows;
+    }
+
+    QTemporaryDir folder;
+};
 
 TEST_F(WindowTest, RefusedStartSaysWhyAndEndsWithStatusOneWithoutAWindow) {
     start({});
@@ -21,21 +50,16 @@ TEST_F(WindowTest, RefusedStartSaysWhyAndEndsWithStatusOneWithoutAWindow) {
                   "critical | Sequate | You must load a project before running Sequate"});
 }
 
-// What a document opened without components does is start-up's to decide (tests/engine).
 TEST_F(WindowTest, OpensTopmostAndTakesUpAnotherDocument) {
     start({document("amp.sch", {"R1"}), document("psu.sch", {"C1"})});
     ASSERT_NE(launched.window, nullptr);
     EXPECT_TRUE(window().isVisible());
     EXPECT_TRUE(window().windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_EQ(window().windowTitle(), "Sequate amp.sch");
-    EXPECT_EQ(child<QLineEdit>("txtStart")->text(), "1");
-
-    QSignalSpy ended(&window(), &app::MainWindow::programEnd);
     click("optStart");
     logic->openDocument(1);
     logic->processEvents();
     EXPECT_EQ(window().windowTitle(), "Quillaron psu.sch");
-    EXPECT_EQ(ended.count(), 0);
 }
 
 // The report window and the about box go with the main window, and the status is 0.
@@ -54,8 +78,8 @@ TEST_F(WindowTest, EndButtonAndWindowFrameEndWithStatusZeroAndCloseEveryWindow) 
     }
 }
 
-// Help > Sequate Help shows the help page as a page, its pictures found beside it; Escape
-// closes it, and the about box too.
+// Help > Sequate Help shows the help page, its pictures found beside it; Escape closes it, and
+// the about box too.
 TEST_F(WindowTest, HelpShowsThePageWithItsPicturesAndEscapeClosesItAndTheAboutBox) {
     start({document("amp.sch", {"R1"})});
     trigger("mnuHelpPage");
@@ -104,7 +128,7 @@ TEST_F(WindowTest, ClicksReachTheOptionsAndTheNextStartShowsThemAgainWhereTheWin
 }
 
 // The text typed in Leave alone reaches the request, and Enter in the order box presses Run: the
-// refusal is titled after the box, which takes the keyboard with its text selected.
+// refusal's box takes the keyboard with its text selected.
 TEST_F(WindowTest, ARefusedLeaveAloneEntryGoesBackToItsBoxToRetype) {
     start({document("amp.sch", {"R1"})});
     click("optStart");
@@ -127,6 +151,97 @@ TEST_F(WindowTest, AccountLineHoldsItsLongestLinesWrapped) {
         EXPECT_LE(needed.height(), line->height()) << text;
         EXPECT_LE(needed.width(), line->width()) << text;
     }
+}
+
+// The preview's save button reaches the save dialog and keeps the preview open; Enter presses
+// Apply, though the save buttons come before it.
+TEST_F(PassTest, ApplyAfterPreviewRunsThePlanShown) {
+    start({document("amp.sch", {"R3", "C9", "R1", "U1A"})});
+    click("optStart");
+    trigger("mnuPreview");
+    EXPECT_EQ(rows("frmPreview").front(), (Names{"R3", "R1", ""}));
+    dialogs.saveAnswers = {folder.filePath("plan.eco")};
+    click("frmPreview/cmdSaveEco");
+    EXPECT_NE(readFile(folder.filePath("plan.eco")).find("\nR3 R1\r\n"), std::string::npos);
+    EXPECT_EQ(dialogs.offeredNames, std::vector<QString>{"amp-plan.eco"});
+    EXPECT_TRUE(shown("frmPreview"));
+    QTest::keyClick(child("frmPreview/txtFilter"), Qt::Key_Return);
+    EXPECT_FALSE(shown("frmPreview"));
+    EXPECT_EQ(logic->openNames(), (Names{"R1", "C1", "R2", "U1A"}));
+}
+
+// The report opens by itself when a name could not be numbered; its filter, a header's click
+// and Copy reach the list; Tab leaves the box of names ending in a letter. Pass > Last pass
+// report brings it back from the task bar, and Escape closes it.
+TEST_F(PassTest, ReportShowsTheLastPass) {
+    start({document("amp.sch", {"R1", "R5", "U1A", "C2", "R"})});
+    click("optStart");
+    run();
+    EXPECT_TRUE(shown("frmNotChanged"));
+    EXPECT_EQ(rows("frmNotChanged").front(), (Names{"R5", "R2", ""}));
+    EXPECT_EQ(child<QPlainTextEdit>("frmNotChanged/txtNotChanged")->toPlainText(), "U1A\nR\n");
+    QTest::keyClicks(child("frmNotChanged/txtFilter"), "r");
+    QHeaderView* header = child<QTreeWidget>("frmNotChanged/lstNames")->header();
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                      QPoint(header->sectionViewportPosition(0) + 4, header->height() / 2));
+    click("frmNotChanged/cmdCopy");
+    EXPECT_EQ(QApplication::clipboard()->text(),
+              "Old name\tNew name\tNote\nR\tR\tends in a letter\n"
+              "R1\tR1\talready has its name\nR5\tR2\t\n");
+    child("frmNotChanged/txtNotChanged")->setFocus();
+    QTest::keyClick(child("frmNotChanged/txtNotChanged"), Qt::Key_Tab);
+    EXPECT_EQ(child("frmNotChanged")->focusWidget(), child("frmNotChanged/cmdCopy"));
+    child("frmNotChanged")->showMinimized();
+    trigger("mnuReport");
+    EXPECT_TRUE(shown("frmNotChanged") && !child("frmNotChanged")->isMinimized());
+    QTest::keyClick(child("frmNotChanged"), Qt::Key_Escape);
+    EXPECT_FALSE(shown("frmNotChanged"));
+}
+
+// The pass's ECO file goes where the save dialog says; Pass > Put back the last pass takes the
+// pass back once asked.
+TEST_F(PassTest, EcoFileGoesWhereChosenAndPutBackTakesThePassBack) {
+    start({document("amp.sch", {"R5", "C9", "R7"})});
+    click("optStart");
+    click("chkSend");
+    click("optECO");
+    const QString path = folder.filePath("renames");
+    dialogs.saveAnswers = {path};
+    run();
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"renames"});
+    EXPECT_NE(readFile(path).find("R5 R1"), std::string::npos);
+    dialogs.saveAnswers = {folder.filePath("back")};
+    trigger("mnuPutBack");
+    EXPECT_EQ(logic->openNames(), (Names{"R5", "C9", "R7"}));
+}
+
+// Enter starts a pass; during it the bar counts the read, and the End key reaches the window
+// logic's question while Run and the options are greyed and the keyboard is on the window
+// itself. Then the keyboard goes back to the start box and the program goes on.
+TEST_F(PassTest, EndDuringAPassStopsItAndEveryNameComesBack) {
+    start({document("amp.sch", {"R5", "R7", "C9"})});
+    QSignalSpy ended(&window(), &app::MainWindow::programEnd);
+    click("optStart");
+    bool greyedDuringPass = false;
+    int barMaximum = 0;
+    QWidget* keyboardDuringPass = nullptr;
+    QTimer::singleShot(0, &window(), [&] {
+        greyedDuringPass = !child("cmdRun")->isEnabled() && !child("cboOrder")->isEnabled();
+        barMaximum = child<QProgressBar>("prgbarEdistys")->maximum();
+        keyboardDuringPass = window().focusWidget();
+        QTest::keyClick(keyboardDuringPass, Qt::Key_End);
+    });
+    dialogs.defaultAnswer = false; // "Stop the pass"
+    child("txtStart")->setFocus();
+    QTest::keyClick(child("txtStart"), Qt::Key_Return);
+    EXPECT_TRUE(greyedDuringPass);
+    EXPECT_EQ(barMaximum, 3);
+    EXPECT_EQ(keyboardDuringPass, &window());
+    EXPECT_EQ(window().focusWidget(), child("txtStart"));
+    EXPECT_EQ(logic->openNames(), (Names{"R5", "R7", "C9"}));
+    EXPECT_EQ(ended.count(), 0);
+    QTest::keyClick(child("txtStart"), Qt::Key_Return);
+    EXPECT_EQ(logic->openNames(), (Names{"R1", "R2", "C1"}));
 }
 
 } // namespace

@@ -27,12 +27,12 @@ using Names = std::vector<std::string>;
 
 // A progress bar that gives out after some steps, as a Sequate killed in the middle would.
 struct Killed {};
-class DyingBar : public engine::HeadlessProgressBar {
+class DyingBar : public engine::HeadlessProgress {
 public:
-    void setValue(long long value) override {
+    void progressed(engine::ProgressPhase phase, long long done, long long total) override {
         if (stepsLeft && (*stepsLeft)-- == 0)
             throw Killed{};
-        HeadlessProgressBar::setValue(value);
+        HeadlessProgress::progressed(phase, done, total);
     }
     std::optional<int> stepsLeft;
 };
@@ -135,7 +135,7 @@ TEST_F(PutBack, RefusedBeforeAnyRenameWhenSomethingChangedSince) {
         // Where PowerPCB is to be gone, the window's own step says so.
         engine::EcoHandOff& step =
             c.layoutProblem.empty() ? static_cast<engine::EcoHandOff&>(other.step) : other;
-        const engine::PutBackOutcome outcome = putBack({other.progressBar(), other, step});
+        const engine::PutBackOutcome outcome = putBack({other.progressBar().port(), other, step});
         EXPECT_FALSE(outcome.done);
         EXPECT_NE(outcome.message.find(c.said), std::string::npos) << outcome.message;
         EXPECT_NE(outcome.message.find("Nothing was changed."), std::string::npos);
@@ -204,7 +204,7 @@ TEST_F(PutBack, APutBackCutShortIsCarriedOnAtTheNextStart) {
     pass("1");
     DyingBar bar;
     bar.stepsLeft = 20; // some of the renames
-    EXPECT_THROW(putBack({bar, window, window.step}), Killed);
+    EXPECT_THROW(putBack({bar.port(), window, window.step}), Killed);
     ASSERT_NE(logic.openNames(), before);
 
     engine::HostSession next;

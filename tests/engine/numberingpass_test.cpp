@@ -270,9 +270,9 @@ TEST(NumberingPass, ANameReadBackOtherThanPlannedStopsThePass) {
         std::make_shared<Stubborn>()};
     UndoList undo;
     std::string activity;
-    engine::HeadlessProgressBar bar;
+    engine::HeadlessProgress bar;
     EXPECT_THROW(
-        applyRenames({components, undo, nullptr}, {renameOf(0, "R7", "R1")}, bar, activity),
+        applyRenames({components, undo, nullptr}, {renameOf(0, "R7", "R1")}, bar.port(), activity),
         PassStop);
     ASSERT_EQ(undo.size(), 1u);
     EXPECT_TRUE(undo.undo().complete);

@@ -1,6 +1,7 @@
-// The progress bar's range at the start of a pass and its steps (a pass's read and renames,
+// The progress a pass tells at its start and at its steps (a pass's read and renames,
 // counted on the account line: mainwindowlogic).
 
+#include "engine/passstop.h"
 #include "engine/progress.h"
 #include "session.h"
 
@@ -44,12 +45,13 @@ TEST(Progress, PositionsReadByPositionAreStepsAStopIsHeardAmong) {
     }
 }
 
-TEST(Progress, StepHoldsAtTheMaximum) {
-    engine::HeadlessProgressBar bar;
-    bar.setMaximum(0);
-    stepProgress(bar);
-    EXPECT_EQ(bar.value(), 0);
-    EXPECT_TRUE(bar.history().empty());
+// A phase of no steps is told once, and its step leaves it as it is; the stop is still heard.
+TEST(Progress, AFullPhaseStaysFullAndStillHearsTheStop) {
+    HeadlessProgress progress;
+    progress.stopOnceSet = 1;
+    PhaseProgress phase(progress.port(), ProgressPhase::Renaming, 0);
+    EXPECT_THROW(phase.step(), StoppedByUser);
+    EXPECT_EQ(progress.history(), std::vector<long long>{0});
 }
 
 } // namespace

@@ -28,7 +28,7 @@ public:
     int reportBroughtToFront = 0;
     std::string account;
     std::vector<bool> passRunning;         // each showPassRunning
-    int responses = 0;                     // letWindowRespond calls
+    int responses = 0;                     // the bar drawn, a step at a time
     std::function<void(int)> whileRunning; // with the count of responses so far
     std::function<void()> whileSaving;
     host::EcoOutcome saved = host::EcoOutcome::Delivered;
@@ -41,11 +41,11 @@ public:
     void keepOnTop(bool) override {}
     void setCaption(const std::string& text) override { caption = text; }
     void showOptions(const OptionPanel&) override {}
-    engine::ProgressBar& progressBar() override { return mBar; }
-    void letWindowRespond() override {
+    void showProgress(BarPosition) override {
         if (whileRunning)
             whileRunning(++responses);
     }
+    void handleWaitingEvents() override {}
     void showPassRunning(bool running) override { passRunning.push_back(running); }
     void showAccount(const std::string& line) override {
         account = line;
@@ -87,9 +87,6 @@ public:
         return {};
     }
     std::string whyPowerPcbCannotTake() override { return {}; }
-
-private:
-    engine::HeadlessProgressBar mBar;
 };
 
 host::sim::DocumentData document(std::string name, std::vector<std::string> parts) {

@@ -1,39 +1,45 @@
-// The progress bar's numbers as a view draws them.
+// The pass's progress on its way to a view: the bar's numbers as a view can draw them, and the
+// window's turn between the steps, at most once an interval.
 
+#include "ui/eventpump.h"
 #include "ui/progressdisplay.h"
 
 #include <gtest/gtest.h>
-#include <tuple>
 
 namespace sequate::testing {
 namespace {
 
-class DrawnProgress : public ui::ProgressDisplay {
-public:
-    DrawnProgress() { redraw(); }
-    std::tuple<int, int, int> drawn;
-
-private:
-    void draw(int low, int high, int value) override { drawn = {low, high, value}; }
-};
-
-// One component (maximum 0) or none (-1) is drawn empty; what does not fit an int is cut.
-TEST(ProgressDisplay, KeepsTheNumbersAndDrawsWhatFits) {
+// One component (a total of 0) or none (-1) is drawn empty; what does not fit an int is cut.
+TEST(ProgressDisplay, DrawsWhatFits) {
     const struct {
-        long long maximum;
-        long long value;
-        std::tuple<int, int, int> drawn;
-    } cases[] = {{19, 7, {0, 19, 7}},
-                 {0, 0, {0, 1, 0}},
-                 {-1, 0, {0, 1, 0}},
-                 {4, 9, {0, 4, 4}},
-                 {5000000000LL, 3, {0, 2147483647, 3}}};
+        long long done, total;
+        int maximum, value;
+    } cases[] = {{7, 19, 19, 7}, {0, 0, 1, 0},  {0, -1, 1, 0},
+                 {9, 4, 4, 4},   {-2, 4, 4, 0}, {3, 5000000000LL, 2147483647, 3}};
     for (const auto& c : cases) {
-        DrawnProgress progress;
-        progress.setMaximum(c.maximum);
-        progress.setValue(c.value);
-        EXPECT_TRUE(progress.maximum() == c.maximum && progress.value() == c.value);
-        EXPECT_EQ(progress.drawn, c.drawn) << c.maximum;
+        const ui::BarPosition drawn = ui::barPosition(c.done, c.total);
+        EXPECT_EQ(std::pair(drawn.maximum, drawn.value), std::pair(c.maximum, c.value)) << c.total;
+    }
+}
+
+// The interval counts from the end of the window's last turn; a pass's start gives it at once.
+TEST(EventPump, GivesTheWindowItsTurnAtMostOnceAnInterval) {
+    using namespace std::chrono_literals;
+    std::chrono::steady_clock::time_point now{};
+    int turns = 0;
+    ui::EventPump pump([&] { ++turns, now += 5ms; }, [&] { return now; });
+    const struct {
+        std::chrono::milliseconds later;
+        bool restart;
+        int turns;
+    } steps[] = {{0ms, false, 1}, {29ms, false, 1}, {1ms, false, 2},
+                 {1ms, true, 3},  {0ms, false, 3},  {31ms, false, 4}};
+    for (const auto& step : steps) {
+        now += step.later;
+        if (step.restart)
+            pump.restart();
+        pump.pump();
+        EXPECT_EQ(turns, step.turns) << step.later.count();
     }
 }
 

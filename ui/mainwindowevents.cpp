@@ -1,0 +1,37 @@
+#include "mainwindowevents.h"
+
+#include <utility>
+
+namespace sequate::ui {
+
+bool greyedDuringPass(MenuItem item) {
+    return item == MenuItem::previewItem || item == MenuItem::putBackItem;
+}
+
+bool MainWindowEvents::keyPressed(WindowKey key, bool defaultButtonEnabled) {
+    switch (key) {
+    case WindowKey::Enter:
+        if (defaultButtonEnabled)
+            mLogic.run();
+        return true;
+    case WindowKey::Escape:
+        mLogic.escape();
+        return true;
+    case WindowKey::End:
+        if (!mLogic.passRunning())
+            return false;
+        mLogic.escape();
+        return true;
+    }
+    return false;
+}
+
+bool MainWindowEvents::closeAsked() {
+    return mEnded || mLogic.end();
+}
+
+bool MainWindowEvents::programEnds() {
+    return !std::exchange(mEnded, true);
+}
+
+} // namespace sequate::ui
