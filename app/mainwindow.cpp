@@ -106,9 +106,10 @@ void MainWindow::helpPageChosen() {
     const QString page = helpPagePath();
     if (!mHelp)
         mHelp = new HelpWindow(this);
-    if (!mHelp->showPage(page))
-        showMessage(QFileInfo::exists(page) ? ui::helpPageNotOpened(page.toStdString())
-                                            : ui::helpPageMissing(page.toStdString()));
+    const bool opened = mHelp->showPage(page);
+    if (const auto problem =
+            ui::helpPageProblem(page.toStdString(), QFileInfo::exists(page), opened))
+        showMessage(*problem);
 }
 
 void MainWindow::aboutChosen() {

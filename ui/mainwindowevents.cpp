@@ -8,6 +8,14 @@ bool greyedDuringPass(MenuItem item) {
     return item == MenuItem::previewItem || item == MenuItem::putBackItem;
 }
 
+std::optional<Message> helpPageProblem(const std::string& page, bool exists, bool opened) {
+    if (!exists)
+        return helpPageMissing(page);
+    if (!opened)
+        return helpPageNotOpened(page);
+    return std::nullopt;
+}
+
 bool MainWindowEvents::keyPressed(WindowKey key, bool defaultButtonEnabled) {
     switch (key) {
     case WindowKey::Enter:

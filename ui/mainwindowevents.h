@@ -4,8 +4,12 @@
 // the keys it takes from wherever the keyboard is, the frame's close button, and the
 // program's end, which comes once however often it is asked for.
 
+#include "dialogtexts.h"
 #include "mainwindowlayout.h"
 #include "mainwindowlogic.h"
+
+#include <optional>
+#include <string>
 
 namespace sequate::ui {
 
@@ -14,6 +18,10 @@ enum class WindowKey { Enter, Escape, End };
 // Greyed while a pass or a preview holds the window, as greyedDuringPass(ControlPlace) says
 // of the controls: the menu items that would start another pass.
 bool greyedDuringPass(MenuItem item);
+
+// Help > Sequate Help: nothing when the page at `page` opened; else why not, with its place,
+// telling a page that is not there from one the viewer could not open.
+std::optional<Message> helpPageProblem(const std::string& page, bool exists, bool opened);
 
 class MainWindowEvents {
 public:

@@ -127,18 +127,15 @@ void MainWindow::command(int id, int notification) {
 
 void MainWindow::helpPageChosen() {
     const std::string page = helpPagePath();
-    if (!helpPageExists(page)) {
-        showMessage(ui::helpPageMissing(page));
-        return;
-    }
+    const bool exists = helpPageExists(page);
     bool opened = false;
     try {
-        opened = mDialogs.open(handle(), page);
+        opened = exists && mDialogs.open(handle(), page);
     } catch (...) {
-        // Said below, with the page's place, which the user can open by hand.
+        // Said with the page's place, which the user can open by hand.
     }
-    if (!opened)
-        showMessage(ui::helpPageNotOpened(page));
+    if (const auto problem = ui::helpPageProblem(page, exists, opened))
+        showMessage(*problem);
 }
 
 void MainWindow::aboutChosen() {

@@ -29,7 +29,6 @@ class FakeDialogs : public app::Dialogs {
 public:
     std::vector<QString>
         messages; // "critical | title | text", "exclamation | ..." or "information | ..."
-    std::vector<QString> filters;                   // one per file dialog shown
     std::vector<QString> offeredNames;              // one per file dialog shown
     std::deque<std::optional<QString>> saveAnswers; // nullopt, or none left: Cancel
     bool defaultAnswer = true;                      // to every question
@@ -40,9 +39,8 @@ public:
                            QString::fromStdString(message.title + " | " + message.text));
     }
 
-    std::optional<QString> chooseSaveFile(QWidget*, const QString& filter, const QString& = {},
+    std::optional<QString> chooseSaveFile(QWidget*, const QString&, const QString& = {},
                                           const QString& offered = {}) override {
-        filters.push_back(filter);
         offeredNames.push_back(offered);
         std::optional<QString> answer;
         if (!saveAnswers.empty()) {
