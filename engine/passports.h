@@ -1,10 +1,10 @@
 #pragma once
 
 // What the engine needs of the program around it, each port named for what it does: the
-// progress and the stop, the messages and the two questions, the ECO step, and what start-up sets in
-// the window. The main window implements them through ui/; the headless runners and the tests
-// implement them without a display. None of them tells the engine what to do: that comes in a
-// PassRequest.
+// progress and the stop, the messages and the two questions, the ECO step, and what start-up
+// sets in the window. The main window implements them through ui/; the headless runners and the
+// tests implement them without a display. None of them tells the engine what to do: that comes
+// in a PassRequest.
 
 #include "host/ecodelivery.h"
 #include "host/powerlogic.h"
