@@ -13,6 +13,7 @@
 #include <chrono>
 #include <commctrl.h>
 #include <deque>
+#include <functional>
 #include <future>
 #include <gtest/gtest.h>
 #include <memory>
@@ -28,6 +29,7 @@ public:
     std::vector<std::string> opened;
     std::vector<std::string> questions;
     std::deque<bool> answers; // none left: the default answer
+    std::function<void()> whileAsking;
 
     void showMessage(HWND, const ui::Message& message) override {
         static constexpr const char* icons[] = {"critical | ", "exclamation | ", "information | "};
@@ -36,6 +38,8 @@ public:
     }
     bool ask(HWND, const ui::Question& question) override {
         questions.push_back(question.text);
+        if (whileAsking)
+            whileAsking();
         if (answers.empty())
             return true;
         const bool answer = answers.front();
