@@ -1,7 +1,7 @@
 #include "econame.h"
 
 #include "ecoerror.h"
-#include "host/partnamerules.h"
+#include "host/partnamewords.h"
 #include "host/utf8.h"
 
 namespace sequate::eco {
@@ -19,7 +19,7 @@ namespace {
 
 std::string ecoName(const std::string& utf8, NameSide side, std::size_t renameNumber) {
     if (const auto fault = host::layoutNameFault(utf8))
-        refuse(utf8, side, renameNumber, fault->reason);
+        refuse(utf8, side, renameNumber, host::nameFaultReason(*fault));
     // The rules leave only well-formed UTF-8 of characters up to U+00FF.
     std::string latin1;
     latin1.reserve(utf8.size());

@@ -32,7 +32,7 @@ public:
         return code + std::to_string(found->second + 1);
     }
     void given(const std::string& after) {
-        const PartName part = parsePartName(after);
+        const SplitName part = splitName(after);
         if (part.hasNumber && part.code + std::to_string(part.number) == after)
             mLast[part.code] = part.number;
     }

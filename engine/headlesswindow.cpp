@@ -8,7 +8,7 @@ namespace {
 
 PassRequest acceptedRequest(const RequestOrRefusal& made, const std::string& start) {
     if (!made.request)
-        throw std::invalid_argument("the start text \"" + start + "\" is refused: " + made.refusal);
+        throw std::invalid_argument("the start text \"" + start + "\" is refused");
     return *made.request;
 }
 

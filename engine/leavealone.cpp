@@ -39,13 +39,12 @@ LeaveAloneOrRefusal parseLeaveAlone(const std::string& text) {
         std::string entry = text.substr(at, end - at);
         at = end;
         const std::size_t star = entry.find('*');
-        if (star != std::string::npos &&
-            (star + 1 != entry.size() || !isLetterCode(entry.substr(0, star))))
-            return {std::nullopt,
-                    "\"" + entry +
-                        "\" in Leave alone is neither a part name nor a letter code followed "
-                        "by * (such as TP*). Letter codes are the capital letters A to Z "
-                        "that begin a part name."};
+        const bool entryReads =
+            star == std::string::npos
+                ? std::holds_alternative<PartName>(PartName::make(entry))
+                : star + 1 == entry.size() && isLetterCode(entry.substr(0, star));
+        if (!entryReads)
+            return {std::nullopt, std::move(entry)};
         parsed.entries.push_back(std::move(entry));
     }
     return {std::move(parsed), {}};

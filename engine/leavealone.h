@@ -25,11 +25,11 @@ struct LeaveAlone {
 
 struct LeaveAloneOrRefusal {
     std::optional<LeaveAlone> leaveAlone;
-    std::string refusal; // names the entry that is not a pattern
+    std::string refusedEntry; // the first entry that is neither a pattern nor a part name
 };
 
 // Entries are separated by commas or blanks. An entry ending in * must be a letter code (the
-// capital letters A to Z) before it; any other entry is an exact part name.
+// capital letters A to Z) before it; any other entry must be a PartName, as PowerLogic takes it.
 LeaveAloneOrRefusal parseLeaveAlone(const std::string& text);
 
 } // namespace sequate::engine

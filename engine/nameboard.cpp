@@ -39,7 +39,7 @@ NameBoard::NameBoard(const SchematicSnapshot& snapshot)
     mCarriers.reserve(mNames.size());
     mParsed.reserve(mNames.size());
     for (std::size_t i = 0; i < mNames.size(); ++i) {
-        mParsed.push_back(parsePartName(mNames[i]));
+        mParsed.push_back(splitName(mNames[i]));
         mCarriers[mNames[i]].push_back(i);
         mComponentsOfCode[mParsed[i].code].push_back(i);
     }
@@ -88,22 +88,21 @@ bool NameBoard::carriedByAnother(const std::string& name, std::size_t component)
     return found->second.size() > 1 || found->second.front() != component;
 }
 
-void NameBoard::rename(std::size_t component, const std::string& newName) {
+void NameBoard::rename(std::size_t component, const PartName& newName) {
     std::string& present = mNames[component];
-    if (newName == present)
+    if (newName.text() == present)
         return;
-    PartName parsed = parsePartName(newName);
-    if (parsed.code != mParsed[component].code)
+    if (newName.code() != mParsed[component].code)
         throw std::logic_error("a planned rename changed the letter code of " + present);
     auto& carriers = mCarriers[present];
     carriers.erase(std::find(carriers.begin(), carriers.end(), component));
     if (carriers.empty())
         mCarriers.erase(present);
-    auto& now = mCarriers[newName];
+    auto& now = mCarriers[newName.text()];
     now.insert(std::lower_bound(now.begin(), now.end(), component), component);
     countNumber(component, -1);
-    present = newName;
-    mParsed[component] = std::move(parsed);
+    present = newName.text();
+    mParsed[component] = newName.split();
     countNumber(component, +1);
     if (const std::size_t row = mRowOf[component]; row != none) {
         mRowValue[row] = mParsed[component].number;
@@ -190,14 +189,14 @@ std::optional<std::size_t> NameBoard::firstKeyAbove(std::size_t from, std::size_
     return std::nullopt;
 }
 
-std::int32_t NameBoard::gapScan(const std::string& candidate) const {
-    const PartName wanted = parsePartName(candidate);
+std::int32_t NameBoard::gapScan(const PartName& candidate) const {
+    const SplitName& wanted = candidate.split();
     const std::string& code = wanted.code;
     const auto first = mFirstRowOfCode.find(code);
     if (first == mFirstRowOfCode.end())
         throw PassStop("No component of the list carries the letter code \"" + code +
-                       "\", so no free name can be found for " + candidate + ".");
-    const std::string purpose = "The next free name for " + candidate;
+                       "\", so no free name can be found for " + candidate.text() + ".");
+    const std::string purpose = "The next free name for " + candidate.text();
     const std::size_t firstRow = first->second;
     const std::size_t runEnd = mRunEnd[firstRow];
     // A gap: a row whose number does not follow on from the row before, above the candidate.
@@ -206,7 +205,7 @@ std::int32_t NameBoard::gapScan(const std::string& candidate) const {
         return checkedPartNumber(std::int64_t{mRowValue[*row]} - 1, purpose);
     if (runEnd == mWorkList.size())
         return checkedPartNumber(std::int64_t{mRowValue[runEnd - 1]} + 1, purpose);
-    const PartName& last = mParsed[mWorkList[runEnd - 1]];
+    const SplitName& last = mParsed[mWorkList[runEnd - 1]];
     if (!last.hasNumber)
         return literalGapScan(wanted, firstRow, purpose);
     return checkedPartNumber(std::int64_t{last.number} + 1, purpose);
@@ -214,13 +213,13 @@ std::int32_t NameBoard::gapScan(const std::string& candidate) const {
 
 // The scan step by step, for the one case the quick path leaves to it: the run ends in a name
 // with no number part, after which the scan goes on past the run's end.
-std::int32_t NameBoard::literalGapScan(const PartName& candidate, std::size_t firstRow,
+std::int32_t NameBoard::literalGapScan(const SplitName& candidate, std::size_t firstRow,
                                        const std::string& purpose) const {
     const auto count = static_cast<std::int64_t>(mWorkList.size());
-    const auto nameAt = [&](std::int64_t position) -> const PartName& {
+    const auto nameAt = [&](std::int64_t position) -> const SplitName& {
         return mParsed[mWorkList[static_cast<std::size_t>(position - 1)]];
     };
-    const PartName* last = nullptr;
+    const SplitName* last = nullptr;
     std::int32_t result = 0;
     bool done = false;
     for (auto position = static_cast<std::int64_t>(firstRow) + 1; !done; ++position) {
@@ -230,7 +229,7 @@ std::int32_t NameBoard::literalGapScan(const PartName& candidate, std::size_t fi
             result = checkedPartNumber(std::int64_t{last->number} + 1, purpose);
             done = true;
         } else if (last->code != candidate.code) {
-            const PartName& below = nameAt(position - 1);
+            const SplitName& below = nameAt(position - 1);
             result = checkedPartNumber(std::int64_t{below.number} + 1, purpose);
             done = below.hasNumber;
         } else if (position > 1) {

@@ -24,7 +24,7 @@ public:
 
     std::size_t size() const { return mNames.size(); }
     const std::string& name(std::size_t component) const { return mNames[component]; }
-    const PartName& parsed(std::size_t component) const { return mParsed[component]; }
+    const SplitName& parsed(std::size_t component) const { return mParsed[component]; }
     std::size_t workListLength() const { return mWorkList.size(); }
     // The component at a work-list row, from 0.
     std::size_t atRow(std::size_t row) const { return mWorkList[row]; }
@@ -39,7 +39,7 @@ public:
 
     // A rename never changes a letter code: every name the planner gives is the present name's
     // code followed by a number.
-    void rename(std::size_t component, const std::string& newName);
+    void rename(std::size_t component, const PartName& newName);
 
     // The first number from `from` up for which the code's name (code followed by the number
     // in decimal) is carried by no component; 32768 when every one up to 32767 is.
@@ -47,7 +47,7 @@ public:
 
     // The gap scan along the work list (see nextfreename.h): the number it finds for the
     // candidate, checked to lie within 16 bits.
-    std::int32_t gapScan(const std::string& candidate) const;
+    std::int32_t gapScan(const PartName& candidate) const;
 
 private:
     struct CodeNumbers {
@@ -61,11 +61,11 @@ private:
     void updateKey(std::size_t row);
     std::optional<std::size_t> firstKeyAbove(std::size_t from, std::size_t to,
                                              std::int32_t threshold) const;
-    std::int32_t literalGapScan(const PartName& candidate, std::size_t firstRow,
+    std::int32_t literalGapScan(const SplitName& candidate, std::size_t firstRow,
                                 const std::string& purpose) const;
 
     std::vector<std::string> mNames;
-    std::vector<PartName> mParsed; // each name read once
+    std::vector<SplitName> mParsed; // each name read once
     std::vector<std::size_t> mWorkList;
     std::vector<std::size_t> mRowOf; // work-list row of each component, or npos
     std::unordered_map<std::string, std::vector<std::size_t>> mCarriers; // ascending

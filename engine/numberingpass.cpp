@@ -2,7 +2,7 @@
 
 #include "applyrenames.h"
 #include "completedpass.h"
-#include "host/partnamerules.h"
+#include "host/partnamewords.h"
 #include "journalclaims.h"
 #include "journalstore.h"
 #include "passstop.h"

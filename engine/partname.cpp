@@ -1,6 +1,8 @@
 #include "partname.h"
 
 #include <cstddef>
+#include <optional>
+#include <stdexcept>
 
 namespace sequate::engine {
 namespace {
@@ -42,28 +44,7 @@ std::optional<std::int32_t> roundDecimal(std::string_view whole, std::string_vie
     return value;
 }
 
-} // namespace
-
-std::string letterCode(const std::string& name) {
-    return name.substr(0, codeLength(name));
-}
-
-bool hasNumberPart(const std::string& name) {
-    return codeLength(name) < name.size();
-}
-
-std::int16_t partNumberOf(const std::string& name) {
-    return toInt16(name.substr(codeLength(name))).value_or(0);
-}
-
-PartName parsePartName(const std::string& name) {
-    return {letterCode(name), partNumberOf(name), hasNumberPart(name), endsInLetter(name)};
-}
-
-bool endsInLetter(const std::string& name) {
-    return !name.empty() && isCodeLetter(name.back());
-}
-
+// Text read as a 16-bit whole number; empty when it is no number or does not fit.
 std::optional<std::int16_t> toInt16(const std::string& text) {
     std::size_t begin = 0;
     std::size_t end = text.size();
@@ -98,6 +79,41 @@ std::optional<std::int16_t> toInt16(const std::string& text) {
     if (!isPartNumber(value))
         return std::nullopt;
     return static_cast<std::int16_t>(value);
+}
+
+} // namespace
+
+std::string letterCode(const std::string& name) {
+    return name.substr(0, codeLength(name));
+}
+
+bool hasNumberPart(const std::string& name) {
+    return codeLength(name) < name.size();
+}
+
+std::int16_t partNumberOf(const std::string& name) {
+    return toInt16(name.substr(codeLength(name))).value_or(0);
+}
+
+SplitName splitName(const std::string& name) {
+    return {letterCode(name), partNumberOf(name), hasNumberPart(name), endsInLetter(name)};
+}
+
+std::variant<PartName, host::NameFault> PartName::make(const std::string& name) {
+    if (const auto fault = host::powerLogicNameFault(name))
+        return *fault;
+    return PartName(name);
+}
+
+PartName PartName::numbered(const std::string& code, std::int16_t number) {
+    auto made = make(code + std::to_string(number));
+    if (auto* name = std::get_if<PartName>(&made))
+        return std::move(*name);
+    throw std::logic_error("\"" + code + "\" is no letter code");
+}
+
+bool endsInLetter(const std::string& name) {
+    return !name.empty() && isCodeLetter(name.back());
 }
 
 } // namespace sequate::engine

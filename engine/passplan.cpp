@@ -71,7 +71,7 @@ void refuseNumbersPastTheTop(std::int16_t start, const std::vector<std::string>&
 class Planner {
 public:
     Planner(const SchematicSnapshot& snapshot, const PassRequest& request)
-        : mSnapshot(snapshot), mRequest(request), mBoard(snapshot),
+        : mSnapshot(snapshot), mRequest(request), mStart(request.start.value()), mBoard(snapshot),
           mLeftAlone(snapshot.names.size(), false) {
         for (std::size_t i = 0; i < snapshot.names.size(); ++i) {
             if (!request.leaveAlone.matches(snapshot.names[i]))
@@ -113,7 +113,7 @@ private:
     void planAllComponents() {
         const auto count = static_cast<std::int64_t>(mBoard.workListLength());
         const std::vector<std::string> before = workListNames();
-        std::vector<PartName> parts;
+        std::vector<SplitName> parts;
         parts.reserve(before.size());
         std::vector<bool> leftAlone;
         leftAlone.reserve(before.size());
@@ -121,24 +121,23 @@ private:
         std::int64_t mostSkipped = 0;
         for (const auto& [code, numbers] : mTaken) {
             highest = std::max(highest, *numbers.rbegin());
-            mostSkipped = std::max(mostSkipped, takenFrom(mTaken, code, mRequest.start));
+            mostSkipped = std::max(mostSkipped, takenFrom(mTaken, code, mStart));
         }
         std::vector<std::string> codes;
         for (std::size_t row = 0; row < before.size(); ++row) {
-            parts.push_back(parsePartName(before[row]));
+            parts.push_back(splitName(before[row]));
             highest = std::max<std::int64_t>(highest, parts.back().number);
             leftAlone.push_back(mLeftAlone[mBoard.atRow(row)]);
             if (!leftAlone.back())
                 codes.push_back(parts.back().code);
         }
-        refuseNumbersPastTheTop(mRequest.start, codes, mTaken);
+        refuseNumbersPastTheTop(mStart, codes, mTaken);
         std::int64_t moved = 0;
         for (std::size_t i = 0; i < before.size(); ++i) {
             const std::string& name = before[i];
             const std::int64_t number = parts[i].number;
-            if (leftAlone[i] || number < mRequest.start ||
-                number >
-                    mRequest.start + count + takenFrom(mTaken, parts[i].code, mRequest.start) ||
+            if (leftAlone[i] || number < mStart ||
+                number > mStart + count + takenFrom(mTaken, parts[i].code, mStart) ||
                 parts[i].endsInLetter)
                 continue;
             const auto component = mBoard.firstCarrierInWorkList(name);
@@ -146,10 +145,10 @@ private:
                 throw PassStop("The component " + name +
                                " could not be found in the schematic while names were being "
                                "moved out of the way.");
-            const std::int16_t temporary = checkedPartNumber(
-                firstTemporary(mRequest.start, highest, count + mostSkipped) + moved,
-                "The temporary name for " + name);
-            rename(*component, parts[i].code + std::to_string(temporary));
+            const std::int16_t temporary =
+                checkedPartNumber(firstTemporary(mStart, highest, count + mostSkipped) + moved,
+                                  "The temporary name for " + name);
+            rename(*component, PartName::numbered(parts[i].code, temporary));
             ++moved;
         }
         if (mRequest.order != WalkOrder::Standard) {
@@ -170,7 +169,7 @@ private:
         const std::string name = mBoard.name(component);
         if (keptAlone(component, name))
             return;
-        const PartName& part = mBoard.parsed(component);
+        const SplitName& part = mBoard.parsed(component);
         const std::int64_t number = nextNumber(part.code);
         if (part.endsInLetter)
             mPlan.unnamed.push_back(name);
@@ -187,22 +186,22 @@ private:
             for (std::size_t component : mPlan.walk)
                 if (!mLeftAlone[component])
                     codes.push_back(mBoard.parsed(component).code);
-            refuseNumbersPastTheTop(mRequest.start, codes, mTaken);
+            refuseNumbersPastTheTop(mStart, codes, mTaken);
         }
         for (std::size_t component : mPlan.walk) {
             const std::string name = mBoard.name(component);
             if (keptAlone(component, name))
                 continue;
-            const PartName part = mBoard.parsed(component);
+            const SplitName part = mBoard.parsed(component);
             if (part.endsInLetter) {
                 nextNumber(part.code);
                 mPlan.unnamed.push_back(name);
                 continue;
             }
             if (mRequest.policy == TakenNamePolicy::AssignNextFree) {
-                const std::string wanted = candidate(name, part.code, nextNumber(part.code));
+                const PartName wanted = candidate(name, part.code, nextNumber(part.code));
                 rename(component,
-                       mBoard.carried(wanted) ? nextFreeName(wanted, name, false) : wanted);
+                       mBoard.carried(wanted.text()) ? nextFreeName(wanted, name, false) : wanted);
             } else if (mRequest.policy == TakenNamePolicy::RenameDuplicates) {
                 takeNameFromHolder(component, name,
                                    candidate(name, part.code, nextNumber(part.code)));
@@ -221,7 +220,7 @@ private:
     // The number a left-alone component holds when its name is its letter code followed by
     // digits alone, leading zeros allowed: R007 holds 7, as a designer reads it.
     std::optional<std::int64_t> heldNumber(std::size_t component) const {
-        const PartName& part = mBoard.parsed(component);
+        const SplitName& part = mBoard.parsed(component);
         const std::string& name = mBoard.name(component);
         if (name.size() == part.code.size() ||
             !std::all_of(name.begin() + static_cast<std::ptrdiff_t>(part.code.size()), name.end(),
@@ -233,7 +232,7 @@ private:
     // The next number of the code along the walk: the start plus the numbers used so far, past
     // every number a component left alone holds.
     std::int64_t nextNumber(const std::string& code) {
-        std::int64_t& next = mNext.try_emplace(code, mRequest.start).first->second;
+        std::int64_t& next = mNext.try_emplace(code, mStart).first->second;
         while (isTaken(code, next))
             ++next;
         return next++;
@@ -258,15 +257,15 @@ private:
     }
 
     void takeNameFromHolder(std::size_t component, const std::string& name,
-                            const std::string& wanted) {
-        const auto holder = mBoard.firstCarrier(wanted);
+                            const PartName& wanted) {
+        const auto holder = mBoard.firstCarrier(wanted.text());
         if (!holder) {
             rename(component, wanted);
             return;
         }
-        if (name == wanted)
+        if (name == wanted.text())
             return;
-        rename(*holder, nextFreeName(wanted, wanted, true));
+        rename(*holder, nextFreeName(wanted, wanted.text(), true));
         rename(component, wanted);
     }
 
@@ -306,20 +305,19 @@ private:
     }
 
     // The name's letter code followed by the number the walk gives it.
-    std::string candidate(const std::string& name, const std::string& code,
-                          std::int64_t number) const {
-        return code + std::to_string(checkedPartNumber(number, "The new name for " + name));
+    PartName candidate(const std::string& name, const std::string& code,
+                       std::int64_t number) const {
+        return PartName::numbered(code, checkedPartNumber(number, "The new name for " + name));
     }
 
     // The gap scan's answer, made free: while another component than the one named receiver
     // carries it, or it is the candidate and avoidCandidate is set (a holder moved out of the
     // candidate's way), the number goes up by one.
-    std::string nextFreeName(const std::string& wanted, const std::string& receiver,
-                             bool avoidCandidate) {
-        const PartName wantedName = parsePartName(wanted);
-        const std::string& code = wantedName.code;
-        const std::int32_t wantedNumber = wantedName.number;
-        const PartName receiverName = parsePartName(receiver);
+    PartName nextFreeName(const PartName& wanted, const std::string& receiver,
+                          bool avoidCandidate) {
+        const std::string& code = wanted.code();
+        const std::int32_t wantedNumber = wanted.number();
+        const SplitName receiverName = splitName(receiver);
         std::optional<std::int32_t> receiverNumber;
         if (receiverName.code == code && receiver == code + std::to_string(receiverName.number))
             receiverNumber = receiverName.number;
@@ -333,29 +331,31 @@ private:
             std::int32_t next = mBoard.firstUncarried(code, number + 1);
             if (receiverNumber && *receiverNumber > number && *receiverNumber < next)
                 next = *receiverNumber;
-            number = checkedPartNumber(next, "A free name for " + wanted);
+            number = checkedPartNumber(next, "A free name for " + wanted.text());
         }
-        return code + std::to_string(number);
+        return PartName::numbered(code, static_cast<std::int16_t>(number));
     }
 
-    void rename(std::size_t component, const std::string& newName) {
+    void rename(std::size_t component, const PartName& newName) {
         const std::string present = mBoard.name(component);
+        const std::string& after = newName.text();
         // PowerLogic refuses a name another component carries, its own included when a twin
         // carries it too: found here, the pass stops before it renames anything.
-        if (mBoard.carriedByAnother(newName, component)) {
-            std::string problem = "PowerLogic would not rename " + present + " to " + newName +
+        if (mBoard.carriedByAnother(after, component)) {
+            std::string problem = "PowerLogic would not rename " + present + " to " + after +
                                   ": another component already carries that name.";
             if (mRequest.scope == PassScope::AllComponents && mSnapshot.workListIsSelection &&
-                !mBoard.firstCarrierInWorkList(newName))
-                problem += outsideSelectionHint(newName);
+                !mBoard.firstCarrierInWorkList(after))
+                problem += outsideSelectionHint(after);
             throw PassStop(problem);
         }
-        mPlan.renames.push_back({ComponentIndex(component), present, newName});
+        mPlan.renames.push_back({ComponentIndex(component), present, after});
         mBoard.rename(component, newName);
     }
 
     const SchematicSnapshot& mSnapshot;
     const PassRequest mRequest;
+    const std::int16_t mStart;
     NameBoard mBoard;
     PassPlan mPlan;
     std::vector<bool> mLeftAlone; // per component of the document

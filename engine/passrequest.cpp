@@ -2,9 +2,7 @@
 
 namespace sequate::engine {
 
-// A start below 1 gives names such as R0, C-5 or a bare "-1", a fraction would be rounded
-// without a word, and part-name numbers are 16-bit: only whole numbers 1..32767 are taken.
-std::optional<std::int16_t> startNumber(const std::string& startText) {
+std::optional<StartNumber> StartNumber::read(const std::string& startText) {
     const std::size_t first = startText.find_first_not_of(" \t");
     if (first == std::string::npos)
         return std::nullopt;
@@ -19,23 +17,19 @@ std::optional<std::int16_t> startNumber(const std::string& startText) {
     }
     if (value < 1)
         return std::nullopt;
-    return static_cast<std::int16_t>(value);
+    return StartNumber(static_cast<std::int16_t>(value));
 }
 
 RequestOrRefusal requestPass(PassScope scope, TakenNamePolicy policy, const std::string& startText,
                              EcoDestination eco, WalkOrder order,
                              const std::string& leaveAloneText) {
-    const std::optional<std::int16_t> start = startNumber(startText);
-    // The old program's words come first: its users know them. The second line says what it
-    // never did, what would be taken.
+    const std::optional<StartNumber> start = StartNumber::read(startText);
     if (!start)
-        return {std::nullopt,
-                std::string(scope == PassScope::AllComponents ? "Illegal Value"
-                                                              : "Illegal value in Start textbox") +
-                    "\nType a whole number from 1 to 32767."};
+        return {std::nullopt, PassRefusal{PassRefusal::Box::Start, scope, {}}};
     LeaveAloneOrRefusal leaveAlone = parseLeaveAlone(leaveAloneText);
     if (!leaveAlone.leaveAlone)
-        return {std::nullopt, leaveAlone.refusal};
+        return {std::nullopt, PassRefusal{PassRefusal::Box::LeaveAlone, scope,
+                                          std::move(leaveAlone.refusedEntry)}};
     PassRequest request;
     request.scope = scope;
     if (scope == PassScope::SelectedComponents)
@@ -44,7 +38,7 @@ RequestOrRefusal requestPass(PassScope scope, TakenNamePolicy policy, const std:
     request.eco = eco;
     request.order = order;
     request.leaveAlone = std::move(*leaveAlone.leaveAlone);
-    return {request, {}};
+    return {std::move(request), std::nullopt};
 }
 
 } // namespace sequate::engine

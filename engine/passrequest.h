@@ -36,11 +36,30 @@ enum class WalkOrder {
     DownThenAcross, // "Down, then across": columns from the left, each top to bottom
 };
 
+// The start box's number, a whole number from 1 to 32767: made only by reading the start text.
+// A start below 1 gives names such as R0, C-5 or a bare "-1", a fraction would be rounded
+// without a word, and part-name numbers are 16-bit.
+class StartNumber {
+public:
+    // The start box's first text, "1".
+    StartNumber() = default;
+    // Blanks and tabs around the number allowed. Old program: CheckTextBox, which answered true
+    // when the text was NOT acceptable and took 0 away only.
+    static std::optional<StartNumber> read(const std::string& startText);
+
+    std::int16_t value() const { return mValue; }
+    bool operator==(const StartNumber&) const = default;
+
+private:
+    explicit StartNumber(std::int16_t value) : mValue(value) {}
+    std::int16_t mValue = 1;
+};
+
 struct PassRequest {
     PassScope scope = PassScope::AllComponents;
     // Always None for a pass over every component.
     TakenNamePolicy policy = TakenNamePolicy::None;
-    std::int16_t start = 1; // the first number each letter code gets
+    StartNumber start; // the first number each letter code gets
     EcoDestination eco = EcoDestination::None;
     WalkOrder order = WalkOrder::Standard;
     // Components that keep their names; their numbers count as taken.
@@ -49,24 +68,31 @@ struct PassRequest {
     bool operator==(const PassRequest&) const = default;
 };
 
-// The start box's number when its text is a whole number from 1 to 32767, blanks and tabs
-// around it allowed. Old program: CheckTextBox, which answered true when the text was NOT
-// acceptable and took 0 away only.
-std::optional<std::int16_t> startNumber(const std::string& startText);
+// Why no request was made, for the window to word: the box that cannot be used, and what in it.
+struct PassRefusal {
+    enum class Box {
+        ScopeOptions, // neither "Sequate all components" nor "Sequate selected components"
+        Start,        // the start text is no StartNumber
+        LeaveAlone,   // an entry is neither a part name nor a letter code followed by *
+    };
+    Box box = Box::Start;
+    PassScope scope = PassScope::AllComponents; // the start box's words differ between the two
+    std::string entry;                          // the leave-alone entry, as typed
 
-struct RequestOrRefusal {
-    std::optional<PassRequest> request;
-    std::string refusal; // the words of the refusal when the start text cannot be used
+    bool operator==(const PassRefusal&) const = default;
 };
 
-// The one maker of a request. Old program: the checks of cmdRun_Click, whose refusal words
-// differ between the two scopes. A leave-alone text that does not read is refused too, naming
-// the entry, before anything is read of the schematic.
+// Exactly one of the two is set.
+struct RequestOrRefusal {
+    std::optional<PassRequest> request;
+    std::optional<PassRefusal> refusal;
+};
+
+// The one maker of a request. Old program: the checks of cmdRun_Click. The start is checked
+// first; a leave-alone text that does not read is refused too, before anything is read of the
+// schematic.
 RequestOrRefusal requestPass(PassScope scope, TakenNamePolicy policy, const std::string& startText,
                              EcoDestination eco, WalkOrder order = WalkOrder::Standard,
                              const std::string& leaveAloneText = {});
-
-// The title of the box that tells a refusal.
-inline constexpr const char* startRefusalTitle = "Error Message";
 
 } // namespace sequate::engine

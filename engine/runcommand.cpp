@@ -23,12 +23,4 @@ std::optional<PassResult> pressRun(HostSession& state, const PassPorts& ports,
     return std::nullopt;
 }
 
-std::optional<PassResult> pressRun(HostSession& state, const PassPorts& ports,
-                                   const RequestOrRefusal& asked) {
-    if (asked.request)
-        return pressRun(state, ports, *asked.request);
-    ports.dialogs.showMessage(MessageKind::Refusal, startRefusalTitle, asked.refusal);
-    return std::nullopt;
-}
-
 } // namespace sequate::engine

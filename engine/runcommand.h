@@ -16,9 +16,5 @@ namespace sequate::engine {
 // started.
 std::optional<PassResult> pressRun(HostSession& state, const PassPorts& ports,
                                    const PassRequest& request);
-// The same for a request as it was made: one refused for its start text is told, as the Run
-// button tells it, and no pass runs.
-std::optional<PassResult> pressRun(HostSession& state, const PassPorts& ports,
-                                   const RequestOrRefusal& asked);
 
 } // namespace sequate::engine

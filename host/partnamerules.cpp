@@ -3,7 +3,8 @@
 #include "utf8.h"
 
 #include <algorithm>
-#include <cstdio>
+#include <iterator>
+#include <string>
 
 namespace sequate::host {
 
@@ -29,32 +30,27 @@ Name decoded(std::string_view utf8) {
     return name;
 }
 
-std::string codePointText(char32_t c) {
-    char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "U+%04X", static_cast<unsigned>(c));
-    return buffer;
-}
+using Found = std::optional<NameFault>;
 
-using Reason = std::optional<std::string>;
-
-// The first character of the name that is in the set.
-std::optional<char32_t> firstIn(const Name& name, std::u32string_view set) {
-    const auto found =
-        std::find_first_of(name.chars.begin(), name.chars.end(), set.begin(), set.end());
-    return found == name.chars.end() ? std::nullopt : std::optional<char32_t>(*found);
-}
-
-// The characters of the set are all ASCII, so the reason can show the character itself.
-Reason forbiddenCharacter(const Name& name, std::u32string_view set, const char* whoRefuses) {
-    const auto c = firstIn(name, set);
-    if (!c)
+// The fault at the first character of the name for which `breaks` holds.
+template <typename Predicate>
+Found firstCharacter(const Name& name, NameRule rule, Predicate breaks) {
+    const auto found = std::find_if(name.chars.begin(), name.chars.end(), breaks);
+    if (found == name.chars.end())
         return std::nullopt;
-    std::string reason = "contains \"";
-    reason += static_cast<char>(*c);
-    reason += "\", which ";
-    reason += whoRefuses;
-    reason += " in a part name";
-    return reason;
+    return NameFault{rule, *found, static_cast<std::size_t>(found - name.chars.begin()),
+                     name.chars.size()};
+}
+
+Found firstIn(const Name& name, NameRule rule, std::u32string_view set) {
+    return firstCharacter(name, rule,
+                          [&](char32_t c) { return set.find(c) != std::u32string_view::npos; });
+}
+
+Found whole(const Name& name, NameRule rule, bool broken) {
+    if (!broken)
+        return std::nullopt;
+    return NameFault{rule, 0, 0, name.chars.size()};
 }
 
 bool isControl(char32_t c) {
@@ -65,70 +61,44 @@ bool isControl(char32_t c) {
 // once it is known to be well-formed UTF-8.
 struct Rule {
     PartNameRule listed;
-    Reason (*fault)(const Name&);
+    Found (*fault)(const Name&);
 };
 
 const Rule rules[] = {
-    {{"Empty", "", false},
-     [](const Name& name) -> Reason {
-         return name.utf8.empty() ? Reason("is empty") : std::nullopt;
-     }},
-    {{"NotUtf8",
+    {{NameRule::Empty, "Empty", "", false},
+     [](const Name& name) { return whole(name, NameRule::Empty, name.utf8.empty()); }},
+    {{NameRule::NotUtf8, "NotUtf8",
       "R\xC4"
       "1",
       true},
-     [](const Name& name) -> Reason {
-         return name.wellFormed ? std::nullopt : Reason("is not valid UTF-8");
+     [](const Name& name) { return whole(name, NameRule::NotUtf8, !name.wellFormed); }},
+    {{NameRule::KeywordStart, "KeywordStart", "*R1", false},
+     [](const Name& name) {
+         return name.chars.front() == '*'
+                    ? Found(NameFault{NameRule::KeywordStart, '*', 0, name.chars.size()})
+                    : std::nullopt;
      }},
-    {{"KeywordStart", "*R1", false},
-     [](const Name& name) -> Reason {
-         if (name.utf8.front() != '*')
-             return std::nullopt;
-         return "begins with \"*\", which PowerPCB would read as a section keyword";
-     }},
-    {{"Blank", "R 1", false},
-     [](const Name& name) -> Reason {
-         return firstIn(name, U" \u00A0") ? Reason("contains a blank") : std::nullopt;
-     }},
-    {{"Control",
+    {{NameRule::Blank, "Blank", "R 1", false},
+     [](const Name& name) { return firstIn(name, NameRule::Blank, U" \u00A0"); }},
+    {{NameRule::Control, "Control",
       "R\x01"
       "1",
       false},
-     [](const Name& name) -> Reason {
-         const auto c = std::find_if(name.chars.begin(), name.chars.end(), isControl);
-         if (c == name.chars.end())
-             return std::nullopt;
-         return "contains a control character (" + codePointText(*c) + ")";
-     }},
-    {{"BeyondLatin1",
+     [](const Name& name) { return firstCharacter(name, NameRule::Control, isControl); }},
+    {{NameRule::BeyondLatin1, "BeyondLatin1",
       "\xCE\xA9"
       "1",
       true},
-     [](const Name& name) -> Reason {
-         const auto c = std::find_if(name.chars.begin(), name.chars.end(),
-                                     [](char32_t c) { return c > 0xFF; });
-         if (c == name.chars.end())
-             return std::nullopt;
-         return "contains the character " + codePointText(*c) +
-                ", which the ECO file's encoding, ISO 8859-1, cannot carry";
-     }},
-    {{"LayoutCharacter", "R1.A", false},
      [](const Name& name) {
-         return forbiddenCharacter(name, U",{}*?.&", "the layout does not allow");
+         return firstCharacter(name, NameRule::BeyondLatin1, [](char32_t c) { return c > 0xFF; });
      }},
-    {{"NetlistCharacter", "R(1)", false},
+    {{NameRule::LayoutCharacter, "LayoutCharacter", "R1.A", false},
+     [](const Name& name) { return firstIn(name, NameRule::LayoutCharacter, U",{}*?.&"); }},
+    {{NameRule::NetlistCharacter, "NetlistCharacter", "R(1)", false},
+     [](const Name& name) { return firstIn(name, NameRule::NetlistCharacter, U"`:^[]$()@=\\"); }},
+    {{NameRule::TooLong, "TooLong", "TESTPOINTPAD32000", false},
      [](const Name& name) {
-         return forbiddenCharacter(name, U"`:^[]$()@=\\", "PowerPCB's netlists do not allow");
-     }},
-    {{"TooLong", "TESTPOINTPAD32000", false},
-     [](const Name& name) -> Reason {
-         if (name.chars.size() <= layoutNameMaxLength)
-             return std::nullopt;
-         std::string reason = "is ";
-         reason += std::to_string(name.chars.size());
-         reason += " characters long; the layout takes at most ";
-         reason += std::to_string(layoutNameMaxLength);
-         return reason;
+         return whole(name, NameRule::TooLong, name.chars.size() > layoutNameMaxLength);
      }},
 };
 
@@ -152,29 +122,20 @@ const std::vector<PartNameRule>& layoutNameRules() {
 std::optional<NameFault> layoutNameFault(std::string_view name) {
     const Name decodedName = decoded(name);
     for (const Rule& rule : rules) {
-        if (auto reason = rule.fault(decodedName))
-            return NameFault{rule.listed.label, std::move(*reason)};
+        if (auto fault = rule.fault(decodedName))
+            return fault;
     }
     return std::nullopt;
 }
 
-std::string layoutNameProblem(const std::string& name) {
-    const auto fault = layoutNameFault(name);
-    if (!fault)
-        return {};
-    std::string problem = "\"";
-    problem += name;
-    problem += "\" ";
-    problem += fault->reason;
-    return problem;
-}
-
-std::string schematicNameProblem(const std::string& name) {
+std::optional<NameFault> powerLogicNameFault(std::string_view name) {
     if (name.empty())
-        return "the new name is empty";
-    if (std::any_of(name.begin(), name.end(), isBlankOrControlByte))
-        return "\"" + name + "\" contains a blank or control character";
-    return {};
+        return NameFault{NameRule::Empty, 0, 0, 0};
+    const auto found = std::find_if(name.begin(), name.end(), isBlankOrControlByte);
+    if (found == name.end())
+        return std::nullopt;
+    return NameFault{NameRule::BlankOrControl, static_cast<unsigned char>(*found),
+                     static_cast<std::size_t>(found - name.begin()), name.size()};
 }
 
 } // namespace sequate::host

@@ -2,7 +2,8 @@
 
 // The rules a part name must keep, in one place: the layout's, which the ECO writer checks
 // before it writes a rename and PowerPCB checks when it reads one, and PowerLogic's looser
-// rule for SetName. Names are UTF-8 in memory.
+// rule for SetName. Names are UTF-8 in memory. A check answers which rule a name breaks and
+// where, never in words: partnamewords.h words it for the place that tells it.
 //
 // The layout's rules: what the ECO file can carry (ISO 8859-1 without control characters, one
 // blank between the two names of a rename line, "*" only at the start of a keyword line), and
@@ -11,7 +12,6 @@
 
 #include <cstddef>
 #include <optional>
-#include <string>
 #include <string_view>
 #include <vector>
 
@@ -19,8 +19,35 @@ namespace sequate::host {
 
 inline constexpr std::size_t layoutNameMaxLength = 15;
 
+// Each rule a name can break: the layout's in the order they are applied, then PowerLogic's.
+enum class NameRule {
+    Empty,
+    NotUtf8,
+    KeywordStart,     // begins with "*"
+    Blank,            // a blank or a no-break space
+    Control,          // U+0000..U+001F or U+007F..U+009F
+    BeyondLatin1,     // above U+00FF
+    LayoutCharacter,  // one of , { } * ? . &
+    NetlistCharacter, // one of ` : ^ [ ] $ ( ) @ = \ (backslash)
+    TooLong,          // more than layoutNameMaxLength characters
+    BlankOrControl,   // PowerLogic's: a byte up to 0x20, or 0x7F
+};
+
+// The first rule a name breaks, and where.
+struct NameFault {
+    NameRule rule = NameRule::Empty;
+    // The first character that breaks it, for the rules about characters: a code point of the
+    // layout's rules, a byte of PowerLogic's.
+    char32_t character = 0;
+    std::size_t position = 0; // that character's place from 0, counted as `character` is
+    std::size_t length = 0;   // the name's length, counted so too (as far as it is UTF-8)
+
+    bool operator==(const NameFault&) const = default;
+};
+
 // One of the layout's rules, for a test to prove that the writer and the reader keep each.
 struct PartNameRule {
+    NameRule rule;
     std::string_view label;  // such as "TooLong"
     std::string_view sample; // a name whose first broken rule is this one
     bool encodingOnly;       // an ISO 8859-1 file cannot hold such a name at all
@@ -29,21 +56,11 @@ struct PartNameRule {
 // The layout's rules in the order they are applied.
 const std::vector<PartNameRule>& layoutNameRules();
 
-// The first rule of the layout's that the name breaks, and why, the name itself left out:
-// "contains a blank", "is 17 characters long; the layout takes at most 15".
-struct NameFault {
-    std::string_view rule; // its label
-    std::string reason;
-};
+// The first of the layout's rules that the name breaks; empty when the layout can carry it.
 std::optional<NameFault> layoutNameFault(std::string_view name);
 
-// Why the layout cannot carry the name, the name in front, such as "\"TESTPOINTPAD32000\" is
-// 17 characters long; the layout takes at most 15"; empty when it can. For a name planned
-// before it is given, so that no rename is made that the layout would refuse.
-std::string layoutNameProblem(const std::string& name);
-
-// Why PowerLogic's SetName refuses the name on its own merits: empty, a blank or a control
-// character; empty when it takes the name.
-std::string schematicNameProblem(const std::string& name);
+// Why PowerLogic's SetName refuses the name on its own merits (Empty or BlankOrControl); empty
+// when it takes the name.
+std::optional<NameFault> powerLogicNameFault(std::string_view name);
 
 } // namespace sequate::host

@@ -7,7 +7,7 @@ constexpr const char* sequateTitle = "Sequate";
 }
 
 Message startRefusal(const std::string& words) {
-    return {MessageKind::Refusal, engine::startRefusalTitle, words};
+    return {MessageKind::Refusal, "Error Message", words};
 }
 
 // Titled after the box, as the start box's refusal is not: the user sees which box to mend.

@@ -32,7 +32,7 @@ struct Question {
     bool escapeGivesDefault = false;
 };
 
-// The start box holds no number a pass can start from: the engine's words of refusal.
+// The start box holds no number a pass can start from, in the words of refusalMessage.
 Message startRefusal(const std::string& words);
 // The leave-alone box holds an entry that is neither a part name nor a letter code and *.
 Message leaveAloneRefusal(const std::string& words);

@@ -101,11 +101,12 @@ void MainWindowLogic::orderChosen(engine::WalkOrder order) {
 }
 
 std::optional<PassRequest> MainWindowLogic::choose(PassButton pressed) {
-    RequestOrRefusal asked = choosePass(mOptions, pressed);
-    if (asked.refusal)
-        mView.showMessage(*asked.refusal);
-    if (asked.refusedBox)
-        mView.focusToRetype(*asked.refusedBox);
+    RequestOrRefusal asked = choosePass(mOptions);
+    if (asked.refusal) {
+        mView.showMessage(refusalMessage(*asked.refusal, pressed));
+        if (const std::optional<Control> box = boxToRetype(*asked.refusal))
+            mView.focusToRetype(*box);
+    }
     return std::move(asked.request);
 }
 

@@ -12,7 +12,8 @@ namespace {
 // The order and the leave-alone entries only when chosen, in the main window's words, so that
 // the line of a pass as the old program made it reads as it did.
 std::string choiceLine(const PassRequest& choice) {
-    std::string line = describeMode(choice) + ", start from " + std::to_string(choice.start);
+    std::string line =
+        describeMode(choice) + ", start from " + std::to_string(choice.start.value());
     if (choice.order != engine::WalkOrder::Standard)
         line += std::string(", order \"") +
                 walkOrderEntries(choice.scope)[static_cast<std::size_t>(choice.order)] + "\"";

@@ -1,6 +1,6 @@
 #include "ecoreader.h"
 
-#include "host/partnamerules.h"
+#include "host/partnamewords.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -1,6 +1,6 @@
 #include "logicmodel.h"
 
-#include "host/partnamerules.h"
+#include "host/partnamewords.h"
 
 #include <algorithm>
 #include <utility>
@@ -70,7 +70,7 @@ void LogicModel::rename(ComponentRef ref, const std::string& name) {
         throw HostFailure(HostCode::RenameRefused,
                           "\"" + target.name + "\" cannot be renamed: " + reason);
     };
-    if (const auto reason = schematicNameProblem(name); !reason.empty())
+    if (const auto reason = powerLogicNameProblem(name); !reason.empty())
         refuse(reason);
     const auto& holders = carriers(ref.document, name);
     if (std::any_of(holders.begin(), holders.end(),

@@ -3,7 +3,7 @@
 
 #include "eco/ecoerror.h"
 #include "eco/ecotext.h"
-#include "host/partnamerules.h"
+#include "host/partnamewords.h"
 #include "host/sim/ecoreader.h"
 
 #include <gmock/gmock.h>
@@ -22,7 +22,7 @@ class WriterNameRule : public ::testing::TestWithParam<host::PartNameRule> {};
 
 TEST_P(WriterNameRule, RefusesTheNameOnEitherSideOfARename) {
     const std::string name(GetParam().sample);
-    const std::string reason = host::layoutNameFault(name).value().reason;
+    const std::string reason = host::nameFaultReason(host::layoutNameFault(name).value());
     for (const auto& [oldNames, newNames] :
          {std::pair<std::vector<std::string>, std::vector<std::string>>{{name}, {"R2"}},
           {{"R1"}, {name}}}) {

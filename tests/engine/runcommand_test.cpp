@@ -20,8 +20,10 @@ TEST(StartNumber, OnlyWholeNumbersFromOneTo32767) {
         {"+3", 0},  {" 7 ", 7}, {" 7\t", 7}, {"-", 0},           {"007", 7},       {"1 2", 0},
         {"000", 0}, {"9", 9},   {"10", 10},  {"99999999999", 0},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(startNumber(c.text).value_or(0), c.accepted) << '"' << c.text << '"';
+    for (const auto& c : cases) {
+        const auto start = StartNumber::read(c.text);
+        EXPECT_EQ(start ? start->value() : 0, c.accepted) << '"' << c.text << '"';
+    }
 }
 
 TEST(CmdRun, AfterAnIncompleteStartUpThePassStopsWithAMessage) {

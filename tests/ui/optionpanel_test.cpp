@@ -50,92 +50,87 @@ TEST(OptionPanel, ClicksEnableGreyAndClearTheOthers) {
     }
 }
 
-TEST(PassRequest, TakenOnceFromTheOptionsOrRefusedWithTheModesWords) {
+// A request carries what the options say; a refusal is worded by its box, the start box's words
+// differing between the two scopes, and sends the keyboard to the box to retype.
+TEST(PassRequest, TakenOnceFromTheOptionsOrRefusedInTheBoxesWords) {
     using engine::PassScope;
     using engine::TakenNamePolicy;
+    OptionPanel options = clicked({C::selectedComponentsOption, C::renameDuplicatesOption,
+                                   C::sendEcoBox, C::writeOnlyOption});
+    options.setStartText(" 7");
+    options.setOrder(engine::WalkOrder::DownThenAcross);
+    options.setLeaveAloneText(placeholderText(C::leaveAloneBox));
+    const PassRequest request = choosePass(options).request.value();
+    EXPECT_EQ(request.scope, PassScope::SelectedComponents);
+    EXPECT_EQ(request.policy, TakenNamePolicy::RenameDuplicates);
+    EXPECT_EQ(request.start.value(), 7);
+    EXPECT_EQ(request.eco, engine::EcoDestination::ChosenFile);
+    EXPECT_EQ(request.order, engine::WalkOrder::DownThenAcross);
+    EXPECT_EQ(request.leaveAlone.entries, (std::vector<std::string>{"J*", "TP*", "MH*", "U1"}));
+    EXPECT_EQ(choosePass(clicked({C::allComponentsOption})).request->policy, TakenNamePolicy::None);
+
+    const std::string retype = "\nType a whole number from 1 to 32767.";
     const struct {
         std::vector<Control> clicks;
         const char* start;
-        const char* refusal; // empty: a choice
-        PassScope scope;
-        TakenNamePolicy policy;
-        engine::EcoDestination eco;
+        const char* leaveAlone;
+        PassButton pressed;
+        Message message;
+        std::optional<Control> box;
     } cases[] = {
         {{},
          "1",
-         "Choose Sequate all components or Sequate selected components, then press Run.",
-         {},
-         {},
+         "",
+         PassButton::Run,
+         {MessageKind::Refusal, "Sequate",
+          "Choose Sequate all components or Sequate selected components, then press Run."},
          {}},
-        {{C::allComponentsOption}, "", "Illegal Value", {}, {}, {}},
-        {{C::selectedComponentsOption}, "0", "Illegal value in Start textbox", {}, {}, {}},
-        {{C::allComponentsOption, C::sendEcoBox},
-         "12",
+        {{},
+         "1",
          "",
-         PassScope::AllComponents,
-         TakenNamePolicy::None,
-         engine::EcoDestination::PowerPcb},
-        {{C::selectedComponentsOption, C::renameDuplicatesOption, C::sendEcoBox,
-          C::writeOnlyOption},
-         "7",
+         PassButton::Preview,
+         {MessageKind::Refusal, "Sequate",
+          "Choose Sequate all components or Sequate selected components, then choose Pass > "
+          "Preview."},
+         {}},
+        {{C::allComponentsOption},
          "",
-         PassScope::SelectedComponents,
-         TakenNamePolicy::RenameDuplicates,
-         engine::EcoDestination::ChosenFile},
+         "",
+         PassButton::Run,
+         {MessageKind::Refusal, "Error Message", "Illegal Value" + retype},
+         C::startBox},
         {{C::selectedComponentsOption},
-         "3",
-         "",
-         PassScope::SelectedComponents,
-         TakenNamePolicy::AssignNextFree,
-         {}},
+         "0",
+         "1x*",
+         PassButton::Run,
+         {MessageKind::Refusal, "Error Message", "Illegal value in Start textbox" + retype},
+         C::startBox},
+        {{C::selectedComponentsOption},
+         "1",
+         "TP*, 1x*",
+         PassButton::Run,
+         {MessageKind::Refusal, "Leave alone",
+          "\"1x*\" in Leave alone is neither a part name nor a letter code followed by * (such "
+          "as TP*). Letter codes are the capital letters A to Z that begin a part name."},
+         C::leaveAloneBox},
+        {{C::selectedComponentsOption},
+         "1",
+         "J*, U\x7F",
+         PassButton::Run,
+         leaveAloneRefusal("\"U\x7F\" in Leave alone is neither a part name nor a letter code "
+                           "followed by * (such as TP*). Letter codes are the capital letters A "
+                           "to Z that begin a part name."),
+         C::leaveAloneBox},
     };
     for (const auto& c : cases) {
-        OptionPanel options = clicked(c.clicks);
+        options = clicked(c.clicks);
         options.setStartText(c.start);
+        options.setLeaveAloneText(c.leaveAlone);
         const RequestOrRefusal asked = choosePass(options);
-        if (*c.refusal) {
-            EXPECT_EQ(asked.refusal,
-                      (Message{MessageKind::Refusal, c.clicks.empty() ? "Sequate" : "Error Message",
-                               c.clicks.empty() ? std::string(c.refusal)
-                                                : std::string(c.refusal) +
-                                                      "\nType a whole number from 1 to 32767."}));
-            EXPECT_FALSE(asked.request);
-            EXPECT_EQ(asked.refusedBox,
-                      c.clicks.empty() ? std::nullopt : std::optional(C::startBox));
-        } else {
-            ASSERT_TRUE(asked.request && !asked.refusal) << c.start;
-            EXPECT_EQ(asked.request->scope, c.scope);
-            EXPECT_EQ(asked.request->policy, c.policy);
-            EXPECT_EQ(asked.request->start, std::atoi(c.start));
-            EXPECT_EQ(asked.request->eco, c.eco);
-        }
+        ASSERT_FALSE(asked.request) << c.message.text;
+        EXPECT_EQ(refusalMessage(asked.refusal.value(), c.pressed), c.message);
+        EXPECT_EQ(boxToRetype(*asked.refusal), c.box);
     }
-    EXPECT_EQ(choosePass({}, PassButton::Preview).refusal->text,
-              "Choose Sequate all components or Sequate selected components, then choose Pass > "
-              "Preview.");
-}
-
-// The order and the components left alone go with the request; an entry that is not a pattern
-// is refused under the box's own name, once the start reads.
-TEST(PassRequest, TakesTheOrderAndTheComponentsLeftAloneOrRefusesThemInTheirBox) {
-    OptionPanel options = clicked({C::selectedComponentsOption});
-    options.setStartText("1");
-    options.setOrder(engine::WalkOrder::DownThenAcross);
-    options.setLeaveAloneText(placeholderText(C::leaveAloneBox));
-    RequestOrRefusal asked = choosePass(options);
-    ASSERT_TRUE(asked.request);
-    EXPECT_EQ(asked.request->order, engine::WalkOrder::DownThenAcross);
-    EXPECT_EQ(asked.request->leaveAlone.entries,
-              (std::vector<std::string>{"J*", "TP*", "MH*", "U1"}));
-
-    options.setLeaveAloneText("TP*, 1x*");
-    asked = choosePass(options);
-    ASSERT_TRUE(asked.refusal);
-    EXPECT_EQ(asked.refusal->title, "Leave alone");
-    EXPECT_EQ(asked.refusal->text.rfind("\"1x*\" in Leave alone", 0), 0u);
-    EXPECT_EQ(asked.refusedBox, C::leaveAloneBox);
-    options.setStartText("0");
-    EXPECT_EQ(choosePass(options).refusedBox, C::startBox);
 }
 
 // The first entry names the old program's order for the scope chosen.

@@ -31,19 +31,19 @@ TEST(PassTexts, PreviewSaysWhatRunWouldDoAndWhereTheEcoFileGoes) {
         std::optional<std::string> stop;
         const char* summary;
     } cases[] = {
-        {{PassScope::AllComponents, TakenNamePolicy::None, 1, {}},
+        {{PassScope::AllComponents, TakenNamePolicy::None, *engine::StartNumber::read("1"), {}},
          {},
          "Sequate all components, start from 1.\n2 components get a new name, 1 of them by way "
          "of a temporary name; 1 keeps its name.\nECO file: not written (\"Write ECO file for "
          "PowerPCB\" is not ticked)"},
-        {{PassScope::SelectedComponents, TakenNamePolicy::RenameDuplicates, 40,
-          engine::EcoDestination::ChosenFile},
+        {{PassScope::SelectedComponents, TakenNamePolicy::RenameDuplicates,
+          *engine::StartNumber::read("40"), engine::EcoDestination::ChosenFile},
          "R5 is taken",
          "Sequate selected components, Rename duplicates, start from 40.\nRun would stop: R5 is "
          "taken\nECO file: \"Write only\": to a file you choose when the pass ends"},
-        {{PassScope::SelectedComponents, TakenNamePolicy::AssignNextFree, 2,
-          engine::EcoDestination::PowerPcb, engine::WalkOrder::DownThenAcross,
-          *engine::parseLeaveAlone("J*, U7").leaveAlone},
+        {{PassScope::SelectedComponents, TakenNamePolicy::AssignNextFree,
+          *engine::StartNumber::read("2"), engine::EcoDestination::PowerPcb,
+          engine::WalkOrder::DownThenAcross, *engine::parseLeaveAlone("J*, U7").leaveAlone},
          {},
          "Sequate selected components, Assign next free names, start from 2, order \"Down, then "
          "across\", leave alone J* U7.\n2 components get "
@@ -65,7 +65,8 @@ TEST(PassTexts, PreviewSaysWhatRunWouldDoAndWhereTheEcoFileGoes) {
 }
 
 TEST(PassTexts, ReportTellsOfACompletedOrAStoppedPass) {
-    const PassRequest all{PassScope::AllComponents, TakenNamePolicy::None, 3, {}};
+    const PassRequest all{
+        PassScope::AllComponents, TakenNamePolicy::None, *engine::StartNumber::read("3"), {}};
     engine::PassResult completed;
     completed.completed = true;
     completed.namesRead = names;
@@ -103,7 +104,8 @@ TEST(PassTexts, PreviewAndReportTellWhatWasLeftAlone) {
         "\nComponents left alone: J1, J2, J3, J4, J5, J6, J7, J8, J9, J10, J11, J12, J13, J14, "
         "J15, J16, J17, J18, J19, J20 and 1 more, marked \"left alone\" in the list\nLeave "
         "alone: nothing matched TP*, U7\n";
-    const PassRequest all{PassScope::AllComponents, TakenNamePolicy::None, 1, {}};
+    const PassRequest all{
+        PassScope::AllComponents, TakenNamePolicy::None, *engine::StartNumber::read("1"), {}};
     const PreviewText preview = previewText(all, read, planned);
     EXPECT_NE(preview.summary.find(lines), std::string::npos) << preview.summary;
     EXPECT_EQ(preview.rows.back(), (NameRow{"J21", "J21", "left alone"}));

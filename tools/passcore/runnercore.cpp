@@ -8,6 +8,7 @@
 #include "engine/workinglist.h"
 #include "host/utf8.h"
 #include "runnerwindow.h"
+#include "ui/passchoice.h"
 
 namespace sequate::tools {
 
@@ -79,13 +80,19 @@ public:
             return {refused | unsettled, report(recovered)};
         }
         const engine::RequestOrRefusal asked = passRequest(mOptions);
+        if (!asked.request) {
+            // Told as the Run button tells it, and no pass runs.
+            const ui::Message refusal = ui::refusalMessage(*asked.refusal);
+            if (mOptions.planOnly)
+                return {1, Json{{"stopped", refusal.text}}};
+            mWindow.showMessage(refusal.kind, refusal.title, refusal.text);
+            return {1, report(recovered)};
+        }
         if (mOptions.planOnly) {
-            if (!asked.request)
-                return {1, Json{{"stopped", asked.refusal}}};
             Json planned = plan(*asked.request);
             return {planned["stopped"].is_null() ? refused : 1, std::move(planned)};
         }
-        mResult = engine::pressRun(mState, mWindow.ports(), asked);
+        mResult = engine::pressRun(mState, mWindow.ports(), *asked.request);
         // A script tells a pass that completed from one that stopped or was refused.
         return {mResult && mResult->completed && !refused ? 0 : 1, report(recovered)};
     }

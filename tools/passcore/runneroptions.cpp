@@ -1,5 +1,7 @@
 #include "runneroptions.h"
 
+#include "ui/passchoice.h"
+
 namespace sequate::tools {
 
 const char* const commonOptionsHelp =
@@ -63,7 +65,10 @@ bool readCommonOption(const std::vector<std::string>& arguments, std::size_t& i,
     } else if (option == "--leave-alone") {
         options.leaveAloneText = valueAfter(arguments, i);
         if (const auto parsed = engine::parseLeaveAlone(options.leaveAloneText); !parsed.leaveAlone)
-            throw UsageError("--leave-alone: " + parsed.refusal);
+            throw UsageError(
+                "--leave-alone: " +
+                ui::refusalMessage({engine::PassRefusal::Box::LeaveAlone, {}, parsed.refusedEntry})
+                    .text);
     } else if (option == "--plan-only") {
         options.planOnly = true;
     } else if (option == "--recover") {

@@ -54,7 +54,7 @@ bool readCommonOption(const std::vector<std::string>& arguments, std::size_t& i,
 // together. Throws UsageError.
 void checkCommonOptions(const RunnerOptions& options);
 
-// The request a pass is made with, or the refusal of its start text.
+// The request a pass is made with, or the refusal of its start text or leave-alone entry.
 engine::RequestOrRefusal passRequest(const RunnerOptions& options);
 
 } // namespace sequate::tools
