@@ -214,7 +214,7 @@ TEST_F(PutBack, APutBackCutShortIsCarriedOnAtTheNextStart) {
               engine::StartupOutcome::Running);
     const auto outcome =
         engine::recoverUnfinishedPass(next, nextWindow.ports(), engine::EcoDestination::PowerPcb);
-    EXPECT_EQ(outcome.done, engine::RecoveryChoice::PutBack) << outcome.message;
+    EXPECT_EQ(outcome.done, engine::RecoveryChoice::PutBack);
     EXPECT_EQ(logic.openNames(), before);
     EXPECT_EQ(layout(), before);
     EXPECT_TRUE(nextWindow.recoveryQuestions.empty());
