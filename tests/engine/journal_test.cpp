@@ -302,8 +302,8 @@ TEST(Journal, AJournalMarkedFinishedIsRemovedUnasked) {
     EXPECT_TRUE(journalsLeft(session).empty());
 }
 
-// Kept renames whose ECO file went nowhere stay journaled, unless the user knowingly goes
-// without it; the save dialog says what the file is for.
+// Kept renames whose ECO file went nowhere stay journaled and wait for it, unless the user
+// knowingly goes without it.
 TEST(Journal, AKeptPassIsSettledOnceItsEcoFileWentSomewhere) {
     using host::EcoOutcome;
     // Cancel asks the question a pass asks, with the same effect: the default puts the names
@@ -338,22 +338,12 @@ TEST(Journal, AKeptPassIsSettledOnceItsEcoFileWentSomewhere) {
         }
         if (!c.settled) {
             EXPECT_EQ(readJournal(journalsLeft(session).at(0)).kind, JournalKind::Keep);
+            // A Run whose hand-over fails again does not run the pass it was pressed for, and
+            // says why (one that succeeds: mainwindowlogic).
+            EXPECT_FALSE(session.run(allComponentsRequest("1")));
+            EXPECT_EQ(session.window.recoveryMessages.back().then, recovery::PassHeldBack{false});
         }
     }
-}
-
-// Renames kept while their file went nowhere wait for it: a Run whose hand-over fails again
-// does not run the pass it was pressed for, and says why (one that succeeds: mainwindowlogic).
-TEST(Journal, RunSaysWhyThePassAskedForDoesNotFollowKeptRenamesThatStillWait) {
-    Session session(crashDesign);
-    crashAt(session, callsOf(crashDesign) - 4);
-    session.window.delivery = {host::EcoOutcome::NotDelivered, "not written"};
-    recoverUnfinishedPass(session.state, session.window.ports(), EcoDestination::ChosenFile,
-                          RecoveryChoice::Keep);
-    EXPECT_FALSE(session.run(allComponentsRequest("1", EcoDestination::ChosenFile)));
-    EXPECT_EQ(session.state.keptRenamesWaiting, 7u);
-    ASSERT_FALSE(session.window.recoveryMessages.empty());
-    EXPECT_EQ(session.window.recoveryMessages.back().then, recovery::PassHeldBack{false});
 }
 
 // A window that notes, for every box it shows, whether PowerLogic's pass was open meanwhile.
