@@ -65,7 +65,8 @@ public:
     bool keepOnCancel = false;
     std::vector<std::string> cancelQuestions;
     bool putBackOnRecovery = true;
-    std::vector<std::string> recoveryQuestions;
+    std::vector<UnfinishedPass> recoveryQuestions;
+    std::vector<RecoveryMessage> recoveryMessages; // kept as values: the runners word them
     std::vector<ShownMessage> messages;
 
     // The ECO step is the window's own, which counts and answers as set up above, unless one
@@ -87,9 +88,12 @@ public:
         cancelQuestions.push_back(question);
         return keepOnCancel;
     }
-    bool putBackUnfinishedPass(const std::string& question) override {
-        recoveryQuestions.push_back(question);
+    bool putBackUnfinishedPass(const UnfinishedPass& pass) override {
+        recoveryQuestions.push_back(pass);
         return putBackOnRecovery;
+    }
+    void tellOfRecovery(const RecoveryMessage& message) override {
+        recoveryMessages.push_back(message);
     }
 
     void showMessage(engine::MessageKind kind, const std::string& title,

@@ -9,6 +9,7 @@
 #include "host/ecodelivery.h"
 #include "host/powerlogic.h"
 #include "progress.h"
+#include "recoverynews.h"
 #include "rename.h"
 
 #include <functional>
@@ -58,7 +59,9 @@ public:
     virtual bool keepRenamesWithoutEco(const std::string& question) = 0;
     // A pass was cut short: true puts its renames back (the default answer, also for Escape),
     // false keeps them.
-    virtual bool putBackUnfinishedPass(const std::string& question) = 0;
+    virtual bool putBackUnfinishedPass(const UnfinishedPass& pass) = 0;
+    // What a recovery tells, one box, shown once PowerLogic is let go.
+    virtual void tellOfRecovery(const RecoveryMessage& message) = 0;
 };
 
 // The ECO step at the end of a pass, before PowerLogic's pass ends. Each says what came of it.

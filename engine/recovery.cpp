@@ -2,17 +2,15 @@
 
 #include "applyrenames.h"
 #include "componentlist.h"
-#include "hostrenames.h"
 #include "journalclaims.h"
 #include "journalstore.h"
 #include "passstop.h"
 #include "powerlogicpasslock.h"
+#include "recoveryplan.h"
 #include "startup.h"
 #include "workinglist.h"
 
-#include <algorithm>
 #include <filesystem>
-#include <memory>
 #include <set>
 #include <utility>
 
@@ -21,91 +19,87 @@ namespace sequate::engine {
 namespace {
 
 namespace fs = std::filesystem;
+using namespace recovery;
 
-using DocumentRead = ComponentList;
+struct SchematicChanged {};
 
-// The renames that take the schematic from one set of names to another, each component once,
-// in an order in which no rename meets a name another component still carries.
-std::vector<Rename> renamesBetween(const Names& from, const Names& to) {
-    SchematicSnapshot snapshot;
-    snapshot.names = from;
-    PassPlan plan;
-    plan.renames = changedNames(from, to);
-    return hostRenames(snapshot, plan);
+// A step that failed: what was under way, and the problem in the words of the part that met it.
+struct StepFailed {
+    RecoveryActivity activity;
+    std::string problem;
+    std::string renaming;
+};
+
+template <typename Step>
+auto during(RecoveryActivity activity, Step step) {
+    try {
+        return step();
+    } catch (const host::HostFailure& failure) {
+        throw StepFailed{activity, describeFailure(failure) + ".", {}};
+    } catch (const std::exception& problem) {
+        throw StepFailed{activity, problem.what(), {}};
+    }
 }
 
-EcoRows ecoRows(const std::vector<Rename>& renames) {
-    EcoRows rows;
-    rows.renames = renames;
-    return rows;
-}
-
-bool layoutHasIt(const host::EcoDelivery& delivery) {
-    return delivery.outcome == host::EcoOutcome::Delivered ||
-           delivery.outcome == host::EcoOutcome::FileLeftOver;
+// A journal that cannot be used is moved aside, not deleted: it may still help by hand.
+UnreadableJournal setAside(const fs::path& path, const std::string& problem) {
+    const fs::path aside = path.string() + ".set-aside";
+    std::error_code error;
+    fs::rename(path, aside, error);
+    return {problem, aside.string(), error ? error.message() : std::string()};
 }
 
 class Recovery {
 public:
     Recovery(HostSession& state, const PassPorts& ports, EcoDestination eco,
-             std::optional<RecoveryChoice> choice, bool beforeAPass)
-        : mState(state), mPorts(ports), mEco(eco), mChoice(choice), mBeforeAPass(beforeAPass) {}
+             std::optional<RecoveryChoice> choice)
+        : mState(state), mPorts(ports), mEco(eco), mChoice(choice) {}
 
-    RecoveryOutcome run() {
-        if (!mState.application || !mState.document)
-            return {};
+    // What happened, as far as it went: a step that fails leaves the rest undone.
+    struct Record {
+        RecoveryOutcome outcome;
+        fs::path journal; // the journal of this schematic taken up, once one was
+        bool asked = false;
+        bool settled = false;
+        bool putBackBegun = false;
+    };
+
+    Record run(bool beforeAPass) {
+        Record record;
         mState.keptRenamesWaiting = 0;
         std::string document;
         try {
             document = documentName();
         } catch (const host::HostFailure& failure) {
-            tell(schematicUnreachable(failure));
-            mOutcome.passMayFollow = false;
-            return finish();
+            tell(record, Said{schematicUnreachable(failure)});
+            record.outcome.passMayFollow = false;
+            return record;
         }
         try {
-            recover(document);
-        } catch (const host::HostFailure& failure) {
-            tell(unsettled(mActivity + ": " + describeFailure(failure) + "."));
-        } catch (const std::exception& problem) {
-            tell(unsettled(mActivity + ": " + problem.what()));
+            recover(record, document);
+        } catch (const StepFailed& failed) {
+            tell(record,
+                 NotSettled{failed.activity, failed.renaming, failed.problem, record.putBackBegun});
         }
-        return finish();
+        // PowerLogic is let go before the first box: every message waits for the end of its
+        // pass.
+        endPowerLogicPassLock(record);
+        if (record.outcome.done == RecoveryChoice::Keep && !record.settled)
+            mState.keptRenamesWaiting = record.outcome.staying.size();
+        record.outcome.passMayFollow =
+            passMayFollow(!record.journal.empty(), record.settled, record.asked);
+        // Where the pass Run was pressed for cannot follow, the last box says why.
+        if (beforeAPass && !record.outcome.passMayFollow) {
+            const PassHeldBack why{record.asked};
+            if (record.outcome.told.empty())
+                record.outcome.told.push_back({true, why, std::nullopt});
+            else
+                record.outcome.told.back().then = why;
+        }
+        return record;
     }
 
 private:
-    // PowerLogic is let go before the first box: every message waits for the end of its pass.
-    RecoveryOutcome finish() {
-        endPowerLogicPassLock();
-        if (mOutcome.done == RecoveryChoice::Keep && !mSettled)
-            mState.keptRenamesWaiting = mOutcome.staying.size();
-        if (!mOutcome.passMayFollow) // the schematic is out of reach: its message says so
-            return tellAll();
-        mOutcome.passMayFollow = mPath.empty() || (mSettled && !mAsked);
-        if (mBeforeAPass && !mOutcome.passMayFollow)
-            sayWhyNoPass();
-        return tellAll();
-    }
-
-    RecoveryOutcome tellAll() {
-        for (const auto& [kind, text] : std::exchange(mTold, {}))
-            mPorts.dialogs.showMessage(kind, "Sequate", text);
-        return mOutcome;
-    }
-
-    void sayWhyNoPass() {
-        const std::string why =
-            "The pass you asked for did not run: " +
-            std::string(mAsked ? "look at the schematic as it is now, then press Run again."
-                               : "the renames of the pass that was cut short must first reach "
-                                 "the layout, or be put back.");
-        if (mTold.empty())
-            mTold.emplace_back(MessageKind::Information, why);
-        else
-            mTold.back().second += "\n\n" + why;
-        mOutcome.message += (mOutcome.message.empty() ? "" : "\n\n") + why;
-    }
-
     // The first call of a Run: where PowerLogic was closed and runs again, Sequate takes up the
     // new one.
     std::string documentName() {
@@ -123,367 +117,285 @@ private:
         mPassLock->begin();
     }
 
-    void endPowerLogicPassLock() {
+    void endPowerLogicPassLock(Record& record) {
         if (!mPassLock)
             return;
-        if (const std::string said = mPassLock->endQuietly(); !said.empty())
-            tell(said);
+        if (std::string said = mPassLock->endQuietly(); !said.empty())
+            tell(record, Said{std::move(said)});
         mPassLock.reset();
     }
 
-    // A question waits with PowerLogic let go. The user may edit the schematic meanwhile: the
-    // names are read again in a pass of Sequate's, and only names as they were at the question
-    // are acted on.
-    template <typename Question>
-    auto askLettingGo(const Names& asked, Question question) {
-        endPowerLogicPassLock();
-        const auto answer = question();
-        beginPowerLogicPassLock();
-        mRead = readDocument();
-        if (mRead.names == asked)
-            return answer;
-        throw SchematicChanged();
-    }
-
-    struct SchematicChanged {};
-
-    void recover(const std::string& document) {
-        std::vector<std::pair<fs::path, RenameJournal>> unfinished;
-        std::error_code ignored; // a finished journal is only tidied away
-        for (const fs::path& path : journalsOf(mState.journalFolder, document)) {
-            if (mState.settledJournals.count(path))
-                continue;
-            try {
-                RenameJournal journal = readJournal(path);
-                if (journal.document != document)
-                    continue;
-                if (journal.finished)
-                    fs::remove(path, ignored);
-                else
-                    unfinished.emplace_back(path, std::move(journal));
-            } catch (const JournalError& error) {
-                tell(std::string(error.what()) + setAside(path));
-            }
-        }
-        if (unfinished.empty())
-            return;
-        mActivity = "reading the schematic's names";
-        beginPowerLogicPassLock();
-        mRead = readDocument();
-        for (auto& [path, journal] : unfinished) {
-            if (!belongsTo(journal, mRead.names) || atRest(journal, mRead.names))
-                continue;
-            mPath = path;
-            mOutcome.found = true;
-            try {
-                settle(journal);
-            } catch (const SchematicChanged&) {
-                tell("The schematic changed in PowerLogic while Sequate's question was open, so "
-                     "Sequate left it as it is. The journal of the pass that was cut short stays: "
-                     "the next Run asks again.");
-            }
-            setAsideOthersClaiming(document);
-            break;
-        }
-    }
-
-    void settle(const RenameJournal& journal) {
-        switch (journal.kind) {
-        case JournalKind::PutBack:
-            mOutcome.done = RecoveryChoice::PutBack;
-            putBack(journal, namesAfter(journal, mRead.names));
-            return;
-        case JournalKind::Keep:
-            mOutcome.done = RecoveryChoice::Keep;
-            keep(journal);
-            return;
-        case JournalKind::Pass:
-            break;
-        }
-        RecoveryChoice choice;
-        if (mChoice) {
-            choice = *mChoice;
-        } else {
-            mAsked = true;
-            const Names asked = mRead.names;
-            choice = askLettingGo(asked, [&] { return ask(journal, asked); });
-        }
-        mOutcome.done = choice;
-        if (choice == RecoveryChoice::PutBack)
-            putBack(journal, namesBefore(journal, mRead.names));
-        else
-            keep(journal);
-    }
-
-    DocumentRead readDocument() {
+    ComponentList readDocument() {
         auto list = allComponents(*mState.document);
         return readComponentList(*list, list->Count());
     }
 
-    RecoveryChoice ask(const RenameJournal& journal, const Names& now) {
-        const Names before = namesBefore(journal, now);
-        std::set<ComponentIndex> renamed;
-        for (const Rename& rename : journal.renames)
-            renamed.insert(rename.component);
-        std::size_t inEffect = 0;
-        for (std::size_t i = 0; i < now.size(); ++i)
-            inEffect += now[i] != before[i];
-        std::string question =
-            "The last pass on " +
-            (journal.document.empty() ? std::string("this schematic") : journal.document) +
-            " was cut short: " + std::to_string(inEffect) + " of its " +
-            std::to_string(renamed.size()) + " renames are in effect, and " +
-            (journal.handedOver == HandOver::Layout
-                 ? "PowerPCB was reading their ECO file, so the layout may hold them too."
-                 : "the layout has none of them.") +
-            "\n\nPut the schematic back as it was before that pass? Keeping it as it is offers "
-            "an ECO file of the renames in effect.";
-        return mPorts.dialogs.putBackUnfinishedPass(question) ? RecoveryChoice::PutBack
-                                                              : RecoveryChoice::Keep;
+    // A question waits with PowerLogic let go. The user may edit the schematic meanwhile: the
+    // names are read again in a pass of Sequate's, and only names as they were at the question
+    // are acted on, through the components as read again.
+    template <typename Question>
+    auto askLettingGo(Record& record, RecoveryActivity activity, ComponentList& read,
+                      Question question) {
+        return during(activity, [&] {
+            endPowerLogicPassLock(record);
+            const auto answer = question();
+            beginPowerLogicPassLock();
+            ComponentList again = readDocument();
+            if (again.names != read.names)
+                throw SchematicChanged();
+            read = std::move(again);
+            return answer;
+        });
+    }
+
+    void recover(Record& record, const std::string& document) {
+        std::vector<fs::path> paths;
+        std::vector<RenameJournal> unfinished;
+        std::error_code ignored; // a finished journal is only tidied away
+        during(RecoveryActivity::LookingForJournal, [&] {
+            for (const fs::path& path : journalsOf(mState.journalFolder, document)) {
+                if (mState.settledJournals.count(path))
+                    continue;
+                try {
+                    RenameJournal journal = readJournal(path);
+                    if (journal.document != document)
+                        continue;
+                    if (journal.finished) {
+                        fs::remove(path, ignored);
+                        continue;
+                    }
+                    paths.push_back(path);
+                    unfinished.push_back(std::move(journal));
+                } catch (const JournalError& error) {
+                    tell(record, setAside(path, error.what()));
+                }
+            }
+        });
+        if (unfinished.empty())
+            return;
+        ComponentList read = during(RecoveryActivity::ReadingNames, [&] {
+            beginPowerLogicPassLock();
+            return readDocument();
+        });
+        const std::optional<std::size_t> found = during(RecoveryActivity::ReadingNames, [&] {
+            return journalToSettle(unfinished, read.names);
+        });
+        if (!found)
+            return;
+        record.journal = paths[*found];
+        record.outcome.found = true;
+        std::optional<Names> namesLeft; // once the recovery made its renames, the names it left
+        try {
+            settle(record, unfinished[*found], read, namesLeft);
+        } catch (const SchematicChanged&) {
+            tell(record, ChangedWhileAsked{});
+        }
+        if (namesLeft)
+            during(RecoveryActivity::LookingForJournal,
+                   [&] { setAsideOthersClaiming(record, document, *namesLeft); });
+    }
+
+    void settle(Record& record, const RenameJournal& journal, ComponentList& read,
+                std::optional<Names>& namesLeft) {
+        const RecoveryStart start = during(RecoveryActivity::ReadingNames, [&] {
+            return startRecovery(journal, read.names, mChoice);
+        });
+        RecoveryChoice choice;
+        if (start.question) {
+            record.asked = true;
+            choice = askLettingGo(record, RecoveryActivity::ReadingNames, read, [&] {
+                return mPorts.dialogs.putBackUnfinishedPass(*start.question)
+                           ? RecoveryChoice::PutBack
+                           : RecoveryChoice::Keep;
+            });
+        } else {
+            choice = *start.decided;
+        }
+        record.outcome.done = choice;
+        if (choice == RecoveryChoice::Keep) {
+            const KeepPlan plan = during(RecoveryActivity::WorkingOutKept,
+                                         [&] { return keepPlan(journal, read.names); });
+            namesLeft = read.names;
+            // The journal of the renames kept is closed before the put-back's replaces it:
+            // Windows keeps an open file in place.
+            if (!handOverKept(record, plan, read))
+                return;
+        }
+        const PutBackPlan plan = during(RecoveryActivity::PlanningPutBack,
+                                        [&] { return putBackPlan(journal, read.names); });
+        putBack(record, plan, read);
+        namesLeft = plan.target;
     }
 
     // Puts the names back, with the put-back itself journaled first (temporary names included),
     // so that a put-back cut short is carried on at the next Run; then the layout follows.
-    void putBack(const RenameJournal& journal, const Names& target) {
-        const DocumentRead& read = mRead;
-        mActivity = "planning how to put the names back";
-        const std::vector<Rename> renames = renamesBetween(read.names, target);
-        RenameJournal back;
-        back.document = journal.document;
-        back.kind = JournalKind::PutBack;
-        back.components = read.names.size();
-        back.namesBefore = read.names;
-        back.renames = renames;
-        if (journal.handedOver == HandOver::Layout) {
-            back.handedOver = HandOver::Layout;
-            back.handOverPath = journal.handOverPath;
+    void putBack(Record& record, const PutBackPlan& plan, const ComponentList& read) {
+        JournalWriter writer = during(RecoveryActivity::WritingPutBackJournal,
+                                      [&] { return JournalWriter(record.journal, plan.journal); });
+        record.putBackBegun = true;
+        std::string renaming;
+        try {
+            UndoList undo;
+            applyRenames({read.components, undo, &writer}, plan.renames, mPorts.progress, renaming,
+                         ProgressPhase::PuttingBack);
+        } catch (const host::HostFailure& failure) {
+            throw StepFailed{RecoveryActivity::WritingPutBackJournal,
+                             describeFailure(failure) + ".", renaming};
+        } catch (const std::exception& problem) {
+            throw StepFailed{RecoveryActivity::WritingPutBackJournal, problem.what(), renaming};
         }
-        mActivity = "writing the journal of the put-back";
-        JournalWriter writer(mPath, back);
-        mPutBackBegun = true;
-        UndoList undo;
-        applyRenames({read.components, undo, &writer}, renames, mPorts.progress, mActivity,
-                     ProgressPhase::PuttingBack);
-        mNamesLeft = target;
         mPorts.progress.observer.progressEnded();
-        std::string message = "The " + std::to_string(renames.size()) +
-                              " renames of the pass that was cut short were undone: every name "
-                              "is as it was before that pass.";
-        if (journal.handedOver == HandOver::File)
-            message += "\n\nThat pass was writing its ECO file \"" + journal.handOverPath +
-                       "\": if it is there, do not read it into the layout, since its renames "
-                       "are undone.";
-        // A put-back carried on follows in the layout from the names it began with, which the
-        // layout holds if it took the file, not from where the put-back was cut short.
-        const Names layoutFrom =
-            journal.kind == JournalKind::PutBack ? namesBefore(journal, read.names) : read.names;
-        if (back.handedOver == HandOver::Layout && !followInLayout(layoutFrom, target, writer)) {
-            tell(message);
-            return;
+        PutBackMade made{plan.renames.size(), plan.passEcoFile, std::nullopt};
+        if (plan.layout) {
+            made.layout = followInLayout(record, *plan.layout, writer);
+            if (!made.layout) {
+                tell(record, made);
+                return;
+            }
+            settleWith(record, writer, RecoveryActivity::BringingLayoutInStep);
+        } else {
+            settleWith(record, writer, RecoveryActivity::WritingPutBackJournal, renaming);
         }
-        settleWith(writer);
-        tell(message + mLayoutNote, MessageKind::Information);
+        tell(record, made, true);
     }
 
     // Keeps the names, and hands the layout the renames that stay, as the window's ECO options
     // say; the journal is settled only once the layout has them, or the user knowingly goes
-    // without.
-    void keep(const RenameJournal& journal) {
-        // The journal of the renames kept is closed before the put-back's replaces it: Windows
-        // keeps an open file in place.
-        if (handOverKept(journal))
-            putBack(journal, namesBefore(journal, mRead.names));
-    }
-
-    // True when the user chose to put the names back instead.
-    bool handOverKept(const RenameJournal& journal) {
-        const Names now = mRead.names;
-        const Names before = namesBefore(journal, now);
-        mNamesLeft = now;
-        mActivity = "working out the renames that stay";
-        const std::vector<Rename> renames = renamesBetween(before, now);
-        mOutcome.staying = renames;
-        RenameJournal kept;
-        kept.document = journal.document;
-        kept.kind = JournalKind::Keep;
-        kept.components = now.size();
-        kept.namesBefore = before;
-        kept.renames = renames;
-        kept.done = renames.size();
-        kept.handedOver = journal.handedOver;
-        kept.handOverPath = journal.handOverPath;
-        mActivity = "writing the journal of the renames that stay";
-        JournalWriter writer(mPath, kept);
-        if (journal.handedOver == HandOver::Layout) {
-            if (followInLayout(before, now, writer))
-                settleWith(writer, mLayoutNote, MessageKind::Information);
+    // without. True when the user chose to put the names back instead.
+    bool handOverKept(Record& record, const KeepPlan& plan, ComponentList& read) {
+        record.outcome.staying = plan.staying;
+        JournalWriter writer = during(RecoveryActivity::WritingKeptJournal,
+                                      [&] { return JournalWriter(record.journal, plan.journal); });
+        if (plan.layout) {
+            if (const auto finding = followInLayout(record, *plan.layout, writer)) {
+                settleWith(record, writer, RecoveryActivity::BringingLayoutInStep);
+                if (*finding != LayoutFinding::NothingToFollow)
+                    tell(record, LayoutFollowed{*finding}, true);
+            }
             return false;
         }
-        mActivity = "handing over the ECO file of the renames that stay";
-        EcoRows rows = ecoRows(renames);
-        host::EcoDelivery delivery;
-        if (mEco == EcoDestination::PowerPcb) {
-            rows.beforeHandOver = [&](const std::string& path) {
-                writer.markHandedOver(HandOver::Layout, path);
-            };
-            delivery = mPorts.eco.handToPowerPcb(*mState.application, rows);
-        } else {
+        const host::EcoDelivery delivery = during(RecoveryActivity::HandingOverKept, [&] {
+            EcoRows rows;
+            rows.renames = plan.staying;
+            const HandOver to =
+                mEco == EcoDestination::PowerPcb ? HandOver::Layout : HandOver::File;
+            rows.beforeHandOver = [&](const std::string& path) { writer.markHandedOver(to, path); };
+            if (to == HandOver::Layout)
+                return mPorts.eco.handToPowerPcb(*mState.application, rows);
             rows.caption = "Save the ECO file of the renames kept from the pass that was cut short";
-            rows.beforeHandOver = [&](const std::string& path) {
-                writer.markHandedOver(HandOver::File, path);
-            };
-            delivery = mPorts.eco.writeToChosenFile(rows);
-        }
+            return mPorts.eco.writeToChosenFile(rows);
+        });
         switch (delivery.outcome) {
         case host::EcoOutcome::Delivered:
-            settleWith(writer);
+            settleWith(record, writer, RecoveryActivity::HandingOverKept);
             return false;
         case host::EcoOutcome::FileLeftOver:
-            settleWith(writer, "\n\n" + delivery.message);
+            settleWith(record, writer, RecoveryActivity::HandingOverKept);
+            tell(record, KeptFileLeftOver{delivery.message});
             return false;
         case host::EcoOutcome::Cancelled:
             // The same question, and the same answers, as after a pass's save dialog.
-            if (askLettingGo(now, [&] {
+            if (askLettingGo(record, RecoveryActivity::HandingOverKept, read, [&] {
                     return mPorts.dialogs.keepRenamesWithoutEco(
                         "No ECO file was written, so the layout will not get the renames kept "
                         "from the pass that was cut short.\n\nPut the names back, so that "
                         "schematic and layout stay in step, or keep the renames without an ECO "
                         "file?");
                 })) {
-                settleWith(writer);
+                settleWith(record, writer, RecoveryActivity::HandingOverKept);
                 return false;
             }
-            mOutcome.done = RecoveryChoice::PutBack;
-            mOutcome.staying.clear();
+            record.outcome.done = RecoveryChoice::PutBack;
+            record.outcome.staying.clear();
             return true;
         case host::EcoOutcome::Unknown:
         case host::EcoOutcome::NotDelivered:
             break;
         }
-        tell(delivery.message + "\n\nThe renames stay in the schematic, and Sequate keeps their "
-                                "journal: the next Run offers their ECO file again.");
+        tell(record, KeptFileNotDelivered{delivery.message});
         return false;
     }
 
-    // The layout may hold the names `from` (it was handed their file) or still the names `to`.
-    // A probe tells which, and only a layout at `from` is handed the renames to `to`: PowerPCB
-    // applies a file whole or not at all. False, with the user told, when that is not known.
-    bool followInLayout(const Names& from, const Names& to, JournalWriter& writer) {
-        mActivity = "bringing the layout in step";
-        const std::vector<Rename> renames = renamesBetween(from, to);
-        // Nothing between the two: a layout that took the file would hold the names the
-        // schematic has now, so either way it is in step.
-        if (renames.empty())
-            return true;
-        const std::optional<EcoRows> probe = probeRows(from, to);
-        if (!probe) {
-            EcoRows rows = ecoRows(renames);
-            rows.caption = "Save the ECO file for a layout that took the renames";
-            const host::EcoDelivery offered = mPorts.eco.writeToChosenFile(rows);
-            if (offered.outcome == host::EcoOutcome::NotDelivered) {
-                tell(offered.message + "\n\nSequate keeps the journal and offers the file again "
-                                       "at the next Run.");
-                return false;
-            }
-            mLayoutNote = "\n\nThe layout may hold the renames of that pass: Sequate cannot tell, "
-                          "since they only moved names among the components. If the layout in "
-                          "PowerPCB has them, read into it the ECO file " +
-                          std::string(offered.outcome == host::EcoOutcome::Cancelled
-                                          ? "that puts them in step (none was saved now)."
-                                          : "just saved.");
-            return true;
-        }
-        const host::EcoDelivery probed = mPorts.eco.handToPowerPcb(*mState.application, *probe);
-        if (!layoutHasIt(probed) && probed.refusedWhole) {
-            mLayoutNote = "\n\nThe layout in PowerPCB was already in step with the schematic.";
-            return true;
-        }
-        host::EcoDelivery delivery = probed;
-        if (layoutHasIt(probed)) {
-            EcoRows rows = ecoRows(renames);
-            rows.beforeHandOver = [&](const std::string& path) {
-                writer.markHandedOver(HandOver::Layout, path);
-            };
-            delivery = mPorts.eco.handToPowerPcb(*mState.application, rows);
-            if (layoutHasIt(delivery)) {
-                mLayoutNote = "\n\nThe layout in PowerPCB has taken the same renames.";
-                return true;
-            }
-        }
-        tell(delivery.message +
-             "\n\nWhether the layout in PowerPCB is in step with the schematic is not known yet. "
-             "Sequate keeps the journal: once PowerPCB runs with the layout open, the next Run "
-             "brings the layout in step.");
-        return false;
+    // Only a layout that took the pass's file is handed the renames that follow it: PowerPCB
+    // applies a file whole or not at all. What the layout is now; none, with the user told, when
+    // that is not known.
+    std::optional<LayoutFinding> followInLayout(Record& record, const LayoutFollow& follow,
+                                                JournalWriter& writer) {
+        return during(RecoveryActivity::BringingLayoutInStep,
+                      [&]() -> std::optional<LayoutFinding> {
+                          // Nothing between the two: a layout that took the file would hold the
+                          // names the schematic has now, so either way it is in step.
+                          if (follow.renames.empty())
+                              return LayoutFinding::NothingToFollow;
+                          EcoRows rows;
+                          rows.renames = follow.renames;
+                          if (!follow.probe) {
+                              rows.caption = "Save the ECO file for a layout that took the renames";
+                              const host::EcoDelivery offered = mPorts.eco.writeToChosenFile(rows);
+                              if (offered.outcome == host::EcoOutcome::NotDelivered) {
+                                  tell(record, LayoutFileNotSaved{offered.message});
+                                  return std::nullopt;
+                              }
+                              return offered.outcome == host::EcoOutcome::Cancelled
+                                         ? LayoutFinding::ByHandNoFileSaved
+                                         : LayoutFinding::ByHandFileSaved;
+                          }
+                          host::EcoDelivery delivery =
+                              mPorts.eco.handToPowerPcb(*mState.application, *follow.probe);
+                          const ProbeAnswer answer = probeAnswer(delivery);
+                          if (answer == ProbeAnswer::InStep)
+                              return LayoutFinding::AlreadyInStep;
+                          if (answer == ProbeAnswer::TookIt) {
+                              rows.beforeHandOver = [&](const std::string& path) {
+                                  writer.markHandedOver(HandOver::Layout, path);
+                              };
+                              delivery = mPorts.eco.handToPowerPcb(*mState.application, rows);
+                              if (probeAnswer(delivery) == ProbeAnswer::TookIt)
+                                  return LayoutFinding::TookSameRenames;
+                          }
+                          tell(record, LayoutNotKnown{delivery.message});
+                          return std::nullopt;
+                      });
     }
 
     // Another journal that would take the names this one left for its own would have a later
     // Run act on them again.
-    void setAsideOthersClaiming(const std::string& document) {
-        if (mNamesLeft.empty())
-            return;
+    void setAsideOthersClaiming(Record& record, const std::string& document,
+                                const Names& namesLeft) {
         std::set<fs::path> leave = mState.settledJournals;
-        leave.insert(mPath);
+        leave.insert(record.journal);
         try {
-            if (const std::string told =
-                    setAsideJournalsClaiming(mState.journalFolder, document, mNamesLeft, {}, leave);
+            if (std::string told =
+                    setAsideJournalsClaiming(mState.journalFolder, document, namesLeft, {}, leave);
                 !told.empty())
-                tell(told);
+                tell(record, Said{std::move(told)});
         } catch (const JournalError& error) {
-            tell(error.what());
+            tell(record, Said{error.what()});
         }
     }
 
-    void settleWith(JournalWriter& writer, const std::string& note = {},
-                    MessageKind kind = MessageKind::Failure) {
-        writer.settle();
-        mSettled = true;
-        if (!note.empty())
-            tell(note.substr(note.find_first_not_of('\n')), kind);
-    }
-
-    std::string unsettled(const std::string& problem) const {
-        return "Sequate could not settle the pass that was cut short while " + problem +
-               " Its journal stays, so the next Run offers it again" +
-               (mPutBackBegun ? "."
-                              : "; there, \"Keep as it is\" leaves the names as they are now.");
-    }
-
-    // A journal that cannot be used is moved aside, not deleted: it may still help by hand.
-    std::string setAside(const fs::path& path) {
-        const fs::path aside = path.string() + ".set-aside";
-        std::error_code error;
-        fs::rename(path, aside, error);
-        if (error)
-            return " It could not be set aside: " + error.message() + ".";
-        return " Sequate has set it aside as \"" + aside.string() +
-               "\" and leaves the names as they are.";
+    static void settleWith(Record& record, JournalWriter& writer, RecoveryActivity activity,
+                           const std::string& renaming = {}) {
+        try {
+            writer.settle();
+        } catch (const std::exception& problem) {
+            throw StepFailed{activity, problem.what(), renaming};
+        }
+        record.settled = true;
     }
 
     // A put-back that completed, or renames kept that the layout took too, is an outcome the
     // user chose: the information icon.
-    void tell(const std::string& message, MessageKind kind = MessageKind::Failure) {
-        mOutcome.found = true;
-        mOutcome.message += (mOutcome.message.empty() ? "" : "\n\n") + message;
-        mTold.emplace_back(kind, message);
+    static void tell(Record& record, News news, bool information = false) {
+        record.outcome.found = true;
+        record.outcome.told.push_back({information, std::move(news), std::nullopt});
     }
 
     HostSession& mState;
     const PassPorts mPorts;
     const EcoDestination mEco;
     const std::optional<RecoveryChoice> mChoice;
-    const bool mBeforeAPass;
-    fs::path mPath;
-    std::string mActivity = "looking for its journal";
-    std::string mLayoutNote;
-    Names mNamesLeft; // the names the recovery left, once it made its renames
-    bool mPutBackBegun = false;
-    bool mSettled = false; // the journal of this schematic was settled
-    bool mAsked = false;   // the user was asked whether to put back or keep
     std::optional<PowerLogicPassLock> mPassLock;
-    DocumentRead mRead;
-    std::vector<std::pair<MessageKind, std::string>> mTold; // shown once PowerLogic is let go
-    RecoveryOutcome mOutcome;
 };
 
 } // namespace
@@ -491,7 +403,12 @@ private:
 RecoveryOutcome recoverUnfinishedPass(HostSession& state, const PassPorts& ports,
                                       EcoDestination eco, std::optional<RecoveryChoice> choice,
                                       bool beforeAPass) {
-    return Recovery(state, ports, eco, choice, beforeAPass).run();
+    if (!state.application || !state.document)
+        return {};
+    RecoveryOutcome outcome = Recovery(state, ports, eco, choice).run(beforeAPass).outcome;
+    for (const RecoveryMessage& message : outcome.told)
+        ports.dialogs.tellOfRecovery(message);
+    return outcome;
 }
 
 } // namespace sequate::engine

@@ -12,7 +12,8 @@
 #include "hostsession.h"
 #include "passports.h"
 #include "passrequest.h"
-#include "undolist.h"
+#include "recoverynews.h"
+#include "recoveryplan.h"
 
 #include <optional>
 #include <string>
@@ -20,13 +21,11 @@
 
 namespace sequate::engine {
 
-enum class RecoveryChoice { PutBack, Keep };
-
 struct RecoveryOutcome {
     bool found = false;                 // an unfinished journal of the open schematic
     std::optional<RecoveryChoice> done; // what was done, when anything was
     std::vector<Rename> staying;        // the renames in effect afterwards, in the order made
-    std::string message;                // what the user was told
+    std::vector<RecoveryMessage> told;  // what the user was told, one box each
     // No journal of the open schematic is left to settle, and the user was not asked about
     // one: a Run may go on with the pass it was pressed for.
     bool passMayFollow = true;
@@ -35,7 +34,8 @@ struct RecoveryOutcome {
 // The renames kept go where `eco` says a pass's ECO file goes: PowerPCB, or else a file the
 // user chooses. `choice` answers the question for a caller without a window to ask (the
 // headless runner). `beforeAPass`: Run was pressed for a pass, and where it cannot follow, the
-// last message says why.
+// last message says why. The messages go to UserDialogs::tellOfRecovery once PowerLogic is let
+// go; how the steps are chosen is recoveryplan.h.
 RecoveryOutcome recoverUnfinishedPass(HostSession& state, const PassPorts& ports,
                                       EcoDestination eco,
                                       std::optional<RecoveryChoice> choice = std::nullopt,

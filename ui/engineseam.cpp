@@ -2,6 +2,7 @@
 
 #include "engine/recovery.h"
 #include "engine/runcommand.h"
+#include "recoverytexts.h"
 
 namespace sequate::ui {
 
@@ -63,8 +64,12 @@ bool EngineSeam::keepRenamesWithoutEco(const std::string& question) {
     return !mView.ask(keepRenamesWithoutEcoQuestion(question));
 }
 
-bool EngineSeam::putBackUnfinishedPass(const std::string& question) {
-    return mView.ask(putBackQuestion(question));
+bool EngineSeam::putBackUnfinishedPass(const engine::UnfinishedPass& pass) {
+    return mView.ask(putBackQuestion(unfinishedPassQuestion(pass)));
+}
+
+void EngineSeam::tellOfRecovery(const engine::RecoveryMessage& message) {
+    mView.showMessage(recoveryMessage(message));
 }
 
 } // namespace sequate::ui

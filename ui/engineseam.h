@@ -60,7 +60,8 @@ private:
         mView.showMessage({kind, title, text});
     }
     bool keepRenamesWithoutEco(const std::string& question) override;
-    bool putBackUnfinishedPass(const std::string& question) override;
+    bool putBackUnfinishedPass(const engine::UnfinishedPass& pass) override;
+    void tellOfRecovery(const engine::RecoveryMessage& message) override;
 
     engine::HostSession mSession;
     OptionPanel& mOptions;

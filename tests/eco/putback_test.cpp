@@ -6,7 +6,6 @@
 #include "engine/completedpass.h"
 #include "engine/componentlist.h"
 #include "engine/putbacklastpass.h"
-#include "engine/recovery.h"
 #include "engine/runcommand.h"
 #include "engine/startup.h"
 #include "engine/workinglist.h"
@@ -24,18 +23,6 @@ namespace sequate::eco {
 namespace {
 
 using Names = std::vector<std::string>;
-
-// A progress bar that gives out after some steps, as a Sequate killed in the middle would.
-struct Killed {};
-class DyingBar : public engine::HeadlessProgress {
-public:
-    void progressed(engine::ProgressPhase phase, long long done, long long total) override {
-        if (stepsLeft && (*stepsLeft)-- == 0)
-            throw Killed{};
-        HeadlessProgress::progressed(phase, done, total);
-    }
-    std::optional<int> stepsLeft;
-};
 
 class PutBack : public ::testing::Test {
 protected:
@@ -197,27 +184,6 @@ TEST_F(PutBack, ARefusalOfTheLayoutPutsThePutBackBack) {
     EXPECT_TRUE(putBack().done);
     EXPECT_EQ(logic.openNames(), before);
     EXPECT_EQ(layout(), before);
-}
-
-// Sequate killed in the middle of a put-back: the next start carries it on, the layout too.
-TEST_F(PutBack, APutBackCutShortIsCarriedOnAtTheNextStart) {
-    pass("1");
-    DyingBar bar;
-    bar.stepsLeft = 20; // some of the renames
-    EXPECT_THROW(putBack({bar.port(), window, window.step}), Killed);
-    ASSERT_NE(logic.openNames(), before);
-
-    engine::HostSession next;
-    next.journalFolder = state.journalFolder;
-    test::EcoWindow nextWindow(objects, "");
-    ASSERT_EQ(engine::startUp(next, nextWindow, nextWindow, objects),
-              engine::StartupOutcome::Running);
-    const auto outcome =
-        engine::recoverUnfinishedPass(next, nextWindow.ports(), engine::EcoDestination::PowerPcb);
-    EXPECT_EQ(outcome.done, engine::RecoveryChoice::PutBack) << outcome.message;
-    EXPECT_EQ(logic.openNames(), before);
-    EXPECT_EQ(layout(), before);
-    EXPECT_TRUE(nextWindow.recoveryQuestions.empty());
 }
 
 // Only what putting back needs is kept, the last ten of a design.

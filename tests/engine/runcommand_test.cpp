@@ -63,10 +63,12 @@ TEST(CmdRun, ASchematicOutOfReachIsSaidInTheUsersTerms) {
         c.arrange(session.logic);
         session.window.messages.clear();
         EXPECT_FALSE(session.run(allComponentsRequest("1")));
-        ASSERT_EQ(session.window.messages.size(), 1u) << c.what;
-        EXPECT_NE(session.window.messages[0].text.find(c.says), std::string::npos)
-            << session.window.messages[0].text;
-        EXPECT_EQ(session.window.messages[0].text.find("cut short"), std::string::npos);
+        EXPECT_TRUE(session.window.messages.empty()) << c.what;
+        ASSERT_EQ(session.window.recoveryMessages.size(), 1u) << c.what;
+        const std::string& said =
+            std::get<engine::recovery::Said>(session.window.recoveryMessages[0].news).text;
+        EXPECT_NE(said.find(c.says), std::string::npos) << said;
+        EXPECT_EQ(said.find("cut short"), std::string::npos);
     }
 }
 

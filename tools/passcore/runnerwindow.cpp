@@ -1,5 +1,7 @@
 #include "runnerwindow.h"
 
+#include "ui/recoverytexts.h"
+
 namespace sequate::tools {
 
 RunnerWindow::RunnerWindow(host::RunningObjects& objects, std::optional<std::string> ecoFile,
@@ -10,6 +12,12 @@ RunnerWindow::RunnerWindow(host::RunningObjects& objects, std::optional<std::str
                                                  " writes one only to the file that --eco-file "
                                                  "names.")) {
     useEcoStep(mStep);
+}
+
+void RunnerWindow::tellOfRecovery(const engine::RecoveryMessage& message) {
+    HeadlessWindow::tellOfRecovery(message);
+    const ui::Message shown = ui::recoveryMessage(message);
+    showMessage(shown.kind, shown.title, shown.text);
 }
 
 } // namespace sequate::tools

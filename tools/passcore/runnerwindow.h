@@ -20,6 +20,9 @@ public:
     // The ECO text of the last file that went somewhere: written, or handed to PowerPCB.
     const std::optional<std::string>& ecoWritten() const { return mStep.lastWritten(); }
 
+    // Shown as the window shows it, in its words.
+    void tellOfRecovery(const engine::RecoveryMessage& message) override;
+
 private:
     std::optional<std::string> chooseSaveFile(const std::string&) override { return mEcoFile; }
 
