@@ -11,7 +11,7 @@ constexpr int startupRefused = 1;
 
 Launch launch(std::unique_ptr<host::RunningObjects> objects, Dialogs& dialogs) {
     auto window = std::make_unique<MainWindow>(std::move(objects), dialogs);
-    if (window->startUp() == engine::StartupOutcome::EndProgram) {
+    if (window->startUp() != engine::StartupOutcome::Running) {
         return {nullptr, startupRefused};
     }
     window->show();

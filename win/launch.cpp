@@ -16,7 +16,7 @@ constexpr int startupRefused = 1;
 Launch launch(host::RunningObjects& objects, Dialogs& dialogs,
               std::function<void(int)> programEnd) {
     auto window = std::make_unique<MainWindow>(objects, dialogs, std::move(programEnd));
-    if (window->startUp() == engine::StartupOutcome::EndProgram)
+    if (window->startUp() != engine::StartupOutcome::Running)
         return {nullptr, startupRefused};
     window->show();
     // What hand-offs of Sequates that were killed left in the temporary folder goes first.

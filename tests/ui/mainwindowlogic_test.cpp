@@ -84,7 +84,7 @@ public:
         return {saved, {}};
     }
     host::EcoDelivery handToPowerPcb(host::LogicApplication&, const engine::EcoRows&) override {
-        return {};
+        return {host::EcoOutcome::Delivered, {}};
     }
     std::string whyPowerPcbCannotTake() override { return {}; }
 
@@ -188,6 +188,7 @@ TEST(MainWindowLogic, EndDuringAPassAsksWhetherToStopIt) {
         ASSERT_EQ(desk.view.questions.size(), 1u);
         EXPECT_EQ(desk.view.questions[0].text, stopPassQuestion().text);
         EXPECT_EQ(desk.logic.openNames(), c.names);
+        EXPECT_EQ(desk.view.messages.size(), c.names == before ? 1u : 0u); // the stop's box
         EXPECT_EQ(desk.view.account, c.account);
         EXPECT_FALSE(desk.window.passRunning());
         EXPECT_EQ(focusDuringPass, std::nullopt);
@@ -345,7 +346,8 @@ TEST(DialogTexts, DefaultAnswers) {
         const char* defaultAnswer;
     } questions[] = {{putBackQuestion("cut short"), "&Put back"},
                      {stopPassQuestion(), "&Go on"},
-                     {keepRenamesWithoutEcoQuestion("keep?"), "&Put the names back"}};
+                     {keepRenamesWithoutEcoQuestion(engine::WithoutEcoFile::PassRenames),
+                      "&Put the names back"}};
     for (const auto& q : questions) {
         EXPECT_EQ(q.question.defaultAnswer, q.defaultAnswer);
         EXPECT_TRUE(q.question.escapeGivesDefault) << q.defaultAnswer;
