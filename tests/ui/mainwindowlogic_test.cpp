@@ -219,6 +219,7 @@ TEST(MainWindowLogic, PreviewRefusesABadStartAndApplyRunsOnlyThePlanShown) {
     ASSERT_TRUE(desk.view.preview);
     EXPECT_EQ(desk.view.preview->rows.front(), (NameRow{"R7", "R3", ""}));
     EXPECT_EQ(desk.view.preview->summary.rfind("The schematic changed since the preview", 0), 0u);
+    EXPECT_EQ(desk.view.report.summary, PassReport().summary); // no pass was made
     EXPECT_EQ(desk.logic.openNames(), (std::vector<std::string>{"R5", "R7"}));
     desk.window.apply();
     EXPECT_FALSE(desk.view.preview);
@@ -335,6 +336,13 @@ TEST(MainWindowLogic, RunFindsPowerLogicAgainAndFollowsItsDocuments) {
     second.openDocument(1);
     second.processEvents();
     EXPECT_EQ(view.caption, "Quillaron amp.sch");
+}
+
+// A failure that ends the program is told before it ends.
+TEST(MainWindowLogic, AStartUpThatEndsTheProgramSaysWhy) {
+    Desk desk({document("amp.sch", {})});
+    ASSERT_EQ(desk.view.messages.size(), 1u);
+    EXPECT_EQ(desk.view.messages[0].text, "You must load a project before running Sequate");
 }
 
 // Each question's default answer, which Enter and Escape give, is the one that cannot lose
