@@ -18,18 +18,6 @@ bool contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
 }
 
-TEST(NumberingPass, EcoStepFollowsTheChosenOption) {
-    for (const EcoDestination eco :
-         {EcoDestination::None, EcoDestination::ChosenFile, EcoDestination::PowerPcb}) {
-        Session session(document({part("R7")}));
-        const PassOutcome result = *session.run(allComponentsRequest("1", eco));
-        const std::optional<EcoSent>& sent = ecoOf(result);
-        EXPECT_EQ(session.window.fileDialogs, eco == EcoDestination::ChosenFile ? 1 : 0);
-        EXPECT_EQ(session.window.pcbHandOffs, eco == EcoDestination::PowerPcb ? 1 : 0);
-        EXPECT_EQ(sent ? sent->destination : EcoDestination::None, eco);
-    }
-}
-
 // A pass that changes nothing asks nothing of PowerPCB, not even whether it is there.
 TEST(NumberingPass, NothingSelectedNamesNothingButStillClosesThePass) {
     Session session(document({part("R7"), part("R9")}));

@@ -31,13 +31,6 @@ TEST(FormLoad, EachWayThroughStartUp) {
          StartupOutcome::Running,
          {{DocumentCaption::Started, "amp.sch"}},
          "1"},
-        {"an unsaved document",
-         {document({part("R1")}, "")},
-         0,
-         HostCode::Failed,
-         StartupOutcome::Running,
-         {{DocumentCaption::Started, ""}},
-         "1"},
         // The old program's trap: any other code skips the rest, and says nothing.
         {"another failure",
          {document({part("R1")})},

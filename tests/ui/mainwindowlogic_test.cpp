@@ -257,18 +257,14 @@ TEST(MainWindowLogic, PlanSavedFromThePreviewIsTheFileThePassWrites) {
 }
 
 // The default answer to Cancel in the save dialog undoes the renames, and so does Escape; the
-// other keeps them.
+// other keeps them. What the account and the report then say is passtexts' table.
 TEST(MainWindowLogic, CancelInTheSaveDialogUndoesTheRenamesUnlessTheUserKeepsThem) {
     Desk desk({document("amp.sch", {"R5", "R7"})});
     desk.choose({Control::allComponentsOption, Control::sendEcoBox, Control::writeOnlyOption}, "1");
     desk.view.saved = host::EcoOutcome::Cancelled;
     desk.window.run();
     EXPECT_EQ(desk.logic.openNames(), (std::vector<std::string>{"R5", "R7"}));
-    EXPECT_EQ(desk.view.account,
-              "Nothing changed: the save dialog was cancelled and every name is as it was");
     EXPECT_EQ(desk.view.accounts.end()[-2], "Putting back 2 of 2");
-    EXPECT_NE(desk.view.report.summary.find("\nThe pass stopped: No ECO file was written"),
-              std::string::npos);
     ASSERT_EQ(desk.view.questions.size(), 1u);
     EXPECT_TRUE(desk.view.questions[0].escapeGivesDefault);
     desk.view.defaultAnswer = false;
