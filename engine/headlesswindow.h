@@ -6,12 +6,12 @@
 
 #include "passports.h"
 #include "passrequest.h"
-#include "sequate/version.h"
 #include "startup.h"
 
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace sequate::engine {
@@ -52,7 +52,8 @@ PassRequest selectedComponentsRequest(const std::string& start, bool renameDupli
 
 class HeadlessWindow : public StartupDisplay, public UserDialogs, public EcoHandOff {
 public:
-    std::string caption = productName;
+    // Each document the caption was set to name, and when, in order.
+    std::vector<std::pair<DocumentCaption, std::string>> documentsShown;
     bool topmost = false;
     std::string startText;
     bool allComponentsChosen = false;
@@ -63,7 +64,7 @@ public:
     host::EcoDelivery delivery;
     std::string layoutProblem;
     bool keepOnCancel = false;
-    std::vector<std::string> cancelQuestions;
+    std::vector<WithoutEcoFile> cancelQuestions;
     bool putBackOnRecovery = true;
     std::vector<UnfinishedPass> recoveryQuestions;
     std::vector<RecoveryMessage> recoveryMessages; // kept as values: the runners word them
@@ -76,7 +77,9 @@ public:
     HeadlessProgress& progressBar() { return mBar; }
 
     void keepOnTop(bool onTop) override { topmost = onTop; }
-    void setCaption(const std::string& text) override { caption = text; }
+    void showDocument(DocumentCaption moment, const std::string& document) override {
+        documentsShown.emplace_back(moment, document);
+    }
     void setStartText(const std::string& text) override { startText = text; }
     void clearAllComponentsOption() override { allComponentsChosen = false; }
 
@@ -84,8 +87,8 @@ public:
     host::EcoDelivery handToPowerPcb(host::LogicApplication& powerLogic,
                                      const engine::EcoRows& rows) override;
     std::string whyPowerPcbCannotTake() override { return layoutProblem; }
-    bool keepRenamesWithoutEco(const std::string& question) override {
-        cancelQuestions.push_back(question);
+    bool keepRenamesWithoutEco(WithoutEcoFile renames) override {
+        cancelQuestions.push_back(renames);
         return keepOnCancel;
     }
     bool putBackUnfinishedPass(const UnfinishedPass& pass) override {

@@ -19,43 +19,19 @@ namespace sequate::engine {
 
 namespace {
 
-std::string undoText(const UndoReport& undo, std::size_t made) {
-    if (undo.complete && made == 0)
-        return "No name had been changed yet.";
-    if (undo.complete && made == 1)
-        return "The rename this pass had made was undone: every name is as it was before.";
-    if (undo.complete)
-        return "The " + std::to_string(made) +
-               " renames this pass had made were undone: every name is as it was before.";
-    std::string text = "Undoing the renames of this pass failed too: " + undo.failure + ".";
-    if (undo.hostLost)
-        text += " PowerLogic stopped answering, so the older renames were not tried. Calls it was "
-                "still holding may yet take effect when it answers again: check these names in "
-                "the schematic then. These renames may still be in effect:";
-    else
-        text += " These renames are still in effect:";
-    for (const Rename& rename : undo.stillInEffect)
-        text += "\n" + rename.before + " to " + rename.after;
-    return text;
-}
-
-constexpr const char* keepWithoutEcoQuestion =
-    "No ECO file was written, so the layout will not get this pass's renames.\n\n"
-    "Put the names back, so that schematic and layout stay in step, or keep the renames without "
-    "an ECO file?";
-
-constexpr const char* journalKeptForLayout =
-    "Sequate keeps the journal of this pass: the next Run, with PowerPCB running and the layout "
-    "open, finds out whether the layout took the renames and brings it in step.";
-
-// A stop found by the plan comes before any rename.
-class PlannedStop : public PassStop {
-public:
-    using PassStop::PassStop;
+// A stop the pass found itself, with its problem as a value. `beforeRenaming` when the plan or
+// a check before the first rename found it: nothing has to be undone.
+struct Halt {
+    Problem problem;
+    bool beforeRenaming = false;
 };
 
+[[noreturn]] void refuse(Problem problem) {
+    throw Halt{std::move(problem), true};
+}
+
 // The frame every pass and preview shares: PowerLogic's pass around the work, the read, and
-// the messages that name what the pass was doing when a call failed.
+// what the pass was doing when a call failed.
 class PassFrame {
 public:
     PassFrame(HostSession& state, const PassPorts& ports, const PassRequest& request)
@@ -64,9 +40,7 @@ public:
 protected:
     void begin() {
         if (!mState.application || !mState.document)
-            throw PassStop("Sequate is not attached to a PowerLogic document: start-up did not "
-                           "complete. Close Sequate and start it again once PowerLogic has a "
-                           "project open.");
+            throw Halt{Problem(Problem::Rule::NotAttached, mActivity)};
         mActivity = "starting the pass";
         beginPowerLogicPassLock();
         mRead = readSchematic(*mState.document, mRequest.scope, mRequest.order, mPorts.progress,
@@ -90,27 +64,22 @@ protected:
         mPassLock->begin();
     }
 
-    std::string failureText(const host::HostFailure& failure) const {
-        return "The pass stopped while " + mActivity + ": " + describeFailure(failure) + ".";
-    }
-
-    std::string problemText(const std::exception& problem) const {
-        return "The pass stopped while " + mActivity +
-               " because of an unexpected problem: " + problem.what() + ".";
+    Problem failed(const host::HostFailure& failure) const {
+        Problem problem(Problem::Rule::HostFailed, mActivity, failure.what());
+        problem.code = failure.code();
+        return problem;
     }
 
     // PowerLogic is let go before any box waits for the user: what the pass has to say is
-    // told once its pass has ended.
+    // told, by whoever shows its outcome, once its pass has ended.
     void endPass() {
         if (mPassLock)
             mPassLock->end();
         mPorts.progress.observer.progressEnded();
-        for (const auto& [kind, text] : std::exchange(mAfterPass, {}))
-            mPorts.dialogs.showMessage(kind, "Sequate", text);
     }
 
-    void tellAfterPass(MessageKind kind, const std::string& text) {
-        mAfterPass.emplace_back(kind, text);
+    void noteAfterPass(AfterPassNote::What what, const std::string& detail) {
+        mAfterPass.push_back({what, detail});
     }
 
     HostSession& mState;
@@ -120,7 +89,7 @@ protected:
     PassPlan mPlan;
     std::optional<PowerLogicPassLock> mPassLock;
     std::string mActivity;
-    std::vector<std::pair<MessageKind, std::string>> mAfterPass;
+    std::vector<AfterPassNote> mAfterPass;
 };
 
 class NumberingPass : private PassFrame {
@@ -129,37 +98,36 @@ public:
                   const PassPlan* previewed)
         : PassFrame(state, ports, request), mPreviewed(previewed) {}
 
-    PassResult run() {
+    PassOutcome run() {
         try {
             begin();
             if (mPreviewed &&
                 (mPlan.renames != mPreviewed->renames || mPlan.unnamed != mPreviewed->unnamed ||
                  mPlan.stop != mPreviewed->stop)) {
-                PassResult result;
-                result.newPlan = mPlan;
-                result.namesRead = mRead.snapshot.names;
                 endPass();
-                return result;
+                return PlanChanged{mPlan, mRead.snapshot.names};
             }
             if (mPlan.stop)
-                throw PlannedStop(*mPlan.stop);
+                refuse(Problem(Problem::Rule::Stopped, mActivity, *mPlan.stop));
             checkTheLayoutCanFollow();
             apply();
             // The last moment a stop puts everything back: once the ECO file is handed over,
             // the layout may hold the renames.
             stopIfAsked(mPorts.progress);
-        } catch (const PlannedStop& problem) {
-            return stopWith(std::string(problem.what()) +
-                            "\n\nNo name had been changed yet: the pass checks its renames before "
-                            "it makes the first, so nothing had to be undone.");
+        } catch (const Halt& halt) {
+            if (halt.beforeRenaming)
+                return refused(halt.problem);
+            return stop(halt.problem);
         } catch (const StoppedByUser& stopped) {
-            return stop(stopped.what(), ByUser::Yes);
+            return stop(Problem(Problem::Rule::StoppedByUser, mActivity, stopped.what()),
+                        ByUser::Yes);
         } catch (const PassStop& problem) {
-            return stop(problem.what());
+            return stop(Problem(Problem::Rule::Stopped, mActivity, problem.what()));
         } catch (const host::HostFailure& failure) {
-            return stop(failureText(failure));
+            return stop(failed(failure));
         } catch (const std::exception& problem) {
-            return stop(problemText(problem));
+            // Not a firewall: whatever went wrong, the renames made so far are put back.
+            return stop(Problem(Problem::Rule::Unexpected, mActivity, problem.what()));
         }
         return finish();
     }
@@ -177,27 +145,29 @@ private:
             ++carriers[name];
         for (const Rename& rename : mPlan.renames) {
             // The layout cannot tell which of two parts of one name a rename means.
-            if (const std::size_t count = carriers[rename.before]; count > 1)
-                throw PlannedStop(rename.before + " is the name of " + std::to_string(count) +
-                                  " components in the schematic, so an ECO file that renames it "
-                                  "cannot be read into the layout: PowerPCB could not tell which "
-                                  "part is meant. Give each of them a name of its own in "
-                                  "PowerLogic first, then press Run again.");
-            if (const std::string problem = host::layoutNameProblem(rename.before);
-                !problem.empty())
-                throw PlannedStop("The ECO file for the layout cannot name " + rename.before +
-                                  ": " + problem + ".");
-            if (const std::string problem = host::layoutNameProblem(rename.after); !problem.empty())
-                throw PlannedStop(rename.before + " would be renamed to " + rename.after +
-                                  ", which the layout cannot carry: " + problem + ".");
+            if (const std::size_t count = carriers[rename.before]; count > 1) {
+                Problem problem(Problem::Rule::NameOfSeveral, mActivity);
+                problem.parts = {rename.before};
+                problem.count = count;
+                refuse(std::move(problem));
+            }
+            if (std::string rule = host::layoutNameProblem(rename.before); !rule.empty()) {
+                Problem problem(Problem::Rule::LayoutCannotName, mActivity, std::move(rule));
+                problem.parts = {rename.before};
+                refuse(std::move(problem));
+            }
+            if (std::string rule = host::layoutNameProblem(rename.after); !rule.empty()) {
+                Problem problem(Problem::Rule::LayoutCannotCarry, mActivity, std::move(rule));
+                problem.parts = {rename.before, rename.after};
+                refuse(std::move(problem));
+            }
         }
         // A pass that changes nothing asks nothing of PowerPCB.
         if (mRequest.eco != EcoDestination::PowerPcb || mPlan.renames.empty())
             return;
         mActivity = "reaching the layout in PowerPCB";
-        if (const std::string problem = mPorts.eco.whyPowerPcbCannotTake(); !problem.empty())
-            throw PlannedStop(problem + "\n\nOr choose \"Write only\", to write the ECO file to "
-                                        "a file you choose.");
+        if (std::string why = mPorts.eco.whyPowerPcbCannotTake(); !why.empty())
+            refuse(Problem(Problem::Rule::PowerPcbCannotTake, mActivity, std::move(why)));
     }
 
     void apply() {
@@ -229,7 +199,7 @@ private:
             mDiskJournal = std::make_unique<JournalWriter>(
                 journalPath(mState.journalFolder, planned), planned);
         } catch (const JournalError& error) {
-            throw PlannedStop(error.what());
+            refuse(Problem(Problem::Rule::JournalNotWritten, mActivity, error.what()));
         }
     }
 
@@ -243,56 +213,48 @@ private:
             mDiskJournal->settle();
         } catch (const JournalError& error) {
             mState.settledJournals.insert(mDiskJournal->path());
-            tellAfterPass(MessageKind::Failure,
-                          std::string(error.what()) +
-                              "\n\nThe pass itself is settled. Remove that file once there "
-                              "is room on the disk: until then, the next start of Sequate "
-                              "asks about this pass again, and \"Keep as it is\" is the "
-                              "answer that leaves it as it is now.");
+            noteAfterPass(AfterPassNote::What::JournalNotSettled, error.what());
         }
         mDiskJournal.reset();
     }
 
     // The schematic is renamed; the pass completes only if the layout can follow. Where the
     // ECO file did not reach it, the renames are undone, unless the user keeps them knowingly.
-    PassResult finish() {
+    PassOutcome finish() {
         EcoRows rows;
         rows.renames = mPlan.renames;
         const std::vector<std::string> after = namesAfter(mRead.snapshot.names, mPlan.renames);
         if (const auto probe = probeRows(after, mRead.snapshot.names))
             rows.probe = probe->renames;
-        const host::EcoDelivery delivery = deliverEco(rows);
-        switch (delivery.outcome) {
-        case host::EcoOutcome::Cancelled:
-            if (!keepWithoutEco())
-                return stop("No ECO file was written: the save dialog was cancelled.", ByUser::Yes);
-            break;
-        case host::EcoOutcome::NotDelivered:
-            return stop(delivery.message);
-        case host::EcoOutcome::Unknown:
-            // Whether the layout took the file, the next Run finds out from the journal.
-            mDiskJournal.reset();
-            tellAfterPass(MessageKind::Failure, delivery.message + "\n\n" + journalKeptForLayout);
-            break;
-        case host::EcoOutcome::FileLeftOver:
-            tellAfterPass(MessageKind::Failure, delivery.message);
-            break;
-        case host::EcoOutcome::Delivered:
-            break;
+        if (const std::optional<host::EcoDelivery> delivery = deliverEco(rows)) {
+            switch (delivery->outcome) {
+            case host::EcoOutcome::Cancelled:
+                if (!keepWithoutEco())
+                    return stop(Problem(Problem::Rule::SaveCancelled, mActivity), ByUser::Yes);
+                break;
+            case host::EcoOutcome::NotDelivered:
+                return stop(Problem(Problem::Rule::EcoNotDelivered, mActivity, delivery->message));
+            case host::EcoOutcome::Unknown:
+                // Whether the layout took the file, the next Run finds out from the journal.
+                mDiskJournal.reset();
+                noteAfterPass(AfterPassNote::What::EcoUnknown, delivery->message);
+                break;
+            case host::EcoOutcome::FileLeftOver:
+                noteAfterPass(AfterPassNote::What::EcoLeftOver, delivery->message);
+                break;
+            case host::EcoOutcome::Delivered:
+                break;
+            }
         }
-        PassResult result;
-        result.completed = true;
-        result.changed = changedNames(mRead.snapshot.names, after);
-        result.namesRead = mRead.snapshot.names;
-        result.applied = mPlan;
-        result.unnamed = mPlan.unnamed;
-        result.eco = mEcoSent;
-        keepForPuttingBack(result.changed);
+        PassCompleted completed{
+            mPlan, changedNames(mRead.snapshot.names, after), mRead.snapshot.names, mEcoSent, {}};
+        keepForPuttingBack(completed.changed);
         closeJournal();
         endPass();
+        completed.notes = std::move(mAfterPass);
         if (!mSetAside.empty())
-            mPorts.dialogs.showMessage(MessageKind::Failure, "Sequate", mSetAside);
-        return result;
+            completed.notes.push_back({AfterPassNote::What::OlderJournalsSetAside, mSetAside});
+        return completed;
     }
 
     // What putting the pass back needs is kept, before its own journal goes: the renames, and
@@ -301,7 +263,8 @@ private:
         if (!mDiskJournal)
             return;
         CompletedPass kept{mDocument, mRead.snapshot.names.size(), changed, HandOver::None, {}};
-        if (mEcoSent && host::fileWentSomewhere(mEcoSent->delivery.outcome)) {
+        if (mEcoSent && mEcoSent->delivery &&
+            host::fileWentSomewhere(mEcoSent->delivery->outcome)) {
             kept.eco = mEcoSent->destination == EcoDestination::PowerPcb ? HandOver::Layout
                                                                          : HandOver::File;
             kept.ecoPath = mEcoSent->path;
@@ -309,10 +272,7 @@ private:
         try {
             keepCompletedPass(mState.journalFolder, kept);
         } catch (const JournalError& error) {
-            tellAfterPass(MessageKind::Failure,
-                          std::string(error.what()) +
-                              "\n\nThe pass itself is complete, but Pass > Put back the last "
-                              "pass cannot take it back.");
+            noteAfterPass(AfterPassNote::What::NotKeptForPuttingBack, error.what());
         }
     }
 
@@ -320,7 +280,7 @@ private:
     // own. Should PowerLogic not begin one, the undo still tries, and says what stays.
     bool keepWithoutEco() {
         mPassLock->end();
-        if (mPorts.dialogs.keepRenamesWithoutEco(keepWithoutEcoQuestion))
+        if (mPorts.dialogs.keepRenamesWithoutEco(WithoutEcoFile::PassRenames))
             return true;
         try {
             mPassLock->begin();
@@ -329,7 +289,7 @@ private:
         return false;
     }
 
-    // Recovery must know that the layout may hold the renames before it can; the result tells
+    // Recovery must know that the layout may hold the renames before it can; the outcome tells
     // where the file went.
     EcoRows journaled(EcoRows rows, HandOver where) {
         rows.beforeHandOver = [this, where](const std::string& path) {
@@ -340,13 +300,14 @@ private:
         return rows;
     }
 
-    host::EcoDelivery deliverEco(const EcoRows& rows) {
+    // Nothing when no file was asked for, or PowerPCB had nothing to read.
+    std::optional<host::EcoDelivery> deliverEco(const EcoRows& rows) {
         if (mRequest.eco == EcoDestination::None)
-            return {};
-        mEcoSent = EcoSent{mRequest.eco, {}, {}};
+            return std::nullopt;
+        mEcoSent = EcoSent{mRequest.eco, std::nullopt, {}};
         if (mRequest.eco == EcoDestination::PowerPcb && rows.renames.empty()) {
             mEcoSent->nothingToRead = true;
-            return {};
+            return std::nullopt;
         }
         mEcoSent->delivery = handOver(rows);
         return mEcoSent->delivery;
@@ -369,36 +330,34 @@ private:
 
     enum class ByUser { No, Yes };
 
-    PassResult stop(const std::string& problem, ByUser byUser = ByUser::No) {
-        const std::size_t made = mUndo.size();
-        UndoReport undo = mUndo.undo(&mPorts.progress);
-        std::string message = problem + "\n\n" + undoText(undo, made);
-        if (undo.complete)
+    PassOutcome stop(Problem problem, ByUser byUser = ByUser::No) {
+        PassStopped stopped{std::move(problem)};
+        stopped.made = mUndo.size();
+        stopped.undo = mUndo.undo(&mPorts.progress);
+        if (stopped.undo.complete)
             closeJournal();
-        else if (mDiskJournal)
-            message += "\n\nSequate keeps a journal of this pass: the next Run, or the next start "
-                       "of Sequate, offers to put these names back.";
-        return stopWith(message, std::move(undo), byUser);
+        else
+            stopped.journalKept = mDiskJournal != nullptr;
+        stopped.byUser = byUser == ByUser::Yes;
+        stopped.eco = mEcoSent;
+        stopped.notes = endShort();
+        stopped.after = std::move(mAfterPass);
+        return stopped;
     }
 
-    // A stop the user chose that left every name as it was is an outcome, not a failure. What
-    // ending PowerLogic's pass could not do is told in the same box.
-    PassResult stopWith(const std::string& message, UndoReport undo = {},
-                        ByUser byUser = ByUser::No) {
-        PassResult result;
-        result.stopMessage = message + (mSetAside.empty() ? "" : "\n\n" + mSetAside);
-        result.byUser = byUser == ByUser::Yes;
-        const bool asItWas = undo.complete;
-        result.stillInEffect = std::move(undo.stillInEffect);
-        result.eco = mEcoSent;
+    PassOutcome refused(Problem problem) {
+        RefusedBeforeRenaming refusal{std::move(problem)};
+        refusal.notes = endShort();
+        return refusal;
+    }
+
+    // What ending PowerLogic's pass could not do is told with the stop.
+    StopNotes endShort() {
+        StopNotes notes{mSetAside, {}};
         if (mPassLock)
-            if (const std::string notEnded = mPassLock->endQuietly(); !notEnded.empty())
-                result.stopMessage += "\n\n" + notEnded;
-        const MessageKind kind =
-            result.byUser && asItWas ? MessageKind::Information : MessageKind::Failure;
-        mPorts.dialogs.showMessage(kind, "Sequate", result.stopMessage);
+            notes.passNotEnded = mPassLock->endQuietly();
         endPass();
-        return result;
+        return notes;
     }
 
     const PassPlan* mPreviewed;
@@ -419,10 +378,12 @@ public:
             begin();
             preview.names = mRead.snapshot.names;
             preview.plan = mPlan;
+        } catch (const Halt& halt) {
+            preview.problem = halt.problem;
         } catch (const PassStop& problem) {
-            preview.plan.stop = problem.what();
+            preview.problem = Problem(Problem::Rule::Stopped, mActivity, problem.what());
         } catch (const host::HostFailure& failure) {
-            preview.plan.stop = failureText(failure);
+            preview.problem = failed(failure);
         }
         endPass();
         return preview;
@@ -431,13 +392,35 @@ public:
 
 } // namespace
 
-PassResult runPass(HostSession& state, const PassPorts& ports, const PassRequest& request,
-                   const PassPlan* previewed) {
+PassOutcome runPass(HostSession& state, const PassPorts& ports, const PassRequest& request,
+                    const PassPlan* previewed) {
     return NumberingPass(state, ports, request, previewed).run();
 }
 
 PlanPreview previewPass(HostSession& state, const PassPorts& ports, const PassRequest& request) {
     return Preview(state, ports, request).run();
+}
+
+} // namespace sequate::engine
+
+namespace sequate::engine {
+
+const std::vector<Rename>& renamesInEffect(const PassOutcome& outcome) {
+    static const std::vector<Rename> none;
+    if (const auto* completed = std::get_if<PassCompleted>(&outcome))
+        return completed->applied.renames;
+    if (const auto* stopped = std::get_if<PassStopped>(&outcome))
+        return stopped->undo.stillInEffect;
+    return none;
+}
+
+const std::optional<EcoSent>& ecoOf(const PassOutcome& outcome) {
+    static const std::optional<EcoSent> none;
+    if (const auto* completed = std::get_if<PassCompleted>(&outcome))
+        return completed->eco;
+    if (const auto* stopped = std::get_if<PassStopped>(&outcome))
+        return stopped->eco;
+    return none;
 }
 
 } // namespace sequate::engine

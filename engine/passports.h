@@ -48,6 +48,14 @@ enum class MessageKind {
     Information,
 };
 
+// Which renames would be kept without an ECO file, after Cancel in the save dialog: ui/ words
+// the question.
+enum class WithoutEcoFile {
+    PassRenames, // the renames of the pass just made
+    PutBack,     // Pass > Put back the last pass, just made
+    KeptRenames, // the renames kept from a pass that was cut short
+};
+
 // Messages, and the two questions the engine asks. Old program: MsgBox.
 class UserDialogs {
 public:
@@ -56,7 +64,7 @@ public:
                              const std::string& text) = 0;
     // After Cancel in the save dialog: keep the renames without an ECO file (true), or not
     // (false, the default answer, also for Escape). The question says what "not" does.
-    virtual bool keepRenamesWithoutEco(const std::string& question) = 0;
+    virtual bool keepRenamesWithoutEco(WithoutEcoFile renames) = 0;
     // A pass was cut short: true puts its renames back (the default answer, also for Escape),
     // false keeps them.
     virtual bool putBackUnfinishedPass(const UnfinishedPass& pass) = 0;

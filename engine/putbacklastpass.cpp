@@ -261,10 +261,7 @@ private:
     // The question waits with PowerLogic let go; taking the put-back back takes a pass of its own.
     bool keepWithoutEco(PowerLogicPassLock& pass) {
         pass.end();
-        const bool keep = mPorts.dialogs.keepRenamesWithoutEco(
-            "No ECO file was written, so the layout will keep the last pass's renames.\n\n"
-            "Keep the schematic put back without an ECO file? If not, the last pass's names come "
-            "back, so that schematic and layout stay in step.");
+        const bool keep = mPorts.dialogs.keepRenamesWithoutEco(WithoutEcoFile::PutBack);
         if (!keep) {
             try {
                 pass.begin();
@@ -339,7 +336,8 @@ private:
         return tell(MessageKind::Failure, problem + nothingChanged);
     }
 
-    // Said once PowerLogic's pass has ended (see putBackLastPass): no box waits while it is held.
+    // Said, by whoever shows the outcome, once PowerLogic's pass has ended: no box waits while
+    // it is held.
     PutBackOutcome tell(MessageKind kind, const std::string& message) {
         mOutcome.message = message;
         mOutcome.kind = kind;
@@ -363,10 +361,7 @@ private:
 
 PutBackOutcome putBackLastPass(HostSession& state, const PassPorts& ports,
                                const ConfirmPutBack& confirm) {
-    const PutBackOutcome outcome = PutBack(state, ports, confirm).run();
-    if (!outcome.message.empty())
-        ports.dialogs.showMessage(outcome.kind, "Sequate", outcome.message);
-    return outcome;
+    return PutBack(state, ports, confirm).run();
 }
 
 } // namespace sequate::engine

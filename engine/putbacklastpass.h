@@ -27,8 +27,8 @@ struct PutBackOutcome {
     bool done = false;           // every name the pass gave is back, and the layout followed
     std::vector<Rename> renames; // made and in effect, in order, temporary names included
     std::optional<EcoSent> eco;  // the reverse file, when one was handed over
-    std::string message;         // what the user was told; empty when they said no
-    MessageKind kind = MessageKind::Failure; // how the message was told
+    std::string message;         // what the user is to be told; empty when they said no
+    MessageKind kind = MessageKind::Failure; // how the message is told
 };
 
 // Shown what the put-back will do; true to go on.

@@ -296,11 +296,7 @@ private:
         case host::EcoOutcome::Cancelled:
             // The same question, and the same answers, as after a pass's save dialog.
             if (askLettingGo(record, RecoveryActivity::HandingOverKept, read, [&] {
-                    return mPorts.dialogs.keepRenamesWithoutEco(
-                        "No ECO file was written, so the layout will not get the renames kept "
-                        "from the pass that was cut short.\n\nPut the names back, so that "
-                        "schematic and layout stay in step, or keep the renames without an ECO "
-                        "file?");
+                    return mPorts.dialogs.keepRenamesWithoutEco(WithoutEcoFile::KeptRenames);
                 })) {
                 settleWith(record, writer, RecoveryActivity::HandingOverKept);
                 return false;

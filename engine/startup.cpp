@@ -11,9 +11,6 @@ namespace sequate::engine {
 
 namespace {
 
-constexpr const char* sequateTitle = "Sequate";
-constexpr const char* notRunningText = "Are you sure Powerlogic is running ? ";
-
 // The check that the document has components: the host fails one of these calls when it
 // has none, or no project is loaded.
 void takeFirstWorkList(HostSession& state) {
@@ -21,38 +18,30 @@ void takeFirstWorkList(HostSession& state) {
     state.workList->Item(1);
 }
 
-// One trap over the whole sequence; only the two codes that end the program are told.
-StartupOutcome trapped(UserDialogs& dialogs, const char* noProjectText,
-                       const std::function<void()>& sequence) {
+// One trap over the whole sequence; only the two codes that end the program are reported.
+StartupOutcome trapped(const std::function<void()>& sequence) {
     try {
         sequence();
     } catch (const host::HostFailure& failure) {
-        if (failure.code() == host::HostCode::NoProject) {
-            dialogs.showMessage(MessageKind::Failure, sequateTitle, noProjectText);
-            return StartupOutcome::EndProgram;
-        }
-        if (failure.code() == host::HostCode::NotRunning) {
-            dialogs.showMessage(MessageKind::Failure, sequateTitle, notRunningText);
-            return StartupOutcome::EndProgram;
-        }
-    } catch (const std::exception&) {
-        // Any other failure leaves the window as far as it was set up.
+        if (failure.code() == host::HostCode::NoProject)
+            return StartupOutcome::NoProject;
+        if (failure.code() == host::HostCode::NotRunning)
+            return StartupOutcome::PowerLogicNotRunning;
     }
     return StartupOutcome::Running;
 }
 
 } // namespace
 
-StartupOutcome startUp(HostSession& state, StartupDisplay& display, UserDialogs& dialogs,
-                       host::RunningObjects& objects) {
+StartupOutcome startUp(HostSession& state, StartupDisplay& display, host::RunningObjects& objects) {
     state.objects = &objects;
-    return trapped(dialogs, "You must load a project before running Sequate", [&] {
+    return trapped([&] {
         display.keepOnTop(true);
         display.clearAllComponentsOption();
         state.application = required(objects.attachPowerLogic(), "the running object table");
         state.document = required(state.application->CurrentDocument(), "the open document");
         takeFirstWorkList(state);
-        display.setCaption("Sequate " + state.document->Name());
+        display.showDocument(DocumentCaption::Started, state.document->Name());
         display.setStartText("1");
     });
 }
@@ -84,15 +73,14 @@ bool reattachPowerLogic(HostSession& state) {
     return true;
 }
 
-StartupOutcome takeUpOpenedDocument(HostSession& state, StartupDisplay& display,
-                                    UserDialogs& dialogs) {
+StartupOutcome takeUpOpenedDocument(HostSession& state, StartupDisplay& display) {
     if (!state.document)
         return StartupOutcome::Running;
-    return trapped(dialogs, "There is no componets in project", [&] {
-        display.setCaption("Quillaron" + state.document->Name());
+    return trapped([&] {
+        display.showDocument(DocumentCaption::Opening, state.document->Name());
         display.clearAllComponentsOption();
         takeFirstWorkList(state);
-        display.setCaption("Quillaron " + state.document->Name());
+        display.showDocument(DocumentCaption::Opened, state.document->Name());
     });
 }
 

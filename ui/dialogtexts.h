@@ -5,6 +5,7 @@
 
 #include "engine/passports.h"
 #include "engine/passrequest.h"
+#include "engine/startup.h"
 
 #include <string>
 
@@ -36,9 +37,11 @@ struct Question {
 Message startRefusal(const std::string& words);
 // The leave-alone box holds an entry that is neither a part name nor a letter code and *.
 Message leaveAloneRefusal(const std::string& words);
-// An exception reached the firewall of Run or of Preview.
-Message passProblem(const std::string& what);
-Message previewProblem(const std::string& what);
+// Start-up, or taking up a document PowerLogic opened, ends the program (outcome is not
+// Running).
+Message startupFailure(engine::StartupOutcome outcome, bool openedDocument);
+// The main window's caption, naming the document taken up.
+std::string documentCaption(engine::DocumentCaption moment, const std::string& document);
 // Run or Preview with neither start option chosen; `then` is what to do next.
 Message noStartOption(const std::string& then);
 // The page is not where it was installed.
@@ -50,10 +53,9 @@ Message csvNotSaved(const std::string& path, const std::string& reason);
 // path or the name the file cannot carry.
 Message planNotSaved(const std::string& what);
 
-// After Cancel in the save dialog, after a pass or a recovery alike, with the engine's words:
-// the default answer, also for Escape, puts the names back; the other keeps the renames
-// without an ECO file.
-Question keepRenamesWithoutEcoQuestion(const std::string& text);
+// After Cancel in the save dialog, after a pass, a put-back or a recovery: the default answer,
+// also for Escape, puts the names back; the other keeps the renames without an ECO file.
+Question keepRenamesWithoutEcoQuestion(engine::WithoutEcoFile renames);
 // A pass was cut short; the default answer, also for Escape, puts its renames back.
 Question putBackQuestion(const std::string& text);
 // Pass > Put back the last pass, with what it will do; the default answer puts it back, Escape

@@ -6,7 +6,7 @@ namespace sequate::ui {
 
 std::optional<int> launch(MainWindowLogic& logic, host::RunningObjects& objects,
                           const std::function<void()>& showWindow) {
-    if (logic.startUp(objects) == engine::StartupOutcome::EndProgram)
+    if (logic.startUp(objects) != engine::StartupOutcome::Running)
         return startupRefused;
     showWindow();
     // What hand-offs of Sequates that were killed left in the temporary folder goes first.

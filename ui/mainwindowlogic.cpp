@@ -1,5 +1,6 @@
 #include "mainwindowlogic.h"
 
+#include "passmessages.h"
 #include "rememberedoptions.h"
 
 namespace sequate::ui {
@@ -62,7 +63,8 @@ void MainWindowLogic::followPowerLogic() {
     mAdvised = application;
     try {
         mAdvised->advise(this);
-        mView.setCaption("Sequate " + mSeam.session().document->Name());
+        mView.setCaption(
+            documentCaption(engine::DocumentCaption::Started, mSeam.session().document->Name()));
     } catch (const std::exception&) {
     }
 }
@@ -133,16 +135,14 @@ void MainWindowLogic::preview() {
         return;
     const PassRequest& request = *asked;
     beginHold();
-    try {
-        const engine::PlanPreview preview = mSeam.preview(request);
+    if (const std::optional<engine::PlanPreview> preview = mSeam.preview(request)) {
         // A preview the user stopped has nothing to show.
-        if (mSeam.progress().stopRequested())
+        if (mSeam.progress().stopRequested()) {
             mView.closePreview();
-        else
-            showPlan(request, previewText(request, preview.names, preview.plan), preview.plan);
-    } catch (const std::exception& problem) {
-        mView.closePreview();
-        mView.showMessage(previewProblem(problem.what()));
+        } else {
+            const engine::PassPlan plan = previewedPlan(*preview);
+            showPlan(request, previewText(request, preview->names, plan), plan);
+        }
     }
     endHold();
 }
@@ -152,13 +152,14 @@ void MainWindowLogic::apply() {
         return;
     const PassRequest request = *mPreviewRequest;
     held(request, [&] {
-        std::optional<engine::PassResult> result = mSeam.apply(request, mPreviewPlan);
-        if (result && result->newPlan)
-            showPlan(request, changedPlanText(request, result->namesRead, *result->newPlan),
-                     *result->newPlan);
+        std::optional<engine::PassOutcome> outcome = mSeam.apply(request, mPreviewPlan);
+        const auto* changed = outcome ? std::get_if<engine::PlanChanged>(&*outcome) : nullptr;
+        if (changed)
+            showPlan(request, changedPlanText(request, changed->namesRead, changed->plan),
+                     changed->plan);
         else
             mView.closePreview();
-        return result;
+        return outcome;
     });
 }
 
@@ -240,12 +241,14 @@ void MainWindowLogic::endHold() {
 template <typename Pass>
 void MainWindowLogic::held(const PassRequest& request, Pass pass) {
     beginHold();
-    const std::optional<engine::PassResult> result = pass();
-    mAccount = result ? accountLine(*result) : waitingLine();
-    if (result && !result->newPlan) {
-        mReport = passReport(request, mView.localTime(), *result, ecoWent(result->eco));
+    const std::optional<engine::PassOutcome> outcome = pass();
+    mAccount = outcome ? accountLine(*outcome) : waitingLine();
+    if (outcome && !std::holds_alternative<engine::PlanChanged>(*outcome)) {
+        mReport =
+            passReport(request, mView.localTime(), *outcome, ecoWent(engine::ecoOf(*outcome)));
         // Old program: naytaNimeamattomat, which showed the names kept after a completed pass.
-        mView.showReport(mReport, result->completed && !result->unnamed.empty());
+        const auto* completed = std::get_if<engine::PassCompleted>(&*outcome);
+        mView.showReport(mReport, completed && !completed->applied.unnamed.empty());
     }
     endHold();
 }
@@ -266,7 +269,7 @@ void MainWindowLogic::OpenDocument(std::shared_ptr<host::LogicDocument>) {
 }
 
 void MainWindowLogic::takeUpOpenedDocument() {
-    if (mSeam.takeUpOpenedDocument() == engine::StartupOutcome::EndProgram) {
+    if (mSeam.takeUpOpenedDocument() != engine::StartupOutcome::Running) {
         rememberOptions();
         mView.endProgram(1);
     }

@@ -2,6 +2,7 @@
 
 #include "counttext.h"
 #include "optionpanel.h"
+#include "passmessages.h"
 #include "passsummary.h"
 
 namespace sequate::ui {
@@ -45,10 +46,14 @@ std::string codeCounts(const std::vector<CodeCount>& counts) {
     return text;
 }
 
+// What the account and the report say of a pass that changed nothing, with PowerPCB asked for.
+constexpr const char* nothingForPowerPcb =
+    "Nothing changed, so PowerPCB was not asked to read a file";
+
 std::string ecoAccount(const std::optional<engine::EcoSent>& eco) {
-    if (!eco)
+    if (!eco || !eco->delivery)
         return "no ECO file";
-    switch (eco->delivery.outcome) {
+    switch (eco->delivery->outcome) {
     case host::EcoOutcome::Delivered:
         // The file's name only, so that the line fits; the report gives the whole path.
         return eco->destination == engine::EcoDestination::PowerPcb
@@ -71,13 +76,6 @@ long long sizeOf(std::size_t n) {
 template <typename List>
 long long sizeOf(const List& list) {
     return sizeOf(list.size());
-}
-
-// A Cancel in the save dialog is the user's choice, not a stop they asked for.
-std::string whyStopped(const engine::PassResult& result) {
-    if (result.eco && result.eco->delivery.outcome == host::EcoOutcome::Cancelled)
-        return "the save dialog was cancelled";
-    return result.byUser ? "the pass was stopped" : "the pass failed";
 }
 
 // What the leave-alone entries did, a line each, each line after a line end: the components
@@ -112,6 +110,42 @@ std::vector<NameRow> renamedThenKept(const PassSummary& summary) {
     std::vector<NameRow> rows = summary.renamed;
     rows.insert(rows.end(), summary.kept.begin(), summary.kept.end());
     return rows;
+}
+
+// A Cancel in the save dialog is the user's choice, not a stop they asked for.
+std::string whyStopped(const engine::PassStopped& stopped) {
+    if (stopped.eco && stopped.eco->went(host::EcoOutcome::Cancelled))
+        return "the save dialog was cancelled";
+    return stopped.byUser ? "the pass was stopped" : "the pass failed";
+}
+
+std::string completedLine(const engine::PassCompleted& completed) {
+    const std::vector<std::string>& unnamed = completed.applied.unnamed;
+    const bool nothingToRead = completed.eco && completed.eco->nothingToRead;
+    std::string line = nothingToRead ? nothingForPowerPcb
+                       : completed.changed.empty()
+                           ? "Nothing changed: no component needed a new name"
+                           : withThousands(sizeOf(completed.changed)) + " renamed";
+    if (!unnamed.empty())
+        line += ", " + withThousands(sizeOf(unnamed)) + " not numbered (ending in a letter)";
+    return nothingToRead ? line : line + ", " + ecoAccount(completed.eco);
+}
+
+std::string completedOutcome(const engine::PassCompleted& completed, PassReport& report) {
+    const std::vector<std::string>& unnamed = completed.applied.unnamed;
+    PassSummary summary = summarize(completed.namesRead, completed.applied);
+    std::string outcome =
+        counted(sizeOf(summary.renamed), "component got a new name", "components got a new name") +
+        "; " + counted(sizeOf(summary.kept), "kept its name", "kept their names");
+    if (!unnamed.empty())
+        outcome += ", " + withThousands(sizeOf(unnamed)) +
+                   (unnamed.size() == 1 ? " of them because it ends in a letter"
+                                        : " of them because they end in a letter");
+    outcome += "." + leaveAloneLines(completed.applied);
+    report.rows = renamedThenKept(summary);
+    for (const std::string& name : unnamed)
+        report.endsInLetter += name + "\r\n";
+    return outcome;
 }
 
 } // namespace
@@ -149,25 +183,20 @@ PreviewText changedPlanText(const PassRequest& choice, const std::vector<std::st
     return text;
 }
 
-std::string accountLine(const engine::PassResult& result) {
-    if (result.newPlan)
+std::string accountLine(const engine::PassOutcome& outcome) {
+    if (std::holds_alternative<engine::PlanChanged>(outcome))
         return "Nothing changed: the schematic changed since the preview, which now shows the "
                "new plan";
-    if (!result.completed) {
-        if (result.stillInEffect.empty())
-            return "Nothing changed: " + whyStopped(result) + " and every name is as it was";
+    if (const auto* completed = std::get_if<engine::PassCompleted>(&outcome))
+        return completedLine(*completed);
+    // Refused before renaming, or stopped: what stays in effect, if anything.
+    const auto* stopped = std::get_if<engine::PassStopped>(&outcome);
+    if (stopped && !stopped->undo.stillInEffect.empty())
         return "The pass stopped with " +
-               counted(sizeOf(result.stillInEffect), "rename", "renames") +
+               counted(sizeOf(stopped->undo.stillInEffect), "rename", "renames") +
                " still in effect: see Pass > Last pass report";
-    }
-    const bool nothingToRead = result.eco && result.eco->nothingToRead;
-    std::string line = nothingToRead ? engine::nothingForPowerPcb
-                       : result.changed.empty()
-                           ? "Nothing changed: no component needed a new name"
-                           : withThousands(sizeOf(result.changed)) + " renamed";
-    if (!result.unnamed.empty())
-        line += ", " + withThousands(sizeOf(result.unnamed)) + " not numbered (ending in a letter)";
-    return nothingToRead ? line : line + ", " + ecoAccount(result.eco);
+    return "Nothing changed: " + (stopped ? whyStopped(*stopped) : "the pass failed") +
+           " and every name is as it was";
 }
 
 std::string keptRenamesWaitingLine(std::size_t renames) {
@@ -181,29 +210,18 @@ std::string writingKeptRenamesLine() {
 }
 
 PassReport passReport(const PassRequest& choice, const std::string& when,
-                      const engine::PassResult& result, const std::string& ecoWent) {
+                      const engine::PassOutcome& outcome, const std::string& ecoWent) {
     PassReport report;
-    std::string outcome;
-    if (result.completed) {
-        PassSummary summary = summarize(result.namesRead, result.applied);
-        outcome = counted(sizeOf(summary.renamed), "component got a new name",
-                          "components got a new name") +
-                  "; " + counted(sizeOf(summary.kept), "kept its name", "kept their names");
-        if (!result.unnamed.empty())
-            outcome += ", " + withThousands(sizeOf(result.unnamed)) +
-                       (result.unnamed.size() == 1 ? " of them because it ends in a letter"
-                                                   : " of them because they end in a letter");
-        outcome += "." + leaveAloneLines(result.applied);
-        report.rows = renamedThenKept(summary);
+    std::string said;
+    if (const auto* completed = std::get_if<engine::PassCompleted>(&outcome)) {
+        said = completedOutcome(*completed, report);
     } else {
-        outcome = "The pass stopped: " + result.stopMessage;
-        for (const engine::Rename& rename : result.stillInEffect)
+        said = "The pass stopped: " + stopMessage(outcome);
+        for (const engine::Rename& rename : engine::renamesInEffect(outcome))
             report.rows.push_back({rename.before, rename.after, "still in effect"});
     }
-    for (const std::string& name : result.unnamed)
-        report.endsInLetter += name + "\r\n";
     report.summary =
-        "Pass of " + when + ": " + choiceLine(choice) + "\n" + outcome + "\nECO file: " + ecoWent;
+        "Pass of " + when + ": " + choiceLine(choice) + "\n" + said + "\nECO file: " + ecoWent;
     return report;
 }
 
@@ -236,10 +254,12 @@ std::string ecoWent(const std::optional<engine::EcoSent>& eco) {
     if (!eco)
         return ecoNotWritten;
     if (eco->nothingToRead)
-        return engine::nothingForPowerPcb;
-    return ecoWent(eco->delivery, eco->destination == engine::EcoDestination::PowerPcb
-                                      ? "read by the layout open in PowerPCB"
-                                      : eco->path);
+        return nothingForPowerPcb;
+    if (!eco->delivery)
+        return ecoNotWritten;
+    return ecoWent(*eco->delivery, eco->destination == engine::EcoDestination::PowerPcb
+                                       ? "read by the layout open in PowerPCB"
+                                       : eco->path);
 }
 
 } // namespace sequate::ui

@@ -38,11 +38,11 @@ PreviewText changedPlanText(const PassRequest& choice, const std::vector<std::st
                             const engine::PassPlan& plan);
 // `when` is the local time the pass ended; `ecoWent` where its ECO file went.
 PassReport passReport(const PassRequest& choice, const std::string& when,
-                      const engine::PassResult& result, const std::string& ecoWent);
+                      const engine::PassOutcome& outcome, const std::string& ecoWent);
 
 // The line under the progress bar after a pass: what it changed and where its ECO file went,
 // or why nothing changed. The report of the pass tells it in full.
-std::string accountLine(const engine::PassResult& result);
+std::string accountLine(const engine::PassOutcome& outcome);
 
 // The line under the progress bar after Pass > Put back the last pass.
 std::string putBackAccount(const engine::PutBackOutcome& outcome);

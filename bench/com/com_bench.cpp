@@ -34,7 +34,7 @@ TEST(ComBenchmark, TheMedianCallAndAPassOverAThousandComponents) {
     host::sim::SimPowerLogic memory(state.documents);
     host::sim::SimRunningObjects inMemory(&memory, nullptr);
     const auto inMemoryStart = Clock::now();
-    ASSERT_TRUE(runPass(inMemory, Mode::All, false).result.completed);
+    ASSERT_TRUE(completed(runPass(inMemory, Mode::All, false).result));
     // What the pass costs without COM: the engine, its journal on disk, the simulator.
     const double inMemoryMs = msSince(inMemoryStart);
     const std::uint64_t calls = memory.callCount();
@@ -59,7 +59,7 @@ TEST(ComBenchmark, TheMedianCallAndAPassOverAThousandComponents) {
     const auto start = Clock::now();
     const PassRun run = runPass(objects, Mode::All, false);
     const double passMs = msSince(start);
-    ASSERT_TRUE(run.result.completed) << run.result.stopMessage;
+    ASSERT_TRUE(completed(run.result)) << whatStopped(run.result);
     const double perCallMs = passMs / static_cast<double>(calls);
     std::printf("pass over 1000 components through COM under Wine: %.0f ms, %llu calls, %.1f "
                 "calls per component, %.3f ms per call, %.1f times the median call (at most "

@@ -60,7 +60,7 @@ BENCHMARK(BM_ItemByNameOverTheBus)->Repetitions(5)->ReportAggregatesOnly(true)->
 // A simulator of its own, started up against, ready for a pass.
 struct PassRig {
     PassRig(const QString& file) : sim(bus, file), objects(bus.connect()) {
-        engine::startUp(form, window, window, objects);
+        engine::startUp(form, window, objects);
     }
 
     PrivateBus bus;
@@ -83,8 +83,8 @@ void passOverTheBus(benchmark::State& state, const host::sim::SimState& start,
         state.ResumeTiming();
         const auto result = engine::runPass(rig->form, rig->window.ports(), request);
         state.PauseTiming();
-        if (!result.completed) {
-            state.SkipWithError(result.stopMessage.c_str());
+        if (!std::holds_alternative<engine::PassCompleted>(result)) {
+            state.SkipWithError("the pass did not complete");
             break;
         }
         calls += rig->sim.callCount() - before;

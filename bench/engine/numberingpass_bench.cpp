@@ -35,9 +35,9 @@ void runPasses(benchmark::State& state, const host::sim::DocumentData& doc,
         const auto before = session->names();
         const auto callsBefore = session->logic.callCount();
         state.ResumeTiming();
-        const PassResult result = *pressRun(session->state, session->window.ports(), request);
+        const PassOutcome result = *pressRun(session->state, session->window.ports(), request);
         state.PauseTiming();
-        if (!result.completed) {
+        if (!std::holds_alternative<PassCompleted>(result)) {
             state.SkipWithError("the pass did not complete");
             break;
         }

@@ -15,6 +15,7 @@
 #include "host/sim/simrunningobjects.h"
 #include "scratchfolder.h"
 #include "tests/engine/designs.h"
+#include "tests/support/passoutcome.h"
 #include "tests/support/privatedatafolder.h"
 
 #include <algorithm>
@@ -138,9 +139,9 @@ TEST_F(EcoEndToEnd, SchematicAndLayoutStayInStep) {
         // A journal one case keeps is no other case's.
         state.journalFolder = mTmp.path() / "journals";
         std::filesystem::remove_all(state.journalFolder);
-        ASSERT_EQ(engine::startUp(state, window, window, objects), engine::StartupOutcome::Running);
+        ASSERT_EQ(engine::startUp(state, window, objects), engine::StartupOutcome::Running);
         const auto layoutBefore = pcb.layout();
-        const auto result = engine::pressRun(
+        const auto result = testing::pressRunAndTell(
             state, window.ports(),
             engine::allComponentsRequest(c.start, engine::EcoDestination::PowerPcb));
         ASSERT_TRUE(result);
@@ -150,24 +151,24 @@ TEST_F(EcoEndToEnd, SchematicAndLayoutStayInStep) {
         EXPECT_NE(shown.find(c.says), std::string::npos) << shown;
         switch (c.expect) {
         case Expect::InStep:
-            EXPECT_TRUE(result->completed) << result->stopMessage;
+            EXPECT_TRUE(testing::completed(result)) << testing::whatStopped(result);
             EXPECT_NE(logic.openNames(), start);
             EXPECT_EQ(pcb.layout()->parts, logic.openNames());
             break;
         case Expect::Unchanged:
-            EXPECT_FALSE(result->completed);
+            EXPECT_FALSE(testing::completed(result));
             EXPECT_EQ(logic.openNames(), start);
             EXPECT_EQ(pcb.layout() ? pcb.layout()->parts : std::vector<std::string>{},
                       layoutBefore ? layoutBefore->parts : std::vector<std::string>{});
             EXPECT_FALSE(window.step.lastWritten()) << "a file that went nowhere";
             break;
         case Expect::FileKept: {
-            EXPECT_TRUE(result->completed);
+            EXPECT_TRUE(testing::completed(result));
             const std::size_t open = shown.find("kept at \"") + 9;
             const std::string kept = shown.substr(open, shown.find('"', open) - open);
             std::vector<std::string> oldNames;
             std::vector<std::string> newNames;
-            for (const engine::Rename& rename : result->renamesInEffect()) {
+            for (const engine::Rename& rename : engine::renamesInEffect(*result)) {
                 oldNames.push_back(rename.before);
                 newNames.push_back(rename.after);
             }
@@ -202,15 +203,14 @@ TEST_F(EcoEndToEnd, NoPassLeavesTheLayoutBehind) {
             SimRunningObjects objects(&logic, &pcb);
             EcoWindow window(objects, "");
             engine::HostSession state;
-            ASSERT_EQ(engine::startUp(state, window, window, objects),
-                      engine::StartupOutcome::Running);
+            ASSERT_EQ(engine::startUp(state, window, objects), engine::StartupOutcome::Running);
             engine::PassRequest request = options.request;
             request.eco = engine::EcoDestination::PowerPcb;
-            const auto result = engine::pressRun(state, window.ports(), request);
+            const auto result = testing::pressRunAndTell(state, window.ports(), request);
             ASSERT_TRUE(result);
-            if (!result->completed) {
+            if (!testing::completed(result)) {
                 ++undone;
-                EXPECT_EQ(logic.openNames(), namesOf(schematic)) << result->stopMessage;
+                EXPECT_EQ(logic.openNames(), namesOf(schematic)) << testing::whatStopped(result);
                 EXPECT_EQ(pcb.layout()->parts, layout);
                 continue;
             }
@@ -219,7 +219,7 @@ TEST_F(EcoEndToEnd, NoPassLeavesTheLayoutBehind) {
             std::vector<std::string> expected = layout;
             std::vector<std::string> oldNames;
             std::vector<std::string> newNames;
-            for (const engine::Rename& rename : result->renamesInEffect()) {
+            for (const engine::Rename& rename : engine::renamesInEffect(*result)) {
                 oldNames.push_back(rename.before);
                 newNames.push_back(rename.after);
             }

@@ -12,6 +12,7 @@
 #include "host/sim/simpowerpcb.h"
 #include "host/sim/simrunningobjects.h"
 #include "scratchfolder.h"
+#include "tests/support/passoutcome.h"
 #include "undeletable.h"
 
 #include <filesystem>
@@ -87,11 +88,12 @@ TEST(HandOffRecovery, ACrashWhilePowerPcbReadsEndsInStepWhicheverTheAnswer) {
                     test::EcoWindow window(objects, "");
                     JournalCopyingStep copying(objects, window.ui, state.journalFolder);
                     window.useEcoStep(copying);
-                    ASSERT_EQ(engine::startUp(state, window, window, objects),
+                    ASSERT_EQ(engine::startUp(state, window, objects),
                               engine::StartupOutcome::Running);
                     const auto request =
                         engine::allComponentsRequest("1", engine::EcoDestination::PowerPcb);
-                    ASSERT_TRUE(engine::pressRun(state, window.ports(), request)->completed);
+                    ASSERT_TRUE(testing::completed(
+                        testing::pressRunAndTell(state, window.ports(), request)));
                     const Names renamed = logic.openNames();
 
                     fs::rename(copying.copyOfJournal(), copying.journal);
@@ -139,7 +141,7 @@ TEST(HandOffRecovery, EachStepIsOnDiskBeforeTheNext) {
     engine::HostSession state;
     state.journalFolder = tmp.path() / "journals";
     test::EcoWindow window(objects, "");
-    ASSERT_EQ(engine::startUp(state, window, window, objects), engine::StartupOutcome::Running);
+    ASSERT_EQ(engine::startUp(state, window, objects), engine::StartupOutcome::Running);
 
     std::string synced;        // the journal's text at its last fsync
     bool folderSynced = false; // the folder, since the journal was last synced
@@ -159,10 +161,9 @@ TEST(HandOffRecovery, EachStepIsOnDiskBeforeTheNext) {
         if (call == "PcbDocument.ReadEcoFile")
             seenAtRead = synced;
     });
-    ASSERT_TRUE(
-        engine::pressRun(state, window.ports(),
-                         engine::allComponentsRequest("1", engine::EcoDestination::PowerPcb))
-            ->completed);
+    ASSERT_TRUE(testing::completed(testing::pressRunAndTell(
+        state, window.ports(),
+        engine::allComponentsRequest("1", engine::EcoDestination::PowerPcb))));
     ASSERT_FALSE(seenAtRename.empty());
     EXPECT_NE(seenAtRename.front().find("rename 2 \"R3\" \"R2\"\napplying\n"), std::string::npos);
     EXPECT_NE(seenAtRead.find("handed-over layout"), std::string::npos);
@@ -183,7 +184,7 @@ TEST(HandOffRecovery, AJournalThatCannotBeRemovedNeverUndoesACompletedPass) {
         engine::HostSession state;
         state.journalFolder = tmp.path() / "journals";
         test::EcoWindow window(objects, "");
-        ASSERT_EQ(engine::startUp(state, window, window, objects), engine::StartupOutcome::Running);
+        ASSERT_EQ(engine::startUp(state, window, objects), engine::StartupOutcome::Running);
         const auto request = engine::allComponentsRequest("1");
         std::unique_ptr<test::Undeletable> locked;
         logic.setCallObserver([&](const std::string& call) {
@@ -199,7 +200,8 @@ TEST(HandOffRecovery, AJournalThatCannotBeRemovedNeverUndoesACompletedPass) {
                 if (file.extension() == ".journal")
                     synced = test::fileBytes(file.string());
             });
-            ASSERT_TRUE(engine::pressRun(state, window.ports(), request)->completed);
+            ASSERT_TRUE(
+                testing::completed(testing::pressRunAndTell(state, window.ports(), request)));
         }
         if (!locked->ok() || engine::journalsOf(state.journalFolder, "board.sch").empty())
             GTEST_SKIP() << "no way to make a file undeletable here";
@@ -208,7 +210,7 @@ TEST(HandOffRecovery, AJournalThatCannotBeRemovedNeverUndoesACompletedPass) {
         }
         locked.reset();
         const Names renamed = logic.openNames();
-        EXPECT_TRUE(engine::pressRun(state, window.ports(), request)->completed);
+        EXPECT_TRUE(testing::completed(testing::pressRunAndTell(state, window.ports(), request)));
         EXPECT_TRUE(window.recoveryQuestions.empty());
         EXPECT_EQ(logic.openNames(), renamed);
     }

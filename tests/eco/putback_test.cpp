@@ -14,6 +14,7 @@
 #include "host/sim/simrunningobjects.h"
 #include "scratchfolder.h"
 #include "tests/engine/designs.h"
+#include "tests/support/passoutcome.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -28,15 +29,15 @@ class PutBack : public ::testing::Test {
 protected:
     PutBack() {
         state.journalFolder = tmp.path() / "journals";
-        EXPECT_EQ(engine::startUp(state, window, window, objects), engine::StartupOutcome::Running);
+        EXPECT_EQ(engine::startUp(state, window, objects), engine::StartupOutcome::Running);
     }
 
-    engine::PassResult pass(const std::string& start) {
-        const auto result =
-            engine::pressRun(state, window.ports(),
-                             engine::allComponentsRequest(start, engine::EcoDestination::PowerPcb));
-        EXPECT_TRUE(result && result->completed);
-        return *result;
+    engine::PassCompleted pass(const std::string& start) {
+        const auto result = testing::pressRunAndTell(
+            state, window.ports(),
+            engine::allComponentsRequest(start, engine::EcoDestination::PowerPcb));
+        EXPECT_TRUE(testing::completed(result));
+        return std::get<engine::PassCompleted>(*result);
     }
 
     engine::PutBackOutcome putBack(engine::PassPorts ports) {
@@ -101,7 +102,7 @@ TEST_F(PutBack, EachCommandTakesBackOnePassOnBothSides) {
 // Checked before any rename: a component renamed by hand since, or a name taken since, or a
 // layout that cannot take the file refuses it, naming what changed, and nothing changes.
 TEST_F(PutBack, RefusedBeforeAnyRenameWhenSomethingChangedSince) {
-    const engine::PassResult result = pass("1");
+    const engine::PassCompleted result = pass("1");
     const engine::Rename first = result.changed.front();
     const struct {
         const char* what;
@@ -148,7 +149,7 @@ TEST_F(PutBack, AKeptPassOthersCouldHavePlantedIsNeverActedOn) {
 }
 
 TEST_F(PutBack, RefusedWhenAnotherComponentTookANameToGiveBack) {
-    const engine::PassResult result = pass("1");
+    const engine::PassCompleted result = pass("1");
     const Names now = logic.openNames();
     std::size_t untouched = 0;
     while (untouched < now.size() && now[untouched] != before[untouched])

@@ -46,7 +46,7 @@ TEST(HostCalls, EveryModeWithinAFifthOfTheFloor) {
         Session session(doc);
         const std::vector<std::string> before = session.names();
         const std::uint64_t callsBefore = session.logic.callCount();
-        const PassResult result = *session.run(c.request);
+        const PassOutcome result = *session.run(c.request);
         const std::uint64_t calls = session.logic.callCount() - callsBefore;
         const auto selected = static_cast<std::uint64_t>(
             std::count_if(doc.components.begin(), doc.components.end(),
@@ -57,7 +57,7 @@ TEST(HostCalls, EveryModeWithinAFifthOfTheFloor) {
         const std::uint64_t floor =
             hostCallFloor(before, session.names(), selectionCounts ? selected : 0,
                           selectedScope || byPosition, byPosition && !selectionCounts);
-        EXPECT_TRUE(result.completed) << result.stopMessage;
+        EXPECT_TRUE(completed(result)) << whatStopped(result);
         EXPECT_LE(calls, floor * 6 / 5) << "floor " << floor;
     }
 }

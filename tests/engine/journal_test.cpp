@@ -120,15 +120,15 @@ TEST(Journal, EveryFaultAtEveryCallLeavesEveryNameAccountedFor) {
                     EXPECT_EQ(after, before);
                     continue;
                 }
-                if (!result->completed) {
+                if (!completed(result)) {
                     std::map<std::string, std::string> mayHaveBecome;
-                    for (const Rename& rename : result->stillInEffect)
+                    for (const Rename& rename : renamesInEffect(*result))
                         mayHaveBecome[rename.before] = rename.after;
                     for (std::size_t i = 0; i < after.size(); ++i) {
                         std::string name = before[i];
                         for (int step = 0; step < 4 && name != after[i]; ++step)
                             name = mayHaveBecome.count(name) ? mayHaveBecome[name] : name;
-                        EXPECT_EQ(name, after[i]) << result->stopMessage;
+                        EXPECT_EQ(name, after[i]) << whatStopped(result);
                     }
                 }
                 // PowerLogic answers again: the next contact settles the pass and closes any
@@ -137,7 +137,7 @@ TEST(Journal, EveryFaultAtEveryCallLeavesEveryNameAccountedFor) {
                 recoverUnfinishedPass(session.state, session.window.ports(), EcoDestination::None,
                                       RecoveryChoice::PutBack);
                 previewPass(session.state, session.window.ports(), allComponentsRequest("1"));
-                if (!result->completed) {
+                if (!completed(result)) {
                     EXPECT_EQ(session.names(), before);
                 }
                 EXPECT_FALSE(session.logic.passOpen());
@@ -263,11 +263,11 @@ TEST(Journal, ADesignOfTheSameFileNameLeavesTheJournalAlone) {
     Session copy(crashDesign);
     copy.state.journalFolder = original.state.journalFolder;
     const fs::path aside = journal.string() + ".set-aside";
-    ASSERT_TRUE(copy.runAll().completed);
+    ASSERT_TRUE(completed(copy.runAll()));
     const Names numbered = copy.names();
     ASSERT_FALSE(copy.window.messages.empty());
     EXPECT_NE(copy.window.messages.back().text.find(aside.string()), std::string::npos);
-    EXPECT_TRUE(copy.runAll().completed);
+    EXPECT_TRUE(completed(copy.runAll()));
     EXPECT_TRUE(copy.window.recoveryQuestions.empty());
     EXPECT_EQ(copy.names(), numbered);
     fs::rename(aside, journal);
@@ -356,9 +356,9 @@ public:
         heldUnderABox.push_back(mLogic.passOpen());
         HeadlessWindow::showMessage(kind, title, text);
     }
-    bool keepRenamesWithoutEco(const std::string& question) override {
+    bool keepRenamesWithoutEco(WithoutEcoFile renames) override {
         heldUnderABox.push_back(mLogic.passOpen());
-        return HeadlessWindow::keepRenamesWithoutEco(question);
+        return HeadlessWindow::keepRenamesWithoutEco(renames);
     }
     bool putBackUnfinishedPass(const UnfinishedPass& pass) override {
         heldUnderABox.push_back(mLogic.passOpen());
@@ -410,8 +410,9 @@ TEST(Journal, NoBoxWaitsWhilePowerLogicIsHeld) {
         Session session(crashDesign);
         WatchingWindow window(session.logic);
         c.arrange(session, window);
-        pressRun(session.state, window.ports(),
-                 allComponentsRequest("1", EcoDestination::ChosenFile));
+        if (const auto outcome = pressRun(session.state, window.ports(),
+                                          allComponentsRequest("1", EcoDestination::ChosenFile)))
+            ui::tellPassOutcome(window, *outcome);
         EXPECT_EQ(window.heldUnderABox, std::vector<bool>(c.boxes, false)) << c.what;
     }
 }
@@ -504,7 +505,7 @@ TEST(Journal, APassIsAlwaysClosed) {
         SCOPED_TRACE("left open by an earlier run");
         Session session(doc);
         session.logic.application()->BeginPass();
-        EXPECT_TRUE(session.runAll().completed);
+        EXPECT_TRUE(completed(session.runAll()));
         EXPECT_FALSE(session.logic.passOpen());
         ASSERT_FALSE(session.window.messages.empty());
         EXPECT_NE(session.window.messages[0].text.find("Sequate has closed it"), std::string::npos);
@@ -515,7 +516,7 @@ TEST(Journal, APassIsAlwaysClosed) {
         session.logic.planFault(
             nthCall(doc, engine::allComponentsRequest("1"), "LogicApplication.BeginPass", 1),
             CallFault::FailsAfterEffect, HostCode::Timeout);
-        EXPECT_FALSE(session.runAll().completed);
+        EXPECT_FALSE(completed(session.runAll()));
         EXPECT_FALSE(session.logic.passOpen());
     }
     {
@@ -526,7 +527,7 @@ TEST(Journal, APassIsAlwaysClosed) {
         probe.runAll();
         session.logic.planFault(probe.logic.callCount() - before, CallFault::Fails,
                                 HostCode::Failed);
-        EXPECT_TRUE(session.runAll().completed);
+        EXPECT_TRUE(completed(session.runAll()));
         EXPECT_FALSE(session.logic.passOpen());
     }
 }

@@ -18,41 +18,28 @@ bool contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
 }
 
-TEST(NumberingPass, EcoStepFollowsTheChosenOption) {
-    for (const EcoDestination eco :
-         {EcoDestination::None, EcoDestination::ChosenFile, EcoDestination::PowerPcb}) {
-        Session session(document({part("R7")}));
-        const PassResult result = *session.run(allComponentsRequest("1", eco));
-        EXPECT_EQ(session.window.fileDialogs, eco == EcoDestination::ChosenFile ? 1 : 0);
-        EXPECT_EQ(session.window.pcbHandOffs, eco == EcoDestination::PowerPcb ? 1 : 0);
-        EXPECT_EQ(result.eco.has_value(), eco != EcoDestination::None);
-        EXPECT_EQ(result.eco ? result.eco->destination : EcoDestination::None, eco);
-    }
-}
-
 // A pass that changes nothing asks nothing of PowerPCB, not even whether it is there.
 TEST(NumberingPass, NothingSelectedNamesNothingButStillClosesThePass) {
     Session session(document({part("R7"), part("R9")}));
     session.window.layoutProblem = "PowerPCB is not running.";
-    const PassResult result =
+    const PassOutcome result =
         *session.run(selectedComponentsRequest("1", false, EcoDestination::PowerPcb));
-    EXPECT_TRUE(result.completed);
-    EXPECT_TRUE(result.renamesInEffect().empty());
+    ASSERT_TRUE(completed(result));
+    EXPECT_TRUE(renamesInEffect(result).empty());
     EXPECT_EQ(session.names(), (Names{"R7", "R9"}));
     EXPECT_EQ(session.window.pcbHandOffs, 0);
-    ASSERT_TRUE(result.eco);
-    EXPECT_TRUE(result.eco->nothingToRead);
+    ASSERT_TRUE(ecoOf(result));
+    EXPECT_TRUE(ecoOf(result)->nothingToRead);
     // "Write only" still writes the file the user chooses, with no renames in it.
     Session writeOnly(document({part("R7"), part("R9")}));
     writeOnly.run(selectedComponentsRequest("1", false, EcoDestination::ChosenFile));
     EXPECT_EQ(writeOnly.window.fileDialogs, 1);
     EXPECT_TRUE(writeOnly.window.ecoRows.empty());
-    EXPECT_TRUE(result.unnamed.empty());
     EXPECT_FALSE(session.logic.passOpen());
 }
 
 // A pass stopped by a refused rename, or by the user during the read or after some renames,
-// puts every name back and settles its journal; a stop the user chose is told as an outcome.
+// puts every name back, settles its journal and says what it had made; ui/ words it.
 TEST(NumberingPass, StoppedPassPutsEveryNameBack) {
     const auto doc = document({part("R7"), part("R8"), part("C3"), part("R9")});
     const auto request = allComponentsRequest("1", EcoDestination::PowerPcb);
@@ -62,13 +49,7 @@ TEST(NumberingPass, StoppedPassPutsEveryNameBack) {
         int refusedRename;
         std::size_t valuesSet;
         long long made;
-        const char* said;
-    } cases[] = {{1, 0, 0, "did not rename"},
-                 {4, 0, 3, "did not rename"},
-                 {0, 1, 0, "No name had been"},
-                 {0, 5, 0, "No name had been"},
-                 {0, 7, 1, "The rename this pass had made was undone"},
-                 {0, 10, 4, "The 4 renames"}};
+    } cases[] = {{1, 0, 0}, {4, 0, 3}, {0, 1, 0}, {0, 5, 0}, {0, 7, 1}, {0, 10, 4}};
     for (const auto& c : cases) {
         Session session(doc);
         if (c.refusedRename)
@@ -76,25 +57,25 @@ TEST(NumberingPass, StoppedPassPutsEveryNameBack) {
                                    HostCode::Failed);
         else
             session.window.progressBar().stopOnceSet = c.valuesSet;
-        const PassResult result = *session.run(request);
-        EXPECT_FALSE(result.completed);
-        EXPECT_EQ(result.byUser, c.refusedRename == 0);
-        EXPECT_TRUE(result.stillInEffect.empty());
-        EXPECT_EQ(session.names(), (Names{"R7", "R8", "C3", "R9"})) << c.said;
-        ASSERT_EQ(session.window.messages.size(), 1u);
-        const auto& message = session.window.messages[0];
-        EXPECT_EQ(message.kind, c.refusedRename ? MessageKind::Failure : MessageKind::Information);
-        EXPECT_EQ(message.title, "Sequate");
-        EXPECT_TRUE(contains(message.text, c.said)) << message.text;
-        EXPECT_EQ(message.text, result.stopMessage);
+        SCOPED_TRACE(std::to_string(c.refusedRename) + " " + std::to_string(c.valuesSet));
+        const PassOutcome result = *session.run(request);
+        const auto* stopped = std::get_if<PassStopped>(&result);
+        ASSERT_TRUE(stopped);
+        EXPECT_EQ(stopped->problem.rule,
+                  c.refusedRename ? Problem::Rule::Stopped : Problem::Rule::StoppedByUser);
+        EXPECT_EQ(stopped->byUser, c.refusedRename == 0);
+        EXPECT_EQ(stopped->made, static_cast<std::size_t>(c.made));
+        EXPECT_TRUE(stopped->undo.complete && stopped->undo.stillInEffect.empty());
+        EXPECT_FALSE(stopped->journalKept);
+        EXPECT_EQ(session.names(), (Names{"R7", "R8", "C3", "R9"}));
         EXPECT_EQ(session.window.pcbHandOffs, 0);
         EXPECT_FALSE(session.logic.passOpen());
         // The bar counts the renames put back from 0, before it is emptied at the end.
         const std::vector<long long>& bar = session.window.progressBar().history();
-        ASSERT_GT(bar.size(), static_cast<std::size_t>(c.made)) << c.said;
+        ASSERT_GT(bar.size(), static_cast<std::size_t>(c.made));
         const std::vector<long long> undoing(bar.end() - c.made - 2, bar.end() - 1);
         for (long long i = 0; i <= c.made; ++i)
-            EXPECT_EQ(undoing[i], i) << c.said;
+            EXPECT_EQ(undoing[i], i);
         EXPECT_EQ(session.window.progressBar().value(), 0);
         EXPECT_TRUE(!std::filesystem::exists(session.state.journalFolder) ||
                     std::filesystem::is_empty(session.state.journalFolder));
@@ -107,12 +88,13 @@ TEST(NumberingPass, FailedUndoListsWhatStays) {
     const auto request = allComponentsRequest("1");
     Session session(doc);
     session.logic.failCall(nthCall(doc, request, "LogicComponent.SetName", 3), HostCode::Failed);
-    const PassResult result = *session.run(request);
-    EXPECT_FALSE(result.completed);
-    EXPECT_TRUE(contains(result.stopMessage, "R51 to R3")) << result.stopMessage;
-    EXPECT_TRUE(contains(result.stopMessage, "failed too")) << result.stopMessage;
-    EXPECT_TRUE(contains(result.stopMessage, "\nR50 to R1")) << result.stopMessage;
-    EXPECT_EQ(result.stillInEffect, (std::vector<Rename>{renameOf(0, "R50", "R1")}));
+    const PassOutcome result = *session.run(request);
+    const auto* stopped = std::get_if<PassStopped>(&result);
+    ASSERT_TRUE(stopped);
+    EXPECT_TRUE(contains(stopped->problem.detail, "R51 to R3")) << stopped->problem.detail;
+    EXPECT_FALSE(stopped->undo.complete);
+    EXPECT_TRUE(stopped->journalKept);
+    EXPECT_EQ(stopped->undo.stillInEffect, (std::vector<Rename>{renameOf(0, "R50", "R1")}));
     EXPECT_EQ(session.names(), (Names{"R1", "R50", "R51"}));
 }
 
@@ -162,15 +144,16 @@ TEST(NumberingPass, OrdersAcrossOrDownAndComponentsLeftAlone) {
     };
     for (const auto& c : cases) {
         Session session(c.doc);
-        const PassResult result = *session.run(c.request);
-        ASSERT_TRUE(result.completed) << result.stopMessage;
+        const PassOutcome result = *session.run(c.request);
+        const auto* done = std::get_if<PassCompleted>(&result);
+        ASSERT_TRUE(done) << whatStopped(result);
         EXPECT_EQ(session.names(), c.after);
-        EXPECT_EQ(result.applied.leftAlone, c.leftAlone);
-        EXPECT_EQ(result.applied.unmatchedEntries, c.unmatched);
+        EXPECT_EQ(done->applied.leftAlone, c.leftAlone);
+        EXPECT_EQ(done->applied.unmatchedEntries, c.unmatched);
     }
 }
 
-// Stops the plan finds before any rename, with the problem in the user's words.
+// Stops found before any rename: the plan's in its own words, the layout's by rule and part.
 TEST(NumberingPass, StopsThePlanFindsRenameNothing) {
     const struct {
         const char* what;
@@ -198,11 +181,9 @@ TEST(NumberingPass, StopsThePlanFindsRenameNothing) {
          "PowerLogic would not rename R2 to R2: another component already carries that name."},
         // With an ECO file asked for, the layout must be able to follow every rename.
         {"a name of two components, with the ECO file",
-         document({part("R5", true), part("R5"), part("R2", true)}), handedToLayout(false),
-         "R5 is the name of 2 components in the schematic, so an ECO file that renames it "
-         "cannot be read into the layout"},
+         document({part("R5", true), part("R5"), part("R2", true)}), handedToLayout(false), "R5"},
         {"a name the layout cannot carry, with the ECO file", document({part("TP$1"), part("R2")}),
-         handedToLayout(true), "The ECO file for the layout cannot name TP$1:"},
+         handedToLayout(true), "TP$1"},
         {"numbers beyond 16 bits past one left alone",
          document({part("C1"), part("C32766"), part("C2")}),
          asked(engine::allComponentsRequest("32766"), WalkOrder::Standard, "C32766"),
@@ -214,10 +195,11 @@ TEST(NumberingPass, StopsThePlanFindsRenameNothing) {
     };
     for (const auto& c : cases) {
         Session session(c.doc);
-        const PassResult result = *session.run(c.request);
-        EXPECT_FALSE(result.completed) << c.what;
-        EXPECT_TRUE(result.stopMessage.starts_with(c.problem))
-            << c.what << ": " << result.stopMessage;
+        const PassOutcome result = *session.run(c.request);
+        ASSERT_TRUE(problemOf(result)) << c.what;
+        const Problem& problem = *problemOf(result);
+        const std::string& told = problem.parts.empty() ? problem.detail : problem.parts[0];
+        EXPECT_TRUE(told.starts_with(c.problem)) << c.what << ": " << told;
         Names before;
         for (const auto& component : c.doc.components)
             before.push_back(component.name);
@@ -228,13 +210,13 @@ TEST(NumberingPass, StopsThePlanFindsRenameNothing) {
 // "Assign next free names" reaches the last number there is, and stops only beyond it.
 TEST(NumberingPass, TheNextFreeNameCanBeTheTopNumber) {
     Session top(document({part("R1", true), part("R32766")}));
-    EXPECT_TRUE(top.runSelected("32766").completed);
+    EXPECT_TRUE(completed(top.runSelected("32766")));
     EXPECT_EQ(top.names(), (Names{"R32767", "R32766"}));
 
     Session full(document({part("R1", true), part("R32766"), part("R32767")}));
-    const PassResult stopped = full.runSelected("32766");
-    EXPECT_TRUE(contains(stopped.stopMessage, "would need the number 32768"))
-        << stopped.stopMessage;
+    const PassOutcome stopped = full.runSelected("32766");
+    EXPECT_TRUE(contains(whatStopped(stopped), "would need the number 32768"))
+        << whatStopped(stopped);
     EXPECT_EQ(full.names(), (Names{"R1", "R32766", "R32767"}));
 }
 
@@ -244,13 +226,12 @@ TEST(NumberingPass, HostFailureOutsideARenameNamesTheComponent) {
     Session session(doc);
     session.logic.failCall(nthCall(doc, request, "LogicPlacement.SecondCoordinate", 2),
                            HostCode::Timeout);
-    const PassResult result = *session.run(request);
-    EXPECT_FALSE(result.completed);
-    EXPECT_TRUE(contains(result.stopMessage, "position of R8")) << result.stopMessage;
+    const std::string said = whatStopped(session.run(request));
+    EXPECT_TRUE(contains(said, "position of R8")) << said;
     // A component PowerLogic does not give is named by its neighbour in the list.
     Session missing(doc);
     missing.logic.answerNoObjectAtCall(nthCall(doc, request, "LogicObjects.Item", 2));
-    EXPECT_TRUE(contains(missing.run(request)->stopMessage, "the component after R7 in its list"));
+    EXPECT_TRUE(contains(whatStopped(missing.run(request)), "the component after R7 in its list"));
 }
 
 // A component PowerLogic names otherwise than it was asked to: the pass stops and puts it back.

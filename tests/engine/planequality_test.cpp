@@ -6,6 +6,7 @@
 
 #include "designs.h"
 #include "session.h"
+#include "ui/passmessages.h"
 
 #include <cstdlib>
 #include <fstream>
@@ -35,17 +36,19 @@ private:
 // of everything else.
 std::string passLine(const host::sim::DocumentData& doc, const PassRequest& request) {
     Session session(doc);
-    const PassResult result = runPass(session.state, session.window.ports(), request);
+    const PassOutcome result = runPass(session.state, session.window.ports(), request);
     Digest digest;
-    for (const Rename& rename : result.renamesInEffect())
+    for (const Rename& rename : renamesInEffect(result))
         digest.add(rename.before + " " + rename.after);
     for (const auto& name : session.names())
         digest.add(name);
-    for (const auto& name : result.unnamed)
+    const auto* done = std::get_if<PassCompleted>(&result);
+    for (const auto& name : done ? done->applied.unnamed : std::vector<std::string>{})
         digest.add(name);
-    const std::string problem = result.stopMessage.substr(0, result.stopMessage.find("\n\n"));
-    digest.add(problem);
-    return (result.completed ? "completed " : "stopped ") + digest.hex();
+    // The problem as the user reads it, so that the pins stay those of the words.
+    const std::string said = ui::stopMessage(result);
+    digest.add(said.substr(0, said.find("\n\n")));
+    return (done ? "completed " : "stopped ") + digest.hex();
 }
 
 std::vector<std::string> allPassLines() {

@@ -33,12 +33,12 @@ TEST(Progress, PositionsReadByPositionAreStepsAStopIsHeardAmong) {
         Session session(document(parts(3, {})));
         if (stop)
             session.window.progressBar().stopOnceSet = 5; // 0, three names, one position
-        const PassResult result = *session.run(request);
+        const PassOutcome result = *session.run(request);
         const auto& history = session.window.progressBar().history();
         ASSERT_GE(history.size(), 5u);
         EXPECT_EQ(std::vector<long long>(history.begin(), history.begin() + 5),
                   (std::vector<long long>{0, 1, 2, 3, 4}));
-        EXPECT_EQ(result.completed, !stop);
+        EXPECT_EQ(completed(result), !stop);
         if (!stop) {
             EXPECT_EQ(history[6], 6);
         }

@@ -9,6 +9,7 @@
 #include "engine/startup.h"
 #include "host/sim/simpowerlogic.h"
 #include "host/sim/simrunningobjects.h"
+#include "tests/support/passoutcome.h"
 #include "tests/support/privatedatafolder.h"
 
 #include <gtest/gtest.h>
@@ -17,6 +18,10 @@
 #include <vector>
 
 namespace sequate::engine::testing {
+
+using sequate::testing::completed;
+using sequate::testing::problemOf;
+using sequate::testing::whatStopped;
 
 inline host::sim::ComponentData part(const std::string& name, bool selected = false, double x = 0,
                                      double y = 0) {
@@ -41,7 +46,7 @@ struct Session {
     StartupOutcome startup;
 
     explicit Session(std::vector<host::sim::DocumentData> documents)
-        : logic(std::move(documents)), startup(startUp(state, window, window, objects)) {
+        : logic(std::move(documents)), startup(startUp(state, window, objects)) {
         // Each session is a desk of its own: no journal of another session's pass.
         static int sessions = 0;
         state.journalFolder =
@@ -50,11 +55,11 @@ struct Session {
     explicit Session(host::sim::DocumentData doc)
         : Session(std::vector<host::sim::DocumentData>{std::move(doc)}) {}
 
-    std::optional<PassResult> run(const PassRequest& request) {
-        return pressRun(state, window.ports(), request);
+    std::optional<PassOutcome> run(const PassRequest& request) {
+        return sequate::testing::pressRunAndTell(state, window.ports(), request);
     }
-    PassResult runAll(const std::string& start = "1") { return *run(allComponentsRequest(start)); }
-    PassResult runSelected(const std::string& start = "1", bool duplicates = false) {
+    PassOutcome runAll(const std::string& start = "1") { return *run(allComponentsRequest(start)); }
+    PassOutcome runSelected(const std::string& start = "1", bool duplicates = false) {
         return *run(selectedComponentsRequest(start, duplicates));
     }
     std::vector<std::string> names() const { return logic.openNames(); }

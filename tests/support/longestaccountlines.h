@@ -12,13 +12,12 @@
 namespace sequate::testing {
 
 inline std::vector<std::string> longestAccountLines() {
-    engine::PassResult completed;
-    completed.completed = true;
+    engine::PassCompleted completed{{}, {}, {}, {}, {}};
     completed.changed.resize(5000);
-    completed.unnamed.resize(6);
-    completed.eco.emplace().delivery.outcome = host::EcoOutcome::Unknown;
-    engine::PassResult stopped;
-    stopped.stillInEffect.resize(2764);
+    completed.applied.unnamed.resize(6);
+    completed.eco.emplace().delivery = host::EcoDelivery{host::EcoOutcome::Unknown, {}};
+    engine::PassStopped stopped{{engine::Problem::Rule::Stopped, {}}};
+    stopped.undo.stillInEffect.resize(2764);
     return {ui::accountLine(completed), ui::accountLine(stopped),
             ui::progressLine(engine::ProgressPhase::Reading, 12345, 12345)};
 }

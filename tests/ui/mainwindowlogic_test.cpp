@@ -84,7 +84,7 @@ public:
         return {saved, {}};
     }
     host::EcoDelivery handToPowerPcb(host::LogicApplication&, const engine::EcoRows&) override {
-        return {};
+        return {host::EcoOutcome::Delivered, {}};
     }
     std::string whyPowerPcbCannotTake() override { return {}; }
 };
@@ -185,6 +185,7 @@ TEST(MainWindowLogic, EndDuringAPassAsksWhetherToStopIt) {
         ASSERT_EQ(desk.view.questions.size(), 1u);
         EXPECT_EQ(desk.view.questions[0].text, stopPassQuestion().text);
         EXPECT_EQ(desk.logic.openNames(), c.names);
+        EXPECT_EQ(desk.view.messages.size(), c.names == before ? 1u : 0u); // the stop's box
         EXPECT_EQ(desk.view.account, c.account);
         EXPECT_FALSE(desk.window.passRunning());
         EXPECT_EQ(focusDuringPass, std::nullopt);
@@ -215,6 +216,7 @@ TEST(MainWindowLogic, PreviewRefusesABadStartAndApplyRunsOnlyThePlanShown) {
     ASSERT_TRUE(desk.view.preview);
     EXPECT_EQ(desk.view.preview->rows.front(), (NameRow{"R7", "R3", ""}));
     EXPECT_EQ(desk.view.preview->summary.rfind("The schematic changed since the preview", 0), 0u);
+    EXPECT_EQ(desk.view.report.summary, PassReport().summary); // no pass was made
     EXPECT_EQ(desk.logic.openNames(), (std::vector<std::string>{"R5", "R7"}));
     desk.window.apply();
     EXPECT_FALSE(desk.view.preview);
@@ -252,18 +254,14 @@ TEST(MainWindowLogic, PlanSavedFromThePreviewIsTheFileThePassWrites) {
 }
 
 // The default answer to Cancel in the save dialog undoes the renames, and so does Escape; the
-// other keeps them.
+// other keeps them. What the account and the report then say is passtexts' table.
 TEST(MainWindowLogic, CancelInTheSaveDialogUndoesTheRenamesUnlessTheUserKeepsThem) {
     Desk desk({document("amp.sch", {"R5", "R7"})});
     desk.choose({Control::allComponentsOption, Control::sendEcoBox, Control::writeOnlyOption}, "1");
     desk.view.saved = host::EcoOutcome::Cancelled;
     desk.window.run();
     EXPECT_EQ(desk.logic.openNames(), (std::vector<std::string>{"R5", "R7"}));
-    EXPECT_EQ(desk.view.account,
-              "Nothing changed: the save dialog was cancelled and every name is as it was");
     EXPECT_EQ(desk.view.accounts.end()[-2], "Putting back 2 of 2");
-    EXPECT_NE(desk.view.report.summary.find("\nThe pass stopped: No ECO file was written"),
-              std::string::npos);
     ASSERT_EQ(desk.view.questions.size(), 1u);
     EXPECT_TRUE(desk.view.questions[0].escapeGivesDefault);
     desk.view.defaultAnswer = false;
@@ -333,6 +331,13 @@ TEST(MainWindowLogic, RunFindsPowerLogicAgainAndFollowsItsDocuments) {
     EXPECT_EQ(view.caption, "Quillaron amp.sch");
 }
 
+// A failure that ends the program is told before it ends.
+TEST(MainWindowLogic, AStartUpThatEndsTheProgramSaysWhy) {
+    Desk desk({document("amp.sch", {})});
+    ASSERT_EQ(desk.view.messages.size(), 1u);
+    EXPECT_EQ(desk.view.messages[0].text, "You must load a project before running Sequate");
+}
+
 // Each question's default answer, which Enter and Escape give, is the one that cannot lose
 // what the user has: a cut-short pass is put back, a running pass goes on, no renames are kept
 // without an ECO file.
@@ -342,7 +347,8 @@ TEST(DialogTexts, DefaultAnswers) {
         const char* defaultAnswer;
     } questions[] = {{putBackQuestion("cut short"), "&Put back"},
                      {stopPassQuestion(), "&Go on"},
-                     {keepRenamesWithoutEcoQuestion("keep?"), "&Put the names back"}};
+                     {keepRenamesWithoutEcoQuestion(engine::WithoutEcoFile::PassRenames),
+                      "&Put the names back"}};
     for (const auto& q : questions) {
         EXPECT_EQ(q.question.defaultAnswer, q.defaultAnswer);
         EXPECT_TRUE(q.question.escapeGivesDefault) << q.defaultAnswer;

@@ -14,6 +14,10 @@ using engine::TakenNamePolicy;
 
 const std::vector<std::string> names{"R5", "U1A", "C2"};
 
+engine::PassCompleted completedPass(engine::PassPlan applied, std::vector<std::string> read) {
+    return {std::move(applied), {}, std::move(read), std::nullopt, {}};
+}
+
 engine::PassPlan plan() {
     engine::PassPlan plan;
     using engine::ComponentIndex;
@@ -65,26 +69,24 @@ TEST(PassTexts, PreviewSaysWhatRunWouldDoAndWhereTheEcoFileGoes) {
 }
 
 TEST(PassTexts, ReportTellsOfACompletedOrAStoppedPass) {
-    const PassRequest all{
-        PassScope::AllComponents, TakenNamePolicy::None, *engine::StartNumber::read("3"), {}};
-    engine::PassResult completed;
-    completed.completed = true;
-    completed.namesRead = names;
-    completed.applied = plan();
-    completed.unnamed = {"U1A"};
-    PassReport report = passReport(all, "2026-12-06 22:00:00", completed, "read by PowerPCB");
+    const PassRequest all{PassScope::AllComponents, TakenNamePolicy::None,
+                          *engine::StartNumber::read("3"), {}};
+    PassReport report =
+        passReport(all, "2026-12-06 22:00:00", completedPass(plan(), names), "read by PowerPCB");
     EXPECT_EQ(report.summary, "Pass of 2026-12-06 22:00:00: Sequate all components, start from "
                               "3.\n2 components got a new name; 1 kept its name, 1 of them "
                               "because it ends in a letter.\nECO file: read by PowerPCB");
     EXPECT_EQ(report.rows.size(), 3u);
     EXPECT_EQ(report.endsInLetter, "U1A\r\n");
 
-    engine::PassResult stopped;
-    stopped.stopMessage = "PowerLogic stopped answering.";
-    stopped.stillInEffect = {{engine::ComponentIndex(2), "C2", "C1"}};
+    engine::PassStopped stopped{{engine::Problem::Rule::Stopped, "", "PowerLogic stopped."}};
+    stopped.made = 1;
+    stopped.undo = {false, "it refused", {{engine::ComponentIndex(2), "C2", "C1"}}, false};
     report = passReport(all, "now", stopped, ecoNotWritten);
     EXPECT_EQ(report.summary, "Pass of now: Sequate all components, start from 3.\nThe pass "
-                              "stopped: PowerLogic stopped answering.\nECO file: not written");
+                              "stopped: PowerLogic stopped.\n\nUndoing the renames of this pass "
+                              "failed too: it refused. These renames are still in effect:\nC2 to "
+                              "C1\nECO file: not written");
     EXPECT_EQ(report.rows, (std::vector<NameRow>{{"C2", "C1", "still in effect"}}));
     EXPECT_EQ(report.endsInLetter, "");
 }
@@ -109,11 +111,7 @@ TEST(PassTexts, PreviewAndReportTellWhatWasLeftAlone) {
     const PreviewText preview = previewText(all, read, planned);
     EXPECT_NE(preview.summary.find(lines), std::string::npos) << preview.summary;
     EXPECT_EQ(preview.rows.back(), (NameRow{"J21", "J21", "left alone"}));
-    engine::PassResult completed;
-    completed.completed = true;
-    completed.namesRead = read;
-    completed.applied = planned;
-    const PassReport report = passReport(all, "now", completed, ecoNotWritten);
+    const PassReport report = passReport(all, "now", completedPass(planned, read), ecoNotWritten);
     EXPECT_NE(report.summary.find(lines), std::string::npos) << report.summary;
 }
 
@@ -121,31 +119,30 @@ TEST(PassTexts, PreviewAndReportTellWhatWasLeftAlone) {
 TEST(PassTexts, AccountLineSaysWhatThePassDidInOneLine) {
     using host::EcoOutcome;
     const auto sent = [](engine::EcoDestination to, EcoOutcome outcome) {
-        return engine::EcoSent{to, {outcome, "left at /tmp/x"}, "/tmp/a.eco"};
+        return engine::EcoSent{to, host::EcoDelivery{outcome, "left at /tmp/x"}, "/tmp/a.eco"};
     };
     const auto completed = [](std::size_t renamed, std::vector<std::string> unnamed,
                               std::optional<engine::EcoSent> eco) {
-        engine::PassResult result;
-        result.completed = true;
+        engine::PassPlan plan;
+        plan.unnamed = std::move(unnamed);
+        engine::PassCompleted result = completedPass(plan, {});
         result.changed.resize(renamed);
-        result.unnamed = std::move(unnamed);
         result.eco = std::move(eco);
         return result;
     };
-    engine::EcoSent nothingRead{engine::EcoDestination::PowerPcb, {}, {}, true};
-    engine::PassResult stopped;
-    engine::PassResult stoppedByUser;
+    const engine::Problem failed{engine::Problem::Rule::Stopped, "", "failed"};
+    engine::EcoSent nothingRead{engine::EcoDestination::PowerPcb, std::nullopt, {}, true};
+    engine::PassStopped stopped{failed};
+    engine::PassStopped stoppedByUser{failed};
     stoppedByUser.byUser = true;
-    engine::PassResult cancelled;
+    engine::PassStopped cancelled{failed};
     cancelled.byUser = true;
     cancelled.eco = sent(engine::EcoDestination::ChosenFile, EcoOutcome::Cancelled);
-    engine::PassResult leftOver;
-    leftOver.stillInEffect.resize(1);
-    engine::PassResult changedPlan;
-    changedPlan.newPlan.emplace();
+    engine::PassStopped leftOver{failed};
+    leftOver.undo.stillInEffect.resize(1);
     using engine::EcoDestination;
     const struct {
-        engine::PassResult result;
+        engine::PassOutcome result;
         const char* line;
     } cases[] = {
         {completed(1500, {}, sent(EcoDestination::PowerPcb, EcoOutcome::Delivered)),
@@ -164,8 +161,11 @@ TEST(PassTexts, AccountLineSaysWhatThePassDidInOneLine) {
         {stoppedByUser, "Nothing changed: the pass was stopped and every name is as it was"},
         {cancelled, "Nothing changed: the save dialog was cancelled and every name is as it was"},
         {leftOver, "The pass stopped with 1 rename still in effect: see Pass > Last pass report"},
-        {changedPlan, "Nothing changed: the schematic changed since the preview, which now shows "
-                      "the new plan"},
+        {engine::RefusedBeforeRenaming{failed},
+         "Nothing changed: the pass failed and every name is as it was"},
+        {engine::PlanChanged{},
+         "Nothing changed: the schematic changed since the preview, which now shows "
+         "the new plan"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(accountLine(c.result), c.line);
@@ -192,7 +192,7 @@ TEST(PassTexts, WhereTheEcoFileWent) {
                  {EcoOutcome::Unknown, "kept at /tmp/x"}};
     for (const auto& c : cases)
         EXPECT_EQ(ecoWent({c.outcome, "kept at /tmp/x"}, "/tmp/a.eco"), c.went);
-    EXPECT_EQ(ecoWent(engine::EcoSent{engine::EcoDestination::PowerPcb, {}, {}, true}),
+    EXPECT_EQ(ecoWent(engine::EcoSent{engine::EcoDestination::PowerPcb, std::nullopt, {}, true}),
               "Nothing changed, so PowerPCB was not asked to read a file");
 }
 

@@ -9,6 +9,11 @@
 #include "host/utf8.h"
 #include "runnerwindow.h"
 #include "ui/passchoice.h"
+#include "ui/dialogtexts.h"
+#include "ui/firewall.h"
+#include "ui/passmessages.h"
+
+#include <variant>
 
 namespace sequate::tools {
 
@@ -49,9 +54,13 @@ public:
                 return {1, report()};
             }
         }
-        if (engine::startUp(mState, mWindow, mWindow, mHosts.objects) !=
-            engine::StartupOutcome::Running)
+        const auto started = ui::behindFirewall(ui::Undertaking::StartUp, tell(), [&] {
+            return engine::startUp(mState, mWindow, mHosts.objects);
+        });
+        if (started && *started != engine::StartupOutcome::Running) {
+            tell()(ui::startupFailure(*started, false));
             return {1, report()};
+        }
         // A start-up failure other than "not running" or "no project" leaves the window
         // without a document, as the program does; whatever is asked then is refused.
         const int refused = mState.document ? 0 : 1;
@@ -69,6 +78,8 @@ public:
             // Asked for on the command line: the preview is not shown, the put-back is made.
             mPutBack = engine::putBackLastPass(mState, mWindow.ports(),
                                                [](const std::string&) { return true; });
+            if (const auto said = ui::putBackMessage(*mPutBack))
+                tell()(*said);
             return {mPutBack->done ? 0 : 1, report(recovered)};
         }
         if (!mOptions.pass) {
@@ -92,12 +103,26 @@ public:
             Json planned = plan(*asked.request);
             return {planned["stopped"].is_null() ? refused : 1, std::move(planned)};
         }
-        mResult = engine::pressRun(mState, mWindow.ports(), *asked.request);
+        auto ran = ui::behindFirewall(ui::Undertaking::Pass, tell(), [&] {
+            return engine::pressRun(mState, mWindow.ports(), *asked.request);
+        });
+        if (ran && *ran) {
+            mResult = std::move(**ran);
+            ui::tellPassOutcome(mWindow, *mResult);
+        }
         // A script tells a pass that completed from one that stopped or was refused.
-        return {mResult && mResult->completed && !refused ? 0 : 1, report(recovered)};
+        const bool completed = mResult && std::holds_alternative<engine::PassCompleted>(*mResult);
+        return {completed && !refused ? 0 : 1, report(recovered)};
     }
 
 private:
+    // The runner's window shows a box by keeping it for the report.
+    std::function<void(const ui::Message&)> tell() {
+        return [this](const ui::Message& message) {
+            mWindow.showMessage(message.kind, message.title, message.text);
+        };
+    }
+
     Json names() const {
         return mHosts.names ? mHosts.names(mState) : namesThroughAutomation(mState);
     }
@@ -114,11 +139,13 @@ private:
         Json stopped = nullptr;
         if (mPutBack)
             renames = renameRows(mPutBack->renames);
+        const auto* completed = mResult ? std::get_if<engine::PassCompleted>(&*mResult) : nullptr;
         if (mResult) {
-            renames = renameRows(mResult->renamesInEffect());
-            unnamed = mResult->unnamed;
-            if (!mResult->completed)
-                stopped = mResult->stopMessage;
+            renames = renameRows(engine::renamesInEffect(*mResult));
+            if (completed)
+                unnamed = completed->applied.unnamed;
+            else
+                stopped = ui::stopMessage(*mResult);
         }
         Json messages = Json::array();
         for (const engine::ShownMessage& message : mWindow.messages)
@@ -133,8 +160,8 @@ private:
             {"stopped", stopped},
             {"messages", messages},
         };
-        if (mResult && mResult->completed)
-            addLeftAlone(report, mResult->applied);
+        if (completed)
+            addLeftAlone(report, completed->applied);
         if (recovered)
             report["recovered"] = *recovered;
         if (mPutBack)
@@ -145,14 +172,15 @@ private:
     // What a pass would do, with nothing renamed: the plan's renames in order, temporary names
     // included, and the names the schematic keeps.
     Json plan(const engine::PassRequest& request) {
-        const engine::PlanPreview preview = engine::previewPass(mState, mWindow.ports(), request);
+        const engine::PassPlan shown =
+            ui::previewedPlan(engine::previewPass(mState, mWindow.ports(), request));
         Json planned{
-            {"plan", renameRows(preview.plan.renames)},
-            {"unnamed", preview.plan.unnamed},
+            {"plan", renameRows(shown.renames)},
+            {"unnamed", shown.unnamed},
             {"names", names()},
-            {"stopped", preview.plan.stop ? Json(*preview.plan.stop) : Json(nullptr)},
+            {"stopped", shown.stop ? Json(*shown.stop) : Json(nullptr)},
         };
-        addLeftAlone(planned, preview.plan);
+        addLeftAlone(planned, shown);
         return withFields(std::move(planned));
     }
 
@@ -168,7 +196,7 @@ private:
     const RunnerOptions& mOptions;
     engine::HostSession mState;
     RunnerWindow mWindow;
-    std::optional<engine::PassResult> mResult;
+    std::optional<engine::PassOutcome> mResult;
     std::optional<engine::PutBackOutcome> mPutBack;
 };
 

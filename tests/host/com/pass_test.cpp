@@ -36,7 +36,7 @@ protected:
         std::vector<std::string> calls;
         memory.setCallObserver([&](const std::string& call) { calls.push_back(call); });
         host::sim::SimRunningObjects objects(&memory, nullptr);
-        EXPECT_TRUE(runPass(objects, Mode::All, false).result.completed);
+        EXPECT_TRUE(completed(runPass(objects, Mode::All, false).result));
         for (std::size_t i = calls.size() / 2; i < calls.size(); ++i) {
             if (calls[i] == kind)
                 return i + 1;
@@ -64,7 +64,7 @@ TEST_P(EveryMode, GivesWhatThePassInMemoryGivesAndTheLayoutFollows) {
     host::sim::SimPowerPcb memoryPcb(host::sim::startingLayout(original));
     host::sim::SimRunningObjects inMemory(&memoryLogic, &memoryPcb);
     const PassRun expected = runPass(inMemory, mode, true);
-    ASSERT_TRUE(expected.result.completed) << expected.result.stopMessage;
+    ASSERT_TRUE(completed(expected.result)) << whatStopped(expected.result);
     ASSERT_TRUE(expected.eco);
 
     const std::vector<std::vector<std::string>> options = {
@@ -85,9 +85,10 @@ TEST_P(EveryMode, GivesWhatThePassInMemoryGivesAndTheLayoutFollows) {
         EXPECT_NE(line.find("gives no type information: Sequate calls it with its built-in types"),
                   std::string::npos)
             << line;
-    ASSERT_TRUE(got.result.completed) << got.result.stopMessage;
-    EXPECT_EQ(got.result.renamesInEffect(), expected.result.renamesInEffect());
-    EXPECT_EQ(got.result.unnamed, expected.result.unnamed);
+    ASSERT_TRUE(completed(got.result)) << whatStopped(got.result);
+    EXPECT_EQ(engine::renamesInEffect(*got.result), engine::renamesInEffect(*expected.result));
+    EXPECT_EQ(std::get<engine::PassCompleted>(*got.result).applied.unnamed,
+              std::get<engine::PassCompleted>(*expected.result).applied.unnamed);
     EXPECT_EQ(got.eco, expected.eco);
     EXPECT_EQ(namesOf(after->documents[0]), memoryLogic.openNames());
     ASSERT_TRUE(after->layout);
@@ -107,11 +108,11 @@ TEST_F(PassOverCom, ASimulatorThatDiesStopsThePassWithAMessageNamingIt) {
     host::com::ComRunningObjects objects(3000);
     const PassRun got = runPass(objects, Mode::All, false);
     EXPECT_TRUE(sim.ended(5000));
-    EXPECT_FALSE(got.result.completed);
-    EXPECT_NE(got.result.stopMessage.find("PowerLogic went away"), std::string::npos)
-        << got.result.stopMessage;
+    ASSERT_TRUE(got.result);
+    const std::string said = ui::stopMessage(*got.result);
+    EXPECT_NE(said.find("PowerLogic went away"), std::string::npos) << said;
     ASSERT_FALSE(got.messages.empty());
-    EXPECT_EQ(got.messages[0].text, got.result.stopMessage);
+    EXPECT_EQ(got.messages[0].text, said);
 }
 
 // The simulator comes back after the hung call gave up, and the undo puts every name back.
@@ -120,9 +121,8 @@ TEST_F(PassOverCom, ASimulatorThatHangsAndResumesEndsWithEveryNameAsItWas) {
     ComSimProcess sim(stateFile, {"--hang-at-call", std::to_string(k), "--hang-ms", "2500"});
     host::com::ComRunningObjects objects(1500);
     const PassRun got = runPass(objects, Mode::All, false);
-    EXPECT_FALSE(got.result.completed);
-    EXPECT_NE(got.result.stopMessage.find("did not answer"), std::string::npos)
-        << got.result.stopMessage;
+    EXPECT_NE(whatStopped(got.result).find("did not answer"), std::string::npos)
+        << whatStopped(got.result);
     EXPECT_EQ(namesOf(sim.stop().documents[0]), namesOf(original.documents[0]));
 }
 
@@ -134,13 +134,12 @@ TEST_F(PassOverCom, RunFindsPowerLogicStartedAgain) {
     tools::RunnerWindow window(objects, std::nullopt, "test");
     {
         ComSimProcess first(stateFile);
-        ASSERT_EQ(engine::startUp(state, window, window, objects), engine::StartupOutcome::Running);
+        ASSERT_EQ(engine::startUp(state, window, objects), engine::StartupOutcome::Running);
         first.stop();
     }
     ComSimProcess second(stateFile);
-    const auto result = engine::pressRun(state, window.ports(), engine::allComponentsRequest("1"));
-    ASSERT_TRUE(result && result->completed)
-        << (window.messages.empty() ? "" : window.messages.back().text);
+    const auto result = pressRunAndTell(state, window.ports(), engine::allComponentsRequest("1"));
+    ASSERT_TRUE(completed(result)) << (window.messages.empty() ? "" : window.messages.back().text);
     EXPECT_NE(namesOf(second.stop().documents[0]), namesOf(original.documents[0]));
 }
 

@@ -57,7 +57,7 @@ TEST(ComPassRunner, TheTraceListsEveryCallOfThePassInOrderWithItsAnswer) {
     std::vector<std::string> expected;
     memory.setCallObserver([&](const std::string& call) { expected.push_back(call); });
     host::sim::SimRunningObjects inMemory(&memory, nullptr);
-    ASSERT_TRUE(runPass(inMemory, Mode::All, false).result.completed);
+    ASSERT_TRUE(completed(runPass(inMemory, Mode::All, false).result));
 
     ComSimProcess sim(writeStateFile(sample, "trace.json"));
     const std::string trace = temporaryFile("calls.trace");

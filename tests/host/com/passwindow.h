@@ -7,6 +7,7 @@
 #include "engine/hostsession.h"
 #include "engine/runcommand.h"
 #include "engine/startup.h"
+#include "tests/support/passoutcome.h"
 #include "tools/passcore/runnerwindow.h"
 
 #include <optional>
@@ -17,7 +18,7 @@ namespace sequate::testing {
 enum class Mode { All, SelectedAssign, SelectedDuplicates };
 
 struct PassRun {
-    engine::PassResult result;
+    std::optional<engine::PassOutcome> result;
     std::vector<engine::ShownMessage> messages;
     std::optional<std::string> eco;
 };
@@ -31,7 +32,7 @@ inline PassRun runPass(host::RunningObjects& objects, Mode mode, bool handOff) {
     state.journalFolder = temporaryFile("journals-" + std::to_string(++passes));
     tools::RunnerWindow window(objects, std::nullopt, "test");
     PassRun run;
-    if (engine::startUp(state, window, window, objects) != engine::StartupOutcome::Running) {
+    if (engine::startUp(state, window, objects) != engine::StartupOutcome::Running) {
         run.messages = window.messages;
         return run;
     }
@@ -40,8 +41,7 @@ inline PassRun runPass(host::RunningObjects& objects, Mode mode, bool handOff) {
         mode == Mode::All
             ? engine::allComponentsRequest("1", eco)
             : engine::selectedComponentsRequest("1", mode == Mode::SelectedDuplicates, eco);
-    if (const auto result = engine::pressRun(state, window.ports(), request))
-        run.result = *result;
+    run.result = pressRunAndTell(state, window.ports(), request);
     run.messages = window.messages;
     run.eco = window.ecoWritten();
     return run;

@@ -11,6 +11,7 @@
 #include "host/sim/simpowerpcb.h"
 #include "host/sim/simrunningobjects.h"
 #include "hostsimprocess.h"
+#include "tests/support/passoutcome.h"
 #include "tools/passcore/runnerwindow.h"
 
 #include <QTemporaryDir>
@@ -40,11 +41,10 @@ RunOutcome pressRun(host::RunningObjects& objects, const fs::path& journals) {
     state.journalFolder = journals;
     tools::RunnerWindow window(objects, std::nullopt, "the test");
     RunOutcome outcome;
-    if (engine::startUp(state, window, window, objects) == engine::StartupOutcome::Running) {
-        const auto result =
-            engine::pressRun(state, window.ports(),
-                             engine::allComponentsRequest("1", engine::EcoDestination::PowerPcb));
-        outcome.completed = result && result->completed;
+    if (engine::startUp(state, window, objects) == engine::StartupOutcome::Running) {
+        outcome.completed = completed(
+            pressRunAndTell(state, window.ports(),
+                            engine::allComponentsRequest("1", engine::EcoDestination::PowerPcb)));
     }
     for (const engine::ShownMessage& message : window.messages)
         outcome.messages += message.text + "\n";

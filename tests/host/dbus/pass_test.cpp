@@ -8,6 +8,7 @@
 #include "host/sim/simpowerlogic.h"
 #include "host/sim/simrunningobjects.h"
 #include "hostsimprocess.h"
+#include "tests/support/passoutcome.h"
 
 #include <QTemporaryDir>
 #include <fstream>
@@ -22,10 +23,10 @@ using namespace sequate::testing;
 
 namespace {
 
-engine::PassResult runAllComponents(host::RunningObjects& objects) {
+engine::PassOutcome runAllComponents(host::RunningObjects& objects) {
     engine::HostSession state;
     engine::HeadlessWindow window;
-    EXPECT_EQ(engine::startUp(state, window, window, objects), engine::StartupOutcome::Running);
+    EXPECT_EQ(engine::startUp(state, window, objects), engine::StartupOutcome::Running);
     return engine::runPass(state, window.ports(), engine::allComponentsRequest("1"));
 }
 
@@ -35,7 +36,7 @@ TEST(PassOverTheBus, AHostThatHangsMidPassAndAnswersLateLeavesEveryNameAsItWas) 
     std::vector<std::string> calls;
     memory.setCallObserver([&](const std::string& call) { calls.push_back(call); });
     host::sim::SimRunningObjects inMemory(&memory, nullptr);
-    ASSERT_TRUE(runAllComponents(inMemory).completed);
+    ASSERT_TRUE(completed(runAllComponents(inMemory)));
 
     // The host hangs at a call in the second half of the pass and comes back after the call
     // gave up, and before the first call of the undo would.
@@ -47,9 +48,8 @@ TEST(PassOverTheBus, AHostThatHangsMidPassAndAnswersLateLeavesEveryNameAsItWas) 
     HostSimProcess sim(bus, writeStateFile(original, QStringLiteral("hang.json")),
                        {"--hang-at-call", QString::number(k + 1), "--hang-ms", "2200"});
     host::dbus::DbusRunningObjects objects(bus.connect(), 1500);
-    const engine::PassResult stopped = runAllComponents(objects);
-    EXPECT_NE(stopped.stopMessage.find("did not answer within 1500 ms"), std::string::npos)
-        << stopped.stopMessage;
+    const std::string stopped = ui::stopMessage(runAllComponents(objects));
+    EXPECT_NE(stopped.find("did not answer within 1500 ms"), std::string::npos) << stopped;
     EXPECT_EQ(namesOf(sim.state().documents[0]), namesOf(original.documents[0]));
     EXPECT_FALSE(sim.passOpen());
 }
@@ -62,7 +62,7 @@ TEST(PassOverTheBus, TheTraceListsEveryCallOfThePassInOrderWithItsAnswer) {
     std::vector<std::string> expected;
     memory.setCallObserver([&](const std::string& call) { expected.push_back(call); });
     host::sim::SimRunningObjects inMemory(&memory, nullptr);
-    ASSERT_TRUE(runAllComponents(inMemory).completed);
+    ASSERT_TRUE(completed(runAllComponents(inMemory)));
 
     PrivateBus bus;
     HostSimProcess sim(bus, writeStateFile(original, QStringLiteral("trace.json")));
@@ -71,7 +71,7 @@ TEST(PassOverTheBus, TheTraceListsEveryCallOfThePassInOrderWithItsAnswer) {
     {
         host::dbus::DbusRunningObjects objects(bus.connect());
         objects.traceTo(std::make_shared<host::CallTrace>(trace));
-        ASSERT_TRUE(runAllComponents(objects).completed);
+        ASSERT_TRUE(completed(runAllComponents(objects)));
     }
     std::ifstream file(trace);
     std::vector<std::string> traced;
