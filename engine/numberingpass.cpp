@@ -342,11 +342,12 @@ private:
 
     host::EcoDelivery deliverEco(const EcoRows& rows) {
         if (mRequest.eco == EcoDestination::None)
-            return {};
-        mEcoSent = EcoSent{mRequest.eco, {}, {}};
+            return {host::EcoOutcome::Delivered};
+        mEcoSent = EcoSent{mRequest.eco, host::EcoOutcome::NotDelivered, {}};
         if (mRequest.eco == EcoDestination::PowerPcb && rows.renames.empty()) {
             mEcoSent->nothingToRead = true;
-            return {};
+            mEcoSent->delivery = {host::EcoOutcome::Delivered};
+            return mEcoSent->delivery;
         }
         mEcoSent->delivery = handOver(rows);
         return mEcoSent->delivery;

@@ -321,7 +321,7 @@ private:
         }
         mActivity = "handing over the ECO file of the renames that stay";
         EcoRows rows = ecoRows(renames);
-        host::EcoDelivery delivery;
+        host::EcoDelivery delivery(host::EcoOutcome::NotDelivered);
         if (mEco == EcoDestination::PowerPcb) {
             rows.beforeHandOver = [&](const std::string& path) {
                 writer.markHandedOver(HandOver::Layout, path);

@@ -98,26 +98,37 @@ TEST_F(AlsoInPcbTest, PowerPcbReadsTheFileFromAPrivateFolderThatIsThenRemoved) {
     EXPECT_THAT(tmp.entries(), IsEmpty());
 }
 
-// Every way the layout can miss the file: nothing reaches it, and the message says why.
+// Every way the layout can miss the file: nothing reaches it, and the problem says why.
 TEST_F(AlsoInPcbTest, FailuresBeforeTheReadLeaveTheLayoutAndNoFile) {
+    using Check = std::function<bool(const host::EcoProblem&)>;
+    const auto absent = [](host::LayoutAbsence absence) -> Check {
+        return [absence](const host::EcoProblem& p) {
+            return std::get_if<host::LayoutAbsence>(&p.what) &&
+                   std::get<host::LayoutAbsence>(p.what) == absence;
+        };
+    };
     const struct {
         const char* what;
         std::function<void(AlsoInPcbTest&)> arrange;
-        std::string message; // a regular expression
+        Check problem;
     } cases[] = {
         {"PowerPCB not running", [](AlsoInPcbTest&) {},
-         "PowerPCB is not running\\. Start PowerPCB with the layout open, then press Run "
-         "again\\."},
+         absent(host::LayoutAbsence::PowerPcbNotRunning)},
         {"no layout open", [](AlsoInPcbTest& t) { t.pcb.setLayout(std::nullopt); },
-         "PowerPCB is running, but no layout is open in it\\. Open the layout in PowerPCB, then "
-         "press Run again\\."},
+         absent(host::LayoutAbsence::NoLayoutOpen)},
         {"schematic name unreadable",
          [](AlsoInPcbTest& t) { t.logic.failCall(2, HostCode::ServerUnavailable); },
-         "Sequate could not read the schematic's name from PowerLogic: LogicDocument.Name failed "
-         "with 0x800706BA \\(failure injected by the test\\) \\(error 0x800706BA\\)\\."},
+         [](const host::EcoProblem& p) {
+             const auto* failed = std::get_if<host::EcoStageFailed>(&p.what);
+             return failed && failed->stage == host::EcoStage::SchematicName &&
+                    failed->code == HostCode::ServerUnavailable;
+         }},
         {"no temporary folder",
          [](AlsoInPcbTest& t) { ::setenv("TMPDIR", (t.tmp / "gone").c_str(), 1); },
-         "Cannot find the temporary folder for the ECO file: .+\\."},
+         [](const host::EcoProblem& p) {
+             const auto* unmade = std::get_if<host::EcoFolderUnmade>(&p.what);
+             return unmade && unmade->parent.empty() && !unmade->reason.empty();
+         }},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -126,7 +137,7 @@ TEST_F(AlsoInPcbTest, FailuresBeforeTheReadLeaveTheLayoutAndNoFile) {
         const auto delivery =
             std::string(c.what) == "PowerPCB not running" ? run(&logic, nullptr) : run();
         EXPECT_EQ(delivery.outcome, Outcome::NotDelivered);
-        EXPECT_THAT(delivery.message, MatchesRegex(c.message));
+        EXPECT_TRUE(delivery.problem && c.problem(*delivery.problem));
         EXPECT_EQ(pcb.layout() ? pcb.layout()->parts : layoutBefore, layoutBefore);
         EXPECT_THAT(tmp.entries(), IsEmpty());
         tmp.point();
@@ -135,16 +146,15 @@ TEST_F(AlsoInPcbTest, FailuresBeforeTheReadLeaveTheLayoutAndNoFile) {
 }
 
 TEST_F(AlsoInPcbTest, AFileThatCannotBeWrittenIsReportedAndLeavesNothing) {
-    host::EcoDelivery delivery;
-    {
+    const auto delivery = [&] {
         test::FileSizeLimit limit(40);
-        delivery = run();
-    }
+        return run();
+    }();
     EXPECT_EQ(delivery.outcome, Outcome::NotDelivered);
-    EXPECT_THAT(
-        delivery.message,
-        MatchesRegex("Cannot write the ECO file \".*/sequate-eco-[0-9]+-....../amp\\.eco\": File "
-                     "too large\\."));
+    const auto* unwritten = std::get_if<host::EcoFileUnwritten>(&delivery.problem.value().what);
+    ASSERT_TRUE(unwritten);
+    EXPECT_THAT(unwritten->path, MatchesRegex(".*/sequate-eco-[0-9]+-....../amp\\.eco"));
+    EXPECT_EQ(unwritten->detail, "File too large");
     EXPECT_FALSE(duringRead);
     EXPECT_THAT(tmp.entries(), IsEmpty());
 }
@@ -159,7 +169,7 @@ TEST_F(AlsoInPcbTest, AFileThatCannotBeDeletedIsReportedAndCountsAsWritten) {
         }
     });
     SimRunningObjects objects(&logic, &pcb);
-    EcoStep step(objects, "no file");
+    EcoStep step(objects, "the test", [](const host::EcoProblem&) { return std::string("told"); });
     engine::EcoRows rows;
     for (std::size_t i = 0; i < oldNames.size(); ++i)
         rows.renames.push_back({engine::ComponentIndex(i), oldNames[i], newNames[i]});
@@ -167,10 +177,10 @@ TEST_F(AlsoInPcbTest, AFileThatCannotBeDeletedIsReportedAndCountsAsWritten) {
     if (!pinned->ok())
         GTEST_SKIP() << "no way to make a file undeletable here";
     EXPECT_EQ(delivery.outcome, Outcome::FileLeftOver);
-    EXPECT_THAT(
-        delivery.message,
-        MatchesRegex("The layout in PowerPCB has the renames, but Sequate could not "
-                     "delete the ECO file \".*/sequate-eco-[0-9]+-....../amp\\.eco\": .+\\."));
+    const auto* left = std::get_if<host::EcoFileNotDeleted>(&delivery.problem.value().what);
+    ASSERT_TRUE(left);
+    EXPECT_THAT(left->path, MatchesRegex(".*/sequate-eco-[0-9]+-....../amp\\.eco"));
+    EXPECT_EQ(delivery.message, "told") << "worded by the words it was given";
     EXPECT_EQ(pcb.layout()->parts, layoutAfter);
     EXPECT_EQ(step.lastWritten(), ecoText(oldNames, newNames));
 }

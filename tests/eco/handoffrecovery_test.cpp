@@ -29,7 +29,7 @@ using Names = std::vector<std::string>;
 class JournalCopyingStep : public EcoStep {
 public:
     JournalCopyingStep(host::RunningObjects& objects, EcoUi& ui, const fs::path& folder)
-        : EcoStep(objects, ui), mFolder(folder) {}
+        : EcoStep(objects, ui, ui::ecoProblemText), mFolder(folder) {}
 
     host::EcoDelivery handToPowerPcb(host::LogicApplication& powerLogic,
                                      const engine::EcoRows& rows) override {

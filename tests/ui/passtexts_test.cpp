@@ -130,7 +130,8 @@ TEST(PassTexts, AccountLineSaysWhatThePassDidInOneLine) {
         result.eco = std::move(eco);
         return result;
     };
-    engine::EcoSent nothingRead{engine::EcoDestination::PowerPcb, {}, {}, true};
+    engine::EcoSent nothingRead{
+        engine::EcoDestination::PowerPcb, host::EcoOutcome::Delivered, {}, true};
     engine::PassResult stopped;
     engine::PassResult stoppedByUser;
     stoppedByUser.byUser = true;
@@ -190,7 +191,8 @@ TEST(PassTexts, WhereTheEcoFileWent) {
                  {EcoOutcome::Unknown, "kept at /tmp/x"}};
     for (const auto& c : cases)
         EXPECT_EQ(ecoWent({c.outcome, "kept at /tmp/x"}, "/tmp/a.eco"), c.went);
-    EXPECT_EQ(ecoWent(engine::EcoSent{engine::EcoDestination::PowerPcb, {}, {}, true}),
+    EXPECT_EQ(ecoWent(engine::EcoSent{
+                  engine::EcoDestination::PowerPcb, host::EcoOutcome::Delivered, {}, true}),
               "Nothing changed, so PowerPCB was not asked to read a file");
 }
 
