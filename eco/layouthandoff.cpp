@@ -46,13 +46,6 @@ auto attempt(host::EcoStage stage, Step&& run) -> decltype(run()) {
     }
 }
 
-template <typename T>
-std::shared_ptr<T> present(std::shared_ptr<T> object, const char* absence) {
-    if (!object)
-        throw std::runtime_error(absence);
-    return object;
-}
-
 // PowerPCB not running and PowerPCB without a layout each get their own advice.
 std::shared_ptr<host::PcbDocument> openLayout(host::RunningObjects& objects) {
     std::shared_ptr<host::PcbApplication> pcb;
@@ -77,7 +70,9 @@ std::shared_ptr<host::PcbDocument> openLayout(host::RunningObjects& objects) {
 }
 
 std::string schematicEcoName(host::LogicApplication& application) {
-    const auto document = present(application.CurrentDocument(), "no schematic is open");
+    const auto document = application.CurrentDocument();
+    if (!document)
+        throw EcoError({host::EcoNoSchematic{}});
     return ecoFileNameFor(document->Name());
 }
 

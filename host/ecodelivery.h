@@ -110,6 +110,9 @@ struct EcoFileNotDeleted {
     std::string reason;
 };
 
+// PowerLogic has no schematic open, whose name the file would take.
+struct EcoNoSchematic {};
+
 // A runner given no file for "Write only" writes none; `program` is the runner's name.
 struct EcoNoFileGiven {
     std::string program;
@@ -120,8 +123,8 @@ struct EcoUnexpected {};
 
 struct EcoProblem {
     std::variant<EcoStageFailed, EcoNameRefused, EcoRowsUneven, EcoFileUnwritten, EcoFolderUnmade,
-                 LayoutAbsence, EcoReadRefused, EcoAnswerLost, EcoFileNotDeleted, EcoNoFileGiven,
-                 EcoUnexpected>
+                 LayoutAbsence, EcoReadRefused, EcoAnswerLost, EcoFileNotDeleted, EcoNoSchematic,
+                 EcoNoFileGiven, EcoUnexpected>
         what;
 };
 

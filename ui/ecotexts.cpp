@@ -124,6 +124,10 @@ std::string text(const host::EcoFileNotDeleted& left) {
            left.path + "\": " + withoutFullStop(left.reason) + ".";
 }
 
+std::string text(host::EcoNoSchematic) {
+    return std::string(stageText(host::EcoStage::SchematicName)) + ": no schematic is open.";
+}
+
 std::string text(const host::EcoNoFileGiven& none) {
     return "The ECO file was not written: " + none.program +
            " writes one only to the file that --eco-file names.";

@@ -16,7 +16,7 @@ inline std::vector<std::string> longestAccountLines() {
     completed.completed = true;
     completed.changed.resize(5000);
     completed.unnamed.resize(6);
-    completed.eco.emplace().delivery.outcome = host::EcoOutcome::Unknown;
+    completed.eco = engine::EcoSent{engine::EcoDestination::None, host::EcoOutcome::Unknown, {}};
     engine::PassResult stopped;
     stopped.stillInEffect.resize(2764);
     return {ui::accountLine(completed), ui::accountLine(stopped),

@@ -87,6 +87,8 @@ TEST(EcoTexts, EachProblemIsToldWithWhatItCarries) {
         {{host::EcoFileNotDeleted{"/t/a.eco", "Device busy."}},
          "The layout in PowerPCB has the renames, but Sequate could not delete the ECO file "
          "\"/t/a.eco\": Device busy."},
+        {{host::EcoNoSchematic{}},
+         "Sequate could not read the schematic's name from PowerLogic: no schematic is open."},
         {{host::EcoNoFileGiven{"sequate-pass"}},
          "The ECO file was not written: sequate-pass "
          "writes one only to the file that --eco-file "
