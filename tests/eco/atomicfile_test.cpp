@@ -3,9 +3,9 @@
 #include "eco/atomicfile.h"
 #include "eco/ecoerror.h"
 #include "eco/ecotext.h"
-#include "failingfchmod.h"
 #include "filesizelimit.h"
 #include "scratchfolder.h"
+#include "syscallhooks.h"
 #include "tests/support/ecogolden.h"
 
 #include <functional>

@@ -1,9 +1,8 @@
 #include "eco/atomicfile.h"
 #include "eco/ecoerror.h"
 #include "eco/ecotext.h"
-#include "failingfchmod.h"
-#include "fsynchook.h"
 #include "scratchfolder.h"
+#include "syscallhooks.h"
 #include "tests/support/ecogolden.h"
 
 #include <csignal>

@@ -7,11 +7,11 @@
 #include "engine/recovery.h"
 #include "engine/runcommand.h"
 #include "engine/startup.h"
-#include "fsynchook.h"
 #include "host/sim/simpowerlogic.h"
 #include "host/sim/simpowerpcb.h"
 #include "host/sim/simrunningobjects.h"
 #include "scratchfolder.h"
+#include "syscallhooks.h"
 #include "undeletable.h"
 
 #include <filesystem>
