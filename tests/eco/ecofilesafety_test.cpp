@@ -91,35 +91,6 @@ std::string refusalOf(const std::string& path) {
 
 constexpr uid_t otherUser = 65534; // nobody
 
-// A file to replace at designs/amp.eco, and a folder shared/ to plant links in.
-class LinkFolders {
-public:
-    LinkFolders() {
-        fs::create_directory(mFolder / "designs");
-        writeBytes(designed(), "old contents");
-        fs::create_directory(mFolder / "shared");
-    }
-
-    std::string designed() const { return mFolder / "designs/amp.eco"; }
-    std::string shared() const { return mFolder / "shared"; }
-    const ScratchFolder& folder() const { return mFolder; }
-
-    // A link in shared/ to the designed file, made by the given user.
-    std::string plant(const std::string& name, uid_t owner) const {
-        const std::string link = mFolder / ("shared/" + name);
-        fs::create_symlink(designed(), link);
-        ::lchown(link.c_str(), owner, static_cast<gid_t>(-1));
-        return link;
-    }
-    void share(uid_t owner, mode_t mode) const {
-        ::chown(shared().c_str(), owner, static_cast<gid_t>(-1));
-        ::chmod(shared().c_str(), mode);
-    }
-
-private:
-    ScratchFolder mFolder;
-};
-
 // In a folder everyone can write to, with the sticky bit, only the user's or the folder owner's
 // link is followed.
 TEST(EcoFileSafety, InASharedFolderOnlyTheUsersOrTheFolderOwnersLinkIsFollowed) {
@@ -136,12 +107,20 @@ TEST(EcoFileSafety, InASharedFolderOnlyTheUsersOrTheFolderOwnersLinkIsFollowed) 
                  {true, false, 0777, true},
                  {true, false, 01755, true}};
     for (const auto& c : cases) {
-        const LinkFolders folders;
-        const std::string link =
-            folders.plant("amp.eco", c.linkOfOtherUser ? otherUser : ::geteuid());
-        folders.share(c.folderOfOtherUser ? otherUser : ::geteuid(), c.folderMode);
+        // A file to replace at designs/amp.eco, and a link to it planted in shared/.
+        const ScratchFolder folder;
+        const std::string designed = folder / "designs/amp.eco";
+        const std::string shared = folder / "shared";
+        const std::string link = folder / "shared/amp.eco";
+        fs::create_directory(folder / "designs");
+        fs::create_directory(shared);
+        writeBytes(designed, "old contents");
+        fs::create_symlink(designed, link);
+        ::lchown(link.c_str(), c.linkOfOtherUser ? otherUser : ::geteuid(), gid_t(-1));
+        ::chown(shared.c_str(), c.folderOfOtherUser ? otherUser : ::geteuid(), gid_t(-1));
+        ::chmod(shared.c_str(), c.folderMode);
         EXPECT_EQ(refusalOf(link), c.followed ? "" : link);
-        EXPECT_EQ(fileBytes(folders.designed()),
+        EXPECT_EQ(fileBytes(designed),
                   c.followed ? test::golden("twosections.eco") : "old contents");
         EXPECT_TRUE(fs::is_symlink(link));
     }
