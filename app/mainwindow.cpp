@@ -7,6 +7,7 @@
 #include "previewwindow.h"
 #include "reportwindow.h"
 #include "sequate/version.h"
+#include "ui/ecotexts.h"
 #include "widgets/topmost.h"
 #include "widgets/twips.h"
 
@@ -61,7 +62,7 @@ void showChosen(QAbstractButton& button, bool chosen) {
 
 MainWindow::MainWindow(std::unique_ptr<host::RunningObjects> objects, Dialogs& dialogs)
     : mObjects(std::move(objects)), mDialogs(dialogs), mControls(*this),
-      mSaveDialog(dialogs, *this), mEcoStep(*mObjects, mSaveDialog), mLogic(*this, mEcoStep) {
+      mSaveDialog(dialogs, *this), mEcoStep(*mObjects, mSaveDialog, ui::ecoProblemText), mLogic(*this, mEcoStep) {
     setObjectName("frmRenPart");
     setWindowTitle(productName);
     mReport = new ReportWindow(this, dialogs);

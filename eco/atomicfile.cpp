@@ -11,26 +11,29 @@ namespace sequate::eco {
 namespace {
 
 // What the durable files say, in the ECO step's words.
+using Fault = host::EcoFileUnwritten::Fault;
+
+[[noreturn]] void refuse(Fault fault, const std::string& path, std::string detail = {}) {
+    throw EcoError({host::EcoFileUnwritten{fault, path, std::move(detail)}});
+}
+
 [[noreturn]] void throwEcoError(const files::FileError& error, const std::string& path) {
     switch (error.fault()) {
     case files::FileFault::NoFileName:
-        throw EcoError("Cannot write the ECO file: no file name was given.");
+        refuse(Fault::NoFileName, path);
     case files::FileFault::NamesAFolder:
-        throw EcoFileError(path, "it names a folder");
+        refuse(Fault::NamesAFolder, path);
     case files::FileFault::UntrustedLink:
-        throw EcoFileError(path, "the link \"" + error.path().string() +
-                                     "\" belongs to another user in a folder that everyone can "
-                                     "write to, so it is not followed");
+        refuse(Fault::UntrustedLink, path, error.path().string());
     case files::FileFault::System:
         break;
     }
-    throw EcoFileError(path, error.code().message());
+    refuse(Fault::System, path, error.code().message());
 }
 
 void requireRegularTarget(const std::filesystem::path& target, const std::string& shownPath) {
     if (const auto other = host::notARegularFile(target))
-        throw EcoFileError(shownPath,
-                           "it is " + *other + ", not a file, so Sequate does not replace it");
+        refuse(Fault::NotAFile, shownPath, *other);
 }
 
 } // namespace

@@ -6,6 +6,16 @@
 
 namespace sequate::eco {
 
+namespace {
+
+host::EcoDelivery notWritten(host::EcoProblem problem) {
+    host::EcoDelivery delivery(host::EcoOutcome::NotDelivered);
+    delivery.problem = std::move(problem);
+    return delivery;
+}
+
+} // namespace
+
 host::EcoDelivery writeEcoFile(const std::vector<std::string>& oldNames,
                                const std::vector<std::string>& newNames, EcoUi& ui,
                                const std::function<void(const std::string&)>& beforeWrite,
@@ -17,16 +27,15 @@ host::EcoDelivery writeEcoFile(const std::vector<std::string>& oldNames,
                                             : ui.chooseSaveFile(ecoFileFilter, caption);
         // Some dialogs give an empty name for Cancel.
         if (!chosen || chosen->empty())
-            return {host::EcoOutcome::Cancelled, {}};
+            return {host::EcoOutcome::Cancelled};
         if (beforeWrite)
             beforeWrite(*chosen);
         writeFileAtomically(*chosen, text);
-        return {};
+        return {host::EcoOutcome::Delivered};
     } catch (const EcoError& e) {
-        return {host::EcoOutcome::NotDelivered, e.what()};
+        return notWritten(e.problem());
     } catch (const std::exception& e) {
-        return {host::EcoOutcome::NotDelivered,
-                std::string("The ECO file was not written: ") + e.what()};
+        return notWritten({host::EcoStageFailed{host::EcoStage::ChosenFile, e.what(), {}}});
     }
 }
 

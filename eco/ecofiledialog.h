@@ -30,7 +30,7 @@ public:
 };
 
 // Checks the names, asks for the file and writes it. Delivered, Cancelled, or NotDelivered
-// with the path and the reason. `beforeWrite` is called with the chosen path before the file
+// with its problem. `beforeWrite` is called with the chosen path before the file
 // is written, so that the pass can journal the hand-off; when it throws, nothing is written.
 // Old program: ShowFileDialog.
 host::EcoDelivery writeEcoFile(const std::vector<std::string>& oldNames,

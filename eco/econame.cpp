@@ -9,17 +9,17 @@ namespace sequate::eco {
 namespace {
 
 [[noreturn]] void refuse(const std::string& name, NameSide side, std::size_t renameNumber,
-                         const std::string& reason) {
-    const char* sideText = side == NameSide::Old ? "old" : "new";
-    throw EcoError("The ECO file was not written: the " + std::string(sideText) + " name \"" +
-                   name + "\" of rename " + std::to_string(renameNumber) + " " + reason + ".");
+                         host::NameFault rule) {
+    using Side = host::EcoNameRefused::Side;
+    throw EcoError({host::EcoNameRefused{name, side == NameSide::Old ? Side::Old : Side::New,
+                                         renameNumber, std::move(rule)}});
 }
 
 } // namespace
 
 std::string ecoName(const std::string& utf8, NameSide side, std::size_t renameNumber) {
     if (const auto fault = host::layoutNameFault(utf8))
-        refuse(utf8, side, renameNumber, host::nameFaultReason(*fault));
+        refuse(utf8, side, renameNumber, *fault);
     // The rules leave only well-formed UTF-8 of characters up to U+00FF.
     std::string latin1;
     latin1.reserve(utf8.size());

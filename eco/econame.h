@@ -11,8 +11,9 @@ namespace sequate::eco {
 
 enum class NameSide { Old, New };
 
-// The name in ISO 8859-1. Throws EcoError, naming the name, its side, its 1-based rename
-// number and the rule, for a name that breaks one of the layout's rules (host/partnamerules.h).
+// The name in ISO 8859-1. Throws EcoError with a host::EcoNameRefused (the name, its side, its
+// 1-based rename number and the rule) for a name that breaks one of the layout's rules
+// (host/partnamerules.h).
 std::string ecoName(const std::string& utf8, NameSide side, std::size_t renameNumber);
 
 } // namespace sequate::eco

@@ -5,17 +5,20 @@
 
 namespace sequate::eco {
 
-EcoStep::EcoStep(host::RunningObjects& objects, EcoUi& saveDialog)
-    : mObjects(objects), mSaveDialog(&saveDialog) {}
+EcoStep::EcoStep(host::RunningObjects& objects, EcoUi& saveDialog, EcoWords words)
+    : mObjects(objects), mWords(words), mSaveDialog(&saveDialog) {}
 
-EcoStep::EcoStep(host::RunningObjects& objects, std::string whyNoFile)
-    : mObjects(objects), mWhyNoFile(std::move(whyNoFile)) {}
+EcoStep::EcoStep(host::RunningObjects& objects, std::string program, EcoWords words)
+    : mObjects(objects), mWords(words), mProgram(std::move(program)) {}
 
 host::EcoDelivery EcoStep::writeToChosenFile(const engine::EcoRows& rows) {
     // Saying Delivered without a file would let a pass or a recovery believe the layout can
     // follow.
-    if (!mSaveDialog)
-        return {host::EcoOutcome::NotDelivered, mWhyNoFile};
+    if (!mSaveDialog) {
+        host::EcoDelivery none(host::EcoOutcome::NotDelivered);
+        none.problem = {host::EcoNoFileGiven{mProgram}};
+        return noted(none, rows);
+    }
     return noted(writeEcoFile(rows.oldNames(), rows.newNames(), *mSaveDialog, rows.beforeHandOver,
                               rows.caption),
                  rows);
@@ -32,10 +35,13 @@ host::EcoDelivery EcoStep::handToPowerPcb(host::LogicApplication& powerLogic,
 }
 
 std::string EcoStep::whyPowerPcbCannotTake() {
-    return layoutUnreachable(mObjects);
+    const auto problem = layoutUnreachable(mObjects);
+    return problem ? mWords(*problem) : std::string();
 }
 
 host::EcoDelivery EcoStep::noted(host::EcoDelivery delivery, const engine::EcoRows& rows) {
+    if (delivery.problem)
+        delivery.message = mWords(*delivery.problem);
     if (host::fileWentSomewhere(delivery.outcome))
         mLastWritten = ecoText(rows.oldNames(), rows.newNames());
     return delivery;

@@ -4,7 +4,8 @@
 // asks the save dialog it is given (the window's file dialog, a runner's path, a test's
 // choice) and writes the file there; "Write and force read in PCB" hands the file to the
 // running PowerPCB. Built as a library of its own, so that the ECO library itself knows only
-// the host interfaces.
+// the host interfaces. Its problems reach the engine as values with the words the window's
+// layer gives them (ui/ecotexts.h), which the engine's messages quote.
 
 #include "ecofiledialog.h"
 #include "engine/passports.h"
@@ -15,12 +16,15 @@
 
 namespace sequate::eco {
 
+// The words for a problem of the ECO step: ui::ecoProblemText.
+using EcoWords = std::string (*)(const host::EcoProblem& problem);
+
 class EcoStep : public engine::EcoHandOff {
 public:
-    EcoStep(host::RunningObjects& objects, EcoUi& saveDialog);
-    // Without a save dialog, as for a runner given no file: "Write only" writes nothing and
-    // says so in whyNoFile.
-    EcoStep(host::RunningObjects& objects, std::string whyNoFile);
+    EcoStep(host::RunningObjects& objects, EcoUi& saveDialog, EcoWords words);
+    // Without a save dialog, as for the runner `program` given no file: "Write only" writes
+    // nothing and says so.
+    EcoStep(host::RunningObjects& objects, std::string program, EcoWords words);
 
     host::EcoDelivery writeToChosenFile(const engine::EcoRows& rows) override;
     host::EcoDelivery handToPowerPcb(host::LogicApplication& powerLogic,
@@ -35,8 +39,9 @@ private:
     host::EcoDelivery noted(host::EcoDelivery delivery, const engine::EcoRows& rows);
 
     host::RunningObjects& mObjects;
+    EcoWords mWords;
     EcoUi* mSaveDialog = nullptr;
-    std::string mWhyNoFile;
+    std::string mProgram;
     std::optional<std::string> mLastWritten;
 };
 

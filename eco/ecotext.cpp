@@ -21,9 +21,7 @@ std::vector<std::string> fileNames(const std::vector<std::string>& names, NameSi
 void requirePairs(const std::vector<std::string>& oldNames,
                   const std::vector<std::string>& newNames) {
     if (oldNames.size() != newNames.size())
-        throw EcoError("The ECO file was not written: the rename records are uneven (old names: " +
-                       std::to_string(oldNames.size()) +
-                       ", new names: " + std::to_string(newNames.size()) + ").");
+        throw EcoError({host::EcoRowsUneven{oldNames.size(), newNames.size()}});
 }
 
 void ecoEnd(std::string& file) {

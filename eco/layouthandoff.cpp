@@ -11,53 +11,39 @@
 #include <memory>
 #include <optional>
 #include <stdexcept>
+#include <utility>
 
 namespace sequate::eco {
 
 namespace {
 
-// A step of the hand-off that failed; the message names the step and the reason.
+// A step of the hand-off that failed, with what it leaves.
 struct HandOffFailure {
     host::EcoOutcome outcome;
-    std::string message;
+    host::EcoProblem problem;
     bool refusedWhole = false;
 };
 
-std::string withoutFullStop(std::string text) {
-    if (!text.empty() && text.back() == '.')
-        text.pop_back();
-    return text;
+HandOffFailure notDelivered(host::EcoProblem problem) {
+    return {host::EcoOutcome::NotDelivered, std::move(problem)};
 }
 
-// The code comes last, as a detail for whoever looks further.
-std::string reasonOf(const std::string& step, const host::HostFailure& e) {
-    return step + ": " + withoutFullStop(e.what()) + " (error " + host::codeText(e.code()) + ").";
+host::EcoProblem failedIn(host::EcoStage stage, const host::HostFailure& e) {
+    return {host::EcoStageFailed{stage, e.what(), e.code()}};
 }
 
-HandOffFailure notDelivered(std::string message) {
-    return {host::EcoOutcome::NotDelivered, std::move(message)};
-}
-
-// Runs one step; any failure ends the hand-off with a message naming the step.
+// Runs one step; any failure ends the hand-off with a problem naming the step.
 template <typename Step>
-auto attempt(const std::string& step, Step&& run) -> decltype(run()) {
+auto attempt(host::EcoStage stage, Step&& run) -> decltype(run()) {
     try {
         return run();
     } catch (const host::HostFailure& e) {
-        throw HandOffFailure{host::EcoOutcome::NotDelivered, reasonOf(step, e)};
+        throw notDelivered(failedIn(stage, e));
     } catch (const EcoError& e) {
-        throw HandOffFailure{host::EcoOutcome::NotDelivered, e.what()};
+        throw notDelivered(e.problem());
     } catch (const std::exception& e) {
-        throw HandOffFailure{host::EcoOutcome::NotDelivered,
-                             step + ": " + withoutFullStop(e.what()) + "."};
+        throw notDelivered({host::EcoStageFailed{stage, e.what(), std::nullopt}});
     }
-}
-
-template <typename T>
-std::shared_ptr<T> present(std::shared_ptr<T> object, const char* absence) {
-    if (!object)
-        throw std::runtime_error(absence);
-    return object;
 }
 
 // PowerPCB not running and PowerPCB without a layout each get their own advice.
@@ -67,26 +53,26 @@ std::shared_ptr<host::PcbDocument> openLayout(host::RunningObjects& objects) {
         pcb = objects.attachPowerPcb();
     } catch (const host::HostFailure& e) {
         if (e.code() != host::HostCode::NotRunning)
-            throw notDelivered(reasonOf("Sequate could not reach PowerPCB", e));
+            throw notDelivered(failedIn(host::EcoStage::ReachPowerPcb, e));
     }
     if (!pcb)
-        throw notDelivered(
-            "PowerPCB is not running. Start PowerPCB with the layout open, then press Run again.");
+        throw notDelivered({host::LayoutAbsence::PowerPcbNotRunning});
     std::shared_ptr<host::PcbDocument> layout;
     try {
         layout = pcb->CurrentDocument();
     } catch (const host::HostFailure& e) {
         if (e.code() != host::HostCode::NoProject)
-            throw notDelivered(reasonOf("Sequate could not take the layout open in PowerPCB", e));
+            throw notDelivered(failedIn(host::EcoStage::TakeLayout, e));
     }
     if (!layout)
-        throw notDelivered("PowerPCB is running, but no layout is open in it. Open the layout in "
-                           "PowerPCB, then press Run again.");
+        throw notDelivered({host::LayoutAbsence::NoLayoutOpen});
     return layout;
 }
 
 std::string schematicEcoName(host::LogicApplication& application) {
-    const auto document = present(application.CurrentDocument(), "no schematic is open");
+    const auto document = application.CurrentDocument();
+    if (!document)
+        throw EcoError({host::EcoNoSchematic{}});
     return ecoFileNameFor(document->Name());
 }
 
@@ -94,7 +80,8 @@ std::string schematicEcoName(host::LogicApplication& application) {
 // false, it refused it, so the layout is as it was (PowerPCB applies a file whole or not at
 // all); none, with `why`, when that is not known.
 std::optional<bool> readProbe(host::PcbDocument& layout, const std::string& path,
-                              const FailedRead& failed, std::string& why) {
+                              const FailedRead& failed,
+                              std::shared_ptr<const host::EcoProblem>& why) {
     try {
         writeFileAtomically(path, ecoText(failed.probeOldNames, failed.probeNewNames));
         layout.ReadEcoFile(path);
@@ -102,9 +89,12 @@ std::optional<bool> readProbe(host::PcbDocument& layout, const std::string& path
     } catch (const host::HostFailure& e) {
         if (!e.answerMayBeLost())
             return false;
-        why = withoutFullStop(e.what()) + " (error " + host::codeText(e.code()) + ")";
+        why = std::make_shared<host::EcoProblem>(failedIn(host::EcoStage::ProbeRead, e));
+    } catch (const EcoError& e) {
+        why = std::make_shared<host::EcoProblem>(e.problem());
     } catch (const std::exception& e) {
-        why = withoutFullStop(e.what());
+        why = std::make_shared<host::EcoProblem>(
+            host::EcoProblem{host::EcoStageFailed{host::EcoStage::ProbeRead, e.what(), {}}});
     }
     return std::nullopt;
 }
@@ -117,10 +107,11 @@ void readIntoLayout(host::PcbDocument& layout, PrivateFolder& folder, const std:
         layout.ReadEcoFile(path);
         return;
     } catch (const host::HostFailure& e) {
-        const std::string reason = reasonOf("PowerPCB did not read the ECO file", e);
         if (failed.refusalTells && !e.answerMayBeLost())
-            throw HandOffFailure{host::EcoOutcome::NotDelivered, reason, true};
-        std::string why = "nothing tells, since the renames only move names among the components";
+            throw HandOffFailure{host::EcoOutcome::NotDelivered,
+                                 {host::EcoReadRefused{e.what(), e.code(), false}},
+                                 true};
+        std::shared_ptr<const host::EcoProblem> why;
         if (!failed.probeOldNames.empty()) {
             // The probe renames and renames back: read late, or not at all, it changes nothing,
             // so only the ECO file stays in a folder kept for the user.
@@ -132,17 +123,13 @@ void readIntoLayout(host::PcbDocument& layout, PrivateFolder& folder, const std:
                 if (*took)
                     return;
                 throw HandOffFailure{host::EcoOutcome::NotDelivered,
-                                     reason + " The layout in PowerPCB does not have the renames.",
+                                     {host::EcoReadRefused{e.what(), e.code(), true}},
                                      true};
             }
         }
         folder.keep();
-        throw HandOffFailure{
-            host::EcoOutcome::Unknown,
-            reasonOf("PowerPCB's answer to the ECO file failed", e) +
-                " Whether the layout took the renames is not known (" + why +
-                "), so the renames in the schematic stay, and the ECO file is kept at \"" + path +
-                "\": read it into the layout in PowerPCB by hand if the layout lacks them."};
+        throw HandOffFailure{host::EcoOutcome::Unknown,
+                             {host::EcoAnswerLost{e.what(), e.code(), path, std::move(why)}}};
     }
 }
 
@@ -151,38 +138,34 @@ void readIntoLayout(host::PcbDocument& layout, PrivateFolder& folder, const std:
 void handOff(host::LogicApplication& application, host::RunningObjects& objects,
              const std::vector<std::string>& oldNames, const std::vector<std::string>& newNames,
              const std::function<void(const std::string&)>& beforeRead, const FailedRead& failed) {
-    const std::string text =
-        attempt("The ECO file was not written", [&] { return ecoText(oldNames, newNames); });
+    using host::EcoStage;
+    const std::string text = attempt(EcoStage::Text, [&] { return ecoText(oldNames, newNames); });
     const std::string fileName =
-        attempt("Sequate could not read the schematic's name from PowerLogic",
-                [&] { return schematicEcoName(application); });
+        attempt(EcoStage::SchematicName, [&] { return schematicEcoName(application); });
     const auto layout = openLayout(objects);
-    const auto folder = attempt("Sequate could not make a folder for the ECO file",
-                                [] { return std::make_unique<PrivateFolder>(); });
+    const auto folder =
+        attempt(EcoStage::MakeFolder, [] { return std::make_unique<PrivateFolder>(); });
     const std::string path = (folder->path() / fileName).string();
-    attempt("Sequate could not write the ECO file", [&] { writeFileAtomically(path, text); });
+    attempt(EcoStage::WriteFile, [&] { writeFileAtomically(path, text); });
     if (beforeRead)
-        attempt("Sequate could not note the hand-off in the journal of the pass",
-                [&] { beforeRead(path); });
+        attempt(EcoStage::NoteHandOff, [&] { beforeRead(path); });
     readIntoLayout(*layout, *folder, path, fileName, failed);
     try {
         folder->remove();
     } catch (const std::exception& e) {
         throw HandOffFailure{host::EcoOutcome::FileLeftOver,
-                             "The layout in PowerPCB has the renames, but Sequate could not delete "
-                             "the ECO file \"" +
-                                 path + "\": " + withoutFullStop(e.what()) + "."};
+                             {host::EcoFileNotDeleted{path, e.what()}}};
     }
 }
 
 } // namespace
 
-std::string layoutUnreachable(host::RunningObjects& objects) {
+std::optional<host::EcoProblem> layoutUnreachable(host::RunningObjects& objects) {
     try {
         openLayout(objects);
-        return {};
+        return std::nullopt;
     } catch (const HandOffFailure& failure) {
-        return failure.message;
+        return failure.problem;
     }
 }
 
@@ -194,12 +177,15 @@ host::EcoDelivery sendEcoToLayout(host::LogicApplication& application,
                                   const FailedRead& failed) {
     try {
         handOff(application, objects, oldNames, newNames, beforeRead, failed);
-        return {};
+        return {host::EcoOutcome::Delivered};
     } catch (const HandOffFailure& failure) {
-        return {failure.outcome, failure.message, failure.refusedWhole};
+        host::EcoDelivery delivery(failure.outcome, {}, failure.refusedWhole);
+        delivery.problem = failure.problem;
+        return delivery;
     } catch (...) {
-        return {host::EcoOutcome::NotDelivered,
-                "The ECO file could not be handed to PowerPCB: an unexpected problem."};
+        host::EcoDelivery delivery(host::EcoOutcome::NotDelivered);
+        delivery.problem = {host::EcoUnexpected{}};
+        return delivery;
     }
 }
 

@@ -82,8 +82,7 @@ fs::path systemTemporaryFolder() {
     if (!error)
         folder = fs::absolute(folder, error);
     if (error)
-        throw EcoError("Cannot find the temporary folder for the ECO file: " + error.message() +
-                       ".");
+        throw EcoError({host::EcoFolderUnmade{{}, error.message()}});
     return folder;
 }
 
@@ -133,8 +132,8 @@ PrivateFolder::PrivateFolder() {
         (parent / (std::string(folderPrefix) + std::to_string(currentProcess()) + "-XXXXXX"))
             .string();
     if (!::mkdtemp(pattern.data()))
-        throw EcoError("Cannot create a private folder for the ECO file in \"" + parent.string() +
-                       "\": " + std::system_category().message(errno) + ".");
+        throw EcoError(
+            {host::EcoFolderUnmade{parent.string(), std::system_category().message(errno)}});
     mPath = pattern;
 }
 

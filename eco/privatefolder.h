@@ -17,7 +17,7 @@ void removeStaleHandOffFolders();
 
 class PrivateFolder {
 public:
-    // Throws EcoError naming the temporary folder and the reason.
+    // Throws EcoError with a host::EcoFolderUnmade.
     PrivateFolder();
     // Removes whatever is left, quietly: for the paths on which the hand-off failed earlier.
     ~PrivateFolder();
@@ -25,7 +25,7 @@ public:
     PrivateFolder& operator=(const PrivateFolder&) = delete;
 
     const std::filesystem::path& path() const { return mPath; }
-    // Removes the folder with its files; throws std::runtime_error with the reason.
+    // Removes the folder with its files; throws std::runtime_error with the system's reason.
     void remove();
     // Leaves the folder and its files for the user: PowerPCB may still be reading them. Marked,
     // so that no later clean-up takes it.

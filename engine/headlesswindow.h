@@ -61,7 +61,7 @@ public:
     int pcbHandOffs = 0;
     std::vector<Rename> ecoRows; // the renames of the last ECO file handed over
     // How the ECO step goes, as a test sets it up.
-    host::EcoDelivery delivery;
+    host::EcoDelivery delivery{host::EcoOutcome::Delivered};
     std::string layoutProblem;
     bool keepOnCancel = false;
     std::vector<WithoutEcoFile> cancelQuestions;

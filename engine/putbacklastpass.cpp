@@ -219,13 +219,13 @@ private:
         const HandOver where = mKept.pass.eco;
         mOutcome.eco = EcoSent{where == HandOver::Layout ? EcoDestination::PowerPcb
                                                          : EcoDestination::ChosenFile,
-                               {},
+                               host::EcoOutcome::NotDelivered,
                                {}};
         rows.beforeHandOver = [this, where](const std::string& path) {
             mOutcome.eco->path = path;
             mJournal->markHandedOver(where, path);
         };
-        host::EcoDelivery delivery;
+        host::EcoDelivery delivery(host::EcoOutcome::NotDelivered);
         if (where == HandOver::Layout) {
             delivery = mPorts.eco.handToPowerPcb(*mState.application, rows);
         } else {

@@ -4,6 +4,7 @@
 #include "eco/ecofiledialog.h"
 #include "eco/ecofilename.h"
 #include "eco/ecotext.h"
+#include "ecotexts.h"
 #include "engine/passports.h"
 
 namespace sequate::ui {
@@ -25,11 +26,11 @@ void saveRowsAsCsv(SaveDialog& dialog, const std::vector<NameRow>& rows) {
     const std::optional<std::string> path = chosenPath(dialog, csvFileFilter, {});
     if (!path)
         return;
-    // The writer words its failures for an ECO file: for a list only the reason is kept.
+    // The writer's problems are an ECO file's: for a list only the reason is told.
     try {
         eco::writeFileAtomically(*path, rowsAsCsv(rows));
-    } catch (const eco::EcoFileError& failure) {
-        dialog.showMessage(csvNotSaved(*path, failure.reason()));
+    } catch (const eco::EcoError& failure) {
+        dialog.showMessage(csvNotSaved(*path, fileProblemReason(failure.problem())));
     } catch (const std::exception& failure) {
         dialog.showMessage(csvNotSaved(*path, failure.what()));
     }
@@ -45,6 +46,8 @@ void savePlanAsEco(SaveDialog& dialog, const std::vector<engine::Rename>& rename
             chosenPath(dialog, eco::ecoFileFilter, planFileNameFor(schematicName));
         if (path)
             eco::writeFileAtomically(*path, text);
+    } catch (const eco::EcoError& failure) {
+        dialog.showMessage(planNotSaved(ecoProblemText(failure.problem())));
     } catch (const std::exception& failure) {
         dialog.showMessage(planNotSaved(failure.what()));
     }

@@ -5,6 +5,7 @@
 #include "helppage.h"
 #include "launch.h"
 #include "sequate/version.h"
+#include "ui/ecotexts.h"
 #include "widetext.h"
 
 #include <commctrl.h>
@@ -27,7 +28,7 @@ bool isChoice(const ui::ControlPlace& place) {
 MainWindow::MainWindow(host::RunningObjects& objects, Dialogs& dialogs,
                        std::function<void(int)> programEnd)
     : mDialogs(dialogs), mProgramEnd(std::move(programEnd)), mSaveDialog(dialogs, *this),
-      mEcoStep(objects, mSaveDialog), mLogic(*this, mEcoStep) {
+      mEcoStep(objects, mSaveDialog, ui::ecoProblemText), mLogic(*this, mEcoStep) {
     create(L"frmRenPart", productName, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
            nullptr, makeMenuBar());
     mControls = std::make_unique<MainControls>(handle());

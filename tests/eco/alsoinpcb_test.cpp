@@ -13,6 +13,7 @@
 #include <functional>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <regex>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -56,11 +57,10 @@ public:
                 duringRead = snapshot();
         });
     }
-    host::EcoDelivery run(SimPowerLogic* logicRunning, SimPowerPcb* pcbRunning) {
-        SimRunningObjects objects(logicRunning, pcbRunning);
+    host::EcoDelivery run() {
+        SimRunningObjects objects(&logic, pcbRunning ? &pcb : nullptr);
         return sendEcoToLayout(*logic.application(), objects, oldNames, newNames);
     }
-    host::EcoDelivery run() { return run(&logic, &pcb); }
 
     Snapshot snapshot() const {
         Snapshot s;
@@ -81,6 +81,7 @@ public:
     SimPowerLogic logic;
     SimPowerPcb pcb;
     std::optional<Snapshot> duringRead;
+    bool pcbRunning = true;
 };
 
 TEST_F(AlsoInPcbTest, PowerPcbReadsTheFileFromAPrivateFolderThatIsThenRemoved) {
@@ -98,55 +99,62 @@ TEST_F(AlsoInPcbTest, PowerPcbReadsTheFileFromAPrivateFolderThatIsThenRemoved) {
     EXPECT_THAT(tmp.entries(), IsEmpty());
 }
 
-// Every way the layout can miss the file: nothing reaches it, and the message says why.
+// Every way the layout can miss the file: nothing reaches it, nothing is left, and the problem
+// says why.
 TEST_F(AlsoInPcbTest, FailuresBeforeTheReadLeaveTheLayoutAndNoFile) {
+    using Check = std::function<bool(const host::EcoProblem&)>;
     const struct {
         const char* what;
-        std::function<void(AlsoInPcbTest&)> arrange;
-        std::string message; // a regular expression
+        std::function<std::shared_ptr<void>(AlsoInPcbTest&)> arrange;
+        Check problem;
     } cases[] = {
-        {"PowerPCB not running", [](AlsoInPcbTest&) {},
-         "PowerPCB is not running\\. Start PowerPCB with the layout open, then press Run "
-         "again\\."},
-        {"no layout open", [](AlsoInPcbTest& t) { t.pcb.setLayout(std::nullopt); },
-         "PowerPCB is running, but no layout is open in it\\. Open the layout in PowerPCB, then "
-         "press Run again\\."},
+        {"PowerPCB not running", [](AlsoInPcbTest& t) { return t.pcbRunning = false, nullptr; },
+         [](const host::EcoProblem& p) {
+             const auto* absent = std::get_if<host::LayoutAbsence>(&p.what);
+             return absent && *absent == host::LayoutAbsence::PowerPcbNotRunning;
+         }},
+        {"no layout open", [](AlsoInPcbTest& t) { return t.pcb.setLayout(std::nullopt), nullptr; },
+         [](const host::EcoProblem& p) {
+             const auto* absent = std::get_if<host::LayoutAbsence>(&p.what);
+             return absent && *absent == host::LayoutAbsence::NoLayoutOpen;
+         }},
         {"schematic name unreadable",
-         [](AlsoInPcbTest& t) { t.logic.failCall(2, HostCode::ServerUnavailable); },
-         "Sequate could not read the schematic's name from PowerLogic: LogicDocument.Name failed "
-         "with 0x800706BA \\(failure injected by the test\\) \\(error 0x800706BA\\)\\."},
+         [](AlsoInPcbTest& t) { return t.logic.failCall(2, HostCode::ServerUnavailable), nullptr; },
+         [](const host::EcoProblem& p) {
+             const auto* failed = std::get_if<host::EcoStageFailed>(&p.what);
+             return failed && failed->stage == host::EcoStage::SchematicName &&
+                    failed->code == HostCode::ServerUnavailable;
+         }},
         {"no temporary folder",
-         [](AlsoInPcbTest& t) { ::setenv("TMPDIR", (t.tmp / "gone").c_str(), 1); },
-         "Cannot find the temporary folder for the ECO file: .+\\."},
+         [](AlsoInPcbTest& t) { return ::setenv("TMPDIR", (t.tmp / "gone").c_str(), 1), nullptr; },
+         [](const host::EcoProblem& p) {
+             const auto* unmade = std::get_if<host::EcoFolderUnmade>(&p.what);
+             return unmade && unmade->parent.empty() && !unmade->reason.empty();
+         }},
+        {"the file cannot be written",
+         [](AlsoInPcbTest&) { return std::make_shared<test::FileSizeLimit>(40); },
+         [](const host::EcoProblem& p) {
+             const auto* unwritten = std::get_if<host::EcoFileUnwritten>(&p.what);
+             return unwritten && unwritten->detail == "File too large" &&
+                    std::regex_match(unwritten->path,
+                                     std::regex(".*/sequate-eco-[0-9]+-....../amp\\.eco"));
+         }},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        AlsoInPcbTest& self = *this;
-        c.arrange(self);
-        const auto delivery =
-            std::string(c.what) == "PowerPCB not running" ? run(&logic, nullptr) : run();
+        const auto delivery = [&] {
+            const auto held = c.arrange(*this);
+            return run();
+        }();
         EXPECT_EQ(delivery.outcome, Outcome::NotDelivered);
-        EXPECT_THAT(delivery.message, MatchesRegex(c.message));
+        EXPECT_TRUE(delivery.problem && c.problem(*delivery.problem));
+        EXPECT_FALSE(duringRead);
         EXPECT_EQ(pcb.layout() ? pcb.layout()->parts : layoutBefore, layoutBefore);
         EXPECT_THAT(tmp.entries(), IsEmpty());
         tmp.point();
+        pcbRunning = true;
         pcb.setLayout(LayoutData{"amp.pcb", layoutBefore});
     }
-}
-
-TEST_F(AlsoInPcbTest, AFileThatCannotBeWrittenIsReportedAndLeavesNothing) {
-    host::EcoDelivery delivery;
-    {
-        test::FileSizeLimit limit(40);
-        delivery = run();
-    }
-    EXPECT_EQ(delivery.outcome, Outcome::NotDelivered);
-    EXPECT_THAT(
-        delivery.message,
-        MatchesRegex("Cannot write the ECO file \".*/sequate-eco-[0-9]+-....../amp\\.eco\": File "
-                     "too large\\."));
-    EXPECT_FALSE(duringRead);
-    EXPECT_THAT(tmp.entries(), IsEmpty());
 }
 
 // The runners report the file as written: the layout read it.
@@ -159,7 +167,7 @@ TEST_F(AlsoInPcbTest, AFileThatCannotBeDeletedIsReportedAndCountsAsWritten) {
         }
     });
     SimRunningObjects objects(&logic, &pcb);
-    EcoStep step(objects, "no file");
+    EcoStep step(objects, "the test", [](const host::EcoProblem&) { return std::string("told"); });
     engine::EcoRows rows;
     for (std::size_t i = 0; i < oldNames.size(); ++i)
         rows.renames.push_back({engine::ComponentIndex(i), oldNames[i], newNames[i]});
@@ -167,10 +175,10 @@ TEST_F(AlsoInPcbTest, AFileThatCannotBeDeletedIsReportedAndCountsAsWritten) {
     if (!pinned->ok())
         GTEST_SKIP() << "no way to make a file undeletable here";
     EXPECT_EQ(delivery.outcome, Outcome::FileLeftOver);
-    EXPECT_THAT(
-        delivery.message,
-        MatchesRegex("The layout in PowerPCB has the renames, but Sequate could not "
-                     "delete the ECO file \".*/sequate-eco-[0-9]+-....../amp\\.eco\": .+\\."));
+    const auto* left = std::get_if<host::EcoFileNotDeleted>(&delivery.problem.value().what);
+    ASSERT_TRUE(left);
+    EXPECT_THAT(left->path, MatchesRegex(".*/sequate-eco-[0-9]+-....../amp\\.eco"));
+    EXPECT_EQ(delivery.message, "told") << "worded by the words it was given";
     EXPECT_EQ(pcb.layout()->parts, layoutAfter);
     EXPECT_EQ(step.lastWritten(), ecoText(oldNames, newNames));
 }

@@ -3,9 +3,9 @@
 #include "eco/atomicfile.h"
 #include "eco/ecoerror.h"
 #include "eco/ecotext.h"
-#include "failingfchmod.h"
 #include "filesizelimit.h"
 #include "scratchfolder.h"
+#include "syscallhooks.h"
 #include "tests/support/ecogolden.h"
 
 #include <functional>
@@ -56,45 +56,48 @@ TEST(AtomicFile, WritesAtThePathAsGivenReplacingTheFileButNotItsModeOrLink) {
 
 // Each failure names the path and the reason, and leaves what was there and no new file.
 TEST(AtomicFile, AFailureLeavesWhatWasThere) {
+    using Fault = host::EcoFileUnwritten::Fault;
     using Arrange = std::function<std::shared_ptr<void>(const ScratchFolder&)>;
     const auto nothing = [](const ScratchFolder&) { return std::shared_ptr<void>(); };
     const struct {
         const char* what;
         const char* file; // relative to the folder; "" for no name at all
         Arrange arrange;
-        const char* reason; // after the path; the whole message for an empty file name
+        Fault fault;
+        const char* detail;
         bool bindsTheSuperuser = true;
     } cases[] = {
-        {"a missing folder", "missing/amp.eco", nothing, "No such file or directory"},
+        {"a missing folder", "missing/amp.eco", nothing, Fault::System,
+         "No such file or directory"},
         {"a folder as target", "amp.eco",
          [](const ScratchFolder& f) {
              fs::remove(f / "amp.eco");
              fs::create_directory(f / "amp.eco");
              return std::shared_ptr<void>();
          },
-         "it is a folder, not a file, so Sequate does not replace it"},
-        {"no file name", "", nothing, "Cannot write the ECO file: no file name was given."},
+         Fault::NotAFile, "a folder"},
+        {"no file name", "", nothing, Fault::NoFileName, ""},
         {"an unwritable folder", "amp.eco",
          [](const ScratchFolder& f) {
              fs::permissions(f.path(), fs::perms::owner_read | fs::perms::owner_exec);
              return std::shared_ptr<void>();
          },
-         "Permission denied", false},
+         Fault::System, "Permission denied", false},
         // Renaming over a file needs no permission on the file: the writer must still refuse.
         {"a read-only file", "amp.eco",
          [](const ScratchFolder& f) {
              fs::permissions(f / "amp.eco", fs::perms::owner_read);
              return std::shared_ptr<void>();
          },
-         "Permission denied", false},
+         Fault::System, "Permission denied", false},
         // The disk filling up in the middle of the file, played by a limit that binds everyone.
         {"a failed write", "amp.eco",
          [](const ScratchFolder&) { return std::make_shared<test::FileSizeLimit>(40); },
-         "File too large"},
+         Fault::System, "File too large"},
         // The new file takes the replaced file's mode before the rename.
         {"a mode that cannot be kept", "amp.eco",
          [](const ScratchFolder&) { return std::make_shared<test::FailingFchmod>(); },
-         "Operation not permitted"},
+         Fault::System, "Operation not permitted"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -103,18 +106,19 @@ TEST(AtomicFile, AFailureLeavesWhatWasThere) {
         ScratchFolder folder;
         writeBytes(folder / "amp.eco", "old contents");
         const std::string path = *c.file ? folder / c.file : "";
-        std::string message = "written";
+        std::optional<host::EcoFileUnwritten> refused;
         {
             const auto held = c.arrange(folder);
             try {
                 writeFileAtomically(path, ecoText(oldNames, newNames));
             } catch (const EcoError& e) {
-                message = e.what();
+                refused = std::get<host::EcoFileUnwritten>(e.problem().what);
             }
         }
         fs::permissions(folder.path(), fs::perms::owner_all);
-        EXPECT_EQ(message, *c.file ? "Cannot write the ECO file \"" + path + "\": " + c.reason + "."
-                                   : std::string(c.reason));
+        ASSERT_TRUE(refused) << "written";
+        EXPECT_EQ(std::tie(refused->fault, refused->path, refused->detail),
+                  std::tie(c.fault, path, c.detail));
         EXPECT_THAT(folder.entries(), ElementsAre("amp.eco"));
         if (fs::is_regular_file(folder / "amp.eco")) {
             EXPECT_EQ(fileBytes(folder / "amp.eco"), "old contents");

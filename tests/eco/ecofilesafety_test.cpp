@@ -1,9 +1,8 @@
 #include "eco/atomicfile.h"
 #include "eco/ecoerror.h"
 #include "eco/ecotext.h"
-#include "failingfchmod.h"
-#include "fsynchook.h"
 #include "scratchfolder.h"
+#include "syscallhooks.h"
 #include "tests/support/ecogolden.h"
 
 #include <csignal>
@@ -78,52 +77,19 @@ TEST(EcoFileSafety, TheFileIsTheUsersAloneUntilItIsCompleteAndOnDisk) {
     }
 }
 
-// The message of the refusal; empty when the file was written.
+// The link not followed; empty when the file was written.
 std::string refusalOf(const std::string& path) {
     try {
         writeFileAtomically(path, ecoText(oldNames, newNames));
     } catch (const EcoError& e) {
-        return e.what();
+        const auto& refused = std::get<host::EcoFileUnwritten>(e.problem().what);
+        EXPECT_EQ(refused.fault, host::EcoFileUnwritten::Fault::UntrustedLink);
+        return refused.detail;
     }
     return {};
 }
 
-std::string untrustedLink(const std::string& link) {
-    return "Cannot write the ECO file \"" + link + "\": the link \"" + link +
-           "\" belongs to another user in a folder that everyone can write to, so it is not "
-           "followed.";
-}
-
 constexpr uid_t otherUser = 65534; // nobody
-
-// A file to replace at designs/amp.eco, and a folder shared/ to plant links in.
-class LinkFolders {
-public:
-    LinkFolders() {
-        fs::create_directory(mFolder / "designs");
-        writeBytes(designed(), "old contents");
-        fs::create_directory(mFolder / "shared");
-    }
-
-    std::string designed() const { return mFolder / "designs/amp.eco"; }
-    std::string shared() const { return mFolder / "shared"; }
-    const ScratchFolder& folder() const { return mFolder; }
-
-    // A link in shared/ to the designed file, made by the given user.
-    std::string plant(const std::string& name, uid_t owner) const {
-        const std::string link = mFolder / ("shared/" + name);
-        fs::create_symlink(designed(), link);
-        ::lchown(link.c_str(), owner, static_cast<gid_t>(-1));
-        return link;
-    }
-    void share(uid_t owner, mode_t mode) const {
-        ::chown(shared().c_str(), owner, static_cast<gid_t>(-1));
-        ::chmod(shared().c_str(), mode);
-    }
-
-private:
-    ScratchFolder mFolder;
-};
 
 // In a folder everyone can write to, with the sticky bit, only the user's or the folder owner's
 // link is followed.
@@ -141,12 +107,20 @@ TEST(EcoFileSafety, InASharedFolderOnlyTheUsersOrTheFolderOwnersLinkIsFollowed) 
                  {true, false, 0777, true},
                  {true, false, 01755, true}};
     for (const auto& c : cases) {
-        const LinkFolders folders;
-        const std::string link =
-            folders.plant("amp.eco", c.linkOfOtherUser ? otherUser : ::geteuid());
-        folders.share(c.folderOfOtherUser ? otherUser : ::geteuid(), c.folderMode);
-        EXPECT_EQ(refusalOf(link), c.followed ? "" : untrustedLink(link));
-        EXPECT_EQ(fileBytes(folders.designed()),
+        // A file to replace at designs/amp.eco, and a link to it planted in shared/.
+        const ScratchFolder folder;
+        const std::string designed = folder / "designs/amp.eco";
+        const std::string shared = folder / "shared";
+        const std::string link = folder / "shared/amp.eco";
+        fs::create_directory(folder / "designs");
+        fs::create_directory(shared);
+        writeBytes(designed, "old contents");
+        fs::create_symlink(designed, link);
+        ::lchown(link.c_str(), c.linkOfOtherUser ? otherUser : ::geteuid(), gid_t(-1));
+        ::chown(shared.c_str(), c.folderOfOtherUser ? otherUser : ::geteuid(), gid_t(-1));
+        ::chmod(shared.c_str(), c.folderMode);
+        EXPECT_EQ(refusalOf(link), c.followed ? "" : link);
+        EXPECT_EQ(fileBytes(designed),
                   c.followed ? test::golden("twosections.eco") : "old contents");
         EXPECT_TRUE(fs::is_symlink(link));
     }

@@ -42,16 +42,16 @@ INSTANTIATE_TEST_SUITE_P(
         return name.substr(0, name.find('.'));
     });
 
-// The rules of the layout are refused on both sides in namerules_test, with the message the save
-// dialog and the hand-off show; names beyond ASCII go in ISO 8859-1 in the runner's scenario
-// all_latin1_name.
+// The rules of the layout are refused on both sides in namerules_test; names beyond ASCII go in
+// ISO 8859-1 in the runner's scenario all_latin1_name.
 TEST(EcoText, RefusesUnevenRecords) {
     try {
         ecoText({"R1", "R2"}, {"R3"});
         FAIL() << "accepted";
     } catch (const EcoError& e) {
-        EXPECT_STREQ(e.what(), "The ECO file was not written: the rename records are uneven (old "
-                               "names: 2, new names: 1).");
+        const auto& uneven = std::get<host::EcoRowsUneven>(e.problem().what);
+        EXPECT_EQ(uneven.oldNames, 2u);
+        EXPECT_EQ(uneven.newNames, 1u);
     }
 }
 

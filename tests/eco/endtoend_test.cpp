@@ -1,9 +1,7 @@
 // Whole passes over generated schematics, each followed by the ECO step, with every mode and
 // option: the layout that reads the ECO file ends with the schematic's names.
 
-#include "eco/ecofiledialog.h"
 #include "eco/ecotext.h"
-#include "eco/layouthandoff.h"
 #include "ecowindow.h"
 #include "engine/headlesswindow.h"
 #include "engine/hostsession.h"
@@ -17,14 +15,13 @@
 #include "tests/engine/designs.h"
 #include "tests/support/passoutcome.h"
 #include "tests/support/privatedatafolder.h"
+#include "tests/support/sampledocuments.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <functional>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <random>
-#include <set>
 
 namespace sequate::eco {
 namespace {
@@ -36,6 +33,7 @@ using host::sim::LayoutData;
 using host::sim::SimPowerLogic;
 using host::sim::SimPowerPcb;
 using host::sim::SimRunningObjects;
+using sequate::testing::namesOf;
 using ::testing::IsEmpty;
 
 using test::EcoWindow;
@@ -47,22 +45,15 @@ DocumentData generatedSchematic(std::uint32_t seed) {
     return random.design({random.between(1, 40), 0.4, false});
 }
 
-std::vector<std::string> namesOf(const DocumentData& document) {
-    std::vector<std::string> names;
-    for (const auto& component : document.components)
-        names.push_back(component.name);
-    return names;
-}
-
-struct Options {
-    const char* label;
-    engine::PassRequest request;
-};
-
-std::vector<Options> everyOption(const std::string& start) {
-    return {{"all", engine::allComponentsRequest(start)},
-            {"selected, next free", engine::selectedComponentsRequest(start, false)},
-            {"selected, duplicates", engine::selectedComponentsRequest(start, true)}};
+// The ECO text of the renames a pass left in effect.
+std::string ecoOf(const engine::PassOutcome& result) {
+    std::vector<std::string> oldNames;
+    std::vector<std::string> newNames;
+    for (const engine::Rename& rename : engine::renamesInEffect(result)) {
+        oldNames.push_back(rename.before);
+        newNames.push_back(rename.after);
+    }
+    return eco::ecoText(oldNames, newNames);
 }
 
 class EcoEndToEnd : public ::testing::Test {
@@ -166,13 +157,7 @@ TEST_F(EcoEndToEnd, SchematicAndLayoutStayInStep) {
             EXPECT_TRUE(testing::completed(result));
             const std::size_t open = shown.find("kept at \"") + 9;
             const std::string kept = shown.substr(open, shown.find('"', open) - open);
-            std::vector<std::string> oldNames;
-            std::vector<std::string> newNames;
-            for (const engine::Rename& rename : engine::renamesInEffect(*result)) {
-                oldNames.push_back(rename.before);
-                newNames.push_back(rename.after);
-            }
-            EXPECT_EQ(test::fileBytes(kept), eco::ecoText(oldNames, newNames));
+            EXPECT_EQ(test::fileBytes(kept), ecoOf(*result));
             EXPECT_EQ(window.step.lastWritten(), test::fileBytes(kept));
             EXPECT_EQ(engine::journalsOf(state.journalFolder, "board.sch").size(), 1u);
             break;
@@ -196,17 +181,20 @@ TEST_F(EcoEndToEnd, NoPassLeavesTheLayoutBehind) {
             if (random() % 2 == 0)
                 layout.push_back("R" + std::to_string(random() % 60));
         }
-        for (Options options : everyOption("1")) {
-            SCOPED_TRACE(::testing::Message() << "round " << round << ", " << options.label);
+        // All components; selected ones, next free; selected ones, duplicates.
+        const auto eco = engine::EcoDestination::PowerPcb;
+        const engine::PassRequest requests[] = {engine::allComponentsRequest("1", eco),
+                                                engine::selectedComponentsRequest("1", false, eco),
+                                                engine::selectedComponentsRequest("1", true, eco)};
+        for (std::size_t mode = 0; mode < std::size(requests); ++mode) {
+            SCOPED_TRACE(::testing::Message() << "round " << round << ", mode " << mode);
             SimPowerLogic logic({schematic});
             SimPowerPcb pcb(LayoutData{"board.pcb", layout});
             SimRunningObjects objects(&logic, &pcb);
             EcoWindow window(objects, "");
             engine::HostSession state;
             ASSERT_EQ(engine::startUp(state, window, objects), engine::StartupOutcome::Running);
-            engine::PassRequest request = options.request;
-            request.eco = engine::EcoDestination::PowerPcb;
-            const auto result = testing::pressRunAndTell(state, window.ports(), request);
+            const auto result = testing::pressRunAndTell(state, window.ports(), requests[mode]);
             ASSERT_TRUE(result);
             if (!testing::completed(result)) {
                 ++undone;
@@ -217,15 +205,8 @@ TEST_F(EcoEndToEnd, NoPassLeavesTheLayoutBehind) {
             ++completed;
             EXPECT_THAT(mTmp.entries(), IsEmpty());
             std::vector<std::string> expected = layout;
-            std::vector<std::string> oldNames;
-            std::vector<std::string> newNames;
-            for (const engine::Rename& rename : engine::renamesInEffect(*result)) {
-                oldNames.push_back(rename.before);
-                newNames.push_back(rename.after);
-            }
-            EXPECT_THAT(
-                host::sim::applyEcoText(eco::ecoText(oldNames, newNames), "pass.eco", expected).log,
-                IsEmpty());
+            EXPECT_THAT(host::sim::applyEcoText(ecoOf(*result), "pass.eco", expected).log,
+                        IsEmpty());
             EXPECT_EQ(pcb.layout()->parts, expected);
         }
     }

@@ -7,12 +7,12 @@
 #include "engine/recovery.h"
 #include "engine/runcommand.h"
 #include "engine/startup.h"
-#include "fsynchook.h"
 #include "host/sim/simpowerlogic.h"
 #include "host/sim/simpowerpcb.h"
 #include "host/sim/simrunningobjects.h"
 #include "scratchfolder.h"
 #include "tests/support/passoutcome.h"
+#include "syscallhooks.h"
 #include "undeletable.h"
 
 #include <filesystem>
@@ -30,7 +30,7 @@ using Names = std::vector<std::string>;
 class JournalCopyingStep : public EcoStep {
 public:
     JournalCopyingStep(host::RunningObjects& objects, EcoUi& ui, const fs::path& folder)
-        : EcoStep(objects, ui), mFolder(folder) {}
+        : EcoStep(objects, ui, ui::ecoProblemText), mFolder(folder) {}
 
     host::EcoDelivery handToPowerPcb(host::LogicApplication& powerLogic,
                                      const engine::EcoRows& rows) override {

@@ -9,12 +9,12 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace sequate::eco {
 namespace {
 
-using ::testing::HasSubstr;
 using ::testing::Optional;
 using ::testing::StartsWith;
 
@@ -22,15 +22,18 @@ class WriterNameRule : public ::testing::TestWithParam<host::PartNameRule> {};
 
 TEST_P(WriterNameRule, RefusesTheNameOnEitherSideOfARename) {
     const std::string name(GetParam().sample);
-    const std::string reason = host::nameFaultReason(host::layoutNameFault(name).value());
-    for (const auto& [oldNames, newNames] :
-         {std::pair<std::vector<std::string>, std::vector<std::string>>{{name}, {"R2"}},
-          {{"R1"}, {name}}}) {
+    using Side = host::EcoNameRefused::Side;
+    for (const auto& [oldNames, newNames, side] :
+         {std::tuple<std::vector<std::string>, std::vector<std::string>, Side>{
+              {name}, {"R2"}, Side::Old},
+          {{"R1"}, {name}, Side::New}}) {
         try {
             ecoText(oldNames, newNames);
             ADD_FAILURE() << "written";
         } catch (const EcoError& e) {
-            EXPECT_THAT(e.what(), HasSubstr(reason));
+            const auto& refused = std::get<host::EcoNameRefused>(e.problem().what);
+            EXPECT_EQ(refused.side, side);
+            EXPECT_EQ(refused.rule.rule, GetParam().label);
         }
     }
 }

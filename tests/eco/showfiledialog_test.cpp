@@ -46,8 +46,10 @@ TEST(writeEcoFile, ARefusedNameIsReportedBeforeTheUserChoosesAFile) {
     const auto delivery = writeEcoFile({"R1"}, {"R\t2"}, ui);
     EXPECT_THAT(ui.filters, IsEmpty());
     EXPECT_EQ(delivery.outcome, host::EcoOutcome::NotDelivered);
-    EXPECT_EQ(delivery.message, "The ECO file was not written: the new name \"R\t2\" of rename 1 "
-                                "contains a control character (U+0009).");
+    const auto& refused = std::get<host::EcoNameRefused>(delivery.problem.value().what);
+    EXPECT_EQ(refused.name, "R\t2");
+    EXPECT_EQ(refused.side, host::EcoNameRefused::Side::New);
+    EXPECT_EQ(refused.renameNumber, 1u);
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include "host/sim/simrunningobjects.h"
 #include "tests/support/ecogolden.h"
 #include "tests/support/privatedatafolder.h"
+#include "ui/ecotexts.h"
 #include "ui/mainwindowlogic.h"
 
 #include <functional>
@@ -84,7 +85,7 @@ public:
         return {saved, {}};
     }
     host::EcoDelivery handToPowerPcb(host::LogicApplication&, const engine::EcoRows&) override {
-        return {host::EcoOutcome::Delivered, {}};
+        return {host::EcoOutcome::Delivered};
     }
     std::string whyPowerPcbCannotTake() override { return {}; }
 };
@@ -233,7 +234,7 @@ TEST(MainWindowLogic, PlanSavedFromThePreviewIsTheFileThePassWrites) {
     host::sim::SimRunningObjects objects{&logic, nullptr};
     FakeView view;
     FakeSaveDialog dialog;
-    eco::EcoStep step(objects, dialog);
+    eco::EcoStep step(objects, dialog, ecoProblemText);
     MainWindowLogic window(view, step);
     window.startUp(objects);
     for (Control control :

@@ -1,16 +1,15 @@
 #include "runnerwindow.h"
 
 #include "ui/recoverytexts.h"
+#include "ui/ecotexts.h"
 
 namespace sequate::tools {
 
 RunnerWindow::RunnerWindow(host::RunningObjects& objects, std::optional<std::string> ecoFile,
                            const std::string& program)
     : mEcoFile(std::move(ecoFile)),
-      mStep(mEcoFile ? eco::EcoStep(objects, static_cast<eco::EcoUi&>(*this))
-                     : eco::EcoStep(objects, "The ECO file was not written: " + program +
-                                                 " writes one only to the file that --eco-file "
-                                                 "names.")) {
+      mStep(mEcoFile ? eco::EcoStep(objects, static_cast<eco::EcoUi&>(*this), ui::ecoProblemText)
+                     : eco::EcoStep(objects, program, ui::ecoProblemText)) {
     useEcoStep(mStep);
 }
 

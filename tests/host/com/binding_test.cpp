@@ -6,7 +6,6 @@
 #include "host/com/comrunningobjects.h"
 #include "host/sim/simpowerlogic.h"
 
-#include <fstream>
 #include <gtest/gtest.h>
 
 using namespace sequate;
@@ -21,7 +20,10 @@ protected:
     std::string stateFile = writeStateFile(original, "binding.json");
 };
 
-TEST_F(ComBinding, ReadsTheOpenDocumentAsTheSimulatorHoldsIt) {
+// What crosses: a document, its lists and a component's places read as the simulator holds
+// them, a name looked up or renamed, no object, and a failure with its code. What each call
+// answers is the simulator's (tests/host/sim); whole passes are pass_test's.
+TEST_F(ComBinding, CallsCarryTheirAnswersNoObjectAndFailureCodes) {
     ComSimProcess sim(stateFile);
     host::com::ComRunningObjects objects;
     const auto app = objects.attachPowerLogic();
@@ -29,28 +31,25 @@ TEST_F(ComBinding, ReadsTheOpenDocumentAsTheSimulatorHoldsIt) {
     ASSERT_NE(doc, nullptr);
     EXPECT_EQ(doc->Name(), "amp.sch");
     EXPECT_EQ(doc->Selection()->Count(), 2);
+    EXPECT_EQ(doc->SelectedObjects()->Count(), 2);
     const auto list = doc->ComponentSet()->Query(1, "", 0);
     ASSERT_EQ(list->Count(), 4);
     const auto u1 = list->Item(3);
-    EXPECT_EQ(u1->Name(), "U1");
     EXPECT_TRUE(u1->Selected());
     const auto placements = u1->Placements();
     ASSERT_EQ(placements->Count(), 2);
     EXPECT_EQ(placements->Item(2)->FirstCoordinate(0), 1100);
     EXPECT_EQ(placements->Item(2)->SecondCoordinate(0), -400);
-    EXPECT_EQ(doc->SelectedObjects()->Count(), 2);
-    EXPECT_EQ(doc->ComponentSet()->Objects()->Item(1)->Name(), "R1");
-}
-
-TEST_F(ComBinding, ItemByNameGivesTheComponentOrNoObjectAndABadIndexItsCode) {
-    ComSimProcess sim(stateFile);
-    host::com::ComRunningObjects objects;
-    const auto list = objects.attachPowerLogic()->CurrentDocument()->ComponentSet()->Objects();
-    EXPECT_EQ(list->Item("C1")->Name(), "C1");
-    EXPECT_EQ(list->Item("C9"), nullptr);
+    const auto byName = doc->ComponentSet()->Objects();
+    EXPECT_EQ(byName->Item("C9"), nullptr);
     // Windows carries the simulator's own text back through IErrorInfo; Wine 8 does not carry
     // it between processes, and the binding then names the call and its code.
-    EXPECT_EQ(failureOf([&] { list->Item(5); }), HostCode::BadIndex);
+    EXPECT_EQ(failureOf([&] { byName->Item(5); }), HostCode::BadIndex);
+    app->BeginPass();
+    byName->Item("R1")->SetName("R7");
+    EXPECT_EQ(failureOf([&] { u1->SetName("C1"); }), HostCode::RenameRefused);
+    app->EndPass();
+    EXPECT_EQ(namesOf(sim.stop().documents[0]), (std::vector<std::string>{"R7", "C1", "U1", "R2"}));
 }
 
 // An Item declared to take a long takes no name, not even one that reads as a number.
@@ -60,23 +59,6 @@ TEST_F(ComBinding, AnItemDeclaredByNumberIsNotAskedForANameAsAnIndex) {
     const auto list = objects.attachPowerLogic()->CurrentDocument()->ComponentSet()->Objects();
     EXPECT_EQ(list->Item(2)->Name(), "C1");
     EXPECT_EQ(failureOf([&] { list->Item("2"); }), host::com::typeMismatchCode);
-}
-
-TEST_F(ComBinding, AListIsASnapshotWhileNamesAreLiveAndARefusedRenameKeepsItsCode) {
-    ComSimProcess sim(stateFile);
-    host::com::ComRunningObjects objects;
-    const auto app = objects.attachPowerLogic();
-    const auto list = app->CurrentDocument()->ComponentSet()->Objects();
-    const auto r1 = list->Item(1);
-    app->BeginPass();
-    r1->SetName("R7");
-    EXPECT_EQ(list->Item(1)->Name(), "R7");
-    EXPECT_EQ(list->Item("R1"), nullptr);
-    EXPECT_EQ(failureOf([&] { r1->SetName("C1"); }), HostCode::RenameRefused);
-    EXPECT_EQ(failureOf([&] { r1->SetName(""); }), HostCode::RenameRefused);
-    app->EndPass();
-    const auto state = sim.stop();
-    EXPECT_EQ(namesOf(state.documents[0]), (std::vector<std::string>{"R7", "C1", "U1", "R2"}));
 }
 
 // Automation strings are UTF-16: a name of ISO 8859-1 beyond ASCII goes and comes back
@@ -124,25 +106,6 @@ TEST_F(ComBinding, AnApplicationDeclaringSlotsItCannotCallIsRefusedAtAttaching) 
               "LogicPlacement slot 18 is `FirstCoordinate(long, long) -> double`"})
             EXPECT_NE(text.find(slot), std::string::npos) << text;
     }
-}
-
-TEST_F(ComBinding, PowerPcbReadsTheEcoFileItIsGiven) {
-    ComSimProcess sim(stateFile);
-    host::com::ComRunningObjects objects;
-    const auto doc = objects.attachPowerPcb()->CurrentDocument();
-    const std::string eco = temporaryFile("amp.eco");
-    EXPECT_EQ(failureOf([&] { doc->ReadEcoFile(eco); }), HostCode::FileNotFound);
-    std::ofstream(eco, std::ios::binary)
-        << "*PADS-ECO-V3.0-MILS*\r\n*RENPART*\r\nR1 R9\r\n*END*\r\n";
-    doc->ReadEcoFile(eco);
-    EXPECT_EQ(sim.stop().layout->parts, (std::vector<std::string>{"R9", "C1", "U1", "R2"}));
-}
-
-TEST(ComBindingWithoutDocuments, CurrentDocumentFailsWithNoProject) {
-    ComSimProcess sim(writeStateFile({}, "empty.json"), {"--no-powerpcb"});
-    host::com::ComRunningObjects objects;
-    const auto app = objects.attachPowerLogic();
-    EXPECT_EQ(failureOf([&] { app->CurrentDocument(); }), HostCode::NoProject);
 }
 
 } // namespace

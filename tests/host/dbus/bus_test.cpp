@@ -55,25 +55,6 @@ TEST(Bus, FailuresAndNoObjectCrossWithTheirCodeAndText) {
               "0x80040203 \"C1\" cannot be renamed: \"R1\" is the name of another component");
 }
 
-// A failure before the call runs changes nothing; one after its effect leaves the rename made.
-TEST(Bus, PlannedFailuresComeBeforeOrAfterTheCallsEffect) {
-    PrivateBus bus;
-    HostSimProcess sim(
-        bus, stateFile(),
-        {"--fail-at-call", "2", "--fail-after-effect-at-call", "6", "--fail-code", "0x80040202"});
-    host::dbus::DbusRunningObjects objects(bus.connect());
-    const auto doc = objects.attachPowerLogic()->CurrentDocument();
-    EXPECT_EQ(failureOf([&] { doc->Name(); }),
-              "0x80040202 LogicDocument.Name failed with 0x80040202 (failure injected by the "
-              "test)");
-    const auto c1 = doc->ComponentSet()->Objects()->Item("C1");
-    EXPECT_EQ(failureOf([&] { c1->SetName("C9"); }),
-              "0x80040202 LogicComponent.SetName took effect, then failed with 0x80040202 "
-              "(failure injected by the test)");
-    EXPECT_EQ(namesOf(sim.state().documents[0]), (std::vector<std::string>{"R1", "C9"}));
-    EXPECT_EQ(doc->Name(), "amp.sch");
-}
-
 // Names travel the bus as UTF-8: one of ISO 8859-1 beyond ASCII goes and comes back unchanged,
 // as a name to set and as a name to look up.
 TEST(Bus, ANameBeyondAsciiCrossesUnchanged) {
