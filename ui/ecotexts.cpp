@@ -1,5 +1,7 @@
 #include "ecotexts.h"
 
+#include "host/partnamewords.h"
+
 namespace sequate::ui {
 
 namespace {
@@ -53,7 +55,8 @@ std::string text(const host::EcoStageFailed& failed) {
 std::string text(const host::EcoNameRefused& refused) {
     const char* side = refused.side == host::EcoNameRefused::Side::Old ? "old" : "new";
     return std::string("The ECO file was not written: the ") + side + " name \"" + refused.name +
-           "\" of rename " + std::to_string(refused.renameNumber) + " " + refused.rule.reason + ".";
+           "\" of rename " + std::to_string(refused.renameNumber) + " " +
+           host::nameFaultReason(refused.rule) + ".";
 }
 
 std::string text(const host::EcoRowsUneven& uneven) {

@@ -2,8 +2,8 @@
 
 #include "engine/recovery.h"
 #include "engine/runcommand.h"
-#include "recoverytexts.h"
 #include "passmessages.h"
+#include "recoverytexts.h"
 
 namespace sequate::ui {
 

@@ -46,7 +46,7 @@ DocumentData generatedSchematic(std::uint32_t seed) {
 }
 
 // The ECO text of the renames a pass left in effect.
-std::string ecoOf(const engine::PassOutcome& result) {
+std::string ecoTextOf(const engine::PassOutcome& result) {
     std::vector<std::string> oldNames;
     std::vector<std::string> newNames;
     for (const engine::Rename& rename : engine::renamesInEffect(result)) {
@@ -157,7 +157,7 @@ TEST_F(EcoEndToEnd, SchematicAndLayoutStayInStep) {
             EXPECT_TRUE(testing::completed(result));
             const std::size_t open = shown.find("kept at \"") + 9;
             const std::string kept = shown.substr(open, shown.find('"', open) - open);
-            EXPECT_EQ(test::fileBytes(kept), ecoOf(*result));
+            EXPECT_EQ(test::fileBytes(kept), ecoTextOf(*result));
             EXPECT_EQ(window.step.lastWritten(), test::fileBytes(kept));
             EXPECT_EQ(engine::journalsOf(state.journalFolder, "board.sch").size(), 1u);
             break;
@@ -205,7 +205,7 @@ TEST_F(EcoEndToEnd, NoPassLeavesTheLayoutBehind) {
             ++completed;
             EXPECT_THAT(mTmp.entries(), IsEmpty());
             std::vector<std::string> expected = layout;
-            EXPECT_THAT(host::sim::applyEcoText(ecoOf(*result), "pass.eco", expected).log,
+            EXPECT_THAT(host::sim::applyEcoText(ecoTextOf(*result), "pass.eco", expected).log,
                         IsEmpty());
             EXPECT_EQ(pcb.layout()->parts, expected);
         }

@@ -33,7 +33,7 @@ TEST_P(WriterNameRule, RefusesTheNameOnEitherSideOfARename) {
         } catch (const EcoError& e) {
             const auto& refused = std::get<host::EcoNameRefused>(e.problem().what);
             EXPECT_EQ(refused.side, side);
-            EXPECT_EQ(refused.rule.rule, GetParam().label);
+            EXPECT_EQ(refused.rule.rule, GetParam().rule);
         }
     }
 }

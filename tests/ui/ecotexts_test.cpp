@@ -46,7 +46,7 @@ TEST(EcoTexts, EachProblemIsToldWithWhatItCarries) {
         {{host::EcoNameRefused{"R\t2",
                                host::EcoNameRefused::Side::New,
                                4,
-                               {"Control", "contains a control character (U+0009)"}}},
+                               {host::NameRule::Control, U'\t', 1, 3}}},
          "The ECO file was not written: the new name \"R\t2\" of rename 4 contains a control "
          "character (U+0009)."},
         {{host::EcoRowsUneven{2, 1}},
