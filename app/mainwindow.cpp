@@ -62,7 +62,8 @@ void showChosen(QAbstractButton& button, bool chosen) {
 
 MainWindow::MainWindow(std::unique_ptr<host::RunningObjects> objects, Dialogs& dialogs)
     : mObjects(std::move(objects)), mDialogs(dialogs), mControls(*this),
-      mSaveDialog(dialogs, *this), mEcoStep(*mObjects, mSaveDialog, ui::ecoProblemText), mLogic(*this, mEcoStep) {
+      mSaveDialog(dialogs, *this), mEcoStep(*mObjects, mSaveDialog, ui::ecoProblemText),
+      mLogic(*this, mEcoStep) {
     setObjectName("frmRenPart");
     setWindowTitle(productName);
     mReport = new ReportWindow(this, dialogs);

@@ -11,8 +11,8 @@
 #include "host/sim/simpowerpcb.h"
 #include "host/sim/simrunningobjects.h"
 #include "scratchfolder.h"
-#include "tests/support/passoutcome.h"
 #include "syscallhooks.h"
+#include "tests/support/passoutcome.h"
 #include "undeletable.h"
 
 #include <filesystem>

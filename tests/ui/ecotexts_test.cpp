@@ -43,10 +43,8 @@ TEST(EcoTexts, EachProblemIsToldWithWhatItCarries) {
          "Sequate could not note the hand-off in the journal of the pass: disk full."},
         {{host::EcoStageFailed{EcoStage::ChosenFile, "disk full", std::nullopt}},
          "The ECO file was not written: disk full"},
-        {{host::EcoNameRefused{"R\t2",
-                               host::EcoNameRefused::Side::New,
-                               4,
-                               {host::NameRule::Control, U'\t', 1, 3}}},
+        {{host::EcoNameRefused{
+             "R\t2", host::EcoNameRefused::Side::New, 4, {host::NameRule::Control, U'\t', 1, 3}}},
          "The ECO file was not written: the new name \"R\t2\" of rename 4 contains a control "
          "character (U+0009)."},
         {{host::EcoRowsUneven{2, 1}},

@@ -69,8 +69,8 @@ TEST(PassTexts, PreviewSaysWhatRunWouldDoAndWhereTheEcoFileGoes) {
 }
 
 TEST(PassTexts, ReportTellsOfACompletedOrAStoppedPass) {
-    const PassRequest all{PassScope::AllComponents, TakenNamePolicy::None,
-                          *engine::StartNumber::read("3"), {}};
+    const PassRequest all{
+        PassScope::AllComponents, TakenNamePolicy::None, *engine::StartNumber::read("3"), {}};
     PassReport report =
         passReport(all, "2026-12-06 22:00:00", completedPass(plan(), names), "read by PowerPCB");
     EXPECT_EQ(report.summary, "Pass of 2026-12-06 22:00:00: Sequate all components, start from "

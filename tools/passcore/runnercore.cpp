@@ -8,9 +8,9 @@
 #include "engine/workinglist.h"
 #include "host/utf8.h"
 #include "runnerwindow.h"
-#include "ui/passchoice.h"
 #include "ui/dialogtexts.h"
 #include "ui/firewall.h"
+#include "ui/passchoice.h"
 #include "ui/passmessages.h"
 
 #include <variant>

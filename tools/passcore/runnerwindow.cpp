@@ -1,7 +1,7 @@
 #include "runnerwindow.h"
 
-#include "ui/recoverytexts.h"
 #include "ui/ecotexts.h"
+#include "ui/recoverytexts.h"
 
 namespace sequate::tools {
 
