@@ -4,6 +4,7 @@
 #include "session.h"
 
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace sequate::engine::testing {
 namespace {
@@ -57,12 +58,14 @@ TEST(RecoveryPlan, TheJournalTakenUpIsOneWhoseNamesExplainTheSchematicAndAreNotA
 }
 
 TEST(RecoveryPlan, TheQuestionCountsTheRenamesInEffectAndThePutBackGoesToTheFirstNames) {
-    const struct {
+    struct Case {
         RenameJournal journal;
         Names now;
         UnfinishedPass question;
         Names putBackTo;
-    } cases[] = {
+    };
+    // A vector, not an array: MinGW's optimiser takes the array's strings for uninitialised.
+    const std::vector<Case> cases = {
         {passOver(), {"R90", "R1", "C3"}, {"amp.sch", 1, 2, false}, {"R7", "R1", "C3"}},
         {passOver(JournalKind::Pass, HandOver::Layout),
          {"R1", "R2", "C3"},
