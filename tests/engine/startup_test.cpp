@@ -11,41 +11,33 @@ namespace {
 
 using host::HostCode;
 using Shown = std::vector<std::pair<DocumentCaption, std::string>>;
+using Outcome = StartupOutcome;
+using Caption = DocumentCaption;
 
 TEST(FormLoad, EachWayThroughStartUp) {
     const struct {
         const char* what;
         std::vector<host::sim::DocumentData> documents;
         std::uint64_t failingCall; // 0: none
-        HostCode code;
         StartupOutcome outcome;
         Shown shown;
         const char* startText;
     } cases[] = {
-        {"no PowerLogic", {}, 0, HostCode::Failed, StartupOutcome::PowerLogicNotRunning, {}, ""},
-        {"no components", {document({})}, 0, HostCode::Failed, StartupOutcome::NoProject, {}, ""},
-        {"a document",
-         {document({part("R1"), part("C1")})},
-         0,
-         HostCode::Failed,
-         StartupOutcome::Running,
-         {{DocumentCaption::Started, "amp.sch"}},
-         "1"},
+        // clang-format off
+        {"no PowerLogic", {}, 0, Outcome::PowerLogicNotRunning, {}, ""},
+        {"no components", {document({})}, 0, Outcome::NoProject, {}, ""},
+        {"a document", {document({part("R1"), part("C1")})}, 0, Outcome::Running,
+         {{Caption::Started, "amp.sch"}}, "1"},
         // The old program's trap: any other code skips the rest, and says nothing.
-        {"another failure",
-         {document({part("R1")})},
-         2,
-         HostCode::Failed,
-         StartupOutcome::Running,
-         {},
-         ""},
+        {"another failure", {document({part("R1")})}, 2, Outcome::Running, {}, ""},
+        // clang-format on
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         host::sim::SimPowerLogic logic(c.documents);
         host::sim::SimRunningObjects objects(c.documents.empty() ? nullptr : &logic, nullptr);
         if (c.failingCall)
-            logic.failCall(c.failingCall, c.code);
+            logic.failCall(c.failingCall, HostCode::Failed);
         HostSession state;
         engine::HeadlessWindow window;
         EXPECT_EQ(startUp(state, window, objects), c.outcome);
@@ -100,30 +92,16 @@ TEST(OpenDocument, EachWayThroughTakingUpTheNewDocument) {
         StartupOutcome outcome;
         Shown shown;
     } cases[] = {
-        {"a document",
-         document({part("C1"), part("C2")}, "psu.sch"),
-         0,
-         HostCode::Failed,
-         StartupOutcome::Running,
-         {{DocumentCaption::Opening, "psu.sch"}, {DocumentCaption::Opened, "psu.sch"}}},
-        {"no components",
-         document({}, "empty.sch"),
-         0,
-         HostCode::Failed,
-         StartupOutcome::NoProject,
-         {{DocumentCaption::Opening, "empty.sch"}}},
-        {"PowerLogic gone",
-         document({part("C1")}, "psu.sch"),
-         1,
-         HostCode::NotRunning,
-         StartupOutcome::PowerLogicNotRunning,
-         {}},
-        {"another failure",
-         document({part("C1")}, "psu.sch"),
-         2,
-         HostCode::Timeout,
-         StartupOutcome::Running,
-         {{DocumentCaption::Opening, "psu.sch"}}},
+        // clang-format off
+        {"a document", document({part("C1"), part("C2")}, "psu.sch"), 0, HostCode::Failed,
+         Outcome::Running, {{Caption::Opening, "psu.sch"}, {Caption::Opened, "psu.sch"}}},
+        {"no components", document({}, "empty.sch"), 0, HostCode::Failed, Outcome::NoProject,
+         {{Caption::Opening, "empty.sch"}}},
+        {"PowerLogic gone", document({part("C1")}, "psu.sch"), 1, HostCode::NotRunning,
+         Outcome::PowerLogicNotRunning, {}},
+        {"another failure", document({part("C1")}, "psu.sch"), 2, HostCode::Timeout,
+         Outcome::Running, {{Caption::Opening, "psu.sch"}}},
+        // clang-format on
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
