@@ -30,6 +30,7 @@ TEST(FormLoad, EachWayThroughStartUp) {
          {{Caption::Started, "amp.sch"}}, "1"},
         // The old program's trap: any other code skips the rest, and says nothing.
         {"another failure", {document({part("R1")})}, 2, Outcome::Running, {}, ""},
+        {"no current document", {document({part("R1")})}, 1, Outcome::Running, {}, ""},
         // clang-format on
     };
     for (const auto& c : cases) {
@@ -45,6 +46,12 @@ TEST(FormLoad, EachWayThroughStartUp) {
         EXPECT_EQ(window.startText, c.startText);
         EXPECT_TRUE(window.topmost);
         EXPECT_TRUE(window.messages.empty());
+        if (c.failingCall == 1) { // Run without a document stops with a message
+            const auto result = pressRun(state, window.ports(), allComponentsRequest("1"));
+            ASSERT_TRUE(result && problemOf(*result));
+            EXPECT_EQ(problemOf(*result)->rule, Problem::Rule::NotAttached);
+            EXPECT_EQ(logic.openNames(), std::vector<std::string>{"R1"});
+        }
     }
     // "No project" from any of the calls that probe the document ends the program.
     for (std::uint64_t call = 1; call <= 6; ++call) {

@@ -61,23 +61,6 @@ TEST(RunnerProgram, BadArgumentsAndBadStateFilesExitWithTwoAndSaySo) {
     }
 }
 
-// --order walks across the sheet; --leave-alone keeps names, and the report says what matched.
-TEST(RunnerProgram, OrderAndLeaveAloneReachThePass) {
-    const std::string path = (sequate::testing::privateDataFolder / "order.json").string();
-    host::sim::saveStateFile(path, {{{"order.sch",
-                                      {{"R5", false, {{0, -500}}},
-                                       {"R9", false, {{500, 0}}},
-                                       {"R7", false, {{1000, -500}}},
-                                       {"J4", false, {{900, 900}}}}}},
-                                    {}});
-    const Json report = runProgram({path, "--mode", "all", "--no-eco", "--order", "across",
-                                    "--leave-alone", "J*, TP*"})
-                            .json();
-    EXPECT_EQ(report["names"], Json::array({"R2", "R1", "R3", "J4"})); // down: R1 R2 R3
-    EXPECT_EQ(report["left_alone"], Json::array({"J4"}));
-    EXPECT_EQ(report["nothing_matched"], Json::array({"TP*"}));
-}
-
 // The plan the runner prints is what the pass then does, and printing it renames nothing.
 TEST(RunnerProgram, PrintsOneJsonObjectForThePlanAndForThePass) {
     const std::filesystem::path& dir = sequate::testing::privateDataFolder;
