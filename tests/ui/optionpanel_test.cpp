@@ -115,8 +115,6 @@ TEST(OptionPanel, OrderEntriesFollowTheScope) {
     EXPECT_STREQ(walkOrderEntries({})[0], "As PowerLogic lists them");
     EXPECT_STREQ(walkOrderEntries(engine::PassScope::AllComponents)[0], "As PowerLogic lists them");
     EXPECT_STREQ(walkOrderEntries(engine::PassScope::SelectedComponents)[0], "By position");
-    EXPECT_STREQ(walkOrderEntries({})[1], "Across, then down");
-    EXPECT_STREQ(walkOrderEntries({})[2], "Down, then across");
 }
 
 } // namespace
