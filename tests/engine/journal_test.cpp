@@ -367,23 +367,29 @@ TEST(Journal, NoBoxWaitsWhilePowerLogicIsHeld) {
         std::function<void(Session&, WatchingWindow&)> arrange;
         std::size_t boxes;
     } cases[] = {
-        // clang-format off
         {"stopped by the user",
          [](Session&, WatchingWindow& w) { w.progressBar().stopOnceSet = 12; }, 1},
         {"the file left over",
-         [](Session&, WatchingWindow& w) { w.delivery = {EcoOutcome::FileLeftOver, "left"}; }, 1},
+         [](Session&, WatchingWindow& w) {
+             w.delivery = {EcoOutcome::FileLeftOver, "left"};
+         },
+         1},
         {"cancelled, then put back",
-         [](Session&, WatchingWindow& w) { w.delivery = {EcoOutcome::Cancelled, ""}; }, 2},
+         [](Session&, WatchingWindow& w) {
+             w.delivery = {EcoOutcome::Cancelled, ""};
+         },
+         2},
         {"a pass an earlier run left open",
          [](Session& s, WatchingWindow&) { s.logic.application()->BeginPass(); }, 1},
         {"a recovery that puts back",
          [](Session& s, WatchingWindow&) { crashAt(s, callsOf(crashDesign) - 4); }, 2},
-        {"a recovery that keeps, then cancels and puts back", [](Session& s, WatchingWindow& w) {
+        {"a recovery that keeps, then cancels and puts back",
+         [](Session& s, WatchingWindow& w) {
              crashAt(s, callsOf(crashDesign) - 4);
              w.putBackOnRecovery = false;
              w.delivery = {EcoOutcome::Cancelled, ""};
-         }, 3},
-        // clang-format on
+         },
+         3},
     };
     for (const auto& c : cases) {
         Session session(crashDesign);

@@ -121,18 +121,26 @@ TEST(NumberingPass, OrdersAcrossOrDownAndComponentsLeftAlone) {
         Names leftAlone;
         Names unmatched;
     } cases[] = {
-        // clang-format off
         {document({part("U5"), part("U1"), part("U7")}),
-         asked(allComponentsRequest("1"), WalkOrder::Standard, "U1, TP*"), {"U2", "U1", "U3"},
-         {"U1"}, {"TP*"}},
+         asked(allComponentsRequest("1"), WalkOrder::Standard, "U1, TP*"),
+         {"U2", "U1", "U3"},
+         {"U1"},
+         {"TP*"}},
         {document({part("R9", false, 0, 1000), part("C3", false, 500, 1100), part("R4")}),
-         asked(allComponentsRequest("1"), WalkOrder::AcrossThenDown, ""), {"R1", "C1", "R2"}, {},
+         asked(allComponentsRequest("1"), WalkOrder::AcrossThenDown, ""),
+         {"R1", "C1", "R2"},
+         {},
          {}},
-        {sheet, asked(selectedComponentsRequest("1", false), WalkOrder::AcrossThenDown, "R2"),
-         {"R1", "R3", "R2", "R4"}, {}, {}},
-        {sheet, asked(selectedComponentsRequest("1", true), WalkOrder::DownThenAcross, "R7 R2 J*"),
-         {"R1", "R7", "R2", "R3"}, {"R7"}, {"J*"}},
-        // clang-format on
+        {sheet,
+         asked(selectedComponentsRequest("1", false), WalkOrder::AcrossThenDown, "R2"),
+         {"R1", "R3", "R2", "R4"},
+         {},
+         {}},
+        {sheet,
+         asked(selectedComponentsRequest("1", true), WalkOrder::DownThenAcross, "R7 R2 J*"),
+         {"R1", "R7", "R2", "R3"},
+         {"R7"},
+         {"J*"}},
     };
     for (const auto& c : cases) {
         Session session(c.doc);

@@ -63,13 +63,13 @@ TEST(RecoveryPlan, TheQuestionCountsTheRenamesInEffectAndThePutBackGoesToTheFirs
         UnfinishedPass question;
         Names putBackTo;
     } cases[] = {
-        // clang-format off
         {passOver(), {"R90", "R1", "C3"}, {"amp.sch", 1, 2, false}, {"R7", "R1", "C3"}},
-        {passOver(JournalKind::Pass, HandOver::Layout), {"R1", "R2", "C3"}, {"amp.sch", 2, 2, true},
+        {passOver(JournalKind::Pass, HandOver::Layout),
+         {"R1", "R2", "C3"},
+         {"amp.sch", 2, 2, true},
          {"R7", "R1", "C3"}},
         // A part the earlier version renamed twice goes back to its name before the first.
         {earlierVersion(), {"R1", "R2", "C3"}, {"amp.sch", 2, 2, false}, {"R7", "R1", "C3"}},
-        // clang-format on
     };
     for (const auto& c : cases) {
         EXPECT_EQ(questionAbout(c.journal, c.now), c.question);

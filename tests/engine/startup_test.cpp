@@ -23,15 +23,17 @@ TEST(FormLoad, EachWayThroughStartUp) {
         Shown shown;
         const char* startText;
     } cases[] = {
-        // clang-format off
         {"no PowerLogic", {}, 0, Outcome::PowerLogicNotRunning, {}, ""},
         {"no components", {document({})}, 0, Outcome::NoProject, {}, ""},
-        {"a document", {document({part("R1"), part("C1")})}, 0, Outcome::Running,
-         {{Caption::Started, "amp.sch"}}, "1"},
+        {"a document",
+         {document({part("R1"), part("C1")})},
+         0,
+         Outcome::Running,
+         {{Caption::Started, "amp.sch"}},
+         "1"},
         // The old program's trap: any other code skips the rest, and says nothing.
         {"another failure", {document({part("R1")})}, 2, Outcome::Running, {}, ""},
         {"no current document", {document({part("R1")})}, 1, Outcome::Running, {}, ""},
-        // clang-format on
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -99,16 +101,30 @@ TEST(OpenDocument, EachWayThroughTakingUpTheNewDocument) {
         StartupOutcome outcome;
         Shown shown;
     } cases[] = {
-        // clang-format off
-        {"a document", document({part("C1"), part("C2")}, "psu.sch"), 0, HostCode::Failed,
-         Outcome::Running, {{Caption::Opening, "psu.sch"}, {Caption::Opened, "psu.sch"}}},
-        {"no components", document({}, "empty.sch"), 0, HostCode::Failed, Outcome::NoProject,
+        {"a document",
+         document({part("C1"), part("C2")}, "psu.sch"),
+         0,
+         HostCode::Failed,
+         Outcome::Running,
+         {{Caption::Opening, "psu.sch"}, {Caption::Opened, "psu.sch"}}},
+        {"no components",
+         document({}, "empty.sch"),
+         0,
+         HostCode::Failed,
+         Outcome::NoProject,
          {{Caption::Opening, "empty.sch"}}},
-        {"PowerLogic gone", document({part("C1")}, "psu.sch"), 1, HostCode::NotRunning,
-         Outcome::PowerLogicNotRunning, {}},
-        {"another failure", document({part("C1")}, "psu.sch"), 2, HostCode::Timeout,
-         Outcome::Running, {{Caption::Opening, "psu.sch"}}},
-        // clang-format on
+        {"PowerLogic gone",
+         document({part("C1")}, "psu.sch"),
+         1,
+         HostCode::NotRunning,
+         Outcome::PowerLogicNotRunning,
+         {}},
+        {"another failure",
+         document({part("C1")}, "psu.sch"),
+         2,
+         HostCode::Timeout,
+         Outcome::Running,
+         {{Caption::Opening, "psu.sch"}}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

@@ -78,26 +78,50 @@ TEST(PassRequest, TakenOnceFromTheOptionsOrRefusedInTheBoxesWords) {
         Message message;
         std::optional<Control> box;
     } cases[] = {
-        // clang-format off
-        {{}, "1", "", PassButton::Run, {MessageKind::Refusal, "Sequate",
-          "Choose Sequate all components or Sequate selected components, then press Run."}, {}},
-        {{}, "1", "", PassButton::Preview, {MessageKind::Refusal, "Sequate",
+        {{},
+         "1",
+         "",
+         PassButton::Run,
+         {MessageKind::Refusal, "Sequate",
+          "Choose Sequate all components or Sequate selected components, then press Run."},
+         {}},
+        {{},
+         "1",
+         "",
+         PassButton::Preview,
+         {MessageKind::Refusal, "Sequate",
           "Choose Sequate all components or Sequate selected components, then choose Pass > "
-          "Preview."}, {}},
-        {{C::allComponentsOption}, "", "", PassButton::Run,
-         {MessageKind::Refusal, "Error Message", "Illegal Value" + retype}, C::startBox},
-        {{C::selectedComponentsOption}, "0", "1x*", PassButton::Run,
+          "Preview."},
+         {}},
+        {{C::allComponentsOption},
+         "",
+         "",
+         PassButton::Run,
+         {MessageKind::Refusal, "Error Message", "Illegal Value" + retype},
+         C::startBox},
+        {{C::selectedComponentsOption},
+         "0",
+         "1x*",
+         PassButton::Run,
          {MessageKind::Refusal, "Error Message", "Illegal value in Start textbox" + retype},
          C::startBox},
-        {{C::selectedComponentsOption}, "1", "TP*, 1x*", PassButton::Run,
-         {MessageKind::Refusal, "Leave alone", "\"1x*\" in Leave alone is neither a part name "
+        {{C::selectedComponentsOption},
+         "1",
+         "TP*, 1x*",
+         PassButton::Run,
+         {MessageKind::Refusal, "Leave alone",
+          "\"1x*\" in Leave alone is neither a part name "
           "nor a letter code followed by * (such as TP*). Letter codes are the capital letters A "
-          "to Z that begin a part name."}, C::leaveAloneBox},
-        {{C::selectedComponentsOption}, "1", "J*, U\x7F", PassButton::Run,
+          "to Z that begin a part name."},
+         C::leaveAloneBox},
+        {{C::selectedComponentsOption},
+         "1",
+         "J*, U\x7F",
+         PassButton::Run,
          leaveAloneRefusal("\"U\x7F\" in Leave alone is neither a part name nor a letter code "
                            "followed by * (such as TP*). Letter codes are the capital letters A "
-                           "to Z that begin a part name."), C::leaveAloneBox},
-        // clang-format on
+                           "to Z that begin a part name."),
+         C::leaveAloneBox},
     };
     for (const auto& c : cases) {
         options = clicked(c.clicks);

@@ -48,20 +48,26 @@ TEST(RememberedOptions, TheNextStartTakesBackWhatWasChosenAndKeepsTheStartStateF
         std::map<std::string, std::string> typed; // then written; or, without clicks, stored
         const char* state;                        // at the next start
     } cases[] = {
-        // clang-format off
         {{}, {}, "oo---o-= 1 0 "}, // the very first start
         {{C::selectedComponentsOption, C::renameDuplicatesOption, C::sendEcoBox,
           C::writeOnlyOption},
-         {{"startText", "40"}, {"leaveAlone", "R1-R9"}}, "oxoxoxxo 40 0 R1-R9"},
+         {{"startText", "40"}, {"leaveAlone", "R1-R9"}},
+         "oxoxoxxo 40 0 R1-R9"},
         // A pass over every component is chosen anew, as start-up clears it.
         {{C::allComponentsOption, C::sendEcoBox, C::writeOnlyOption, C::sendEcoBox},
-         {{"startText", "x7"}}, "oo--oo=- x7 0 "},
-        {{}, {{"scope", "selected"}, {"policy", "renameDuplicates"}, {"order", "downThenAcross"}},
+         {{"startText", "x7"}},
+         "oo--oo=- x7 0 "},
+        {{},
+         {{"scope", "selected"}, {"policy", "renameDuplicates"}, {"order", "downThenAcross"}},
          "oxoxoo-= 1 2 "},
-        {{}, {{"scope", "Selected"}, {"policy", "?"}, {"sendEco", "1"}, {"ecoOption", "none"},
-              {"order", "7"}}, "oo---o-= 1 0 "},
+        {{},
+         {{"scope", "Selected"},
+          {"policy", "?"},
+          {"sendEco", "1"},
+          {"ecoOption", "none"},
+          {"order", "7"}},
+         "oo---o-= 1 0 "},
         {{}, {{"scope", "selected"}, {"policy", "none"}, {"sendEco", "yes"}}, "oxxooxox 1 0 "},
-        // clang-format on
     };
     for (const auto& c : cases) {
         MemoryStore store;
