@@ -25,19 +25,6 @@ TEST(StartNumber, OnlyWholeNumbersFromOneTo32767) {
     }
 }
 
-TEST(CmdRun, AfterAnIncompleteStartUpThePassStopsWithAMessage) {
-    host::sim::SimPowerLogic logic({document({part("R1")})});
-    host::sim::SimRunningObjects objects(&logic, nullptr);
-    logic.failCall(1, host::HostCode::Failed); // the current document
-    HostSession state;
-    engine::HeadlessWindow window;
-    ASSERT_EQ(startUp(state, window, objects), StartupOutcome::Running);
-    const auto result = pressRun(state, window.ports(), allComponentsRequest("1"));
-    ASSERT_TRUE(result && problemOf(*result));
-    EXPECT_EQ(problemOf(*result)->rule, Problem::Rule::NotAttached);
-    EXPECT_EQ(logic.openNames(), std::vector<std::string>{"R1"});
-}
-
 // After a completed pass, the document closed or PowerLogic gone: the message says so and what
 // to do, and no pass is blamed for having been cut short.
 TEST(CmdRun, ASchematicOutOfReachIsSaidInTheUsersTerms) {

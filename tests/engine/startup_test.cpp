@@ -11,41 +11,36 @@ namespace {
 
 using host::HostCode;
 using Shown = std::vector<std::pair<DocumentCaption, std::string>>;
+using Outcome = StartupOutcome;
+using Caption = DocumentCaption;
 
 TEST(FormLoad, EachWayThroughStartUp) {
     const struct {
         const char* what;
         std::vector<host::sim::DocumentData> documents;
         std::uint64_t failingCall; // 0: none
-        HostCode code;
         StartupOutcome outcome;
         Shown shown;
         const char* startText;
     } cases[] = {
-        {"no PowerLogic", {}, 0, HostCode::Failed, StartupOutcome::PowerLogicNotRunning, {}, ""},
-        {"no components", {document({})}, 0, HostCode::Failed, StartupOutcome::NoProject, {}, ""},
+        {"no PowerLogic", {}, 0, Outcome::PowerLogicNotRunning, {}, ""},
+        {"no components", {document({})}, 0, Outcome::NoProject, {}, ""},
         {"a document",
          {document({part("R1"), part("C1")})},
          0,
-         HostCode::Failed,
-         StartupOutcome::Running,
-         {{DocumentCaption::Started, "amp.sch"}},
+         Outcome::Running,
+         {{Caption::Started, "amp.sch"}},
          "1"},
         // The old program's trap: any other code skips the rest, and says nothing.
-        {"another failure",
-         {document({part("R1")})},
-         2,
-         HostCode::Failed,
-         StartupOutcome::Running,
-         {},
-         ""},
+        {"another failure", {document({part("R1")})}, 2, Outcome::Running, {}, ""},
+        {"no current document", {document({part("R1")})}, 1, Outcome::Running, {}, ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         host::sim::SimPowerLogic logic(c.documents);
         host::sim::SimRunningObjects objects(c.documents.empty() ? nullptr : &logic, nullptr);
         if (c.failingCall)
-            logic.failCall(c.failingCall, c.code);
+            logic.failCall(c.failingCall, HostCode::Failed);
         HostSession state;
         engine::HeadlessWindow window;
         EXPECT_EQ(startUp(state, window, objects), c.outcome);
@@ -53,6 +48,12 @@ TEST(FormLoad, EachWayThroughStartUp) {
         EXPECT_EQ(window.startText, c.startText);
         EXPECT_TRUE(window.topmost);
         EXPECT_TRUE(window.messages.empty());
+        if (c.failingCall == 1) { // Run without a document stops with a message
+            const auto result = pressRun(state, window.ports(), allComponentsRequest("1"));
+            ASSERT_TRUE(result && problemOf(*result));
+            EXPECT_EQ(problemOf(*result)->rule, Problem::Rule::NotAttached);
+            EXPECT_EQ(logic.openNames(), std::vector<std::string>{"R1"});
+        }
     }
     // "No project" from any of the calls that probe the document ends the program.
     for (std::uint64_t call = 1; call <= 6; ++call) {
@@ -104,26 +105,26 @@ TEST(OpenDocument, EachWayThroughTakingUpTheNewDocument) {
          document({part("C1"), part("C2")}, "psu.sch"),
          0,
          HostCode::Failed,
-         StartupOutcome::Running,
-         {{DocumentCaption::Opening, "psu.sch"}, {DocumentCaption::Opened, "psu.sch"}}},
+         Outcome::Running,
+         {{Caption::Opening, "psu.sch"}, {Caption::Opened, "psu.sch"}}},
         {"no components",
          document({}, "empty.sch"),
          0,
          HostCode::Failed,
-         StartupOutcome::NoProject,
-         {{DocumentCaption::Opening, "empty.sch"}}},
+         Outcome::NoProject,
+         {{Caption::Opening, "empty.sch"}}},
         {"PowerLogic gone",
          document({part("C1")}, "psu.sch"),
          1,
          HostCode::NotRunning,
-         StartupOutcome::PowerLogicNotRunning,
+         Outcome::PowerLogicNotRunning,
          {}},
         {"another failure",
          document({part("C1")}, "psu.sch"),
          2,
          HostCode::Timeout,
-         StartupOutcome::Running,
-         {{DocumentCaption::Opening, "psu.sch"}}},
+         Outcome::Running,
+         {{Caption::Opening, "psu.sch"}}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

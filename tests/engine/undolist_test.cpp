@@ -39,7 +39,6 @@ struct JournalSession : Session {
 TEST(UndoList, UndoPutsBackWhatItCanAndTellsWhatStays) {
     using host::HostCode;
     const struct {
-        const char* about;
         Names names;
         std::vector<std::pair<std::int32_t, std::string>> renames;
         std::optional<std::pair<std::uint64_t, HostCode>> failing; // the undo's call, from 1
@@ -47,61 +46,48 @@ TEST(UndoList, UndoPutsBackWhatItCanAndTellsWhatStays) {
         Records stillInEffect;
         Names after;
     } cases[] = {
-        {"every name back, newest first",
-         {"R7", "R8"},
-         {{1, "R9"}, {2, "R7"}, {1, "R8"}},
-         std::nullopt,
-         false,
-         {},
-         {"R7", "R8"}},
-        {"a later rename cannot be undone, but an older one of the same component puts it back",
-         // The holder X moves to C4, then on to C5; D (a name two components carry) takes C4
-         // and cannot have D back, so C5 cannot have C4 back, but X can be put back from C5.
-         {"X", "D", "D"},
+        // Every name back, newest first.
+        {{"R7", "R8"}, {{1, "R9"}, {2, "R7"}, {1, "R8"}}, {}, false, {}, {"R7", "R8"}},
+        // The holder X moves to C4, then on to C5; D (a name two components carry) takes C4 and
+        // cannot have D back, so C5 cannot have C4 back, but X can be put back from C5.
+        {{"X", "D", "D"},
          {{1, "C4"}, {1, "C5"}, {2, "C4"}},
-         std::nullopt,
+         {},
          false,
          {renameOf(1, "D", "C4")},
          {"X", "C4", "D"}},
-        {"no rename of a component can be undone: all of them stay, in the order made",
-         {"D", "D", "E", "E"},
+        // No rename of a component can be undone: all of them stay, in the order made.
+        {{"D", "D", "E", "E"},
          {{1, "C4"}, {1, "C5"}, {3, "C4"}},
-         std::nullopt,
+         {},
          false,
          {renameOf(0, "D", "C4"), renameOf(0, "C4", "C5"), renameOf(2, "E", "C4")},
          {"C5", "D", "C4", "E"}},
-        {"putting back the oldest rename of a component clears its whole chain of later ones",
-         // X goes A, B, C, E; the twins P and Q then take C and B and cannot be put back, so
-         // neither can X's later renames, until X's first one puts it back to A.
-         {"A", "P", "P", "Q", "Q"},
+        // X goes A, B, C, E; the twins P and Q then take C and B and cannot be put back, so
+        // neither can X's later renames, until X's first one puts it back to A.
+        {{"A", "P", "P", "Q", "Q"},
          {{1, "B"}, {1, "C"}, {1, "E"}, {2, "C"}, {4, "B"}},
-         std::nullopt,
+         {},
          false,
          {renameOf(1, "P", "C"), renameOf(3, "Q", "B")},
          {"A", "C", "P", "B", "Q"}},
-        {"a refusal that an older undo made good is no failure",
-         {"X"},
-         {{1, "C4"}, {1, "C5"}},
-         std::pair(1u, HostCode::Failed),
-         false,
-         {},
-         {"X"}},
-        {"an ordinary refusal lets the older renames be tried",
-         {"R7", "R8"},
+        // A refusal that an older undo made good is no failure.
+        {{"X"}, {{1, "C4"}, {1, "C5"}}, std::pair(1u, HostCode::Failed), false, {}, {"X"}},
+        // An ordinary refusal lets the older renames be tried; a host timed out or gone is not
+        // tried again.
+        {{"R7", "R8"},
          {{1, "R1"}, {2, "R2"}},
          std::pair(1u, HostCode::RenameRefused),
          false,
          {renameOf(1, "R8", "R2")},
          {"R7", "R2"}},
-        {"a host timed out is not tried again",
-         {"R7", "R8"},
+        {{"R7", "R8"},
          {{1, "R1"}, {2, "R2"}},
          std::pair(1u, HostCode::Timeout),
          true,
          {renameOf(0, "R7", "R1"), renameOf(1, "R8", "R2")},
          {"R1", "R2"}},
-        {"a host gone is not tried again",
-         {"R7", "R8"},
+        {{"R7", "R8"},
          {{1, "R1"}, {2, "R2"}},
          std::pair(1u, HostCode::ServerUnavailable),
          true,
@@ -109,7 +95,7 @@ TEST(UndoList, UndoPutsBackWhatItCanAndTellsWhatStays) {
          {"R1", "R2"}},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.about);
+        SCOPED_TRACE(&c - cases);
         JournalSession session(c.names);
         for (const auto& [index, name] : c.renames)
             session.rename(index, name);

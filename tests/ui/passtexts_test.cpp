@@ -1,7 +1,6 @@
 // The words of the preview and of the report: the choice, what Run would do or did, where the
 // ECO file goes or went, and the names kept because they end in a letter.
 
-#include "ui/counttext.h"
 #include "ui/passtexts.h"
 
 #include <gtest/gtest.h>
@@ -169,15 +168,6 @@ TEST(PassTexts, AccountLineSaysWhatThePassDidInOneLine) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(accountLine(c.result), c.line);
-}
-
-TEST(PassTexts, ProgressLineSaysThePhaseAndItsCount) {
-    using engine::ProgressPhase;
-    EXPECT_EQ(progressLine(ProgressPhase::Reading, 1234, 5000),
-              "Reading 1,234 of 5,000 components");
-    EXPECT_EQ(progressLine(ProgressPhase::Renaming, 812, 2764), "Renaming 812 of 2,764");
-    EXPECT_EQ(progressLine(ProgressPhase::PuttingBack, 300, 1234567),
-              "Putting back 300 of 1,234,567");
 }
 
 TEST(PassTexts, WhereTheEcoFileWent) {
