@@ -3,6 +3,7 @@
 #include "engine/recovery.h"
 #include "engine/runcommand.h"
 #include "passmessages.h"
+#include "putbacktexts.h"
 #include "recoverytexts.h"
 
 namespace sequate::ui {
@@ -71,9 +72,10 @@ std::optional<engine::PassOutcome> EngineSeam::apply(const PassRequest& request,
 
 std::optional<engine::PutBackOutcome> EngineSeam::putBackLastPass() {
     auto outcome = guarded(Undertaking::Pass, [&] {
-        return engine::putBackLastPass(mSession, ports(), [this](const std::string& preview) {
-            return mView.ask(putBackLastPassQuestion(preview));
-        });
+        return engine::putBackLastPass(
+            mSession, ports(), [this](const engine::PutBackPreview& preview) {
+                return mView.ask(putBackLastPassQuestion(putBackPreviewText(preview)));
+            });
     });
     if (outcome)
         if (const std::optional<Message> said = putBackMessage(*outcome))

@@ -164,12 +164,6 @@ std::vector<Message> passMessages(const engine::PassOutcome& outcome) {
     return messages;
 }
 
-std::optional<Message> putBackMessage(const engine::PutBackOutcome& outcome) {
-    if (outcome.message.empty())
-        return std::nullopt;
-    return Message{outcome.kind, sequateTitle, outcome.message};
-}
-
 void tellPassOutcome(engine::UserDialogs& dialogs, const engine::PassOutcome& outcome) {
     for (const Message& message : passMessages(outcome))
         dialogs.showMessage(message.kind, message.title, message.text);
