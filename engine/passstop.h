@@ -40,8 +40,4 @@ private:
 // end: "PowerLogic refused the call (error 0x80040203: the name is taken)".
 std::string describeFailure(const host::HostFailure& failure);
 
-// Why the open schematic cannot be reached, in the user's terms, with what to do: no document
-// open, or PowerLogic gone and not found again.
-std::string schematicUnreachable(const host::HostFailure& failure);
-
 } // namespace sequate::engine

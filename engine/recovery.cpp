@@ -71,7 +71,7 @@ public:
         try {
             document = documentName();
         } catch (const host::HostFailure& failure) {
-            tell(record, Said{schematicUnreachable(failure)});
+            tell(record, SchematicOutOfReach{failure.code(), failure.what()});
             record.outcome.passMayFollow = false;
             return record;
         }

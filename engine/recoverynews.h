@@ -5,6 +5,8 @@
 // Words that another part of Sequate already chose (PowerLogic's pass lock, the ECO step, a
 // journal that cannot be read) travel as they are.
 
+#include "host/hostfailure.h"
+
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -49,6 +51,12 @@ namespace recovery {
 struct Said {
     std::string text;
     bool operator==(const Said&) const = default;
+};
+// The open schematic could not be reached: PowerLogic's code and its own words.
+struct SchematicOutOfReach {
+    host::HostCode code = host::HostCode::Failed;
+    std::string detail;
+    bool operator==(const SchematicOutOfReach&) const = default;
 };
 // A journal that cannot be read, moved aside (or not) so that it is never acted on.
 struct UnreadableJournal {
@@ -102,9 +110,9 @@ struct PassHeldBack {
     bool operator==(const PassHeldBack&) const = default;
 };
 
-using News = std::variant<Said, UnreadableJournal, NotSettled, ChangedWhileAsked, PutBackMade,
-                          LayoutFollowed, KeptFileLeftOver, KeptFileNotDelivered,
-                          LayoutFileNotSaved, LayoutNotKnown, PassHeldBack>;
+using News = std::variant<Said, SchematicOutOfReach, UnreadableJournal, NotSettled,
+                          ChangedWhileAsked, PutBackMade, LayoutFollowed, KeptFileLeftOver,
+                          KeptFileNotDelivered, LayoutFileNotSaved, LayoutNotKnown, PassHeldBack>;
 
 } // namespace recovery
 

@@ -1,6 +1,7 @@
 #include "putbacktexts.h"
 
 #include "engine/passstop.h"
+#include "hostfailuretexts.h"
 #include "passmessages.h"
 
 namespace sequate::ui {
@@ -20,7 +21,7 @@ std::string problemWords(const engine::PutBackProblem& problem) {
     case Rule::NotAttached:
         return problemText({engine::Problem::Rule::NotAttached, {}});
     case Rule::SchematicUnreachable:
-        return engine::schematicUnreachable(host::HostFailure(problem.code, problem.detail));
+        return schematicUnreachable(host::HostFailure(problem.code, problem.detail));
     case Rule::NothingKept:
         return "No completed pass of " + problem.document +
                " is kept, so there is no pass to put back.";

@@ -1,5 +1,7 @@
 #include "recoverytexts.h"
 
+#include "hostfailuretexts.h"
+
 #include <algorithm>
 #include <variant>
 
@@ -55,6 +57,10 @@ std::string layoutWords(LayoutFinding finding) {
 
 std::string words(const news::Said& said) {
     return said.text;
+}
+
+std::string words(const news::SchematicOutOfReach& unreachable) {
+    return schematicUnreachable(host::HostFailure(unreachable.code, unreachable.detail));
 }
 
 std::string words(const news::UnreadableJournal& journal) {

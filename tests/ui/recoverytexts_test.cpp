@@ -39,6 +39,21 @@ TEST(RecoveryTexts, EachBoxSaysWhatCameOfTheRecovery) {
           "names: It failed. Its journal stays, so the next Run offers it again; there, \"Keep "
           "as it is\" leaves the names as they are now.\n\nThe pass you asked for did not run: "
           "look at the schematic as it is now, then press Run again."}},
+        {{false, SchematicOutOfReach{host::HostCode::NoProject, ""}, std::nullopt},
+         {MessageKind::Failure, "Sequate",
+          "PowerLogic has no schematic open. Open the project in PowerLogic, then press Run "
+          "again."}},
+        {{false, SchematicOutOfReach{host::HostCode::ServerUnavailable, "gone"}, std::nullopt},
+         {MessageKind::Failure, "Sequate",
+          "PowerLogic does not answer: it may have been closed, or be busy. If it was closed, "
+          "start PowerLogic with the project open; Sequate finds it again when you press Run. "
+          "PowerLogic is no longer there to answer (error " +
+              host::codeText(host::HostCode::ServerUnavailable) + ": gone)."}},
+        {{false, SchematicOutOfReach{host::HostCode::Failed, ""}, std::nullopt},
+         {MessageKind::Failure, "Sequate",
+          "Sequate could not read the schematic's name from PowerLogic: PowerLogic refused the "
+          "call (error " +
+              host::codeText(host::HostCode::Failed) + ")."}},
         {{false, UnreadableJournal{"Bad.", "/j.set-aside", "denied"}, std::nullopt},
          {MessageKind::Failure, "Sequate", "Bad. It could not be set aside: denied."}},
         {{false, LayoutFollowed{engine::LayoutFinding::ByHandNoFileSaved}, std::nullopt},
