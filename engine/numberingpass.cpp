@@ -64,6 +64,12 @@ protected:
         mPassLock->begin();
     }
 
+    Problem stoppedBy(const PassStop& stop) const {
+        Problem problem(Problem::Rule::Stopped, mActivity, stop.what());
+        problem.fault = stop.fault();
+        return problem;
+    }
+
     Problem failed(const host::HostFailure& failure) const {
         Problem problem(Problem::Rule::HostFailed, mActivity, failure.what());
         problem.code = failure.code();
@@ -122,7 +128,7 @@ public:
             return stop(Problem(Problem::Rule::StoppedByUser, mActivity, stopped.what()),
                         ByUser::Yes);
         } catch (const PassStop& problem) {
-            return stop(Problem(Problem::Rule::Stopped, mActivity, problem.what()));
+            return stop(stoppedBy(problem));
         } catch (const host::HostFailure& failure) {
             return stop(failed(failure));
         } catch (const std::exception& problem) {
@@ -381,7 +387,7 @@ public:
         } catch (const Halt& halt) {
             preview.problem = halt.problem;
         } catch (const PassStop& problem) {
-            preview.problem = Problem(Problem::Rule::Stopped, mActivity, problem.what());
+            preview.problem = stoppedBy(problem);
         } catch (const host::HostFailure& failure) {
             preview.problem = failed(failure);
         }

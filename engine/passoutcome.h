@@ -8,6 +8,7 @@
 #include "host/hostfailure.h"
 #include "passplan.h"
 #include "passrequest.h"
+#include "passstop.h"
 #include "rename.h"
 #include "undolist.h"
 
@@ -45,6 +46,7 @@ struct Problem {
     std::vector<std::string> parts; // the part names it concerns
     std::size_t count = 0;
     host::HostCode code = host::HostCode::Failed; // HostFailed only
+    std::optional<HostFault> fault; // Stopped: the host's failure the check met, told after it
 
     bool operator==(const Problem&) const = default;
 };
@@ -94,7 +96,7 @@ struct PassCompleted {
 // aside, and what ending PowerLogic's pass could not do.
 struct StopNotes {
     std::string setAside;
-    std::string passNotEnded;
+    PassLockNews passNotEnded;
 };
 
 // The pass stopped after it had begun renaming, and put back every name it could.

@@ -151,7 +151,9 @@ private:
             applyRenames({now.read.components, mUndo, mJournal.get()}, planned, mPorts.progress,
                          mActivity);
         } catch (const PassStop& problem) {
-            return undo(PutBackProblem(Rule::Stopped, problem.what()));
+            PutBackProblem stopped(Rule::Stopped, problem.what());
+            stopped.fault = problem.fault();
+            return undo(stopped);
         } catch (const host::HostFailure& failure) {
             return undo(hostProblem(Rule::HostFailed, mActivity, failure));
         }

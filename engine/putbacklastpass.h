@@ -16,6 +16,7 @@
 #include "journalformat.h"
 #include "numberingpass.h"
 #include "passports.h"
+#include "passstop.h"
 #include "undolist.h"
 
 #include <functional>
@@ -61,6 +62,7 @@ struct PutBackProblem {
     std::string detail;
     std::string activity; // what it was doing, such as "putting the names back"
     host::HostCode code = host::HostCode::Failed;
+    std::optional<HostFault> fault; // Stopped: the host's failure the check met, told after it
     std::string document;
     Rename rename;
     std::string present;

@@ -2,6 +2,7 @@
 
 #include "engine/recovery.h"
 #include "engine/runcommand.h"
+#include "hostfailuretexts.h"
 #include "passmessages.h"
 #include "putbacktexts.h"
 #include "recoverytexts.h"
@@ -99,6 +100,10 @@ bool EngineSeam::keepRenamesWithoutEco(engine::WithoutEcoFile renames) {
 
 bool EngineSeam::putBackUnfinishedPass(const engine::UnfinishedPass& pass) {
     return mView.ask(putBackQuestion(unfinishedPassQuestion(pass)));
+}
+
+void EngineSeam::tellOfPassLock(const engine::PassLockNews& news) {
+    mView.showMessage({MessageKind::Failure, "Sequate", passLockText(news)});
 }
 
 void EngineSeam::tellOfRecovery(const engine::RecoveryMessage& message) {

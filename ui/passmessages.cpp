@@ -1,6 +1,6 @@
 #include "passmessages.h"
 
-#include "engine/passstop.h"
+#include "hostfailuretexts.h"
 
 namespace sequate::ui {
 
@@ -19,7 +19,10 @@ std::string undoText(const engine::UndoReport& undo, std::size_t made) {
     if (undo.complete)
         return "The " + std::to_string(made) +
                " renames this pass had made were undone: every name is as it was before.";
-    std::string text = "Undoing the renames of this pass failed too: " + undo.failure + ".";
+    std::string text = "Undoing the renames of this pass failed too: " +
+                       (undo.failure ? undoFailureText(undo.failure->rename, undo.failure->fault)
+                                     : std::string()) +
+                       ".";
     if (undo.hostLost)
         text += " PowerLogic stopped answering, so the older renames were not tried. Calls it was "
                 "still holding may yet take effect when it answers again: check these names in "
@@ -57,7 +60,7 @@ std::string withNotes(std::string text, const engine::StopNotes& notes) {
     if (!notes.setAside.empty())
         text += "\n\n" + notes.setAside;
     if (!notes.passNotEnded.empty())
-        text += "\n\n" + notes.passNotEnded;
+        text += "\n\n" + passLockText(notes.passNotEnded);
     return text;
 }
 
@@ -112,7 +115,7 @@ std::string problemText(const engine::Problem& problem) {
                "Close Sequate and start it again once PowerLogic has a project open.";
     case Rule::HostFailed:
         return "The pass stopped while " + problem.activity + ": " +
-               engine::describeFailure(host::HostFailure(problem.code, problem.detail)) + ".";
+               describeFailure({problem.code, problem.detail}) + ".";
     case Rule::Unexpected:
         return "The pass stopped while " + problem.activity +
                " because of an unexpected problem: " + problem.detail + ".";
@@ -124,6 +127,7 @@ std::string problemText(const engine::Problem& problem) {
     case Rule::PowerPcbCannotTake:
         return refusalText(problem);
     case Rule::Stopped:
+        return stoppedBy(problem.detail, problem.fault);
     case Rule::StoppedByUser:
     case Rule::JournalNotWritten:
     case Rule::EcoNotDelivered:

@@ -1,6 +1,5 @@
 #include "putbacktexts.h"
 
-#include "engine/passstop.h"
 #include "hostfailuretexts.h"
 #include "passmessages.h"
 
@@ -13,7 +12,7 @@ using Rule = engine::PutBackProblem::Rule;
 constexpr std::size_t previewRows = 12;
 
 std::string hostWords(const engine::PutBackProblem& problem) {
-    return engine::describeFailure(host::HostFailure(problem.code, problem.detail));
+    return describeFailure({problem.code, problem.detail});
 }
 
 std::string problemWords(const engine::PutBackProblem& problem) {
@@ -21,7 +20,7 @@ std::string problemWords(const engine::PutBackProblem& problem) {
     case Rule::NotAttached:
         return problemText({engine::Problem::Rule::NotAttached, {}});
     case Rule::SchematicUnreachable:
-        return schematicUnreachable(host::HostFailure(problem.code, problem.detail));
+        return schematicUnreachable({problem.code, problem.detail});
     case Rule::NothingKept:
         return "No completed pass of " + problem.document +
                " is kept, so there is no pass to put back.";
@@ -54,6 +53,7 @@ std::string problemWords(const engine::PutBackProblem& problem) {
     case Rule::SaveCancelled:
         return "No ECO file was written: the save dialog was cancelled.";
     case Rule::Stopped:
+        return stoppedBy(problem.detail, problem.fault);
     case Rule::EcoNotDelivered:
         break;
     }
@@ -114,9 +114,12 @@ std::string stoppedText(const engine::PutBackOutcome& outcome) {
                "pass left it, which can still be put back." +
                journalNotes(outcome);
     case engine::PutBackEnd::LeftInEffect: {
-        std::string text = problem + "\n\nTaking the put-back back failed too: " +
-                           (outcome.undo ? outcome.undo->failure : std::string()) +
-                           ". These renames are still in effect:";
+        std::string text =
+            problem + "\n\nTaking the put-back back failed too: " +
+            (outcome.undo && outcome.undo->failure
+                 ? undoFailureText(outcome.undo->failure->rename, outcome.undo->failure->fault)
+                 : std::string()) +
+            ". These renames are still in effect:";
         if (outcome.undo)
             for (const engine::Rename& rename : outcome.undo->stillInEffect)
                 text += "\n" + rename.before + " to " + rename.after;

@@ -55,7 +55,10 @@ TEST(PutBackTexts, EachEndInTheUsersWords) {
                                host::EcoDelivery(host::EcoOutcome::Delivered), "/t/x.eco"};
     done.journalNotSettled = "No room.";
     engine::PutBackOutcome left = ended(End::LeftInEffect, Rule::Stopped, "R7 refused.");
-    left.undo = engine::UndoReport{false, "R3 refused", {{ComponentIndex(0), "R9", "R3"}}};
+    left.undo = engine::UndoReport{
+        false,
+        engine::UndoFailure{{ComponentIndex(0), "R9", "R3"}, {host::HostCode::Timeout, "late"}},
+        {{ComponentIndex(0), "R9", "R3"}}};
     engine::PutBackOutcome takenBack = ended(End::TakenBack, Rule::SaveCancelled);
     takenBack.passNotKept = "Not kept.";
     const struct {
@@ -98,9 +101,12 @@ TEST(PutBackTexts, EachEndInTheUsersWords) {
          "had changed is back: the schematic is as the last pass left it, which can still be "
          "put back.\n\nNot kept."},
         {left, MessageKind::Failure,
-         "R7 refused.\n\nTaking the put-back back failed too: R3 refused. These renames are "
-         "still in effect:\nR9 to R3\n\nSequate keeps a journal of the put-back: the next Run, "
-         "or the next start of Sequate, carries it on."},
+         "R7 refused.\n\nTaking the put-back back failed too: R3 could not get back its name R9: "
+         "PowerLogic did not answer in time (error " +
+             host::codeText(host::HostCode::Timeout) +
+             ": late). These renames are still in effect:\nR9 to R3\n\nSequate keeps a journal of "
+             "the put-back: the next Run, "
+             "or the next start of Sequate, carries it on."},
     };
     for (const auto& c : cases) {
         const std::optional<Message> said = putBackMessage(c.outcome);
