@@ -35,6 +35,7 @@ struct Problem {
         JournalNotWritten,  // the journal of the pass could not be written: its words in detail
         SaveCancelled,      // the save dialog was cancelled and the renames were not kept
         EcoNotDelivered,    // the ECO file went nowhere: the ECO step's words in detail
+        EcoStepThrew,       // the ECO step threw past its checks: its words in detail, or none
     };
 
     Problem(Rule rule, std::string activity, std::string detail = {})

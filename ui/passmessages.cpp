@@ -1,5 +1,6 @@
 #include "passmessages.h"
 
+#include "ecotexts.h"
 #include "hostfailuretexts.h"
 
 namespace sequate::ui {
@@ -121,6 +122,8 @@ std::string problemText(const engine::Problem& problem) {
                " because of an unexpected problem: " + problem.detail + ".";
     case Rule::SaveCancelled:
         return "No ECO file was written: the save dialog was cancelled.";
+    case Rule::EcoStepThrew:
+        return ecoProblemText(host::EcoProblem{host::EcoStepThrew{problem.detail}});
     case Rule::NameOfSeveral:
     case Rule::LayoutCannotName:
     case Rule::LayoutCannotCarry:
