@@ -33,9 +33,8 @@ void renameInHost(UndoList& undo, const ComponentPtr& component, const Rename& r
         component->SetName(to);
     } catch (const host::HostFailure& failure) {
         journalIfMade(undo, component, rename, failure);
-        throw RenameRefused("PowerLogic did not rename " + from + " to " + to + ": " +
-                                describeFailure(failure) + ".",
-                            to, failure.code());
+        throw RenameRefused("PowerLogic did not rename " + from + " to " + to, to,
+                            HostFault::of(failure));
     }
     undo.add(component, rename);
     std::string readBack;
@@ -43,7 +42,8 @@ void renameInHost(UndoList& undo, const ComponentPtr& component, const Rename& r
         readBack = component->Name();
     } catch (const host::HostFailure& failure) {
         throw PassStop("After renaming " + from + " to " + to +
-                       ", its new name could not be read back: " + describeFailure(failure) + ".");
+                           ", its new name could not be read back",
+                       HostFault::of(failure));
     }
     if (readBack != to) {
         undo.confirmLast(readBack);

@@ -68,6 +68,7 @@ public:
     bool putBackOnRecovery = true;
     std::vector<UnfinishedPass> recoveryQuestions;
     std::vector<RecoveryMessage> recoveryMessages; // kept as values: the runners word them
+    std::vector<PassLockNews> passLockNews;        // kept as values: the runners word them
     std::vector<ShownMessage> messages;
 
     // The ECO step is the window's own, which counts and answers as set up above, unless one
@@ -98,6 +99,7 @@ public:
     void tellOfRecovery(const RecoveryMessage& message) override {
         recoveryMessages.push_back(message);
     }
+    void tellOfPassLock(const PassLockNews& news) override { passLockNews.push_back(news); }
 
     void showMessage(engine::MessageKind kind, const std::string& title,
                      const std::string& text) override;

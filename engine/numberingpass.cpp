@@ -64,6 +64,12 @@ protected:
         mPassLock->begin();
     }
 
+    Problem stoppedBy(const PassStop& stop) const {
+        Problem problem(Problem::Rule::Stopped, mActivity, stop.what());
+        problem.fault = stop.fault();
+        return problem;
+    }
+
     Problem failed(const host::HostFailure& failure) const {
         Problem problem(Problem::Rule::HostFailed, mActivity, failure.what());
         problem.code = failure.code();
@@ -122,7 +128,7 @@ public:
             return stop(Problem(Problem::Rule::StoppedByUser, mActivity, stopped.what()),
                         ByUser::Yes);
         } catch (const PassStop& problem) {
-            return stop(Problem(Problem::Rule::Stopped, mActivity, problem.what()));
+            return stop(stoppedBy(problem));
         } catch (const host::HostFailure& failure) {
             return stop(failed(failure));
         } catch (const std::exception& problem) {
@@ -233,6 +239,10 @@ private:
                     return stop(Problem(Problem::Rule::SaveCancelled, mActivity), ByUser::Yes);
                 break;
             case host::EcoOutcome::NotDelivered:
+                if (const auto* threw = delivery->problem ? std::get_if<host::EcoStepThrew>(
+                                                                &delivery->problem->what)
+                                                          : nullptr)
+                    return stop(Problem(Problem::Rule::EcoStepThrew, mActivity, threw->reason));
                 return stop(Problem(Problem::Rule::EcoNotDelivered, mActivity, delivery->message));
             case host::EcoOutcome::Unknown:
                 // Whether the layout took the file, the next Run finds out from the journal.
@@ -320,12 +330,16 @@ private:
             return mPorts.eco.handToPowerPcb(*mState.application,
                                              journaled(rows, HandOver::Layout));
         } catch (const std::exception& problem) {
-            return {host::EcoOutcome::NotDelivered,
-                    std::string("The ECO file could not be written: ") + problem.what() + "."};
+            return threw(problem.what());
         } catch (...) {
-            return {host::EcoOutcome::NotDelivered,
-                    "The ECO file could not be written: an unexpected problem."};
+            return threw({});
         }
+    }
+
+    static host::EcoDelivery threw(std::string reason) {
+        host::EcoDelivery failed(host::EcoOutcome::NotDelivered);
+        failed.problem = host::EcoProblem{host::EcoStepThrew{std::move(reason)}};
+        return failed;
     }
 
     enum class ByUser { No, Yes };
@@ -381,7 +395,7 @@ public:
         } catch (const Halt& halt) {
             preview.problem = halt.problem;
         } catch (const PassStop& problem) {
-            preview.problem = Problem(Problem::Rule::Stopped, mActivity, problem.what());
+            preview.problem = stoppedBy(problem);
         } catch (const host::HostFailure& failure) {
             preview.problem = failed(failure);
         }

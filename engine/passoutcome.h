@@ -8,6 +8,7 @@
 #include "host/hostfailure.h"
 #include "passplan.h"
 #include "passrequest.h"
+#include "passstop.h"
 #include "rename.h"
 #include "undolist.h"
 
@@ -34,6 +35,7 @@ struct Problem {
         JournalNotWritten,  // the journal of the pass could not be written: its words in detail
         SaveCancelled,      // the save dialog was cancelled and the renames were not kept
         EcoNotDelivered,    // the ECO file went nowhere: the ECO step's words in detail
+        EcoStepThrew,       // the ECO step threw past its checks: its words in detail, or none
     };
 
     Problem(Rule rule, std::string activity, std::string detail = {})
@@ -45,6 +47,7 @@ struct Problem {
     std::vector<std::string> parts; // the part names it concerns
     std::size_t count = 0;
     host::HostCode code = host::HostCode::Failed; // HostFailed only
+    std::optional<HostFault> fault; // Stopped: the host's failure the check met, told after it
 
     bool operator==(const Problem&) const = default;
 };
@@ -94,7 +97,7 @@ struct PassCompleted {
 // aside, and what ending PowerLogic's pass could not do.
 struct StopNotes {
     std::string setAside;
-    std::string passNotEnded;
+    PassLockNews passNotEnded;
 };
 
 // The pass stopped after it had begun renaming, and put back every name it could.

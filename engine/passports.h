@@ -70,6 +70,8 @@ public:
     virtual bool putBackUnfinishedPass(const UnfinishedPass& pass) = 0;
     // What a recovery tells, one box, shown once PowerLogic is let go.
     virtual void tellOfRecovery(const RecoveryMessage& message) = 0;
+    // What ending PowerLogic's pass has to tell, one box, once it has ended.
+    virtual void tellOfPassLock(const PassLockNews& news) = 0;
 };
 
 // The ECO step at the end of a pass, before PowerLogic's pass ends. Each says what came of it.

@@ -3,17 +3,27 @@
 // Why a numbering pass cannot go on. Thrown inside the pass and caught once, at its top,
 // where the renames made so far are undone and the message is shown.
 
-#include "host/hostfailure.h"
+#include "hostfault.h"
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <utility>
 
 namespace sequate::engine {
 
+// The words say what the pass was doing; a host failure that stopped it travels beside them
+// as a value, told after them.
 class PassStop : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
+    PassStop(const std::string& words, HostFault fault)
+        : std::runtime_error(words), mFault(std::move(fault)) {}
+
+    const std::optional<HostFault>& fault() const { return mFault; }
+
+private:
+    std::optional<HostFault> mFault;
 };
 
 // The user asked the pass to stop: it ends as a stopped pass does, with its renames put back.
@@ -25,23 +35,13 @@ public:
 // PowerLogic refused to give a component a new name.
 class RenameRefused : public PassStop {
 public:
-    RenameRefused(const std::string& message, std::string wantedName, host::HostCode code)
-        : PassStop(message), mWantedName(std::move(wantedName)), mCode(code) {}
+    RenameRefused(const std::string& words, std::string wantedName, HostFault fault)
+        : PassStop(words, std::move(fault)), mWantedName(std::move(wantedName)) {}
 
     const std::string& wantedName() const { return mWantedName; }
-    host::HostCode code() const { return mCode; }
 
 private:
     std::string mWantedName;
-    host::HostCode mCode;
 };
-
-// A host failure in the user's words, its code and the host's own text only as a detail at the
-// end: "PowerLogic refused the call (error 0x80040203: the name is taken)".
-std::string describeFailure(const host::HostFailure& failure);
-
-// Why the open schematic cannot be reached, in the user's terms, with what to do: no document
-// open, or PowerLogic gone and not found again.
-std::string schematicUnreachable(const host::HostFailure& failure);
 
 } // namespace sequate::engine

@@ -25,26 +25,15 @@ void PowerLogicPassLock::begin() {
     }
     mApplication.BeginPass();
     mOpen = true;
-    mNote = "PowerLogic still had a pass open that an earlier run could not end, which held back "
-            "your edits in PowerLogic. Sequate has closed it.";
+    mNote.closedEarlierPass = true;
 }
 
 void PowerLogicPassLock::end() {
-    if (const std::string said = endQuietly(); !said.empty())
-        mDialogs.showMessage(MessageKind::Failure, "Sequate", said);
+    if (const PassLockNews news = endQuietly(); !news.empty())
+        mDialogs.tellOfPassLock(news);
 }
 
-namespace {
-
-std::string joined(const std::string& first, const std::string& second) {
-    if (first.empty() || second.empty())
-        return first + second;
-    return first + "\n\n" + second;
-}
-
-} // namespace
-
-std::string PowerLogicPassLock::endQuietly() {
+PassLockNews PowerLogicPassLock::endQuietly() {
     if (!mOpen)
         return std::exchange(mNote, {});
     mOpen = false;
@@ -61,8 +50,9 @@ std::string PowerLogicPassLock::endQuietly() {
         // After a try that got no answer, a refusal now says the pass is closed already.
         if (firstUnanswered && !failure.outcomeUnknown())
             return std::exchange(mNote, {});
-        return joined(std::exchange(mNote, {}),
-                      "PowerLogic could not end the pass: " + describeFailure(failure) + ".");
+        PassLockNews news = std::exchange(mNote, {});
+        news.notEnded = HostFault::of(failure);
+        return news;
     }
     return std::exchange(mNote, {});
 }

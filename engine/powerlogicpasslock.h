@@ -28,7 +28,7 @@ public:
     void end();
     // The same, but returns what it would say (empty when there is nothing), for a message
     // that tells it together with what went before.
-    std::string endQuietly();
+    PassLockNews endQuietly();
     bool open() const { return mOpen; }
     // PowerLogic went away, and its pass with it: there is nothing left to end.
     void forget() { mOpen = false; }
@@ -37,7 +37,7 @@ private:
     host::LogicApplication& mApplication;
     UserDialogs& mDialogs;
     bool mOpen = false;
-    std::string mNote; // what begin() found, told once the pass has ended
+    PassLockNews mNote; // what begin() found, told once the pass has ended
 };
 
 } // namespace sequate::engine

@@ -17,15 +17,22 @@ namespace sequate::engine {
 namespace {
 
 using Names = std::vector<std::string>;
+using Rule = PutBackProblem::Rule;
+
+PutBackProblem hostProblem(Rule rule, const std::string& activity,
+                           const host::HostFailure& failure) {
+    PutBackProblem problem(rule, failure.what());
+    problem.activity = activity;
+    problem.code = failure.code();
+    return problem;
+}
 
 // What putting the pass back would do to the schematic as it is now, or why it cannot.
 struct Look {
-    std::optional<std::string> refusal;
+    std::optional<PutBackProblem> refusal;
     ComponentList read;
     std::vector<Rename> renames;
 };
-
-constexpr std::size_t previewRows = 12;
 
 class PutBack {
 public:
@@ -34,20 +41,21 @@ public:
 
     PutBackOutcome run() {
         if (!mState.application || !mState.document)
-            return tell(MessageKind::Failure,
-                        "Sequate is not attached to a PowerLogic document: start-up did not "
-                        "complete. Close Sequate and start it again once PowerLogic has a project "
-                        "open.");
+            return tell(PutBackEnd::ProblemAlone, PutBackProblem(Rule::NotAttached));
         try {
             mDocument = mState.document->Name();
         } catch (const host::HostFailure& failure) {
-            return tell(MessageKind::Failure, schematicUnreachable(failure));
+            return tell(PutBackEnd::ProblemAlone,
+                        hostProblem(Rule::SchematicUnreachable, mActivity, failure));
         }
         const std::vector<KeptPass> kept = completedPassesOf(mState.journalFolder, mDocument);
-        if (kept.empty())
-            return tell(MessageKind::Refusal, "No completed pass of " + mDocument +
-                                                  " is kept, so there is no pass to put back.");
+        if (kept.empty()) {
+            PutBackProblem none(Rule::NothingKept);
+            none.document = mDocument;
+            return tell(PutBackEnd::ProblemAlone, none);
+        }
         mKept = kept.front();
+        mOutcome.passRenames = mKept.pass.renamed.size();
         try {
             std::vector<Rename> planned;
             {
@@ -55,25 +63,23 @@ public:
                 pass.begin();
                 const Look first = look();
                 if (first.refusal)
-                    return tell(MessageKind::Refusal, *first.refusal + nothingChanged);
+                    return tell(PutBackEnd::NothingChanged, *first.refusal);
                 planned = first.renames;
             }
             // PowerLogic is not held while the question waits.
-            if (!mConfirm(previewText(planned)))
-                return {};
+            if (!mConfirm(preview(planned)))
+                return PutBackOutcome(PutBackEnd::Declined);
             return apply(planned);
         } catch (const host::HostFailure& failure) {
-            return stop("Putting back the last pass stopped while " + mActivity + ": " +
-                        describeFailure(failure) + ".");
+            return stop(hostProblem(Rule::HostFailed, mActivity, failure));
         } catch (const std::exception& problem) {
-            return stop("Putting back the last pass stopped while " + mActivity + ": " +
-                        problem.what());
+            PutBackProblem unexpected(Rule::Unexpected, problem.what());
+            unexpected.activity = mActivity;
+            return stop(unexpected);
         }
     }
 
 private:
-    static constexpr const char* nothingChanged = "\n\nNothing was changed.";
-
     Look look() {
         mActivity = "reading the schematic's names";
         Look now;
@@ -82,9 +88,9 @@ private:
         const Names& names = now.read.names;
         const CompletedPass& pass = mKept.pass;
         if (names.size() != pass.components) {
-            now.refusal = "The schematic has " + std::to_string(names.size()) +
-                          " components now and had " + std::to_string(pass.components) +
-                          " when the last pass completed, so that pass cannot be put back.";
+            now.refusal = PutBackProblem(Rule::ComponentCount);
+            now.refusal->now = names.size();
+            now.refusal->then = pass.components;
             return now;
         }
         Names target = names;
@@ -92,9 +98,9 @@ private:
         for (const Rename& rename : pass.renamed) {
             const std::string& present = names[rename.component.value()];
             if (present != rename.after) {
-                now.refusal = "The last pass renamed " + rename.before + " to " + rename.after +
-                              ", which has been renamed to " + present +
-                              " since, so that pass cannot be put back.";
+                now.refusal = PutBackProblem(Rule::RenamedSince);
+                now.refusal->rename = rename;
+                now.refusal->present = present;
                 return now;
             }
             target[rename.component.value()] = rename.before;
@@ -106,10 +112,8 @@ private:
                 others.emplace(names[i], i);
         for (const Rename& rename : pass.renamed)
             if (others.count(rename.before)) {
-                now.refusal = "Another component has been named " + rename.before +
-                              " since the last pass, which took that name from the component "
-                              "now named " +
-                              rename.after + ", so that pass cannot be put back.";
+                now.refusal = PutBackProblem(Rule::NameTakenSince);
+                now.refusal->rename = rename;
                 return now;
             }
         SchematicSnapshot snapshot;
@@ -120,32 +124,9 @@ private:
         return now;
     }
 
-    std::string previewText(const std::vector<Rename>& renames) const {
-        std::string text = "Put back the last pass on " + mDocument + "? " +
-                           std::to_string(mKept.pass.renamed.size()) +
-                           " components get back the names they had before it:";
-        for (std::size_t i = 0; i < mKept.pass.renamed.size() && i < previewRows; ++i)
-            text += "\n" + mKept.pass.renamed[i].after + " to " + mKept.pass.renamed[i].before;
-        if (mKept.pass.renamed.size() > previewRows)
-            text +=
-                "\n... and " + std::to_string(mKept.pass.renamed.size() - previewRows) + " more.";
-        if (const std::size_t ring = renames.size() - mKept.pass.renamed.size(); ring > 0)
-            text += "\n" + std::to_string(ring) +
-                    " of them go by way of a temporary name, as their names go round.";
-        switch (mKept.pass.eco) {
-        case HandOver::Layout:
-            text += "\n\nThe pass's ECO file reached the layout, so PowerPCB then reads the file "
-                    "that puts the layout back too.";
-            break;
-        case HandOver::File:
-            text += "\n\nThe pass's ECO file went to \"" + mKept.pass.ecoPath +
-                    "\": the file that puts the layout back is offered in the save dialog.";
-            break;
-        case HandOver::None:
-            text += "\n\nThe pass wrote no ECO file, so only the schematic changes.";
-            break;
-        }
-        return text;
+    PutBackPreview preview(const std::vector<Rename>& renames) const {
+        return {mDocument, mKept.pass.renamed, renames.size() - mKept.pass.renamed.size(),
+                mKept.pass.eco, mKept.pass.ecoPath};
     }
 
     PutBackOutcome apply(const std::vector<Rename>& planned) {
@@ -153,23 +134,14 @@ private:
         pass.begin();
         const Look now = look();
         if (now.refusal)
-            return tell(MessageKind::Refusal, *now.refusal + nothingChanged);
+            return tell(PutBackEnd::NothingChanged, *now.refusal);
         if (now.renames != planned)
-            return tell(MessageKind::Refusal,
-                        "The schematic changed while the question was open, so the last pass "
-                        "was not put back. Choose Pass > Put back the last pass again to see "
-                        "what it would do now." +
-                            std::string(nothingChanged));
+            return tell(PutBackEnd::NothingChanged, PutBackProblem(Rule::ChangedWhileAsked));
         if (mKept.pass.eco == HandOver::Layout) {
             mActivity = "reaching the layout in PowerPCB";
-            if (const std::string problem = mPorts.eco.whyPowerPcbCannotTake(); !problem.empty())
-                return tell(MessageKind::Refusal,
-                            problem +
-                                "\n\nThe last pass's ECO file reached the layout, so the "
-                                "layout must be put back too: start PowerPCB with the "
-                                "layout open and choose Pass > Put back the last pass "
-                                "again." +
-                                nothingChanged);
+            if (std::string problem = mPorts.eco.whyPowerPcbCannotTake(); !problem.empty())
+                return tell(PutBackEnd::NothingChanged,
+                            PutBackProblem(Rule::PowerPcbCannotTake, std::move(problem)));
         }
         if (planned.empty())
             return done(pass);
@@ -179,10 +151,11 @@ private:
             applyRenames({now.read.components, mUndo, mJournal.get()}, planned, mPorts.progress,
                          mActivity);
         } catch (const PassStop& problem) {
-            return undo(problem.what());
+            PutBackProblem stopped(Rule::Stopped, problem.what());
+            stopped.fault = problem.fault();
+            return undo(stopped);
         } catch (const host::HostFailure& failure) {
-            return undo("Putting back the last pass stopped while " + mActivity + ": " +
-                        describeFailure(failure) + ".");
+            return undo(hostProblem(Rule::HostFailed, mActivity, failure));
         }
         mOutcome.renames = planned;
         return handOver(pass, now.read.names, planned);
@@ -236,23 +209,17 @@ private:
         switch (delivery.outcome) {
         case host::EcoOutcome::Cancelled:
             if (!keepWithoutEco(pass))
-                return undo("No ECO file was written: the save dialog was cancelled.");
+                return undo(PutBackProblem(Rule::SaveCancelled));
             break;
         case host::EcoOutcome::NotDelivered:
-            return undo(delivery.message);
+            return undo(PutBackProblem(Rule::EcoNotDelivered, delivery.message));
         case host::EcoOutcome::Unknown:
             // Whether the layout took the file, the next Run finds out from the journal, which
             // recovery carries on as any put-back's.
             mJournal.reset();
-            mNote = "\n\n" + delivery.message;
             break;
         case host::EcoOutcome::FileLeftOver:
-            mNote = "\n\n" + delivery.message;
-            break;
         case host::EcoOutcome::Delivered:
-            mNote = where == HandOver::Layout ? "\n\nThe layout in PowerPCB is put back too."
-                                              : "\n\nThe ECO file that puts the layout back is \"" +
-                                                    mOutcome.eco->path + "\".";
             break;
         }
         return done(pass);
@@ -280,10 +247,8 @@ private:
         }
         pass.end();
         mPorts.progress.observer.progressEnded();
-        mOutcome.done = true;
-        return tell(MessageKind::Information,
-                    "The last pass is put back: " + std::to_string(mKept.pass.renamed.size()) +
-                        " components have the names they had before it." + mNote);
+        mOutcome.end = PutBackEnd::Done;
+        return mOutcome;
     }
 
     // Once the names are as they are to stay, a journal left behind would have the next start
@@ -294,53 +259,42 @@ private:
             mJournal->settle();
         } catch (const JournalError& error) {
             mState.settledJournals.insert(mJournal->path());
-            mNote += "\n\n" + std::string(error.what()) +
-                     " Remove that file once there is room on the disk.";
+            mOutcome.journalNotSettled = error.what();
         }
     }
 
     // The put-back itself is put back: the last pass's names, and its journal, as they were.
-    PutBackOutcome undo(const std::string& problem) {
+    PutBackOutcome undo(const PutBackProblem& problem) {
         if (mUndone)
-            return tell(MessageKind::Failure, problem);
+            return tell(PutBackEnd::ProblemAlone, problem);
         mUndone = true;
-        const UndoReport report = mUndo.undo(&mPorts.progress);
+        UndoReport report = mUndo.undo(&mPorts.progress);
         mPorts.progress.observer.progressEnded();
         mOutcome.renames = report.stillInEffect;
         if (!report.complete) {
-            std::string text = problem +
-                               "\n\nTaking the put-back back failed too: " + report.failure +
-                               ". These renames are still in effect:";
-            for (const Rename& rename : report.stillInEffect)
-                text += "\n" + rename.before + " to " + rename.after;
-            return tell(MessageKind::Failure,
-                        text + "\n\nSequate keeps a journal of the put-back: the next Run, or the "
-                               "next start of Sequate, carries it on.");
+            mOutcome.undo = std::move(report);
+            return tell(PutBackEnd::LeftInEffect, problem);
         }
         settle();
         try {
             keepCompletedPass(mState.journalFolder, mKept.pass);
         } catch (const JournalError& error) {
-            mNote += "\n\n" + std::string(error.what());
+            mOutcome.passNotKept = error.what();
         }
-        return tell(MessageKind::Failure,
-                    problem +
-                        "\n\nEvery name the put-back had changed is back: the schematic "
-                        "is as the last pass left it, which can still be put back." +
-                        mNote);
+        return tell(PutBackEnd::TakenBack, problem);
     }
 
-    PutBackOutcome stop(const std::string& problem) {
+    PutBackOutcome stop(const PutBackProblem& problem) {
         if (mUndo.size() > 0 && mJournal)
             return undo(problem);
-        return tell(MessageKind::Failure, problem + nothingChanged);
+        return tell(PutBackEnd::NothingChanged, problem);
     }
 
-    // Said, by whoever shows the outcome, once PowerLogic's pass has ended: no box waits while
+    // Told, by whoever shows the outcome, once PowerLogic's pass has ended: no box waits while
     // it is held.
-    PutBackOutcome tell(MessageKind kind, const std::string& message) {
-        mOutcome.message = message;
-        mOutcome.kind = kind;
+    PutBackOutcome tell(PutBackEnd end, const PutBackProblem& problem) {
+        mOutcome.end = end;
+        mOutcome.problem = problem;
         return mOutcome;
     }
 
@@ -350,11 +304,10 @@ private:
     std::string mDocument;
     KeptPass mKept;
     std::string mActivity = "looking for the last pass";
-    std::string mNote;
     UndoList mUndo;
     bool mUndone = false; // undone once: never again
     std::unique_ptr<JournalWriter> mJournal;
-    PutBackOutcome mOutcome;
+    PutBackOutcome mOutcome{PutBackEnd::ProblemAlone};
 };
 
 } // namespace

@@ -24,20 +24,29 @@ using namespace recovery;
 struct SchematicChanged {};
 
 // A step that failed: what was under way, and the problem in the words of the part that met it.
+// A failure of PowerLogic's travels as a value, after the words or alone.
 struct StepFailed {
     RecoveryActivity activity;
     std::string problem;
     std::string renaming;
+    std::optional<HostFault> fault;
 };
+
+StepFailed stepFailed(RecoveryActivity activity, const std::exception& problem,
+                      const std::string& renaming = {}) {
+    if (const auto* failure = dynamic_cast<const host::HostFailure*>(&problem))
+        return {activity, {}, renaming, HostFault::of(*failure)};
+    if (const auto* stop = dynamic_cast<const PassStop*>(&problem))
+        return {activity, stop->what(), renaming, stop->fault()};
+    return {activity, problem.what(), renaming, std::nullopt};
+}
 
 template <typename Step>
 auto during(RecoveryActivity activity, Step step) {
     try {
         return step();
-    } catch (const host::HostFailure& failure) {
-        throw StepFailed{activity, describeFailure(failure) + ".", {}};
     } catch (const std::exception& problem) {
-        throw StepFailed{activity, problem.what(), {}};
+        throw stepFailed(activity, problem);
     }
 }
 
@@ -71,15 +80,15 @@ public:
         try {
             document = documentName();
         } catch (const host::HostFailure& failure) {
-            tell(record, Said{schematicUnreachable(failure)});
+            tell(record, SchematicOutOfReach{failure.code(), failure.what()});
             record.outcome.passMayFollow = false;
             return record;
         }
         try {
             recover(record, document);
         } catch (const StepFailed& failed) {
-            tell(record,
-                 NotSettled{failed.activity, failed.renaming, failed.problem, record.putBackBegun});
+            tell(record, NotSettled{failed.activity, failed.renaming, failed.problem,
+                                    record.putBackBegun, failed.fault});
         }
         // PowerLogic is let go before the first box: every message waits for the end of its
         // pass.
@@ -120,8 +129,8 @@ private:
     void endPowerLogicPassLock(Record& record) {
         if (!mPassLock)
             return;
-        if (std::string said = mPassLock->endQuietly(); !said.empty())
-            tell(record, Said{std::move(said)});
+        if (PassLockNews news = mPassLock->endQuietly(); !news.empty())
+            tell(record, PassLockTold{std::move(news)});
         mPassLock.reset();
     }
 
@@ -238,11 +247,8 @@ private:
             UndoList undo;
             applyRenames({read.components, undo, &writer}, plan.renames, mPorts.progress, renaming,
                          ProgressPhase::PuttingBack);
-        } catch (const host::HostFailure& failure) {
-            throw StepFailed{RecoveryActivity::WritingPutBackJournal,
-                             describeFailure(failure) + ".", renaming};
         } catch (const std::exception& problem) {
-            throw StepFailed{RecoveryActivity::WritingPutBackJournal, problem.what(), renaming};
+            throw stepFailed(RecoveryActivity::WritingPutBackJournal, problem, renaming);
         }
         mPorts.progress.observer.progressEnded();
         PutBackMade made{plan.renames.size(), plan.passEcoFile, std::nullopt};
@@ -375,7 +381,7 @@ private:
         try {
             writer.settle();
         } catch (const std::exception& problem) {
-            throw StepFailed{activity, problem.what(), renaming};
+            throw stepFailed(activity, problem, renaming);
         }
         record.settled = true;
     }

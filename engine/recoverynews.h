@@ -5,6 +5,8 @@
 // Words that another part of Sequate already chose (PowerLogic's pass lock, the ECO step, a
 // journal that cannot be read) travel as they are.
 
+#include "hostfault.h"
+
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -50,6 +52,17 @@ struct Said {
     std::string text;
     bool operator==(const Said&) const = default;
 };
+// The open schematic could not be reached: PowerLogic's code and its own words.
+struct SchematicOutOfReach {
+    host::HostCode code = host::HostCode::Failed;
+    std::string detail;
+    bool operator==(const SchematicOutOfReach&) const = default;
+};
+// What ending PowerLogic's pass had to tell.
+struct PassLockTold {
+    PassLockNews news;
+    bool operator==(const PassLockTold&) const = default;
+};
 // A journal that cannot be read, moved aside (or not) so that it is never acted on.
 struct UnreadableJournal {
     std::string problem;  // the journal reader's words
@@ -62,6 +75,7 @@ struct NotSettled {
     std::string renaming; // the rename under way, in the renaming step's words, when one was
     std::string problem;  // in the words of the part that met it
     bool putBackBegun = false;
+    std::optional<HostFault> fault; // PowerLogic's failure, told after the problem's words
     bool operator==(const NotSettled&) const = default;
 };
 struct ChangedWhileAsked {
@@ -102,9 +116,9 @@ struct PassHeldBack {
     bool operator==(const PassHeldBack&) const = default;
 };
 
-using News = std::variant<Said, UnreadableJournal, NotSettled, ChangedWhileAsked, PutBackMade,
-                          LayoutFollowed, KeptFileLeftOver, KeptFileNotDelivered,
-                          LayoutFileNotSaved, LayoutNotKnown, PassHeldBack>;
+using News = std::variant<Said, SchematicOutOfReach, PassLockTold, UnreadableJournal, NotSettled,
+                          ChangedWhileAsked, PutBackMade, LayoutFollowed, KeptFileLeftOver,
+                          KeptFileNotDelivered, LayoutFileNotSaved, LayoutNotKnown, PassHeldBack>;
 
 } // namespace recovery
 

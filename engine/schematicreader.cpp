@@ -164,8 +164,8 @@ private:
             if (failure.code() == host::HostCode::BadIndex)
                 throw PassStop(name + " is not placed on the sheet, so " + mOrdered +
                                " cannot be ordered by position.");
-            throw PassStop("The position of " + name +
-                           " could not be read: " + describeFailure(failure) + ".");
+            throw PassStop("The position of " + name + " could not be read",
+                           HostFault::of(failure));
         }
     }
 

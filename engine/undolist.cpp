@@ -21,7 +21,7 @@ UndoReport UndoList::undo(const ProgressPort* progress) {
     // A rename the host will not undo stays, and the older ones are still tried: each that
     // succeeds is one name less to put right by hand.
     // A host that no longer answers would make each further try wait out the whole timeout.
-    std::vector<std::string> failures(mEntries.size());
+    std::vector<std::optional<UndoFailure>> failures(mEntries.size());
     std::size_t failed = 0;
     const std::vector<std::size_t> next = nextRenames();
     UndoReport report;
@@ -38,8 +38,7 @@ UndoReport UndoList::undo(const ProgressPort* progress) {
                 failed -= putBackPast(i, next, failures);
         } catch (const host::HostFailure& failure) {
             ++failed;
-            failures[i] = rename.after + " could not get back its name " + rename.before + ": " +
-                          describeFailure(failure);
+            failures[i] = UndoFailure{rename, HostFault::of(failure)};
             if (failure.outcomeUnknown()) {
                 report.hostLost = true;
                 for (std::size_t older = 0; older < i; ++older)
@@ -51,7 +50,7 @@ UndoReport UndoList::undo(const ProgressPort* progress) {
             steps->count();
     }
     for (std::size_t i = mEntries.size(); i-- > 0;) {
-        if (failures[i].empty())
+        if (!failures[i])
             continue;
         if (report.complete)
             report.failure = failures[i];
@@ -81,12 +80,12 @@ std::vector<std::size_t> UndoList::nextRenames() const {
 // renames that could not be undone are no longer in effect. Returns how many failures that
 // clears.
 std::size_t UndoList::putBackPast(std::size_t undone, const std::vector<std::size_t>& next,
-                                  std::vector<std::string>& failures) const {
+                                  std::vector<std::optional<UndoFailure>>& failures) const {
     std::size_t cleared = 0;
     for (std::size_t later = next[undone]; later < mEntries.size(); later = next[later]) {
-        if (!failures[later].empty())
+        if (failures[later])
             ++cleared;
-        failures[later].clear();
+        failures[later].reset();
     }
     return cleared;
 }

@@ -4,20 +4,30 @@
 // so that a pass that cannot finish can put every name back.
 
 #include "host/powerlogic.h"
+#include "passstop.h"
 #include "progress.h"
 #include "rename.h"
 
 #include <cstddef>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace sequate::engine {
 
+// A rename PowerLogic would not undo, and its failure.
+struct UndoFailure {
+    Rename rename;
+    HostFault fault;
+    bool operator==(const UndoFailure&) const = default;
+};
+
 struct UndoReport {
     bool complete = true;
-    std::string failure;               // what went wrong while undoing, when not complete
+    std::optional<UndoFailure>
+        failure;                       // the first that went wrong while undoing, when not complete
     std::vector<Rename> stillInEffect; // oldest first
     // PowerLogic stopped answering: the older renames were not tried, and calls it has queued
     // may still take effect when it answers again.
@@ -44,7 +54,7 @@ private:
     };
     std::vector<std::size_t> nextRenames() const;
     std::size_t putBackPast(std::size_t undone, const std::vector<std::size_t>& next,
-                            std::vector<std::string>& failures) const;
+                            std::vector<std::optional<UndoFailure>>& failures) const;
 
     std::vector<Entry> mEntries;
 };

@@ -121,10 +121,16 @@ struct EcoNoFileGiven {
 // Something the ECO step did not foresee.
 struct EcoUnexpected {};
 
+// The ECO step threw past its own checks while the pass handed the file over: the exception's
+// words, none when it had none.
+struct EcoStepThrew {
+    std::string reason;
+};
+
 struct EcoProblem {
     std::variant<EcoStageFailed, EcoNameRefused, EcoRowsUneven, EcoFileUnwritten, EcoFolderUnmade,
                  LayoutAbsence, EcoReadRefused, EcoAnswerLost, EcoFileNotDeleted, EcoNoSchematic,
-                 EcoNoFileGiven, EcoUnexpected>
+                 EcoNoFileGiven, EcoUnexpected, EcoStepThrew>
         what;
 };
 

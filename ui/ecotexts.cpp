@@ -140,6 +140,11 @@ std::string text(host::EcoUnexpected) {
     return "The ECO file could not be handed to PowerPCB: an unexpected problem.";
 }
 
+std::string text(const host::EcoStepThrew& threw) {
+    return "The ECO file could not be written: " +
+           (threw.reason.empty() ? std::string("an unexpected problem") : threw.reason) + ".";
+}
+
 } // namespace
 
 std::string ecoProblemText(const host::EcoProblem& problem) {

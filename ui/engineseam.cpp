@@ -2,7 +2,9 @@
 
 #include "engine/recovery.h"
 #include "engine/runcommand.h"
+#include "hostfailuretexts.h"
 #include "passmessages.h"
+#include "putbacktexts.h"
 #include "recoverytexts.h"
 
 namespace sequate::ui {
@@ -71,9 +73,10 @@ std::optional<engine::PassOutcome> EngineSeam::apply(const PassRequest& request,
 
 std::optional<engine::PutBackOutcome> EngineSeam::putBackLastPass() {
     auto outcome = guarded(Undertaking::Pass, [&] {
-        return engine::putBackLastPass(mSession, ports(), [this](const std::string& preview) {
-            return mView.ask(putBackLastPassQuestion(preview));
-        });
+        return engine::putBackLastPass(
+            mSession, ports(), [this](const engine::PutBackPreview& preview) {
+                return mView.ask(putBackLastPassQuestion(putBackPreviewText(preview)));
+            });
     });
     if (outcome)
         if (const std::optional<Message> said = putBackMessage(*outcome))
@@ -97,6 +100,10 @@ bool EngineSeam::keepRenamesWithoutEco(engine::WithoutEcoFile renames) {
 
 bool EngineSeam::putBackUnfinishedPass(const engine::UnfinishedPass& pass) {
     return mView.ask(putBackQuestion(unfinishedPassQuestion(pass)));
+}
+
+void EngineSeam::tellOfPassLock(const engine::PassLockNews& news) {
+    mView.showMessage({MessageKind::Failure, "Sequate", passLockText(news)});
 }
 
 void EngineSeam::tellOfRecovery(const engine::RecoveryMessage& message) {

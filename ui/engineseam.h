@@ -78,6 +78,7 @@ private:
     bool keepRenamesWithoutEco(engine::WithoutEcoFile renames) override;
     bool putBackUnfinishedPass(const engine::UnfinishedPass& pass) override;
     void tellOfRecovery(const engine::RecoveryMessage& message) override;
+    void tellOfPassLock(const engine::PassLockNews& news) override;
 
     engine::HostSession mSession;
     OptionPanel& mOptions;

@@ -184,7 +184,7 @@ void MainWindowLogic::putBackLastPass() {
     beginHold();
     const std::optional<engine::PutBackOutcome> outcome = mSeam.putBackLastPass();
     // The line is shown as the window is let go, so that it outlasts the hold.
-    if (outcome && !outcome->message.empty())
+    if (outcome && outcome->end != engine::PutBackEnd::Declined)
         mAccount = putBackAccount(*outcome);
     endHold();
 }

@@ -1,6 +1,7 @@
 #include "passmessages.h"
 
-#include "engine/passstop.h"
+#include "ecotexts.h"
+#include "hostfailuretexts.h"
 
 namespace sequate::ui {
 
@@ -19,7 +20,10 @@ std::string undoText(const engine::UndoReport& undo, std::size_t made) {
     if (undo.complete)
         return "The " + std::to_string(made) +
                " renames this pass had made were undone: every name is as it was before.";
-    std::string text = "Undoing the renames of this pass failed too: " + undo.failure + ".";
+    std::string text = "Undoing the renames of this pass failed too: " +
+                       (undo.failure ? undoFailureText(undo.failure->rename, undo.failure->fault)
+                                     : std::string()) +
+                       ".";
     if (undo.hostLost)
         text += " PowerLogic stopped answering, so the older renames were not tried. Calls it was "
                 "still holding may yet take effect when it answers again: check these names in "
@@ -57,7 +61,7 @@ std::string withNotes(std::string text, const engine::StopNotes& notes) {
     if (!notes.setAside.empty())
         text += "\n\n" + notes.setAside;
     if (!notes.passNotEnded.empty())
-        text += "\n\n" + notes.passNotEnded;
+        text += "\n\n" + passLockText(notes.passNotEnded);
     return text;
 }
 
@@ -112,18 +116,21 @@ std::string problemText(const engine::Problem& problem) {
                "Close Sequate and start it again once PowerLogic has a project open.";
     case Rule::HostFailed:
         return "The pass stopped while " + problem.activity + ": " +
-               engine::describeFailure(host::HostFailure(problem.code, problem.detail)) + ".";
+               describeFailure({problem.code, problem.detail}) + ".";
     case Rule::Unexpected:
         return "The pass stopped while " + problem.activity +
                " because of an unexpected problem: " + problem.detail + ".";
     case Rule::SaveCancelled:
         return "No ECO file was written: the save dialog was cancelled.";
+    case Rule::EcoStepThrew:
+        return ecoProblemText(host::EcoProblem{host::EcoStepThrew{problem.detail}});
     case Rule::NameOfSeveral:
     case Rule::LayoutCannotName:
     case Rule::LayoutCannotCarry:
     case Rule::PowerPcbCannotTake:
         return refusalText(problem);
     case Rule::Stopped:
+        return stoppedBy(problem.detail, problem.fault);
     case Rule::StoppedByUser:
     case Rule::JournalNotWritten:
     case Rule::EcoNotDelivered:
@@ -162,12 +169,6 @@ std::vector<Message> passMessages(const engine::PassOutcome& outcome) {
         addNotes(messages, completed->notes);
     }
     return messages;
-}
-
-std::optional<Message> putBackMessage(const engine::PutBackOutcome& outcome) {
-    if (outcome.message.empty())
-        return std::nullopt;
-    return Message{outcome.kind, sequateTitle, outcome.message};
 }
 
 void tellPassOutcome(engine::UserDialogs& dialogs, const engine::PassOutcome& outcome) {

@@ -7,7 +7,6 @@
 #include "engine/numberingpass.h"
 #include "engine/passoutcome.h"
 #include "engine/passports.h"
-#include "engine/putbacklastpass.h"
 
 #include <optional>
 #include <string>
@@ -29,9 +28,6 @@ std::vector<Message> passMessages(const engine::PassOutcome& outcome);
 // The box of a pass that stopped or was refused, as the report quotes it; empty for the other
 // outcomes.
 std::string stopMessage(const engine::PassOutcome& outcome);
-
-// The box Pass > Put back the last pass ends with; nothing when the user said no.
-std::optional<Message> putBackMessage(const engine::PutBackOutcome& outcome);
 
 // Tells each box of the outcome through the ports' dialogs, as the window does: for the
 // runners and the tests that drive the engine without a window.

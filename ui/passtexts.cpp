@@ -226,7 +226,7 @@ PassReport passReport(const PassRequest& choice, const std::string& when,
 }
 
 std::string putBackAccount(const engine::PutBackOutcome& outcome) {
-    if (outcome.done)
+    if (outcome.done())
         return "The last pass is put back: " +
                counted(sizeOf(outcome.renames), "rename", "renames") + " made, " +
                (outcome.eco ? ecoAccount(outcome.eco) : std::string("no ECO file"));

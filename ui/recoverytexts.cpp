@@ -1,5 +1,7 @@
 #include "recoverytexts.h"
 
+#include "hostfailuretexts.h"
+
 #include <algorithm>
 #include <variant>
 
@@ -57,6 +59,14 @@ std::string words(const news::Said& said) {
     return said.text;
 }
 
+std::string words(const news::SchematicOutOfReach& unreachable) {
+    return schematicUnreachable({unreachable.code, unreachable.detail});
+}
+
+std::string words(const news::PassLockTold& told) {
+    return passLockText(told.news);
+}
+
 std::string words(const news::UnreadableJournal& journal) {
     if (!journal.notMoved.empty())
         return journal.problem + " It could not be set aside: " + journal.notMoved + ".";
@@ -68,7 +78,8 @@ std::string words(const news::NotSettled& failed) {
     return "Sequate could not settle the pass that was cut short while " +
            (failed.renaming.empty() ? std::string(activityWords(failed.activity))
                                     : failed.renaming) +
-           ": " + failed.problem + " Its journal stays, so the next Run offers it again" +
+           ": " + stoppedBy(failed.problem, failed.fault) +
+           " Its journal stays, so the next Run offers it again" +
            (failed.putBackBegun ? "."
                                 : "; there, \"Keep as it is\" leaves the names as they are now.");
 }

@@ -24,6 +24,7 @@ namespace sequate::eco {
 namespace {
 
 using Names = std::vector<std::string>;
+using Rule = engine::PutBackProblem::Rule;
 
 class PutBack : public ::testing::Test {
 protected:
@@ -42,7 +43,7 @@ protected:
 
     engine::PutBackOutcome putBack(engine::PassPorts ports) {
         previews.clear();
-        return engine::putBackLastPass(state, ports, [&](const std::string& preview) {
+        return engine::putBackLastPass(state, ports, [&](const engine::PutBackPreview& preview) {
             previews.push_back(preview);
             return true;
         });
@@ -71,7 +72,7 @@ protected:
     host::sim::SimRunningObjects objects{&logic, &pcb};
     engine::HostSession state;
     test::EcoWindow window{objects, ""};
-    std::vector<std::string> previews;
+    std::vector<engine::PutBackPreview> previews;
 };
 
 // Two passes, then two put-backs: each takes back one, the newest first, on both sides, after
@@ -83,19 +84,20 @@ TEST_F(PutBack, EachCommandTakesBackOnePassOnBothSides) {
     pass("100");
     ASSERT_EQ(layout(), logic.openNames());
 
-    EXPECT_TRUE(putBack().done);
+    EXPECT_TRUE(putBack().done());
     ASSERT_EQ(previews.size(), 1u);
-    EXPECT_NE(previews[0].find("PowerPCB then reads the file"), std::string::npos) << previews[0];
+    EXPECT_EQ(previews[0].eco, engine::HandOver::Layout);
     EXPECT_EQ(logic.openNames(), afterFirst);
     EXPECT_EQ(layout(), afterFirst);
 
-    EXPECT_TRUE(putBack().done);
+    EXPECT_TRUE(putBack().done());
     EXPECT_EQ(logic.openNames(), before);
     EXPECT_EQ(layout(), before);
 
     const engine::PutBackOutcome none = putBack();
-    EXPECT_FALSE(none.done);
-    EXPECT_NE(none.message.find("no pass to put back"), std::string::npos) << none.message;
+    EXPECT_FALSE(none.done());
+    ASSERT_TRUE(none.problem);
+    EXPECT_EQ(none.problem->rule, Rule::NothingKept);
     EXPECT_TRUE(previews.empty());
 }
 
@@ -108,11 +110,12 @@ TEST_F(PutBack, RefusedBeforeAnyRenameWhenSomethingChangedSince) {
         const char* what;
         std::string newName; // for the first component the pass renamed
         std::string layoutProblem;
-        std::string said;
+        Rule rule;
+        std::string present, detail;
     } cases[] = {
-        {"renamed by hand", "X1", "",
-         "renamed " + first.before + " to " + first.after + ", which has been renamed to X1 since"},
-        {"PowerPCB gone", first.after, "PowerPCB is not running.", "PowerPCB is not running."},
+        {"renamed by hand", "X1", "", Rule::RenamedSince, "X1", ""},
+        {"PowerPCB gone", first.after, "PowerPCB is not running.", Rule::PowerPcbCannotTake, "",
+         "PowerPCB is not running."},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -124,9 +127,12 @@ TEST_F(PutBack, RefusedBeforeAnyRenameWhenSomethingChangedSince) {
         engine::EcoHandOff& step =
             c.layoutProblem.empty() ? static_cast<engine::EcoHandOff&>(other.step) : other;
         const engine::PutBackOutcome outcome = putBack({other.progressBar().port(), other, step});
-        EXPECT_FALSE(outcome.done);
-        EXPECT_NE(outcome.message.find(c.said), std::string::npos) << outcome.message;
-        EXPECT_NE(outcome.message.find("Nothing was changed."), std::string::npos);
+        EXPECT_FALSE(outcome.done());
+        EXPECT_EQ(outcome.end, engine::PutBackEnd::NothingChanged);
+        ASSERT_TRUE(outcome.problem);
+        EXPECT_EQ(outcome.problem->rule, c.rule);
+        EXPECT_EQ(outcome.problem->present, c.present);
+        EXPECT_EQ(outcome.problem->detail, c.detail);
         EXPECT_EQ(logic.openNames(), names);
         EXPECT_EQ(other.pcbHandOffs, 0);
     }
@@ -143,7 +149,7 @@ TEST_F(PutBack, AKeptPassOthersCouldHavePlantedIsNeverActedOn) {
     for (const fs::path& opened : {kept, folder}) {
         fs::permissions(kept, fs::perms::owner_read | fs::perms::owner_write);
         fs::permissions(opened, fs::perms::all);
-        EXPECT_FALSE(putBack().done) << opened;
+        EXPECT_FALSE(putBack().done()) << opened;
         EXPECT_EQ(logic.openNames(), names);
     }
 }
@@ -163,9 +169,9 @@ TEST_F(PutBack, RefusedWhenAnotherComponentTookANameToGiveBack) {
     rename(untouched, freed->before);
     const Names names = logic.openNames();
     const engine::PutBackOutcome outcome = putBack();
-    EXPECT_NE(outcome.message.find("Another component has been named " + freed->before),
-              std::string::npos)
-        << outcome.message;
+    ASSERT_TRUE(outcome.problem);
+    EXPECT_EQ(outcome.problem->rule, Rule::NameTakenSince);
+    EXPECT_EQ(outcome.problem->rename, *freed);
     EXPECT_EQ(logic.openNames(), names);
 }
 
@@ -177,12 +183,12 @@ TEST_F(PutBack, ARefusalOfTheLayoutPutsThePutBackBack) {
     const Names renamed = logic.openNames();
     pcb.setLayout(host::sim::LayoutData{"board.pcb", {"J99"}});
     const engine::PutBackOutcome refused = putBack();
-    EXPECT_FALSE(refused.done);
+    EXPECT_FALSE(refused.done());
     EXPECT_EQ(logic.openNames(), renamed);
-    EXPECT_NE(refused.message.find("can still be put back"), std::string::npos) << refused.message;
+    EXPECT_EQ(refused.end, engine::PutBackEnd::TakenBack);
 
     pcb.setLayout(host::sim::LayoutData{"board.pcb", renamed});
-    EXPECT_TRUE(putBack().done);
+    EXPECT_TRUE(putBack().done());
     EXPECT_EQ(logic.openNames(), before);
     EXPECT_EQ(layout(), before);
 }

@@ -82,6 +82,30 @@ TEST(NumberingPass, StoppedPassPutsEveryNameBack) {
     }
 }
 
+// An ECO step that throws past its own checks stops the pass with its words as a value, and
+// every name is put back.
+TEST(NumberingPass, AnEcoStepThatThrowsStopsThePassWithItsWords) {
+    struct Throwing : EcoHandOff {
+        host::EcoDelivery writeToChosenFile(const EcoRows&) override {
+            throw std::runtime_error("disk gone");
+        }
+        host::EcoDelivery handToPowerPcb(host::LogicApplication&, const EcoRows&) override {
+            throw 1;
+        }
+        std::string whyPowerPcbCannotTake() override { return {}; }
+    } step;
+    for (const EcoDestination where : {EcoDestination::ChosenFile, EcoDestination::PowerPcb}) {
+        Session session(document({part("R7"), part("R1")}));
+        session.window.useEcoStep(step);
+        const PassOutcome outcome = *session.run(allComponentsRequest("1", where));
+        ASSERT_TRUE(problemOf(outcome));
+        EXPECT_EQ(problemOf(outcome)->rule, Problem::Rule::EcoStepThrew);
+        EXPECT_EQ(problemOf(outcome)->detail,
+                  where == EcoDestination::ChosenFile ? "disk gone" : "");
+        EXPECT_EQ(session.names(), (Names{"R7", "R1"}));
+    }
+}
+
 TEST(NumberingPass, FailedUndoListsWhatStays) {
     // Two components share R50; once both are renamed, the first cannot have R50 back.
     const auto doc = document({part("R50"), part("R50"), part("R51")});

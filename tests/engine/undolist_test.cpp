@@ -102,7 +102,7 @@ TEST(UndoList, UndoPutsBackWhatItCanAndTellsWhatStays) {
         if (c.failing)
             session.logic.failCall(c.failing->first, c.failing->second);
         const UndoReport undo = session.renames.undo();
-        EXPECT_EQ(undo.complete, c.stillInEffect.empty()) << undo.failure;
+        EXPECT_EQ(undo.complete, c.stillInEffect.empty());
         EXPECT_EQ(undo.hostLost, c.hostLost);
         EXPECT_EQ(undo.stillInEffect, c.stillInEffect);
         EXPECT_EQ(session.names(), c.after);

@@ -93,6 +93,8 @@ TEST(EcoTexts, EachProblemIsToldWithWhatItCarries) {
          "names."},
         {{host::EcoUnexpected{}},
          "The ECO file could not be handed to PowerPCB: an unexpected problem."},
+        {{host::EcoStepThrew{"disk gone"}}, "The ECO file could not be written: disk gone."},
+        {{host::EcoStepThrew{}}, "The ECO file could not be written: an unexpected problem."},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ecoProblemText(c.problem), c.text);

@@ -33,9 +33,14 @@ TEST(PassMessages, EachOutcomeInTheUsersWords) {
     const std::string checked = "\n\nNo name had been changed yet: the pass checks its renames "
                                 "before it makes the first, so nothing had to be undone.";
     engine::PassStopped failedUndo = stopped(Rule::Stopped, 2);
-    failedUndo.undo = {false, "R1 refused", {{engine::ComponentIndex(0), "R5", "R1"}}, true};
+    failedUndo.problem.fault = engine::HostFault{host::HostCode::Timeout, "late"};
+    failedUndo.undo = {false,
+                       engine::UndoFailure{{engine::ComponentIndex(0), "R5", "R1"},
+                                           {host::HostCode::NotRunning, "gone"}},
+                       {{engine::ComponentIndex(0), "R5", "R1"}},
+                       true};
     failedUndo.journalKept = true;
-    failedUndo.notes = {"Set aside.", "Not ended."};
+    failedUndo.notes = {"Set aside.", {true, engine::HostFault{host::HostCode::Failed, ""}}};
     failedUndo.after = {{Note::JournalNotSettled, "No room."}};
     engine::PassCompleted completed{{}, {}, {}, {}, {}};
     completed.notes = {{Note::EcoUnknown, "Unknown."},
@@ -65,12 +70,21 @@ TEST(PassMessages, EachOutcomeInTheUsersWords) {
            "No ECO file was written: the save dialog was cancelled." + none}}},
         {failedUndo,
          {{MessageKind::Failure,
-           "it broke\n\nUndoing the renames of this pass failed too: R1 refused. PowerLogic "
-           "stopped answering, so the older renames were not tried. Calls it was still holding "
-           "may yet take effect when it answers again: check these names in the schematic then. "
-           "These renames may still be in effect:\nR5 to R1\n\nSequate keeps a journal of this "
-           "pass: the next Run, or the next start of Sequate, offers to put these names "
-           "back.\n\nSet aside.\n\nNot ended."},
+           "it broke: PowerLogic did not answer in time (error 0x800705B4: late).\n\nUndoing the "
+           "renames of this pass failed too: R1 could not get back its name R5: PowerLogic is no "
+           "longer there to answer (error " +
+               host::codeText(host::HostCode::NotRunning) +
+               ": gone). PowerLogic "
+               "stopped answering, so the older renames were not tried. Calls it was still holding "
+               "may yet take effect when it answers again: check these names in the schematic "
+               "then. "
+               "These renames may still be in effect:\nR5 to R1\n\nSequate keeps a journal of this "
+               "pass: the next Run, or the next start of Sequate, offers to put these names "
+               "back.\n\nSet aside.\n\nPowerLogic still had a pass open that an earlier run could "
+               "not end, which held back your edits in PowerLogic. Sequate has closed "
+               "it.\n\nPowerLogic "
+               "could not end the pass: PowerLogic refused the call (error " +
+               host::codeText(host::HostCode::Failed) + ")."},
           {MessageKind::Failure,
            "No room.\n\nThe pass itself is settled. Remove that file once there is room on the "
            "disk: until then, the next start of Sequate asks about this pass again, and \"Keep "

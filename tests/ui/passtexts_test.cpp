@@ -80,12 +80,19 @@ TEST(PassTexts, ReportTellsOfACompletedOrAStoppedPass) {
 
     engine::PassStopped stopped{{engine::Problem::Rule::Stopped, "", "PowerLogic stopped."}};
     stopped.made = 1;
-    stopped.undo = {false, "it refused", {{engine::ComponentIndex(2), "C2", "C1"}}, false};
+    stopped.undo = {false,
+                    engine::UndoFailure{{engine::ComponentIndex(2), "C2", "C1"},
+                                        {host::HostCode::Failed, "it refused"}},
+                    {{engine::ComponentIndex(2), "C2", "C1"}},
+                    false};
     report = passReport(all, "now", stopped, ecoNotWritten);
     EXPECT_EQ(report.summary, "Pass of now: Sequate all components, start from 3.\nThe pass "
                               "stopped: PowerLogic stopped.\n\nUndoing the renames of this pass "
-                              "failed too: it refused. These renames are still in effect:\nC2 to "
-                              "C1\nECO file: not written");
+                              "failed too: C1 could not get back its name C2: PowerLogic refused "
+                              "the call (error " +
+                                  host::codeText(host::HostCode::Failed) +
+                                  ": it refused). These renames are still in effect:\nC2 to "
+                                  "C1\nECO file: not written");
     EXPECT_EQ(report.rows, (std::vector<NameRow>{{"C2", "C1", "still in effect"}}));
     EXPECT_EQ(report.endsInLetter, "");
 }

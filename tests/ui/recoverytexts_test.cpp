@@ -32,13 +32,31 @@ TEST(RecoveryTexts, EachBoxSaysWhatCameOfTheRecovery) {
           "before that pass.\n\nThat pass was writing its ECO file \"/e/a.eco\": if it is there, "
           "do not read it into the layout, since its renames are undone.\n\nThe layout in "
           "PowerPCB has taken the same renames."}},
-        {{false, NotSettled{engine::RecoveryActivity::ReadingNames, "", "It failed.", false},
+        {{false,
+          NotSettled{engine::RecoveryActivity::ReadingNames, "", "", false,
+                     engine::HostFault{host::HostCode::Timeout, "late"}},
           PassHeldBack{true}},
          {MessageKind::Failure, "Sequate",
           "Sequate could not settle the pass that was cut short while reading the schematic's "
-          "names: It failed. Its journal stays, so the next Run offers it again; there, \"Keep "
+          "names: PowerLogic did not answer in time (error 0x800705B4: late). Its journal stays, "
+          "so the next Run offers it again; there, \"Keep "
           "as it is\" leaves the names as they are now.\n\nThe pass you asked for did not run: "
           "look at the schematic as it is now, then press Run again."}},
+        {{false, SchematicOutOfReach{host::HostCode::NoProject, ""}, std::nullopt},
+         {MessageKind::Failure, "Sequate",
+          "PowerLogic has no schematic open. Open the project in PowerLogic, then press Run "
+          "again."}},
+        {{false, SchematicOutOfReach{host::HostCode::ServerUnavailable, "gone"}, std::nullopt},
+         {MessageKind::Failure, "Sequate",
+          "PowerLogic does not answer: it may have been closed, or be busy. If it was closed, "
+          "start PowerLogic with the project open; Sequate finds it again when you press Run. "
+          "PowerLogic is no longer there to answer (error " +
+              host::codeText(host::HostCode::ServerUnavailable) + ": gone)."}},
+        {{false, SchematicOutOfReach{host::HostCode::Failed, ""}, std::nullopt},
+         {MessageKind::Failure, "Sequate",
+          "Sequate could not read the schematic's name from PowerLogic: PowerLogic refused the "
+          "call (error " +
+              host::codeText(host::HostCode::Failed) + ")."}},
         {{false, UnreadableJournal{"Bad.", "/j.set-aside", "denied"}, std::nullopt},
          {MessageKind::Failure, "Sequate", "Bad. It could not be set aside: denied."}},
         {{false, LayoutFollowed{engine::LayoutFinding::ByHandNoFileSaved}, std::nullopt},

@@ -12,6 +12,7 @@
 #include "ui/firewall.h"
 #include "ui/passchoice.h"
 #include "ui/passmessages.h"
+#include "ui/putbacktexts.h"
 
 #include <variant>
 
@@ -77,10 +78,10 @@ public:
         if (mOptions.putBackLast) {
             // Asked for on the command line: the preview is not shown, the put-back is made.
             mPutBack = engine::putBackLastPass(mState, mWindow.ports(),
-                                               [](const std::string&) { return true; });
+                                               [](const engine::PutBackPreview&) { return true; });
             if (const auto said = ui::putBackMessage(*mPutBack))
                 tell()(*said);
-            return {mPutBack->done ? 0 : 1, report(recovered)};
+            return {mPutBack->done() ? 0 : 1, report(recovered)};
         }
         if (!mOptions.pass) {
             if (refused)
@@ -165,7 +166,7 @@ private:
         if (recovered)
             report["recovered"] = *recovered;
         if (mPutBack)
-            report["put_back"] = mPutBack->done;
+            report["put_back"] = mPutBack->done();
         return withFields(std::move(report));
     }
 

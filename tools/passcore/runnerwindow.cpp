@@ -1,6 +1,7 @@
 #include "runnerwindow.h"
 
 #include "ui/ecotexts.h"
+#include "ui/hostfailuretexts.h"
 #include "ui/recoverytexts.h"
 
 namespace sequate::tools {
@@ -17,6 +18,11 @@ void RunnerWindow::tellOfRecovery(const engine::RecoveryMessage& message) {
     HeadlessWindow::tellOfRecovery(message);
     const ui::Message shown = ui::recoveryMessage(message);
     showMessage(shown.kind, shown.title, shown.text);
+}
+
+void RunnerWindow::tellOfPassLock(const engine::PassLockNews& news) {
+    HeadlessWindow::tellOfPassLock(news);
+    showMessage(engine::MessageKind::Failure, "Sequate", ui::passLockText(news));
 }
 
 } // namespace sequate::tools

@@ -22,6 +22,7 @@ public:
 
     // Shown as the window shows it, in its words.
     void tellOfRecovery(const engine::RecoveryMessage& message) override;
+    void tellOfPassLock(const engine::PassLockNews& news) override;
 
 private:
     std::optional<std::string> chooseSaveFile(const std::string&) override { return mEcoFile; }
