@@ -26,7 +26,8 @@ public:
     void count();
 
 private:
-    const ProgressPort& mPort;
+    // A copy: the port is two references, and a phase often outlives the port it was given.
+    ProgressPort mPort;
     ProgressPhase mPhase;
     long long mSteps;
     long long mDone = 0;
