@@ -33,6 +33,23 @@ std::vector<Rename> renamesBetween(const Names& from, const Names& to) {
     return hostRenames(snapshot, plan);
 }
 
+namespace {
+
+// The journal a recovery's own step writes before its first rename: of the found journal's
+// document, from `from` by `renames`.
+RenameJournal stepJournal(const RenameJournal& found, JournalKind kind, const Names& from,
+                          const std::vector<Rename>& renames) {
+    RenameJournal step;
+    step.document = found.document;
+    step.kind = kind;
+    step.components = from.size();
+    step.namesBefore = from;
+    step.renames = renames;
+    return step;
+}
+
+} // namespace
+
 LayoutFollow layoutFollow(const Names& from, const Names& to) {
     LayoutFollow follow{renamesBetween(from, to), std::nullopt};
     if (!follow.renames.empty())
@@ -54,12 +71,8 @@ PutBackPlan putBackPlan(const RenameJournal& journal, const Names& now) {
     plan.target =
         journal.kind == JournalKind::PutBack ? namesAfter(journal, now) : namesBefore(journal, now);
     plan.renames = renamesBetween(now, plan.target);
+    plan.journal = stepJournal(journal, JournalKind::PutBack, now, plan.renames);
     RenameJournal& back = plan.journal;
-    back.document = journal.document;
-    back.kind = JournalKind::PutBack;
-    back.components = now.size();
-    back.namesBefore = now;
-    back.renames = plan.renames;
     if (journal.handedOver == HandOver::Layout) {
         back.handedOver = HandOver::Layout;
         back.handOverPath = journal.handOverPath;
@@ -78,12 +91,8 @@ KeepPlan keepPlan(const RenameJournal& journal, const Names& now) {
     KeepPlan plan;
     const Names before = namesBefore(journal, now);
     plan.staying = renamesBetween(before, now);
+    plan.journal = stepJournal(journal, JournalKind::Keep, before, plan.staying);
     RenameJournal& kept = plan.journal;
-    kept.document = journal.document;
-    kept.kind = JournalKind::Keep;
-    kept.components = now.size();
-    kept.namesBefore = before;
-    kept.renames = plan.staying;
     kept.done = plan.staying.size();
     kept.handedOver = journal.handedOver;
     kept.handOverPath = journal.handOverPath;
