@@ -9,6 +9,7 @@
 #include <iomanip>
 #include <map>
 #include <optional>
+#include <set>
 #include <sstream>
 
 namespace sequate::engine {
@@ -158,8 +159,11 @@ private:
         return found;
     }
 
+    // Each component at most once, to another name: a kept pass lists the renames its schematic
+    // went through, and putting it back counts on that.
     void renames() {
         NextNumbers numbers;
+        std::set<std::size_t> renamed;
         std::size_t place = 0; // the component of the line above, from 1
         for (auto found = line(); found != std::vector<std::string>{"end"}; found = line()) {
             if (!found.empty() && found[0].starts_with('@') && mLine.front() == '@') {
@@ -179,6 +183,10 @@ private:
                     words().fail("\"+\" follows no name of its letter code");
                 after = *next;
             }
+            if (after == found[0])
+                words().fail("\"" + after + "\" is renamed to itself");
+            if (!renamed.insert(place).second)
+                words().fail("component " + std::to_string(place) + " is renamed twice");
             numbers.given(after);
             mPass.renamed.push_back({ComponentIndex(place - 1), found[0], after});
         }

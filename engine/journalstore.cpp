@@ -235,7 +235,9 @@ void JournalWriter::settle() {
 void settleJournal(const fs::path& path) {
     // Removing needs no free space; the mark is for a journal that cannot be removed.
     const std::error_code removal = files::removeFile(path);
-    if (!removal) {
+    // A journal already gone is as settled as one removed now.
+    std::error_code unseen;
+    if (!removal || fs::symlink_status(path, unseen).type() == fs::file_type::not_found) {
         files::syncFolder(path.parent_path());
         return;
     }

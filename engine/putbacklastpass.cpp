@@ -10,6 +10,7 @@
 #include "powerlogicpasslock.h"
 #include "workinglist.h"
 
+#include <algorithm>
 #include <map>
 
 namespace sequate::engine {
@@ -124,9 +125,13 @@ private:
         return now;
     }
 
+    // Every renamed component is sent its name once; the renames beyond those go by way of a
+    // temporary name.
     PutBackPreview preview(const std::vector<Rename>& renames) const {
-        return {mDocument, mKept.pass.renamed, renames.size() - mKept.pass.renamed.size(),
-                mKept.pass.eco, mKept.pass.ecoPath};
+        const std::size_t byTemporaryNames =
+            renames.size() - std::min(renames.size(), mKept.pass.renamed.size());
+        return {mDocument, mKept.pass.renamed, byTemporaryNames, mKept.pass.eco,
+                mKept.pass.ecoPath};
     }
 
     PutBackOutcome apply(const std::vector<Rename>& planned) {

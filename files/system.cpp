@@ -14,6 +14,7 @@
 #include <optional>
 #include <string_view>
 #include <sys/stat.h>
+#include <system_error>
 #include <unistd.h>
 #include <utility>
 
@@ -179,6 +180,11 @@ fs::path followLinks(fs::path target) {
 void requireWritable(const fs::path& target) {
     if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0 && errno != ENOENT)
         throw FileError(FileStep::Check, lastError(), target);
+    struct stat existing {};
+    if (::stat(target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode) &&
+        (existing.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
+        throw FileError(FileStep::Check, std::make_error_code(std::errc::permission_denied),
+                        target);
 }
 
 FinalMode finalModeFor(const fs::path& target) {

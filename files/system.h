@@ -16,8 +16,10 @@ void renameOver(const std::filesystem::path& from, const std::filesystem::path& 
 // Follows links at target, refusing a planted one; throws FileError.
 std::filesystem::path followLinks(std::filesystem::path target);
 
-// Throws FileError when target exists and the user may not write it: the rename that replaces
-// it would need no permission on the file itself.
+// Throws FileError when target exists and the user may not write it, or made it read-only: the
+// rename that replaces it would need no permission on the file itself. Read-only holds for the
+// superuser too, as Windows' read-only attribute does: whoever cleared the write bits meant the
+// file to stay.
 void requireWritable(const std::filesystem::path& target);
 
 // The mode the new file takes before the rename; replacing: a file stands at target, whose

@@ -66,6 +66,16 @@ std::optional<int> number(const std::optional<std::string>& text) {
     return value;
 }
 
+// Both window systems place windows in 16-bit coordinates: a place beyond them was never a
+// window's, and sums of it with a window's size could pass the end of int.
+std::optional<int> coordinate(const std::optional<std::string>& text) {
+    constexpr int farthest = 32767;
+    const std::optional<int> value = number(text);
+    if (value && (*value < -farthest || *value > farthest))
+        return std::nullopt;
+    return value;
+}
+
 Control controlOf(PassScope scope) {
     return scope == PassScope::AllComponents ? Control::allComponentsOption
                                              : Control::selectedComponentsOption;
@@ -99,8 +109,8 @@ RememberedOptions readRememberedOptions(const SettingsStore& store) {
     remembered.ecoOption = valueNamed(ecoOptionNames, store.read("ecoOption"));
     remembered.order = valueNamed(orderNames, store.read("order"));
     remembered.leaveAloneText = store.read("leaveAlone");
-    const std::optional<int> x = number(store.read("windowX"));
-    const std::optional<int> y = number(store.read("windowY"));
+    const std::optional<int> x = coordinate(store.read("windowX"));
+    const std::optional<int> y = coordinate(store.read("windowY"));
     if (x && y)
         remembered.position = ScreenPoint{*x, *y};
     return remembered;

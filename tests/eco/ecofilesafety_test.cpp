@@ -172,11 +172,16 @@ TEST(EcoFileSafety, AKilledWritersFileIsRemovedAtTheNextWriteInItsFolder) {
         ".amp.eco.sequate-" + dead + "-1.tmp.bak", ".amp.eco.sequate-" + dead + "-x.tmp"};
     for (const std::string& name : lookalikes)
         writeBytes(folder / name, "not ours");
+    // The names of its leftovers, carried by what it never makes.
+    const std::string fifo = ".amp.eco.sequate-" + dead + "-2.tmp";
+    const std::string link = ".amp.eco.sequate-" + dead + "-3.tmp";
+    ASSERT_EQ(::mkfifo((folder / fifo).c_str(), 0600), 0);
+    fs::create_symlink(folder / "board.eco", folder / link);
 
     writeFileAtomically(folder / "board.eco", ecoText(oldNames, newNames));
 
     std::vector<std::string> expected = lookalikes;
-    expected.push_back("board.eco");
+    expected.insert(expected.end(), {fifo, link, "board.eco"});
     EXPECT_THAT(folder.entries(), UnorderedElementsAreArray(expected));
 }
 

@@ -101,6 +101,15 @@ TEST_F(EcoEndToEnd, SchematicAndLayoutStayInStep) {
          .arrange = [](SimPowerPcb& pcb) { pcb.failCall(3, disconnected); },
          .expect = Expect::Unchanged,
          .says = "does not have the renames"},
+        // The probe's answer lost too: nothing tells, though the layout has the renames.
+        {.what = "PowerPCB took the file and the probe, disconnected each time",
+         .arrange =
+             [](SimPowerPcb& pcb) {
+                 pcb.failCallAfterEffect(3, disconnected);
+                 pcb.failCallAfterEffect(4, disconnected);
+             },
+         .expect = Expect::FileKept,
+         .says = "read it into the layout"},
         {.what = "PowerPCB stops answering while it reads",
          .arrange =
              [](SimPowerPcb& pcb) {

@@ -6,6 +6,7 @@
 #include "engine/completedpass.h"
 #include "engine/componentlist.h"
 #include "engine/putbacklastpass.h"
+#include "engine/recovery.h"
 #include "engine/runcommand.h"
 #include "engine/startup.h"
 #include "engine/workinglist.h"
@@ -25,6 +26,34 @@ namespace {
 
 using Names = std::vector<std::string>;
 using Rule = engine::PutBackProblem::Rule;
+
+Names namesOf(const host::sim::DocumentData& schematic) {
+    Names names;
+    for (const auto& component : schematic.components)
+        names.push_back(component.name);
+    return names;
+}
+
+// Sequate attached to a PowerLogic of its own, with a layout of the same names.
+struct Desk {
+    Desk(const host::sim::DocumentData& schematic, const std::filesystem::path& journals)
+        : logic({schematic}), pcb(host::sim::LayoutData{"board.pcb", namesOf(schematic)}) {
+        state.journalFolder = journals;
+        EXPECT_EQ(engine::startUp(state, window, objects), engine::StartupOutcome::Running);
+    }
+
+    engine::PutBackOutcome putBack(const engine::ConfirmPutBack& confirm) {
+        return engine::putBackLastPass(state, window.ports(), confirm);
+    }
+
+    host::sim::SimPowerLogic logic;
+    host::sim::SimPowerPcb pcb;
+    host::sim::SimRunningObjects objects{&logic, &pcb};
+    engine::HostSession state;
+    test::EcoWindow window{objects, ""};
+};
+
+const engine::ConfirmPutBack yes = [](const engine::PutBackPreview&) { return true; };
 
 class PutBack : public ::testing::Test {
 protected:
@@ -61,12 +90,7 @@ protected:
     test::TemporaryFolder tmp;
     const host::sim::DocumentData design =
         engine::testing::DesignGenerator(7).design({60, 0, false});
-    const Names before = [this] {
-        Names names;
-        for (const auto& component : design.components)
-            names.push_back(component.name);
-        return names;
-    }();
+    const Names before = namesOf(design);
     host::sim::SimPowerLogic logic{{design}};
     host::sim::SimPowerPcb pcb{host::sim::LayoutData{"board.pcb", before}};
     host::sim::SimRunningObjects objects{&logic, &pcb};
@@ -191,6 +215,90 @@ TEST_F(PutBack, ARefusalOfTheLayoutPutsThePutBackBack) {
     EXPECT_TRUE(putBack().done());
     EXPECT_EQ(logic.openNames(), before);
     EXPECT_EQ(layout(), before);
+}
+
+// A kept pass belongs to the design it saw: another of the same file name with a component more
+// is refused, though its first components carry the names the pass gave.
+TEST_F(PutBack, RefusedForADesignOfTheSameFileNameWithMoreComponents) {
+    pass("1");
+    host::sim::DocumentData bigger = design;
+    const Names now = logic.openNames();
+    for (std::size_t i = 0; i < now.size(); ++i)
+        bigger.components[i].name = now[i];
+    bigger.components.push_back({"X1", false, {{0, 0}}});
+    Desk other(bigger, state.journalFolder);
+    const engine::PutBackOutcome outcome = other.putBack(yes);
+    ASSERT_TRUE(outcome.problem);
+    EXPECT_EQ(outcome.problem->rule, Rule::ComponentCount);
+    EXPECT_EQ(other.logic.openNames(), namesOf(bigger));
+}
+
+// A put-back cut short, as by a crash, is carried on at the next Run in the layout as in the
+// schematic.
+TEST_F(PutBack, APutBackCutShortIsCarriedOnInTheLayoutToo) {
+    pass("1");
+    struct Crash {};
+    int renames = 0;
+    logic.setCallObserver([&](const std::string& call) {
+        if (call == "LogicComponent.SetName" && ++renames == 3)
+            throw Crash{};
+    });
+    EXPECT_THROW(putBack(), Crash);
+    logic.setCallObserver({});
+    ASSERT_NE(logic.openNames(), before);
+    engine::recoverUnfinishedPass(state, window.ports(), engine::EcoDestination::PowerPcb);
+    EXPECT_EQ(logic.openNames(), before);
+    EXPECT_EQ(layout(), before);
+}
+
+// The schematic edited while the question waits, here so that the swap back cannot go through
+// the temporary name it was planned with: nothing is put back, and the edit stays.
+TEST(PutBackAsked, TheSchematicEditedMeanwhileIsLeftAsEdited) {
+    test::TemporaryFolder tmp;
+    host::sim::DocumentData schematic{"board.sch", {}};
+    for (const char* name : {"R2", "R1", "U1"})
+        schematic.components.push_back({name, false, {{0, 0}}});
+    Desk desk(schematic, tmp.path() / "journals");
+    ASSERT_TRUE(testing::completed(testing::pressRunAndTell(
+        desk.state, desk.window.ports(),
+        engine::allComponentsRequest("1", engine::EcoDestination::PowerPcb))));
+    ASSERT_EQ(desk.logic.openNames(), (Names{"R1", "R2", "U1"}));
+    const engine::PutBackOutcome outcome = desk.putBack([&](const engine::PutBackPreview&) {
+        auto list = engine::allComponents(*desk.state.document);
+        engine::readComponentList(*list, list->Count()).components[2]->SetName("R32767");
+        return true;
+    });
+    EXPECT_EQ(outcome.end, engine::PutBackEnd::NothingChanged);
+    ASSERT_TRUE(outcome.problem);
+    EXPECT_EQ(outcome.problem->rule, Rule::ChangedWhileAsked);
+    EXPECT_EQ(desk.logic.openNames(), (Names{"R1", "R2", "R32767"}));
+}
+
+// A kept pass lists each component once, renamed to another name; any other is refused, naming
+// the file and the line.
+TEST(CompletedPasses, AKeptPassThatRenamesAComponentTwiceOrToItselfIsRefused) {
+    test::TemporaryFolder tmp;
+    const struct {
+        const char* renames;
+        const char* says;
+    } cases[] = {
+        {"R7 R1\nR9 R9\n", "line 6: \"R9\" is renamed to itself"},
+        {"R7 R1\n@1 R1 R2\n", "line 6: component 1 is renamed twice"},
+    };
+    for (const auto& c : cases) {
+        const std::filesystem::path path = tmp.path() / "0000000001-amp.completed";
+        test::writeBytes(path, std::string("sequate-completed 1\ndocument amp.sch\ncomponents "
+                                           "3\neco none\n") +
+                                   c.renames + "end\n");
+        try {
+            engine::readCompletedPass(path);
+            ADD_FAILURE() << c.says << ": read";
+        } catch (const engine::JournalError& error) {
+            const std::string said = error.what();
+            EXPECT_NE(said.find(path.string()), std::string::npos) << said;
+            EXPECT_NE(said.find(c.says), std::string::npos) << said;
+        }
+    }
 }
 
 // Only what putting back needs is kept, the last ten of a design.

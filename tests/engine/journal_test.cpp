@@ -59,6 +59,8 @@ TEST(Journal, ReadsWhatItWrotePastATornMarkUnderAShortSafeFileName) {
         EXPECT_EQ(journalsOf(folder, document), std::vector<fs::path>{path});
         settleJournal(path);
         EXPECT_FALSE(fs::exists(path));
+        EXPECT_NO_THROW(settleJournal(path)) << "a journal already gone is settled";
+        EXPECT_FALSE(fs::exists(path));
     }
 }
 
@@ -407,7 +409,8 @@ TEST(Journal, NoBoxWaitsWhilePowerLogicIsHeld) {
 }
 
 #ifndef _WIN32
-// Journals list every part name and say what to put back: a folder others can write to, a link
+// Journals list every part name and say what to put back: a folder others, or only the user's
+// group, can write to, a link
 // to another user's folder, and a journal another user planted are named in a message and never
 // acted on. The journal planted would put back names no pass gave.
 TEST(Journal, WhatIsNotTheUsersAloneIsRefusedAndNeverActedOn) {
@@ -418,7 +421,8 @@ TEST(Journal, WhatIsNotTheUsersAloneIsRefusedAndNeverActedOn) {
         else
             fs::permissions(path, fs::perms::all);
     };
-    for (const std::string kind : {"open folder", "link to another's folder", "planted journal"}) {
+    for (const std::string kind :
+         {"open folder", "group's folder", "link to another's folder", "planted journal"}) {
         SCOPED_TRACE(kind);
         Session session(document({part("R1"), part("R2")}));
         const fs::path folder = session.state.journalFolder;
@@ -432,7 +436,9 @@ TEST(Journal, WhatIsNotTheUsersAloneIsRefusedAndNeverActedOn) {
                                   "rename 1 \"HACK1\" \"R1\"\nrename 2 \"HACK2\" \"R2\"\n"
                                   "applying\ndone 2\n";
         if (kind == "open folder")
-            fs::permissions(folder, fs::perms::all);
+            fs::permissions(folder, fs::perms::owner_all | fs::perms::others_all);
+        else if (kind == "group's folder")
+            fs::permissions(folder, fs::perms::owner_all | fs::perms::group_all);
         else
             giveAway(kind == "planted journal" ? planted : other);
         if (kind == "link to another's folder")

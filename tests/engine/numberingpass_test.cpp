@@ -134,7 +134,8 @@ PassRequest asked(PassRequest request, WalkOrder order, const std::string& leave
 }
 
 // Rows from the top, columns from the left, whatever the letter code; components left alone
-// keep their names and numbers, and the entries that match nothing are told.
+// keep their names and numbers (J* is the letter code J: not JP), and the entries that match
+// nothing are told. Without "Write ECO file" nothing goes to PowerPCB or a file.
 TEST(NumberingPass, OrdersAcrossOrDownAndComponentsLeftAlone) {
     const auto sheet = document({part("R9", true, 0, 1000), part("R7", true, 500, 1100),
                                  part("R2", false, 0, 0), part("R8", true, 0, 0)});
@@ -150,6 +151,17 @@ TEST(NumberingPass, OrdersAcrossOrDownAndComponentsLeftAlone) {
          {"U2", "U1", "U3"},
          {"U1"},
          {"TP*"}},
+        {document({part("JP5"), part("J5"), part("RN4"), part("R7")}),
+         asked(allComponentsRequest("1"), WalkOrder::Standard, "J*, R*"),
+         {"JP1", "J5", "RN1", "R7"},
+         {"J5", "R7"},
+         {}},
+        // The walk reaches two neighbouring numbers held by components left alone.
+        {document({part("R9"), part("R3"), part("R4"), part("R8"), part("R7")}),
+         asked(allComponentsRequest("1"), WalkOrder::Standard, "R3 R4"),
+         {"R1", "R3", "R4", "R2", "R5"},
+         {"R3", "R4"},
+         {}},
         {document({part("R9", false, 0, 1000), part("C3", false, 500, 1100), part("R4")}),
          asked(allComponentsRequest("1"), WalkOrder::AcrossThenDown, ""),
          {"R1", "C1", "R2"},
@@ -174,6 +186,7 @@ TEST(NumberingPass, OrdersAcrossOrDownAndComponentsLeftAlone) {
         EXPECT_EQ(session.names(), c.after);
         EXPECT_EQ(done->applied.leftAlone, c.leftAlone);
         EXPECT_EQ(done->applied.unmatchedEntries, c.unmatched);
+        EXPECT_EQ(session.window.pcbHandOffs + session.window.fileDialogs, 0);
     }
 }
 

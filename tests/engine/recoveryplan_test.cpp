@@ -57,6 +57,26 @@ TEST(RecoveryPlan, TheJournalTakenUpIsOneWhoseNamesExplainTheSchematicAndAreNotA
         EXPECT_EQ(journalToSettle(c.journals, c.now), c.taken) << ::testing::PrintToString(c.now);
 }
 
+// A journal is set aside before a pass's first rename when any names the pass goes through, its
+// temporary names included, are ones the journal would take for its own.
+TEST(RecoveryPlan, AJournalIsClaimedByAnyNamesAPassGoesThrough) {
+    const struct {
+        Names now;
+        std::vector<Rename> renames;
+        bool claimed;
+    } cases[] = {
+        {{"R90", "R2", "C3"}, {}, true},
+        {{"R7", "R1", "C3"}, {}, false}, // at rest
+        // Through R90, R1, C3 on the way to X1, R1, C3.
+        {{"X7", "R1", "C3"}, {renameOf(0, "X7", "R90"), renameOf(0, "R90", "X1")}, true},
+        {{"X7", "R1", "C3"}, {renameOf(0, "X7", "X1"), renameOf(1, "R1", "R2")}, false},
+        {{"X7", "R1"}, {renameOf(0, "X7", "R90")}, false}, // another count of components
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(wouldClaim(passOver(), c.now, c.renames), c.claimed)
+            << ::testing::PrintToString(c.now);
+}
+
 TEST(RecoveryPlan, TheQuestionCountsTheRenamesInEffectAndThePutBackGoesToTheFirstNames) {
     struct Case {
         RenameJournal journal;

@@ -122,6 +122,14 @@ TEST(PassRequest, TakenOnceFromTheOptionsOrRefusedInTheBoxesWords) {
                            "followed by * (such as TP*). Letter codes are the capital letters A "
                            "to Z that begin a part name."),
          C::leaveAloneBox},
+        {{C::selectedComponentsOption},
+         "1",
+         "TP*, *",
+         PassButton::Run,
+         leaveAloneRefusal("\"*\" in Leave alone is neither a part name nor a letter code "
+                           "followed by * (such as TP*). Letter codes are the capital letters A "
+                           "to Z that begin a part name."),
+         C::leaveAloneBox},
     };
     for (const auto& c : cases) {
         options = clicked(c.clicks);

@@ -111,6 +111,19 @@ TEST(RememberedOptions, APlaceIsTakenBackOnlyWhereTheCaptionCanBeReached) {
         EXPECT_EQ(placeOnScreens(readRememberedOptions(store).position, frame, screens), c.place)
             << (c.stored.empty() ? "" : c.stored.begin()->second);
     }
+    // A place no window system gives is not read, and one near the end of int is no sum's.
+    for (const auto& [far, reached] : std::map<std::string, bool>{{"32767", true},
+                                                                  {"-32767", true},
+                                                                  {"32768", false},
+                                                                  {"-32768", false},
+                                                                  {"2147483600", false}}) {
+        MemoryStore store;
+        store.values = {{"windowX", far}, {"windowY", "0"}};
+        EXPECT_EQ(readRememberedOptions(store).position.has_value(), reached) << far;
+        store.values = {{"windowX", "0"}, {"windowY", far}};
+        EXPECT_EQ(readRememberedOptions(store).position.has_value(), reached) << far;
+    }
+    EXPECT_FALSE(placeOnScreens(ScreenPoint{2147483600, 0}, frame, screens));
 }
 
 } // namespace
