@@ -87,7 +87,9 @@ bool belongsTo(const RenameJournal& journal, const Names& now) {
 }
 
 bool atRest(const RenameJournal& journal, const Names& now) {
-    if (journal.handedOver == HandOver::Layout)
+    // The layout may lack what the schematic has: a file it was to read, or one still to write.
+    if (journal.handedOver == HandOver::Layout ||
+        (journal.handedOver == HandOver::File && journal.kind == JournalKind::PutBack))
         return false;
     switch (journal.kind) {
     case JournalKind::PutBack:

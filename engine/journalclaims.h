@@ -31,8 +31,9 @@ Names namesAfter(const RenameJournal& journal, const Names& now);
 bool belongsTo(const RenameJournal& journal, const Names& now);
 
 // Whether the journal's schematic is where it would be left anyway, with nothing for the
-// layout: recovery leaves it as it is, since it may be another copy of the design, whose own
-// pass is not settled.
+// layout (a put-back of the last pass whose layout follows by file always has a file to write):
+// recovery leaves it as it is, since it may be another copy of the design, whose own pass is not
+// settled.
 bool atRest(const RenameJournal& journal, const Names& now);
 
 // Whether recovery would take the journal for one to settle at one of these names: those after

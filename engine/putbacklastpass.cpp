@@ -177,8 +177,9 @@ private:
         back.components = now.read.names.size();
         back.namesBefore = now.read.names;
         back.renames = now.renames;
-        if (mKept.pass.eco == HandOver::Layout)
-            back.handedOver = HandOver::Layout;
+        // The layout follows as it followed the pass, so that a put-back cut short is carried on
+        // there too: PowerPCB reads the file, or the user is offered it to read in.
+        back.handedOver = mKept.pass.eco;
         mJournal = std::make_unique<JournalWriter>(journalPath(mState.journalFolder, back), back);
         std::error_code ignored;
         std::filesystem::remove(mKept.path, ignored);

@@ -323,41 +323,46 @@ private:
     // that is not known.
     std::optional<LayoutFinding> followInLayout(Record& record, const LayoutFollow& follow,
                                                 JournalWriter& writer) {
-        return during(RecoveryActivity::BringingLayoutInStep,
-                      [&]() -> std::optional<LayoutFinding> {
-                          // Nothing between the two: a layout that took the file would hold the
-                          // names the schematic has now, so either way it is in step.
-                          if (follow.renames.empty())
-                              return LayoutFinding::NothingToFollow;
-                          EcoRows rows;
-                          rows.renames = follow.renames;
-                          if (!follow.probe) {
-                              rows.caption = "Save the ECO file for a layout that took the renames";
-                              const host::EcoDelivery offered = mPorts.eco.writeToChosenFile(rows);
-                              if (offered.outcome == host::EcoOutcome::NotDelivered) {
-                                  tell(record, LayoutFileNotSaved{offered.message});
-                                  return std::nullopt;
-                              }
-                              return offered.outcome == host::EcoOutcome::Cancelled
-                                         ? LayoutFinding::ByHandNoFileSaved
-                                         : LayoutFinding::ByHandFileSaved;
-                          }
-                          host::EcoDelivery delivery =
-                              mPorts.eco.handToPowerPcb(*mState.application, *follow.probe);
-                          const ProbeAnswer answer = probeAnswer(delivery);
-                          if (answer == ProbeAnswer::InStep)
-                              return LayoutFinding::AlreadyInStep;
-                          if (answer == ProbeAnswer::TookIt) {
-                              rows.beforeHandOver = [&](const std::string& path) {
-                                  writer.markHandedOver(HandOver::Layout, path);
-                              };
-                              delivery = mPorts.eco.handToPowerPcb(*mState.application, rows);
-                              if (probeAnswer(delivery) == ProbeAnswer::TookIt)
-                                  return LayoutFinding::TookSameRenames;
-                          }
-                          tell(record, LayoutNotKnown{delivery.message});
-                          return std::nullopt;
-                      });
+        return during(
+            RecoveryActivity::BringingLayoutInStep, [&]() -> std::optional<LayoutFinding> {
+                // Nothing between the two: a layout that took the file would hold the
+                // names the schematic has now, so either way it is in step.
+                if (follow.renames.empty())
+                    return LayoutFinding::NothingToFollow;
+                EcoRows rows;
+                rows.renames = follow.renames;
+                if (!follow.probe) {
+                    rows.caption = follow.byFile
+                                       ? "Save the ECO file that puts back the last pass"
+                                       : "Save the ECO file for a layout that took the renames";
+                    const host::EcoDelivery offered = mPorts.eco.writeToChosenFile(rows);
+                    if (offered.outcome == host::EcoOutcome::NotDelivered) {
+                        tell(record, LayoutFileNotSaved{offered.message});
+                        return std::nullopt;
+                    }
+                    const bool saved = offered.outcome != host::EcoOutcome::Cancelled;
+                    if (follow.byFile)
+                        return saved ? LayoutFinding::PutBackFileSaved
+                                     : LayoutFinding::PutBackFileUnsaved;
+                    return saved ? LayoutFinding::ByHandFileSaved
+                                 : LayoutFinding::ByHandNoFileSaved;
+                }
+                host::EcoDelivery delivery =
+                    mPorts.eco.handToPowerPcb(*mState.application, *follow.probe);
+                const ProbeAnswer answer = probeAnswer(delivery);
+                if (answer == ProbeAnswer::InStep)
+                    return LayoutFinding::AlreadyInStep;
+                if (answer == ProbeAnswer::TookIt) {
+                    rows.beforeHandOver = [&](const std::string& path) {
+                        writer.markHandedOver(HandOver::Layout, path);
+                    };
+                    delivery = mPorts.eco.handToPowerPcb(*mState.application, rows);
+                    if (probeAnswer(delivery) == ProbeAnswer::TookIt)
+                        return LayoutFinding::TookSameRenames;
+                }
+                tell(record, LayoutNotKnown{delivery.message});
+                return std::nullopt;
+            });
     }
 
     // Another journal that would take the names this one left for its own would have a later

@@ -43,6 +43,9 @@ enum class LayoutFinding {
     TookSameRenames,   // the layout took the pass's file, and now the renames that follow it
     ByHandFileSaved,   // the names cannot tell: a file to read in by hand was saved
     ByHandNoFileSaved, // the names cannot tell, and the user saved no file
+    // The layout follows the last pass's put-back by a file the user reads in:
+    PutBackFileSaved,   // saved
+    PutBackFileUnsaved, // the save dialog was cancelled
 };
 
 namespace recovery {

@@ -82,8 +82,15 @@ PutBackPlan putBackPlan(const RenameJournal& journal, const Names& now) {
             journal.kind == JournalKind::PutBack ? namesBefore(journal, now) : now;
         plan.layout = layoutFollow(layoutFrom, plan.target);
     }
-    if (journal.handedOver == HandOver::File)
+    if (journal.handedOver == HandOver::File && journal.kind == JournalKind::PutBack) {
+        // Putting back the last pass, whose file the user read into the layout: the layout is
+        // put back by a file too, from the names the put-back began with.
+        back.handedOver = HandOver::File;
+        plan.layout = LayoutFollow{renamesBetween(namesBefore(journal, now), plan.target),
+                                   std::nullopt, true};
+    } else if (journal.handedOver == HandOver::File) {
         plan.passEcoFile = journal.handOverPath;
+    }
     return plan;
 }
 

@@ -36,6 +36,9 @@ struct LayoutFollow {
     // The file that tells which: PowerPCB reads it only if the layout took `from`. None when the
     // names differ only in which component carries which.
     std::optional<EcoRows> probe;
+    // The layout follows by a file the user reads in, as it followed the pass put back: the
+    // file is offered in the save dialog, and nothing is probed.
+    bool byFile = false;
 };
 LayoutFollow layoutFollow(const Names& from, const Names& to);
 

@@ -43,6 +43,12 @@ std::string layoutWords(LayoutFinding finding) {
         return "The layout in PowerPCB was already in step with the schematic.";
     case LayoutFinding::TookSameRenames:
         return "The layout in PowerPCB has taken the same renames.";
+    case LayoutFinding::PutBackFileSaved:
+        return "Read the ECO file just saved into the layout in PowerPCB: it takes the layout back "
+               "to the names before the last pass, as the schematic is now.";
+    case LayoutFinding::PutBackFileUnsaved:
+        return "No ECO file was saved for the layout: until the last pass is put back in "
+               "PowerPCB too, the layout keeps its renames.";
     case LayoutFinding::ByHandFileSaved:
     case LayoutFinding::ByHandNoFileSaved:
         break;

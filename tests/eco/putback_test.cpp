@@ -234,21 +234,34 @@ TEST_F(PutBack, RefusedForADesignOfTheSameFileNameWithMoreComponents) {
 }
 
 // A put-back cut short, as by a crash, is carried on at the next Run in the layout as in the
-// schematic.
+// schematic: PowerPCB reads the file, or, where the pass's file was the user's to read in, the
+// file that puts the layout back is offered.
 TEST_F(PutBack, APutBackCutShortIsCarriedOnInTheLayoutToo) {
-    pass("1");
     struct Crash {};
-    int renames = 0;
-    logic.setCallObserver([&](const std::string& call) {
-        if (call == "LogicComponent.SetName" && ++renames == 3)
-            throw Crash{};
-    });
-    EXPECT_THROW(putBack(), Crash);
-    logic.setCallObserver({});
-    ASSERT_NE(logic.openNames(), before);
-    engine::recoverUnfinishedPass(state, window.ports(), engine::EcoDestination::PowerPcb);
-    EXPECT_EQ(logic.openNames(), before);
-    EXPECT_EQ(layout(), before);
+    for (const auto eco : {engine::EcoDestination::PowerPcb, engine::EcoDestination::ChosenFile}) {
+        SCOPED_TRACE(eco == engine::EcoDestination::PowerPcb ? "PowerPCB" : "a file");
+        const std::string chosen = (tmp.path() / "by-hand.eco").string();
+        window.ui.choice = chosen;
+        ASSERT_TRUE(testing::completed(testing::pressRunAndTell(
+            state, window.ports(), engine::allComponentsRequest("1", eco))));
+        if (eco == engine::EcoDestination::ChosenFile)
+            objects.attachPowerPcb()->CurrentDocument()->ReadEcoFile(chosen);
+        ASSERT_EQ(layout(), logic.openNames());
+        int renames = 0;
+        logic.setCallObserver([&](const std::string& call) {
+            if (call == "LogicComponent.SetName" && ++renames == 3)
+                throw Crash{};
+        });
+        EXPECT_THROW(putBack(), Crash);
+        logic.setCallObserver({});
+        ASSERT_NE(logic.openNames(), before);
+        std::filesystem::remove(chosen);
+        engine::recoverUnfinishedPass(state, window.ports(), eco);
+        EXPECT_EQ(logic.openNames(), before);
+        if (eco == engine::EcoDestination::ChosenFile)
+            objects.attachPowerPcb()->CurrentDocument()->ReadEcoFile(chosen);
+        EXPECT_EQ(layout(), before);
+    }
 }
 
 // The schematic edited while the question waits, here so that the swap back cannot go through
