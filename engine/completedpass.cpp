@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdint>
 #include <fstream>
 #include <iomanip>
 #include <map>
@@ -199,8 +200,19 @@ private:
     CompletedPass mPass;
 };
 
-std::string sequenceOf(const fs::path& path) {
-    return path.filename().string().substr(0, sequenceDigits);
+// The number before the first '-': at least sequenceDigits digits, more once they run out. A
+// name whose number is not one Sequate would give (no digits, or so many that the next would
+// not follow it) is no kept pass's.
+constexpr std::uint64_t highestSequence = 999'999'999'999'999'999;
+
+std::optional<std::uint64_t> sequenceOf(const fs::path& path) {
+    const std::string name = path.filename().string();
+    const char* end = name.data() + std::min(name.find('-'), name.size());
+    std::uint64_t sequence = 0;
+    const auto [stop, error] = std::from_chars(name.data(), end, sequence);
+    if (error != std::errc() || stop != end || sequence == 0 || sequence > highestSequence)
+        return std::nullopt;
+    return sequence;
 }
 
 std::vector<fs::path> keptFiles(const fs::path& folder) {
@@ -208,12 +220,15 @@ std::vector<fs::path> keptFiles(const fs::path& folder) {
     std::error_code error;
     for (const auto& entry : fs::directory_iterator(folder, error)) {
         const std::string name = entry.path().filename().string();
-        if (name.ends_with(suffix) && name.size() > sequenceDigits && entry.is_regular_file(error))
+        if (name.ends_with(suffix) && sequenceOf(entry.path()) && entry.is_regular_file(error))
             found.push_back(entry.path());
     }
-    // Newest first: the names begin with their sequence number.
-    std::sort(found.begin(), found.end(),
-              [](const fs::path& a, const fs::path& b) { return a.filename() > b.filename(); });
+    // Newest first, by the number the names begin with: compared as numbers, so that one
+    // with more digits than the others sorts as the newest it is.
+    std::sort(found.begin(), found.end(), [](const fs::path& a, const fs::path& b) {
+        return sequenceOf(a) != sequenceOf(b) ? sequenceOf(a) > sequenceOf(b)
+                                              : a.filename() > b.filename();
+    });
     return found;
 }
 
@@ -265,12 +280,7 @@ void keepCompletedPass(const fs::path& journalFolder, const CompletedPass& pass)
         throw JournalError("The journal folder \"" + journalFolder.string() + "\" is " + *why +
                            ", so Sequate keeps no completed pass there.");
     const std::vector<fs::path> kept = keptFiles(folder);
-    std::size_t sequence = 0;
-    if (!kept.empty()) {
-        const std::string newest = sequenceOf(kept.front());
-        std::from_chars(newest.data(), newest.data() + newest.size(), sequence);
-    }
-    ++sequence;
+    const std::uint64_t sequence = (kept.empty() ? 0 : *sequenceOf(kept.front())) + 1;
     RenameJournal named;
     named.document = pass.document;
     std::ostringstream name;

@@ -314,6 +314,20 @@ TEST(CompletedPasses, AKeptPassThatRenamesAComponentTwiceOrToItselfIsRefused) {
     }
 }
 
+// The newest is the one of the highest number, however many digits a planted one has.
+TEST(CompletedPasses, ANumberPlantedAtTheEndOfItsDigitsKeepsNoNewPassFromBeingTheNewest) {
+    namespace fs = std::filesystem;
+    test::TemporaryFolder tmp;
+    engine::keepCompletedPass(tmp.path(), {"amp.sch", 1, {}, engine::HandOver::None, {}});
+    const fs::path folder = engine::completedPassFolder(tmp.path());
+    const fs::path first = fs::directory_iterator(folder)->path();
+    fs::rename(first, folder / ("9999999999" + first.filename().string().substr(10)));
+    engine::keepCompletedPass(tmp.path(), {"amp.sch", 2, {}, engine::HandOver::None, {}});
+    const auto passes = engine::completedPassesOf(tmp.path(), "amp.sch");
+    ASSERT_EQ(passes.size(), 2u);
+    EXPECT_EQ(passes.front().pass.components, 2u);
+}
+
 // Only what putting back needs is kept, the last ten of a design.
 TEST(CompletedPasses, TheNewestTenOfADesignAreKeptAndReadBackAsWritten) {
     test::TemporaryFolder tmp;
