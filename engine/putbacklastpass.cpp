@@ -8,6 +8,7 @@
 #include "journalstore.h"
 #include "passstop.h"
 #include "powerlogicpasslock.h"
+#include "recovery.h"
 #include "workinglist.h"
 
 #include <algorithm>
@@ -37,8 +38,9 @@ struct Look {
 
 class PutBack {
 public:
-    PutBack(HostSession& state, const PassPorts& ports, const ConfirmPutBack& confirm)
-        : mState(state), mPorts(ports), mConfirm(confirm) {}
+    PutBack(HostSession& state, const PassPorts& ports, const ConfirmPutBack& confirm,
+            EcoDestination eco)
+        : mState(state), mPorts(ports), mConfirm(confirm), mEco(eco) {}
 
     PutBackOutcome run() {
         if (!mState.application || !mState.document)
@@ -48,6 +50,12 @@ public:
         } catch (const host::HostFailure& failure) {
             return tell(PutBackEnd::ProblemAlone,
                         hostProblem(Rule::SchematicUnreachable, mActivity, failure));
+        }
+        if (const RecoveryOutcome recovered = recoverUnfinishedPass(mState, mPorts, mEco);
+            recovered.done || !recovered.passMayFollow) {
+            PutBackProblem first(Rule::UnfinishedFirst);
+            first.document = mDocument;
+            return tell(PutBackEnd::ProblemAlone, first);
         }
         const std::vector<KeptPass> kept = completedPassesOf(mState.journalFolder, mDocument);
         if (kept.empty()) {
@@ -307,6 +315,7 @@ private:
     HostSession& mState;
     const PassPorts mPorts;
     const ConfirmPutBack& mConfirm;
+    const EcoDestination mEco;
     std::string mDocument;
     KeptPass mKept;
     std::string mActivity = "looking for the last pass";
@@ -319,8 +328,8 @@ private:
 } // namespace
 
 PutBackOutcome putBackLastPass(HostSession& state, const PassPorts& ports,
-                               const ConfirmPutBack& confirm) {
-    return PutBack(state, ports, confirm).run();
+                               const ConfirmPutBack& confirm, EcoDestination eco) {
+    return PutBack(state, ports, confirm, eco).run();
 }
 
 } // namespace sequate::engine

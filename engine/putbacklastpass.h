@@ -53,6 +53,7 @@ struct PutBackProblem {
         Stopped,              // a check of the renames stopped it: its own words in detail
         SaveCancelled,        // the save dialog of the reverse file was cancelled
         EcoNotDelivered,      // the reverse file went nowhere: the ECO step's words in detail
+        UnfinishedFirst,      // a journal of the schematic cut short was settled, or waits
     };
 
     explicit PutBackProblem(Rule rule, std::string detail = {})
@@ -98,7 +99,10 @@ struct PutBackOutcome {
 // Shown what the put-back will do; true to go on.
 using ConfirmPutBack = std::function<bool(const PutBackPreview& preview)>;
 
+// A pass or a put-back of this schematic that was cut short is settled first, as Run settles it
+// (renames kept go where `eco` says); the last pass is then not put back, since what was cut
+// short may have been the put-back asked for before: the user asks again, knowing.
 PutBackOutcome putBackLastPass(HostSession& state, const PassPorts& ports,
-                               const ConfirmPutBack& confirm);
+                               const ConfirmPutBack& confirm, EcoDestination eco);
 
 } // namespace sequate::engine

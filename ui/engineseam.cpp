@@ -74,9 +74,11 @@ std::optional<engine::PassOutcome> EngineSeam::apply(const PassRequest& request,
 std::optional<engine::PutBackOutcome> EngineSeam::putBackLastPass() {
     auto outcome = guarded(Undertaking::Pass, [&] {
         return engine::putBackLastPass(
-            mSession, ports(), [this](const engine::PutBackPreview& preview) {
+            mSession, ports(),
+            [this](const engine::PutBackPreview& preview) {
                 return mView.ask(putBackLastPassQuestion(putBackPreviewText(preview)));
-            });
+            },
+            mOptions.eco());
     });
     if (outcome)
         if (const std::optional<Message> said = putBackMessage(*outcome))

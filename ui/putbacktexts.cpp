@@ -54,6 +54,10 @@ std::string problemWords(const engine::PutBackProblem& problem) {
         return "No ECO file was written: the save dialog was cancelled.";
     case Rule::Stopped:
         return stoppedBy(problem.detail, problem.fault);
+    case Rule::UnfinishedFirst:
+        return "Sequate first settled what was cut short on " + problem.document +
+               ", as said before, and put back no pass now. Choose Pass > Put back the last pass "
+               "again if you still want the last completed pass put back.";
     case Rule::EcoNotDelivered:
         break;
     }
@@ -69,6 +73,7 @@ bool refused(Rule rule) {
     case Rule::NameTakenSince:
     case Rule::ChangedWhileAsked:
     case Rule::PowerPcbCannotTake:
+    case Rule::UnfinishedFirst:
         return true;
     default:
         return false;

@@ -6,7 +6,6 @@
 #include "engine/completedpass.h"
 #include "engine/componentlist.h"
 #include "engine/putbacklastpass.h"
-#include "engine/recovery.h"
 #include "engine/runcommand.h"
 #include "engine/startup.h"
 #include "engine/workinglist.h"
@@ -43,7 +42,8 @@ struct Desk {
     }
 
     engine::PutBackOutcome putBack(const engine::ConfirmPutBack& confirm) {
-        return engine::putBackLastPass(state, window.ports(), confirm);
+        return engine::putBackLastPass(state, window.ports(), confirm,
+                                       engine::EcoDestination::PowerPcb);
     }
 
     host::sim::SimPowerLogic logic;
@@ -72,10 +72,13 @@ protected:
 
     engine::PutBackOutcome putBack(engine::PassPorts ports) {
         previews.clear();
-        return engine::putBackLastPass(state, ports, [&](const engine::PutBackPreview& preview) {
-            previews.push_back(preview);
-            return true;
-        });
+        return engine::putBackLastPass(
+            state, ports,
+            [&](const engine::PutBackPreview& preview) {
+                previews.push_back(preview);
+                return true;
+            },
+            engine::EcoDestination::PowerPcb);
     }
     engine::PutBackOutcome putBack() { return putBack(window.ports()); }
 
@@ -233,9 +236,10 @@ TEST_F(PutBack, RefusedForADesignOfTheSameFileNameWithMoreComponents) {
     EXPECT_EQ(other.logic.openNames(), namesOf(bigger));
 }
 
-// A put-back cut short, as by a crash, is carried on at the next Run in the layout as in the
-// schematic: PowerPCB reads the file, or, where the pass's file was the user's to read in, the
-// file that puts the layout back is offered.
+// A put-back cut short, as by a crash, is carried on in the layout as in the schematic, by the
+// next Run or the next Put back the last pass, which then puts back no other: PowerPCB reads
+// the file, or, where the pass's file was the user's to read in, the file that puts the layout
+// back is offered.
 TEST_F(PutBack, APutBackCutShortIsCarriedOnInTheLayoutToo) {
     struct Crash {};
     for (const auto eco : {engine::EcoDestination::PowerPcb, engine::EcoDestination::ChosenFile}) {
@@ -256,7 +260,9 @@ TEST_F(PutBack, APutBackCutShortIsCarriedOnInTheLayoutToo) {
         logic.setCallObserver({});
         ASSERT_NE(logic.openNames(), before);
         std::filesystem::remove(chosen);
-        engine::recoverUnfinishedPass(state, window.ports(), eco);
+        const engine::PutBackOutcome again = putBack();
+        ASSERT_TRUE(again.problem);
+        EXPECT_EQ(again.problem->rule, Rule::UnfinishedFirst);
         EXPECT_EQ(logic.openNames(), before);
         if (eco == engine::EcoDestination::ChosenFile)
             objects.attachPowerPcb()->CurrentDocument()->ReadEcoFile(chosen);

@@ -72,6 +72,10 @@ TEST(PutBackTexts, EachEndInTheUsersWords) {
          "the disk."},
         {ended(End::ProblemAlone, Rule::NothingKept), MessageKind::Refusal,
          "No completed pass of amp.sch is kept, so there is no pass to put back."},
+        {ended(End::ProblemAlone, Rule::UnfinishedFirst), MessageKind::Refusal,
+         "Sequate first settled what was cut short on amp.sch, as said before, and put back no "
+         "pass now. Choose Pass > Put back the last pass again if you still want the last "
+         "completed pass put back."},
         {ended(End::NothingChanged, Rule::ComponentCount), MessageKind::Refusal,
          "The schematic has 5 components now and had 6 when the last pass completed" + cannot},
         {ended(End::NothingChanged, Rule::RenamedSince), MessageKind::Refusal,

@@ -77,8 +77,9 @@ public:
         }
         if (mOptions.putBackLast) {
             // Asked for on the command line: the preview is not shown, the put-back is made.
-            mPutBack = engine::putBackLastPass(mState, mWindow.ports(),
-                                               [](const engine::PutBackPreview&) { return true; });
+            mPutBack = engine::putBackLastPass(
+                mState, mWindow.ports(), [](const engine::PutBackPreview&) { return true; },
+                mOptions.eco);
             if (const auto said = ui::putBackMessage(*mPutBack))
                 tell()(*said);
             return {mPutBack->done() ? 0 : 1, report(recovered)};
