@@ -51,6 +51,8 @@ TEST(RecoveryPlan, TheJournalTakenUpIsOneWhoseNamesExplainTheSchematicAndAreNotA
         {{other, passOver()}, {"R1", "R2", "C3"}, 1},
         // A put-back is at rest once it reached the names it puts back.
         {{passOver(JournalKind::PutBack)}, {"R1", "R2", "C3"}, std::nullopt},
+        // ... unless the layout follows by a file that may not have been written yet.
+        {{passOver(JournalKind::PutBack, HandOver::File)}, {"R1", "R2", "C3"}, 0},
         {{passOver(JournalKind::PutBack)}, {"R90", "R1", "C3"}, 0},
     };
     for (const auto& c : cases)
