@@ -53,8 +53,6 @@ struct Desk {
     test::EcoWindow window{objects, ""};
 };
 
-const engine::ConfirmPutBack yes = [](const engine::PutBackPreview&) { return true; };
-
 class PutBack : public ::testing::Test {
 protected:
     PutBack() {
@@ -230,7 +228,7 @@ TEST_F(PutBack, RefusedForADesignOfTheSameFileNameWithMoreComponents) {
         bigger.components[i].name = now[i];
     bigger.components.push_back({"X1", false, {{0, 0}}});
     Desk other(bigger, state.journalFolder);
-    const engine::PutBackOutcome outcome = other.putBack(yes);
+    const engine::PutBackOutcome outcome = other.putBack([](const auto&) { return true; });
     ASSERT_TRUE(outcome.problem);
     EXPECT_EQ(outcome.problem->rule, Rule::ComponentCount);
     EXPECT_EQ(other.logic.openNames(), namesOf(bigger));
@@ -320,21 +318,8 @@ TEST(CompletedPasses, AKeptPassThatRenamesAComponentTwiceOrToItselfIsRefused) {
     }
 }
 
-// The newest is the one of the highest number, however many digits a planted one has.
-TEST(CompletedPasses, ANumberPlantedAtTheEndOfItsDigitsKeepsNoNewPassFromBeingTheNewest) {
-    namespace fs = std::filesystem;
-    test::TemporaryFolder tmp;
-    engine::keepCompletedPass(tmp.path(), {"amp.sch", 1, {}, engine::HandOver::None, {}});
-    const fs::path folder = engine::completedPassFolder(tmp.path());
-    const fs::path first = fs::directory_iterator(folder)->path();
-    fs::rename(first, folder / ("9999999999" + first.filename().string().substr(10)));
-    engine::keepCompletedPass(tmp.path(), {"amp.sch", 2, {}, engine::HandOver::None, {}});
-    const auto passes = engine::completedPassesOf(tmp.path(), "amp.sch");
-    ASSERT_EQ(passes.size(), 2u);
-    EXPECT_EQ(passes.front().pass.components, 2u);
-}
-
-// Only what putting back needs is kept, the last ten of a design.
+// Only what putting back needs is kept, the last ten of a design, the newest by the highest
+// number, however many digits a planted one has.
 TEST(CompletedPasses, TheNewestTenOfADesignAreKeptAndReadBackAsWritten) {
     test::TemporaryFolder tmp;
     engine::CompletedPass kept{"amp.sch", 400, {}, engine::HandOver::Layout, "/tmp/x y.eco"};
@@ -354,6 +339,13 @@ TEST(CompletedPasses, TheNewestTenOfADesignAreKeptAndReadBackAsWritten) {
     EXPECT_EQ(passes.back().pass.components, 403u);
     EXPECT_EQ(engine::completedPassesOf(tmp.path(), "other.sch").size(), 1u);
     EXPECT_NE(engine::completedPassText(kept).find("\nR9 +\n"), std::string::npos);
+
+    const std::filesystem::path newest = passes.front().path;
+    std::filesystem::rename(newest, newest.parent_path() /
+                                        ("9999999999" + newest.filename().string().substr(10)));
+    kept.components = 500;
+    engine::keepCompletedPass(tmp.path(), kept);
+    EXPECT_EQ(engine::completedPassesOf(tmp.path(), "amp.sch").front().pass.components, 500u);
 }
 
 } // namespace
