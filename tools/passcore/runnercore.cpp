@@ -72,8 +72,9 @@ public:
                                                                mOptions.eco, mOptions.recover);
             if (outcome.done)
                 recovered = *outcome.done == engine::RecoveryChoice::PutBack ? "undo" : "keep";
-            // A journal found but not settled (cut short, or set aside) is not "nothing to do".
-            unsettled = outcome.found && !outcome.done ? 1 : 0;
+            // A journal found but not settled (cut short, set aside, or acted on but left) is not
+            // "nothing to do".
+            unsettled = outcome.found && (!outcome.done || !outcome.passMayFollow) ? 1 : 0;
         }
         if (mOptions.putBackLast) {
             // Asked for on the command line: the preview is not shown, the put-back is made.

@@ -1,5 +1,6 @@
 // The sequate-pass program: its usage errors, its output and exit status.
 
+#include "engine/journalstore.h"
 #include "host/sim/simpowerlogic.h"
 #include "host/sim/simpowerpcb.h"
 #include "host/sim/simrunningobjects.h"
@@ -101,6 +102,35 @@ TEST(RunnerProgram, EcoFileWritesOnlyThatFile) {
         }
         EXPECT_EQ(report["stopped"].dump().find(fifo) != std::string::npos, !written) << report;
     }
+}
+
+// A recovery that leaves its journal unsettled ends with status 1, whichever call failed.
+TEST(RunnerCore, ARecoveryLeftUnsettledEndsWithStatus1) {
+    const host::sim::SimState design{
+        {{"amp.sch", {{"R1", false, {{0, 0}}}, {"R2", false, {{9, 0}}}, {"C3", false, {{5, 0}}}}}},
+        host::sim::LayoutData{"amp.pcb", {"R1", "R2", "C3"}}};
+    const std::filesystem::path dir = sequate::testing::privateDataFolder / "unsettled";
+    int unsettled = 0;
+    for (std::uint64_t k = 1; k <= 20; ++k) {
+        std::filesystem::remove_all(dir);
+        std::filesystem::create_directories(dir);
+        std::ofstream(dir / "amp.sch.journal")
+            << "sequate-journal 1\ndocument \"amp.sch\"\ncomponents 3\n"
+               "rename 2 \"R1\" \"R2\"\nrename 1 \"R7\" \"R1\"\napplying\ndone 2\n";
+        host::sim::SimPowerLogic logic(design.documents);
+        host::sim::SimPowerPcb pcb(design.layout);
+        host::sim::SimRunningObjects objects(&logic, &pcb);
+        logic.failCall(k, host::HostCode::Failed);
+        RunnerHosts hosts{objects};
+        hosts.journalFolder = dir;
+        const RunnerOutcome outcome =
+            runRunner(hosts, parseArguments({"amp.json", "--recover", "undo", "--no-eco"}).runner,
+                      "sequate-pass");
+        const bool left = !engine::journalsOf(dir, "amp.sch").empty();
+        unsettled += left;
+        EXPECT_EQ(outcome.exitStatus, left ? 1 : 0) << "call " << k << ": " << outcome.report;
+    }
+    EXPECT_GT(unsettled, 0);
 }
 
 // "No object" where PowerLogic or PowerPCB must give one, at every call of a pass, a recovery
