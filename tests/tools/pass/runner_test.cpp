@@ -104,19 +104,25 @@ TEST(RunnerProgram, EcoFileWritesOnlyThatFile) {
     }
 }
 
+const host::sim::SimState design{
+    {{"amp.sch", {{"R1", true, {{0, 0}}}, {"R2", true, {{9, 0}}}, {"C3", false, {{5, 0}}}}}},
+    host::sim::LayoutData{"amp.pcb", {"R1", "R2", "C3"}}};
+
+// A folder of its own holding a pass over the design cut short after both renames.
+void journalOfAPassCutShort(const std::filesystem::path& dir) {
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+    std::ofstream(dir / "amp.sch.journal")
+        << "sequate-journal 1\ndocument \"amp.sch\"\ncomponents 3\n"
+           "rename 2 \"R1\" \"R2\"\nrename 1 \"R7\" \"R1\"\napplying\ndone 2\n";
+}
+
 // A recovery that leaves its journal unsettled ends with status 1, whichever call failed.
 TEST(RunnerCore, ARecoveryLeftUnsettledEndsWithStatus1) {
-    const host::sim::SimState design{
-        {{"amp.sch", {{"R1", false, {{0, 0}}}, {"R2", false, {{9, 0}}}, {"C3", false, {{5, 0}}}}}},
-        host::sim::LayoutData{"amp.pcb", {"R1", "R2", "C3"}}};
     const std::filesystem::path dir = sequate::testing::privateDataFolder / "unsettled";
     int unsettled = 0;
     for (std::uint64_t k = 1; k <= 20; ++k) {
-        std::filesystem::remove_all(dir);
-        std::filesystem::create_directories(dir);
-        std::ofstream(dir / "amp.sch.journal")
-            << "sequate-journal 1\ndocument \"amp.sch\"\ncomponents 3\n"
-               "rename 2 \"R1\" \"R2\"\nrename 1 \"R7\" \"R1\"\napplying\ndone 2\n";
+        journalOfAPassCutShort(dir);
         host::sim::SimPowerLogic logic(design.documents);
         host::sim::SimPowerPcb pcb(design.layout);
         host::sim::SimRunningObjects objects(&logic, &pcb);
@@ -137,9 +143,6 @@ TEST(RunnerCore, ARecoveryLeftUnsettledEndsWithStatus1) {
 // and a plan, in each of the three places an ECO file can go: the runners' shared core and the
 // engine end with a report that says why, never with a crash.
 TEST(RunnerCore, NoObjectAtAnyCallEndsInAnOrderlyReport) {
-    const host::sim::SimState design{
-        {{"amp.sch", {{"R1", true, {{0, 0}}}, {"R2", true, {{9, 0}}}, {"C3", false, {{5, 0}}}}}},
-        host::sim::LayoutData{"amp.pcb", {"R1", "R2", "C3"}}};
     const std::filesystem::path dir = sequate::testing::privateDataFolder / "noobject";
     const std::vector<std::string> requests[] = {{"--mode", "all", "--start", "5"},
                                                  {"--recover", "undo"},
@@ -155,12 +158,7 @@ TEST(RunnerCore, NoObjectAtAnyCallEndsInAnOrderlyReport) {
             for (std::uint64_t k = 1, atLayout = 0; atLayout < 2; ++k, ++runs) {
                 SCOPED_TRACE(Json(arguments).dump() + (atLayout ? " PowerPCB" : " PowerLogic") +
                              " call " + std::to_string(k));
-                std::filesystem::remove_all(dir);
-                std::filesystem::create_directories(dir);
-                // A pass cut short after both renames, for the recovery to put back.
-                std::ofstream(dir / "amp.sch.journal")
-                    << "sequate-journal 1\ndocument \"amp.sch\"\ncomponents 3\n"
-                       "rename 2 \"R1\" \"R2\"\nrename 1 \"R7\" \"R1\"\napplying\ndone 2\n";
+                journalOfAPassCutShort(dir); // for the recovery to put back
                 host::sim::SimPowerLogic logic(design.documents);
                 host::sim::SimPowerPcb pcb(design.layout);
                 host::sim::SimRunningObjects objects(&logic, &pcb);
