@@ -21,6 +21,9 @@ namespace {
 
 constexpr const char* firstLine = "sequate-completed 1";
 constexpr const char* suffix = ".completed";
+// Ten thousand components keep about 75 kB; a file far past what any design of PowerLogic's
+// could keep is no kept pass, and reading it whole at every pass would cost the pass its memory.
+constexpr std::uintmax_t largestKeptPass = 16 * 1024 * 1024;
 constexpr int sequenceDigits = 10;
 
 // Numbering gives each letter code its numbers one after another: "+" stands for the next.
@@ -301,6 +304,12 @@ std::vector<KeptPass> completedPassesOf(const fs::path& journalFolder,
     if (host::whyNotPrivateFolder(journalFolder) || host::whyNotPrivateFolder(folder))
         return passes;
     for (const fs::path& path : keptFiles(folder)) {
+        std::error_code error;
+        if (const std::uintmax_t size = fs::file_size(path, error);
+            !error && size > largestKeptPass) {
+            fs::rename(path, path.string() + ".set-aside", error);
+            continue;
+        }
         try {
             CompletedPass pass = readCompletedPass(path);
             if (pass.document == document)

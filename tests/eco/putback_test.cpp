@@ -346,6 +346,13 @@ TEST(CompletedPasses, TheNewestTenOfADesignAreKeptAndReadBackAsWritten) {
     kept.components = 500;
     engine::keepCompletedPass(tmp.path(), kept);
     EXPECT_EQ(engine::completedPassesOf(tmp.path(), "amp.sch").front().pass.components, 500u);
+    // One past any design's size is set aside unread.
+    const std::filesystem::path huge =
+        newest.parent_path() / ("99999999999" + newest.filename().string().substr(10));
+    test::writeBytes(huge, "sequate-completed 1\n");
+    std::filesystem::resize_file(huge, 17 * 1024 * 1024);
+    EXPECT_EQ(engine::completedPassesOf(tmp.path(), "amp.sch").front().pass.components, 500u);
+    EXPECT_TRUE(std::filesystem::exists(huge.string() + ".set-aside"));
 }
 
 } // namespace
