@@ -6,18 +6,25 @@
 #include "ui/settingsstore.h"
 
 #include <QSettings>
+#include <memory>
 
 namespace sequate::app {
 
 class QtSettingsStore : public ui::SettingsStore {
 public:
+    // A FIFO, a device or a folder standing at the settings file is neither read nor written (a
+    // FIFO would hold the window before it ever showed): the options start as a first start's,
+    // and the reason goes to standard error.
     QtSettingsStore();
 
     std::optional<std::string> read(const std::string& key) const override;
     void write(const std::string& key, const std::string& value) override;
 
+    // Where the options are kept.
+    static QString fileName();
+
 private:
-    QSettings mSettings;
+    std::unique_ptr<QSettings> mSettings; // none when the file is not one to read
 };
 
 } // namespace sequate::app

@@ -48,7 +48,9 @@ OpenFile OpenFile::createNew(const fs::path& path) {
 }
 
 OpenFile OpenFile::openToAppend(const fs::path& path) {
-    const int handle = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
+    // Never through a link, and never waiting on a FIFO put there since it was checked.
+    const int handle =
+        ::open(path.c_str(), O_WRONLY | O_APPEND | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (handle < 0)
         throw FileError(FileStep::Open, lastError(), path);
     return OpenFile(handle, path);

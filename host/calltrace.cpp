@@ -1,14 +1,50 @@
 #include "calltrace.h"
 
+#include "files/durablefile.h"
+#include "filesafety.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <stdexcept>
 
 namespace sequate::host {
 
-CallTrace::CallTrace(const std::string& path) : mFile(path, std::ios::binary | std::ios::trunc) {
-    if (!mFile)
-        throw std::runtime_error("cannot write the call trace \"" + path + "\"");
+namespace {
+
+std::string whyNotWritten(const files::FileError& error) {
+    switch (error.fault()) {
+    case files::FileFault::NoFileName:
+        return "no file name";
+    case files::FileFault::NamesAFolder:
+        return "the path ends in a folder";
+    case files::FileFault::UntrustedLink:
+        return "another user's link in a folder everyone can write to";
+    case files::FileFault::System:
+        break;
+    }
+    return error.code().message();
+}
+
+files::OpenFile openTrace(const std::string& path) {
+    const std::filesystem::path target = files::replacedFile(path);
+    if (const auto other = notARegularFile(target))
+        throw std::runtime_error(*other);
+    files::replaceWhole(target, {});
+    return files::OpenFile::openToAppend(target);
+}
+
+} // namespace
+
+CallTrace::CallTrace(const std::string& path) {
+    try {
+        mFile = openTrace(path);
+    } catch (const files::FileError& error) {
+        throw std::runtime_error("cannot write the call trace \"" + path +
+                                 "\": " + whyNotWritten(error));
+    } catch (const std::runtime_error& other) {
+        throw std::runtime_error("cannot write the call trace \"" + path + "\": " + other.what() +
+                                 " stands there");
+    }
 }
 
 void CallTrace::record(const std::string& application, const std::string& call,
@@ -16,9 +52,11 @@ void CallTrace::record(const std::string& application, const std::string& call,
                        double milliseconds) {
     char time[32];
     std::snprintf(time, sizeof time, "%.3f ms", milliseconds);
-    mFile << application << ' ' << call << '(' << arguments << ") -> " << outcome << " [" << time
-          << "]\r\n";
-    mFile.flush();
+    try {
+        mFile.write(application + ' ' + call + '(' + arguments + ") -> " + outcome + " [" + time +
+                    "]\r\n");
+    } catch (const files::FileError&) {
+    }
 }
 
 std::shared_ptr<CallTrace> CallTrace::fromEnvironment() {

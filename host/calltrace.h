@@ -5,7 +5,8 @@
 // application's text, and the time it took. What the real application answered can be seen
 // nowhere else. Names in it are the design's own, so it is written only when asked for.
 
-#include <fstream>
+#include "files/openfile.h"
+
 #include <memory>
 #include <string>
 
@@ -13,10 +14,13 @@ namespace sequate::host {
 
 class CallTrace {
 public:
-    // Throws std::runtime_error naming the file when it cannot be written.
+    // Opened as the ECO file is: a link another user may have planted in a shared folder is
+    // refused, and so is anything but a regular file (a FIFO nobody reads would hold every call).
+    // A trace already there is replaced. Throws std::runtime_error naming the file and why.
     explicit CallTrace(const std::string& path);
 
-    // One line per call, flushed at once: a trace cut short by a crash still tells its calls.
+    // One line per call, written at once: a trace cut short by a crash still tells its calls.
+    // A trace that can no longer be written (a full disk) costs the session nothing.
     void record(const std::string& application, const std::string& call,
                 const std::string& arguments, const std::string& outcome, double milliseconds);
 
@@ -25,7 +29,7 @@ public:
     static std::shared_ptr<CallTrace> fromEnvironment();
 
 private:
-    std::ofstream mFile;
+    files::OpenFile mFile;
 };
 
 } // namespace sequate::host

@@ -1,6 +1,7 @@
 // The Qt window's wiring, one case per wiring: clicks, keys and menus reach ui/, and the windows
 // show what it says. What ui/ and the engine decide is tested there.
 
+#include "app/qtsettingsstore.h"
 #include "tests/support/longestaccountlines.h"
 #include "windowfixture.h"
 
@@ -16,6 +17,11 @@
 #include <QTextBrowser>
 #include <QTimer>
 #include <QTreeWidget>
+#include <atomic>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 namespace sequate::testing {
 namespace {
@@ -125,6 +131,32 @@ TEST_F(WindowTest, ClicksReachTheOptionsAndTheNextStartShowsThemAgainWhereTheWin
         EXPECT_EQ(window().frameGeometry().topLeft(), QPoint(20, 30));
         click("cmdEnd");
     }
+}
+
+// A FIFO at the settings file would hold the window before it showed; it is left as it is.
+TEST_F(WindowTest, ASettingsFileThatIsAFifoIsNeitherReadNorWritten) {
+    const std::string file = app::QtSettingsStore::fileName().toStdString();
+    std::filesystem::remove(file);
+    std::filesystem::create_directories(std::filesystem::path(file).parent_path());
+    ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0);
+    // Should the window open the FIFO, a writer that gives it an end lets the test go on.
+    std::atomic<bool> started = false, released = false;
+    std::thread watchdog([&] {
+        for (int tenth = 0; tenth < 100 && !started; ++tenth)
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        if (const int writer = ::open(file.c_str(), O_WRONLY | O_NONBLOCK); writer >= 0) {
+            released = !started;
+            ::close(writer);
+        }
+    });
+    start({document("amp.sch", {"R1", "R2"})});
+    started = true;
+    watchdog.join();
+    EXPECT_FALSE(released) << "the window waited on the FIFO";
+    EXPECT_EQ(child<QLineEdit>("txtStart")->text(), "1");
+    click("cmdEnd");
+    EXPECT_TRUE(std::filesystem::is_fifo(file));
+    std::filesystem::remove(file);
 }
 
 // The text typed in Leave alone reaches the request, and Enter in the order box presses Run: the
