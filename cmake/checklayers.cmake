@@ -9,6 +9,8 @@ cmake_minimum_required(VERSION 3.25)
 # tests and the benchmarks are left to the build.
 set(layers
     "host: host"
+    # The call trace is opened as the ECO file is, by the durable files.
+    "host/calltrace: host files"
     "host/sim: host host/sim"
     "host/dbus: host host/dbus"
     "host/com: host host/com"

@@ -134,7 +134,13 @@ public:
                 .fail("it does not begin with \"" + std::string(firstLine) + "\"");
         mPass.document = header("document", 2).at(1);
         mPass.components = numberIn(words(), header("components", 2).at(1));
-        const auto eco = header("eco", 0);
+        auto eco = line();
+        if (eco.size() == 2 && eco[0] == "names") {
+            mPass.namesAfter = eco[1];
+            eco = line();
+        }
+        if (eco.empty() || eco[0] != "eco")
+            words().fail("\"eco\" is expected here");
         if (eco.size() == 3 && (eco[1] == "layout" || eco[1] == "file")) {
             mPass.eco = eco[1] == "layout" ? HandOver::Layout : HandOver::File;
             mPass.ecoPath = eco[2];
@@ -235,12 +241,42 @@ std::vector<fs::path> keptFiles(const fs::path& folder) {
     return found;
 }
 
+// The start of the kept files' names of a document, after their number: what journalPath
+// makes of the document's name, without the digest of its own.
+std::string keptNamePrefix(const std::string& document) {
+    RenameJournal named;
+    named.document = document;
+    const std::string stem = journalPath({}, named).stem().string();
+    return stem.substr(0, stem.size() - 16);
+}
+
+bool keptNameOf(const fs::path& path, const std::string& prefix) {
+    const std::string name = path.filename().string();
+    const std::size_t dash = name.find('-');
+    return dash != std::string::npos && name.compare(dash + 1, prefix.size(), prefix) == 0;
+}
+
 } // namespace
+
+std::string namesDigest(const std::vector<std::string>& names) {
+    std::uint64_t hash = 0xcbf29ce484222325ULL; // FNV-1a
+    for (const std::string& name : names)
+        for (unsigned char c : name + '\0') {
+            hash ^= c;
+            hash *= 0x100000001b3ULL;
+        }
+    std::ostringstream text;
+    text << std::hex << std::setw(16) << std::setfill('0') << hash;
+    return text.str();
+}
 
 std::string completedPassText(const CompletedPass& pass) {
     std::ostringstream text;
     text << firstLine << "\ndocument " << written(pass.document) << "\ncomponents "
-         << pass.components << "\neco " << ecoWord(pass.eco);
+         << pass.components;
+    if (!pass.namesAfter.empty())
+        text << "\nnames " << pass.namesAfter;
+    text << "\neco " << ecoWord(pass.eco);
     if (pass.eco != HandOver::None)
         text << " " << written(pass.ecoPath);
     text << "\n";
@@ -290,7 +326,15 @@ void keepCompletedPass(const fs::path& journalFolder, const CompletedPass& pass)
     name << std::setw(sequenceDigits) << std::setfill('0') << sequence << "-"
          << journalPath(folder, named).stem().string() << suffix;
     const fs::path path = folder / name.str();
-    writeJournalFile(path, completedPassText(pass));
+    try {
+        writeJournalFile(path, completedPassText(pass));
+    } catch (const JournalError&) {
+        // The pass before is no longer the last: putting it back would leave this one's
+        // renames in place, and Put back the last pass would take it without a word.
+        for (const KeptPass& older : completedPassesOf(journalFolder, pass.document))
+            fs::remove(older.path, error);
+        throw;
+    }
     std::size_t ofThisDesign = 0;
     for (const KeptPass& older : completedPassesOf(journalFolder, pass.document))
         if (++ofThisDesign > completedPassesKept)
@@ -303,6 +347,7 @@ std::vector<KeptPass> completedPassesOf(const fs::path& journalFolder,
     const fs::path folder = completedPassFolder(journalFolder);
     if (host::whyNotPrivateFolder(journalFolder) || host::whyNotPrivateFolder(folder))
         return passes;
+    const std::string prefix = keptNamePrefix(document);
     for (const fs::path& path : keptFiles(folder)) {
         std::error_code error;
         if (const std::uintmax_t size = fs::file_size(path, error);
@@ -313,8 +358,10 @@ std::vector<KeptPass> completedPassesOf(const fs::path& journalFolder,
         try {
             CompletedPass pass = readCompletedPass(path);
             if (pass.document == document)
-                passes.push_back({path, std::move(pass)});
-        } catch (const JournalError&) {
+                passes.push_back({path, std::move(pass), {}});
+        } catch (const JournalError& unreadable) {
+            if (keptNameOf(path, prefix))
+                passes.push_back({path, {}, unreadable.what()});
         }
     }
     return passes;

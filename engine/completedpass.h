@@ -10,6 +10,9 @@
 //   sequate-completed 1
 //   document "amp.sch"
 //   components 320
+//   names 3f2a9c0e81d4b675   the digest of every component's name after the pass (namesDigest),
+//                        which tells the design the pass was made on from another of its file
+//                        name; a file kept before it was recorded has no such line
 //   eco layout "PATH"    where the pass's ECO file went: layout (PowerPCB read it), file (the
 //                        file chosen), or none
 //   R7 R1                one line per component the pass renamed, in document order: its name
@@ -37,9 +40,13 @@ struct CompletedPass {
     std::vector<Rename> renamed; // each component whose name the pass changed, in document order
     HandOver eco = HandOver::None;
     std::string ecoPath;
+    std::string namesAfter; // namesDigest of the names after the pass; empty when not recorded
 
     bool operator==(const CompletedPass&) const = default;
 };
+
+// A digest of the names, in their order, that a kept pass and the schematic now are compared by.
+std::string namesDigest(const std::vector<std::string>& names);
 
 inline constexpr std::size_t completedPassesKept = 10;
 
@@ -47,15 +54,18 @@ inline constexpr std::size_t completedPassesKept = 10;
 std::filesystem::path completedPassFolder(const std::filesystem::path& journalFolder);
 
 // Keeps the pass as the newest of its design and drops the oldest beyond completedPassesKept.
-// Throws JournalError naming the file when it cannot be written.
+// Throws JournalError naming the file when it cannot be written; the design's older passes are
+// then dropped too, since none of them is the last any more.
 void keepCompletedPass(const std::filesystem::path& journalFolder, const CompletedPass& pass);
 
 struct KeptPass {
     std::filesystem::path path;
     CompletedPass pass;
+    std::string unreadable; // why the file cannot be read, its pass left empty
 };
 
-// The kept passes of a document, newest first. A file that cannot be read is passed over.
+// The kept passes of a document, newest first. A file that cannot be read is among them, with
+// why, when its name is one the document's passes are kept under: it may be the document's last.
 std::vector<KeptPass> completedPassesOf(const std::filesystem::path& journalFolder,
                                         const std::string& document);
 

@@ -272,7 +272,11 @@ private:
     void keepForPuttingBack(const std::vector<Rename>& changed) {
         if (!mDiskJournal)
             return;
-        CompletedPass kept{mDocument, mRead.snapshot.names.size(), changed, HandOver::None, {}};
+        CompletedPass kept{mDocument, mRead.snapshot.names.size(), changed, HandOver::None, {}, {}};
+        Names after = mRead.snapshot.names;
+        for (const Rename& rename : changed)
+            after[rename.component.value()] = rename.after;
+        kept.namesAfter = namesDigest(after);
         if (mEcoSent && mEcoSent->delivery &&
             host::fileWentSomewhere(mEcoSent->delivery->outcome)) {
             kept.eco = mEcoSent->destination == EcoDestination::PowerPcb ? HandOver::Layout

@@ -57,14 +57,12 @@ public:
             first.document = mDocument;
             return tell(PutBackEnd::ProblemAlone, first);
         }
-        const std::vector<KeptPass> kept = completedPassesOf(mState.journalFolder, mDocument);
-        if (kept.empty()) {
+        mKeptPasses = completedPassesOf(mState.journalFolder, mDocument);
+        if (mKeptPasses.empty()) {
             PutBackProblem none(Rule::NothingKept);
             none.document = mDocument;
             return tell(PutBackEnd::ProblemAlone, none);
         }
-        mKept = kept.front();
-        mOutcome.passRenames = mKept.pass.renamed.size();
         try {
             std::vector<Rename> planned;
             {
@@ -95,6 +93,19 @@ private:
         auto list = allComponents(*mState.document);
         now.read = readComponentList(*list, list->Count());
         const Names& names = now.read.names;
+        const KeptPass& last = lastPassOf(names);
+        if (mKept.path.empty()) {
+            mKept = last;
+            mOutcome.passRenames = mKept.pass.renamed.size();
+        } else if (last.path != mKept.path) {
+            now.refusal = PutBackProblem(Rule::ChangedWhileAsked);
+            return now;
+        }
+        if (!mKept.unreadable.empty()) {
+            now.refusal = PutBackProblem(Rule::LastPassUnreadable, mKept.unreadable);
+            now.refusal->document = mDocument;
+            return now;
+        }
         const CompletedPass& pass = mKept.pass;
         if (names.size() != pass.components) {
             now.refusal = PutBackProblem(Rule::ComponentCount);
@@ -131,6 +142,19 @@ private:
         plan.renames = changedNames(names, target);
         now.renames = hostRenames(snapshot, plan);
         return now;
+    }
+
+    // The schematic's last pass: the newest kept pass that left the names as they are now, which
+    // no pass of another design of the same file name did; else the newest kept under the
+    // document's name, which the checks then judge, so that an older pass is never taken for
+    // a newer one that was edited since or cannot be read.
+    const KeptPass& lastPassOf(const Names& names) const {
+        const std::string digest = namesDigest(names);
+        for (const KeptPass& kept : mKeptPasses)
+            if (kept.unreadable.empty() && kept.pass.namesAfter == digest &&
+                kept.pass.components == names.size())
+                return kept;
+        return mKeptPasses.front();
     }
 
     // Every renamed component is sent its name once; the renames beyond those go by way of a
@@ -317,7 +341,8 @@ private:
     const ConfirmPutBack& mConfirm;
     const EcoDestination mEco;
     std::string mDocument;
-    KeptPass mKept;
+    std::vector<KeptPass> mKeptPasses; // newest first
+    KeptPass mKept;                    // the one put back, once chosen
     std::string mActivity = "looking for the last pass";
     UndoList mUndo;
     bool mUndone = false; // undone once: never again

@@ -54,6 +54,7 @@ struct PutBackProblem {
         SaveCancelled,        // the save dialog of the reverse file was cancelled
         EcoNotDelivered,      // the reverse file went nowhere: the ECO step's words in detail
         UnfinishedFirst,      // a journal of the schematic cut short was settled, or waits
+        LastPassUnreadable,   // the newest kept pass of `document` cannot be read: why in detail
     };
 
     explicit PutBackProblem(Rule rule, std::string detail = {})

@@ -94,7 +94,7 @@ std::string noteText(const engine::AfterPassNote& note) {
                "it is\" is the answer that leaves it as it is now.";
     case Note::NotKeptForPuttingBack:
         return note.detail + "\n\nThe pass itself is complete, but Pass > Put back the last pass "
-                             "cannot take it back.";
+                             "cannot take it back, nor any pass before it.";
     case Note::EcoLeftOver:
     case Note::OlderJournalsSetAside:
         break;

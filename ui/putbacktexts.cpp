@@ -58,6 +58,10 @@ std::string problemWords(const engine::PutBackProblem& problem) {
         return "Sequate first settled what was cut short on " + problem.document +
                ", as said before, and put back no pass now. Choose Pass > Put back the last pass "
                "again if you still want the last completed pass put back.";
+    case Rule::LastPassUnreadable:
+        return "The last pass on " + problem.document + " cannot be put back. " + problem.detail +
+               "\n\nSequate puts back no older pass in its place: the last pass's renames would "
+               "stay.";
     case Rule::EcoNotDelivered:
         break;
     }
@@ -74,6 +78,7 @@ bool refused(Rule rule) {
     case Rule::ChangedWhileAsked:
     case Rule::PowerPcbCannotTake:
     case Rule::UnfinishedFirst:
+    case Rule::LastPassUnreadable:
         return true;
     default:
         return false;

@@ -13,12 +13,15 @@
 #include "host/sim/simpowerpcb.h"
 #include "host/sim/simrunningobjects.h"
 #include "scratchfolder.h"
+#include "syscallhooks.h"
 #include "tests/engine/designs.h"
 #include "tests/support/passoutcome.h"
 
 #include <algorithm>
+#include <fcntl.h>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace sequate::eco {
 namespace {
@@ -234,6 +237,79 @@ TEST_F(PutBack, RefusedForADesignOfTheSameFileNameWithMoreComponents) {
     EXPECT_EQ(other.logic.openNames(), namesOf(bigger));
 }
 
+// Two designs of one file name, each with its last pass kept: each puts back its own, by the
+// names it left, whichever was kept last.
+TEST_F(PutBack, EachDesignOfOneFileNamePutsBackItsOwnLastPass) {
+    pass("1");
+    const host::sim::DocumentData second =
+        engine::testing::DesignGenerator(8).design({40, 0, false});
+    ASSERT_EQ(second.name, design.name);
+    Desk other(second, state.journalFolder);
+    ASSERT_TRUE(testing::completed(testing::pressRunAndTell(
+        other.state, other.window.ports(),
+        engine::allComponentsRequest("500", engine::EcoDestination::PowerPcb))));
+    EXPECT_TRUE(putBack().done());
+    EXPECT_EQ(logic.openNames(), before);
+    EXPECT_TRUE(other.putBack([](const auto&) { return true; }).done());
+    EXPECT_EQ(other.logic.openNames(), namesOf(second));
+}
+
+// The last pass's file, damaged or never written, stops Put back the last pass, naming it: the
+// pass before is never taken in its place, which would leave the last pass's renames.
+TEST(PutBackLastPass, ALastPassThatCannotBeReadOrWasNotKeptIsNeverPassedOver) {
+    namespace fs = std::filesystem;
+    test::TemporaryFolder tmp;
+    const host::sim::DocumentData design =
+        engine::testing::DesignGenerator(7).design({60, 0, false});
+    for (const std::string damage :
+         {"cut short", "empty", "garbage", "writable by others", "a link", "not written"}) {
+        SCOPED_TRACE(damage);
+        Desk desk(design, tmp.path() / damage);
+        const auto pass = [&](const char* start) {
+            EXPECT_TRUE(testing::completed(testing::pressRunAndTell(
+                desk.state, desk.window.ports(),
+                engine::allComponentsRequest(start, engine::EcoDestination::PowerPcb))));
+        };
+        pass("1");
+        const fs::path folder = engine::completedPassFolder(desk.state.journalFolder);
+        const fs::path older = fs::directory_iterator(folder)->path();
+        {
+            test::FsyncHook failing([&](int fd) {
+                const fs::path file = fs::read_symlink("/proc/self/fd/" + std::to_string(fd));
+                if (damage == "not written" && file.parent_path() == folder)
+                    ::dup2(::open("/dev/null", O_RDONLY | O_CLOEXEC), fd);
+            });
+            pass("100");
+        }
+        const Names renamed = desk.logic.openNames();
+        fs::path last;
+        for (const auto& entry : fs::directory_iterator(folder))
+            if (entry.path() != older)
+                last = entry.path();
+        ASSERT_EQ(last.empty(), damage == "not written");
+        const std::string text = damage == "not written" ? "" : test::fileBytes(last);
+        if (damage == "cut short")
+            test::writeBytes(last, text.substr(0, text.size() / 2));
+        else if (damage == "empty" || damage == "garbage")
+            test::writeBytes(last, damage == "empty" ? "" : "PK\3\4 not a kept pass\n");
+        else if (damage == "writable by others")
+            fs::permissions(last, fs::perms::others_write, fs::perm_options::add);
+        else if (damage == "a link") {
+            fs::rename(last, tmp.path() / "elsewhere");
+            fs::create_symlink(tmp.path() / "elsewhere", last);
+        }
+        const engine::PutBackOutcome outcome = desk.putBack([](const auto&) { return true; });
+        EXPECT_EQ(desk.logic.openNames(), renamed);
+        ASSERT_TRUE(outcome.problem);
+        if (damage == "not written") {
+            EXPECT_EQ(outcome.problem->rule, Rule::NothingKept);
+        } else {
+            EXPECT_EQ(outcome.problem->rule, Rule::LastPassUnreadable);
+            EXPECT_NE(outcome.problem->detail.find(last.string()), std::string::npos);
+        }
+    }
+}
+
 // A put-back cut short, as by a crash, is carried on in the layout as in the schematic, by the
 // next Run or the next Put back the last pass, which then puts back no other: PowerPCB reads
 // the file, or, where the pass's file was the user's to read in, the file that puts the layout
@@ -322,7 +398,8 @@ TEST(CompletedPasses, AKeptPassThatRenamesAComponentTwiceOrToItselfIsRefused) {
 // number, however many digits a planted one has.
 TEST(CompletedPasses, TheNewestTenOfADesignAreKeptAndReadBackAsWritten) {
     test::TemporaryFolder tmp;
-    engine::CompletedPass kept{"amp.sch", 400, {}, engine::HandOver::Layout, "/tmp/x y.eco"};
+    engine::CompletedPass kept{"amp.sch",         400, {}, engine::HandOver::Layout, "/tmp/x y.eco",
+                               "0123456789abcdef"};
     kept.renamed = {{engine::ComponentIndex(0), "R7", "R1"},
                     {engine::ComponentIndex(1), "R9", "R2"},
                     {engine::ComponentIndex(5), "C3", "C1"},
@@ -332,7 +409,7 @@ TEST(CompletedPasses, TheNewestTenOfADesignAreKeptAndReadBackAsWritten) {
         kept.components = 400 + n;
         engine::keepCompletedPass(tmp.path(), kept);
     }
-    engine::keepCompletedPass(tmp.path(), {"other.sch", 1, {}, engine::HandOver::None, {}});
+    engine::keepCompletedPass(tmp.path(), {"other.sch", 1, {}, engine::HandOver::None, {}, {}});
     const auto passes = engine::completedPassesOf(tmp.path(), "amp.sch");
     ASSERT_EQ(passes.size(), engine::completedPassesKept);
     EXPECT_EQ(passes.front().pass, kept);

@@ -111,7 +111,7 @@ TEST(PassMessages, EachOutcomeInTheUsersWords) {
            "brings it in step."},
           {MessageKind::Failure, "Left."},
           {MessageKind::Failure, "Not kept.\n\nThe pass itself is complete, but Pass > Put back "
-                                 "the last pass cannot take it back."}}},
+                                 "the last pass cannot take it back, nor any pass before it."}}},
         {engine::PlanChanged{}, {}},
     };
     for (const auto& c : cases) {

@@ -76,6 +76,13 @@ TEST(PutBackTexts, EachEndInTheUsersWords) {
          "Sequate first settled what was cut short on amp.sch, as said before, and put back no "
          "pass now. Choose Pass > Put back the last pass again if you still want the last "
          "completed pass put back."},
+        {ended(End::NothingChanged, Rule::LastPassUnreadable,
+               "The journal \"/j/9-amp.completed\" cannot be read: line 2: \"document\" is "
+               "expected here."),
+         MessageKind::Refusal,
+         "The last pass on amp.sch cannot be put back. The journal \"/j/9-amp.completed\" "
+         "cannot be read: line 2: \"document\" is expected here.\n\nSequate puts back no older "
+         "pass in its place: the last pass's renames would stay.\n\nNothing was changed."},
         {ended(End::NothingChanged, Rule::ComponentCount), MessageKind::Refusal,
          "The schematic has 5 components now and had 6 when the last pass completed" + cannot},
         {ended(End::NothingChanged, Rule::RenamedSince), MessageKind::Refusal,
