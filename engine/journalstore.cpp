@@ -106,8 +106,8 @@ void requirePrivateFolder(const fs::path& folder) {
                            "their folder must be the user's own, writable by no one else.");
 }
 
-// A ".new" that a killed writer left, or anything else standing at its name, is set aside
-// when it cannot simply be removed: it never keeps a journal from being written.
+// A ".new" that an earlier version's writer left when it was killed, or anything else standing
+// at such a name, is set aside when it cannot simply be removed.
 void clearTemporary(const fs::path& temporary) {
     std::error_code error;
     if (!files::removeFile(temporary) || !fs::exists(fs::symlink_status(temporary, error)))
@@ -181,15 +181,31 @@ void writeJournalFile(const fs::path& path, const std::string& text) {
                            "\" could not be made: " + error.message() + ".");
     requirePrivateFolder(folder);
     // Written whole beside the old journal and swapped in: a journal on disk is never half a
-    // list. A ".new" left by a writer that was killed, or a link planted in its place, is
-    // removed, not followed.
-    const fs::path temporary = path.string() + ".new";
-    clearTemporary(temporary);
+    // list.
     try {
-        files::writeWhole(temporary, path, text);
+        files::writeWholeBeside(path, text);
     } catch (const files::FileError& failure) {
         throw journalError(failure);
     }
+}
+
+void removeKilledWritersFiles(const fs::path& folder,
+                              const std::vector<RenameJournal>& unfinished) {
+    if (host::whyNotPrivateFolder(folder))
+        return;
+    for (const fs::path& place : {folder, folder / "completed"}) {
+        files::removeKilledWritersFiles(place);
+        std::error_code error;
+        for (fs::directory_iterator entry(place, error), end; !error && entry != end;
+             entry.increment(error)) {
+            const std::string name = entry->path().filename().string();
+            if (name.ends_with(".journal.new") || name.ends_with(".completed.new"))
+                clearTemporary(entry->path());
+        }
+    }
+    for (const RenameJournal& journal : unfinished)
+        if (journal.handedOver == HandOver::File && !journal.handOverPath.empty())
+            files::removeKilledWritersFiles(fs::path(journal.handOverPath).parent_path());
 }
 
 JournalWriter::JournalWriter(const fs::path& path, const RenameJournal& planned) : mPath(path) {

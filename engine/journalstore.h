@@ -40,14 +40,20 @@ RenameJournal readJournal(const std::filesystem::path& path);
 // exclusively without following links, synced, then swapped in. Throws JournalError.
 void writeJournalFile(const std::filesystem::path& path, const std::string& text);
 
+// Removes what writers killed in the middle of a write left beside the journals and the kept
+// passes in folder, and in the ECO file's folder of each journal in `unfinished` that handed its
+// file over there; a ".new" of an earlier version's writer is removed, or set aside where it
+// cannot be. Quiet: tidying never stops a pass.
+void removeKilledWritersFiles(const std::filesystem::path& folder,
+                              const std::vector<RenameJournal>& unfinished);
+
 // Writes a journal as it goes: the planned renames whole and synced before the first rename
 // (replacing whatever journal was at the path), a mark as each is made, the hand-off of its
 // ECO file, and the end, settled.
 class JournalWriter {
 public:
     // Throws JournalError when the journal cannot be written, also where its folder is not
-    // the user's own and closed to others: then no rename may be made. Whatever stands at the
-    // name of its temporary ".new" is removed or set aside first.
+    // the user's own and closed to others: then no rename may be made.
     JournalWriter(const std::filesystem::path& path, const RenameJournal& planned);
 
     const std::filesystem::path& path() const { return mPath; }

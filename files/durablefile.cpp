@@ -72,6 +72,18 @@ void writeWhole(const fs::path& temporary, const fs::path& target, std::string_v
     file.putInPlace(target);
 }
 
+void writeWholeBeside(const fs::path& target, std::string_view bytes) {
+    detail::removeLeftovers(target.parent_path());
+    NewFile file(createBeside(target));
+    file.file().write(bytes);
+    file.file().sync();
+    file.putInPlace(target);
+}
+
+void removeKilledWritersFiles(const fs::path& folder) {
+    detail::removeLeftovers(folder);
+}
+
 fs::path replacedFile(const std::string& path) {
     if (path.empty())
         throw FileError(FileFault::NoFileName, path);

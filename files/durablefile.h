@@ -21,6 +21,15 @@ namespace sequate::files {
 void writeWhole(const std::filesystem::path& temporary, const std::filesystem::path& target,
                 std::string_view bytes);
 
+// Writes bytes whole at target by way of a new file of the user's alone beside it, named as
+// replaceWhole's: what a writer killed in the middle leaves is told apart by its writer, and
+// goes once that writer no longer runs. Throws FileError.
+void writeWholeBeside(const std::filesystem::path& target, std::string_view bytes);
+
+// Removes the new files that writers killed in the middle of a write left in folder, only the
+// user's own regular files, and only when their writer no longer runs. Quiet.
+void removeKilledWritersFiles(const std::filesystem::path& folder);
+
 // The file that writing to `path`, as a user gave it, replaces: a link there stays a link and
 // the file it points to is replaced, followed as the kernel's protected_symlinks would: another
 // user's link in a folder everyone can write to, whose sticky bit keeps each user to their own

@@ -6,6 +6,7 @@
 #include "engine/completedpass.h"
 #include "engine/componentlist.h"
 #include "engine/putbacklastpass.h"
+#include "engine/recovery.h"
 #include "engine/runcommand.h"
 #include "engine/startup.h"
 #include "engine/workinglist.h"
@@ -21,6 +22,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace sequate::eco {
@@ -308,6 +310,48 @@ TEST(PutBackLastPass, ALastPassThatCannotBeReadOrWasNotKeptIsNeverPassedOver) {
             EXPECT_NE(outcome.problem->detail.find(last.string()), std::string::npos);
         }
     }
+}
+
+// What writers killed in the middle of a write left, beside the journals, the kept passes and
+// the ECO file a journal handed over, goes at the next recovery; a running writer's stays.
+TEST_F(PutBack, WhatKilledWritersLeftGoesAtTheNextStart) {
+    namespace fs = std::filesystem;
+    const fs::path chosen = tmp.path() / "eco" / "amp.eco";
+    fs::create_directories(chosen.parent_path());
+    window.ui.choice = chosen.string();
+    pass("1");
+    // A Sequate killed while it writes the ECO file, its journal on disk.
+    const pid_t dead = ::fork();
+    if (dead == 0) {
+        test::FsyncHook kill([&](int fd) {
+            if (fs::read_symlink("/proc/self/fd/" + std::to_string(fd)).parent_path() ==
+                chosen.parent_path())
+                ::_exit(9);
+        });
+        testing::pressRunAndTell(
+            state, window.ports(),
+            engine::allComponentsRequest("100", engine::EcoDestination::ChosenFile));
+        ::_exit(0);
+    }
+    int status = 0;
+    ::waitpid(dead, &status, 0);
+    ASSERT_EQ(WEXITSTATUS(status), 9);
+    ASSERT_EQ(test::ScratchFolder::entriesOf(chosen.parent_path()).size(), 1u);
+    const std::string killed = ".sequate-" + std::to_string(dead) + "-7.tmp";
+    const std::string running = ".sequate-" + std::to_string(::getpid()) + "-7.tmp";
+    const fs::path completed = engine::completedPassFolder(state.journalFolder);
+    const std::vector<fs::path> left = {state.journalFolder / (".amp-1.journal" + killed),
+                                        completed / (".1-amp.completed" + killed),
+                                        state.journalFolder / "amp-0123456789abcdef.journal.new"};
+    const fs::path inUse = chosen.parent_path() / (".amp.eco" + running);
+    for (const fs::path& file : left)
+        test::writeBytes(file, "torn");
+    test::writeBytes(inUse, "being written");
+    engine::recoverUnfinishedPass(state, window.ports(), engine::EcoDestination::ChosenFile);
+    for (const fs::path& file : left)
+        EXPECT_FALSE(fs::exists(file)) << file;
+    EXPECT_EQ(test::ScratchFolder::entriesOf(chosen.parent_path()),
+              std::vector<std::string>{inUse.filename().string()});
 }
 
 // A put-back cut short, as by a crash, is carried on in the layout as in the schematic, by the
