@@ -189,19 +189,26 @@ void writeJournalFile(const fs::path& path, const std::string& text) {
     }
 }
 
-void removeKilledWritersFiles(const fs::path& folder,
-                              const std::vector<RenameJournal>& unfinished) {
+void tidyJournalFolder(const fs::path& folder, const std::vector<RenameJournal>& unfinished) {
     if (host::whyNotPrivateFolder(folder))
         return;
     for (const fs::path& place : {folder, folder / "completed"}) {
         files::removeKilledWritersFiles(place);
+        std::vector<std::pair<fs::file_time_type, fs::path>> setAside;
         std::error_code error;
         for (fs::directory_iterator entry(place, error), end; !error && entry != end;
              entry.increment(error)) {
             const std::string name = entry->path().filename().string();
             if (name.ends_with(".journal.new") || name.ends_with(".completed.new"))
                 clearTemporary(entry->path());
+            else if (name.ends_with(".set-aside") && entry->is_regular_file(error))
+                setAside.emplace_back(entry->last_write_time(error), entry->path());
         }
+        if (setAside.size() <= setAsideKept)
+            continue;
+        std::sort(setAside.begin(), setAside.end());
+        for (std::size_t i = 0; i + setAsideKept < setAside.size(); ++i)
+            files::removeFile(setAside[i].second);
     }
     for (const RenameJournal& journal : unfinished)
         if (journal.handedOver == HandOver::File && !journal.handOverPath.empty())

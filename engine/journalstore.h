@@ -40,12 +40,17 @@ RenameJournal readJournal(const std::filesystem::path& path);
 // exclusively without following links, synced, then swapped in. Throws JournalError.
 void writeJournalFile(const std::filesystem::path& path, const std::string& text);
 
-// Removes what writers killed in the middle of a write left beside the journals and the kept
-// passes in folder, and in the ECO file's folder of each journal in `unfinished` that handed its
-// file over there; a ".new" of an earlier version's writer is removed, or set aside where it
-// cannot be. Quiet: tidying never stops a pass.
-void removeKilledWritersFiles(const std::filesystem::path& folder,
-                              const std::vector<RenameJournal>& unfinished);
+// Journals and kept passes set aside beyond this many, in each of their folders, go oldest first:
+// each may still help by hand for a while, and without a bound they pile up for ever.
+inline constexpr std::size_t setAsideKept = 50;
+
+// Tidies the journal folder: removes what writers killed in the middle of a write left beside
+// the journals and the kept passes, and in the ECO file's folder of each journal in `unfinished`
+// that handed its file over there; a ".new" of an earlier version's writer is removed, or set
+// aside where it cannot be; and the oldest set-aside files beyond setAsideKept are removed.
+// Quiet: tidying never stops a pass.
+void tidyJournalFolder(const std::filesystem::path& folder,
+                       const std::vector<RenameJournal>& unfinished);
 
 // Writes a journal as it goes: the planned renames whole and synced before the first rename
 // (replacing whatever journal was at the path), a mark as each is made, the hand-off of its

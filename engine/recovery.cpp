@@ -179,7 +179,7 @@ private:
                     tell(record, setAside(path, error.what()));
                 }
             }
-            removeKilledWritersFiles(mState.journalFolder, unfinished);
+            tidyJournalFolder(mState.journalFolder, unfinished);
         });
         if (unfinished.empty())
             return;

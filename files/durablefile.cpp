@@ -65,13 +65,6 @@ OpenFile& OpenFile::operator=(OpenFile&& other) noexcept {
     return *this;
 }
 
-void writeWhole(const fs::path& temporary, const fs::path& target, std::string_view bytes) {
-    NewFile file(OpenFile::createNew(temporary));
-    file.file().write(bytes);
-    file.file().sync();
-    file.putInPlace(target);
-}
-
 void writeWholeBeside(const fs::path& target, std::string_view bytes) {
     detail::removeLeftovers(target.parent_path());
     NewFile file(createBeside(target));

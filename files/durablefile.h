@@ -16,11 +16,6 @@
 
 namespace sequate::files {
 
-// Writes bytes whole at target by way of `temporary`, a name of the caller's beside it: whatever
-// stands at that name makes the write fail. Throws FileError.
-void writeWhole(const std::filesystem::path& temporary, const std::filesystem::path& target,
-                std::string_view bytes);
-
 // Writes bytes whole at target by way of a new file of the user's alone beside it, named as
 // replaceWhole's: what a writer killed in the middle leaves is told apart by its writer, and
 // goes once that writer no longer runs. Throws FileError.

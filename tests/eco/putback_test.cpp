@@ -347,9 +347,19 @@ TEST_F(PutBack, WhatKilledWritersLeftGoesAtTheNextStart) {
     for (const fs::path& file : left)
         test::writeBytes(file, "torn");
     test::writeBytes(inUse, "being written");
+    // Set aside, the oldest first: those beyond the bound go, the oldest first.
+    std::vector<fs::path> asides;
+    for (std::size_t n = 0; n < engine::setAsideKept + 2; ++n) {
+        asides.push_back(state.journalFolder / ("amp-" + std::to_string(n) + ".journal.set-aside"));
+        test::writeBytes(asides.back(), "set aside");
+        fs::last_write_time(asides.back(),
+                            fs::file_time_type::clock::now() - std::chrono::hours(100 - n));
+    }
     engine::recoverUnfinishedPass(state, window.ports(), engine::EcoDestination::ChosenFile);
     for (const fs::path& file : left)
         EXPECT_FALSE(fs::exists(file)) << file;
+    for (std::size_t n = 0; n < asides.size(); ++n)
+        EXPECT_EQ(fs::exists(asides[n]), n >= 2) << asides[n];
     EXPECT_EQ(test::ScratchFolder::entriesOf(chosen.parent_path()),
               std::vector<std::string>{inUse.filename().string()});
 }
