@@ -307,7 +307,7 @@ fs::path completedPassFolder(const fs::path& journalFolder) {
     return journalFolder / "completed";
 }
 
-void keepCompletedPass(const fs::path& journalFolder, const CompletedPass& pass) {
+std::vector<fs::path> keepCompletedPass(const fs::path& journalFolder, const CompletedPass& pass) {
     const fs::path folder = completedPassFolder(journalFolder);
     std::error_code error;
     if (fs::create_directories(folder, error))
@@ -336,13 +336,15 @@ void keepCompletedPass(const fs::path& journalFolder, const CompletedPass& pass)
         throw;
     }
     std::size_t ofThisDesign = 0;
-    for (const KeptPass& older : completedPassesOf(journalFolder, pass.document))
+    std::vector<fs::path> setAside;
+    for (const KeptPass& older : completedPassesOf(journalFolder, pass.document, &setAside))
         if (++ofThisDesign > completedPassesKept)
             fs::remove(older.path, error);
+    return setAside;
 }
 
-std::vector<KeptPass> completedPassesOf(const fs::path& journalFolder,
-                                        const std::string& document) {
+std::vector<KeptPass> completedPassesOf(const fs::path& journalFolder, const std::string& document,
+                                        std::vector<fs::path>* setAside) {
     std::vector<KeptPass> passes;
     const fs::path folder = completedPassFolder(journalFolder);
     if (host::whyNotPrivateFolder(journalFolder) || host::whyNotPrivateFolder(folder))
@@ -353,6 +355,8 @@ std::vector<KeptPass> completedPassesOf(const fs::path& journalFolder,
         if (const std::uintmax_t size = fs::file_size(path, error);
             !error && size > largestKeptPass) {
             fs::rename(path, path.string() + ".set-aside", error);
+            if (setAside && !error)
+                setAside->push_back(path);
             continue;
         }
         try {

@@ -55,8 +55,10 @@ std::filesystem::path completedPassFolder(const std::filesystem::path& journalFo
 
 // Keeps the pass as the newest of its design and drops the oldest beyond completedPassesKept.
 // Throws JournalError naming the file when it cannot be written; the design's older passes are
-// then dropped too, since none of them is the last any more.
-void keepCompletedPass(const std::filesystem::path& journalFolder, const CompletedPass& pass);
+// then dropped too, since none of them is the last any more. The files set aside unread, for the
+// user to be told.
+std::vector<std::filesystem::path> keepCompletedPass(const std::filesystem::path& journalFolder,
+                                                     const CompletedPass& pass);
 
 struct KeptPass {
     std::filesystem::path path;
@@ -66,8 +68,10 @@ struct KeptPass {
 
 // The kept passes of a document, newest first. A file that cannot be read is among them, with
 // why, when its name is one the document's passes are kept under: it may be the document's last.
+// A file far larger than any pass keeps is set aside unread, and added to `setAside`.
 std::vector<KeptPass> completedPassesOf(const std::filesystem::path& journalFolder,
-                                        const std::string& document);
+                                        const std::string& document,
+                                        std::vector<std::filesystem::path>* setAside = nullptr);
 
 // Throws JournalError naming the file and the fault.
 CompletedPass readCompletedPass(const std::filesystem::path& path);

@@ -284,7 +284,8 @@ private:
             kept.ecoPath = mEcoSent->path;
         }
         try {
-            keepCompletedPass(mState.journalFolder, kept);
+            for (const auto& setAside : keepCompletedPass(mState.journalFolder, kept))
+                noteAfterPass(AfterPassNote::What::KeptPassSetAside, setAside.string());
         } catch (const JournalError& error) {
             noteAfterPass(AfterPassNote::What::NotKeptForPuttingBack, error.what());
         }

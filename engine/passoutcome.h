@@ -74,6 +74,7 @@ struct AfterPassNote {
         JournalNotSettled,     // the journal could be neither removed nor marked finished
         NotKeptForPuttingBack, // Put back the last pass cannot take this pass back
         OlderJournalsSetAside, // older journals were set aside before the first rename
+        KeptPassSetAside,      // the file at `detail` among the kept passes, too large, set aside
     };
     What what;
     std::string detail;

@@ -95,6 +95,11 @@ std::string noteText(const engine::AfterPassNote& note) {
     case Note::NotKeptForPuttingBack:
         return note.detail + "\n\nThe pass itself is complete, but Pass > Put back the last pass "
                              "cannot take it back, nor any pass before it.";
+    case Note::KeptPassSetAside:
+        return "The file \"" + note.detail +
+               "\" among the completed passes is far larger than any pass keeps, so Sequate set it "
+               "aside unread, as \"" +
+               note.detail + ".set-aside\".";
     case Note::EcoLeftOver:
     case Note::OlderJournalsSetAside:
         break;

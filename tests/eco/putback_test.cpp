@@ -364,6 +364,21 @@ TEST_F(PutBack, WhatKilledWritersLeftGoesAtTheNextStart) {
               std::vector<std::string>{inUse.filename().string()});
 }
 
+// A file among the kept passes far past any design's size is set aside unread, and the pass says
+// so.
+TEST_F(PutBack, AKeptPassFileFarTooLargeIsSetAsideUnreadAndTold) {
+    pass("1");
+    const std::filesystem::path huge = engine::completedPassFolder(state.journalFolder) /
+                                       "99999999999-amp-0000000000000000.completed";
+    test::writeBytes(huge, "sequate-completed 1\n");
+    std::filesystem::resize_file(huge, 17 * 1024 * 1024);
+    EXPECT_EQ(pass("100").notes,
+              (std::vector<engine::AfterPassNote>{
+                  {engine::AfterPassNote::What::KeptPassSetAside, huge.string()}}));
+    EXPECT_TRUE(std::filesystem::exists(huge.string() + ".set-aside"));
+    EXPECT_TRUE(putBack().done());
+}
+
 // A put-back cut short, as by a crash, is carried on in the layout as in the schematic, by the
 // next Run or the next Put back the last pass, which then puts back no other: PowerPCB reads
 // the file, or, where the pass's file was the user's to read in, the file that puts the layout
@@ -477,13 +492,6 @@ TEST(CompletedPasses, TheNewestTenOfADesignAreKeptAndReadBackAsWritten) {
     kept.components = 500;
     engine::keepCompletedPass(tmp.path(), kept);
     EXPECT_EQ(engine::completedPassesOf(tmp.path(), "amp.sch").front().pass.components, 500u);
-    // One past any design's size is set aside unread.
-    const std::filesystem::path huge =
-        newest.parent_path() / ("99999999999" + newest.filename().string().substr(10));
-    test::writeBytes(huge, "sequate-completed 1\n");
-    std::filesystem::resize_file(huge, 17 * 1024 * 1024);
-    EXPECT_EQ(engine::completedPassesOf(tmp.path(), "amp.sch").front().pass.components, 500u);
-    EXPECT_TRUE(std::filesystem::exists(huge.string() + ".set-aside"));
 }
 
 } // namespace

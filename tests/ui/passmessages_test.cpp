@@ -45,7 +45,8 @@ TEST(PassMessages, EachOutcomeInTheUsersWords) {
     engine::PassCompleted completed{{}, {}, {}, {}, {}};
     completed.notes = {{Note::EcoUnknown, "Unknown."},
                        {Note::EcoLeftOver, "Left."},
-                       {Note::NotKeptForPuttingBack, "Not kept."}};
+                       {Note::NotKeptForPuttingBack, "Not kept."},
+                       {Note::KeptPassSetAside, "/j/completed/9-amp.completed"}};
     const struct {
         engine::PassOutcome outcome;
         std::vector<std::pair<MessageKind, std::string>> said;
@@ -111,7 +112,11 @@ TEST(PassMessages, EachOutcomeInTheUsersWords) {
            "brings it in step."},
           {MessageKind::Failure, "Left."},
           {MessageKind::Failure, "Not kept.\n\nThe pass itself is complete, but Pass > Put back "
-                                 "the last pass cannot take it back, nor any pass before it."}}},
+                                 "the last pass cannot take it back, nor any pass before it."},
+          {MessageKind::Failure,
+           "The file \"/j/completed/9-amp.completed\" among the completed passes is far larger "
+           "than any pass keeps, so Sequate set it aside unread, as "
+           "\"/j/completed/9-amp.completed.set-aside\"."}}},
         {engine::PlanChanged{}, {}},
     };
     for (const auto& c : cases) {
