@@ -112,6 +112,16 @@ PartName PartName::numbered(const std::string& code, std::int16_t number) {
     throw std::logic_error("\"" + code + "\" is no letter code");
 }
 
+std::optional<std::int16_t> gateNumber(const std::string& name) {
+    const std::size_t digits = codeLength(name);
+    std::size_t letters = digits;
+    while (letters < name.size() && isDigit(name[letters]))
+        ++letters;
+    if (letters == name.size() || codeLength(name.substr(letters)) != name.size() - letters)
+        return std::nullopt;
+    return toInt16(name.substr(digits, letters - digits));
+}
+
 bool endsInLetter(const std::string& name) {
     return !name.empty() && isCodeLetter(name.back());
 }

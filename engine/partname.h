@@ -6,6 +6,7 @@
 #include "host/partnamerules.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -35,6 +36,10 @@ struct SplitName {
     bool endsInLetter = false;
 };
 SplitName splitName(const std::string& name);
+// The number a gate's name carries: its letter code, digits (leading zeros allowed) and letters
+// to the end, as U1C carries 1 of U. Another component given that number would sit beside the
+// gate as a separate part. Empty for any other name.
+std::optional<std::int16_t> gateNumber(const std::string& name);
 
 // A name PowerLogic's SetName takes (host/partnamerules.h), made only through make() or
 // numbered(): a name a pass gives cannot be one PowerLogic would refuse halfway through it.

@@ -37,7 +37,8 @@ std::string ordinal(std::int64_t n) {
     return std::to_string(n) + suffix;
 }
 
-// Per letter code, the numbers the walk gives no component: those of the components left alone.
+// Per letter code, the numbers the walk gives no component: those of the components left alone
+// and those the gates' names carry.
 using TakenNumbers = std::unordered_map<std::string, std::set<std::int64_t>>;
 
 // How many of the code's numbers from `from` up are taken.
@@ -74,6 +75,8 @@ public:
         : mSnapshot(snapshot), mRequest(request), mStart(request.start.value()), mBoard(snapshot),
           mLeftAlone(snapshot.names.size(), false) {
         for (std::size_t i = 0; i < snapshot.names.size(); ++i) {
+            if (const auto number = gateNumber(snapshot.names[i]))
+                mTaken[mBoard.parsed(i).code].insert(*number);
             if (!request.leaveAlone.matches(snapshot.names[i]))
                 continue;
             mLeftAlone[i] = true;
@@ -199,9 +202,14 @@ private:
                 continue;
             }
             if (mRequest.policy == TakenNamePolicy::AssignNextFree) {
+                // A component that alone carries the name it would be given keeps it; a twin
+                // still moves on to a free one.
                 const PartName wanted = candidate(name, part.code, nextNumber(part.code));
-                rename(component,
-                       mBoard.carried(wanted.text()) ? nextFreeName(wanted, name, false) : wanted);
+                const bool keeps =
+                    wanted.text() == name && !mBoard.carriedByAnother(name, component);
+                const bool taken = mBoard.carried(wanted.text());
+                if (!keeps)
+                    rename(component, taken ? nextFreeName(wanted, name, false) : wanted);
             } else if (mRequest.policy == TakenNamePolicy::RenameDuplicates) {
                 takeNameFromHolder(component, name,
                                    candidate(name, part.code, nextNumber(part.code)));

@@ -190,6 +190,50 @@ TEST(NumberingPass, OrdersAcrossOrDownAndComponentsLeftAlone) {
     }
 }
 
+// A gate's number (U1C carries 1 of U) is given to no other component, in every mode and order,
+// left alone or not; the walk still keeps a number at the gate's place. A selected component
+// that alone carries the name it would be given keeps it.
+TEST(NumberingPass, GatesKeepTheirNumbersAndNamesAlreadyRightStay) {
+    const auto duplicates = [](const char* start, WalkOrder order, const char* leaveAlone) {
+        return asked(selectedComponentsRequest(start, true), order, leaveAlone);
+    };
+    const struct {
+        host::sim::DocumentData doc;
+        PassRequest request;
+        Names after;
+    } cases[] = {
+        {document({part("U5"), part("U1C"), part("U7"), part("U2")}),
+         allComponentsRequest("1"),
+         {"U2", "U1C", "U4", "U5"}},
+        {document({part("U5", false, 0, 0), part("U1C", false, 100, 0), part("U7", false, 200, 0),
+                   part("U02B", false, 300, 0)}),
+         asked(allComponentsRequest("1"), WalkOrder::AcrossThenDown, ""),
+         {"U3", "U1C", "U5", "U02B"}},
+        {document({part("U8", true, 0, 0), part("U3", false, 100, 0), part("U1C", false, 200, 0),
+                   part("U5B", false, 300, 0)}),
+         duplicates("3", WalkOrder::AcrossThenDown, "U1C"),
+         {"U3", "U2", "U1C", "U5B"}},
+        {document({part("U8", true, 0, 0), part("U2", false, 100, 0), part("U1C", false, 200, 0)}),
+         duplicates("1", WalkOrder::Standard, ""),
+         {"U2", "U3", "U1C"}},
+        {document({part("LED1", true, 0, 0), part("LED2", true, 100, 0)}),
+         selectedComponentsRequest("1", false),
+         {"LED1", "LED2"}},
+        {document({part("Q25", true, 0, 0), part("Q8", true, 100, 0)}),
+         selectedComponentsRequest("25", false),
+         {"Q25", "Q26"}},
+        {document({part("R1", true, 0, 0), part("R1", true, 100, 0), part("R2")}),
+         selectedComponentsRequest("1", false),
+         {"R3", "R4", "R2"}},
+    };
+    for (const auto& c : cases) {
+        Session session(c.doc);
+        const PassOutcome result = *session.run(c.request);
+        ASSERT_TRUE(completed(result)) << whatStopped(result);
+        EXPECT_EQ(session.names(), c.after);
+    }
+}
+
 // Stops found before any rename: the plan's in its own words, the layout's by rule and part.
 TEST(NumberingPass, StopsThePlanFindsRenameNothing) {
     const struct {

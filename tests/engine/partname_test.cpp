@@ -31,6 +31,12 @@ TEST(PartName, SplitsReadsAndClassifiesAnyName) {
         {"R1.2.3", 0},       {"R-", 0},       {"R1 2", 0}};
     for (const auto& [name, number] : numbers)
         EXPECT_EQ(partNumberOf(name), number) << name;
+    // The number a gate carries: a letter code, digits and letters to the end.
+    const std::pair<std::string, std::optional<std::int16_t>> gates[] = {
+        {"U1C", 1},    {"U007AB", 7}, {"5A", 5},    {"U1", std::nullopt}, {"U", {}},
+        {"U1C2D", {}}, {"U1 C", {}},  {"U-1C", {}}, {"U1c", {}},          {"U99999999A", {}}};
+    for (const auto& [name, number] : gates)
+        EXPECT_EQ(gateNumber(name), number) << name;
     for (const auto& c : cases) {
         const SplitName split = splitName(c.name);
         EXPECT_EQ(split.code, c.code) << c.name;

@@ -49,20 +49,26 @@ LeaveAlone leaveAlone(DesignGenerator& random, const host::sim::DocumentData& do
     return *parseLeaveAlone(text).leaveAlone;
 }
 
-// The number each left-alone name holds, per letter code: the names made of a code and digits.
+// The numbers no component is given, per letter code: those of the left-alone names made of a
+// code and digits, and those of the gates, names of a code, digits and letters (U1C holds 1).
 std::map<std::string, std::set<int>> heldNumbers(const Names& names, const LeaveAlone& leave) {
     std::map<std::string, std::set<int>> held;
     for (const std::string& name : names) {
         const std::string code = letterCode(name);
-        if (leave.matches(name) && name.size() > code.size() &&
-            name.find_first_not_of("0123456789", code.size()) == std::string::npos)
-            held[code].insert(std::stoi(name.substr(code.size())));
+        const std::size_t digitsEnd = name.find_first_not_of("0123456789", code.size());
+        if (digitsEnd == code.size() || name.size() == code.size())
+            continue;
+        const bool gate =
+            digitsEnd != std::string::npos &&
+            name.find_first_not_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ", digitsEnd) == std::string::npos;
+        if (gate || (leave.matches(name) && digitsEnd == std::string::npos))
+            held[code].insert(std::stoi(name.substr(code.size(), digitsEnd - code.size())));
     }
     return held;
 }
 
-// Left-alone components keep their names, no other component is given a number one of them
-// holds, and the entries that match no component are told.
+// Left-alone components keep their names, no other component is given a number one of them or
+// a gate holds, and the entries that match no component are told.
 void expectLeftAlone(const Names& before, const Names& after, const LeaveAlone& leave,
                      const PassPlan& plan) {
     const auto held = heldNumbers(before, leave);
@@ -123,8 +129,8 @@ void expectConsistent(const Names& before, const Names& after, const PassOutcome
 }
 
 // Each letter code's components in walk order carry start, start + 1, ..., past the numbers
-// left-alone components hold; the numbers of names ending in a letter are skipped and those
-// names stay.
+// left-alone components and gates hold; a name ending in a letter stays, and the walk keeps a
+// number at its place.
 void expectNumberedInWalkOrder(const Names& before, const Names& after,
                                const std::vector<std::size_t>& walk, int start,
                                const LeaveAlone& leave) {
