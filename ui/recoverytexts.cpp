@@ -44,8 +44,12 @@ std::string layoutWords(LayoutFinding finding) {
     case LayoutFinding::TookSameRenames:
         return "The layout in PowerPCB has taken the same renames.";
     case LayoutFinding::PutBackFileSaved:
-        return "Read the ECO file just saved into the layout in PowerPCB: it takes the layout back "
-               "to the names before the last pass, as the schematic is now.";
+        // Sequate never sees a layout it hands only files to: one loaded from a save made
+        // before the last pass's file was read has the schematic's names already.
+        return "If the layout in PowerPCB still has the names the last pass gave, read into it "
+               "the ECO file just saved: it takes the layout back to the names before the last "
+               "pass, as the schematic is now. A layout that has the schematic's names needs "
+               "nothing.";
     case LayoutFinding::PutBackFileUnsaved:
         return "No ECO file was saved for the layout: until the last pass is put back in "
                "PowerPCB too, the layout keeps its renames.";

@@ -64,6 +64,11 @@ TEST(RecoveryTexts, EachBoxSaysWhatCameOfTheRecovery) {
           "The layout may hold the renames of that pass: Sequate cannot tell, since they only "
           "moved names among the components. If the layout in PowerPCB has them, read into it "
           "the ECO file that puts them in step (none was saved now)."}},
+        {{true, LayoutFollowed{engine::LayoutFinding::PutBackFileSaved}, std::nullopt},
+         {MessageKind::Information, "Sequate",
+          "If the layout in PowerPCB still has the names the last pass gave, read into it the "
+          "ECO file just saved: it takes the layout back to the names before the last pass, as "
+          "the schematic is now. A layout that has the schematic's names needs nothing."}},
     };
     for (const auto& c : cases)
         EXPECT_EQ(recoveryMessage(c.message), c.shown);
